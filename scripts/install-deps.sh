@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs every Debian package Zelvora needs to build, test and run.
+set -euo pipefail
+SUDO=""
+if [ "$(id -u)" != 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends \
+  build-essential cmake ninja-build pkg-config git \
+  qt6-base-dev qt6-translations-l10n libgl-dev \
+  liblhasa-dev lhasa jlha-utils \
+  libcurl4-openssl-dev libssl-dev openssl ca-certificates \
+  libgtest-dev libgmock-dev libbenchmark-dev \
+  clang libclang-rt-14-dev \
+  fonts-ipafont-gothic fonts-ipafont-mincho \
+  xvfb xauth poppler-utils tinyproxy python3 \
+  desktop-file-utils shared-mime-info dpkg-dev file

@@ -1,0 +1,11 @@
+// The zelvora-cli commands, one file each. Every command returns the exit status; a zv::Error or
+// UsageError it throws is reported by main.
+#pragma once
+
+#include "cli_context.h"
+
+namespace zv::cli {
+
+int cmdRaces(CliContext& ctx);     // races
+
+}  // namespace zv::cli

@@ -1,0 +1,16 @@
+#include "error.h"
+
+#include "sjis.h"
+
+namespace zv {
+
+Error::Error(ErrorKind kind, std::string message, std::string field, std::string text)
+    : std::runtime_error(message), kind_(kind), message_(std::move(message)), field_(std::move(field)),
+      text_(std::move(text)) {}
+
+Error conversionError(const std::string& field, const std::string& text) {
+    std::string message = sj("数値に変換できません: ") + field + " = '" + text + "'";
+    return Error(ErrorKind::Conversion, message, field, text);
+}
+
+}  // namespace zv

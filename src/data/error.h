@@ -1,0 +1,38 @@
+// The one error type of the core. A category, a message, and for decoders the field and the
+// text that failed. Like every text of the core, message, field and text are CP932 bytes.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace zv {
+
+enum class ErrorKind {
+    Conversion,  // a strict number conversion failed
+    Io,          // a file could not be read or written
+    Format,      // a file or archive is not what it should be
+    Capacity,    // a data set beyond the store's limits
+    Network,     // a request to the data service failed
+    Aborted,     // the user stopped the operation
+};
+
+class Error : public std::runtime_error {
+public:
+    Error(ErrorKind kind, std::string message, std::string field = {}, std::string text = {});
+
+    ErrorKind kind() const { return kind_; }
+    const std::string& message() const { return message_; }
+    const std::string& field() const { return field_; }  // name of the field that failed, if any
+    const std::string& text() const { return text_; }    // the offending text, if any
+
+private:
+    ErrorKind kind_;
+    std::string message_;
+    std::string field_;
+    std::string text_;
+};
+
+// A strict conversion failed: names the field and quotes the text.
+Error conversionError(const std::string& field, const std::string& text);
+
+}  // namespace zv

@@ -1,0 +1,56 @@
+// The race data store: one meeting day's three record files as raw CP932 lines, and the per-race
+// texts built from each race header line at load time. Races are 0-based indexes into the header
+// file; runner n of race r is line firstRunner(r) + n of the runner and horse arrays.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace zv {
+
+inline constexpr int kMaxRaces = 39;
+inline constexpr int kMaxRunnerLines = 1000;
+inline constexpr int kMaxHorseLines = 1000;
+inline constexpr int kMaxRunnersPerRace = 50;
+
+inline constexpr const char* kDen1File = "bvo_den1.bv2";
+inline constexpr const char* kDen2File = "bvo_den2.bv2";
+inline constexpr const char* kUmaFile = "bvo_uma.bv2";
+
+struct RaceDataStore {
+    std::vector<std::string> den1Lines;  // race header lines, index = race
+    std::vector<std::string> den2Lines;  // runner lines, index = global runner index
+    std::vector<std::string> umaLines;   // horse lines, parallel to den2Lines
+    int raceCount = 0;
+
+    // Per race, built at load time (titles.h).
+    std::vector<std::string> raceDateText;     // 2010/05/02(日)
+    std::vector<std::string> runnerCountText;  // runner_count as stored
+    std::vector<std::string> titleLine1;
+    std::vector<std::string> titleLine2;
+    std::vector<std::string> menuTitle;
+    std::vector<std::string> gradeText;
+    std::vector<std::string> raceNumberText;
+    std::vector<std::string> distanceText;
+    std::vector<std::string> courseText;
+    std::vector<std::string> jpnFlag;
+
+    // Runner count of race r, converted strictly (throws a conversion error).
+    int runnerCount(int r) const;
+    // Global index of race r's first runner: the sum of the runner counts before it.
+    int firstRunner(int r) const;
+};
+
+// Splits file content into lines: a line is the bytes before the first CR or LF, reading goes on
+// after the next LF; a Ctrl+Z byte ends the input. A final line end gives no extra empty line.
+std::vector<std::string> splitLines(std::string_view content);
+
+// Reads the three record files of folder into a fresh store and, only when all of them were read
+// whole and fit together, replaces store with it. Returns false, store untouched, when a file is
+// missing. Throws zv::Error (store untouched) when a file cannot be read, a capacity is exceeded
+// or the runner and horse files do not hold exactly the sum of the runner counts.
+bool loadDataSet(RaceDataStore& store, const std::filesystem::path& folder);
+
+}  // namespace zv
