@@ -1,0 +1,81 @@
+#include "settings_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "data/convert.h"
+
+namespace zv::settings {
+
+namespace {
+
+QString storedName(const Key& key) {
+    return QString::fromUtf8(key.section.data(), qsizetype(key.section.size())) + '/' +
+           QString::fromUtf8(key.name.data(), qsizetype(key.name.size()));
+}
+
+// Creates the file empty and private when it does not exist yet, so that the saved file (which
+// takes over an existing file's permissions) never passes through a world-readable state.
+void createPrivately(const QString& path) {
+    if (QFileInfo::exists(path)) return;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0) ::close(fd);
+}
+
+void makePrivate(const QString& path) {
+    const QByteArray native = QFile::encodeName(path);
+    ::chmod(native.constData(), 0600);
+}
+
+}  // namespace
+
+SettingsStore::SettingsStore()
+    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Zelvora"),
+                                            QStringLiteral("Zelvora"))) {}
+
+SettingsStore::SettingsStore(const QString& filePath)
+    : settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat)) {}
+
+SettingsStore::~SettingsStore() { sync(); }
+
+int SettingsStore::readInt(const Key& key) const { return readInt(key, key.intDefault); }
+
+int SettingsStore::readInt(const Key& key, int computedDefault) const {
+    const QVariant value = settings_->value(storedName(key));
+    if (!value.isValid()) return computedDefault;
+    return zv::parseInt(value.toString().toStdString()).value_or(computedDefault);
+}
+
+std::string SettingsStore::readText(const Key& key, const std::string& computedDefault) const {
+    const QVariant value = settings_->value(storedName(key));
+    if (!value.isValid()) return computedDefault;
+    return value.toString().toStdString();
+}
+
+void SettingsStore::writeInt(const Key& key, int value) {
+    settings_->setValue(storedName(key), QString::number(value));
+    dirty_ = true;
+}
+
+void SettingsStore::writeText(const Key& key, const std::string& value) {
+    settings_->setValue(storedName(key), QString::fromStdString(value));
+    dirty_ = true;
+}
+
+void SettingsStore::sync() {
+    if (!dirty_) return;
+    createPrivately(settings_->fileName());
+    settings_->sync();
+    makePrivate(settings_->fileName());
+    dirty_ = false;
+}
+
+QString SettingsStore::filePath() const { return settings_->fileName(); }
+
+}  // namespace zv::settings

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <sys/stat.h>
+
+#include "settings/settings_store.h"
+
+namespace zv::settings {
+namespace {
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { QStandardPaths::setTestModeEnabled(true); }
+
+    QString path() const { return dir_.filePath("Zelvora.conf"); }
+
+    void writeRaw(const QString& content) const {
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content.toUtf8());
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(SettingsStoreTest, MissingFileGivesEveryDefault) {
+    const SettingsStore store(path());
+    for (const Key& key : kAllKeys) {
+        if (key.type == ValueType::Int) {
+            EXPECT_EQ(store.readInt(key), key.intDefault) << key.name;
+            if (key.computedDefault) {
+                EXPECT_EQ(store.readInt(key, 1234), 1234) << key.name;
+            }
+        } else {
+            EXPECT_EQ(store.readText(key), "") << key.name;
+        }
+    }
+    EXPECT_EQ(store.readInt(key::MainHeight), 700);
+    EXPECT_EQ(store.readInt(key::MainRestoreHeight), 700);
+    EXPECT_EQ(store.readInt(key::MainWidth), 690);
+    EXPECT_EQ(store.readInt(key::DataProvider), -1);
+    EXPECT_EQ(store.readInt(key::ProxyPort), 0);
+    EXPECT_EQ(store.readText(key::DataDir, "/data/BVO"), "/data/BVO");
+    EXPECT_FALSE(QFile::exists(path()));
+}
+
+TEST_F(SettingsStoreTest, StoredTextThatIsNotANumberGivesTheDefault) {
+    struct Case {
+        const char* stored;
+        int expected;
+    };
+    const Case cases[] = {
+        {"820", 820},       {"-5", -5},        {"  42", 42}, {"abc", 700}, {"", 700},
+        {"12x", 700},       {"9999999999", 700}, {"1.5", 700}, {"0x10", 700},
+    };
+    for (const Case& c : cases) {
+        writeRaw(QStringLiteral("[frmMain]\nHeight=%1\n").arg(QString::fromUtf8(c.stored)));
+        const SettingsStore store(path());
+        EXPECT_EQ(store.readInt(key::MainHeight), c.expected) << c.stored;
+    }
+}
+
+TEST_F(SettingsStoreTest, WrittenValuesReadBackUnderTheirSectionsAndNames) {
+    {
+        SettingsStore store(path());
+        store.writeInt(key::MainHeight, 30);
+        store.writeInt(key::MainRestoreHeight, 820);
+        store.writeText(key::ProxyServer, "proxy.example");
+        store.writeText(key::ProxyPassword, "p@ss word,;=");
+        store.writeText(key::DataUserID, "ユーザー");
+    }
+    const SettingsStore store(path());
+    EXPECT_EQ(store.readInt(key::MainHeight), 30);
+    EXPECT_EQ(store.readInt(key::MainRestoreHeight), 820);
+    EXPECT_EQ(store.readText(key::ProxyServer), "proxy.example");
+    EXPECT_EQ(store.readText(key::ProxyPassword), "p@ss word,;=");
+    EXPECT_EQ(store.readText(key::DataUserID), "ユーザー");
+
+    QFile file(path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString content = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(content.contains("[frmMain]"));
+    EXPECT_TRUE(content.contains("Height2=820"));
+    EXPECT_TRUE(content.contains("[frmOption]"));
+}
+
+TEST_F(SettingsStoreTest, WrittenFileIsReadableByTheUserAlone) {
+    struct Case {
+        const char* name;
+        bool existsBefore;
+    };
+    const Case cases[] = {{"new file", false}, {"existing world-readable file", true}};
+    for (const Case& c : cases) {
+        QFile::remove(path());
+        if (c.existsBefore) {
+            writeRaw(QStringLiteral("[Data]\nUserID=x\n"));
+            QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther |
+                                              QFileDevice::ReadGroup);
+        }
+        {
+            SettingsStore store(path());
+            store.writeText(key::DataPassword, "secret");
+        }
+        struct stat info{};
+        ASSERT_EQ(::stat(QFile::encodeName(path()).constData(), &info), 0) << c.name;
+        EXPECT_EQ(info.st_mode & 0777, 0600u) << c.name;
+    }
+}
+
+TEST_F(SettingsStoreTest, UserFileLivesUnderTheOrganisationAndApplicationName) {
+    const SettingsStore store;
+    EXPECT_TRUE(store.filePath().endsWith(QStringLiteral("Zelvora/Zelvora.conf"))) << store.filePath().toStdString();
+    EXPECT_TRUE(store.filePath().contains(QStringLiteral(".qttest"))) << store.filePath().toStdString();
+}
+
+}  // namespace
+}  // namespace zv::settings
