@@ -1,0 +1,49 @@
+// The past-performance column of one runner (TBachu): its last three races reduced to what the
+// ratings need, a ready cell text per race in the grid mark-up, and the runner's totals. Past race
+// k = 0 is the most recent. All texts are CP932 bytes.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calendar.h"
+
+namespace zv {
+
+inline constexpr int kPastRaces = 3;
+
+struct TBachu {
+    std::array<std::string, kPastRaces> pastText;     // grid cell text of past race k; empty when there is none
+    std::array<std::string, kPastRaces> pastSurface;  // "芝", "ダ" or "障"
+    std::array<int32_t, kPastRaces> pastDistance{};   // metres
+    std::array<int32_t, kPastRaces> pastF3F{};        // early three furlongs in tenths of a second (1000 m rule applied)
+    std::array<int32_t, kPastRaces> pastCorner4{};    // position at the last corner; 0 when none
+    std::array<int32_t, kPastRaces> pastTR{};         // TR earned in race k (0..10); set by assignTR
+    std::array<int32_t, kPastRaces> pastPR{};         // PR points earned in race k (0..3)
+    std::array<bool, kPastRaces> pastValid{};         // race k counts for the ratings
+    std::array<LocalDateTime, kPastRaces + 1> dates;  // [0] the race predicted, [k + 1] past race k
+    int32_t TR = 0;        // best pastTR
+    int32_t PR = 0;        // sum of pastPR
+    int32_t combined = 0;  // TR + PR
+    int32_t rate = 0;      // the runner line's rate in tenths, read leniently
+    std::string name;      // horse name, trimmed
+};
+
+using TBachus = std::vector<TBachu>;
+
+// What buildBachu needs of the race being predicted (texts as the store holds them).
+struct PredictedRace {
+    std::string_view courseText;    // surface "芝", "ダ" or "障"
+    std::string_view distanceText;  // metres as stored
+    std::string_view raceDateText;  // 2010/05/02(日)
+    LocalDateTime now;              // stands in for a blank past race date
+};
+
+// Builds the record of one runner from its horse line; rate, pastTR, TR and combined stay 0.
+// Throws a conversion error when a past race date without blanks, or the race date, is not a date.
+TBachu buildBachu(std::string_view horseLine, const PredictedRace& race);
+
+}  // namespace zv

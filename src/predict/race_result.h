@@ -1,0 +1,98 @@
+// Everything the main window shows for one race, computed in one pure operation: the engine's
+// records, the header texts, the picks and bet lines, the ranking table and every grid cell with
+// its colours, border and row order. The GUI only paints this object; exports read it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "bachu.h"
+#include "calendar.h"
+#include "grid_layout.h"
+#include "ranking.h"
+
+namespace zv {
+
+struct RaceDataStore;
+
+inline constexpr int kMarks = 6;       // ◎ ○ ▲ △ × ☆
+inline constexpr int kBetKeys = 85;    // 3 + 3 + 12 + 12 + 19 + 36
+inline constexpr int kPaceImageS = 0;  // images of the pace picture
+inline constexpr int kPaceImageM = 1;
+inline constexpr int kPaceImageH = 2;
+inline constexpr int kPaceImageNeutral = 3;
+
+// A cell colour: 0xRRGGBB, or empty for the grid's default colour.
+using CellColour = std::optional<uint32_t>;
+
+struct GridCell {
+    std::string text;          // CP932 in the grid mark-up (<BR>, <B>, <P ALIGN=...>, <font size="8">, <A HREF=...>)
+    CellColour fg;             // text colour
+    CellColour bg;             // background colour
+    bool rightBorder = false;  // a 2-pixel black right border: a layoff of more than eleven months follows
+};
+
+using GridRow = std::array<GridCell, kGridColumns>;
+
+// A header label: its full text (caption and value) and whether it is shown.
+struct HeaderLabel {
+    std::string text;
+    bool shown = false;
+};
+
+// The five bet-line labels of the header (empty when the race has no such lines).
+struct BetLabels {
+    std::string tan;      // ◎,○,▲
+    std::string umaren;   // ◎→○,▲,△,×,☆  ○→▲,△,×,☆  ▲→△,×,☆
+    std::string rentan1;  // 3連単 first place (races 9 and later)
+    std::string rentan2;  // 3連単 second place
+    std::string rentan3;  // 3連単 third place
+};
+
+// The grid's sort state: column 1 ascending is runner order. The GUI keeps `column` from race to
+// race and passes it to computeRace.
+struct GridSort {
+    int column = kColRunner;
+    bool ascending = true;  // direction of the header's sort indicator
+};
+
+struct RaceResult {
+    int race = 0;                          // 0-based race index
+    int runnerCount = 0;                   // M
+    std::string raceNumberText;            // "01".."12" as stored
+    std::string titleLine1;                // lblTitle1
+    std::string titleLine2;                // lblTitle2 (also the bet-line window's status text)
+    TBachus bachus;                        // one record per runner, runner order
+    std::vector<std::string> sexAgeCoat;   // per runner: sex+age padded to 6, coat colour padded to 6 (detail window)
+    HeaderLabel f3fAverage;                // "前半3Fタイム平均：34.50"
+    HeaderLabel prAverage;                 // "PR平均：1.25"
+    HeaderLabel pace;                      // "推定ペース：", shown with the PR average
+    std::string paceText;                  // "S", "M", "H" or empty
+    int paceImage = kPaceImageNeutral;     // kPaceImageS/M/H or kPaceImageNeutral
+    std::array<int, kMarks> markedRunners{};  // runner numbers in mark order ◎ ○ ▲ △ × ☆; 0 = no pick
+    BetLabels labels;
+    std::array<std::string, kBetKeys> betKeys;  // six-character keys by bet type; "000000" = no line
+    RankingTable ranking;                  // grdKurai as the grid sort left it
+    std::vector<GridRow> cells;            // row 0 = headings, row n + 1 = runner n (runner order)
+    std::vector<int> rowOrder;             // runner numbers from the top grid row down, after the sort
+    GridSort sort;                         // sort column and indicator direction in effect
+
+    // True when the race has at least one bet line.
+    bool hasBetLines() const;
+};
+
+// Computes race `race` of the store as the main window shows it, with the grid sorted on
+// sortColumn (1 = runner order; 2, 7, 8, 9, 10 = descending on that column). `now` stands in for a
+// blank past race date. Throws zv::Error (conversion) when a runner count, weight, race number or
+// date is not readable.
+RaceResult computeRace(const RaceDataStore& store, int race, int sortColumn, const LocalDateTime& now);
+
+// A click on the heading of `column`: column 1 returns to runner order; 2, 7, 8, 9, 10 sort
+// descending, or return to runner order when already sorted on that column; other columns do
+// nothing. Updates ranking, rowOrder and sort; returns whether anything changed.
+bool clickGridHeader(RaceResult& result, int column);
+
+}  // namespace zv
