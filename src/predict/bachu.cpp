@@ -1,0 +1,182 @@
+// Building one runner's past-performance column from its horse line.
+#include "bachu.h"
+
+#include <cstdlib>
+
+#include "data/bvo_hen.h"
+#include "data/field.h"
+#include "data/records.h"
+#include "data/sjis.h"
+#include "number_text.h"
+
+namespace zv {
+namespace {
+
+struct Texts {
+    std::string chukyo = sj("中京");
+    std::string nagoyaMark = sj("名");
+    std::string missingCourse = "--";
+    std::string jump = sj("障");
+    std::string turf = sj("芝");
+    std::string niigata = sj("新");
+    std::string kokura = sj("小");
+    std::string newcomer = sj("新馬");
+    std::string unraced = sj("未出走");
+    std::string maiden = sj("未勝利");
+    std::string underMark = sj("万下");
+    std::string place = sj("着");
+    std::string unplaced = sj("--着");
+    std::string noTime = "--.-";
+    // Courses whose class text keeps the base class after the short race name.
+    std::string centralCourses[10] = {sj("東"), sj("中"), sj("京"), sj("阪"), sj("名"),
+                                      sj("福"), sj("新"), sj("小"), sj("札"), sj("函")};
+};
+
+const Texts& texts() {
+    static const Texts t;
+    return t;
+}
+
+// 中京 is 名; otherwise the first character of the racecourse name; "--" marks a missing race.
+std::string courseAbbreviation(std::string_view code) {
+    std::string name = RacecourseName(code);
+    if (name == texts().chukyo) return texts().nagoyaMark;
+    return name.substr(0, 2);
+}
+
+int32_t corner4Position(std::string_view code) {
+    int v = StrToIntOrZero(code);
+    if (v >= 30 && v <= 39) return 0;  // incidents such as a fall
+    if (v >= 40) return v - 40;
+    return v;
+}
+
+int32_t prPoints(int32_t corner4) {
+    switch (corner4) {
+        case 1: return 3;
+        case 2: return 2;
+        case 3: return 1;
+        default: return 0;
+    }
+}
+
+// Race time "MSSS": the first byte minutes, the last three seconds in tenths.
+int32_t raceTimeTenths(std::string_view time) {
+    return StrToIntOrZero(time.substr(0, 1)) * 600 + StrToIntOrZero(time.size() > 1 ? time.substr(1) : "");
+}
+
+// Early 3F of a 1000 m race: the stored time is a 600 m split, scaled to three furlongs; 新潟's
+// straight turf course is timed from the race time less the last 3F.
+int32_t thousandMetreF3F(std::string_view horseLine, int k, const std::string& course, const std::string& surface) {
+    int c = StrToIntOrZero(pastField(horseLine, uma::past_first_3f, k));
+    double x;
+    if (course == texts().niigata && surface == texts().turf) {
+        int t = raceTimeTenths(pastField(horseLine, uma::past_race_time, k));
+        int l = StrToIntOrZero(pastField(horseLine, uma::past_last_3f, k));
+        x = (t - l) * 3.0 / 2.0;
+    } else if (course == texts().niigata || course == texts().kokura) {
+        x = c * 3.0 / 2.0;
+    } else {
+        x = c * 3.0 / 2.0 - 3.0;
+    }
+    return static_cast<int32_t>(RoundUp(1, x));
+}
+
+std::string baseClassText(std::string_view classCode, std::string_view gradeCode) {
+    std::string base;
+    if (classCode == "00001") base = texts().newcomer;
+    else if (classCode == "00002") base = texts().unraced;
+    else if (classCode == "00003") base = texts().maiden;
+    else if (classCode == "00004") base = GradeMark(gradeCode);
+    else base = std::to_string(StrToIntOrZero(classCode.substr(0, 4)));
+    if (base == "0") base.clear();
+    return base;
+}
+
+std::string classText(std::string_view horseLine, int k, const std::string& course) {
+    std::string base = baseClassText(pastField(horseLine, uma::past_race_class_code, k),
+                                     pastField(horseLine, uma::past_grade_code, k));
+    std::string_view shortName = pastField(horseLine, uma::past_race_short_name, k);
+    if (shortName != "      ") {
+        for (const std::string& central : texts().centralCourses) {
+            if (course == central) return std::string(shortName) + base;
+        }
+        return std::string(shortName);
+    }
+    int amount = StrToIntOrZero(base);
+    if (amount == 0) return base;
+    return amount >= 100 ? base + texts().underMark : std::string();
+}
+
+std::string finishText(std::string_view finish) {
+    int n = StrToIntOrZero(finish);
+    std::string padded = PadLeft(std::to_string(n), 2);
+    if (finish == "01" || finish == "02" || finish == "03") return "<B>" + padded + texts().place + "</B>";
+    if (padded == " 0") return texts().unplaced;
+    return padded + texts().place;
+}
+
+std::string cellText(std::string_view horseLine, int k, const std::string& course, const TBachu& b) {
+    std::string_view date = pastField(horseLine, uma::past_race_date, k);
+    std::string text;
+    text.reserve(96);
+    text += course;
+    text += date.substr(std::min<size_t>(4, date.size()), 2);
+    text += '.';
+    text += date.substr(std::min<size_t>(6, date.size()), 2);
+    text += ' ';
+    text += classText(horseLine, k, course);
+    text += "<BR>";
+    text += b.pastSurface[k];
+    text += std::to_string(b.pastDistance[k]).substr(0, 2);
+    text += ' ';
+    std::string f3f = tenthsText(b.pastF3F[k]);
+    text += f3f == "0.0" ? texts().noTime : f3f;
+    text += ' ';
+    for (const FieldDef* corner : {&uma::past_corner1, &uma::past_corner2, &uma::past_corner3, &uma::past_corner4}) {
+        text += CornerMark(pastField(horseLine, *corner, k));
+    }
+    text += "<BR>";
+    text += finishText(pastField(horseLine, uma::past_finish, k));
+    text += ' ';
+    return text;
+}
+
+bool containsBlank(std::string_view text) { return text.find(' ') != std::string_view::npos; }
+
+}  // namespace
+
+TBachu buildBachu(std::string_view horseLine, const PredictedRace& race) {
+    TBachu b;
+    int raceDistance = StrToIntOrZero(race.distanceText);
+    for (int k = 0; k < kPastRaces; ++k) {
+        std::string course = courseAbbreviation(pastField(horseLine, uma::past_racecourse_code, k));
+        b.pastSurface[k] = SurfaceName(pastField(horseLine, uma::past_jump_flag, k),
+                                       pastField(horseLine, uma::past_turf_flag, k));
+        b.pastDistance[k] = StrToIntOrZero(pastField(horseLine, uma::past_distance, k));
+        b.pastF3F[k] = b.pastDistance[k] == 1000 ? thousandMetreF3F(horseLine, k, course, b.pastSurface[k])
+                                                 : StrToIntOrZero(pastField(horseLine, uma::past_first_3f, k));
+        b.pastCorner4[k] = corner4Position(pastField(horseLine, uma::past_corner4, k));
+        b.pastValid[k] = b.pastSurface[k] != texts().jump && b.pastSurface[k] == race.courseText &&
+                         b.pastF3F[k] >= 150 && std::abs(raceDistance - b.pastDistance[k]) <= 400;
+        if (b.pastValid[k]) b.pastPR[k] = prPoints(b.pastCorner4[k]);
+
+        std::string_view date = pastField(horseLine, uma::past_race_date, k);
+        if (containsBlank(date)) {
+            b.dates[k + 1] = race.now;
+        } else {
+            b.dates[k + 1] = strictDate(date.substr(0, 4), date.substr(std::min<size_t>(4, date.size()), 2),
+                                        date.substr(std::min<size_t>(6, date.size()), 2), uma::past_race_date.name,
+                                        date);
+        }
+        if (course != texts().missingCourse) b.pastText[k] = cellText(horseLine, k, course, b);
+    }
+    std::string_view raceDate = race.raceDateText;
+    auto part = [&](size_t pos, size_t len) { return raceDate.substr(std::min(pos, raceDate.size()), len); };
+    b.dates[0] = strictDate(part(0, 4), part(5, 2), part(8, 2), "raceDateText", raceDate);
+    b.PR = b.pastPR[0] + b.pastPR[1] + b.pastPR[2];
+    b.name = std::string(trimmed(field(horseLine, uma::horse_name)));
+    return b;
+}
+
+}  // namespace zv

@@ -1,0 +1,221 @@
+#include "bet_lines.h"
+
+#include <algorithm>
+
+#include "data/bvo_hen.h"
+#include "data/convert.h"
+#include "data/records.h"
+#include "data/sjis.h"
+#include "data/text_file.h"
+
+namespace zv {
+namespace {
+
+constexpr const char* kNoLine = "000000";
+
+// A line as positions in the pick list (0 = ◎ .. 5 = ☆).
+struct Line {
+    int size = 0;
+    std::array<int, 3> picks{};
+};
+
+enum class Layout { Numbers, PairBlock, TripleBlock };
+
+struct BetGroup {
+    const char* nameUtf8;
+    char code;
+    bool ascendingNumbers;  // numbers of a line in numeric order instead of pick order
+    bool trifectaOnly;
+    Layout layout;
+    std::vector<Line> lines;
+};
+
+std::vector<Line> singles() { return {{1, {0}}, {1, {1}}, {1, {2}}}; }
+
+// ◎ ○ ▲ each with every pick marked below it.
+std::vector<Line> pairs() {
+    std::vector<Line> lines;
+    for (int a = 0; a < 3; ++a)
+        for (int b = a + 1; b < 6; ++b) lines.push_back({2, {a, b}});
+    return lines;
+}
+
+// Every three picks except △ × ☆.
+std::vector<Line> triples() {
+    std::vector<Line> lines;
+    for (int a = 0; a < 3; ++a)
+        for (int b = a + 1; b < 6; ++b)
+            for (int c = b + 1; c < 6; ++c) lines.push_back({3, {a, b, c}});
+    return lines;
+}
+
+// First among ◎ ○ ▲, second and third among ◎ ○ ▲ △ ×, all different.
+std::vector<Line> orderedTriples() {
+    std::vector<Line> lines;
+    for (int a = 0; a < 3; ++a)
+        for (int b = 0; b < 5; ++b)
+            for (int c = 0; c < 5; ++c)
+                if (a != b && b != c && a != c) lines.push_back({3, {a, b, c}});
+    return lines;
+}
+
+const std::vector<BetGroup>& betGroups() {
+    static const std::vector<BetGroup> groups = {
+        {"単勝", '0', false, false, Layout::Numbers, singles()},
+        {"複勝", '1', false, false, Layout::Numbers, singles()},
+        {"馬連", '3', true, false, Layout::PairBlock, pairs()},
+        {"馬単", '5', false, false, Layout::PairBlock, pairs()},
+        {"3連複", '6', true, false, Layout::TripleBlock, triples()},
+        {"3連単", '7', false, true, Layout::TripleBlock, orderedTriples()},
+    };
+    return groups;
+}
+
+bool lineExists(const Line& line, const std::array<int, kMarks>& marks) {
+    for (int i = 0; i < line.size; ++i)
+        if (marks[line.picks[i]] == 0) return false;
+    return true;
+}
+
+std::string twoDigits(int n) { return std::string{static_cast<char>('0' + n / 10 % 10), static_cast<char>('0' + n % 10)}; }
+
+std::string keyOf(const Line& line, const std::array<int, kMarks>& marks, bool ascending) {
+    constexpr int kUnused = 100;  // above every runner number, so unused slots sort last
+    std::array<int, 3> numbers{kUnused, kUnused, kUnused};
+    for (int i = 0; i < line.size; ++i) numbers[i] = marks[line.picks[i]];
+    if (ascending) std::sort(numbers.begin(), numbers.end());
+    std::string key;
+    for (int i = 0; i < line.size; ++i) key += twoDigits(numbers[i]);
+    key.resize(6, '0');
+    return key;
+}
+
+// Runner numbers of a key, written with PadNumber2.
+std::vector<std::string> keyNumbers(const std::string& key) {
+    std::vector<std::string> numbers;
+    for (size_t i = 0; i + 2 <= key.size(); i += 2) {
+        int n = StrToIntOrZero(key.substr(i, 2));
+        if (n != 0) numbers.push_back(PadNumber2(n));
+    }
+    return numbers;
+}
+
+std::string joined(const std::vector<std::string>& parts, std::string_view separator) {
+    std::string text;
+    for (size_t i = 0; i < parts.size(); ++i) {
+        if (i > 0) text += separator;
+        text += parts[i];
+    }
+    return text;
+}
+
+// Lines separated by two blanks, six to a row; a pair block also ends with a line break.
+std::string blockText(const std::vector<std::string>& lines, Layout layout) {
+    std::string text;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        text += lines[i];
+        bool last = i + 1 == lines.size();
+        if (last) {
+            if (layout == Layout::PairBlock) text += "\r\n";
+        } else {
+            text += (i + 1) % 6 == 0 ? "\r\n" : "  ";
+        }
+    }
+    return text;
+}
+
+// The picks (by position) that take the given place in some existing line of the group.
+std::string placeLabel(const BetGroup& group, const std::array<int, kMarks>& marks, int place,
+                       std::initializer_list<int> candidates) {
+    std::vector<std::string> parts;
+    for (int pick : candidates) {
+        bool used = std::any_of(group.lines.begin(), group.lines.end(), [&](const Line& line) {
+            return line.picks[place] == pick && lineExists(line, marks);
+        });
+        if (used) parts.push_back(PadNumber2(marks[pick]));
+    }
+    return joined(parts, ",");
+}
+
+}  // namespace
+
+bool hasTrifectaLines(std::string_view raceNumberText) { return strictInt(raceNumberText, den1::race_number.name) >= 9; }
+
+std::array<std::string, kBetKeys> computeBetKeys(const std::array<int, kMarks>& marks, bool trifecta) {
+    std::array<std::string, kBetKeys> keys;
+    size_t at = 0;
+    for (const BetGroup& group : betGroups()) {
+        for (const Line& line : group.lines) {
+            bool made = (trifecta || !group.trifectaOnly) && lineExists(line, marks);
+            keys[at++] = made ? keyOf(line, marks, group.ascendingNumbers) : kNoLine;
+        }
+    }
+    return keys;
+}
+
+BetLabels betLabels(const std::array<int, kMarks>& marks, bool trifecta) {
+    const std::vector<BetGroup>& groups = betGroups();
+    BetLabels labels;
+    labels.tan = placeLabel(groups[0], marks, 0, {0, 1, 2});
+    std::vector<std::string> segments;
+    for (int head = 0; head < 3; ++head) {
+        if (marks[head] == 0) continue;
+        std::vector<std::string> partners;
+        for (int other = head + 1; other < kMarks; ++other)
+            if (marks[other] != 0) partners.push_back(PadNumber2(marks[other]));
+        if (!partners.empty()) segments.push_back(PadNumber2(marks[head]) + sj("→") + joined(partners, ","));
+    }
+    labels.umaren = joined(segments, "  ");
+    if (trifecta) {
+        labels.rentan1 = placeLabel(groups[5], marks, 0, {0, 1, 2});
+        labels.rentan2 = placeLabel(groups[5], marks, 1, {0, 1, 2, 3, 4});
+        labels.rentan3 = placeLabel(groups[5], marks, 2, {0, 1, 2, 3, 4});
+    }
+    return labels;
+}
+
+bool RaceResult::hasBetLines() const {
+    return std::any_of(betKeys.begin(), betKeys.end(), [](const std::string& key) { return key != kNoLine; });
+}
+
+BetWindowText betWindowText(const RaceResult& result) {
+    BetWindowText window;
+    window.status = result.titleLine2;
+    if (!result.hasBetLines()) {
+        window.entries.push_back(sj("このレースの買い目はありません"));
+        return window;
+    }
+    size_t at = 0;
+    for (const BetGroup& group : betGroups()) {
+        std::vector<std::string> lines;
+        for (size_t i = 0; i < group.lines.size(); ++i, ++at) {
+            if (result.betKeys[at] != kNoLine) lines.push_back(joined(keyNumbers(result.betKeys[at]), "-"));
+        }
+        if (lines.empty()) continue;
+        if (group.trifectaOnly) window.entries.emplace_back();
+        window.entries.push_back(sj(std::string("[") + group.nameUtf8 + "] 計" + std::to_string(lines.size()) + "点"));
+        if (group.layout == Layout::Numbers) {
+            window.entries.push_back(joined(lines, "  "));
+            window.entries.emplace_back();
+        } else {
+            window.entries.push_back(blockText(lines, group.layout));
+        }
+    }
+    return window;
+}
+
+std::string betWindowFileText(const BetWindowText& text) { return joinCrLf(text.entries); }
+
+void appendKmiLines(std::vector<std::string>& lines, std::string_view raceHeaderLine, const RaceResult& result) {
+    std::string prefix = std::string(field(raceHeaderLine, den1::racecourse_code)) +
+                         std::string(field(raceHeaderLine, den1::race_date)) +
+                         std::string(field(raceHeaderLine, den1::race_number));
+    size_t at = 0;
+    for (const BetGroup& group : betGroups()) {
+        for (size_t i = 0; i < group.lines.size(); ++i, ++at) {
+            if (result.betKeys[at] != kNoLine) lines.push_back(prefix + group.code + result.betKeys[at]);
+        }
+    }
+}
+
+}  // namespace zv

@@ -1,0 +1,47 @@
+#include "calendar.h"
+
+#include <string>
+
+#include "data/convert.h"
+#include "data/error.h"
+
+namespace zv {
+namespace {
+
+bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int daysInMonth(int year, int month) {
+    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+}  // namespace
+
+bool isValidDate(int year, int month, int day) {
+    return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= daysInMonth(year, month);
+}
+
+LocalDateTime addCalendarMonths(const LocalDateTime& date, int months) {
+    int monthIndex = date.year * 12 + (date.month - 1) + months;
+    LocalDateTime result = date;
+    result.year = monthIndex / 12;
+    result.month = monthIndex % 12 + 1;
+    int last = daysInMonth(result.year, result.month);
+    if (result.day > last) result.day = last;
+    return result;
+}
+
+bool isLongLayoff(const LocalDateTime& earlier, const LocalDateTime& later) {
+    return addCalendarMonths(earlier, 11) < later;
+}
+
+LocalDateTime strictDate(std::string_view year, std::string_view month, std::string_view day,
+                         std::string_view fieldName, std::string_view wholeText) {
+    auto y = parseInt(year), m = parseInt(month), d = parseInt(day);
+    if (!y || !m || !d || !isValidDate(*y, *m, *d)) {
+        throw conversionError(std::string(fieldName), std::string(wholeText));
+    }
+    return LocalDateTime{*y, *m, *d, 0};
+}
+
+}  // namespace zv

@@ -1,0 +1,29 @@
+// The race grid's cells for one runner: texts in the grid mark-up, colours and right borders.
+// Columns 0-3 come from the runner line, 4-9 from the runner's past-performance column and
+// ratings, 10 holds the mark.
+#pragma once
+
+#include <string_view>
+
+#include "bachu.h"
+#include "race_result.h"
+
+namespace zv {
+
+// The heading row: texts only, the grid's own colours.
+GridRow headingRow();
+
+// Columns 0-3 of runner number `runner`. Throws a conversion error when the weight carried is
+// not a number.
+void fillEntryCells(GridRow& row, std::string_view runnerLine, int runner);
+
+// Columns 4-9 from the completed record.
+void fillRatingCells(GridRow& row, const TBachu& bachu);
+
+// Column 10: the mark of pick position `pick` (0 = ◎ .. 5 = ☆).
+void fillMarkCell(GridRow& row, int pick);
+
+// Sex and age padded to 6 bytes, then the coat colour padded to 6 bytes.
+std::string sexAgeCoatText(std::string_view runnerLine, std::string_view horseLine);
+
+}  // namespace zv
