@@ -1,5 +1,8 @@
 #include "paths.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <system_error>
 
@@ -7,21 +10,41 @@
 #include "sjis.h"
 
 namespace zv {
+namespace {
+
+const char* nonEmptyEnv(const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value ? value : nullptr;
+}
+
+std::filesystem::path homeFolder() {
+    if (const char* home = nonEmptyEnv("HOME")) return home;
+    if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir && *pw->pw_dir) return pw->pw_dir;
+    throw Error(ErrorKind::Io, sj("ホームフォルダが分かりません (HOME が設定されていません)"));
+}
+
+std::filesystem::path defaultDataFolder() {
+    // A relative XDG_DATA_HOME is invalid and ignored, as the base directory rules ask.
+    if (const char* xdg = nonEmptyEnv("XDG_DATA_HOME"); xdg && std::filesystem::path(xdg).is_absolute()) {
+        return std::filesystem::path(xdg) / "Zelvora";
+    }
+    return homeFolder() / ".local" / "share" / "Zelvora";
+}
+
+}  // namespace
 
 std::filesystem::path resolveDataFolder(const std::optional<std::filesystem::path>& override) {
     std::filesystem::path folder;
     if (override && !override->empty()) {
         folder = *override;
-    } else if (const char* env = std::getenv("ZELVORA_DATA_DIR"); env && *env) {
+    } else if (const char* env = nonEmptyEnv("ZELVORA_DATA_DIR")) {
         folder = env;
-    } else if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) {
-        folder = std::filesystem::path(xdg) / "Zelvora";
     } else {
-        const char* home = std::getenv("HOME");
-        folder = std::filesystem::path(home ? home : ".") / ".local" / "share" / "Zelvora";
+        folder = defaultDataFolder();
     }
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
+    if (!ec && !std::filesystem::is_directory(folder, ec)) ec = std::make_error_code(std::errc::not_a_directory);
     if (ec) {
         throw Error(ErrorKind::Io, sj("データフォルダを作成できません: ") + fromUtf8(folder.string()) + " (" +
                                        fromUtf8(ec.message()) + ")");

@@ -1,7 +1,11 @@
 #include "store.h"
 
-#include <fstream>
-#include <iterator>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <system_error>
 
 #include "convert.h"
 #include "error.h"
@@ -12,46 +16,105 @@
 namespace zv {
 namespace {
 
+// A full day's horse file is about 4 MB; anything far beyond is not a data set and is not read
+// into memory.
+constexpr uintmax_t kMaxFileBytes = 64u << 20;
+
 std::string pathText(const std::filesystem::path& p) { return fromUtf8(p.string()); }
 
+Error ioError(const char* what, const std::filesystem::path& path, int err) {
+    return Error(ErrorKind::Io, sj(what) + pathText(path) + " (" + fromUtf8(std::strerror(err)) + ")");
+}
+
+// True when path exists; false when it does not. Any other failure to look is an I/O error.
+bool fileExists(const std::filesystem::path& path) {
+    std::error_code ec;
+    std::filesystem::file_status st = std::filesystem::status(path, ec);
+    if (st.type() == std::filesystem::file_type::not_found) return false;
+    if (ec) throw ioError("ファイルを確認できません: ", path, ec.value());
+    return true;
+}
+
 std::string readWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw Error(ErrorKind::Io, sj("ファイルを開けません: ") + pathText(path));
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw Error(ErrorKind::Io, sj("ファイルを読み込めません: ") + pathText(path));
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw ioError("ファイルを開けません: ", path, errno);
+    std::string content;
+    char buffer[1 << 16];
+    for (;;) {
+        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            int err = errno;
+            ::close(fd);
+            throw ioError("ファイルを読み込めません: ", path, err);
+        }
+        content.append(buffer, static_cast<size_t>(n));
+        if (content.size() > kMaxFileBytes) {
+            ::close(fd);
+            throw Error(ErrorKind::Capacity, sj("ファイルが大きすぎます: ") + pathText(path));
+        }
+    }
+    ::close(fd);
     return content;
 }
 
-std::vector<std::string> readLines(const std::filesystem::path& folder, const char* name, size_t capacity) {
-    std::vector<std::string> lines = splitLines(readWholeFile(folder / name));
-    if (lines.size() > capacity) {
-        throw Error(ErrorKind::Capacity, sj("データが多すぎます: ") + name + sj(" の行数 ") +
-                                             std::to_string(lines.size()) + sj(" は上限 ") +
-                                             std::to_string(capacity) + sj(" を超えています"));
+// The record lines of one file. Empty lines at its very end are dropped; a file with more
+// records than capacity is refused before the excess is kept anywhere.
+std::vector<std::string> readRecordLines(const std::filesystem::path& folder, const char* name, size_t capacity) {
+    std::string content = readWholeFile(folder / name);
+    std::vector<std::string> lines;
+    size_t pendingEmpty = 0;
+    LineReader reader(content);
+    while (auto line = reader.next()) {
+        if (line->empty()) {
+            ++pendingEmpty;
+            continue;
+        }
+        if (lines.size() + pendingEmpty >= capacity) {
+            throw Error(ErrorKind::Capacity, sj("データが多すぎます: ") + name + sj(" の行数が上限 ") +
+                                                 std::to_string(capacity) + sj(" を超えています"));
+        }
+        lines.resize(lines.size() + pendingEmpty);
+        pendingEmpty = 0;
+        lines.emplace_back(*line);
     }
     return lines;
 }
 
-// Blank lines at the very end of the runner and horse files are not runners.
-size_t countWithoutTrailingEmpty(const std::vector<std::string>& lines) {
-    size_t n = lines.size();
-    while (n > 0 && lines[n - 1].empty()) --n;
-    return n;
+// Runner count of header line i, checked: a number from 0 to the most runners a race may have.
+int checkedRunnerCount(const RaceDataStore& store, int i) {
+    std::string where = std::string(kDen1File) + sj(" の ") + std::to_string(i + 1) + sj("行目: ");
+    int count = 0;
+    try {
+        count = store.runnerCount(i);
+    } catch (const Error& e) {
+        throw Error(e.kind(), where + e.message(), e.field(), e.text());
+    }
+    if (count < 0 || count > kMaxRunnersPerRace) {
+        throw Error(ErrorKind::Capacity, where + sj("出走頭数 ") + std::to_string(count) + sj(" は 0 から ") +
+                                             std::to_string(kMaxRunnersPerRace) + sj(" の範囲にありません"));
+    }
+    return count;
 }
 
 }  // namespace
 
+LineReader::LineReader(std::string_view content) : rest_(content.substr(0, content.find('\x1A'))) {}
+
+std::optional<std::string_view> LineReader::next() {
+    if (rest_.empty()) return std::nullopt;
+    size_t end = rest_.find_first_of("\r\n");
+    std::string_view line = rest_.substr(0, end);
+    size_t lf = rest_.find('\n', line.size());
+    rest_ = lf == std::string_view::npos ? std::string_view() : rest_.substr(lf + 1);
+    return line;
+}
+
 std::vector<std::string> splitLines(std::string_view content) {
-    if (size_t eof = content.find('\x1A'); eof != std::string_view::npos) content = content.substr(0, eof);
     std::vector<std::string> lines;
-    size_t pos = 0;
-    while (pos < content.size()) {
-        size_t lf = content.find('\n', pos);
-        std::string_view raw = content.substr(pos, lf == std::string_view::npos ? std::string_view::npos : lf - pos);
-        lines.emplace_back(raw.substr(0, raw.find('\r')));
-        if (lf == std::string_view::npos) break;
-        pos = lf + 1;
-    }
+    LineReader reader(content);
+    while (auto line = reader.next()) lines.emplace_back(*line);
     return lines;
 }
 
@@ -65,12 +128,12 @@ int RaceDataStore::firstRunner(int r) const {
 
 bool loadDataSet(RaceDataStore& store, const std::filesystem::path& folder) {
     for (const char* name : {kDen1File, kDen2File, kUmaFile}) {
-        if (!std::filesystem::exists(folder / name)) return false;
+        if (!fileExists(folder / name)) return false;
     }
     RaceDataStore fresh;
-    fresh.den1Lines = readLines(folder, kDen1File, kMaxRaces);
-    fresh.den2Lines = readLines(folder, kDen2File, kMaxRunnerLines);
-    fresh.umaLines = readLines(folder, kUmaFile, kMaxHorseLines);
+    fresh.den1Lines = readRecordLines(folder, kDen1File, kMaxRaces);
+    fresh.den2Lines = readRecordLines(folder, kDen2File, kMaxRunnerLines);
+    fresh.umaLines = readRecordLines(folder, kUmaFile, kMaxHorseLines);
     fresh.raceCount = static_cast<int>(fresh.den1Lines.size());
 
     for (auto* texts : {&fresh.raceDateText, &fresh.runnerCountText, &fresh.titleLine1, &fresh.titleLine2,
@@ -78,27 +141,19 @@ bool loadDataSet(RaceDataStore& store, const std::filesystem::path& folder) {
                         &fresh.courseText, &fresh.jpnFlag}) {
         texts->resize(fresh.raceCount);
     }
-    long expected = 0;
+    size_t expected = 0;
     for (int i = 0; i < fresh.raceCount; ++i) {
         const std::string& line = fresh.den1Lines[i];
         fresh.runnerCountText[i] = std::string(field(line, den1::runner_count));
-        int count = fresh.runnerCount(i);
-        if (count < 0 || count > kMaxRunnersPerRace) {
-            throw Error(ErrorKind::Capacity, sj("出走頭数が上限 ") + std::to_string(kMaxRunnersPerRace) +
-                                                 sj(" を超えています: ") + std::to_string(i + 1) + sj("番目のレース"));
-        }
-        expected += count;
+        expected += static_cast<size_t>(checkedRunnerCount(fresh, i));
         BuildRaceTitles(fresh, line, i);
     }
-    size_t runners = countWithoutTrailingEmpty(fresh.den2Lines);
-    size_t horses = countWithoutTrailingEmpty(fresh.umaLines);
-    if (runners != static_cast<size_t>(expected) || horses != static_cast<size_t>(expected)) {
+    // One wrong count would pair every later runner with another horse: refuse the set instead.
+    if (fresh.den2Lines.size() != expected || fresh.umaLines.size() != expected) {
         throw Error(ErrorKind::Format, sj("データの整合性がありません: 出走頭数の合計 ") + std::to_string(expected) +
-                                           sj("、出走馬データ ") + std::to_string(runners) + sj("行、馬データ ") +
-                                           std::to_string(horses) + sj("行"));
+                                           sj("、出走馬データ ") + std::to_string(fresh.den2Lines.size()) +
+                                           sj("行、馬データ ") + std::to_string(fresh.umaLines.size()) + sj("行"));
     }
-    fresh.den2Lines.resize(runners);
-    fresh.umaLines.resize(horses);
     store = std::move(fresh);
     return true;
 }

@@ -3,9 +3,10 @@
 // file; runner n of race r is line firstRunner(r) + n of the runner and horse arrays.
 #pragma once
 
-#include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zv {
@@ -37,20 +38,35 @@ struct RaceDataStore {
     std::vector<std::string> courseText;
     std::vector<std::string> jpnFlag;
 
+    bool operator==(const RaceDataStore&) const = default;
+
     // Runner count of race r, converted strictly (throws a conversion error).
     int runnerCount(int r) const;
     // Global index of race r's first runner: the sum of the runner counts before it.
     int firstRunner(int r) const;
 };
 
-// Splits file content into lines: a line is the bytes before the first CR or LF, reading goes on
-// after the next LF; a Ctrl+Z byte ends the input. A final line end gives no extra empty line.
+// Walks file content line by line: a line is the bytes before the first CR or LF, reading goes on
+// after the next LF (so CR LF and LF both end a line); a Ctrl+Z byte ends the input like the end
+// of the file. A final line end gives no extra empty line.
+class LineReader {
+public:
+    explicit LineReader(std::string_view content);
+    // The next line (a view into the content), or nothing at the end of the input.
+    std::optional<std::string_view> next();
+
+private:
+    std::string_view rest_;
+};
+
+// Every line of content, as LineReader cuts them.
 std::vector<std::string> splitLines(std::string_view content);
 
 // Reads the three record files of folder into a fresh store and, only when all of them were read
 // whole and fit together, replaces store with it. Returns false, store untouched, when a file is
-// missing. Throws zv::Error (store untouched) when a file cannot be read, a capacity is exceeded
-// or the runner and horse files do not hold exactly the sum of the runner counts.
+// missing. Throws zv::Error (store untouched) when a file cannot be read, a capacity is exceeded,
+// a runner count is not a number, or the runner and horse files do not hold exactly the sum of
+// the runner counts. Empty lines at the very end of a file are not records.
 bool loadDataSet(RaceDataStore& store, const std::filesystem::path& folder);
 
 }  // namespace zv

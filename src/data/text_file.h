@@ -1,0 +1,20 @@
+// Writing the program's files: CP932 lines ended by CR LF, written under a temporary name in the
+// same folder and renamed over the target, so a reader never sees a half-written file and a
+// failed write leaves the old file as it was.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zv {
+
+// Every line followed by CR LF.
+std::string joinCrLf(const std::vector<std::string>& lines);
+
+// Replaces path with bytes through a temporary file and a rename. Throws zv::Error (Io) when the
+// file cannot be written; the temporary file is removed then.
+void writeFileReplacing(const std::filesystem::path& path, std::string_view bytes);
+
+}  // namespace zv
