@@ -1,0 +1,317 @@
+#include "predict/horse_detail.h"
+
+#include <gtest/gtest.h>
+
+#include "data/error.h"
+#include "data/record_builder.h"
+#include "data/records.h"
+#include "data/sjis.h"
+
+namespace zv {
+namespace {
+
+// One past race, as the horse file holds it. Texts are UTF-8 here.
+struct PastRace {
+    const char* racecourse = "05";
+    const char* date = "20080525";
+    const char* jump = "0";
+    const char* turf = "1";
+    const char* shortName = "";
+    const char* classCode = "05000";
+    const char* grade = " ";
+    const char* distance = "1600";
+    const char* going = "0";
+    const char* time = "1345";
+    const char* fieldSize = "16";
+    const char* popularity = "03";
+    const char* finish = "02";
+    const char* margin = "003";
+    const char* weight = "560";
+    const char* weightRule = "00";
+    const char* pace = "1";
+    const char* first3f = "352";
+    const char* last3f = "348";
+    const char* corners[4] = {"03", "03", "02", "01"};
+    const char* bodyWeight = "480";
+    const char* horseNumber = "07";
+    const char* jockey = "ヨコヤマ";
+    const char* opponent = "ライバル";
+};
+
+void setPastRace(RecordBuilder& b, int group, const PastRace& p) {
+    b.setPast(uma::past_racecourse_code, group, p.racecourse)
+        .setPast(uma::past_race_date, group, p.date)
+        .setPast(uma::past_jump_flag, group, p.jump)
+        .setPast(uma::past_turf_flag, group, p.turf)
+        .setPast(uma::past_race_short_name, group, sj(p.shortName))
+        .setPast(uma::past_race_class_code, group, p.classCode)
+        .setPast(uma::past_grade_code, group, p.grade)
+        .setPast(uma::past_distance, group, p.distance)
+        .setPast(uma::past_going_code, group, p.going)
+        .setPast(uma::past_race_time, group, p.time)
+        .setPast(uma::past_field_size, group, p.fieldSize)
+        .setPast(uma::past_popularity, group, p.popularity)
+        .setPast(uma::past_finish, group, p.finish)
+        .setPast(uma::past_margin, group, p.margin)
+        .setPast(uma::past_weight_carried, group, p.weight)
+        .setPast(uma::past_weight_rule_code, group, p.weightRule)
+        .setPast(uma::past_pace_code, group, p.pace)
+        .setPast(uma::past_first_3f, group, p.first3f)
+        .setPast(uma::past_last_3f, group, p.last3f)
+        .setPast(uma::past_corner1, group, p.corners[0])
+        .setPast(uma::past_corner2, group, p.corners[1])
+        .setPast(uma::past_corner3, group, p.corners[2])
+        .setPast(uma::past_corner4, group, p.corners[3])
+        .setPast(uma::past_body_weight, group, p.bodyWeight)
+        .setPast(uma::past_horse_number, group, p.horseNumber)
+        .setPast(uma::past_jockey_name, group, sj(p.jockey))
+        .setPast(uma::past_opponent_name, group, sj(p.opponent));
+}
+
+void setCounters(RecordBuilder& b, int group, std::array<int, 4> counts) {
+    for (int c = 0; c < 4; ++c) b.setNumber(uma::recordCounter(group, c), counts[c]);
+}
+
+// A horse with a full profile and two past races (groups 0 and 1); groups 2 to 4 are blank.
+RecordBuilder profileHorse() {
+    RecordBuilder b(kHorseLineLength);
+    b.set(uma::horse_name, sj("テストホース"))
+        .set(uma::coat_colour_code, "03")
+        .set(uma::birthplace_code, "002")
+        .set(uma::horse_marker_code, "01")
+        .set(uma::sire_name, sj("チチウマ"))
+        .set(uma::dam_name, sj("ハハウマ"))
+        .set(uma::dam_sire_name, sj("ハハチチ"))
+        .set(uma::dam_dam_name, sj("ハハハハ"))
+        .set(uma::owner_name, sj("馬主太郎"))
+        .set(uma::breeder_name, sj("牧場"))
+        .set(uma::trainer_name, sj("調教師"))
+        .set(uma::trainer_centre_code, "50")
+        .setNumber(uma::main_prize, 12345678)
+        .setNumber(uma::total_prize_part1, 20000000)
+        .setNumber(uma::total_prize_part2, 5000000)
+        .setNumber(uma::record_firsts, 3)
+        .setNumber(uma::record_seconds, 1)
+        .setNumber(uma::record_thirds, 0)
+        .setNumber(uma::record_unplaced, 5);
+    for (int g = 0; g < uma::kRecordGroups; ++g) setCounters(b, g, {0, 0, 0, 0});
+    setCounters(b, uma::kGroupRunningStyle, {1, 0, 2, 0});
+    setCounters(b, uma::kGroupTurfRight, {1, 2, 3, 4});
+    setCounters(b, uma::kGroupTurfLeft, {10, 0, 1, 12});
+    setCounters(b, uma::kGroupTurfHeavyA, {1, 1, 0, 0});
+    setCounters(b, uma::kGroupTurfHeavyB, {0, 1, 1, 0});
+    setCounters(b, uma::kGroupTurfDistance + 7, {0, 0, 0, 9});
+    setCounters(b, uma::kGroupDirtDistance, {2, 0, 0, 0});
+    setPastRace(b, 0, PastRace{});
+    PastRace older;
+    older.racecourse = "04";
+    older.finish = "01";
+    older.margin = "003";
+    older.classCode = "00004";
+    older.grade = "0";
+    setPastRace(b, 1, older);
+    return b;
+}
+
+const std::string kSexAgeCoat = sj("牡4   鹿毛  ");
+
+TEST(HorseDetail, LabelsShowTheProfileAndRecord) {
+    HorseDetail d = buildHorseDetail(kSexAgeCoat, profileHorse().line());
+    struct Case { const char* name; const char* text; };
+    const Case cases[] = {
+        {"lblSeinen", "牡4   鹿毛  "},
+        {"lblUmakigou", "(抽)"},
+        {"lblSanti", "様似  "},
+        {"lblSeisansya", "牧場"},
+        {"lblBanusi", "馬主太郎"},
+        {"lblChokyosi", "調教師 (栗)"},
+        {"lblTiti", "チチウマ"},
+        {"lblHaha", "ハハウマ"},
+        {"lblHahaTiti", "ハハチチ"},
+        {"lblHahaHaha", "ハハハハ"},
+        {"lblSouSyokin", "2500万円"},
+        {"lblHonSyokin", "1234万円"},
+        {"lbl1", "  3  1  0  5"},
+        {"lbl2", " 11  2  4 16"},
+        {"lbl3", "  0  0  0  0"},
+        {"lbl4", "  1  2  1  0"},
+        {"lbl6", "  1  2  3  4"},
+        {"lbl7", " 10  0  1 12"},
+        {"lbl10", "  0  0  0  0"},
+        {"lbl2400", "  0  0  0  9"},
+        {"lbl1000d", "  2  0  0  0"},
+        {"lblKyakusitu", "逃1 先0 差2 追0"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(toUtf8(d.label(c.name)), c.text) << c.name;
+}
+
+TEST(HorseDetail, ListsEveryLabelOnceInWindowOrder) {
+    HorseDetail d = buildHorseDetail(kSexAgeCoat, profileHorse().line());
+    ASSERT_EQ(d.labels.size(), 39u);
+    EXPECT_EQ(d.labels.front().name, "lblSeinen");
+    EXPECT_EQ(d.labels[11].name, "lblHonSyokin");
+    EXPECT_EQ(toUtf8(d.labels[11].caption), "本賞金");
+    EXPECT_EQ(d.labels.back().name, "lblKyakusitu");
+    EXPECT_THROW(d.label("lblNothing"), std::out_of_range);
+}
+
+TEST(HorseDetail, PrizeMoneyIsShownInTenThousandYenAndSummedIn64Bits) {
+    struct Case { int64_t part1, part2; const char* total; };
+    const Case cases[] = {
+        {9999, 0, "0万円"},
+        {0, 0, "0万円"},
+        {12345678, 0, "1234万円"},
+        {5000, 5000, "1万円"},
+        {2000000000, 2000000000, "400000万円"},
+        {2147483647, 2147483647, "429496万円"},
+    };
+    for (const Case& c : cases) {
+        RecordBuilder b = profileHorse();
+        b.setNumber(uma::total_prize_part1, c.part1).setNumber(uma::total_prize_part2, c.part2);
+        EXPECT_EQ(toUtf8(buildHorseDetail(kSexAgeCoat, b.line()).label("lblSouSyokin")), c.total) << c.part1;
+    }
+}
+
+TEST(HorseDetail, BadPrizeOrRunningStyleRaisesConversionErrorNamingTheField) {
+    struct Case { FieldDef field; const char* text; };
+    const Case cases[] = {
+        {uma::main_prize, "          "},
+        {uma::total_prize_part1, "2147483648"},
+        {uma::total_prize_part2, "12a4"},
+        {uma::style_front_runner, "  "},
+        {uma::style_closer, "x1"},
+    };
+    for (const Case& c : cases) {
+        RecordBuilder b = profileHorse();
+        b.set(c.field, c.text);
+        try {
+            buildHorseDetail(kSexAgeCoat, b.line());
+            ADD_FAILURE() << c.field.name << " accepted";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.kind(), ErrorKind::Conversion);
+            EXPECT_EQ(e.field(), c.field.name);
+        }
+    }
+}
+
+TEST(HorseDetail, GridHasHeadingsAndTheLastRaceAtTheBottom) {
+    HorseDetail d = buildHorseDetail(kSexAgeCoat, profileHorse().line());
+    EXPECT_EQ(toUtf8(d.grid[0][1]), "開催日");
+    EXPECT_EQ(toUtf8(d.grid[0][13]), "体重　");
+    EXPECT_EQ(toUtf8(d.grid[0][16]), "1（2）着馬");
+    EXPECT_EQ(d.grid[0][0], "");
+    EXPECT_EQ(toUtf8(d.grid[1][0]), "5走前");
+    EXPECT_EQ(toUtf8(d.grid[5][0]), "1走前");
+
+    const char* lastRace[] = {"1走前", "中山08/05/25", "      ", "500万", "芝1600M良", "1.34.5", "16頭", " 3人",
+                              " 2着", "ヨコヤマ", "56.0", "M35.2-34.8", "③③②①", "480k", " 7番", "0.3", "ライバル"};
+    for (int c = 0; c < kDetailGridColumns; ++c) EXPECT_EQ(toUtf8(d.grid[5][c]), lastRace[c]) << "column " << c;
+    EXPECT_EQ(toUtf8(d.grid[4][1]), "東京08/05/25");
+    EXPECT_EQ(toUtf8(d.grid[4][3]), "G1");
+    for (int r = 1; r <= 3; ++r) {
+        for (int c = 1; c < kDetailGridColumns; ++c) EXPECT_EQ(d.grid[r][c], "") << r << "," << c;
+    }
+}
+
+// One past race changed from the default, and what its row shows.
+struct RowCase {
+    const char* what;
+    PastRace race;
+    int column;
+    const char* cell;
+    PastRowState state;
+};
+
+PastRace with(void (*change)(PastRace&)) {
+    PastRace p;
+    change(p);
+    return p;
+}
+
+TEST(HorseDetail, PastRaceCellsAndRowStates) {
+    const RowCase cases[] = {
+        {"winner's margin to the second is negative", with([](PastRace& p) { p.finish = "01"; }), 15, "-0.3",
+         PastRowState::Central},
+        {"no margin", with([](PastRace& p) { p.margin = "998"; }), 15, "0.0", PastRowState::Central},
+        {"long margin", with([](PastRace& p) { p.margin = "125"; }), 15, "12.5", PastRowState::Central},
+        {"scratched", with([](PastRace& p) { p.finish = "34"; p.time = "    "; }), 8, "取消", PastRowState::NoTime},
+        {"no time, no margin", with([](PastRace& p) { p.time = "    "; }), 15, "", PastRowState::NoTime},
+        {"fell", with([](PastRace& p) { p.finish = "31"; }), 8, "落馬", PastRowState::Central},
+        {"excluded popularity", with([](PastRace& p) { p.popularity = "35"; }), 7, "除外", PastRowState::Central},
+        {"no popularity", with([](PastRace& p) { p.popularity = "  "; }), 7, "", PastRowState::Central},
+        {"no field size", with([](PastRace& p) { p.fieldSize = "00"; }), 6, "", PastRowState::Central},
+        {"local racecourse", with([](PastRace& p) { p.racecourse = "10"; }), 1, "大井08/05/25", PastRowState::NotCentral},
+        {"local racecourse without time", with([](PastRace& p) { p.racecourse = "10"; p.time = "    "; }), 5, "",
+         PastRowState::NotCentral},
+        {"steeplechase", with([](PastRace& p) { p.jump = "1"; p.distance = "3000"; }), 4, "障3000M良",
+         PastRowState::Steeplechase},
+        {"dirt, heavy going", with([](PastRace& p) { p.turf = "0"; p.going = "2"; }), 4, "ダ1600M重",
+         PastRowState::Central},
+        {"race under a minute", with([](PastRace& p) { p.time = "0583"; }), 5, "0.58.3", PastRowState::Central},
+        {"blank class code", with([](PastRace& p) { p.classCode = "     "; }), 3, "", PastRowState::Central},
+        {"open race with grade 3", with([](PastRace& p) { p.classCode = "00004"; p.grade = "2"; }), 3, "G3",
+         PastRowState::Central},
+        {"handicap", with([](PastRace& p) { p.weightRule = "02"; }), 10, "H56.0", PastRowState::Central},
+        {"no weight", with([](PastRace& p) { p.weightRule = "02"; p.weight = "   "; }), 10, "", PastRowState::Central},
+        {"no early time", with([](PastRace& p) { p.first3f = "   "; }), 11, "M34.8", PastRowState::Central},
+        {"no furlong times, no pace", with([](PastRace& p) { p.first3f = "   "; p.last3f = "   "; p.pace = " "; }),
+         11, "", PastRowState::Central},
+        {"corner codes", with([](PastRace& p) { p.corners[0] = "45"; p.corners[1] = "00"; p.corners[2] = "40"; }), 12,
+         "⑤　  ①", PastRowState::Central},
+        {"no body weight", with([](PastRace& p) { p.bodyWeight = "   "; }), 13, "", PastRowState::Central},
+        {"no horse number", with([](PastRace& p) { p.horseNumber = "  "; }), 14, "", PastRowState::Central},
+        {"race short name kept as stored", with([](PastRace& p) { p.shortName = "皐月賞"; }), 2, "皐月賞",
+         PastRowState::Central},
+    };
+    for (const RowCase& c : cases) {
+        RecordBuilder b = profileHorse();
+        setPastRace(b, 0, c.race);
+        HorseDetail d = buildHorseDetail(kSexAgeCoat, b.line());
+        EXPECT_EQ(toUtf8(d.grid[5][c.column]), c.cell) << c.what;
+        EXPECT_EQ(d.rowState[5], c.state) << c.what;
+    }
+}
+
+TEST(HorseDetail, UnknownRacecourseLeavesTheRowEmpty) {
+    RecordBuilder b = profileHorse();
+    PastRace noRace;
+    noRace.racecourse = "80";
+    setPastRace(b, 1, noRace);
+    HorseDetail d = buildHorseDetail(kSexAgeCoat, b.line());
+    for (int c = 1; c < kDetailGridColumns; ++c) EXPECT_EQ(d.grid[4][c], "") << c;
+    EXPECT_EQ(d.rowState[4], PastRowState::Central);
+    EXPECT_EQ(toUtf8(d.grid[4][0]), "2走前");
+}
+
+TEST(HorseDetail, ShortHorseLineGivesEmptyTextsWithoutFailingOnLenientFields) {
+    RecordBuilder b(680);
+    b.setNumber(uma::main_prize, 0).setNumber(uma::total_prize_part1, 0).setNumber(uma::total_prize_part2, 0);
+    setCounters(b, uma::kGroupRunningStyle, {0, 0, 0, 0});
+    HorseDetail d = buildHorseDetail(kSexAgeCoat, b.line());
+    EXPECT_EQ(toUtf8(d.label("lblSouSyokin")), "0万円");
+    EXPECT_EQ(d.label("lblTiti"), "");
+    EXPECT_EQ(d.label("lbl2400d"), "  0  0  0  0");
+    for (int r = 1; r < kDetailGridRows; ++r) EXPECT_EQ(d.grid[r][1], "");
+}
+
+TEST(HorseDetail, StoreRunnerIsFoundThroughTheRaceAndRejectedOutOfRange) {
+    RaceDataStore store;
+    store.raceCount = 2;
+    store.runnerCountText = {"01", "02"};
+    RecordBuilder runner(kRunnerLineLength);
+    runner.set(den2::sex_code, "1").set(den2::age, "03");
+    store.den2Lines = {runner.line(), runner.line(), runner.line()};
+    RecordBuilder other = profileHorse();
+    other.set(uma::owner_name, sj("別の馬主"));
+    store.umaLines = {profileHorse().line(), profileHorse().line(), other.line()};
+
+    HorseDetail d = buildHorseDetail(store, 1, 1);
+    EXPECT_EQ(toUtf8(d.label("lblBanusi")), "別の馬主");
+    EXPECT_EQ(toUtf8(d.label("lblSeinen")), "牝3   鹿毛  ");
+    EXPECT_THROW(buildHorseDetail(store, 1, 2), Error);
+    EXPECT_THROW(buildHorseDetail(store, 2, 0), Error);
+    EXPECT_THROW(buildHorseDetail(store, 0, -1), Error);
+}
+
+}  // namespace
+}  // namespace zv
