@@ -1,14 +1,146 @@
 #include "titles.h"
 
+#include <chrono>
+
+#include "bvo_hen.h"
+#include "convert.h"
+#include "error.h"
+#include "henkan_j.h"
 #include "records.h"
+#include "sjis.h"
+#include "sjis_chars.h"
 
 namespace zv {
+namespace {
+
+std::string text(std::string_view line, const FieldDef& f) { return std::string(field(line, f)); }
+
+struct GradeTexts {
+    std::string gradeText;
+    std::string suffix;  // empty, or the grade text and one blank
+};
+
+// Flat-race grades G1..G3 name the race's grade (as Jpn(Gn) when the Jpn flag is set); every
+// other race, the jump grades too, shows its class.
+GradeTexts gradeTexts(std::string_view line, std::string_view jpnFlag) {
+    std::string mark = GradeMark(field(line, den1::grade_code));
+    if (mark == "G1 " || mark == "G2 " || mark == "G3 ") {
+        std::string grade = mark.substr(0, 2);
+        std::string gradeText = jpnFlag == "1" ? "Jpn(" + grade + ")" : grade;
+        return {gradeText, gradeText + " "};
+    }
+    return {RaceClassShort(field(line, den1::race_class_code)), {}};
+}
+
+struct ShortWord {
+    const char* word;
+    const char* abbreviation;
+};
+
+constexpr ShortWord kShortWords[] = {
+    {"ロイヤル", "Ｒ"},   {"ジュベナイルＦ", "ＪＦ"}, {"チャンピオンＳ", "ＣＳ"}, {"チャレンジ", "Ｃ"},
+    {"レーシング", "Ｒ"}, {"ステークス", "Ｓ"},       {"トロフィー", "Ｔ"},       {"カップ", "Ｃ"},
+};
+
+// The race type as the copy text names an unnamed race: サラ3歳以上 reads ３歳上.
+std::string copyRaceType(const std::string& raceType) {
+    static const std::pair<std::string, std::string> kTypes[] = {
+        {sj("サラ2歳"), sj("２歳")},
+        {sj("サラ3歳"), sj("３歳")},
+        {sj("サラ3歳以上"), sj("３歳上")},
+        {sj("サラ4歳以上"), sj("４歳上")},
+    };
+    for (const auto& [type, copy] : kTypes) {
+        if (raceType == type) return copy;
+    }
+    return raceType;
+}
+
+// The weekday of the date in raceDateText ("2010/05/02(日)"), computed from the calendar.
+std::string copyWeekday(std::string_view dateText) {
+    static const std::string kNames[] = {sj("日曜"), sj("月曜"), sj("火曜"), sj("水曜"),
+                                         sj("木曜"), sj("金曜"), sj("土曜")};
+    int year = strictInt(field(dateText, 1, 4), den1::race_year.name);
+    int month = strictInt(field(dateText, 6, 2), den1::race_month.name);
+    int day = strictInt(field(dateText, 9, 2), den1::race_day.name);
+    bool inRange = year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= 31;
+    std::chrono::year_month_day date{std::chrono::year(inRange ? year : 1),
+                                     std::chrono::month(inRange ? static_cast<unsigned>(month) : 1),
+                                     std::chrono::day(inRange ? static_cast<unsigned>(day) : 1)};
+    if (!inRange || !date.ok()) throw conversionError(den1::race_date.name, std::string(field(dateText, 1, 10)));
+    return kNames[std::chrono::weekday(std::chrono::sys_days(date)).c_encoding()];
+}
+
+}  // namespace
 
 void BuildRaceTitles(RaceDataStore& store, std::string_view line, int index) {
-    store.raceNumberText[index] = std::string(field(line, den1::race_number));
-    store.distanceText[index] = std::string(field(line, den1::distance));
-    store.jpnFlag[index] = std::string(field(line, den1::jpn_grade_flag));
-    store.menuTitle[index] = store.raceNumberText[index] + "R";
+    static const std::string postTime = sj(" 発走"), head = sj("頭  ");
+
+    store.raceDateText[index] = text(line, den1::race_year) + "/" + text(line, den1::race_month) + "/" +
+                                text(line, den1::race_day) + WeekdayName(field(line, den1::weekday_code));
+    store.courseText[index] = SurfaceName(field(line, den1::jump_flag), field(line, den1::turf_flag));
+    store.jpnFlag[index] = text(line, den1::jpn_grade_flag);
+    GradeTexts grade = gradeTexts(line, store.jpnFlag[index]);
+    store.gradeText[index] = grade.gradeText;
+    store.distanceText[index] = text(line, den1::distance);
+    store.titleLine1[index] = store.raceDateText[index] + postTime + text(line, den1::post_time) + " " +
+                              store.runnerCountText[index] + head + store.courseText[index] +
+                              store.distanceText[index] + "M";
+
+    std::string raceName(trimmed(field(line, den1::race_name)));
+    std::string front = RacecourseName(field(line, den1::racecourse_code)) + text(line, den1::race_number) + "R " +
+                        RaceTypeName(field(line, den1::race_type_code)) + " " +
+                        RaceClassShort(field(line, den1::race_class_code)) + " ";
+    store.titleLine2[index] = front + WeightRuleName(field(line, den1::weight_rule_code)) + " " +
+                              ShortenRaceName(raceName) + " " + grade.suffix;
+    store.menuTitle[index] = front + raceName + " " + grade.suffix;
+    store.raceNumberText[index] = text(line, den1::race_number);
+}
+
+std::string ShortenRaceName(std::string_view name) {
+    static const auto kWords = [] {
+        std::vector<std::pair<std::string, std::string>> words;
+        for (const ShortWord& w : kShortWords) words.emplace_back(sj(w.word), sj(w.abbreviation));
+        return words;
+    }();
+    std::string result(name);
+    for (const auto& [word, abbreviation] : kWords) result = replaceAllSjis(result, word, abbreviation);
+    return result;
+}
+
+std::string raceNameCopyText(const RaceDataStore& store, int race) {
+    static const std::string open = sj("（"), close = sj("）"), jpnOpen = sj("（Jpn（"), jpnClose = sj("）) "),
+                             man = sj("万"), below = sj("下"), dot = sj("・"), raceMark = sj("Ｒ "),
+                             metres = sj("ｍ");
+    if (race < 0 || race >= store.raceCount) {
+        throw Error(ErrorKind::Format, sj("レース番号が範囲外です: ") + std::to_string(race));
+    }
+    const std::string& line = store.den1Lines[race];
+
+    std::string copy = ShortenRaceName(trimmed(field(line, den1::race_name)));
+    if (!copy.empty()) {
+        std::string mark = GradeMark(field(line, den1::grade_code));
+        if (!mark.empty()) {
+            std::string fullWidthMark = ToFullWidth(trimmed(mark));
+            copy += store.jpnFlag[race] == "1" ? jpnOpen + fullWidthMark + jpnClose : open + fullWidthMark + close;
+        }
+    } else {
+        copy = copyRaceType(RaceTypeName(field(line, den1::race_type_code)));
+        std::string raceClass = RaceClassShort(field(line, den1::race_class_code));
+        copy += raceClass;
+        if (findSjis(raceClass, man) != std::string_view::npos) copy += below;
+    }
+    copy += "  " + RacecourseName(field(line, den1::racecourse_code)) + dot;
+    copy += copyWeekday(store.raceDateText[race]);
+
+    std::string_view raceNumber = field(line, den1::race_number);
+    if (StrToIntOrZero(raceNumber) > 9) {
+        copy += raceNumber;
+    } else {
+        copy += ToFullWidth(std::to_string(strictInt(raceNumber, den1::race_number.name)));
+    }
+    copy += raceMark + store.courseText[race] + store.distanceText[race] + metres;
+    return copy;
 }
 
 }  // namespace zv

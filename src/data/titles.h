@@ -1,5 +1,5 @@
-// Per-race display texts built from a race header line at load time, the race-name shortening,
-// the half-width to full-width conversion and the race name copy text.
+// Per-race display texts built from a race header line at load time, the race-name shortening
+// and the race name copy text.
 #pragma once
 
 #include <string>
@@ -11,7 +11,16 @@ namespace zv {
 
 // Fills every per-race text of race index (raceDateText, courseText, jpnFlag, gradeText,
 // distanceText, titleLine1, titleLine2, menuTitle, raceNumberText) from its header line.
-// runnerCountText[index] must already be set.
+// runnerCountText[index] must already be set. Copies the number fields as text, so bad digits
+// never stop loading.
 void BuildRaceTitles(RaceDataStore& store, std::string_view line, int index);
+
+// A race name with its long stock words abbreviated (ステークス -> Ｓ, カップ -> Ｃ, ...).
+std::string ShortenRaceName(std::string_view name);
+
+// The composed name of race r for the clipboard, such as
+// スプリングＳ（Ｇ２）  中山・日曜11Ｒ 芝1800ｍ. Throws a conversion error when the race date is
+// not a calendar date or race_number is not a whole number, and zv::Error when r is out of range.
+std::string raceNameCopyText(const RaceDataStore& store, int race);
 
 }  // namespace zv

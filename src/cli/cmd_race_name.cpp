@@ -1,0 +1,17 @@
+#include <ostream>
+
+#include "commands.h"
+#include "data/sjis.h"
+#include "data/titles.h"
+
+namespace zv::cli {
+
+int cmdRaceName(CliContext& ctx) {
+    if (ctx.args.size() != 1) throw UsageError{"race-name needs one race index"};
+    RaceDataStore store = ctx.loadStore();
+    int race = ctx.raceArg(store, ctx.args[0]);
+    ctx.out << toUtf8(raceNameCopyText(store, race)) << '\n';
+    return 0;
+}
+
+}  // namespace zv::cli
