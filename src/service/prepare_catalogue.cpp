@@ -1,0 +1,90 @@
+#include "prepare_catalogue.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "data/error.h"
+#include "data/sjis.h"
+
+namespace zv {
+namespace {
+
+constexpr int kSettingsTries = 3;
+constexpr int kRetryPauseMs = 1000;
+
+bool fetchSettingsFile(const ServiceConfig& config, const std::filesystem::path& target, const ServiceUi& ui) {
+    FileFetchOptions options;
+    options.maxBytes = ServiceSettingsFile::kMaxBytes;
+    for (int attempt = 1; attempt <= kSettingsTries; ++attempt) {
+        if (attempt > 1) {
+            ui.processMessages();
+            ui.pause(kRetryPauseMs);
+        }
+        if (fetchToFile(config, target, settingsFileUrl(config.serviceHost), {}, ui.transfer, options).ok) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool Catalogue::anyTicked() const {
+    return std::any_of(rows.begin(), rows.end(), [](const CatalogueRow& r) { return r.ticked; });
+}
+
+std::string settingsFileUrl(const std::string& serviceHost) {
+    std::string host = serviceHost;
+    while (!host.empty() && host.back() == '/') host.pop_back();
+    bool hasScheme = host.starts_with("http://") || host.starts_with("https://");
+    return (hasScheme ? host : "http://" + host) + kSettingsFilePath;
+}
+
+std::optional<Catalogue> prepareCatalogue(const ServiceConfig& config, const std::filesystem::path& dataFolder,
+                                          const std::filesystem::path& downloadFolder, const std::string& provider,
+                                          const Credentials& credentials, const ServiceUi& ui) {
+    static const std::string notObtained =
+        sj("BrevanneOnLineの設定ファイルが取得できませんでした。\r\n\r\nもう一度認証をやり直してください。");
+    static const std::string unusable =
+        sj("BrevanneOnLineの設定ファイルに認証先が見つかりませんでした。\r\n\r\nもう一度認証をやり直してください。");
+    static const std::string refused = sj("認証できませんでした。ユーザーIDとパスワードをお確かめください。");
+    static const std::string canChoose = sj("ダウンロードしたいファイルにチェックをしてOKボタンを押してください");
+    static const std::string nothingToChoose = sj("現在ダウンロードできるファイルはありません");
+
+    std::filesystem::path settingsPath = dataFolder / kSettingsFileName;
+    if (!fetchSettingsFile(config, settingsPath, ui)) {
+        ui.say(notObtained);
+        return std::nullopt;
+    }
+    ServiceSettingsFile settings = ServiceSettingsFile::load(settingsPath);
+
+    // Without a login location the request could only fail; say what is wrong instead.
+    std::string loginLocation = settings.value("SITE_AUTH", "URLB");
+    if (loginLocation.empty()) {
+        ui.say(unusable);
+        return std::nullopt;
+    }
+    std::string loginText = fetchText(config, "https://" + loginLocation, credentials, ui.transfer);
+    std::optional<Membership> who = membershipOf(loginText);
+    if (!who) {
+        ui.say(refused);
+        return std::nullopt;
+    }
+
+    Catalogue catalogue;
+    catalogue.provider = provider;
+    catalogue.credentials = credentials;
+    catalogue.membership = *who;
+    catalogue.memberLabel = memberLabel(credentials.userId, *who);
+    std::vector<TBvo> entries = catalogueEntries(settings, *who);
+    for (TBvo& entry : listableEntries(entries, gatherFileNames(downloadFolder))) {
+        catalogue.rows.push_back({std::move(entry), false});
+    }
+    catalogue.listLabel = catalogue.rows.empty() ? nothingToChoose : canChoose;
+    return catalogue;
+}
+
+void removeSettingsFile(const std::filesystem::path& dataFolder) {
+    std::error_code ec;
+    std::filesystem::remove(dataFolder / kSettingsFileName, ec);
+}
+
+}  // namespace zv
