@@ -1,0 +1,88 @@
+#include "pr_csv_lines.h"
+
+#include <cstdio>
+
+#include "data/bvo_hen.h"
+#include "data/records.h"
+#include "data/store.h"
+#include "predict/ranking.h"
+
+namespace zv {
+namespace {
+
+constexpr size_t kF3FCaptionBytes = 18;  // 前半3Fタイム平均：
+constexpr size_t kPRCaptionBytes = 8;    // PR平均：
+constexpr int kListedCombined = 10;
+
+std::string afterCaption(const std::string& labelText, size_t captionBytes) {
+    return labelText.size() > captionBytes ? labelText.substr(captionBytes) : std::string();
+}
+
+bool allDigits(std::string_view text, size_t minLen, size_t maxLen) {
+    if (text.size() < minLen || text.size() > maxLen) return false;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+LocalDateTime raceDay(const RaceDataStore& store, int race) {
+    std::string_view date = std::string_view(store.raceDateText.at(race)).substr(0, 10);
+    return strictDate(field(date, 1, 4), field(date, 6, 2), field(date, 9, 2), "raceDateText", date);
+}
+
+std::string dayText(const LocalDateTime& day) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%04d/%02d/%02d", day.year, day.month, day.day);
+    return buffer;
+}
+
+std::optional<std::string> prCsvLine(const RaceDataStore& store, const RaceResult& result) {
+    if (!result.prAverage.shown) return std::nullopt;
+    const std::string& header = store.den1Lines.at(result.race);
+    // Racecourse and race number come from the header fields rather than from fixed byte
+    // positions of the title, which would cut the longer racecourse names apart.
+    std::string line = std::string(std::string_view(store.raceDateText.at(result.race)).substr(0, 10)) + "," +
+                       RacecourseName(field(header, den1::racecourse_code)) + "," +
+                       std::string(field(header, den1::race_number)) + "," +
+                       (result.f3fAverage.shown ? afterCaption(result.f3fAverage.text, kF3FCaptionBytes) : "") + "," +
+                       afterCaption(result.prAverage.text, kPRCaptionBytes);
+    RankingTable ranking = result.ranking;
+    sortRanking(ranking, RankingColumn::Combined, true);
+    for (const RankingRow& row : ranking) {
+        if (row.combined < kListedCombined) break;
+        line += "," + std::to_string(row.runner);
+    }
+    return line;
+}
+
+std::optional<LocalDateTime> readCsvDay(std::string_view text) {
+    size_t first = text.find('/');
+    size_t second = first == std::string_view::npos ? first : text.find('/', first + 1);
+    if (second == std::string_view::npos) return std::nullopt;
+    std::string_view year = text.substr(0, first), month = text.substr(first + 1, second - first - 1),
+                     day = text.substr(second + 1);
+    if (!allDigits(year, 4, 4) || !allDigits(month, 1, 2) || !allDigits(day, 1, 2)) return std::nullopt;
+    LocalDateTime date{StrToIntOrZero(year), StrToIntOrZero(month), StrToIntOrZero(day), 0};
+    if (!isValidDate(date.year, date.month, date.day)) return std::nullopt;
+    return date;
+}
+
+CsvDayLookup lookUpDay(std::string_view content, const LocalDateTime& day) {
+    CsvDayLookup lookup;
+    LineReader lines(content);
+    while (auto line = lines.next()) {
+        if (line->empty()) continue;
+        std::optional<LocalDateTime> lineDay = readCsvDay(line->substr(0, line->find(',')));
+        if (!lineDay) {
+            ++lookup.unreadableLines;
+        } else if (*lineDay == day) {
+            lookup.found = true;
+        }
+    }
+    return lookup;
+}
+
+}  // namespace zv
