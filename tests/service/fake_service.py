@@ -116,7 +116,6 @@ class Handler(BaseHTTPRequestHandler):
             self.send_response(200)
             self.send_header("Content-Length", "1000")
             self.end_headers()
-            self.wfile.write(b"x" * 10)
             self.wfile.flush()
             time.sleep(60)
             return
