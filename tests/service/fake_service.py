@@ -151,6 +151,7 @@ class Handler(BaseHTTPRequestHandler):
 def serve(root, scheme, context=None):
     server = ThreadingHTTPServer(("127.0.0.1", 0), Handler)
     server.daemon_threads = True
+    server.handle_error = lambda request, address: None  # refused handshakes, dropped clients
     server.root = root
     server.scheme = scheme
     if context:
