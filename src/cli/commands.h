@@ -8,5 +8,6 @@ namespace zv::cli {
 
 int cmdRaces(CliContext& ctx);     // races
 int cmdRaceName(CliContext& ctx);  // race-name R
+int cmdOpen(CliContext& ctx);      // open ARCHIVE
 
 }  // namespace zv::cli

@@ -18,6 +18,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"races", "races", zv::cli::cmdRaces},
     {"race-name", "race-name R", zv::cli::cmdRaceName},
+    {"open", "open ARCHIVE", zv::cli::cmdOpen},
 };
 
 void printUsage(std::ostream& err) {

@@ -1,0 +1,111 @@
+#include "intake.h"
+
+#include "data/error.h"
+#include "data/sjis.h"
+#include "staging.h"
+#include "version3.h"
+
+namespace zv {
+namespace fs = std::filesystem;
+namespace {
+
+const std::string& noDataMessage() {
+    static const std::string text =
+        sj("指定した書庫ファイルにデータは含まれておりません。\r\n\r\n正しいBVOデータをご利用ください。");
+    return text;
+}
+
+std::string extractFailedMessage(const std::vector<archive::ExtractError>& errors) {
+    static const std::string head = sj("データの展開でエラーが発生しました。\r\n"), tail = sj("開発元にお問い合わせください。");
+    std::string message = head;
+    for (const archive::ExtractError& e : errors) message += "\r\n" + std::to_string(e.code) + " : " + e.text;
+    return message + "\r\n\r\n" + tail;
+}
+
+std::string installFailedMessage(const archive::InstallOutcome& outcome, const fs::path& staging) {
+    static const std::string head = sj("データファイルを入れ替えられませんでした。\r\n"),
+                             restored = sj("データフォルダは元のままです。"),
+                             broken = sj("データフォルダを元に戻せませんでした。元のファイルは次のフォルダに残っています: ");
+    std::string message = head;
+    for (const std::string& line : outcome.failures) message += "\r\n" + line;
+    return message + "\r\n\r\n" + (outcome.restored ? restored : broken + fromUtf8(staging.string()));
+}
+
+IntakeResult failed(IntakeStatus status, std::string message) { return {false, status, std::move(message), 0}; }
+
+bool holdsDataSet(const archive::ArchiveListing& listing) {
+    for (const archive::ArchiveMember& m : listing.members) {
+        if (m.isFile && (m.fileName == "bvo_uma.bv2" || m.fileName == "bvo_uma.bv3")) return true;
+    }
+    return false;
+}
+
+void renameReplacing(const fs::path& folder, const char* from, const char* to) {
+    std::error_code ec;
+    fs::rename(folder / from, folder / to, ec);
+    if (ec) {
+        throw Error(ErrorKind::Io, sj("ファイル名を変更できません: ") + from + " -> " + to + " (" +
+                                       fromUtf8(ec.message()) + ")");
+    }
+}
+
+bool isFile(const fs::path& path) {
+    std::error_code ec;
+    return fs::is_regular_file(fs::symlink_status(path, ec));
+}
+
+bool completeDataSet(const fs::path& folder) {
+    return isFile(folder / kDen1File) && isFile(folder / kDen2File) && isFile(folder / kUmaFile);
+}
+
+}  // namespace
+
+void normaliseDataFiles(const fs::path& folder) {
+    if (isFile(folder / "bvo_den1.bv3")) archive::convertVersion3File(folder / "bvo_den1.bv3");
+    if (isFile(folder / "bvo_den2.bv3")) archive::convertVersion3File(folder / "bvo_den2.bv3");
+    if (isFile(folder / "bvo_uma.bv3")) renameReplacing(folder, "bvo_uma.bv3", kUmaFile);
+    if (isFile(folder / "bvo_tok1.bv2")) renameReplacing(folder, "bvo_tok1.bv2", kDen1File);
+    if (isFile(folder / "bvo_tok2.bv2")) renameReplacing(folder, "bvo_tok2.bv2", kDen2File);
+}
+
+IntakeResult openArchive(const fs::path& archive, const fs::path& dataFolder, RaceDataStore& store,
+                         const ProgressFn& progress) {
+    archive::ArchiveListing listing = archive::listArchive(archive);
+    if (!holdsDataSet(listing)) return failed(IntakeStatus::NoDataSet, noDataMessage());
+    if (!listing.intact) {
+        return failed(IntakeStatus::ExtractFailed,
+                      extractFailedMessage({{static_cast<int>(archive::ExtractErrorCode::Damaged),
+                                             sj("書庫ファイルが壊れています")}}));
+    }
+    try {
+        archive::StagingFolder staging(dataFolder);
+        std::vector<archive::ExtractError> errors = archive::extractArchive(archive, listing, staging.incoming(), progress);
+        if (!errors.empty()) return failed(IntakeStatus::ExtractFailed, extractFailedMessage(errors));
+
+        try {
+            normaliseDataFiles(staging.incoming());
+        } catch (const Error& e) {
+            return failed(IntakeStatus::ConvertFailed, e.message());
+        }
+        if (!completeDataSet(staging.incoming())) return failed(IntakeStatus::NoDataSet, noDataMessage());
+
+        RaceDataStore fresh;
+        try {
+            if (!loadDataSet(fresh, staging.incoming())) return failed(IntakeStatus::NoDataSet, noDataMessage());
+        } catch (const Error& e) {
+            return failed(IntakeStatus::LoadFailed, e.message());
+        }
+
+        archive::InstallOutcome outcome = archive::installStagedFiles(staging, dataFolder);
+        if (!outcome.ok()) {
+            if (!outcome.restored) staging.keep();
+            return failed(IntakeStatus::InstallFailed, installFailedMessage(outcome, staging.root()));
+        }
+        store = std::move(fresh);
+        return {true, IntakeStatus::Loaded, {}, store.raceCount};
+    } catch (const Error& e) {
+        return failed(IntakeStatus::ExtractFailed, extractFailedMessage({{static_cast<int>(archive::ExtractErrorCode::WriteFailed), e.message()}}));
+    }
+}
+
+}  // namespace zv

@@ -1,0 +1,43 @@
+// Taking in a data archive. The members are listed and checked for a data set, unpacked into a
+// staging folder inside the data folder, brought into the version-2 names and layouts there and
+// loaded into a fresh store; only then are the files moved into the data folder and the store
+// replaced. Whatever fails on the way leaves the data folder and the store as they were.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "data/store.h"
+#include "extract.h"
+
+namespace zv {
+
+enum class IntakeStatus {
+    Loaded,         // the new data set is in the data folder and the store
+    NoDataSet,      // not an archive, unreadable, or without a complete data set
+    ExtractFailed,  // the archive could not be unpacked whole
+    ConvertFailed,  // a file could not be converted or renamed into the version-2 form
+    LoadFailed,     // the unpacked data set does not load
+    InstallFailed,  // the files could not be moved into the data folder
+};
+
+struct IntakeResult {
+    bool ok = false;
+    IntakeStatus status = IntakeStatus::NoDataSet;
+    std::string message;  // CP932, for the user; empty when ok
+    int raceCount = 0;    // races of the loaded data set
+};
+
+using archive::ProgressFn;
+
+// Takes archive into dataFolder and store. The caller shows message when !ok, else race 0.
+IntakeResult openArchive(const std::filesystem::path& archive, const std::filesystem::path& dataFolder,
+                         RaceDataStore& store, const ProgressFn& progress);
+
+// Brings the unpacked files of folder into the version-2 form, each step only when its file is
+// there: bvo_den1.bv3 and bvo_den2.bv3 converted, bvo_uma.bv3 renamed to bvo_uma.bv2, then
+// bvo_tok1.bv2 and bvo_tok2.bv2 renamed to bvo_den1.bv2 and bvo_den2.bv2, replacing what is there.
+// Throws zv::Error when a file cannot be converted or renamed.
+void normaliseDataFiles(const std::filesystem::path& folder);
+
+}  // namespace zv

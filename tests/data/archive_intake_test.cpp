@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include "archive_intake_fixture.h"
+#include "data/sjis.h"
+
+namespace zv {
+namespace {
+
+namespace fs = std::filesystem;
+using fixture::DayForm;
+using fixture::readFile;
+
+class ArchiveIntake : public fixture::IntakeTest {
+protected:
+    void expectNewDayLoaded(const IntakeResult& result) {
+        ASSERT_TRUE(result.ok) << toUtf8(result.message);
+        EXPECT_EQ(result.status, IntakeStatus::Loaded);
+        EXPECT_EQ(result.message, "");
+        EXPECT_EQ(result.raceCount, 2);
+        EXPECT_EQ(store.den1Lines, newDay.headers);
+        EXPECT_EQ(store.den2Lines, newDay.runners);
+        EXPECT_EQ(store.umaLines, newDay.horses);
+        EXPECT_EQ(store.raceNumberText[0], "01");
+        EXPECT_EQ(store.jpnFlag[0], "1");
+        EXPECT_EQ(readFile(dataFolder() / kDen1File), joinCrLf(newDay.headers));
+        EXPECT_EQ(readFile(dataFolder() / kDen2File), joinCrLf(newDay.runners));
+        EXPECT_EQ(readFile(dataFolder() / kUmaFile), joinCrLf(newDay.horses));
+        for (const fs::directory_entry& e : fs::directory_iterator(dataFolder())) {
+            std::string name = e.path().filename().string();
+            EXPECT_EQ(name.find(".bv3"), std::string::npos) << name;
+            EXPECT_EQ(name.find("bvo_tok"), std::string::npos) << name;
+            EXPECT_EQ(name.find(".zv-intake"), std::string::npos) << "staging folder left: " << name;
+        }
+    }
+};
+
+TEST_F(ArchiveIntake, EachArchiveFormLoadsTheNewDayFromItsFirstRace) {
+    for (DayForm form : {DayForm::Version2, DayForm::Version3, DayForm::Replacement}) {
+        SCOPED_TRACE(static_cast<int>(form));
+        SetUp();  // the previous day back in place
+        fs::remove_all(sourceFolder());
+        fs::create_directories(sourceFolder());
+        IntakeResult result = openArchive(packDay(form), dataFolder(), store, {});
+        expectNewDayLoaded(result);
+    }
+}
+
+TEST_F(ArchiveIntake, Version3HeaderByte74BecomesTheJpnFlagOfA777ByteLine) {
+    openArchive(packDay(DayForm::Version3), dataFolder(), store, {});
+    ASSERT_EQ(store.den1Lines[0].size(), 777u);
+    EXPECT_EQ(store.den1Lines[0][357], '1');
+    EXPECT_EQ(store.den2Lines[0].size(), 741u);
+}
+
+TEST_F(ArchiveIntake, ProgressRunsUpTo100AndEndsAt0) {
+    std::vector<int> percents;
+    IntakeResult result = openArchive(packDay(DayForm::Version2), dataFolder(), store,
+                                      [&](int p) { percents.push_back(p); });
+    ASSERT_TRUE(result.ok);
+    ASSERT_GE(percents.size(), 2u);
+    EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end() - 1));
+    EXPECT_EQ(percents[percents.size() - 2], 100);
+    EXPECT_EQ(percents.back(), 0);
+}
+
+TEST_F(ArchiveIntake, OtherMembersStayInTheDataFolderUnderTheirFileName) {
+    auto members = dayMembers();
+    members.push_back({"readme.txt", "notes"});
+    members.push_back({"../escape.txt", "kept inside"});
+    members.push_back({"bvo_den2.bv2|/etc/passwd", "", "-lhd-"});
+    IntakeResult result = openArchive(writeArchive(fixture::craftArchive(members)), dataFolder(), store, {});
+    expectNewDayLoaded(result);
+    EXPECT_EQ(readFile(dataFolder() / "readme.txt"), "notes");
+    EXPECT_EQ(readFile(dataFolder() / "escape.txt"), "kept inside");
+    EXPECT_FALSE(fs::exists(root.path() / "escape.txt"));
+    EXPECT_FALSE(fs::is_symlink(dataFolder() / kDen2File));
+}
+
+TEST_F(ArchiveIntake, AVersion3HorseFileReplacesAVersion2OneOfTheSameArchive) {
+    auto members = dayMembers();
+    members[2].data = "stale horse lines\r\n";
+    members.push_back({"bvo_uma.bv3", joinCrLf(newDay.horses)});
+    IntakeResult result = openArchive(writeArchive(fixture::craftArchive(members)), dataFolder(), store, {});
+    expectNewDayLoaded(result);
+}
+
+}  // namespace
+}  // namespace zv
