@@ -1,0 +1,19 @@
+#include "index_lines.h"
+
+#include "data/records.h"
+#include "predict/ratings.h"
+
+namespace zv {
+
+void appendIndexLines(const RaceDataStore& store, const RaceResult& result, std::vector<std::string>& lines) {
+    const std::string& header = store.den1Lines.at(result.race);
+    std::string prefix = std::string(field(header, den1::racecourse_code)) + "," +
+                         std::string(field(header, den1::race_date)) + "," +
+                         std::string(field(header, den1::race_number)) + ",";
+    for (size_t n = 0; n < result.bachus.size(); ++n) {
+        const TBachu& runner = result.bachus[n];
+        lines.push_back(prefix + std::to_string(n + 1) + "," + runner.name + "," + indexText(runner.combined));
+    }
+}
+
+}  // namespace zv
