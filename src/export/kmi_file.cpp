@@ -1,0 +1,32 @@
+#include "kmi_file.h"
+
+#include "data/text_file.h"
+#include "predict/bet_lines.h"
+
+namespace zv {
+
+std::string allRacesKmiFileName(const RaceDataStore& store) {
+    std::string date = store.raceDateText.empty() ? std::string() : store.raceDateText[0];
+    auto part = [&](size_t pos) { return pos < date.size() ? date.substr(pos, 2) : std::string(); };
+    return "zv" + part(2) + part(5) + part(8) + ".kmi";
+}
+
+void writeRaceKmiFile(const std::filesystem::path& path, const RaceDataStore& store, const RaceResult& result) {
+    std::vector<std::string> lines;
+    appendKmiLines(lines, store.den1Lines.at(result.race), result);
+    writeFileReplacing(path, joinCrLf(lines));
+}
+
+BatchOutcome writeAllRacesKmiFile(const std::filesystem::path& path, const RaceDataStore& store,
+                                  const BatchRunOptions& options) {
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<size_t>(store.raceCount) * kBetKeys);
+    BatchOutcome outcome = runBatch(store, options, [&](int race, const RaceResult& result) {
+        appendKmiLines(lines, store.den1Lines[race], result);
+        return true;
+    });
+    writeFileReplacing(path, joinCrLf(lines));
+    return outcome;
+}
+
+}  // namespace zv
