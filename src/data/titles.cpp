@@ -1,6 +1,8 @@
 #include "titles.h"
 
 #include <chrono>
+#include <utility>
+#include <vector>
 
 #include "bvo_hen.h"
 #include "convert.h"
