@@ -1,5 +1,6 @@
 // CRC-16/ARC (reflected polynomial 0xA001, initial value 0), the checksum LHA archives keep of
-// every member's uncompressed data.
+// every member's uncompressed data. Eight bytes at a time through eight tables ("slicing by 8"):
+// table k gives the effect of a byte followed by k zero bytes.
 #pragma once
 
 #include <array>
@@ -9,23 +10,35 @@
 
 namespace zv::archive {
 
-inline constexpr std::array<uint16_t, 256> kCrc16Table = [] {
-    std::array<uint16_t, 256> table{};
+inline constexpr std::array<std::array<uint16_t, 256>, 8> kCrc16Tables = [] {
+    std::array<std::array<uint16_t, 256>, 8> tables{};
     for (unsigned i = 0; i < 256; ++i) {
         unsigned crc = i;
         for (int bit = 0; bit < 8; ++bit) crc = (crc & 1) ? (crc >> 1) ^ 0xA001 : crc >> 1;
-        table[i] = static_cast<uint16_t>(crc);
+        tables[0][i] = static_cast<uint16_t>(crc);
     }
-    return table;
+    for (size_t k = 1; k < 8; ++k) {
+        for (unsigned i = 0; i < 256; ++i) {
+            uint16_t previous = tables[k - 1][i];
+            tables[k][i] = static_cast<uint16_t>((previous >> 8) ^ tables[0][previous & 0xFF]);
+        }
+    }
+    return tables;
 }();
 
 class Crc16 {
 public:
     void update(const void* data, size_t size) {
-        const auto* bytes = static_cast<const unsigned char*>(data);
-        uint16_t crc = value_;
-        for (size_t i = 0; i < size; ++i) crc = static_cast<uint16_t>((crc >> 8) ^ kCrc16Table[(crc ^ bytes[i]) & 0xFF]);
-        value_ = crc;
+        const auto* p = static_cast<const unsigned char*>(data);
+        const auto& t = kCrc16Tables;
+        uint32_t crc = value_;
+        for (; size >= 8; size -= 8, p += 8) {
+            crc ^= p[0] | (p[1] << 8);
+            crc = t[7][crc & 0xFF] ^ t[6][crc >> 8] ^ t[5][p[2]] ^ t[4][p[3]] ^ t[3][p[4]] ^ t[2][p[5]] ^
+                  t[1][p[6]] ^ t[0][p[7]];
+        }
+        for (; size > 0; --size, ++p) crc = (crc >> 8) ^ t[0][(crc ^ *p) & 0xFF];
+        value_ = static_cast<uint16_t>(crc);
     }
     uint16_t value() const { return value_; }
 
