@@ -10,4 +10,7 @@ int cmdRaces(CliContext& ctx);     // races
 int cmdRaceName(CliContext& ctx);  // race-name R
 int cmdOpen(CliContext& ctx);      // open ARCHIVE
 
+int cmdCatalogue(CliContext& ctx);  // catalogue [service options]
+int cmdDownload(CliContext& ctx);   // download [service options] [--yes] FILE...
+
 }  // namespace zv::cli

@@ -19,11 +19,14 @@ constexpr Command kCommands[] = {
     {"races", "races", zv::cli::cmdRaces},
     {"race-name", "race-name R", zv::cli::cmdRaceName},
     {"open", "open ARCHIVE", zv::cli::cmdOpen},
+    {"catalogue", "catalogue [SERVICE OPTIONS]", zv::cli::cmdCatalogue},
+    {"download", "download [SERVICE OPTIONS] [--yes] FILE...", zv::cli::cmdDownload},
 };
 
 void printUsage(std::ostream& err) {
     err << "usage: zelvora-cli [--data-dir DIR] COMMAND [ARGS]\ncommands:\n";
     for (const Command& c : kCommands) err << "  " << c.usage << "\n";
+    err << "service options: [--user ID --password-stdin] [--service-host URL] [--ca-file FILE] [--dir FOLDER]\n";
 }
 
 }  // namespace

@@ -144,23 +144,25 @@ int unusedPort() {
     return ntohs(addr.sin_port);
 }
 
-std::string lhaArchive(std::string_view memberName, std::string_view content) {
-    std::string header = "-lh0-";
-    appendLe(header, static_cast<uint32_t>(content.size()), 4);  // packed size
-    appendLe(header, static_cast<uint32_t>(content.size()), 4);  // original size
-    appendLe(header, (30u << 25) | (5u << 21) | (2u << 16), 4);   // 2010-05-02 00:00
-    header += '\x20';                                              // attribute
-    header += '\0';                                                // header level 0
-    header += static_cast<char>(memberName.size());
-    header += memberName;
-    appendLe(header, archive::Crc16::of(content), 2);
-    unsigned sum = 0;
-    for (char c : header) sum += static_cast<unsigned char>(c);
+std::string lhaArchive(const std::vector<ArchiveMember>& members) {
     std::string archive;
-    archive += static_cast<char>(header.size());
-    archive += static_cast<char>(sum & 0xFF);
-    archive += header;
-    archive += content;
+    for (const ArchiveMember& m : members) {
+        std::string header = "-lh0-";
+        appendLe(header, static_cast<uint32_t>(m.content.size()), 4);  // packed size
+        appendLe(header, static_cast<uint32_t>(m.content.size()), 4);  // original size
+        appendLe(header, (30u << 25) | (5u << 21) | (2u << 16), 4);     // 2010-05-02 00:00
+        header += '\x20';                                                // attribute
+        header += '\0';                                                  // header level 0
+        header += static_cast<char>(m.name.size());
+        header += m.name;
+        appendLe(header, archive::Crc16::of(m.content), 2);
+        unsigned sum = 0;
+        for (char c : header) sum += static_cast<unsigned char>(c);
+        archive += static_cast<char>(header.size());
+        archive += static_cast<char>(sum & 0xFF);
+        archive += header;
+        archive += m.content;
+    }
     archive += '\0';
     return archive;
 }

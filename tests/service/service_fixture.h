@@ -72,8 +72,15 @@ private:
 // A port nothing listens on (just released by the kernel).
 int unusedPort();
 
-// A one-member LHA archive (level-0 header, stored -lh0-).
-std::string lhaArchive(std::string_view memberName, std::string_view content);
+// An LHA archive of stored (-lh0-) members with level-0 headers.
+struct ArchiveMember {
+    std::string name;
+    std::string content;
+};
+std::string lhaArchive(const std::vector<ArchiveMember>& members);
+inline std::string lhaArchive(std::string_view memberName, std::string_view content) {
+    return lhaArchive({{std::string(memberName), std::string(content)}});
+}
 
 std::string readFile(const std::filesystem::path& file);
 

@@ -1,0 +1,45 @@
+#include <algorithm>
+#include <ostream>
+
+#include "commands.h"
+#include "data/archive/intake.h"
+#include "data/error.h"
+#include "data/sjis.h"
+#include "service/purchase_run.h"
+#include "service_session.h"
+
+namespace zv::cli {
+
+// Buys the named archives as the download window does (total confirmed, bottom row first,
+// retries, billing log) and loads the last one fetched.
+int cmdDownload(CliContext& ctx) {
+    ServiceSession session(ctx);
+    if (ctx.args.empty()) throw UsageError{"download needs at least one FILE"};
+    std::optional<Catalogue> catalogue = session.prepare();
+    if (!catalogue) return 1;
+    for (const std::string& name : ctx.args) {
+        std::string wanted = fromUtf8(name);
+        auto row = std::find_if(catalogue->rows.begin(), catalogue->rows.end(),
+                                [&](const CatalogueRow& r) { return r.entry.fileName == wanted; });
+        if (row == catalogue->rows.end()) {
+            throw Error(ErrorKind::Format, wanted + sj(" はダウンロードできるファイルの一覧にありません"));
+        }
+        row->ticked = true;
+    }
+
+    PurchaseOutcome outcome =
+        runPurchase(session.config(), *catalogue, {session.downloadFolder(), session.dataFolder()}, session.ui());
+    if (outcome.end != PurchaseEnd::Completed) return 1;
+    if (outcome.lastArchive.empty()) return 0;
+
+    RaceDataStore store;
+    IntakeResult intake = openArchive(outcome.lastArchive, session.dataFolder(), store, {});
+    if (!intake.ok) {
+        ctx.err << "zelvora-cli: " << terminalText(intake.message) << "\n";
+        return 1;
+    }
+    ctx.out << outcome.lastArchive.string() << '\t' << intake.raceCount << '\n';
+    return 0;
+}
+
+}  // namespace zv::cli

@@ -1,0 +1,105 @@
+#include "service_session.h"
+
+#include <iostream>
+
+#include "data/error.h"
+#include "data/sjis.h"
+#include "service/credential_cipher.h"
+#include "settings/settings_store.h"
+
+namespace zv::cli {
+namespace {
+
+std::string readPasswordLine(std::istream& in) {
+    std::string line;
+    if (!std::getline(in, line)) throw UsageError{"--password-stdin: no password on standard input"};
+    while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
+    return line;
+}
+
+}  // namespace
+
+std::string terminalText(const std::string& cp932) {
+    std::string text = toUtf8(cp932);
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        out += text[i];
+    }
+    return out;
+}
+
+ServiceSession::ServiceSession(CliContext& ctx) : ctx_(ctx) {
+    std::optional<std::string> host = takeOption(ctx.args, "--service-host");
+    std::optional<std::string> caFile = takeOption(ctx.args, "--ca-file");
+    std::optional<std::string> dir = takeOption(ctx.args, "--dir");
+    std::optional<std::string> user = takeOption(ctx.args, "--user");
+    bool passwordFromStdin = takeFlag(ctx.args, "--password-stdin");
+    answerYes_ = takeFlag(ctx.args, "--yes");
+    if (user.has_value() != passwordFromStdin) throw UsageError{"--user and --password-stdin go together"};
+
+    dataFolder_ = ctx.dataFolder();
+    settings::SettingsStore stored;
+    namespace key = settings::key;
+    config_.serviceHost = host ? *host : stored.readText(key::DataServiceHost, kDefaultServiceHost);
+    config_.caFile = caFile ? *caFile : stored.readText(key::DataCAFile);
+    config_.proxy.server = fromUtf8(stored.readText(key::ProxyServer));
+    config_.proxy.port = stored.readInt(key::ProxyPort);
+    config_.proxy.userId = fromUtf8(stored.readText(key::ProxyUserID));
+    config_.proxy.password = fromUtf8(stored.readText(key::ProxyPassword));
+    downloadFolder_ = dir ? std::filesystem::path(*dir)
+                          : std::filesystem::path(stored.readText(key::DataDir, (dataFolder_ / "BVO").string()));
+    if (user) {
+        credentials_ = {fromUtf8(*user), fromUtf8(readPasswordLine(std::cin))};
+        stdinTaken_ = true;
+    } else {
+        credentials_ = {fromUtf8(stored.readText(key::DataUserID)), decipherPassword(stored.readText(key::DataPassword))};
+    }
+    if (credentials_.userId.empty() || credentials_.password.empty()) {
+        throw UsageError{"no stored user ID and password: give --user ID and --password-stdin"};
+    }
+}
+
+ServiceSession::~ServiceSession() { removeSettingsFile(dataFolder_); }
+
+ServiceUi ServiceSession::ui() {
+    ServiceUi ui;
+    ui.notify = [this](const std::string& text) { ctx_.err << terminalText(text) << "\n"; };
+    ui.ask = [this](const std::string& question) {
+        ctx_.err << terminalText(question) << (answerYes_ ? " yes\n" : " [y/N] ");
+        if (answerYes_) return true;
+        std::string answer;
+        if (stdinTaken_ || !std::getline(std::cin, answer)) {
+            ctx_.err << "\n";
+            return false;
+        }
+        return answer == "y" || answer == "Y" || answer == "yes";
+    };
+    ui.status = [this](const std::string& text) { ctx_.err << terminalText(text) << "\n"; };
+    ui.transfer.begin = [this](int64_t total) {
+        transferTotal_ = total;
+        lastPercent_ = -1;
+    };
+    ui.transfer.progress = [this](int64_t done) {
+        if (transferTotal_ <= 0) return;
+        int percent = static_cast<int>(done * 100 / transferTotal_);
+        if (percent == lastPercent_) return;
+        lastPercent_ = percent;
+        ctx_.err << "\r  " << done << " / " << transferTotal_ << " bytes (" << percent << "%)" << std::flush;
+    };
+    ui.transfer.end = [this] {
+        if (lastPercent_ >= 0) ctx_.err << "\n";
+        lastPercent_ = -1;
+    };
+    return ui;
+}
+
+std::optional<Catalogue> ServiceSession::prepare() {
+    std::optional<Catalogue> catalogue =
+        prepareCatalogue(config_, dataFolder_, downloadFolder_, "BIGLOBE", credentials_, ui());
+    if (catalogue) ctx_.err << terminalText(catalogue->memberLabel) << "\n";
+    return catalogue;
+}
+
+}  // namespace zv::cli

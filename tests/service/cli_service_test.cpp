@@ -1,0 +1,131 @@
+// zelvora-cli catalogue and download against the fake service, run as a separate process.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "data/sjis.h"
+#include "data/store.h"
+#include "service/billing_log.h"
+#include "service/credential_cipher.h"
+#include "service/prepare_catalogue.h"
+#include "service_fixture.h"
+
+namespace zv {
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// A data set of two races in an archive, as the service sells it.
+std::string dataSetArchive() {
+    fixture::TempFolder folder;
+    fixture::writeDataSet(folder.path(), {"02", "03"});
+    std::vector<fixture::ArchiveMember> members;
+    for (const char* name : {kDen1File, kDen2File, kUmaFile}) {
+        members.push_back({name, fixture::readFile(folder.path() / name)});
+    }
+    return fixture::lhaArchive(members);
+}
+
+class CliService : public ::testing::Test {
+protected:
+    CliService() {
+        std::string https = service_.hostPort(true);
+        service_.putFile(kSettingsFilePath, "[SITE_AUTH]\r\nURLB=" + https + "/login\r\n"
+                                            "[SITE_DATA_MEMBER]\r\nURLB=" + https + "/member\r\n"
+                                            "[SITE_DATA_GUEST]\r\nURLB=" + https + "/guest\r\n"
+                                            "[SYUTSUBA+KYOUSOUBA_ALL]\r\nPATHB=/all/\r\nPRICE=1000,800\r\n"
+                                            "FILE=hb0411.lzh\r\nFILE=hb0412.lzh\r\nFILE=hb0413.lzh\r\n");
+        service_.putFile("/member/all/hb0411.lzh", dataSetArchive());
+        service_.putFile("/member/all/hb0412.lzh", dataSetArchive());
+        std::filesystem::create_directories(download());
+        fixture::writeFile(download(), "hb0413.lzh", "already here");
+    }
+
+    std::filesystem::path download() const { return home_.path() / "BVO"; }
+    std::filesystem::path data() const { return home_.path() / "data"; }
+
+    CliRun run(const std::string& args, const std::string& input = "member-pw\n") const {
+        fixture::writeFile(home_.path(), "stdin", input);
+        std::filesystem::path out = home_.path() / "stdout", err = home_.path() / "stderr";
+        std::string command = "XDG_CONFIG_HOME='" + (home_.path() / "config").string() + "' '" + ZV_CLI + "' --data-dir '" +
+                              data().string() + "' " + args + " < '" + (home_.path() / "stdin").string() + "' > '" +
+                              out.string() + "' 2> '" + err.string() + "'";
+        int status = std::system(command.c_str());
+        return {WEXITSTATUS(status), fixture::readFile(out), fixture::readFile(err)};
+    }
+    std::string serviceOptions() const {
+        return "--service-host " + service_.hostPort(false) + " --ca-file '" + service_.caFile().string() + "' --dir '" +
+               download().string() + "'";
+    }
+    void storeSettings(const std::string& password) const {
+        std::filesystem::create_directories(home_.path() / "config" / "Zelvora");
+        fixture::writeFile(home_.path() / "config" / "Zelvora", "Zelvora.conf",
+                           "[Data]\nProvider=0\nUserID=member-id\nPassword=" + encipherPassword(password) +
+                               "\nServiceHost=" + service_.hostPort(false) + "\nCAFile=" + service_.caFile().string() +
+                               "\nDir=" + download().string() + "\n");
+    }
+
+    fixture::FakeService service_;
+    fixture::TempFolder home_;
+};
+
+TEST_F(CliService, CatalogueListsWhatCanBeBought) {
+    CliRun r = run("catalogue --user member-id --password-stdin " + serviceOptions());
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "hb0411.lzh\t出馬表+競走馬\t840円\nhb0412.lzh\t出馬表+競走馬\t840円\n");
+    EXPECT_NE(r.err.find("member-idはBIGLOBEメンバーとして認証されています"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(data() / kSettingsFileName));
+}
+
+TEST_F(CliService, CatalogueWithStoredSettings) {
+    storeSettings("member-pw");
+    CliRun r = run("catalogue", "");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "hb0411.lzh\t出馬表+競走馬\t840円\nhb0412.lzh\t出馬表+競走馬\t840円\n");
+    storeSettings("wrong");
+    r = run("catalogue", "");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("認証できませんでした。"), std::string::npos);
+}
+
+TEST_F(CliService, DownloadBuysLogsAndLoads) {
+    service_.failFirst("/member/all/hb0412.lzh", 1);
+    CliRun r = run("download --yes --user member-id --password-stdin " + serviceOptions() + " hb0411.lzh hb0412.lzh");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, (download() / "hb0411.lzh").string() + "\t2\n");
+    EXPECT_NE(r.err.find("チェックされたファイルの合計金額は1680円(税込)になります。"), std::string::npos);
+    EXPECT_NE(r.err.find("hb0412.lzhをダウンロード中..."), std::string::npos);
+    std::string log = fixture::readFile(data() / kBillingLogName);
+    EXPECT_NE(log.find(sj("    hb0412.lzh    840円    member-id@BIGLOBE\r\n")), std::string::npos);
+    EXPECT_TRUE(log.ends_with(sj("    hb0411.lzh    840円    member-id@BIGLOBE\r\n"))) << "the top row comes last";
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 2);
+    EXPECT_TRUE(std::filesystem::exists(data() / kDen1File));
+    EXPECT_EQ(fixture::readFile(download() / "hb0412.lzh"), dataSetArchive());
+}
+
+TEST_F(CliService, DownloadRefusals) {
+    struct Case { std::string args; std::string input; int status; const char* why; };
+    const Case cases[] = {
+        {"download --user member-id --password-stdin " + serviceOptions() + " hb0411.lzh", "member-pw\n", 1,
+         "the total is not confirmed"},
+        {"download --yes --user member-id --password-stdin " + serviceOptions() + " hb0413.lzh", "member-pw\n", 1,
+         "already in the download folder"},
+        {"download --yes " + serviceOptions() + " hb0411.lzh", "", 2, "no credentials"},
+        {"download --yes --user member-id " + serviceOptions() + " hb0411.lzh", "", 2, "no password"},
+        {"download --yes --user member-id --password-stdin " + serviceOptions(), "member-pw\n", 2, "no file"},
+    };
+    for (const Case& c : cases) {
+        CliRun r = run(c.args, c.input);
+        EXPECT_EQ(r.status, c.status) << c.why << ": " << r.err;
+        EXPECT_FALSE(std::filesystem::exists(download() / "hb0411.lzh")) << c.why;
+        EXPECT_FALSE(std::filesystem::exists(data() / kBillingLogName)) << c.why;
+    }
+}
+
+}  // namespace
+}  // namespace zv
