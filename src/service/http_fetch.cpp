@@ -1,9 +1,9 @@
 #include "http_fetch.h"
 
 #include <curl/curl.h>
-#include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
