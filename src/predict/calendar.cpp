@@ -1,5 +1,6 @@
 #include "calendar.h"
 
+#include <ctime>
 #include <string>
 
 #include "data/convert.h"
@@ -42,6 +43,14 @@ LocalDateTime strictDate(std::string_view year, std::string_view month, std::str
         throw conversionError(std::string(fieldName), std::string(wholeText));
     }
     return LocalDateTime{*y, *m, *d, 0};
+}
+
+LocalDateTime localNow() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return LocalDateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                         local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec};
 }
 
 }  // namespace zv

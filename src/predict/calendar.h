@@ -31,4 +31,7 @@ bool isLongLayoff(const LocalDateTime& earlier, const LocalDateTime& later);
 LocalDateTime strictDate(std::string_view year, std::string_view month, std::string_view day,
                          std::string_view fieldName, std::string_view wholeText);
 
+// The local date and time of the system clock; for the program's edges, which pass it on.
+LocalDateTime localNow();
+
 }  // namespace zv

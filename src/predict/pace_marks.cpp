@@ -37,7 +37,8 @@ PaceEstimate estimatePace(const std::vector<F3FRow>& f3fTable, const TBachus& ba
     if (!f3fTable.empty() && f3fSum > 0) {
         // tenths summed over rows, shown in seconds with two decimals
         int64_t hundredths = roundedQuotient(f3fSum * 10, static_cast<int64_t>(f3fTable.size()));
-        pace.f3fAverageText += hundredthsText(hundredths, true);
+        pace.f3fAverageValue = hundredthsText(hundredths, true);
+        pace.f3fAverageText += pace.f3fAverageValue;
         pace.f3fAverageShown = true;
     }
 
@@ -45,7 +46,8 @@ PaceEstimate estimatePace(const std::vector<F3FRow>& f3fTable, const TBachus& ba
     for (const TBachu& b : bachus) prSum += b.PR;
     if (prSum > 0) {
         pace.prAverageHundredths = roundedQuotient(prSum * 100, static_cast<int64_t>(bachus.size()));
-        pace.prAverageText += hundredthsText(pace.prAverageHundredths);
+        pace.prAverageValue = hundredthsText(pace.prAverageHundredths);
+        pace.prAverageText += pace.prAverageValue;
         pace.prAverageShown = true;
         if (pace.prAverageHundredths < 100) {
             pace.paceText = "S";

@@ -15,9 +15,11 @@
 namespace zv {
 
 struct PaceEstimate {
-    std::string f3fAverageText;  // "前半3Fタイム平均：34.50", or the bare caption when not shown
+    std::string f3fAverageText;   // "前半3Fタイム平均：34.50", or the bare caption when not shown
+    std::string f3fAverageValue;  // "34.50", or empty
     bool f3fAverageShown = false;
-    std::string prAverageText;   // "PR平均：1.25", or the bare caption when not shown
+    std::string prAverageText;    // "PR平均：1.25", or the bare caption when not shown
+    std::string prAverageValue;   // "1.25", or empty
     bool prAverageShown = false;  // the pace label is shown with it
     int64_t prAverageHundredths = 0;  // the PR average as shown; 0 when there is none
     std::string paceText;        // "S", "M", "H" or empty

@@ -58,9 +58,9 @@ RaceResult computeRace(const RaceDataStore& store, int race, int sortColumn, con
     std::vector<F3FRow> f3fTable = assignTR(result.bachus);
     PaceEstimate pace = estimatePace(f3fTable, result.bachus);
     for (int n = 0; n < count; ++n) fillRatingCells(result.cells[n + 1], result.bachus[n]);
-    result.f3fAverage = {pace.f3fAverageText, pace.f3fAverageShown};
-    result.prAverage = {pace.prAverageText, pace.prAverageShown};
-    result.pace = {paceCaption(), pace.prAverageShown};
+    result.f3fAverage = {pace.f3fAverageText, pace.f3fAverageShown, pace.f3fAverageValue};
+    result.prAverage = {pace.prAverageText, pace.prAverageShown, pace.prAverageValue};
+    result.pace = {paceCaption(), pace.prAverageShown, pace.paceText};
     result.paceText = pace.paceText;
     result.paceImage = pace.paceImage;
 

@@ -39,8 +39,9 @@ using GridRow = std::array<GridCell, kGridColumns>;
 
 // A header label: its full text (caption and value) and whether it is shown.
 struct HeaderLabel {
-    std::string text;
+    std::string text;   // caption followed by the value
     bool shown = false;
+    std::string value;  // the value alone ("34.50"); empty when there is none
 };
 
 // The five bet-line labels of the header (empty when the race has no such lines).
