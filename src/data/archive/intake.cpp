@@ -1,5 +1,7 @@
 #include "intake.h"
 
+#include <optional>
+
 #include "data/error.h"
 #include "data/sjis.h"
 #include "staging.h"
@@ -70,42 +72,46 @@ void normaliseDataFiles(const fs::path& folder) {
 
 IntakeResult openArchive(const fs::path& archive, const fs::path& dataFolder, RaceDataStore& store,
                          const ProgressFn& progress) {
+    using archive::ExtractErrorCode;
     archive::ArchiveListing listing = archive::listArchive(archive);
     if (!holdsDataSet(listing)) return failed(IntakeStatus::NoDataSet, noDataMessage());
     if (!listing.intact) {
         return failed(IntakeStatus::ExtractFailed,
-                      extractFailedMessage({{static_cast<int>(archive::ExtractErrorCode::Damaged),
-                                             sj("書庫ファイルが壊れています")}}));
+                      extractFailedMessage({{static_cast<int>(ExtractErrorCode::Damaged), sj("書庫ファイルが壊れています")}}));
     }
+
+    std::optional<archive::StagingFolder> staging;
     try {
-        archive::StagingFolder staging(dataFolder);
-        std::vector<archive::ExtractError> errors = archive::extractArchive(archive, listing, staging.incoming(), progress);
-        if (!errors.empty()) return failed(IntakeStatus::ExtractFailed, extractFailedMessage(errors));
-
-        try {
-            normaliseDataFiles(staging.incoming());
-        } catch (const Error& e) {
-            return failed(IntakeStatus::ConvertFailed, e.message());
-        }
-        if (!completeDataSet(staging.incoming())) return failed(IntakeStatus::NoDataSet, noDataMessage());
-
-        RaceDataStore fresh;
-        try {
-            if (!loadDataSet(fresh, staging.incoming())) return failed(IntakeStatus::NoDataSet, noDataMessage());
-        } catch (const Error& e) {
-            return failed(IntakeStatus::LoadFailed, e.message());
-        }
-
-        archive::InstallOutcome outcome = archive::installStagedFiles(staging, dataFolder);
-        if (!outcome.ok()) {
-            if (!outcome.restored) staging.keep();
-            return failed(IntakeStatus::InstallFailed, installFailedMessage(outcome, staging.root()));
-        }
-        store = std::move(fresh);
-        return {true, IntakeStatus::Loaded, {}, store.raceCount};
+        staging.emplace(dataFolder);
     } catch (const Error& e) {
-        return failed(IntakeStatus::ExtractFailed, extractFailedMessage({{static_cast<int>(archive::ExtractErrorCode::WriteFailed), e.message()}}));
+        return failed(IntakeStatus::ExtractFailed,
+                      extractFailedMessage({{static_cast<int>(ExtractErrorCode::WriteFailed), e.message()}}));
     }
+    std::vector<archive::ExtractError> errors = archive::extractArchive(archive, listing, staging->incoming(), progress);
+    if (!errors.empty()) return failed(IntakeStatus::ExtractFailed, extractFailedMessage(errors));
+
+    try {
+        normaliseDataFiles(staging->incoming());
+    } catch (const Error& e) {
+        return failed(IntakeStatus::ConvertFailed, e.message());
+    }
+    if (!completeDataSet(staging->incoming())) return failed(IntakeStatus::NoDataSet, noDataMessage());
+
+    // Loaded before anything moves: a data set that does not load never reaches the data folder.
+    RaceDataStore fresh;
+    try {
+        if (!loadDataSet(fresh, staging->incoming())) return failed(IntakeStatus::NoDataSet, noDataMessage());
+    } catch (const Error& e) {
+        return failed(IntakeStatus::LoadFailed, e.message());
+    }
+
+    archive::InstallOutcome outcome = archive::installStagedFiles(*staging, dataFolder);
+    if (!outcome.ok()) {
+        if (!outcome.restored) staging->keep();
+        return failed(IntakeStatus::InstallFailed, installFailedMessage(outcome, staging->root()));
+    }
+    store = std::move(fresh);
+    return {true, IntakeStatus::Loaded, {}, store.raceCount};
 }
 
 }  // namespace zv

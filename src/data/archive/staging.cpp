@@ -1,5 +1,9 @@
 #include "staging.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdlib>
 #include <optional>
 
@@ -14,6 +18,17 @@ std::string nameText(const fs::path& name) { return fromUtf8(name.string()); }
 
 std::string failureText(const char* what, const fs::path& name, const std::error_code& ec) {
     return sj(what) + nameText(name) + " (" + fromUtf8(ec.message()) + ")";
+}
+
+// Puts a file's or folder's content on the disk, so that a rename never publishes a file whose
+// data a power cut could still lose.
+std::error_code syncToDisk(const fs::path& path) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return {errno, std::generic_category()};
+    std::error_code ec;
+    if (::fsync(fd) != 0) ec = {errno, std::generic_category()};
+    ::close(fd);
+    return ec;
 }
 
 // A same-name entry of the data folder the install may not replace, as a failure text.
@@ -76,6 +91,11 @@ InstallOutcome installStagedFiles(const StagingFolder& staging, const fs::path& 
     for (const fs::path& name : names) {
         if (auto blocked = blockedTarget(dataFolder / name)) outcome.failures.push_back(*blocked);
     }
+    for (const fs::path& name : names) {
+        if (std::error_code synced = syncToDisk(staging.incoming() / name)) {
+            outcome.failures.push_back(failureText("ファイルを書き込めません: ", name, synced));
+        }
+    }
     if (!outcome.ok()) return outcome;
 
     std::vector<Step> done;
@@ -100,7 +120,10 @@ InstallOutcome installStagedFiles(const StagingFolder& staging, const fs::path& 
         }
         done.push_back({name, replaced});
     }
-    if (outcome.ok()) return outcome;
+    if (outcome.ok()) {
+        syncToDisk(dataFolder);  // the renames themselves; a failure here changes nothing that was done
+        return outcome;
+    }
 
     for (auto step = done.rbegin(); step != done.rend(); ++step) {
         fs::path target = dataFolder / step->name;

@@ -44,8 +44,9 @@ struct InstallOutcome {
 };
 
 // Moves every file of staging.incoming() into dataFolder, replacing files of the same name. A
-// same-name folder or read-only file stops the install before anything moves. When a move fails,
-// the files already moved go back and the replaced files return.
+// same-name folder or read-only file stops the install before anything moves; every staged file
+// is synced to the disk before it moves. When a move fails, the files already moved go back and
+// the replaced files return.
 InstallOutcome installStagedFiles(const StagingFolder& staging, const std::filesystem::path& dataFolder,
                                   const RenameFn& rename = renameFile);
 
