@@ -173,6 +173,7 @@ TEST(ExtractArchive, NamesAreCutToTheirFileNameAndFoldersAndLinksAreSkipped) {
                            {"sub\\dir\\nested.txt", "three"},
                            {"..", "four"},
                            {"bvo_den1.bv2|/etc/passwd", "", "-lhd-"},
+                           fixture::symbolicLink("bvo_uma.bv2", "/etc/hostname"),
                            {"folder\\", "", "-lhd-"},
                        }));
     auto errors = extractArchive(folder.path() / "a.lzh", listArchive(folder.path() / "a.lzh"), target, {});

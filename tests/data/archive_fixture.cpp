@@ -43,11 +43,17 @@ void packWithJlha(const fs::path& folder, const fs::path& archive, const std::st
 }
 
 std::string craftMember(const CraftedMember& m) {
+    std::string extended;  // level 1: extended headers, counted in the packed size
+    if (m.level == 1 && m.unixMode) {
+        extended += '\x50';
+        putLe16(extended, *m.unixMode);
+        putLe16(extended, 0);  // no further extended header
+    }
     std::string header;
     header += '\0';  // header size, set below
     header += '\0';  // checksum, set below
     header += m.method.substr(0, 5);
-    putLe32(header, static_cast<uint32_t>(m.data.size()));
+    putLe32(header, static_cast<uint32_t>(m.data.size() + extended.size()));
     putLe32(header, m.declaredLength.value_or(static_cast<uint32_t>(m.data.size())));
     putLe32(header, 0x5D8A26DC);  // an MS-DOS time stamp
     header += static_cast<char>(0x20);
@@ -56,14 +62,18 @@ std::string craftMember(const CraftedMember& m) {
     header += m.name;
     putLe16(header, archive::Crc16::of(m.data));
     if (m.level == 1) {
-        header += 'M';        // OS id
-        putLe16(header, 0);   // no extended headers
+        header += m.unixMode ? 'U' : 'M';  // OS id
+        putLe16(header, static_cast<uint32_t>(extended.empty() ? 0 : extended.size()));
     }
     header[0] = static_cast<char>(header.size() - 2);
     unsigned sum = 0;
     for (size_t i = 2; i < header.size(); ++i) sum += static_cast<unsigned char>(header[i]);
     header[1] = static_cast<char>(sum & 0xFF);
-    return header + m.data;
+    return header + extended + m.data;
+}
+
+CraftedMember symbolicLink(const std::string& name, const std::string& target) {
+    return CraftedMember(name + "|" + target, "", "-lhd-", 1, std::nullopt, 0120777);
 }
 
 std::string craftArchive(const std::vector<CraftedMember>& members) {

@@ -19,16 +19,21 @@ void packWithJlha(const std::filesystem::path& folder, const std::filesystem::pa
 
 struct CraftedMember {
     CraftedMember(std::string name, std::string data, std::string method = "-lh0-", int level = 0,
-                  std::optional<uint32_t> declaredLength = std::nullopt)
+                  std::optional<uint32_t> declaredLength = std::nullopt,
+                  std::optional<uint16_t> unixMode = std::nullopt)
         : name(std::move(name)), data(std::move(data)), method(std::move(method)), level(level),
-          declaredLength(declaredLength) {}
+          declaredLength(declaredLength), unixMode(unixMode) {}
 
     std::string name;                        // stored name bytes, as they stand
     std::string data;                        // stored as they are (the method field is not honoured)
     std::string method;
     int level;                               // 0 or 1
     std::optional<uint32_t> declaredLength;  // uncompressed size in the header; default data.size()
+    std::optional<uint16_t> unixMode;        // level 1: a Unix mode extended header (0120777: a link)
 };
+
+// A level-1 symbolic link entry "name|target", as Unix LHA archivers store one.
+CraftedMember symbolicLink(const std::string& name, const std::string& target);
 
 // One level-0 or level-1 member header with its data; the header checksum and data CRC are right.
 std::string craftMember(const CraftedMember& member);

@@ -67,13 +67,15 @@ TEST_F(ArchiveIntake, OtherMembersStayInTheDataFolderUnderTheirFileName) {
     auto members = dayMembers();
     members.push_back({"readme.txt", "notes"});
     members.push_back({"../escape.txt", "kept inside"});
-    members.push_back({"bvo_den2.bv2|/etc/passwd", "", "-lhd-"});
+    members.push_back(fixture::symbolicLink(kDen2File, "/etc/hostname"));
+    members.push_back(fixture::symbolicLink("link.txt", "/etc/hostname"));
     IntakeResult result = openArchive(writeArchive(fixture::craftArchive(members)), dataFolder(), store, {});
     expectNewDayLoaded(result);
     EXPECT_EQ(readFile(dataFolder() / "readme.txt"), "notes");
     EXPECT_EQ(readFile(dataFolder() / "escape.txt"), "kept inside");
     EXPECT_FALSE(fs::exists(root.path() / "escape.txt"));
     EXPECT_FALSE(fs::is_symlink(dataFolder() / kDen2File));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(dataFolder() / "link.txt")));
 }
 
 TEST_F(ArchiveIntake, AVersion3HorseFileReplacesAVersion2OneOfTheSameArchive) {
