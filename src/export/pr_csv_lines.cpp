@@ -10,13 +10,7 @@
 namespace zv {
 namespace {
 
-constexpr size_t kF3FCaptionBytes = 18;  // 前半3Fタイム平均：
-constexpr size_t kPRCaptionBytes = 8;    // PR平均：
 constexpr int kListedCombined = 10;
-
-std::string afterCaption(const std::string& labelText, size_t captionBytes) {
-    return labelText.size() > captionBytes ? labelText.substr(captionBytes) : std::string();
-}
 
 bool allDigits(std::string_view text, size_t minLen, size_t maxLen) {
     if (text.size() < minLen || text.size() > maxLen) return false;
@@ -47,8 +41,7 @@ std::optional<std::string> prCsvLine(const RaceDataStore& store, const RaceResul
     std::string line = std::string(std::string_view(store.raceDateText.at(result.race)).substr(0, 10)) + "," +
                        RacecourseName(field(header, den1::racecourse_code)) + "," +
                        std::string(field(header, den1::race_number)) + "," +
-                       (result.f3fAverage.shown ? afterCaption(result.f3fAverage.text, kF3FCaptionBytes) : "") + "," +
-                       afterCaption(result.prAverage.text, kPRCaptionBytes);
+                       result.f3fAverage.value + "," + result.prAverage.value;
     RankingTable ranking = result.ranking;
     sortRanking(ranking, RankingColumn::Combined, true);
     for (const RankingRow& row : ranking) {

@@ -27,8 +27,8 @@ RaceDataStore storeOnDays(std::vector<const char*> dates) {
 RaceResult race(int index, bool withPR) {
     RaceResult r;
     r.race = index;
-    r.f3fAverage = {sj("前半3Fタイム平均：35.00"), true};
-    r.prAverage = {sj("PR平均：") + (withPR ? "1.50" : ""), withPR};
+    r.f3fAverage = {sj("前半3Fタイム平均：35.00"), true, "35.00"};
+    r.prAverage = {sj("PR平均：") + (withPR ? "1.50" : ""), withPR, withPR ? "1.50" : ""};
     r.ranking = {RankingRow{1, 0, 0, 0, 0, 12}};
     return r;
 }

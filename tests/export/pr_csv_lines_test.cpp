@@ -22,8 +22,8 @@ RaceDataStore oneRaceStore(const char* racecourse, const char* raceNumber, const
 
 RaceResult resultWith(std::vector<int> combined, const char* f3f, const char* pr) {
     RaceResult r;
-    r.f3fAverage = {sj("前半3Fタイム平均：") + f3f, *f3f != '\0'};
-    r.prAverage = {sj("PR平均：") + pr, *pr != '\0'};
+    r.f3fAverage = {sj("前半3Fタイム平均：") + f3f, *f3f != '\0', f3f};
+    r.prAverage = {sj("PR平均：") + pr, *pr != '\0', pr};
     for (size_t n = 0; n < combined.size(); ++n) {
         r.ranking.push_back(RankingRow{static_cast<int32_t>(n + 1), 0, 0, 0, 0, combined[n]});
     }
