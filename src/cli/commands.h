@@ -9,6 +9,13 @@ namespace zv::cli {
 int cmdRaces(CliContext& ctx);     // races
 int cmdRaceName(CliContext& ctx);  // race-name R
 int cmdOpen(CliContext& ctx);      // open ARCHIVE
+int cmdShow(CliContext& ctx);      // show R [--json] [--sort-column C]
+int cmdBetlines(CliContext& ctx);  // betlines R --out FILE
+int cmdKmi(CliContext& ctx);       // kmi OUT [--race R]
+int cmdDemo(CliContext& ctx);      // demo [--seed N] [--keep-existing] [DIR]
+int cmdDetail(CliContext& ctx);    // detail R N [--json]
+int cmdIdx(CliContext& ctx);       // idx OUT
+int cmdCsv(CliContext& ctx);       // csv [--yes]
 
 int cmdCatalogue(CliContext& ctx);  // catalogue [service options]
 int cmdDownload(CliContext& ctx);   // download [service options] [--yes] FILE...

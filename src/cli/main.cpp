@@ -19,6 +19,13 @@ constexpr Command kCommands[] = {
     {"races", "races", zv::cli::cmdRaces},
     {"race-name", "race-name R", zv::cli::cmdRaceName},
     {"open", "open ARCHIVE", zv::cli::cmdOpen},
+    {"show", "show R [--json] [--sort-column C]", zv::cli::cmdShow},
+    {"betlines", "betlines R --out FILE", zv::cli::cmdBetlines},
+    {"kmi", "kmi OUT [--race R]", zv::cli::cmdKmi},
+    {"detail", "detail R N [--json]", zv::cli::cmdDetail},
+    {"idx", "idx OUT", zv::cli::cmdIdx},
+    {"csv", "csv [--yes]", zv::cli::cmdCsv},
+    {"demo", "demo [--seed N] [--keep-existing] [DIR]", zv::cli::cmdDemo},
     {"catalogue", "catalogue [SERVICE OPTIONS]", zv::cli::cmdCatalogue},
     {"download", "download [SERVICE OPTIONS] [--yes] FILE...", zv::cli::cmdDownload},
 };

@@ -1,0 +1,38 @@
+#include <ostream>
+
+#include "commands.h"
+#include "data/convert.h"
+#include "data/demo_day.h"
+#include "data/sjis.h"
+#include "data/store.h"
+
+namespace zv::cli {
+
+// demo [--seed N] [--keep-existing] [DIR]: writes the demo meeting day into DIR, or into the data
+// folder when DIR is not given. With --keep-existing a folder that already holds a data set is
+// left as it is, so a bought day is never replaced.
+int cmdDemo(CliContext& ctx) {
+    uint32_t seed = 1;
+    if (auto text = takeOption(ctx.args, "--seed")) {
+        auto value = parseInt(*text);
+        if (!value || *value < 0) throw UsageError{"--seed needs a whole number from 0"};
+        seed = static_cast<uint32_t>(*value);
+    }
+    bool keepExisting = takeFlag(ctx.args, "--keep-existing");
+    if (ctx.args.size() > 1) throw UsageError{"demo takes at most one DIR"};
+    std::filesystem::path folder = ctx.args.empty() ? ctx.dataFolder() : std::filesystem::path(ctx.args[0]);
+
+    if (keepExisting) {
+        bool present = true;
+        for (const char* name : {kDen1File, kDen2File, kUmaFile}) present = present && std::filesystem::exists(folder / name);
+        if (present) {
+            ctx.out << "data set already in " << folder.string() << "; left as it is\n";
+            return 0;
+        }
+    }
+    writeDemoDay(folder, seed);
+    ctx.out << "demo day written to " << folder.string() << "\n";
+    return 0;
+}
+
+}  // namespace zv::cli

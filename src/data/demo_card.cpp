@@ -1,0 +1,102 @@
+#include "demo_card.h"
+
+#include <cstdio>
+
+#include "record_builder.h"
+#include "records.h"
+#include "sjis.h"
+
+namespace zv::demo {
+namespace {
+
+constexpr const char* kMaidenOnly = "01";  // 馬齢
+constexpr const char* kFixed = "03";       // 定量
+constexpr const char* kAllowance = "00";   // 別定
+constexpr const char* kHandicap = "02";    // ハンデ
+
+constexpr RacePlan kTokyo[] = {
+    {1, '2', kMaiden, false, false, 1400, "", ' ', false, kMaidenOnly, 12, 16},
+    {2, '2', kMaiden, false, true, 1600, "", ' ', false, kMaidenOnly, 14, 18},
+    {3, '2', kMaiden, false, false, 1600, "", ' ', false, kMaidenOnly, 12, 16},
+    {4, '8', kMaiden, true, false, 3110, "", ' ', false, kFixed, 10, 14},
+    {5, '2', kDebut, false, true, 1800, "", ' ', false, kMaidenOnly, 10, 16},
+    {6, '2', k500, false, false, 1600, "", ' ', false, kMaidenOnly, 12, 16},
+    {7, '4', k500, false, true, 1400, "", ' ', false, kFixed, 14, 18},
+    {8, '4', k1000, false, false, 1600, "", ' ', false, kFixed, 12, 16},
+    {9, '2', k500, false, true, 2300, "新緑賞", ' ', false, kMaidenOnly, 8, 12},
+    {10, '4', k1600, false, true, 2400, "緑風ステークス", ' ', false, kHandicap, 10, 14},
+    {11, '2', kOpen, false, true, 2400, "青葉賞", '1', true, kMaidenOnly, 15, 18},
+    {12, '4', k1000, false, false, 1400, "", ' ', false, kFixed, 14, 16},
+};
+
+constexpr RacePlan kKyoto[] = {
+    {1, '2', kMaiden, false, false, 1200, "", ' ', false, kMaidenOnly, 12, 16},
+    {2, '2', kMaiden, false, false, 1800, "", ' ', false, kMaidenOnly, 12, 16},
+    {3, '2', kMaiden, false, true, 1600, "", ' ', false, kMaidenOnly, 14, 18},
+    {4, '9', kMaiden, true, false, 2910, "", ' ', false, kFixed, 9, 14},
+    {5, '2', kDebut, false, true, 1800, "", ' ', false, kMaidenOnly, 8, 14},
+    {6, '2', k500, false, false, 1400, "", ' ', false, kMaidenOnly, 12, 16},
+    {7, '4', k500, false, false, 1800, "", ' ', false, kFixed, 14, 16},
+    {8, '9', kOpen, true, false, 3930, "京都ハイジャンプ", '4', false, kAllowance, 9, 13},
+    {9, '2', k500, false, true, 2200, "あやめ賞", ' ', false, kMaidenOnly, 8, 12},
+    {10, '4', k1600, false, false, 1200, "天王山ステークス", ' ', false, kHandicap, 14, 16},
+    {11, '4', kOpen, false, true, 3200, "天皇賞（春）", '0', false, kFixed, 15, 18},
+    {12, '4', k1000, false, true, 1200, "", ' ', false, kFixed, 16, 18},
+};
+
+constexpr RacePlan kNiigata[] = {
+    {1, '2', kMaiden, false, false, 1200, "", ' ', false, kMaidenOnly, 14, 15},
+    {2, '2', kMaiden, false, false, 1800, "", ' ', false, kMaidenOnly, 12, 15},
+    {3, '2', kMaiden, false, true, 1400, "", ' ', false, kMaidenOnly, 14, 18},
+    {4, '8', kMaiden, true, false, 2850, "", ' ', false, kFixed, 9, 14},
+    {5, '2', kMaiden, false, true, 1000, "", ' ', false, kMaidenOnly, 14, 18},
+    {6, '2', k500, false, false, 1200, "", ' ', false, kMaidenOnly, 12, 15},
+    {7, '4', k500, false, true, 1600, "", ' ', false, kFixed, 14, 18},
+    {8, '4', k500, false, false, 1800, "", ' ', false, kFixed, 12, 15},
+    {9, '4', k1000, false, true, 2000, "魚沼特別", ' ', false, kFixed, 10, 14},
+    {10, '4', k1000, false, true, 1000, "驀進特別", ' ', false, kFixed, 14, 18},
+    {11, '4', kOpen, false, true, 2000, "新潟大賞典", '2', false, kHandicap, 14, 16},
+    {12, '4', k1000, false, false, 1200, "", ' ', false, kFixed, 14, 15},
+};
+
+constexpr CourseDay kCourses[] = {
+    {"04", false, 10 * 60 + 5, kTokyo},
+    {"00", true, 10 * 60 + 0, kKyoto},
+    {"07", false, 9 * 60 + 50, kNiigata},
+};
+
+// Minutes from race 1's post time: a lunch break after race 4, longer gaps before the main race.
+constexpr int kPostOffsets[] = {0, 30, 60, 90, 140, 170, 200, 230, 265, 300, 335, 375};
+
+std::string postTime(int minutes) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d:%02d", minutes / 60 % 24, minutes % 60);
+    return text;
+}
+
+}  // namespace
+
+const char* classCode(int level) {
+    static constexpr const char* kCodes[] = {"00001", "00003", "05000", "10000", "16000", "00004"};
+    return kCodes[level];
+}
+
+std::span<const CourseDay> demoCourses() { return kCourses; }
+
+std::string headerLine(const CourseDay& course, const RacePlan& plan, int runners) {
+    char date[16];
+    std::snprintf(date, sizeof date, "%04d%02u%02u", static_cast<int>(kMeetingDay.year()),
+                  static_cast<unsigned>(kMeetingDay.month()), static_cast<unsigned>(kMeetingDay.day()));
+    RecordBuilder b(kHeaderLineLength);
+    b.set(den1::racecourse_code, course.code).setNumber(den1::race_number, plan.number);
+    b.set(den1::race_date, date).set(den1::weekday_code, "02");
+    b.set(den1::jump_flag, plan.jump ? "1" : "0").set(den1::race_name, sj(plan.name));
+    b.set(den1::grade_code, std::string(1, plan.grade)).set(den1::weight_rule_code, plan.weightRule);
+    b.set(den1::race_type_code, std::string(1, plan.typeCode)).set(den1::race_class_code, classCode(plan.level));
+    b.set(den1::turf_flag, plan.turf && !plan.jump ? "1" : "0").setNumber(den1::distance, plan.distance);
+    b.set(den1::post_time, postTime(course.firstPostMinutes + kPostOffsets[plan.number - 1]));
+    b.setNumber(den1::runner_count, runners).set(den1::jpn_grade_flag, plan.jpn ? "1" : "0");
+    return b.line();
+}
+
+}  // namespace zv::demo

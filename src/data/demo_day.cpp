@@ -1,0 +1,64 @@
+#include "demo_day.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "demo_card.h"
+#include "demo_horse.h"
+#include "error.h"
+#include "sjis.h"
+#include "store.h"
+#include "text_file.h"
+
+namespace zv {
+namespace {
+
+// Bracket number of a horse: eight brackets, the larger ones at the outside when the field has
+// more than eight runners.
+int frameOf(int horseNumber, int runners) {
+    if (runners <= 8) return horseNumber;
+    int base = runners / 8, extra = runners % 8;
+    int h = horseNumber;
+    for (int frame = 1; frame <= 8; ++frame) {
+        int size = base + (frame > 8 - extra ? 1 : 0);
+        if (h <= size) return frame;
+        h -= size;
+    }
+    return 8;
+}
+
+}  // namespace
+
+DemoDay makeDemoDay(uint32_t seed, int fieldSize) {
+    demo::Random random(seed);
+    demo::NamesInUse names;
+    DemoDay day;
+    for (const demo::CourseDay& course : demo::demoCourses()) {
+        for (const demo::RacePlan& plan : course.races) {
+            int runners = fieldSize > 0 ? std::min(fieldSize, 18) : random.between(plan.minRunners, plan.maxRunners);
+            day.headerLines.push_back(demo::headerLine(course, plan, runners));
+            names.jockeysInRace.clear();
+            for (int h = 1; h <= runners; ++h) {
+                demo::RunnerLines lines = demo::makeRunner(random, course, plan, frameOf(h, runners), names);
+                day.runnerLines.push_back(std::move(lines.runner));
+                day.horseLines.push_back(std::move(lines.horse));
+            }
+        }
+    }
+    return day;
+}
+
+void writeDemoDay(const std::filesystem::path& folder, uint32_t seed, int fieldSize) {
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (ec) {
+        throw Error(ErrorKind::Io, sj("フォルダを作成できません: ") + fromUtf8(folder.string()) + " (" +
+                                       fromUtf8(ec.message()) + ")");
+    }
+    DemoDay day = makeDemoDay(seed, fieldSize);
+    writeFileReplacing(folder / kDen1File, joinCrLf(day.headerLines));
+    writeFileReplacing(folder / kDen2File, joinCrLf(day.runnerLines));
+    writeFileReplacing(folder / kUmaFile, joinCrLf(day.horseLines));
+}
+
+}  // namespace zv

@@ -1,0 +1,154 @@
+#include "data/demo_day.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
+
+#include "data/convert.h"
+#include "data/error.h"
+#include "data/field.h"
+#include "data/records.h"
+#include "data/sjis.h"
+#include "data/store.h"
+#include "data_set_fixture.h"
+
+namespace zv {
+namespace {
+
+constexpr const char* kMeetingDate = "20260503";
+
+int number(std::string_view text) { return parseInt(text).value_or(-1); }
+
+bool isCleanCp932(std::string_view text) { return toUtf8(text).find("\xEF\xBF\xBD") == std::string::npos; }
+
+TEST(DemoDay, SameSeedSameDayOtherSeedOtherDay) {
+    DemoDay a = makeDemoDay(7), b = makeDemoDay(7), c = makeDemoDay(8);
+    EXPECT_EQ(a.headerLines, b.headerLines);
+    EXPECT_EQ(a.runnerLines, b.runnerLines);
+    EXPECT_EQ(a.horseLines, b.horseLines);
+    EXPECT_NE(a.horseLines, c.horseLines);
+}
+
+TEST(DemoDay, WrittenFilesLoadAsThirtySixRaces) {
+    fixture::TempFolder folder;
+    writeDemoDay(folder.path() / "new" / "day", 1);
+    RaceDataStore store;
+    ASSERT_TRUE(loadDataSet(store, folder.path() / "new" / "day"));
+    EXPECT_EQ(store.raceCount, 36);
+    for (int r = 0; r < store.raceCount; ++r) {
+        EXPECT_GE(store.runnerCount(r), 8) << r;
+        EXPECT_LE(store.runnerCount(r), 18) << r;
+    }
+    for (const char* name : {kDen1File, kDen2File, kUmaFile}) {
+        std::ifstream in(folder.path() / "new" / "day" / name, std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        ASSERT_GE(bytes.size(), 2u) << name;
+        EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n") << name;
+        size_t lf = 0, crlf = 0;
+        for (size_t i = 0; i < bytes.size(); ++i) {
+            if (bytes[i] == '\n') ++lf, crlf += i > 0 && bytes[i - 1] == '\r';
+        }
+        EXPECT_EQ(lf, crlf) << name << ": every line ends in CR LF";
+    }
+}
+
+TEST(DemoDay, FullFieldsGiveEighteenRunnersEverywhere) {
+    DemoDay day = makeDemoDay(3, 18);
+    EXPECT_EQ(day.headerLines.size(), 36u);
+    EXPECT_EQ(day.runnerLines.size(), 36u * 18);
+    EXPECT_EQ(day.horseLines.size(), 36u * 18);
+}
+
+TEST(DemoDay, CardHoldsTheRaceKindsOfARealDay) {
+    DemoDay day = makeDemoDay(1);
+    std::set<std::string> classes, grades;
+    std::map<std::string, int> racesPerCourse, jumpsPerCourse;
+    bool jpnGraded = false, plainGraded = false, thousandMetres = false;
+    for (const std::string& h : day.headerLines) {
+        std::string course(field(h, den1::racecourse_code));
+        ++racesPerCourse[course];
+        EXPECT_EQ(number(field(h, den1::race_number)), racesPerCourse[course]);
+        EXPECT_EQ(field(h, den1::race_date), kMeetingDate);
+        jumpsPerCourse[course] += field(h, den1::jump_flag) == "1";
+        classes.insert(std::string(field(h, den1::race_class_code)));
+        std::string grade(field(h, den1::grade_code));
+        if (grade == "0" || grade == "1" || grade == "2") {
+            grades.insert(grade);
+            (field(h, den1::jpn_grade_flag) == "1" ? jpnGraded : plainGraded) = true;
+        }
+        thousandMetres |= field(h, den1::distance) == "1000";
+        EXPECT_TRUE(isCleanCp932(h));
+    }
+    EXPECT_EQ(racesPerCourse, (std::map<std::string, int>{{"00", 12}, {"04", 12}, {"07", 12}}));
+    for (const auto& [course, jumps] : jumpsPerCourse) EXPECT_GE(jumps, 1) << course;
+    EXPECT_EQ(classes, (std::set<std::string>{"00001", "00003", "05000", "10000", "16000", "00004"}));
+    EXPECT_EQ(grades, (std::set<std::string>{"0", "1", "2"}));
+    EXPECT_TRUE(jpnGraded);
+    EXPECT_TRUE(plainGraded);
+    EXPECT_TRUE(thousandMetres);
+}
+
+TEST(DemoDay, HorsesAndPastRacesAreConsistent) {
+    DemoDay day = makeDemoDay(1);
+    std::set<std::string> names;
+    int debutants = 0, fewRaces = 0, longLayoffs = 0;
+    for (size_t g = 0; g < day.runnerLines.size(); ++g) {
+        const std::string& runner = day.runnerLines[g];
+        const std::string& horse = day.horseLines[g];
+        std::string name(trimmed(field(runner, den2::horse_name)));
+        EXPECT_TRUE(names.insert(name).second) << toUtf8(name) << " twice";
+        EXPECT_EQ(trimmed(field(horse, uma::horse_name)), name);
+        EXPECT_TRUE(isCleanCp932(runner) && isCleanCp932(horse)) << g;
+        EXPECT_GT(number(field(runner, den2::rate)), 0) << g;
+
+        int past = 0, wins = 0;
+        for (int k = 0; k < kPastGroups; ++k) {
+            std::string date(pastField(horse, uma::past_race_date, k));
+            if (trimmed(date).empty()) {
+                EXPECT_TRUE(trimmed(pastField(horse, uma::past_racecourse_code, k)).empty()) << g << "/" << k;
+                continue;
+            }
+            ++past;
+            EXPECT_LT(date, kMeetingDate) << g << "/" << k;
+            if (k == 0 && number(date) < 20250603) ++longLayoffs;
+            int size = number(pastField(horse, uma::past_field_size, k));
+            int finish = number(pastField(horse, uma::past_finish, k));
+            EXPECT_TRUE((finish >= 1 && finish <= size) || finish == 33) << g << "/" << k;
+            wins += finish == 1;
+            for (const FieldDef& c : {uma::past_corner1, uma::past_corner2, uma::past_corner3, uma::past_corner4}) {
+                int position = number(pastField(horse, c, k));
+                EXPECT_TRUE(position >= 0 && position <= size) << g << "/" << k;
+            }
+            std::string_view early = pastField(horse, uma::past_first_3f, k);
+            if (pastField(horse, uma::past_jump_flag, k) == "1") {
+                EXPECT_TRUE(trimmed(early).empty()) << g << "/" << k;
+            } else if (pastField(horse, uma::past_distance, k) == "1000") {
+                EXPECT_GE(number(early), 200) << g << "/" << k;
+                EXPECT_LE(number(early), 260) << g << "/" << k;
+            } else {
+                EXPECT_GE(number(early), 335) << g << "/" << k;
+                EXPECT_LE(number(early), 385) << g << "/" << k;
+            }
+        }
+        EXPECT_GE(number(field(horse, uma::record_firsts)), wins) << g;
+        debutants += past == 0;
+        fewRaces += past >= 1 && past <= 4;
+    }
+    EXPECT_GT(debutants, 0);
+    EXPECT_GT(fewRaces, 0);
+    EXPECT_GT(longLayoffs, 0);
+}
+
+TEST(WriteDemoDay, FileInTheWayIsAnErrorAndWritesNothing) {
+    fixture::TempFolder folder;
+    fixture::writeFile(folder.path(), "blocked", "x");
+    EXPECT_THROW(writeDemoDay(folder.path() / "blocked" / "day", 1), Error);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+    EXPECT_TRUE(std::filesystem::is_regular_file(folder.path() / "blocked"));
+}
+
+}  // namespace
+}  // namespace zv
