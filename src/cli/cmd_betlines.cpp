@@ -1,0 +1,17 @@
+// betlines R --out FILE: the bet-line window text of race R, saved as the window saves it.
+#include "commands.h"
+#include "data/text_file.h"
+#include "predict/bet_lines.h"
+
+namespace zv::cli {
+
+int cmdBetlines(CliContext& ctx) {
+    std::optional<std::string> outPath = takeOption(ctx.args, "--out");
+    if (!outPath || ctx.args.size() != 1) throw UsageError{"betlines takes one race number and --out FILE"};
+    RaceDataStore store = ctx.loadStore();
+    RaceResult result = computeRace(store, ctx.raceArg(store, ctx.args[0]), kColRunner, localNow());
+    writeFileReplacing(*outPath, betWindowFileText(betWindowText(result)));
+    return 0;
+}
+
+}  // namespace zv::cli

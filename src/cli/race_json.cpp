@@ -1,0 +1,100 @@
+#include "race_json.h"
+
+#include <cstdio>
+#include <ostream>
+
+#include "data/sjis.h"
+#include "json.h"
+#include "predict/ratings.h"
+
+namespace zv::cli {
+namespace {
+
+template <typename Container, typename Write>
+void array(JsonWriter& json, const Container& items, Write write) {
+    json.beginArray();
+    for (const auto& item : items) write(item);
+    json.endArray();
+}
+
+void labelValue(JsonWriter& json, const HeaderLabel& label) {
+    if (label.shown) json.value(toUtf8(label.value));
+    else json.null();
+}
+
+void writeRunner(JsonWriter& json, const RaceResult& result, int n) {
+    const TBachu& b = result.bachus[n];
+    const GridRow& row = result.cells[n + 1];
+    json.beginObject();
+    json.key("number").value(n + 1);
+    json.key("name").value(toUtf8(b.name));
+    json.key("rate").value(b.rate);
+    json.key("TR").value(b.TR);
+    json.key("PR").value(b.PR);
+    json.key("combined").value(b.combined);
+    json.key("index").value(indexText(b.combined));
+    json.key("pastValid");
+    array(json, b.pastValid, [&](bool v) { json.value(v); });
+    json.key("pastTR");
+    array(json, b.pastTR, [&](int32_t v) { json.value(v); });
+    json.key("pastPR");
+    array(json, b.pastPR, [&](int32_t v) { json.value(v); });
+    json.key("pastF3F");
+    array(json, b.pastF3F, [&](int32_t v) { json.value(v); });
+    json.key("pastDistance");
+    array(json, b.pastDistance, [&](int32_t v) { json.value(v); });
+    json.key("pastSurface");
+    array(json, b.pastSurface, [&](const std::string& v) { json.value(toUtf8(v)); });
+    json.key("cells");
+    array(json, row, [&](const GridCell& c) { json.value(toUtf8(c.text)); });
+    json.key("fg");
+    array(json, row, [&](const GridCell& c) { json.value(colourText(c.fg)); });
+    json.key("bg");
+    array(json, row, [&](const GridCell& c) { json.value(colourText(c.bg)); });
+    json.key("rightBorder");
+    array(json, row, [&](const GridCell& c) { json.value(c.rightBorder); });
+    json.endObject();
+}
+
+}  // namespace
+
+std::string colourText(const CellColour& colour) {
+    if (!colour) return "";
+    char text[8];
+    std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(*colour & 0xFFFFFF));
+    return text;
+}
+
+void writeRaceJson(std::ostream& out, const RaceResult& result) {
+    JsonWriter json(out);
+    json.beginObject();
+    json.key("race").value(result.race);
+    json.key("raceNumber").value(toUtf8(result.raceNumberText));
+    json.key("titleLine1").value(toUtf8(result.titleLine1));
+    json.key("titleLine2").value(toUtf8(result.titleLine2));
+    json.key("f3fAverage");
+    labelValue(json, result.f3fAverage);
+    json.key("prAverage");
+    labelValue(json, result.prAverage);
+    json.key("pace").value(result.paceText);
+    json.key("marks");
+    array(json, result.markedRunners, [&](int runner) { json.value(runner); });
+    json.key("labels").beginObject();
+    json.key("tan").value(toUtf8(result.labels.tan));
+    json.key("umaren").value(toUtf8(result.labels.umaren));
+    json.key("rentan1").value(toUtf8(result.labels.rentan1));
+    json.key("rentan2").value(toUtf8(result.labels.rentan2));
+    json.key("rentan3").value(toUtf8(result.labels.rentan3));
+    json.endObject();
+    json.key("betKeys");
+    array(json, result.betKeys, [&](const std::string& key) { json.value(key); });
+    json.key("rowOrder");
+    array(json, result.rowOrder, [&](int runner) { json.value(runner); });
+    json.key("runners").beginArray();
+    for (int n = 0; n < result.runnerCount; ++n) writeRunner(json, result, n);
+    json.endArray();
+    json.endObject();
+    out << '\n';
+}
+
+}  // namespace zv::cli
