@@ -1,0 +1,123 @@
+// The detail, idx and csv commands on the demo day.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "commands.h"
+#include "data/demo_day.h"
+#include "data/error.h"
+#include "data/store.h"
+#include "data_set_fixture.h"
+
+namespace zv::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CommandRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CommandRun run(int (*command)(CliContext&), const fs::path& dataFolder, std::vector<std::string> args) {
+    std::ostringstream out, err;
+    CliContext ctx{std::move(args), out, err, dataFolder};
+    int status = command(ctx);
+    return {status, out.str(), err.str()};
+}
+
+std::string read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+size_t count(const std::string& text, const std::string& what) {
+    size_t n = 0;
+    for (size_t pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + what.size())) ++n;
+    return n;
+}
+
+class CliExportsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        data = root.path() / "data";
+        writeDemoDay(data, 7);
+        ASSERT_TRUE(loadDataSet(store, data));
+    }
+
+    fixture::TempFolder root;
+    fs::path data;
+    RaceDataStore store;
+};
+
+TEST_F(CliExportsTest, DetailJsonHasEveryLabelTheGridAndTheRowStates) {
+    CommandRun r = run(cmdDetail, data, {"0", "1", "--json"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("{\"labels\":{\"lblSeinen\":", 0), 0u) << r.out;
+    EXPECT_EQ(count(r.out, "\"lbl"), 39u);
+    EXPECT_NE(r.out.find("\"lblKyakusitu\":\"逃"), std::string::npos);
+    EXPECT_NE(r.out.find("\"grid\":[[\"\",\"開催日\","), std::string::npos);
+    EXPECT_NE(r.out.find("\"rowState\":[0,"), std::string::npos);
+    EXPECT_EQ(r.out.back(), '\n');
+}
+
+TEST_F(CliExportsTest, DetailTextShowsCaptionsAndRows) {
+    CommandRun r = run(cmdDetail, data, {"2", "3"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("\n総賞金: "), std::string::npos);
+    EXPECT_NE(r.out.find("\n1走前 | "), std::string::npos);
+}
+
+TEST_F(CliExportsTest, DetailRejectsRunnersOutsideTheRace) {
+    const std::vector<std::string> bad[] = {{"0", "0"}, {"0", "99"}, {"99", "1"}};
+    for (const auto& args : bad) EXPECT_THROW(run(cmdDetail, data, args), Error) << args[0] << " " << args[1];
+    EXPECT_THROW(run(cmdDetail, data, {"0", "x"}), UsageError);
+    EXPECT_THROW(run(cmdDetail, data, {"0"}), UsageError);
+}
+
+TEST_F(CliExportsTest, IdxWritesTheHeadingAndOneLinePerRunner) {
+    CommandRun r = run(cmdIdx, data, {(root.path() / "out.idx").string()});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(count(read(root.path() / "out.idx"), "\r\n"), 1u + store.den2Lines.size());
+}
+
+TEST_F(CliExportsTest, IdxIntoAMissingFolderChangesNothing) {
+    EXPECT_THROW(run(cmdIdx, data, {(root.path() / "missing" / "out.idx").string()}), Error);
+    EXPECT_FALSE(fs::exists(root.path() / "missing"));
+    EXPECT_THROW(run(cmdIdx, data, {}), UsageError);
+}
+
+TEST_F(CliExportsTest, CsvWithoutYesCreatesNothingAndWithYesAppendsTheDayEachTime) {
+    CommandRun declined = run(cmdCsv, data, {});
+    EXPECT_EQ(declined.status, 1);
+    EXPECT_NE(declined.err.find("zv.csv がありません"), std::string::npos) << declined.err;
+    EXPECT_FALSE(fs::exists(data / "zv.csv"));
+
+    CommandRun first = run(cmdCsv, data, {"--yes"});
+    EXPECT_EQ(first.status, 0);
+    std::string once = read(data / "zv.csv");
+    ASSERT_FALSE(once.empty());
+
+    CommandRun second = run(cmdCsv, data, {"--yes"});
+    EXPECT_EQ(second.status, 0);
+    EXPECT_NE(second.err.find("すでに存在する"), std::string::npos) << second.err;
+    EXPECT_EQ(read(data / "zv.csv"), once + once);
+
+    CommandRun refused = run(cmdCsv, data, {});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(read(data / "zv.csv"), once + once);
+}
+
+TEST_F(CliExportsTest, CsvReportsOldLinesThatDoNotStartWithADate) {
+    std::ofstream(data / "zv.csv", std::ios::binary) << "heading\r\n\r\nlast";
+    CommandRun r = run(cmdCsv, data, {"--yes"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.err.find("2 line(s) do not start with a date"), std::string::npos) << r.err;
+    EXPECT_EQ(read(data / "zv.csv").rfind("heading\r\n\r\nlast\r\n", 0), 0u);
+}
+
+}  // namespace
+}  // namespace zv::cli
