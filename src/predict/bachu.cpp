@@ -6,6 +6,7 @@
 #include "data/bvo_hen.h"
 #include "data/field.h"
 #include "data/records.h"
+#include "code_memo.h"
 #include "data/sjis.h"
 #include "number_text.h"
 
@@ -38,10 +39,20 @@ const Texts& texts() {
 }
 
 // 中京 is 名; otherwise the first character of the racecourse name; "--" marks a missing race.
-std::string courseAbbreviation(std::string_view code) {
+std::string abbreviationOf(std::string_view code) {
     std::string name = RacecourseName(code);
     if (name == texts().chukyo) return texts().nagoyaMark;
     return name.substr(0, 2);
+}
+
+std::string courseAbbreviation(std::string_view code) {
+    static const TwoByteCodeMemo memo(abbreviationOf);
+    return memo(code);
+}
+
+void appendCornerMark(std::string& text, std::string_view code) {
+    static const TwoByteCodeMemo memo(CornerMark);
+    memo.appendTo(text, code);
 }
 
 int32_t corner4Position(std::string_view code) {
@@ -134,7 +145,7 @@ std::string cellText(std::string_view horseLine, int k, const std::string& cours
     text += f3f == "0.0" ? texts().noTime : f3f;
     text += ' ';
     for (const FieldDef* corner : {&uma::past_corner1, &uma::past_corner2, &uma::past_corner3, &uma::past_corner4}) {
-        text += CornerMark(pastField(horseLine, *corner, k));
+        appendCornerMark(text, pastField(horseLine, *corner, k));
     }
     text += "<BR>";
     text += finishText(pastField(horseLine, uma::past_finish, k));

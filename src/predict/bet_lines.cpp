@@ -77,16 +77,16 @@ bool lineExists(const Line& line, const std::array<int, kMarks>& marks) {
     return true;
 }
 
-std::string twoDigits(int n) { return std::string{static_cast<char>('0' + n / 10 % 10), static_cast<char>('0' + n % 10)}; }
-
 std::string keyOf(const Line& line, const std::array<int, kMarks>& marks, bool ascending) {
     constexpr int kUnused = 100;  // above every runner number, so unused slots sort last
     std::array<int, 3> numbers{kUnused, kUnused, kUnused};
     for (int i = 0; i < line.size; ++i) numbers[i] = marks[line.picks[i]];
     if (ascending) std::sort(numbers.begin(), numbers.end());
-    std::string key;
-    for (int i = 0; i < line.size; ++i) key += twoDigits(numbers[i]);
-    key.resize(6, '0');
+    std::string key(6, '0');
+    for (int i = 0; i < line.size; ++i) {
+        key[2 * i] = static_cast<char>('0' + numbers[i] / 10 % 10);
+        key[2 * i + 1] = static_cast<char>('0' + numbers[i] % 10);
+    }
     return key;
 }
 
@@ -154,6 +154,7 @@ std::array<std::string, kBetKeys> computeBetKeys(const std::array<int, kMarks>& 
 }
 
 BetLabels betLabels(const std::array<int, kMarks>& marks, bool trifecta) {
+    static const std::string arrow = sj("→");
     const std::vector<BetGroup>& groups = betGroups();
     BetLabels labels;
     labels.tan = placeLabel(groups[0], marks, 0, {0, 1, 2});
@@ -163,7 +164,7 @@ BetLabels betLabels(const std::array<int, kMarks>& marks, bool trifecta) {
         std::vector<std::string> partners;
         for (int other = head + 1; other < kMarks; ++other)
             if (marks[other] != 0) partners.push_back(PadNumber2(marks[other]));
-        if (!partners.empty()) segments.push_back(PadNumber2(marks[head]) + sj("→") + joined(partners, ","));
+        if (!partners.empty()) segments.push_back(PadNumber2(marks[head]) + arrow + joined(partners, ","));
     }
     labels.umaren = joined(segments, "  ");
     if (trifecta) {

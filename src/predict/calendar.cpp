@@ -16,6 +16,17 @@ int daysInMonth(int year, int month) {
     return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
 }
 
+// Plain digits are read directly (the usual case); anything else goes through parseInt.
+std::optional<int32_t> digitsValue(std::string_view text) {
+    if (text.empty() || text.size() > 4) return parseInt(text);
+    int32_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return parseInt(text);
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
 }  // namespace
 
 bool isValidDate(int year, int month, int day) {
@@ -38,7 +49,7 @@ bool isLongLayoff(const LocalDateTime& earlier, const LocalDateTime& later) {
 
 LocalDateTime strictDate(std::string_view year, std::string_view month, std::string_view day,
                          std::string_view fieldName, std::string_view wholeText) {
-    auto y = parseInt(year), m = parseInt(month), d = parseInt(day);
+    auto y = digitsValue(year), m = digitsValue(month), d = digitsValue(day);
     if (!y || !m || !d || !isValidDate(*y, *m, *d)) {
         throw conversionError(std::string(fieldName), std::string(wholeText));
     }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "code_memo.h"
 #include "data/bvo_hen.h"
 #include "data/convert.h"
 #include "data/records.h"
@@ -57,14 +58,40 @@ uint32_t pastBackground(const TBachu& b, int k) {
 }
 
 std::string pastCellText(const TBachu& b, int k) {
-    const std::string& text = b.pastText[k];
+    std::string text;
+    text.reserve(b.pastText[k].size() + 32);
+    text += b.pastText[k];
     if (b.pastValid[k]) {
-        std::string suffix = "[";
-        suffix += b.pastTR[k] >= 1 ? "<B>TR:" + std::to_string(b.pastTR[k]) + "</B>" : std::string("TR:0");
-        suffix += b.pastPR[k] >= 1 ? " <B>PR:" + std::to_string(b.pastPR[k]) + "</B>" : std::string(" PR:0");
-        return text + suffix + "]";
+        text += '[';
+        if (b.pastTR[k] >= 1) {
+            text += "<B>TR:";
+            text += std::to_string(b.pastTR[k]);
+            text += "</B>";
+        } else {
+            text += "TR:0";
+        }
+        if (b.pastPR[k] >= 1) {
+            text += " <B>PR:";
+            text += std::to_string(b.pastPR[k]);
+            text += "</B>";
+        } else {
+            text += " PR:0";
+        }
+        text += ']';
+    } else if (!text.empty()) {
+        text += "[TR:- PR:-]";
     }
-    return text.empty() ? text : text + "[TR:- PR:-]";
+    return text;
+}
+
+// "<BR><P ALIGN=...>" + text + "</P>"
+std::string paragraph(const char* opening, std::string_view text) {
+    std::string cell;
+    cell.reserve(32 + text.size());
+    cell += opening;
+    cell += text;
+    cell += "</P>";
+    return cell;
 }
 
 // Weight in kilograms with one decimal and no leading zero ("57.0", ".5").
@@ -90,14 +117,14 @@ void fillEntryCells(GridRow& row, std::string_view runnerLine, int runner) {
     std::string number = std::to_string(runner);
     std::string_view frame = field(runnerLine, den2::frame_number);
 
-    row[kColFrame].text = kCentre + std::string(frame) + "</P>";
+    row[kColFrame].text = paragraph(kCentre, frame);
     uint32_t fg, bg;
     if (!frame.empty() && frameColours(frame[0], fg, bg)) {
         row[kColFrame].fg = fg;
         row[kColFrame].bg = bg;
     }
 
-    row[kColRunner].text = kCentre + number + "</P>";
+    row[kColRunner].text = paragraph(kCentre, number);
 
     std::string& name = row[kColName].text;
     name.reserve(160);
@@ -125,22 +152,28 @@ void fillRatingCells(GridRow& row, const TBachu& b) {
         row[c].bg = pastBackground(b, k);
         row[c].rightBorder = isLongLayoff(b.dates[k + 1], b.dates[k]);
     }
-    row[kColTR].text = kRight + std::to_string(b.TR) + "</P>";
-    row[kColPR].text = kRight + std::to_string(b.PR) + "</P>";
-    std::string index = indexText(b.combined);
-    if (b.combined >= 10) index = "<B>" + index + "</B>";
-    row[kColIndex].text = kRight + index + "<BR>(" + std::to_string(b.combined) + ")</P>";
+    row[kColTR].text = paragraph(kRight, std::to_string(b.TR));
+    row[kColPR].text = paragraph(kRight, std::to_string(b.PR));
+    std::string index;
+    if (b.combined >= 10) index += "<B>";
+    index += indexText(b.combined);
+    if (b.combined >= 10) index += "</B>";
+    index += "<BR>(";
+    index += std::to_string(b.combined);
+    index += ')';
+    row[kColIndex].text = paragraph(kRight, index);
     for (int c : {kColTR, kColPR, kColIndex, kColMark}) blackOnWhite(row[c]);
 }
 
 void fillMarkCell(GridRow& row, int pick) {
-    row[kColMark].text = kCentre + texts().marks[pick] + "</P>";
+    row[kColMark].text = paragraph(kCentre, texts().marks[pick]);
 }
 
 std::string sexAgeCoatText(std::string_view runnerLine, std::string_view horseLine) {
     std::string sexAge = SexName(field(runnerLine, den2::sex_code)) +
                          std::to_string(StrToIntOrZero(field(runnerLine, den2::age)));
-    return PadRight(sexAge, 6) + PadRight(CoatColourName(field(horseLine, uma::coat_colour_code)), 6);
+    static const TwoByteCodeMemo coatColour(CoatColourName);
+    return PadRight(sexAge, 6) + PadRight(coatColour(field(horseLine, uma::coat_colour_code)), 6);
 }
 
 }  // namespace zv

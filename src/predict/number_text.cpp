@@ -1,17 +1,24 @@
 #include "number_text.h"
 
+#include <charconv>
+
 namespace zv {
 namespace {
 
-std::string fixedText(int64_t value, int64_t scale, int decimals, bool omitZeroUnits) {
-    bool negative = value < 0;
-    uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-    uint64_t units = magnitude / static_cast<uint64_t>(scale);
-    std::string fraction = std::to_string(magnitude % static_cast<uint64_t>(scale));
-    fraction.insert(0, decimals - fraction.size(), '0');
-    std::string text = negative ? "-" : "";
-    if (!(omitZeroUnits && units == 0)) text += std::to_string(units);
-    return text + "." + fraction;
+std::string fixedText(int64_t value, uint64_t scale, int decimals, bool omitZeroUnits) {
+    char buffer[32];
+    char* p = buffer;
+    uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+    if (value < 0) *p++ = '-';
+    uint64_t units = magnitude / scale;
+    if (!(omitZeroUnits && units == 0)) p = std::to_chars(p, buffer + sizeof buffer, units).ptr;
+    *p++ = '.';
+    uint64_t fraction = magnitude % scale;
+    for (int d = decimals - 1; d >= 0; --d) {
+        p[d] = static_cast<char>('0' + fraction % 10);
+        fraction /= 10;
+    }
+    return std::string(buffer, p + decimals);
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "ranking.h"
 
-#include <algorithm>
-
 namespace zv {
 namespace {
 
@@ -30,10 +28,17 @@ RankingTable fillRanking(const TBachus& bachus) {
     return table;
 }
 
+// Insertion sort: stable, and without the buffer a merge sort allocates (fields are small).
 void sortRanking(RankingTable& table, RankingColumn column, bool descending) {
-    std::stable_sort(table.begin(), table.end(), [column, descending](const RankingRow& a, const RankingRow& b) {
+    auto before = [column, descending](const RankingRow& a, const RankingRow& b) {
         return descending ? key(a, column) > key(b, column) : key(a, column) < key(b, column);
-    });
+    };
+    for (size_t i = 1; i < table.size(); ++i) {
+        RankingRow row = table[i];
+        size_t j = i;
+        for (; j > 0 && before(row, table[j - 1]); --j) table[j] = table[j - 1];
+        table[j] = row;
+    }
 }
 
 }  // namespace zv

@@ -1,6 +1,7 @@
 #include "ratings.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 
 #include "data/bvo_hen.h"
@@ -70,10 +71,23 @@ std::vector<F3FRow> assignTR(TBachus& bachus) {
 
 double indexValue(int32_t combined) { return RoundUp(2, combined * 5.263); }
 
-std::string indexText(int32_t combined) {
+namespace {
+
+std::string formattedIndex(int32_t combined) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.1f", indexValue(combined));
     return buffer;
+}
+
+}  // namespace
+
+std::string indexText(int32_t combined) {
+    static const std::array<std::string, 20> everyCombined = [] {
+        std::array<std::string, 20> texts;
+        for (int32_t c = 0; c < 20; ++c) texts[c] = formattedIndex(c);
+        return texts;
+    }();
+    return combined >= 0 && combined < 20 ? everyCombined[combined] : formattedIndex(combined);
 }
 
 }  // namespace zv
