@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "commands.h"
+#include "data/error.h"
+#include "data/store.h"
+#include "data_set_fixture.h"
+
+namespace zv::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CommandRun {
+    int status;
+    std::string out;
+};
+
+CommandRun run(int (*command)(CliContext&), const fs::path& dataFolder, std::vector<std::string> args) {
+    std::ostringstream out, err;
+    CliContext ctx{std::move(args), out, err, dataFolder};
+    int status = command(ctx);
+    EXPECT_EQ(err.str(), "");
+    return {status, out.str()};
+}
+
+std::string readBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+TEST(CliDemo, WritesTheDayThatRacesLists) {
+    fixture::TempFolder root;
+    EXPECT_EQ(run(cmdDemo, root.path() / "data", {}).status, 0);
+    CommandRun races = run(cmdRaces, root.path() / "data", {});
+    EXPECT_EQ(races.status, 0);
+    EXPECT_EQ(std::count(races.out.begin(), races.out.end(), '\n'), 36);
+    EXPECT_EQ(races.out.rfind("0\t東京01R サラ3歳 未勝利 ", 0), 0u) << races.out.substr(0, 80);
+    EXPECT_NE(races.out.find("\n22\t京都11R サラ4歳以上 オープン 天皇賞（春） G1 \n"), std::string::npos);
+}
+
+TEST(CliDemo, WritesIntoTheNamedFolderWithTheSeedAsked) {
+    fixture::TempFolder root;
+    run(cmdDemo, root.path() / "data", {"--seed", "5", (root.path() / "a").string()});
+    run(cmdDemo, root.path() / "data", {(root.path() / "b").string(), "--seed", "5"});
+    run(cmdDemo, root.path() / "data", {(root.path() / "c").string()});
+    EXPECT_EQ(readBytes(root.path() / "a" / kUmaFile), readBytes(root.path() / "b" / kUmaFile));
+    EXPECT_NE(readBytes(root.path() / "a" / kUmaFile), readBytes(root.path() / "c" / kUmaFile));
+}
+
+TEST(CliDemo, KeepExistingLeavesADataSetAlone) {
+    fixture::TempFolder root;
+    fixture::writeDataSet(root.path(), {"02"});
+    const std::string before = readBytes(root.path() / kDen1File);
+    CommandRun kept = run(cmdDemo, root.path(), {"--keep-existing"});
+    EXPECT_EQ(kept.status, 0);
+    EXPECT_NE(kept.out.find("left as it is"), std::string::npos);
+    EXPECT_EQ(readBytes(root.path() / kDen1File), before);
+}
+
+TEST(CliDemo, RefusesBadArgumentsAndWritesNothing) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"--seed", "x"}, {"--seed", "-1"}, {"--seed"}, {"a", "b"},
+    };
+    for (const auto& args : cases) {
+        fixture::TempFolder root;
+        std::vector<std::string> inFolder = args;
+        for (std::string& a : inFolder) {
+            if (a == "a" || a == "b") a = (root.path() / a).string();
+        }
+        EXPECT_THROW(run(cmdDemo, root.path(), inFolder), UsageError) << args.front();
+        EXPECT_TRUE(fs::is_empty(root.path())) << args.front();
+    }
+}
+
+TEST(CliRaces, EmptyDataFolderIsAnError) {
+    fixture::TempFolder root;
+    EXPECT_THROW(run(cmdRaces, root.path(), {}), Error);
+    EXPECT_TRUE(fs::is_empty(root.path()));
+}
+
+}  // namespace
+}  // namespace zv::cli
