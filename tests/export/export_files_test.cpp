@@ -5,6 +5,8 @@
 #include <iterator>
 #include <random>
 
+#include <unistd.h>
+
 #include "data/error.h"
 #include "data/sjis.h"
 #include "data/store.h"
@@ -131,6 +133,19 @@ TEST_F(ExportFilesTest, IndexFileInAFolderThatCannotHoldItIsReportedAndNothingCh
     }
     EXPECT_EQ(filesInFolder(), 1);
     EXPECT_EQ(read(folder / "plain-file"), "x");
+}
+
+TEST_F(ExportFilesTest, ReadOnlyFolderIsReportedAndNothingChanges) {
+    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+    RaceDataStore store = fixture::storeOf({race("01")});
+    write(folder / kPrCsvFile, "OLD\r\n");
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    std::vector<CsvQuestion> asked;
+    EXPECT_THROW(writeIndexFile(folder / "zv.idx", store, options), Error);
+    EXPECT_THROW(appendDayToPrCsv(folder, store, options, answer(CsvAnswer::Yes, asked)), Error);
+    fs::permissions(folder, fs::perms::owner_all);
+    EXPECT_EQ(filesInFolder(), 1);
+    EXPECT_EQ(read(folder / kPrCsvFile), "OLD\r\n");
 }
 
 TEST_F(ExportFilesTest, IndexFileNameUsesTheFirstRaceDate) {
