@@ -1,0 +1,143 @@
+// The show, betlines and kmi commands on the demo day, and the JSON writer they use.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "commands.h"
+#include "data/demo_day.h"
+#include "data/error.h"
+#include "data/sjis.h"
+#include "data/store.h"
+#include "data_set_fixture.h"
+#include "json.h"
+
+namespace zv::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CommandRun {
+    int status;
+    std::string out;
+};
+
+CommandRun run(int (*command)(CliContext&), const fs::path& dataFolder, std::vector<std::string> args) {
+    std::ostringstream out, err;
+    CliContext ctx{std::move(args), out, err, dataFolder};
+    int status = command(ctx);
+    return {status, out.str()};
+}
+
+std::string read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+size_t count(const std::string& text, const std::string& what) {
+    size_t n = 0;
+    for (size_t pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + what.size())) ++n;
+    return n;
+}
+
+class CliRaceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        data = root.path() / "data";
+        writeDemoDay(data, 3);
+        ASSERT_TRUE(loadDataSet(store, data));
+    }
+
+    fixture::TempFolder root;
+    fs::path data;
+    RaceDataStore store;
+};
+
+TEST_F(CliRaceTest, ShowJsonIsCompleteForEveryRace) {
+    for (int race = 0; race < store.raceCount; ++race) {
+        CommandRun r = run(cmdShow, data, {std::to_string(race), "--json"});
+        ASSERT_EQ(r.status, 0);
+        EXPECT_EQ(r.out.rfind("{\"race\":" + std::to_string(race) + ",\"raceNumber\":", 0), 0u) << r.out;
+        size_t runners = static_cast<size_t>(store.runnerCount(race));
+        EXPECT_EQ(count(r.out, "{\"number\":"), runners);
+        EXPECT_EQ(count(r.out, "\"cells\":["), runners);
+        EXPECT_EQ(count(r.out, "\"rightBorder\":["), runners);
+        size_t keys = r.out.find("\"betKeys\":[");
+        ASSERT_NE(keys, std::string::npos);
+        std::string keyList = r.out.substr(keys, r.out.find(']', keys) - keys);
+        EXPECT_EQ(count(keyList, ","), 84u) << keyList;
+        for (const char* member : {"\"titleLine1\":", "\"f3fAverage\":", "\"prAverage\":", "\"pace\":", "\"marks\":[",
+                                   "\"labels\":{\"tan\":", "\"rowOrder\":[", "\"pastSurface\":[", "\"fg\":["}) {
+            EXPECT_NE(r.out.find(member), std::string::npos) << member;
+        }
+        EXPECT_EQ(r.out.back(), '\n');
+    }
+}
+
+TEST_F(CliRaceTest, ShowPrintsAReadableTable) {
+    CommandRun r = run(cmdShow, data, {"10", "--sort-column", "9"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind(toUtf8(store.titleLine1[10]) + "\n" + toUtf8(store.titleLine2[10]) + "\n", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("馬名"), std::string::npos);
+}
+
+TEST_F(CliRaceTest, ShowRejectsBadArguments) {
+    struct Case { const char* what; std::vector<std::string> args; };
+    const Case usage[] = {
+        {"unsortable column", {"0", "--sort-column", "4"}},
+        {"no race", {}},
+        {"two races", {"0", "1"}},
+    };
+    for (const Case& c : usage) EXPECT_THROW(run(cmdShow, data, c.args), UsageError) << c.what;
+    EXPECT_THROW(run(cmdShow, data, {"99"}), Error);
+}
+
+TEST_F(CliRaceTest, BetlinesWritesTheWindowText) {
+    fs::path out = root.path() / "bet.txt";
+    EXPECT_EQ(run(cmdBetlines, data, {"10", "--out", out.string()}).status, 0);
+    std::string text = read(out);
+    EXPECT_TRUE(text.ends_with("\r\n"));
+    EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);
+    std::string utf8 = toUtf8(text);
+    EXPECT_TRUE(utf8.starts_with("[単勝] 計") || utf8.starts_with("このレースの買い目はありません")) << utf8;
+}
+
+TEST_F(CliRaceTest, BetlinesWithoutOutputFileWritesNothing) {
+    EXPECT_THROW(run(cmdBetlines, data, {"10"}), UsageError);
+    EXPECT_EQ(std::distance(fs::directory_iterator(root.path()), fs::directory_iterator()), 1);
+}
+
+TEST_F(CliRaceTest, KmiWritesOneRaceOrTheWholeDay) {
+    fs::path one = root.path() / "one.kmi", all = root.path() / "all.kmi";
+    EXPECT_EQ(run(cmdKmi, data, {one.string(), "--race", "10"}).status, 0);
+    EXPECT_EQ(run(cmdKmi, data, {all.string()}).status, 0);
+    std::string oneText = read(one), allText = read(all);
+    EXPECT_EQ(oneText.size() % 21, 0u);
+    EXPECT_EQ(allText.size() % 21, 0u);
+    EXPECT_NE(allText.find(oneText), std::string::npos) << "the day holds race 10's records";
+    for (size_t at = 19; at < allText.size(); at += 21) ASSERT_EQ(allText.substr(at, 2), "\r\n");
+}
+
+TEST_F(CliRaceTest, KmiIntoAMissingFolderFailsAndWritesNothing) {
+    EXPECT_THROW(run(cmdKmi, data, {(root.path() / "no" / "all.kmi").string()}), Error);
+    EXPECT_FALSE(fs::exists(root.path() / "no"));
+}
+
+TEST(JsonWriter, EscapesStringsAndPlacesCommas) {
+    struct Case { const char* text; const char* json; };
+    const Case cases[] = {
+        {"plain", "\"plain\""},           {"say \"hi\"", "\"say \\\"hi\\\"\""}, {"a\\b", "\"a\\\\b\""},
+        {"line\r\nend", "\"line\\r\\nend\""}, {"\x01\x1f", "\"\\u0001\\u001f\""},  {"馬", "\"馬\""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(jsonQuoted(c.text), c.json) << c.text;
+
+    std::ostringstream out;
+    JsonWriter json(out);
+    json.beginObject().key("a").value(1).key("b").beginArray().value(true).null().value("x").endArray();
+    json.key("c").beginObject().endObject().endObject();
+    EXPECT_EQ(out.str(), "{\"a\":1,\"b\":[true,null,\"x\"],\"c\":{}}");
+}
+
+}  // namespace
+}  // namespace zv::cli
