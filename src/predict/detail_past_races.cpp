@@ -129,6 +129,22 @@ PastRowState rowStateOf(const std::array<std::string, kDetailGridColumns>& row) 
 
 }  // namespace
 
+std::optional<uint32_t> pastRowTextColour(PastRowState state) {
+    switch (state) {
+        case PastRowState::NotCentral: return 0x800000;  // maroon
+        case PastRowState::NoTime: return 0x808080;      // grey
+        case PastRowState::Central:
+        case PastRowState::Steeplechase: break;
+    }
+    return std::nullopt;
+}
+
+DetailCellAlignment detailCellAlignment(int row, int column) {
+    if (row == 0 || column == 0) return DetailCellAlignment::Centre;
+    if (column >= kTime && column <= kMargin && column != kJockey) return DetailCellAlignment::Right;
+    return DetailCellAlignment::Left;
+}
+
 void fillPastRaceGrid(std::string_view horseLine, HorseDetail& detail) {
     static const std::string noRace = "----";
     detail.grid[0] = columnHeadings();

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +24,14 @@ enum class PastRowState : int {
     NoTime = 2,        // central racecourse, no time taken: grey
     Steeplechase = 3,  // central racecourse, steeplechase with a time: default colour
 };
+
+// Text colour of a row's data cells as 0xRRGGBB; empty for the default colour.
+std::optional<uint32_t> pastRowTextColour(PastRowState state);
+
+enum class DetailCellAlignment { Left, Centre, Right };
+
+// Headings are centred; the numeric columns 5 to 15 are right-aligned, except the jockey (9).
+DetailCellAlignment detailCellAlignment(int row, int column);
 
 struct DetailLabel {
     std::string name;     // the control's name, e.g. "lblSanti"

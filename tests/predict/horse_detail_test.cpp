@@ -294,6 +294,23 @@ TEST(HorseDetail, ShortHorseLineGivesEmptyTextsWithoutFailingOnLenientFields) {
     for (int r = 1; r < kDetailGridRows; ++r) EXPECT_EQ(d.grid[r][1], "");
 }
 
+TEST(HorseDetailPaint, RowStateColoursAndCellAlignment) {
+    EXPECT_EQ(pastRowTextColour(PastRowState::Central), std::nullopt);
+    EXPECT_EQ(pastRowTextColour(PastRowState::NotCentral), 0x800000u);
+    EXPECT_EQ(pastRowTextColour(PastRowState::NoTime), 0x808080u);
+    EXPECT_EQ(pastRowTextColour(PastRowState::Steeplechase), std::nullopt);
+
+    struct Case { int row, column; DetailCellAlignment alignment; };
+    const Case cases[] = {
+        {0, 5, DetailCellAlignment::Centre}, {3, 0, DetailCellAlignment::Centre},
+        {1, 1, DetailCellAlignment::Left},   {1, 4, DetailCellAlignment::Left},
+        {1, 5, DetailCellAlignment::Right},  {5, 8, DetailCellAlignment::Right},
+        {2, 9, DetailCellAlignment::Left},   {2, 10, DetailCellAlignment::Right},
+        {5, 15, DetailCellAlignment::Right}, {5, 16, DetailCellAlignment::Left},
+    };
+    for (const Case& c : cases) EXPECT_EQ(detailCellAlignment(c.row, c.column), c.alignment) << c.row << "," << c.column;
+}
+
 TEST(HorseDetail, StoreRunnerIsFoundThroughTheRaceAndRejectedOutOfRange) {
     RaceDataStore store;
     store.raceCount = 2;
