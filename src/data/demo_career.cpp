@@ -1,6 +1,7 @@
 #include "demo_career.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
 
 #include "demo_names.h"
@@ -261,9 +262,18 @@ std::vector<sys_days> startDates(Random& random, int total, int age) {
 // Named open races a horse ran, by name and year: each is run once a year.
 using RacesRun = std::set<std::string>;
 
+// The day a named race is run in a year: the first, second or third Sunday of its month, the
+// same for every horse that ran it. Nothing for races run all year.
+std::optional<sys_days> raceDay(const OpenRace& r, year y) {
+    if (r.month == 0) return std::nullopt;
+    unsigned k = 1;
+    for (unsigned char c : r.shortName) k += c;
+    return sys_days{y / month{r.month} / Sunday[k % 3 + 1]};
+}
+
 bool fitsOpenRace(const OpenRace& r, const Start& s, const RacePlan& today, int ageThen, const RacesRun& run) {
     year_month_day ymd{s.date};
-    if (r.month != 0 && r.month != static_cast<unsigned>(ymd.month())) return false;
+    if (auto day = raceDay(r, ymd.year()); day && (*day - s.date > days{1} || s.date - *day > days{1})) return false;
     if (run.count(std::string(r.shortName) + std::to_string(static_cast<int>(ymd.year())))) return false;
     return s.jump || (r.young == (ageThen <= 3) && r.turf == today.turf && std::abs(r.distance - today.distance) <= 600);
 }
@@ -282,6 +292,7 @@ void placeRace(Random& random, Start& s, const RacePlan& today, const HorseTrait
             s.distance = r.distance;
             s.grade = r.grade;
             s.shortName = r.shortName;
+            if (auto day = raceDay(r, year_month_day{s.date}.year())) s.date = *day;
             run.insert(s.shortName + std::to_string(static_cast<int>(year_month_day{s.date}.year())));
             s.weightRule = r.grade == '0' ? "03" : random.chance(30) ? "02" : "00";
             return;
@@ -299,7 +310,9 @@ void placeRace(Random& random, Start& s, const RacePlan& today, const HorseTrait
         if (s.level != kOpen) target = std::min(target, 2600);
         s.distance = nearestDistance(s.turf ? d.turf : d.dirt, target);
     }
-    if (s.level == kOpen || (s.level >= k500 && random.chance(30))) s.shortName = specialShortName(random);
+    if (s.level == kOpen || (s.level >= k500 && random.chance(30))) {
+        s.shortName = specialShortName(s.courseCode, static_cast<int>(s.date.time_since_epoch().count()), s.level);
+    }
     bool young = ageThen <= 3 || s.level <= kMaiden;
     s.weightRule = young ? "01" : (!s.shortName.empty() && s.level >= k1000 && random.chance(30)) ? "02" : "03";
 }
@@ -354,7 +367,7 @@ std::vector<Start> makeCareer(Random& random, const RacePlan& today, const Horse
         int rung = std::min(seg.rung, count);
         for (int i = 0; i < count; ++i) {
             // Walking back in time, a win is where the horse climbed to the rung it stands on.
-            bool win = rung > 0 && (rung >= count - i || random.chance(30));
+            bool win = rung > 0 && (rung >= count - i || random.chance(seg.jump ? 15 : 30));
             if (win) --rung;
             career.push_back(
                 makeStart(random, dates[next++], seg, seg.ladder[static_cast<size_t>(rung)], win, today, horse, run));

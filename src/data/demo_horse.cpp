@@ -58,7 +58,8 @@ Profile makeProfile(Random& random, const CourseDay& course, const RacePlan& tod
     Profile p;
     HorseTraits& t = p.traits;
     t.age = today.typeCode == '2' ? 3 : today.jump ? random.between(4, 8) : weightedPick(random, kOlderAges);
-    t.female = random.chance(today.jump ? 15 : t.age == 3 ? 40 : 30);
+    // Few fillies take on colts in jumps and in the three-year-old open races.
+    t.female = random.chance(today.jump || (t.age == 3 && today.level == kOpen) ? 12 : t.age == 3 ? 40 : 30);
     p.sexCode = t.female ? '1' : (t.age >= 4 && random.chance(20)) ? '2' : '0';
     t.west = random.chance(course.west ? 80 : 20);
     bool strongField = today.level == kOpen || today.level == k1600;

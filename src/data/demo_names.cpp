@@ -1,5 +1,6 @@
 #include "demo_names.h"
 
+#include <algorithm>
 #include <array>
 
 namespace zv::demo {
@@ -67,10 +68,20 @@ constexpr std::string_view kBreeders[] = {
     "桜井ファーム", "ヒダカパーク牧場", "沢井牧場", "大北牧場", "竹内ステーブル", "白樺ファーム",
     "千里牧場", "谷川牧場", "追風ファーム", "下河辺スタッド", "新冠橋本牧場",
 };
-constexpr std::string_view kSpecialShortNames[] = {
-    "春風Ｓ", "飛鳥Ｓ", "湾岸Ｓ", "御堂筋", "難波Ｓ", "早春Ｓ", "初音Ｓ", "錦Ｓ", "伏見Ｓ", "八坂Ｓ",
-    "千葉Ｓ", "調布特", "稲城特", "府中Ｓ", "鳴尾特", "千種特", "道頓堀", "比叡Ｓ", "松島特", "阿武隈",
-};
+// Short names of special races by racecourse, in racecourse code order (京都 00 .. 函館 09).
+constexpr std::string_view kKyotoSpecials[] = {"比叡Ｓ", "八坂Ｓ", "伏見Ｓ", "嵐山Ｓ", "宇治川", "鴨川特"};
+constexpr std::string_view kHanshinSpecials[] = {"難波Ｓ", "道頓堀", "鳴尾特", "御堂筋", "甲東特", "武庫川"};
+constexpr std::string_view kChukyoSpecials[] = {"千種特", "知多特", "尾張Ｓ", "豊明Ｓ"};
+constexpr std::string_view kKokuraSpecials[] = {"玄海特", "門司Ｓ", "響灘特", "英彦山"};
+constexpr std::string_view kTokyoSpecials[] = {"府中Ｓ", "調布特", "稲城特", "多摩川", "秩父特", "是政特"};
+constexpr std::string_view kNakayamaSpecials[] = {"千葉Ｓ", "湾岸Ｓ", "初音Ｓ", "早春Ｓ", "房総特", "習志野"};
+constexpr std::string_view kFukushimaSpecials[] = {"松島特", "阿武隈", "吾妻特", "飯坂特"};
+constexpr std::string_view kNiigataSpecials[] = {"魚沼特", "弥彦特", "信濃川", "佐渡Ｓ", "寺泊特"};
+constexpr std::string_view kSapporoSpecials[] = {"羊蹄Ｓ", "藻岩山", "大倉山"};
+constexpr std::string_view kHakodateSpecials[] = {"湯川特", "駒ケ岳", "松前特"};
+constexpr Pool kSpecials[] = {kKyotoSpecials,    kHanshinSpecials,   kChukyoSpecials, kKokuraSpecials,
+                              kTokyoSpecials,    kNakayamaSpecials,  kFukushimaSpecials, kNiigataSpecials,
+                              kSapporoSpecials,  kHakodateSpecials};
 
 std::string pickName(Random& random, Pool pool) { return std::string(random.pick(pool)); }
 
@@ -106,6 +117,10 @@ Trainer trainer(Random& random, bool west) {
 
 std::string ownerName(Random& random) { return pickName(random, kOwners); }
 std::string breederName(Random& random) { return pickName(random, kBreeders); }
-std::string specialShortName(Random& random) { return pickName(random, kSpecialShortNames); }
+std::string specialShortName(std::string_view courseCode, int dayNumber, int level) {
+    size_t course = static_cast<size_t>(std::clamp((courseCode.size() == 2 ? (courseCode[0] - '0') * 10 + courseCode[1] - '0' : 0), 0, 9));
+    Pool pool = kSpecials[course];
+    return std::string(pool[static_cast<size_t>(dayNumber * 7 + level * 3) % pool.size()]);
+}
 
 }  // namespace zv::demo

@@ -29,7 +29,8 @@ Trainer trainer(Random& random, bool west);
 std::string ownerName(Random& random);
 std::string breederName(Random& random);
 
-// Short name (three characters) of a special race of a prize-money class, or of an open race.
-std::string specialShortName(Random& random);
+// Short name (at most three characters) of the special race of a class run at a racecourse on a
+// day (days since 1970): every horse that ran that race gets the same name.
+std::string specialShortName(std::string_view courseCode, int dayNumber, int level);
 
 }  // namespace zv::demo
