@@ -31,6 +31,9 @@ void checkRunnerLines(const RaceDataStore& store, int first, int count) {
 }  // namespace
 
 RaceResult computeRace(const RaceDataStore& store, int race, int sortColumn, const LocalDateTime& now) {
+    if (race < 0 || race >= store.raceCount) {
+        throw Error(ErrorKind::Format, sj("レースがありません: ") + std::to_string(race));
+    }
     RaceResult result;
     result.race = race;
     result.runnerCount = store.runnerCount(race);

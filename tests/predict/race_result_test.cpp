@@ -228,5 +228,14 @@ TEST_F(RaceResultTest, StopsOnAnUnreadableNumber) {
     }
 }
 
+TEST_F(RaceResultTest, RejectsARaceTheStoreDoesNotHold) {
+    for (int race : {-1, 2}) EXPECT_THROW(compute(race), Error) << race;
+}
+
+TEST_F(RaceResultTest, RejectsAStoreWithTooFewRunnerLines) {
+    store.umaLines.pop_back();
+    EXPECT_THROW(compute(1), Error);
+}
+
 }  // namespace
 }  // namespace zv
