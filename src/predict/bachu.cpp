@@ -3,10 +3,10 @@
 
 #include <cstdlib>
 
+#include "code_memo.h"
 #include "data/bvo_hen.h"
 #include "data/field.h"
 #include "data/records.h"
-#include "code_memo.h"
 #include "data/sjis.h"
 #include "number_text.h"
 
