@@ -81,7 +81,11 @@ std::string keyOf(const Line& line, const std::array<int, kMarks>& marks, bool a
     constexpr int kUnused = 100;  // above every runner number, so unused slots sort last
     std::array<int, 3> numbers{kUnused, kUnused, kUnused};
     for (int i = 0; i < line.size; ++i) numbers[i] = marks[line.picks[i]];
-    if (ascending) std::sort(numbers.begin(), numbers.end());
+    if (ascending) {
+        if (numbers[0] > numbers[1]) std::swap(numbers[0], numbers[1]);
+        if (numbers[1] > numbers[2]) std::swap(numbers[1], numbers[2]);
+        if (numbers[0] > numbers[1]) std::swap(numbers[0], numbers[1]);
+    }
     std::string key(6, '0');
     for (int i = 0; i < line.size; ++i) {
         key[2 * i] = static_cast<char>('0' + numbers[i] / 10 % 10);
@@ -124,17 +128,23 @@ std::string blockText(const std::vector<std::string>& lines, Layout layout) {
     return text;
 }
 
+// Appends runner n (PadNumber2), after a comma unless the text is empty.
+void appendListed(std::string& text, int n) {
+    if (!text.empty()) text += ',';
+    text += PadNumber2(n);
+}
+
 // The picks (by position) that take the given place in some existing line of the group.
 std::string placeLabel(const BetGroup& group, const std::array<int, kMarks>& marks, int place,
                        std::initializer_list<int> candidates) {
-    std::vector<std::string> parts;
+    std::string label;
     for (int pick : candidates) {
         bool used = std::any_of(group.lines.begin(), group.lines.end(), [&](const Line& line) {
             return line.picks[place] == pick && lineExists(line, marks);
         });
-        if (used) parts.push_back(PadNumber2(marks[pick]));
+        if (used) appendListed(label, marks[pick]);
     }
-    return joined(parts, ",");
+    return label;
 }
 
 }  // namespace
@@ -158,15 +168,15 @@ BetLabels betLabels(const std::array<int, kMarks>& marks, bool trifecta) {
     const std::vector<BetGroup>& groups = betGroups();
     BetLabels labels;
     labels.tan = placeLabel(groups[0], marks, 0, {0, 1, 2});
-    std::vector<std::string> segments;
     for (int head = 0; head < 3; ++head) {
         if (marks[head] == 0) continue;
-        std::vector<std::string> partners;
+        std::string partners;
         for (int other = head + 1; other < kMarks; ++other)
-            if (marks[other] != 0) partners.push_back(PadNumber2(marks[other]));
-        if (!partners.empty()) segments.push_back(PadNumber2(marks[head]) + arrow + joined(partners, ","));
+            if (marks[other] != 0) appendListed(partners, marks[other]);
+        if (partners.empty()) continue;
+        if (!labels.umaren.empty()) labels.umaren += "  ";
+        labels.umaren += PadNumber2(marks[head]) + arrow + partners;
     }
-    labels.umaren = joined(segments, "  ");
     if (trifecta) {
         labels.rentan1 = placeLabel(groups[5], marks, 0, {0, 1, 2});
         labels.rentan2 = placeLabel(groups[5], marks, 1, {0, 1, 2, 3, 4});
