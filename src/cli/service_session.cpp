@@ -82,11 +82,17 @@ ServiceUi ServiceSession::ui() {
         lastPercent_ = -1;
     };
     ui.transfer.progress = [this](int64_t done) {
-        if (transferTotal_ <= 0) return;
-        int percent = static_cast<int>(done * 100 / transferTotal_);
-        if (percent == lastPercent_) return;
-        lastPercent_ = percent;
-        ctx_.err << "\r  " << done << " / " << transferTotal_ << " bytes (" << percent << "%)" << std::flush;
+        // Without an announced size the count goes up in steps of 64 KiB.
+        int step = transferTotal_ > 0 ? static_cast<int>(done * 100 / transferTotal_) : static_cast<int>(done >> 16);
+        if (step == lastPercent_) return;
+        lastPercent_ = step;
+        ctx_.err << "\r  " << done;
+        if (transferTotal_ > 0) {
+            ctx_.err << " / " << transferTotal_ << " bytes (" << step << "%)";
+        } else {
+            ctx_.err << " bytes";
+        }
+        ctx_.err << std::flush;
     };
     ui.transfer.end = [this] {
         if (lastPercent_ >= 0) ctx_.err << "\n";
