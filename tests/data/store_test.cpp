@@ -208,6 +208,21 @@ TEST(LoadDataSet, UnreadableFileIsAnIoErrorAndKeepsTheStore) {
     EXPECT_EQ(store, before);
 }
 
+TEST(LoadDataSet, RefusesAFileFarLargerThanADay) {
+    TempFolder folder;
+    writeDataSet(folder.path(), {"01"});
+    std::filesystem::resize_file(folder.path() / kUmaFile, 65u << 20);  // sparse: costs no disk space
+    RaceDataStore store = loadedStore();
+    const RaceDataStore before = store;
+    try {
+        loadDataSet(store, folder.path());
+        FAIL() << "loaded";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.kind(), ErrorKind::Capacity);
+    }
+    EXPECT_EQ(store, before);
+}
+
 TEST(LoadDataSet, ShortLinesAndGarbageNeverCrash) {
     std::mt19937 random(20260412);
     for (int round = 0; round < 200; ++round) {
