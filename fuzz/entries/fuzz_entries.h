@@ -1,0 +1,42 @@
+// Entry points that feed one arbitrary input to a parser of outside input. The libFuzzer targets
+// call them, and the regression test replays the seed corpus and every saved crash input through
+// them. An input the code rejects the proper way (zv::Error, a failed intake) is fine; a crash, a
+// sanitizer report or another exception is a finding. A broken promise of the code under test
+// (a rejected data set that still changed something) throws InvariantBroken.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+
+namespace zv::fuzz {
+
+using Input = std::span<const uint8_t>;
+
+struct InvariantBroken : std::logic_error {
+    using std::logic_error::logic_error;
+};
+
+// The three record files (race headers, runners, horses), separated by NUL bytes, written to a
+// folder and loaded; a data set that loads is then shown race by race.
+void loadRecordFiles(Input input);
+
+// One race made of lines: the race header line, then runner and horse lines in turns. The header's
+// runner count is set to the number of pairs, so the store is a consistent one, and the race is
+// shown with every sort, horse detail and export line.
+void showRaceFromLines(Input input);
+
+// An archive file taken in through the whole intake into an empty data folder.
+void takeInArchive(Input input);
+
+// The service's settings file parsed, read and turned into both catalogues.
+void readServiceSettings(Input input);
+
+// A stored password deciphered; a plain text enciphered and deciphered back.
+void decipherStoredPassword(Input input);
+
+// A grid cell's mark-up turned into rich text and into plain text (built with the GUI only).
+void renderGridMarkup(Input input);
+
+}  // namespace zv::fuzz

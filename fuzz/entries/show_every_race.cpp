@@ -1,0 +1,64 @@
+#include "show_every_race.h"
+
+#include <string>
+#include <vector>
+
+#include "data/error.h"
+#include "data/sjis.h"
+#include "data/titles.h"
+#include "export/index_lines.h"
+#include "export/kmi_file.h"
+#include "export/pr_csv_lines.h"
+#include "predict/bet_lines.h"
+#include "predict/horse_detail.h"
+#include "predict/race_result.h"
+
+namespace zv::fuzz {
+namespace {
+
+// A fixed "now" keeps every run of an input the same.
+constexpr LocalDateTime kNow{2026, 12, 10, 12 * 3600};
+
+// Runs step; a zv::Error is how the code rejects bad record text, anything else is a finding.
+template <typename Step>
+void tolerateErrors(Step&& step) {
+    try {
+        step();
+    } catch (const Error& e) {
+        toUtf8(e.message());
+    }
+}
+
+void showResult(const RaceDataStore& store, int race, const RaceResult& result) {
+    for (const GridRow& row : result.cells) {
+        for (const GridCell& cell : row) toUtf8(cell.text);
+    }
+    std::vector<std::string> lines;
+    tolerateErrors([&] { appendIndexLines(store, result, lines); });
+    tolerateErrors([&] { appendKmiLines(lines, store.den1Lines[race], result); });
+    tolerateErrors([&] { prCsvLine(store, result); });
+    tolerateErrors([&] { betWindowFileText(betWindowText(result)); });
+    for (const std::string& line : lines) toUtf8(line);
+}
+
+}  // namespace
+
+void showEveryRace(const RaceDataStore& store) {
+    tolerateErrors([&] { allRacesKmiFileName(store); });
+    for (int race = 0; race < store.raceCount; ++race) {
+        tolerateErrors([&] { toUtf8(raceNameCopyText(store, race)); });
+        tolerateErrors([&] {
+            RaceResult result = computeRace(store, race, kColRunner, kNow);
+            showResult(store, race, result);
+            for (int column = 0; column < kGridColumns; ++column) clickGridHeader(result, column);
+            for (int runner = 0; runner < result.runnerCount; ++runner) {
+                tolerateErrors([&] { buildHorseDetail(store, race, runner); });
+            }
+        });
+        for (int column : {kColName, kColTR, kColPR, kColIndex, kColMark}) {
+            tolerateErrors([&] { computeRace(store, race, column, kNow); });
+        }
+    }
+}
+
+}  // namespace zv::fuzz
