@@ -6,6 +6,7 @@
 
 #include "data/archive/extract.h"
 #include "data/archive/intake.h"
+#include "data/sjis.h"
 #include "data/store.h"
 #include "fuzz_entries.h"
 #include "scratch_folder.h"
@@ -40,13 +41,14 @@ void intake(const fs::path& archive) {
     }
 }
 
-// Unpacking writes only plain files under the members' safe names, into the folder itself.
+// Unpacking writes only plain files under the members' safe names (in UTF-8 on the disk), into
+// the folder itself.
 void unpack(const fs::path& archive) {
     const fs::path folder = freshScratchFolder("unpack");
     archive::ArchiveListing listing = archive::listArchive(archive);
     archive::extractArchive(archive, listing, folder, [](int) {});
     std::set<std::string> names;
-    for (const archive::ArchiveMember& m : listing.members) names.insert(m.fileName);
+    for (const archive::ArchiveMember& m : listing.members) names.insert(toUtf8(m.fileName));
     for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
         if (!entry.is_regular_file() || entry.is_symlink()) throw InvariantBroken("unpacking made a non-file");
         if (!names.count(entry.path().filename().string())) {
