@@ -1,0 +1,51 @@
+// The panel above the race grid: the race's two title lines, the field averages with the pace
+// picture, the bet-line summary and the icon that opens the bet-line window.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace zv {
+struct RaceResult;
+}
+
+namespace zv::app {
+
+class HeaderPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit HeaderPanel(QWidget* parent = nullptr);
+
+    // Shows a race's header texts; nullptr empties the panel (the title lines may stay).
+    void showResult(const RaceResult* result);
+    // Only the two title lines (a race that could not be computed).
+    void showTitles(const QString& line1, const QString& line2);
+
+    QLabel* label(const char* name) const;
+
+signals:
+    void betIconClicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLabel* addLabel(const char* name, QPoint position, const QColor& colour);
+
+    QLabel* lblTitle1_;
+    QLabel* lblTitle2_;
+    QLabel* lblF3FAve_;
+    QLabel* lblPRAve_;
+    QLabel* lblPace_;
+    QLabel* imgPace_;
+    QLabel* lblTan_;
+    QLabel* lblUmaren_;
+    QLabel* lbl3Rentan1_;
+    QLabel* lbl3Rentan2_;
+    QLabel* lbl3Rentan3_;
+    QLabel* image1_;
+};
+
+}  // namespace zv::app

@@ -1,0 +1,24 @@
+// The help shown when no "ZV.chm" lies in the data folder: the Japanese help page that ships
+// with the program, in a window of its own. Links to web pages open in the browser.
+#pragma once
+
+#include <QWidget>
+
+class QTextBrowser;
+
+namespace zv::app {
+
+class HelpWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit HelpWindow(QWidget* parent = nullptr);
+
+    // Shows the page from its table of contents.
+    void showContents();
+    QString pageText() const;
+
+private:
+    QTextBrowser* browser_;
+};
+
+}  // namespace zv::app

@@ -1,0 +1,42 @@
+// At most one running copy per user. The first copy holds a lock file and listens on a local
+// socket; a later copy finds the lock taken, hands its archive argument (possibly empty) to the
+// first copy over the socket and ends. The first copy then raises its window and opens the
+// archive.
+#pragma once
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <memory>
+
+namespace zv::app {
+
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    // name: per-user name of the lock and the socket ("Zelvora" by default; tests use their own).
+    explicit SingleInstance(const QString& name, QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    // Takes the lock and starts listening. False when another copy holds the lock.
+    bool becomePrimary();
+
+    // Sends an archive path (may be empty) to the running copy. False when no copy answers.
+    bool handOver(const QString& archivePath, int timeoutMs = 3000);
+
+signals:
+    // A later copy was started; archivePath is its first argument, or empty.
+    void activationRequested(const QString& archivePath);
+
+private:
+    void acceptConnection();
+
+    QString socketName_;
+    std::unique_ptr<QLockFile> lock_;
+    QLocalServer server_;
+};
+
+// The per-user name of the lock and the socket.
+QString defaultInstanceName();
+
+}  // namespace zv::app

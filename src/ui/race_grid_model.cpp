@@ -1,0 +1,82 @@
+#include "race_grid_model.h"
+
+#include <QColor>
+
+#include "data/sjis.h"
+#include "grid_markup.h"
+#include "grid_roles.h"
+
+namespace zv::ui {
+
+namespace {
+
+QVariant colourOf(const CellColour& colour) {
+    if (!colour) return {};
+    return QColor::fromRgb(QRgb(*colour));
+}
+
+}  // namespace
+
+RaceGridModel::RaceGridModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+RaceGridModel::~RaceGridModel() = default;
+
+void RaceGridModel::setResult(const RaceResult* result) {
+    beginResetModel();
+    result_ = result;
+    documents_.clear();
+    if (result_) documents_.resize(result_->rowOrder.size() * kGridColumns);
+    endResetModel();
+}
+
+int RaceGridModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid() || !result_) return 0;
+    return int(result_->rowOrder.size());
+}
+
+int RaceGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kGridColumns; }
+
+const GridCell* RaceGridModel::cellAt(int row, int column) const {
+    if (!result_ || row < 0 || row >= int(result_->rowOrder.size()) || column < 0 || column >= kGridColumns) {
+        return nullptr;
+    }
+    const int runner = result_->rowOrder[size_t(row)];
+    if (runner < 1 || runner >= int(result_->cells.size())) return nullptr;
+    return &result_->cells[size_t(runner)][size_t(column)];
+}
+
+QVariant RaceGridModel::data(const QModelIndex& index, int role) const {
+    const GridCell* cell = cellAt(index.row(), index.column());
+    if (!cell) return {};
+    switch (role) {
+        case Qt::DisplayRole: return QString::fromStdString(toUtf8(markupPlainText(cell->text)));
+        case MarkupHtmlRole: return markupToHtml(cell->text);
+        case Qt::ForegroundRole: return colourOf(cell->fg);
+        case Qt::BackgroundRole: return colourOf(cell->bg);
+        case RightBorderRole: return cell->rightBorder;
+        case RunnerNumberRole: return result_->rowOrder[size_t(index.row())];
+        default: return {};
+    }
+}
+
+QVariant RaceGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= kGridColumns) return {};
+    if (role == Qt::DisplayRole) return QString::fromStdString(toUtf8(gridHeadings()[size_t(section)]));
+    if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
+    return {};
+}
+
+QTextDocument* RaceGridModel::document(const QModelIndex& index, const QFont& font) const {
+    const GridCell* cell = cellAt(index.row(), index.column());
+    if (!cell) return nullptr;
+    auto& slot = documents_[size_t(index.row()) * kGridColumns + size_t(index.column())];
+    if (!slot) {
+        slot = std::make_unique<QTextDocument>();
+        slot->setDocumentMargin(1);
+        slot->setDefaultFont(font);
+        slot->setHtml(markupToHtml(cell->text));
+    }
+    return slot.get();
+}
+
+}  // namespace zv::ui

@@ -1,0 +1,46 @@
+// The race grid (Grid1): eleven fixed columns, an 18-pixel heading row, 41-pixel runner rows, a
+// vertical scroll bar only and a sort indicator that only the program moves. The view never sorts
+// by itself: heading clicks are reported and the program reorders the rows through the model.
+#pragma once
+
+#include <QTableView>
+
+#include "race_grid_delegate.h"
+#include "race_grid_model.h"
+
+namespace zv::ui {
+
+class RaceGridView : public QTableView {
+    Q_OBJECT
+public:
+    explicit RaceGridView(QWidget* parent = nullptr);
+
+    RaceGridModel* raceModel() const { return model_; }
+    RaceGridDelegate* raceDelegate() const { return delegate_; }
+
+    // Shows result (nullptr: none), with the sort indicator it carries; selects the top-left cell.
+    void showResult(const RaceResult* result);
+    // After the result's rows were reordered in place.
+    void refreshOrder();
+
+    // Grid rows with at least one selected cell, top to bottom.
+    QList<int> selectedRows() const;
+    // The row showing a runner, or -1.
+    int rowOfRunner(int runnerNumber) const;
+
+signals:
+    void headingClicked(int column);
+    void linkActivated(const QString& value);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void applySortIndicator();
+
+    RaceGridModel* model_;
+    RaceGridDelegate* delegate_;
+};
+
+}  // namespace zv::ui

@@ -1,0 +1,85 @@
+#include "main_window_fixture.h"
+
+#include <QSettings>
+#include <fstream>
+
+#include "data/convert.h"
+#include "data/demo_day.h"
+#include "data/records.h"
+
+namespace zv::app::testing {
+
+namespace {
+
+void writeLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+    std::ofstream file(path, std::ios::binary);
+    for (const std::string& line : lines) file << line << "\r\n";
+}
+
+}  // namespace
+
+MainWindowFixture::MainWindowFixture() { std::filesystem::create_directories(dataFolder()); }
+
+MainWindowFixture::~MainWindowFixture() {
+    window_.reset();
+    settings_.reset();
+}
+
+std::filesystem::path MainWindowFixture::dataFolder() const { return std::filesystem::path(dir_.path().toStdString()) / "data"; }
+
+std::filesystem::path MainWindowFixture::programFile() const { return std::filesystem::path(dir_.path().toStdString()) / "zelvora"; }
+
+QString MainWindowFixture::settingsPath() const { return dir_.filePath(QStringLiteral("Zelvora.conf")); }
+
+void MainWindowFixture::writeDay(int badRace) {
+    DemoDay day = makeDemoDay(7);
+    if (badRace >= 0) {
+        int first = 0;
+        for (int r = 0; r < badRace; ++r) first += parseInt(field(day.headerLines[size_t(r)], den1::runner_count)).value_or(0);
+        std::string& line = day.runnerLines[size_t(first)];
+        line.replace(size_t(den2::weight_carried.pos - 1), size_t(den2::weight_carried.len), "5x0");
+    }
+    writeLines(dataFolder() / "bvo_den1.bv2", day.headerLines);
+    writeLines(dataFolder() / "bvo_den2.bv2", day.runnerLines);
+    writeLines(dataFolder() / "bvo_uma.bv2", day.horseLines);
+}
+
+void MainWindowFixture::writeIni(const std::string& content) {
+    std::ofstream(programFile().string() + ".ini", std::ios::binary) << content;
+}
+
+void MainWindowFixture::writeSetting(const settings::Key& key, const QString& value) {
+    QSettings raw(settingsPath(), QSettings::IniFormat);
+    raw.setValue(QString::fromUtf8(key.section.data(), qsizetype(key.section.size())) + '/' +
+                     QString::fromUtf8(key.name.data(), qsizetype(key.name.size())),
+                 value);
+}
+
+TfrmZV& MainWindowFixture::open(const QString& archiveArgument) {
+    closeWindow();
+    settings_ = std::make_unique<settings::SettingsStore>(settingsPath());
+    MainWindowSetup setup;
+    setup.dataFolder = dataFolder();
+    setup.programFile = programFile();
+    setup.settings = settings_.get();
+    setup.clock = [] { return LocalDateTime{2026, 12, 10, 36000}; };
+    setup.feedback.beep = [this] { ++beeps; };
+    setup.feedback.notice = [this](QWidget*, const QString& text) { notices << text; };
+    setup.feedback.errorReport = [this](QWidget*, const QString& text) { errors << text; };
+    setup.feedback.askYesAbort = [](QWidget*, const QString&) { return false; };
+    window_ = std::make_unique<TfrmZV>(std::move(setup));
+    detail_ = new ui::TfrmSyosai(window_.get());
+    bets_ = new ui::TfrmKaime(window_.get());
+    window_->attachWindows(detail_, bets_, new ui::TfrmOption(window_->proxy(), window_.get()));
+    window_->startUpLoad(archiveArgument);
+    return *window_;
+}
+
+void MainWindowFixture::closeWindow() {
+    if (!window_) return;
+    window_->close();
+    window_.reset();
+    settings_.reset();
+}
+
+}  // namespace zv::app::testing

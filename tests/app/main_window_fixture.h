@@ -1,0 +1,53 @@
+// A main window over a data folder, a settings file and a program path of its own, with the beep
+// and the message boxes counted instead of shown.
+#pragma once
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "settings/settings_store.h"
+#include "ui/bet_window.h"
+#include "ui/detail_window.h"
+#include "ui/proxy_window.h"
+
+namespace zv::app::testing {
+
+class MainWindowFixture {
+public:
+    MainWindowFixture();
+    ~MainWindowFixture();
+
+    std::filesystem::path dataFolder() const;
+    std::filesystem::path programFile() const;
+    QString settingsPath() const;
+
+    // The demo day (seed 7) in the data folder; with a corrupt weight in race `badRace` when >= 0.
+    void writeDay(int badRace = -1);
+    void writeIni(const std::string& content);
+    void writeSetting(const settings::Key& key, const QString& value);
+
+    // A new main window (the previous one closed first) with its three windows attached.
+    TfrmZV& open(const QString& archiveArgument = {});
+    void closeWindow();
+    TfrmZV& window() { return *window_; }
+    ui::TfrmKaime& bets() { return *bets_; }
+    ui::TfrmSyosai& detail() { return *detail_; }
+
+    int beeps = 0;
+    QStringList notices;
+    QStringList errors;
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<settings::SettingsStore> settings_;
+    std::unique_ptr<TfrmZV> window_;
+    ui::TfrmSyosai* detail_ = nullptr;
+    ui::TfrmKaime* bets_ = nullptr;
+};
+
+}  // namespace zv::app::testing

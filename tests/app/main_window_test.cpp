@@ -1,0 +1,266 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QMenu>
+#include <QScreen>
+#include <QtTest>
+
+#include "app/header_panel.h"
+#include "app/help_window.h"
+#include "data/sjis.h"
+#include "data/titles.h"
+#include "ui/grid_roles.h"
+#include "main_window_fixture.h"
+#include "ui/race_grid_view.h"
+
+using namespace zv;
+using zv::app::TfrmZV;
+using zv::app::testing::MainWindowFixture;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void withoutDataNavigationOnlyBeeps();
+    void navigationMovesBetweenRacesAndBeepsAtTheEnds();
+    void raceSelectItemShowsItsRace();
+    void developerItems_data();
+    void developerItems();
+    void copyHorseNamesOfSelectedRows();
+    void headingClickSortsAndTheSortCarriesOverToTheNextRace();
+    void aRaceThatCannotBeComputedLeavesTheWindowUsable();
+    void betIconFillsTheWindowOnlyWhenItOpens();
+    void horseLinkSelectsTheRunner();
+    void helpWithoutTheHelpFileShowsTheShippedPage();
+    void startUpWithABadArchiveArgumentStillLoadsTheDataFolder();
+    void startUpWithoutTheHorseFileLoadsNothing();
+};
+
+void MainWindowTest::initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+void MainWindowTest::withoutDataNavigationOnlyBeeps() {
+    MainWindowFixture fixture;
+    TfrmZV& window = fixture.open();
+    window.actions().selectRace->trigger();
+    window.actions().nextRace->trigger();
+    window.actions().previousRace->trigger();
+    QCOMPARE(fixture.beeps, 3);
+    QCOMPARE(window.currentRace(), -1);
+    QVERIFY(window.grid()->isHidden());
+    QVERIFY(fixture.notices.isEmpty());
+    QVERIFY(fixture.errors.isEmpty());
+}
+
+void MainWindowTest::navigationMovesBetweenRacesAndBeepsAtTheEnds() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    TfrmZV& window = fixture.open();
+    const int races = window.store().raceCount;
+    QVERIFY(races > 2);
+    QCOMPARE(window.currentRace(), 0);
+    QVERIFY(!window.grid()->isHidden());
+
+    window.actions().previousRace->trigger();
+    QCOMPARE(fixture.beeps, 1);
+    QCOMPARE(window.currentRace(), 0);
+
+    for (int r = 1; r < races; ++r) {
+        window.actions().nextRace->trigger();
+        QCOMPARE(window.currentRace(), r);
+        QCOMPARE(window.grid()->model()->rowCount(), window.store().runnerCount(r));
+    }
+    QCOMPARE(fixture.beeps, 1);
+    window.actions().nextRace->trigger();
+    QCOMPARE(fixture.beeps, 2);
+    QCOMPARE(window.currentRace(), races - 1);
+    window.actions().previousRace->trigger();
+    QCOMPARE(window.currentRace(), races - 2);
+    QVERIFY(fixture.errors.isEmpty());
+}
+
+void MainWindowTest::raceSelectItemShowsItsRace() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    TfrmZV& window = fixture.open();
+    const QList<QAction*> items = window.raceSelectMenu()->actions();
+    QCOMPARE(items.size(), window.store().raceCount);
+    QCOMPARE(items[11]->text(), QString::fromStdString(toUtf8(window.store().menuTitle[11])));
+    items[11]->trigger();
+    QCOMPARE(window.currentRace(), 11);
+    QCOMPARE(fixture.beeps, 0);
+}
+
+void MainWindowTest::developerItems_data() {
+    QTest::addColumn<QString>("ini");  // empty: no INI file
+    QTest::addColumn<bool>("developer");
+    QTest::newRow("no INI file") << QString() << false;
+    QTest::newRow("DeveloperMode=0") << "[Option]\nDeveloperMode=0\n" << false;
+    QTest::newRow("DeveloperMode that is not a number") << "[Option]\nDeveloperMode=on\n" << false;
+    QTest::newRow("DeveloperMode=1") << "[Option]\r\nDeveloperMode=1\r\n" << true;
+}
+
+void MainWindowTest::developerItems() {
+    QFETCH(QString, ini);
+    QFETCH(bool, developer);
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    if (!ini.isEmpty()) fixture.writeIni(ini.toStdString());
+    TfrmZV& window = fixture.open();
+    QCOMPARE(window.developerMode(), developer);
+    const app::MainWindowActions& a = window.actions();
+    for (QAction* item : {a.developerSeparator, a.copyHorseNames, a.copyRaceName, a.allBetLineFiles, a.prAverageCsv}) {
+        QCOMPARE(item->isVisible(), developer);
+    }
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    a.copyHorseNames->trigger();
+    if (!developer) QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("before"));
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    a.copyRaceName->trigger();
+    if (developer) {
+        QCOMPARE(QApplication::clipboard()->text(), QString::fromStdString(toUtf8(raceNameCopyText(window.store(), 0))));
+    } else {
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("before"));
+    }
+    QVERIFY(fixture.errors.isEmpty());
+}
+
+void MainWindowTest::copyHorseNamesOfSelectedRows() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    fixture.writeIni("[Option]\nDeveloperMode=1\n");
+    TfrmZV& window = fixture.open();
+    ui::RaceGridView* grid = window.grid();
+    grid->clearSelection();
+    grid->selectionModel()->select(grid->model()->index(1, 3), QItemSelectionModel::Select);
+    grid->selectionModel()->select(grid->model()->index(4, 0), QItemSelectionModel::Select);
+    window.actions().copyHorseNames->trigger();
+    const TBachus& bachus = window.currentResult()->bachus;
+    QCOMPARE(QApplication::clipboard()->text(),
+             QString::fromStdString(toUtf8(bachus[1].name + "\r\n" + bachus[4].name)));
+
+    grid->clearSelection();
+    window.actions().copyHorseNames->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), QString());
+}
+
+void MainWindowTest::headingClickSortsAndTheSortCarriesOverToTheNextRace() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    TfrmZV& window = fixture.open();
+    ui::RaceGridView* grid = window.grid();
+    const auto trOfRow = [&](int row) { return grid->model()->index(row, kColTR).data().toInt(); };
+
+    window.gridHeadingClicked(kColTR);
+    QCOMPARE(window.sortColumn(), int(kColTR));
+    QCOMPARE(grid->horizontalHeader()->sortIndicatorSection(), int(kColTR));
+    QCOMPARE(grid->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
+    for (int row = 1; row < grid->model()->rowCount(); ++row) QVERIFY(trOfRow(row - 1) >= trOfRow(row));
+
+    window.actions().nextRace->trigger();
+    QCOMPARE(window.sortColumn(), int(kColTR));
+    QCOMPARE(grid->horizontalHeader()->sortIndicatorSection(), int(kColTR));
+    for (int row = 1; row < grid->model()->rowCount(); ++row) QVERIFY(trOfRow(row - 1) >= trOfRow(row));
+
+    window.gridHeadingClicked(kColPast1);
+    QCOMPARE(window.sortColumn(), int(kColTR));
+
+    window.gridHeadingClicked(kColTR);
+    QCOMPARE(window.sortColumn(), int(kColRunner));
+    QCOMPARE(grid->horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
+    for (int row = 0; row < grid->model()->rowCount(); ++row) {
+        QCOMPARE(grid->model()->index(row, kColRunner).data().toInt(), row + 1);
+    }
+}
+
+void MainWindowTest::aRaceThatCannotBeComputedLeavesTheWindowUsable() {
+    MainWindowFixture fixture;
+    fixture.writeDay(1);
+    TfrmZV& window = fixture.open();
+    QCOMPARE(window.currentRace(), 0);
+    window.actions().nextRace->trigger();
+    QCOMPARE(fixture.errors.size(), 1);
+    QVERIFY(fixture.errors.first().contains(QStringLiteral("5x0")));
+    QCOMPARE(window.currentRace(), 1);
+    QCOMPARE(window.grid()->model()->rowCount(), 0);
+    QVERIFY(!window.currentResult());
+    window.actions().nextRace->trigger();
+    QCOMPARE(window.currentRace(), 2);
+    QCOMPARE(window.grid()->model()->rowCount(), window.store().runnerCount(2));
+    QCOMPARE(fixture.errors.size(), 1);
+}
+
+void MainWindowTest::betIconFillsTheWindowOnlyWhenItOpens() {
+    MainWindowFixture fixture;
+    TfrmZV& empty = fixture.open();
+    emit empty.headerPanel()->betIconClicked();
+    QVERIFY(!fixture.bets().isVisible());
+
+    fixture.writeDay();
+    TfrmZV& window = fixture.open();
+    emit window.headerPanel()->betIconClicked();
+    QVERIFY(fixture.bets().isVisible());
+    QCOMPARE(fixture.bets().statusText(), QString::fromStdString(toUtf8(window.currentResult()->titleLine2)));
+    QVERIFY(!fixture.bets().text().isEmpty());
+    fixture.bets().setContent(QStringLiteral("marker"), QStringLiteral("marker"));
+    emit window.headerPanel()->betIconClicked();
+    QCOMPARE(fixture.bets().text(), QStringLiteral("marker"));
+    // While it is open the window follows the race on screen.
+    window.actions().nextRace->trigger();
+    QCOMPARE(fixture.bets().statusText(), QString::fromStdString(toUtf8(window.currentResult()->titleLine2)));
+}
+
+void MainWindowTest::horseLinkSelectsTheRunner() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    TfrmZV& window = fixture.open();
+    int race = 0;
+    while (window.store().runnerCount(race) < 12) ++race;
+    window.showRace(race);
+    window.openRunnerDetail(12, true);
+    QCOMPARE(window.grid()->currentIndex().data(ui::RunnerNumberRole).toInt(), 12);
+    const QStringList entries = fixture.detail().runnerEntries();
+    QCOMPARE(entries.size(), window.store().runnerCount(race));
+    QVERIFY(entries[0].startsWith(QStringLiteral(" 1 ")));
+    QVERIFY(entries[11].startsWith(QStringLiteral("12 ")));
+    QCOMPARE(fixture.detail().selectedRunnerIndex(), 11);
+    QVERIFY(fixture.detail().isVisible());
+}
+
+void MainWindowTest::helpWithoutTheHelpFileShowsTheShippedPage() {
+    MainWindowFixture fixture;
+    TfrmZV& window = fixture.open();
+    window.actions().help->trigger();
+    QVERIFY(window.helpWindow());
+    QVERIFY(window.helpWindow()->isVisible());
+    const QString page = window.helpWindow()->pageText();
+    for (const char* topic : {"TR（タイム指数）", "PR（先行指数）", "総合指数", "推定ペース", "印と買い目"}) {
+        QVERIFY2(page.contains(QString::fromUtf8(topic)), topic);
+    }
+    QVERIFY(!page.contains(QStringLiteral("SUPPORT_PAGE_ADDRESS")));
+}
+
+void MainWindowTest::startUpWithABadArchiveArgumentStillLoadsTheDataFolder() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    TfrmZV& window = fixture.open(QStringLiteral("/nonexistent/day.lzh"));
+    QCOMPARE(fixture.notices.size(), 1);
+    QCOMPARE(fixture.notices.first(),
+             QStringLiteral("指定した書庫ファイルにデータは含まれておりません。\r\n\r\n正しいBVOデータをご利用ください。"));
+    QCOMPARE(window.currentRace(), 0);
+}
+
+void MainWindowTest::startUpWithoutTheHorseFileLoadsNothing() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    std::filesystem::remove(fixture.dataFolder() / "bvo_uma.bv2");
+    TfrmZV& window = fixture.open();
+    QCOMPARE(window.currentRace(), -1);
+    QCOMPARE(window.store().raceCount, 0);
+    QVERIFY(window.grid()->isHidden());
+    QVERIFY(fixture.notices.isEmpty());
+    QVERIFY(fixture.errors.isEmpty());
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

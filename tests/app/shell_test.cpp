@@ -1,0 +1,117 @@
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "app/about_window.h"
+#include "app/drop_rule.h"
+#include "app/single_instance.h"
+
+using namespace zv::app;
+
+class ShellTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void secondCopyHandsItsArchiveToTheFirst_data();
+    void secondCopyHandsItsArchiveToTheFirst();
+    void secondCopyWithoutAnAnsweringFirstEndsQuietly();
+    void aFreedLockCanBeTakenAgain();
+    void fadeInSteps();
+    void versionWindowFadesInAndSplashDoesNot();
+    void dropOpensOnlyAFirstLzhFile_data();
+    void dropOpensOnlyAFirstLzhFile();
+};
+
+namespace {
+
+QString uniqueName() { return QStringLiteral("ZelvoraTest-%1-%2").arg(QCoreApplication::applicationPid()).arg(QRandomGenerator::global()->generate()); }
+
+}  // namespace
+
+void ShellTest::secondCopyHandsItsArchiveToTheFirst_data() {
+    QTest::addColumn<QString>("archive");
+    QTest::newRow("an archive path") << "/home/user/ダウンロード/hb100502.lzh";
+    QTest::newRow("no argument: the first copy only comes to the front") << "";
+}
+
+void ShellTest::secondCopyHandsItsArchiveToTheFirst() {
+    QFETCH(QString, archive);
+    const QString name = uniqueName();
+    SingleInstance first(name);
+    QVERIFY(first.becomePrimary());
+    QSignalSpy requests(&first, &SingleInstance::activationRequested);
+
+    SingleInstance second(name);
+    QVERIFY(!second.becomePrimary());
+    QVERIFY(second.handOver(archive));
+    QVERIFY(requests.wait(3000) || requests.size() == 1);
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests.first().first().toString(), archive);
+}
+
+void ShellTest::secondCopyWithoutAnAnsweringFirstEndsQuietly() {
+    SingleInstance nobody(uniqueName());
+    QVERIFY(!nobody.handOver(QStringLiteral("/x.lzh"), 200));
+}
+
+void ShellTest::aFreedLockCanBeTakenAgain() {
+    const QString name = uniqueName();
+    {
+        SingleInstance first(name);
+        QVERIFY(first.becomePrimary());
+    }
+    SingleInstance next(name);
+    QVERIFY(next.becomePrimary());
+}
+
+void ShellTest::fadeInSteps() {
+    QList<int> steps{0};
+    while (steps.last() < 255) steps << nextFadeOpacity(steps.last());
+    QCOMPARE(steps, (QList<int>{0, 20, 40, 60, 80, 100, 120, 140, 160, 180, 200, 220, 240, 255}));
+}
+
+void ShellTest::versionWindowFadesInAndSplashDoesNot() {
+    auto* splash = new TfrmAbout;
+    splash->showAsSplash();
+    QCOMPARE(splash->opacity(), 255);
+    QVERIFY(!splash->fading());
+    QPointer<TfrmAbout> guard(splash);
+    QTest::mouseClick(splash, Qt::LeftButton);
+    QTRY_VERIFY(guard.isNull());
+
+    auto* about = new TfrmAbout;
+    QPointer<TfrmAbout> version(about);
+    QList<int> seen;
+    QTimer::singleShot(0, about, [&] {
+        seen << about->opacity();
+        QTRY_VERIFY(!about->fading());
+        seen << about->opacity();
+        about->close();
+    });
+    about->execFadingIn();
+    QCOMPARE(seen, (QList<int>{0, 255}));
+    QTRY_VERIFY(version.isNull());
+}
+
+void ShellTest::dropOpensOnlyAFirstLzhFile_data() {
+    QTest::addColumn<QList<QUrl>>("urls");
+    QTest::addColumn<QString>("opened");
+    const auto file = [](const char* path) { return QUrl::fromLocalFile(QString::fromUtf8(path)); };
+    QTest::newRow("day.lzh") << QList<QUrl>{file("/d/day.lzh")} << "/d/day.lzh";
+    QTest::newRow("day.LZH is not taken") << QList<QUrl>{file("/d/day.LZH")} << "";
+    QTest::newRow("of three archives only the first") << QList<QUrl>{file("/d/a.lzh"), file("/d/b.lzh"), file("/d/c.lzh")}
+                                                        << "/d/a.lzh";
+    QTest::newRow("a first file of another kind") << QList<QUrl>{file("/d/a.txt"), file("/d/b.lzh")} << "";
+    QTest::newRow("a web address") << QList<QUrl>{QUrl(QStringLiteral("https://example.jp/a.lzh"))} << "";
+    QTest::newRow("nothing") << QList<QUrl>{} << "";
+}
+
+void ShellTest::dropOpensOnlyAFirstLzhFile() {
+    QFETCH(QList<QUrl>, urls);
+    QFETCH(QString, opened);
+    const std::optional<QString> archive = archiveToOpenFromDrop(urls);
+    QCOMPARE(archive.value_or(QString()), opened);
+}
+
+QTEST_MAIN(ShellTest)
+#include "shell_test.moc"

@@ -1,0 +1,168 @@
+#include <QAbstractItemModelTester>
+#include <QHeaderView>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "data/sjis.h"
+#include "ui/grid_roles.h"
+#include "ui/race_grid_view.h"
+
+using namespace zv;
+using zv::ui::RaceGridView;
+
+class RaceGridTest : public QObject {
+    Q_OBJECT
+private slots:
+    void rowsFollowTheResultsOrder();
+    void coloursAndBordersComeFromTheResult_data();
+    void coloursAndBordersComeFromTheResult();
+    void modelPassesTheModelTester();
+    void layoutIsTheGridsFixedOne();
+    void headingClickIsReportedAndTheIndicatorStaysTheProgramsOwn();
+    void clickOnTheHorseNameReportsTheLink();
+};
+
+namespace {
+
+// Three runners shown in the order 2, 3, 1; runner 3's "1走前" cell has the layoff border.
+RaceResult threeRunners() {
+    RaceResult result;
+    result.runnerCount = 3;
+    result.cells.resize(4);
+    for (int runner = 1; runner <= 3; ++runner) {
+        GridRow& row = result.cells[size_t(runner)];
+        const std::string number = std::to_string(runner);
+        row[kColFrame].text = sj("<BR><P ALIGN=\"center\">") + number + "</P>";
+        row[kColRunner].text = sj("<BR><P ALIGN=\"center\">") + number + "</P>";
+        row[kColName].text = sj("<font size=\"8\">牡3歳</font><BR><A HREF=\"") + number + "\">" + sj("ウマ") + number +
+                             sj("</A><BR><P ALIGN=\"right\"><font size=\"8\">4.5</font></P>");
+        for (GridCell& cell : row) cell.fg = 0x000000;
+        row[kColFrame].bg = runner == 1 ? 0xFFFFFF : 0x000000;
+        row[kColFrame].fg = runner == 1 ? 0x000000 : 0xFFFFFF;
+        row[kColPast1].bg = 0xFFCC99;
+    }
+    result.cells[3][kColPast1].rightBorder = true;
+    result.cells[2][kColPast2].bg.reset();
+    result.rowOrder = {2, 3, 1};
+    result.sort = {kColTR, false};
+    return result;
+}
+
+}  // namespace
+
+void RaceGridTest::rowsFollowTheResultsOrder() {
+    const RaceResult result = threeRunners();
+    ui::RaceGridModel model;
+    model.setResult(&result);
+    QCOMPARE(model.rowCount(), 3);
+    QCOMPARE(model.columnCount(), kGridColumns);
+    const QStringList expected{"2", "3", "1"};
+    for (int row = 0; row < 3; ++row) {
+        QCOMPARE(model.index(row, kColRunner).data().toString(), expected[row]);
+        QCOMPARE(model.index(row, kColRunner).data(ui::RunnerNumberRole).toInt(), expected[row].toInt());
+    }
+    QCOMPARE(model.headerData(kColName, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("馬　名"));
+    model.setResult(nullptr);
+    QCOMPARE(model.rowCount(), 0);
+}
+
+void RaceGridTest::coloursAndBordersComeFromTheResult_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<QColor>("foreground");
+    QTest::addColumn<bool>("border");
+    QTest::newRow("bracket 2 is white on black") << 0 << int(kColFrame) << QColor(Qt::black) << QColor(Qt::white) << false;
+    QTest::newRow("bracket 1 is black on white") << 2 << int(kColFrame) << QColor(Qt::white) << QColor(Qt::black) << false;
+    QTest::newRow("a past race with PR only") << 0 << int(kColPast1) << QColor(0xFF, 0xCC, 0x99) << QColor(Qt::black) << false;
+    QTest::newRow("a layoff follows the most recent race") << 1 << int(kColPast1) << QColor(0xFF, 0xCC, 0x99) << QColor(Qt::black)
+                                                           << true;
+    QTest::newRow("a default colour stays the grid's") << 0 << int(kColPast2) << QColor() << QColor(Qt::black) << false;
+}
+
+void RaceGridTest::coloursAndBordersComeFromTheResult() {
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QColor, background);
+    QFETCH(QColor, foreground);
+    QFETCH(bool, border);
+    const RaceResult result = threeRunners();
+    ui::RaceGridModel model;
+    model.setResult(&result);
+    const QModelIndex index = model.index(row, column);
+    QCOMPARE(index.data(Qt::BackgroundRole).value<QColor>(), background);
+    QCOMPARE(index.data(Qt::ForegroundRole).value<QColor>(), foreground);
+    QCOMPARE(index.data(ui::RightBorderRole).toBool(), border);
+}
+
+void RaceGridTest::modelPassesTheModelTester() {
+    const RaceResult result = threeRunners();
+    ui::RaceGridModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    model.setResult(&result);
+    model.setResult(nullptr);
+    model.setResult(&result);
+}
+
+void RaceGridTest::layoutIsTheGridsFixedOne() {
+    const RaceResult result = threeRunners();
+    RaceGridView view;
+    view.showResult(&result);
+    QCOMPARE(view.horizontalHeader()->height(), kGridHeaderHeight);
+    QCOMPARE(view.rowHeight(0), kGridRowHeight);
+    for (int column = 0; column < kGridColumns; ++column) QCOMPARE(view.columnWidth(column), kGridColumnWidths[size_t(column)]);
+    QCOMPARE(view.horizontalHeader()->sortIndicatorSection(), kColTR);
+    QCOMPARE(view.horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
+    QVERIFY(!view.isSortingEnabled());
+    QCOMPARE(view.currentIndex(), view.model()->index(0, 0));
+}
+
+void RaceGridTest::headingClickIsReportedAndTheIndicatorStaysTheProgramsOwn() {
+    const RaceResult result = threeRunners();
+    RaceGridView view;
+    view.resize(760, 300);
+    view.showResult(&result);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QSignalSpy clicks(&view, &RaceGridView::headingClicked);
+    QHeaderView* heading = view.horizontalHeader();
+    const QPoint centre(heading->sectionViewportPosition(kColPast3) + 10, kGridHeaderHeight / 2);
+    QTest::mouseClick(heading->viewport(), Qt::LeftButton, {}, centre);
+    QCOMPARE(clicks.size(), 1);
+    QCOMPARE(clicks.first().first().toInt(), kColPast3);
+    QCOMPARE(heading->sortIndicatorSection(), kColTR);
+    QCOMPARE(heading->sortIndicatorOrder(), Qt::DescendingOrder);
+    QCOMPARE(view.model()->index(0, kColRunner).data().toString(), QStringLiteral("2"));
+}
+
+void RaceGridTest::clickOnTheHorseNameReportsTheLink() {
+    const RaceResult result = threeRunners();
+    RaceGridView view;
+    view.resize(760, 300);
+    view.showResult(&result);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QSignalSpy links(&view, &RaceGridView::linkActivated);
+    const QModelIndex name = view.model()->index(1, kColName);
+    const QRect cell = view.visualRect(name);
+    // Find a point of the link's text in the cell, then click there.
+    QPoint onLink(-1, -1);
+    for (int y = 0; y < cell.height() && onLink.x() < 0; ++y) {
+        for (int x = 0; x < cell.width(); ++x) {
+            if (!ui::RaceGridDelegate::linkAt(name, view.font(), cell.width(), QPointF(x, y)).isEmpty()) {
+                onLink = QPoint(x, y);
+                break;
+            }
+        }
+    }
+    QVERIFY(onLink.x() >= 0);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cell.topLeft() + onLink);
+    QCOMPARE(links.size(), 1);
+    QCOMPARE(links.first().first().toString(), QStringLiteral("3"));
+    QSignalSpy none(&view, &RaceGridView::linkActivated);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(view.model()->index(1, kColTR)).center());
+    QCOMPARE(none.size(), 0);
+}
+
+QTEST_MAIN(RaceGridTest)
+#include "race_grid_test.moc"
