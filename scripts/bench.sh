@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# Builds the benchmarks (release build in build-bench) and prints every figure beside its target,
+# as a ratio where a side-by-side baseline exists. Usage: scripts/bench.sh [--no-gui]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=build-bench
+gui=ON
+if [ "${1:-}" = "--no-gui" ]; then gui=OFF; fi
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZV_BUILD_GUI="$gui" -DZV_BUILD_BENCHMARKS=ON >/dev/null
+targets=(load_benchmarks engine_benchmarks archive_benchmarks zelvora-cli)
+if [ "$gui" = ON ]; then targets+=(gui_benchmarks); fi
+cmake --build "$build" -j2 --target "${targets[@]}"
+
+out="$build/bench-results"
+mkdir -p "$out"
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+chmod 700 "$XDG_RUNTIME_DIR"
+for b in load engine archive; do
+  "$build/benchmarks/${b}_benchmarks" --benchmark_format=json --benchmark_out="$out/$b.json" \
+    --benchmark_out_format=json >/dev/null
+done
+sh benchmarks/kmi_vs_read.sh "$build/src/cli/zelvora-cli" 20 >"$out/kmi.txt"
+if [ "$gui" = ON ]; then
+  QT_QPA_PLATFORM=offscreen "$build/benchmarks/gui_benchmarks" -csv >"$out/gui.csv" 2>/dev/null || true
+fi
+
+python3 - "$out" <<'PY'
+import csv, json, os, re, sys
+
+out = sys.argv[1]
+rows = []
+
+
+def results(name):
+    with open(os.path.join(out, name + ".json")) as f:
+        return json.load(f)["benchmarks"]
+
+
+def time_us(bench):
+    scale = {"ns": 1e-3, "us": 1.0, "ms": 1e3, "s": 1e6}[bench["time_unit"]]
+    return bench["real_time"] * scale
+
+
+def pick(benches, name, aggregate=None):
+    for b in benches:
+        if aggregate is None and b["name"] == name and b.get("run_type") != "aggregate":
+            return time_us(b)
+        if aggregate and b.get("run_name") == name and b.get("aggregate_name") == aggregate:
+            return time_us(b)
+    return None
+
+
+def row(what, figure, target, ok):
+    rows.append((what, figure, target, "ok" if ok else "MISSED"))
+
+
+load = results("load")
+read, full = pick(load, "BM_ReadThreeFiles"), pick(load, "BM_LoadFullDay")
+if read and full:
+    row("load a full day / bare read", f"{full / read:.2f}x ({full:.0f} us / {read:.0f} us)", "<= 2x", full <= 2 * read)
+
+engine = results("engine")
+race = pick(engine, "BM_OneRaceOf18Runners")
+if race is not None:
+    row("one 18-runner race", f"{race:.1f} us", "< 20 us", race < 20)
+for b in engine:
+    if b["name"].startswith("BM_Whole"):
+        row(b["name"].replace("BM_", "whole day: "), f"{time_us(b):.0f} us", "< 1000 us", time_us(b) < 1000)
+
+with open(os.path.join(out, "kmi.txt")) as f:
+    m = re.search(r"ratio: ([0-9.]+)", f.read())
+if m:
+    ratio = float(m.group(1))
+    row("kmi process / read-only process", f"{ratio:.2f}x", "<= 3x", ratio <= 3)
+
+archive = results("archive")
+ours, lhasa = pick(archive, "BM_IntakeExtract", "median"), pick(archive, "BM_LhasaCommandExtract", "median")
+if ours and lhasa:
+    row("extraction / lhasa x (medians)", f"{ours / lhasa:.2f}x ({ours / 1e3:.1f} ms / {lhasa / 1e3:.1f} ms)",
+        "<= 1.2x", ours <= 1.2 * lhasa)
+
+gui = os.path.join(out, "gui.csv")
+if os.path.exists(gui):
+    targets = {"showEighteenRunnerRace": ("GUI show race", 16), "startToFirstRacePainted": ("start to first race", 500)}
+    with open(gui) as f:
+        for rec in csv.reader(f):
+            if len(rec) >= 4 and rec[0] in targets and rec[2] == "WalltimeMilliseconds":
+                what, limit = targets[rec[0]]
+                value = float(rec[3])
+                row(what, f"{value:.2f} ms", f"< {limit} ms", value < limit)
+
+width = max(len(r[0]) for r in rows)
+for what, figure, target, verdict in rows:
+    print(f"{what:<{width}}  {figure:<32}  target {target:<10}  {verdict}")
+PY
