@@ -18,6 +18,8 @@ class GuiBenchmark : public QObject {
 private slots:
     void initTestCase();
     void showEighteenRunnerRace();
+    void showEighteenRunnerRaceParts_data();
+    void showEighteenRunnerRaceParts();
     void startToFirstRacePainted();
 
 private:
@@ -56,6 +58,30 @@ void GuiBenchmark::showEighteenRunnerRace() {
         race = (race + 1) % window->store().raceCount;
         window->showRace(race);
         window->grab();
+    }
+}
+
+// The parts of showing a race: the core result alone, showing without painting, painting alone.
+void GuiBenchmark::showEighteenRunnerRaceParts_data() {
+    QTest::addColumn<int>("part");
+    QTest::newRow("race result") << 0;
+    QTest::newRow("show without painting") << 1;
+    QTest::newRow("painting the window") << 2;
+    QTest::newRow("painting the grid") << 3;
+}
+
+void GuiBenchmark::showEighteenRunnerRaceParts() {
+    QFETCH(int, part);
+    std::unique_ptr<app::TfrmZV> window = openWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    int race = 0;
+    QBENCHMARK {
+        race = (race + 1) % window->store().raceCount;
+        if (part == 0) computeRace(window->store(), race, kColRunner, LocalDateTime{2026, 12, 10, 36000});
+        if (part == 1) window->showRace(race);
+        if (part == 2) window->grab();
+        if (part == 3) window->grid()->viewport()->grab();
     }
 }
 

@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -138,15 +139,17 @@ void TfrmZV::createToolBar() {
     auto* spacer = new QWidget(bar);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(spacer);
-    auto* banner = new QToolButton(bar);
+    // A push button: the tool bar would shrink a tool button's picture to its own icon size.
+    auto* banner = new QPushButton(bar);
     banner->setObjectName(QStringLiteral("imgHomePage"));
+    banner->setFlat(true);
     banner->setIcon(QIcon(homePageBanner()));
     banner->setIconSize(QSize(200, 26));
     banner->setFixedSize(200, 26);
-    banner->setAutoRaise(true);
     banner->setToolTip(QStringLiteral("Zelvora!のホームページ"));
     banner->setCursor(Qt::PointingHandCursor);
-    connect(banner, &QToolButton::clicked, this, [this] { openWebAddress(kSupportPageAddress); });
+    banner->setFocusPolicy(Qt::NoFocus);
+    connect(banner, &QPushButton::clicked, this, [this] { openWebAddress(kSupportPageAddress); });
     bar->addWidget(banner);
 }
 

@@ -1,12 +1,17 @@
-// The horse detail window (TfrmSyosai): for now its runner list only; the runner's profile,
-// record and past races join it later. Hidden and shown, never destroyed, so that its position
-// can be saved when the program ends.
+// The horse detail window (TfrmSyosai): the runner list at the top left, the runner's profile,
+// prize money and record labels beside their captions, and the past-race grid (Grid2) below.
+// Hidden and shown, never destroyed, so that its position can be saved when the program ends.
 #pragma once
 
 #include <QStringList>
 #include <QWidget>
+#include <map>
+
+#include "predict/horse_detail.h"
 
 class QComboBox;
+class QLabel;
+class QTableWidget;
 
 namespace zv::ui {
 
@@ -15,16 +20,29 @@ class TfrmSyosai : public QWidget {
 public:
     explicit TfrmSyosai(QWidget* parent = nullptr);
 
-    // Replaces the runner list (one entry per runner, runner order) and selects entry `selected`.
+    // Replaces the runner list (one entry per runner, runner order) and selects entry `selected`;
+    // runnerSelected follows, as when the user picks it.
     void fillRunners(const QStringList& entries, int selected);
     int selectedRunnerIndex() const;
     QStringList runnerEntries() const;
+
+    // Fills every label and the past-race grid.
+    void showHorse(const HorseDetail& detail);
+
+    // The text of the label with this control name ("lblSanti"); empty for an unknown name.
+    QString labelText(const QString& name) const;
+    QTableWidget* pastRaces() const { return grid2_; }
 
 signals:
     void runnerSelected(int index);
 
 private:
+    void createLabels();
+    void createGrid();
+
     QComboBox* cmbBamei_;
+    QTableWidget* grid2_;
+    std::map<QString, QLabel*> labels_;
 };
 
 }  // namespace zv::ui

@@ -10,8 +10,6 @@ namespace zv::ui {
 
 namespace {
 
-enum class Align { Left, Center, Right };
-
 // One mark-up element: a tag the grid understands, or a run of text.
 struct Token {
     enum Kind { Text, Break, ParaCenter, ParaRight, ParaEnd, SmallOn, SmallOff, BoldOn, BoldOff, LinkOn, LinkOff };
@@ -76,69 +74,72 @@ std::vector<Token> tokenize(std::string_view text) {
     return tokens;
 }
 
-QString escaped(std::string_view cp932) { return QString::fromStdString(toUtf8(cp932)).toHtmlEscaped(); }
+QString utf8(std::string_view cp932) { return QString::fromStdString(toUtf8(cp932)); }
 
-struct Style {
-    bool small = false;
-    bool bold = false;
-    std::optional<std::string_view> link;
-};
-
-QString styledRun(std::string_view text, const Style& style) {
-    QString html = escaped(text);
-    if (style.bold) html = QStringLiteral("<b>") + html + QStringLiteral("</b>");
-    if (style.small) html = QStringLiteral("<span style=\"font-size:8pt\">") + html + QStringLiteral("</span>");
-    if (style.link) html = QStringLiteral("<a href=\"") + escaped(*style.link) + QStringLiteral("\">") + html + QStringLiteral("</a>");
+QString styledRun(const MarkupRun& run) {
+    QString html = run.text.toHtmlEscaped();
+    if (run.bold) html = QStringLiteral("<b>") + html + QStringLiteral("</b>");
+    if (run.small) html = QStringLiteral("<span style=\"font-size:8pt\">") + html + QStringLiteral("</span>");
+    if (!run.link.isEmpty()) {
+        html = QStringLiteral("<a href=\"") + run.link.toHtmlEscaped() + QStringLiteral("\">") + html + QStringLiteral("</a>");
+    }
     return html;
-}
-
-QString paragraph(const QString& content, Align align) {
-    static const QString open[] = {
-        QStringLiteral("<p style=\"margin:0;white-space:pre-wrap\">"),
-        QStringLiteral("<p align=\"center\" style=\"margin:0;white-space:pre-wrap\">"),
-        QStringLiteral("<p align=\"right\" style=\"margin:0;white-space:pre-wrap\">"),
-    };
-    // An empty paragraph still takes a line, like an empty line of the cell.
-    return open[static_cast<int>(align)] + (content.isEmpty() ? QStringLiteral("&nbsp;") : content) +
-           QStringLiteral("</p>");
 }
 
 }  // namespace
 
-QString markupToHtml(std::string_view cp932Markup) {
-    QString html;
-    QString line;
-    Style style;
-    Align align = Align::Left;
-    Align lineAlign = Align::Left;  // the alignment in force where the line's first text began
+std::vector<MarkupLine> markupLines(std::string_view cp932Markup) {
+    std::vector<MarkupLine> lines(1);
+    MarkupRun style;
+    Qt::Alignment align = Qt::AlignLeft;
     bool lineStarted = false;
-    const auto endLine = [&] {
-        html += paragraph(line, lineStarted ? lineAlign : align);
-        line.clear();
-        lineStarted = false;
-    };
     for (const Token& token : tokenize(cp932Markup)) {
         switch (token.kind) {
-            case Token::Text:
+            case Token::Text: {
+                MarkupLine& line = lines.back();
                 if (!lineStarted) {
-                    lineAlign = align;
+                    line.alignment = align;
                     lineStarted = true;
                 }
-                line += styledRun(token.value, style);
+                MarkupRun run = style;
+                run.text = utf8(token.value);
+                line.runs.push_back(std::move(run));
                 break;
-            case Token::Break: endLine(); break;
-            case Token::ParaCenter: align = Align::Center; break;
-            case Token::ParaRight: align = Align::Right; break;
-            case Token::ParaEnd: align = Align::Left; break;
+            }
+            case Token::Break:
+                if (!lineStarted) lines.back().alignment = align;
+                lines.emplace_back();
+                lineStarted = false;
+                break;
+            case Token::ParaCenter: align = Qt::AlignHCenter; break;
+            case Token::ParaRight: align = Qt::AlignRight; break;
+            case Token::ParaEnd: align = Qt::AlignLeft; break;
             case Token::SmallOn: style.small = true; break;
             case Token::SmallOff: style.small = false; break;
             case Token::BoldOn: style.bold = true; break;
             case Token::BoldOff: style.bold = false; break;
-            case Token::LinkOn: style.link = token.value; break;
-            case Token::LinkOff: style.link.reset(); break;
+            case Token::LinkOn: style.link = utf8(token.value); break;
+            case Token::LinkOff: style.link.clear(); break;
         }
     }
-    if (!line.isEmpty() || html.isEmpty()) endLine();
+    // A final line end gives no extra empty line.
+    if (lines.size() > 1 && lines.back().runs.empty()) lines.pop_back();
+    return lines;
+}
+
+QString markupToHtml(std::string_view cp932Markup) {
+    QString html;
+    for (const MarkupLine& line : markupLines(cp932Markup)) {
+        QString content;
+        for (const MarkupRun& run : line.runs) content += styledRun(run);
+        // An empty paragraph still takes a line, like an empty line of the cell.
+        if (content.isEmpty()) content = QStringLiteral("&nbsp;");
+        const QString align = line.alignment == Qt::AlignHCenter ? QStringLiteral(" align=\"center\"")
+                              : line.alignment == Qt::AlignRight ? QStringLiteral(" align=\"right\"")
+                                                                 : QString();
+        html += QStringLiteral("<p") + align + QStringLiteral(" style=\"margin:0;white-space:pre-wrap\">") + content +
+                QStringLiteral("</p>");
+    }
     return html;
 }
 

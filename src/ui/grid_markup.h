@@ -5,9 +5,29 @@
 #pragma once
 
 #include <QString>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace zv::ui {
+
+// A piece of a cell line in one style.
+struct MarkupRun {
+    QString text;
+    bool bold = false;
+    bool small = false;  // the 8-point font
+    QString link;        // the link value; empty when the run is no link
+};
+
+// One line of a cell with its alignment (Qt::AlignLeft, Qt::AlignHCenter or Qt::AlignRight).
+struct MarkupLine {
+    Qt::Alignment alignment = Qt::AlignLeft;
+    std::vector<MarkupRun> runs;
+};
+
+// The lines of a cell: "<BR>" ends a line; a line takes the alignment in force where its first
+// text begins. An empty cell is one empty line.
+std::vector<MarkupLine> markupLines(std::string_view cp932Markup);
 
 // Qt rich text: one paragraph per mark-up line, alignment per line, blanks preserved.
 QString markupToHtml(std::string_view cp932Markup);

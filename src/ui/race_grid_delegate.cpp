@@ -1,6 +1,5 @@
 #include "race_grid_delegate.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -11,15 +10,18 @@ namespace zv::ui {
 
 namespace {
 
-QTextDocument* laidOutDocument(const QModelIndex& index, const QFont& font, int cellWidth) {
+const std::vector<MarkupLine>& linesOf(const QModelIndex& index) {
+    static const std::vector<MarkupLine> none;
     const auto* model = qobject_cast<const RaceGridModel*>(index.model());
-    if (!model) return nullptr;
-    QTextDocument* document = model->document(index, font);
-    if (document && document->textWidth() != cellWidth) document->setTextWidth(cellWidth);
-    return document;
+    return model ? model->lines(index) : none;
 }
 
 }  // namespace
+
+const CellPainter& RaceGridDelegate::painterFor(const QFont& font) const {
+    if (!painter_ || painter_->baseFont() != font) painter_.emplace(font);
+    return *painter_;
+}
 
 void RaceGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
     const QRect rect = option.rect;
@@ -30,26 +32,15 @@ void RaceGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         highlight.setAlpha(90);
         painter->fillRect(rect, highlight);
     }
-
-    if (QTextDocument* document = laidOutDocument(index, option.font, rect.width())) {
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.palette = option.palette;
-        const QVariant foreground = index.data(Qt::ForegroundRole);
-        context.palette.setColor(QPalette::Text, foreground.isValid() ? foreground.value<QColor>() : QColor(Qt::black));
-        context.clip = QRectF(0, 0, rect.width(), rect.height());
-        painter->save();
-        painter->translate(rect.topLeft());
-        painter->setClipRect(context.clip);
-        document->documentLayout()->draw(painter, context);
-        painter->restore();
-    }
-
+    const QVariant foreground = index.data(Qt::ForegroundRole);
+    painterFor(option.font).paint(*painter, rect, linesOf(index),
+                                  foreground.isValid() ? foreground.value<QColor>() : QColor(Qt::black),
+                                  option.palette.color(QPalette::Link));
     if (index.data(RightBorderRole).toBool()) painter->fillRect(QRect(rect.right() - 1, rect.top(), 2, rect.height()), Qt::black);
 }
 
-QString RaceGridDelegate::linkAt(const QModelIndex& index, const QFont& font, int cellWidth, QPointF point) {
-    QTextDocument* document = laidOutDocument(index, font, cellWidth);
-    return document ? document->documentLayout()->anchorAt(point) : QString();
+QString RaceGridDelegate::linkAt(const QModelIndex& index, const QFont& font, int cellWidth, int cellHeight, QPoint point) {
+    return CellPainter(font).linkAt(QSize(cellWidth, cellHeight), linesOf(index), point);
 }
 
 bool RaceGridDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
@@ -57,7 +48,8 @@ bool RaceGridDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, con
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
-            const QString link = linkAt(index, option.font, option.rect.width(), mouse->position() - option.rect.topLeft());
+            const QString link = painterFor(option.font).linkAt(option.rect.size(), linesOf(index),
+                                                                mouse->position().toPoint() - option.rect.topLeft());
             if (!link.isEmpty()) {
                 emit linkActivated(link);
                 return true;

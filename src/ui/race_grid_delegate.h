@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QStyledItemDelegate>
+#include <optional>
+
+#include "cell_painter.h"
 
 namespace zv::ui {
 
@@ -14,7 +17,7 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
     // The link value under a point of the cell (cell coordinates), or an empty text.
-    static QString linkAt(const QModelIndex& index, const QFont& font, int cellWidth, QPointF point);
+    static QString linkAt(const QModelIndex& index, const QFont& font, int cellWidth, int cellHeight, QPoint point);
 
 signals:
     void linkActivated(const QString& value);
@@ -22,6 +25,11 @@ signals:
 protected:
     bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
                      const QModelIndex& index) override;
+
+private:
+    const CellPainter& painterFor(const QFont& font) const;
+
+    mutable std::optional<CellPainter> painter_;
 };
 
 }  // namespace zv::ui

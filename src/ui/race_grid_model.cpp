@@ -24,8 +24,8 @@ RaceGridModel::~RaceGridModel() = default;
 void RaceGridModel::setResult(const RaceResult* result) {
     beginResetModel();
     result_ = result;
-    documents_.clear();
-    if (result_) documents_.resize(result_->rowOrder.size() * kGridColumns);
+    lines_.clear();
+    if (result_) lines_.resize(result_->rowOrder.size() * kGridColumns);
     endResetModel();
 }
 
@@ -66,17 +66,13 @@ QVariant RaceGridModel::headerData(int section, Qt::Orientation orientation, int
     return {};
 }
 
-QTextDocument* RaceGridModel::document(const QModelIndex& index, const QFont& font) const {
+const std::vector<MarkupLine>& RaceGridModel::lines(const QModelIndex& index) const {
+    static const std::vector<MarkupLine> none;
     const GridCell* cell = cellAt(index.row(), index.column());
-    if (!cell) return nullptr;
-    auto& slot = documents_[size_t(index.row()) * kGridColumns + size_t(index.column())];
-    if (!slot) {
-        slot = std::make_unique<QTextDocument>();
-        slot->setDocumentMargin(1);
-        slot->setDefaultFont(font);
-        slot->setHtml(markupToHtml(cell->text));
-    }
-    return slot.get();
+    if (!cell) return none;
+    auto& slot = lines_[size_t(index.row()) * kGridColumns + size_t(index.column())];
+    if (!slot) slot = markupLines(cell->text);
+    return *slot;
 }
 
 }  // namespace zv::ui

@@ -3,10 +3,10 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <QTextDocument>
-#include <memory>
+#include <optional>
 #include <vector>
 
+#include "grid_markup.h"
 #include "predict/race_result.h"
 
 namespace zv::ui {
@@ -27,15 +27,15 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    // The laid-out rich text of a cell, built once per result. The font is the grid's.
-    QTextDocument* document(const QModelIndex& index, const QFont& font) const;
+    // The lines of a cell's mark-up, built once per result; empty outside the rows.
+    const std::vector<MarkupLine>& lines(const QModelIndex& index) const;
 
     // The result's cell behind a grid position, or nullptr outside the rows.
     const GridCell* cellAt(int row, int column) const;
 
 private:
     const RaceResult* result_ = nullptr;
-    mutable std::vector<std::unique_ptr<QTextDocument>> documents_;  // row * columns + column
+    mutable std::vector<std::optional<std::vector<MarkupLine>>> lines_;  // row * columns + column
 };
 
 }  // namespace zv::ui

@@ -111,7 +111,8 @@ void RaceGridView::mouseMoveEvent(QMouseEvent* event) {
     const QRect rect = visualRect(index);
     const bool overLink =
         index.isValid() &&
-        !RaceGridDelegate::linkAt(index, font(), rect.width(), event->position() - rect.topLeft()).isEmpty();
+        !RaceGridDelegate::linkAt(index, font(), rect.width(), rect.height(), event->position().toPoint() - rect.topLeft())
+             .isEmpty();
     viewport()->setCursor(overLink ? Qt::PointingHandCursor : Qt::ArrowCursor);
     QTableView::mouseMoveEvent(event);
 }

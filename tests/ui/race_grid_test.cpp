@@ -149,7 +149,7 @@ void RaceGridTest::clickOnTheHorseNameReportsTheLink() {
     QPoint onLink(-1, -1);
     for (int y = 0; y < cell.height() && onLink.x() < 0; ++y) {
         for (int x = 0; x < cell.width(); ++x) {
-            if (!ui::RaceGridDelegate::linkAt(name, view.font(), cell.width(), QPointF(x, y)).isEmpty()) {
+            if (!ui::RaceGridDelegate::linkAt(name, view.font(), cell.width(), cell.height(), QPoint(x, y)).isEmpty()) {
                 onLink = QPoint(x, y);
                 break;
             }

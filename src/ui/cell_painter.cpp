@@ -1,0 +1,77 @@
+#include "cell_painter.h"
+
+#include <QPainter>
+#include <algorithm>
+
+namespace zv::ui {
+
+namespace {
+
+constexpr int kPadding = 2;  // left and right
+constexpr int kTopMargin = 1;
+
+int fontIndex(const MarkupRun& run) { return (run.small ? 2 : 0) + (run.bold ? 1 : 0); }
+
+}  // namespace
+
+CellPainter::CellPainter(const QFont& base) {
+    QFont small = base;
+    small.setPointSizeF(8);
+    fonts_ = {base, base, small, small};
+    fonts_[1].setBold(true);
+    fonts_[3].setBold(true);
+    for (const QFont& font : fonts_) metrics_.emplace_back(font);
+}
+
+void CellPainter::layOut(const QSize& cell, const std::vector<MarkupLine>& lines,
+                         const std::function<void(const MarkupRun&, const QRect&, int)>& place) const {
+    int top = kTopMargin;
+    const int room = cell.width() - 2 * kPadding;
+    for (const MarkupLine& line : lines) {
+        int height = line.runs.empty() ? metrics_[0].height() : 0;
+        int width = 0;
+        for (const MarkupRun& run : line.runs) {
+            const QFontMetrics& metrics = metrics_[size_t(fontIndex(run))];
+            height = std::max(height, metrics.height());
+            width += metrics.horizontalAdvance(run.text);
+        }
+        int left = kPadding;
+        if (line.alignment & Qt::AlignHCenter) left += (room - width) / 2;
+        if (line.alignment & Qt::AlignRight) left += room - width;
+        for (const MarkupRun& run : line.runs) {
+            const int font = fontIndex(run);
+            const QFontMetrics& metrics = metrics_[size_t(font)];
+            const int runWidth = metrics.horizontalAdvance(run.text);
+            // Runs of one line share the baseline of its tallest font.
+            const QRect rect(left, top + height - metrics.height(), runWidth, metrics.height());
+            place(run, rect, font);
+            left += runWidth;
+        }
+        top += height;
+    }
+}
+
+void CellPainter::paint(QPainter& painter, const QRect& cell, const std::vector<MarkupLine>& lines, const QColor& text,
+                        const QColor& link) const {
+    painter.save();
+    painter.setClipRect(cell);
+    painter.translate(cell.topLeft());
+    layOut(cell.size(), lines, [&](const MarkupRun& run, const QRect& rect, int font) {
+        QFont face = fonts_[size_t(font)];
+        if (!run.link.isEmpty()) face.setUnderline(true);
+        painter.setFont(face);
+        painter.setPen(run.link.isEmpty() ? text : link);
+        painter.drawText(rect.left(), rect.top() + metrics_[size_t(font)].ascent(), run.text);
+    });
+    painter.restore();
+}
+
+QString CellPainter::linkAt(const QSize& cell, const std::vector<MarkupLine>& lines, QPoint point) const {
+    QString found;
+    layOut(cell, lines, [&](const MarkupRun& run, const QRect& rect, int) {
+        if (!run.link.isEmpty() && rect.contains(point)) found = run.link;
+    });
+    return found;
+}
+
+}  // namespace zv::ui
