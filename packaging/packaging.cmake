@@ -4,7 +4,7 @@
 
 set(ZV_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
 
-install(FILES ${PROJECT_SOURCE_DIR}/resources/help/index.html DESTINATION ${CMAKE_INSTALL_DOCDIR}/help)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/help/index.html DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zelvora/help)
 install(FILES ${ZV_PACKAGING_DIR}/zelvora.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${ZV_PACKAGING_DIR}/zelvora.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
