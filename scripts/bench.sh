@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
 # Builds the benchmarks (release build in build-bench) and prints every figure beside its target,
 # as a ratio where a side-by-side baseline exists. Usage: scripts/bench.sh [--no-gui]
+# ZV_BENCH_BUILD=FOLDER measures in an existing build folder instead (its own build type).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=build-bench
 gui=ON
 if [ "${1:-}" = "--no-gui" ]; then gui=OFF; fi
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZV_BUILD_GUI="$gui" -DZV_BUILD_BENCHMARKS=ON >/dev/null
+if [ -n "${ZV_BENCH_BUILD:-}" ]; then
+  build=$ZV_BENCH_BUILD
+  cmake -S . -B "$build" -DZV_BUILD_GUI="$gui" -DZV_BUILD_BENCHMARKS=ON >/dev/null
+else
+  build=build-bench
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZV_BUILD_GUI="$gui" -DZV_BUILD_BENCHMARKS=ON >/dev/null
+fi
 targets=(load_benchmarks engine_benchmarks archive_benchmarks zelvora-cli)
 if [ "$gui" = ON ]; then targets+=(gui_benchmarks); fi
 cmake --build "$build" -j2 --target "${targets[@]}"
