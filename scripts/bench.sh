@@ -48,10 +48,12 @@ def time_us(bench):
 
 
 def pick(benches, name, aggregate=None):
+    """The first run of benchmark name (options such as /repeats:5 aside), or its aggregate."""
     for b in benches:
-        if aggregate is None and b["name"] == name and b.get("run_type") != "aggregate":
-            return time_us(b)
-        if aggregate and b.get("run_name") == name and b.get("aggregate_name") == aggregate:
+        if b.get("run_name", b["name"]).split("/")[0] != name:
+            continue
+        kind = b.get("aggregate_name") if b.get("run_type") == "aggregate" else None
+        if kind == aggregate:
             return time_us(b)
     return None
 
