@@ -39,6 +39,7 @@ TfrmZV::TfrmZV(MainWindowSetup setup, QWidget* parent) : QMainWindow(parent), se
     createMenus();
     createToolBar();
     createStatusBar();
+    connectExportCommands();
 
     auto* centre = new QWidget(this);
     auto* layout = new QVBoxLayout(centre);
@@ -74,6 +75,10 @@ void TfrmZV::attachWindows(ui::TfrmSyosai* detail, ui::TfrmKaime* bets, ui::Tfrm
     detail_ = detail;
     bets_ = bets;
     proxyWindow_ = proxy;
+    if (detail_) {
+        connect(detail_, &ui::TfrmSyosai::runnerSelected, this,
+                [this](int index) { runCommand([this, index] { showDetailHorse(index); }); });
+    }
     restoreToolWindowPositions();
 }
 

@@ -11,12 +11,14 @@
 #include <optional>
 
 #include "data/store.h"
+#include "export/batch_run.h"
 #include "predict/race_result.h"
 #include "ui/proxy_settings.h"
 #include "ui/user_feedback.h"
 
 class QLabel;
 class QMenu;
+class QPrinter;
 class QProgressBar;
 class QToolButton;
 
@@ -27,6 +29,7 @@ namespace zv::ui {
 class RaceGridView;
 class TfrmKaime;
 class TfrmOption;
+class TfrmProgress;
 class TfrmSyosai;
 }  // namespace zv::ui
 
@@ -42,6 +45,11 @@ struct MainWindowSetup {
     settings::SettingsStore* settings = nullptr;  // must outlive the window
     std::function<LocalDateTime()> clock;  // "now" for the engine; the local clock when empty
     ui::UserFeedback feedback;           // beep and message boxes; the real ones when empty
+    // The exports' save dialog: the chosen file, or empty when cancelled; the real one when empty.
+    std::function<QString(QWidget* parent, const QString& proposedName, const QString& filter, const QString& suffix)>
+        saveFileName;
+    // The printer setup dialog: false when cancelled; the real one when empty.
+    std::function<bool(QWidget* parent, QPrinter& printer)> printerSetup;
 };
 
 // The commands of the menus and tool bar, for the windows and tests that trigger them.
@@ -109,6 +117,17 @@ public:
     ui::ProxySettings& proxy() { return proxy_; }
     const std::filesystem::path& dataFolder() const { return setup_.dataFolder; }
 
+    // The exports and printing (main_window_exports.cpp, main_window_print.cpp).
+    void mnuRXClick();
+    void mnuKaimeIkkatsuClick();
+    void popGaibuShisuClick();
+    void mnuCSVClick();
+    void printClick();
+    // Prints the race on screen on a printer that is set up already.
+    void printRaceOn(QPrinter& printer);
+    // The progress window of the batch run going on, or nullptr.
+    ui::TfrmProgress* progressWindow() const;
+
     // Rolls the window up to its menu bar, or back down to restoreHeight.
     void setRolledUp(bool rolledUp);
 
@@ -148,6 +167,14 @@ private:
     void clearRace();
     void fillBetWindow();
     void linkClicked(const QString& value);
+    void showDetailHorse(int index);
+    // Exports (main_window_exports.cpp).
+    void connectExportCommands();
+    bool dataSetLoaded();
+    QString askSaveFile(const QString& proposedName, const QString& filter, const QString& suffix);
+    // The all-races run behind the progress window: hides the windows, runs, and always shows the
+    // race and the windows of before again, also when the run throws.
+    void runBatchWindows(const std::function<void(const BatchRunOptions&)>& run, bool fullBarAtEnd);
 
     MainWindowSetup setup_;
     MainWindowActions actions_;
@@ -170,6 +197,8 @@ private:
     ui::TfrmSyosai* detail_ = nullptr;
     ui::TfrmKaime* bets_ = nullptr;
     ui::TfrmOption* proxyWindow_ = nullptr;
+    ui::TfrmProgress* progress_ = nullptr;  // destroys itself when closed
+    bool abortRequested_ = false;
 };
 
 }  // namespace zv::app

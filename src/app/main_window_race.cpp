@@ -9,6 +9,7 @@
 #include "header_panel.h"
 #include "main_window.h"
 #include "predict/bet_lines.h"
+#include "predict/horse_detail.h"
 #include "ui/bet_window.h"
 #include "ui/detail_window.h"
 #include "ui/race_grid_view.h"
@@ -87,6 +88,11 @@ void TfrmZV::openRunnerDetail(int runnerNumber, bool show) {
         detail_->show();
         detail_->raise();
     }
+}
+
+void TfrmZV::showDetailHorse(int index) {
+    if (!detail_ || currentRace_ < 0 || !result_) return;
+    detail_->showHorse(buildHorseDetail(store_, currentRace_, index));
 }
 
 void TfrmZV::fillBetWindow() {

@@ -1,28 +1,106 @@
 #include "bet_window.h"
 
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QStatusBar>
-#include <QVBoxLayout>
+#include <QStyle>
+#include <QToolBar>
 
+#include "data/error.h"
+#include "data/sjis.h"
+#include "data/sjis_chars.h"
+#include "data/text_file.h"
 #include "ui_fonts.h"
 
 namespace zv::ui {
 
+namespace {
+
+constexpr size_t kProposedNameBytes = 7;
+
+QString realSaveDialog(QWidget* parent, const QString& proposedName) {
+    QFileDialog dialog(parent, QStringLiteral("買い目をテキストファイルとして保存"), QString(), QStringLiteral("テキストファイル(*.txt)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.selectFile(proposedName);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+}  // namespace
+
+std::string proposedBetTextFileName(std::string_view statusText) {
+    size_t end = 0;
+    while (end < statusText.size()) {
+        const size_t next = end + sjisCharLength(statusText, end);
+        if (next > kProposedNameBytes) break;
+        end = next;
+    }
+    return std::string(statusText.substr(0, end)) + ".txt";
+}
+
 TfrmKaime::TfrmKaime(QWidget* parent)
-    : QWidget(parent, Qt::Tool), memo1_(new QPlainTextEdit(this)), statusBar_(new QStatusBar(this)) {
+    : QMainWindow(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      memo1_(new QPlainTextEdit(this)),
+      statusBar_(new QStatusBar(this)),
+      chooseSaveFile_(realSaveDialog) {
     setObjectName(QStringLiteral("frmKaime"));
     setWindowTitle(QStringLiteral("買い目の詳細"));
     memo1_->setObjectName(QStringLiteral("Memo1"));
     memo1_->setReadOnly(true);
     memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo1_->setFont(gridFont());
+    setCentralWidget(memo1_);
     statusBar_->setSizeGripEnabled(false);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(memo1_);
-    layout->addWidget(statusBar_);
+    setStatusBar(statusBar_);
+    createCommands();
     setFixedSize(360, 420);
+}
+
+void TfrmKaime::createCommands() {
+    auto* save = new QAction(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("テキストファイルとして保存(&S)..."), this);
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    save->setToolTip(QStringLiteral("保存"));
+    auto* close = new QAction(QStringLiteral("買い目の詳細を閉じる(&X)"), this);
+    close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    auto* copy = new QAction(style()->standardIcon(QStyle::SP_FileDialogDetailedView), QStringLiteral("選択範囲をコピー(&C)"), this);
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    copy->setToolTip(QStringLiteral("選択範囲をコピー"));
+    auto* selectAll = new QAction(QStringLiteral("すべて選択(&A)"), this);
+    selectAll->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    for (QAction* action : {save, close, copy, selectAll}) action->setShortcutContext(Qt::WindowShortcut);
+
+    connect(save, &QAction::triggered, this, [this] {
+        try {
+            saveAsText();
+        } catch (const Error& error) {
+            QMessageBox::critical(this, windowTitle(), QString::fromStdString(toUtf8(error.message())));
+        }
+    });
+    connect(close, &QAction::triggered, this, &QWidget::hide);
+    connect(copy, &QAction::triggered, memo1_, &QPlainTextEdit::copy);
+    connect(selectAll, &QAction::triggered, memo1_, &QPlainTextEdit::selectAll);
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    file->addAction(save);
+    file->addSeparator();
+    file->addAction(close);
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    edit->addAction(copy);
+    edit->addAction(selectAll);
+
+    QToolBar* tools = addToolBar(QStringLiteral("tools"));
+    tools->setMovable(false);
+    tools->setFloatable(false);
+    tools->setIconSize(QSize(16, 16));
+    tools->toggleViewAction()->setEnabled(false);
+    tools->addAction(save);
+    tools->widgetForAction(save)->setObjectName(QStringLiteral("btnSave"));
+    tools->addAction(copy);
+    tools->widgetForAction(copy)->setObjectName(QStringLiteral("btnEdit"));
 }
 
 void TfrmKaime::setContent(const QString& statusText, const QString& text) {
@@ -33,5 +111,19 @@ void TfrmKaime::setContent(const QString& statusText, const QString& text) {
 QString TfrmKaime::text() const { return memo1_->toPlainText(); }
 
 QString TfrmKaime::statusText() const { return statusBar_->currentMessage(); }
+
+void TfrmKaime::saveAsText() {
+    const std::string proposed = proposedBetTextFileName(fromUtf8(statusText().toStdString()));
+    const QString chosen = chooseSaveFile_(this, QString::fromStdString(toUtf8(proposed)));
+    if (chosen.isEmpty()) return;
+    writeText(std::filesystem::path(QFile::encodeName(chosen).toStdString()));
+}
+
+void TfrmKaime::writeText(const std::filesystem::path& path) const {
+    QString body = text();
+    body.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    if (!body.isEmpty() && !body.endsWith(QStringLiteral("\r\n"))) body += QStringLiteral("\r\n");
+    writeFileReplacing(path, fromUtf8(body.toStdString()));
+}
 
 }  // namespace zv::ui

@@ -1,28 +1,49 @@
 // The bet-line window (TfrmKaime): the race's bet lines as read-only text, with the race's
-// second title line in its status bar. Saving and copying join it later. Hidden and shown, never
-// destroyed, so that its position can be saved when the program ends.
+// second title line in its status bar; the text can be saved to a file, copied and selected.
+// Hidden and shown, never destroyed, so that its position can be saved when the program ends.
 #pragma once
 
-#include <QWidget>
+#include <QMainWindow>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
 
 class QPlainTextEdit;
 class QStatusBar;
 
 namespace zv::ui {
 
-class TfrmKaime : public QWidget {
+// The proposed save name: the first 7 bytes of the CP932 status text and ".txt". A character cut
+// in two by the seventh byte is left out, so the name stays valid text.
+std::string proposedBetTextFileName(std::string_view statusText);
+
+class TfrmKaime : public QMainWindow {
     Q_OBJECT
 public:
+    // Asks for the file to save to (the proposed name given); an empty answer cancels.
+    using SaveFileChooser = std::function<QString(QWidget* parent, const QString& proposedName)>;
+
     explicit TfrmKaime(QWidget* parent = nullptr);
 
     // Replaces the text and the status text (UTF-8 for display).
     void setContent(const QString& statusText, const QString& text);
     QString text() const;
     QString statusText() const;
+    QPlainTextEdit* memo() const { return memo1_; }
+
+    // The save command: asks for a file and writes the text to it as CP932 with CR LF line ends.
+    // Throws zv::Error when the file cannot be written (the old file stays as it was).
+    void saveAsText();
+    void writeText(const std::filesystem::path& path) const;
+    void setSaveFileChooser(SaveFileChooser chooser) { chooseSaveFile_ = std::move(chooser); }
 
 private:
+    void createCommands();
+
     QPlainTextEdit* memo1_;
     QStatusBar* statusBar_;
+    SaveFileChooser chooseSaveFile_;
 };
 
 }  // namespace zv::ui

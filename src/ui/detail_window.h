@@ -39,6 +39,7 @@ signals:
 private:
     void createLabels();
     void createGrid();
+    void showPastRaces(const HorseDetail& detail);
 
     QComboBox* cmbBamei_;
     QTableWidget* grid2_;

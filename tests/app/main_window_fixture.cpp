@@ -67,6 +67,10 @@ TfrmZV& MainWindowFixture::open(const QString& archiveArgument) {
     setup.feedback.notice = [this](QWidget*, const QString& text) { notices << text; };
     setup.feedback.errorReport = [this](QWidget*, const QString& text) { errors << text; };
     setup.feedback.askYesAbort = [](QWidget*, const QString&) { return false; };
+    setup.saveFileName = [this](QWidget*, const QString& proposedName, const QString&, const QString&) {
+        saveProposals << proposedName;
+        return saveAnswer;
+    };
     window_ = std::make_unique<TfrmZV>(std::move(setup));
     detail_ = new ui::TfrmSyosai(window_.get());
     bets_ = new ui::TfrmKaime(window_.get());

@@ -41,6 +41,8 @@ public:
     int beeps = 0;
     QStringList notices;
     QStringList errors;
+    QStringList saveProposals;  // the names the save dialog was opened with
+    QString saveAnswer;         // what the save dialog answers; empty cancels
 
 private:
     QTemporaryDir dir_;

@@ -1,0 +1,125 @@
+#include "race_printer.h"
+
+#include <QHeaderView>
+#include <QPainter>
+#include <QPrinter>
+#include <algorithm>
+#include <vector>
+
+#include "data/error.h"
+#include "data/sjis.h"
+#include "predict/bet_lines.h"
+#include "predict/race_result.h"
+#include "ui/race_grid_view.h"
+#include "ui/ui_fonts.h"
+
+namespace zv::app {
+
+namespace {
+
+// The grid is laid out in screen pixels; a printer page holds this many of them per inch.
+constexpr double kScreenDpi = 96.0;
+constexpr int kTitleGap = 6;
+
+QString fromCp932(const std::string& text) { return QString::fromStdString(toUtf8(text)); }
+
+struct PrintColumn {
+    int column;
+    int x;
+    int width;
+};
+
+void paintHeadingRow(QPainter& painter, const ui::RaceGridView& grid, const std::vector<PrintColumn>& columns, int y,
+                     int height) {
+    painter.setFont(grid.font());
+    for (const PrintColumn& c : columns) {
+        const QRect cell(c.x, y, c.width, height);
+        painter.fillRect(cell, QColor(236, 236, 236));
+        painter.setPen(Qt::black);
+        const QString text = grid.model()->headerData(c.column, Qt::Horizontal, Qt::DisplayRole).toString();
+        painter.drawText(cell, Qt::AlignCenter, text);
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawRect(cell.adjusted(0, 0, -1, -1));
+    }
+}
+
+void paintRow(QPainter& painter, const ui::RaceGridView& grid, const std::vector<PrintColumn>& columns, int row, int y,
+              int height) {
+    QStyleOptionViewItem option;
+    option.font = grid.font();
+    option.palette = grid.palette();
+    option.state = QStyle::State_Enabled;
+    for (const PrintColumn& c : columns) {
+        option.rect = QRect(c.x, y, c.width, height);
+        painter.save();
+        grid.raceDelegate()->paint(&painter, option, grid.model()->index(row, c.column));
+        painter.restore();
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawRect(option.rect.adjusted(0, 0, -1, -1));
+    }
+}
+
+}  // namespace
+
+QStringList printTitleLines(const RaceResult& result) {
+    QStringList lines;
+    lines << fromCp932(result.titleLine1) << fromCp932(result.titleLine2);
+    if (result.f3fAverage.shown) {
+        lines << fromCp932(result.f3fAverage.text) + QStringLiteral("  ") + fromCp932(result.prAverage.text) +
+                     QStringLiteral("  推定ペース：") + fromCp932(result.paceText);
+    }
+    lines << QString();
+    lines << QStringLiteral("           [単勝・複勝] ") + fromCp932(result.labels.tan);
+    lines << QStringLiteral("    [馬連・馬単・3連複] ") + fromCp932(result.labels.umaren);
+    if (hasTrifectaLines(result.raceNumberText)) {
+        lines << QStringLiteral("[3連単フォーメーション] 1着:") + fromCp932(result.labels.rentan1);
+        lines << QStringLiteral("                        2着:") + fromCp932(result.labels.rentan2);
+        lines << QStringLiteral("                        3着:") + fromCp932(result.labels.rentan3);
+    }
+    lines << QString();
+    return lines;
+}
+
+void printRaceGrid(QPrinter& printer, const QStringList& titleLines, const ui::RaceGridView& grid) {
+    std::vector<PrintColumn> columns;
+    int gridWidth = 0;
+    for (int column = 0; column < grid.model()->columnCount(); ++column) {
+        if (grid.isColumnHidden(column)) continue;
+        columns.push_back({column, gridWidth, grid.columnWidth(column)});
+        gridWidth += grid.columnWidth(column);
+    }
+    QPainter painter;
+    if (!painter.begin(&printer)) throw Error(ErrorKind::Io, sj("印刷を開始できません。"));
+    const double deviceScale = printer.logicalDpiX() / kScreenDpi;
+    const double scale = gridWidth > 0 ? std::min(deviceScale, printer.width() / double(gridWidth)) : deviceScale;
+    painter.scale(scale, scale);
+    const int pageHeight = int(printer.height() / scale);
+
+    painter.setFont(ui::gridFont());
+    painter.setPen(Qt::black);
+    const int lineHeight = painter.fontMetrics().height();
+    int y = 0;
+    for (const QString& line : titleLines) {
+        painter.drawText(QRect(0, y, int(printer.width() / scale), lineHeight), Qt::AlignLeft | Qt::AlignVCenter, line);
+        y += lineHeight;
+    }
+    y += kTitleGap;
+
+    const int headingHeight = std::max(grid.horizontalHeader()->height(), 18);
+    paintHeadingRow(painter, grid, columns, y, headingHeight);
+    y += headingHeight;
+    for (int row = 0; row < grid.model()->rowCount(); ++row) {
+        const int height = grid.rowHeight(row);
+        if (y + height > pageHeight) {
+            printer.newPage();
+            y = 0;
+            paintHeadingRow(painter, grid, columns, y, headingHeight);
+            y += headingHeight;
+        }
+        paintRow(painter, grid, columns, row, y, height);
+        y += height;
+    }
+    painter.end();
+}
+
+}  // namespace zv::app

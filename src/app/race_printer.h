@@ -1,0 +1,27 @@
+// Printing the race on screen: the title block (title lines, averages and pace, the proposed bet
+// lines) and then the race grid as it stands, cells painted by the grid's own delegate, the
+// heading row repeated on every page and the grid shrunk to the page width when wider.
+#pragma once
+
+#include <QStringList>
+
+class QPrinter;
+
+namespace zv {
+struct RaceResult;
+}
+namespace zv::ui {
+class RaceGridView;
+}
+
+namespace zv::app {
+
+// The title block's lines; the bet lines of the prefixes start in the same column of a
+// fixed-pitch font. The averages line is left out when the race has no averages.
+QStringList printTitleLines(const RaceResult& result);
+
+// Prints the title block and the grid on a printer that is set up already. Throws zv::Error when
+// the printer cannot be started.
+void printRaceGrid(QPrinter& printer, const QStringList& titleLines, const ui::RaceGridView& grid);
+
+}  // namespace zv::app

@@ -1,0 +1,30 @@
+// The progress window of the all-races runs (TfrmProgress): a fixed window without caption
+// buttons, centred on the screen, with a bar from 0 to 100 and an Abort button. It is created for
+// one run and destroys itself when closed.
+#pragma once
+
+#include <QWidget>
+
+class QProgressBar;
+class QPushButton;
+
+namespace zv::ui {
+
+class TfrmProgress : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrmProgress(QWidget* parent = nullptr);
+
+    void setPercent(int percent);
+    int percent() const;
+    QPushButton* abortButton() const { return btnAbort_; }
+
+signals:
+    void abortRequested();
+
+private:
+    QProgressBar* gauge1_;
+    QPushButton* btnAbort_;
+};
+
+}  // namespace zv::ui

@@ -1,0 +1,273 @@
+#include <QComboBox>
+#include <QPrinter>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+#include <fstream>
+#include <sstream>
+
+#include "data/sjis.h"
+#include "predict/bet_lines.h"
+#include "predict/horse_detail.h"
+#include "main_window_fixture.h"
+#include "ui/progress_window.h"
+#include "ui/race_grid_view.h"
+
+using namespace zv;
+using zv::app::TfrmZV;
+using zv::app::testing::MainWindowFixture;
+
+namespace {
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+int countLines(const std::string& text) { return int(std::count(text.begin(), text.end(), '\n')); }
+
+QString pdfText(const QString& pdf) {
+    QProcess run;
+    run.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    run.waitForFinished();
+    return QString::fromUtf8(run.readAllStandardOutput());
+}
+
+}  // namespace
+
+class ExportWindowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void detailWindowFollowsTheRaceOnScreen();
+    void detailWindowShowsTheChosenRunner();
+    void betWindowIsRefreshedOnlyWhileVisible();
+    void exportsWithoutDataGiveAMessageAndNoDialog();
+    void cancelledSaveDialogRunsNothing();
+    void indexRunRestoresTheRaceAndTheWindows();
+    void abortDuringTheRunKeepsTheRacesDone();
+    void aFailingRaceStillRestoresEveryWindow();
+    void raceFileIntoAMissingFolderShowsTheError();
+    void printedRaceShowsTheBetLinesAndTheWholeGrid();
+};
+
+void ExportWindowsTest::initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+void ExportWindowsTest::detailWindowFollowsTheRaceOnScreen() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    TfrmZV& window = fixture.open();
+    window.openRunnerDetail(3, true);
+    QCOMPARE(fixture.detail().selectedRunnerIndex(), 2);
+    window.showRace(1);
+    QCOMPARE(fixture.detail().selectedRunnerIndex(), 0);
+    QCOMPARE(fixture.detail().runnerEntries().size(), int(window.currentResult()->bachus.size()));
+    const QString firstName = QString::fromStdString(toUtf8(window.currentResult()->bachus[0].name));
+    QVERIFY(fixture.detail().runnerEntries().first().endsWith(firstName));
+    QVERIFY(fixture.detail().runnerEntries().first().startsWith(QStringLiteral(" 1 ")));
+}
+
+void ExportWindowsTest::detailWindowShowsTheChosenRunner() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    TfrmZV& window = fixture.open();
+    window.openRunnerDetail(2, true);
+    const HorseDetail expected = buildHorseDetail(window.store(), window.currentRace(), 1);
+    for (const char* name : {"lblSeinen", "lblTiti", "lblSouSyokin", "lbl1", "lblKyakusitu"}) {
+        QCOMPARE(fixture.detail().labelText(QString::fromLatin1(name)), QString::fromStdString(toUtf8(expected.label(name))));
+    }
+    QTableWidget* grid = fixture.detail().pastRaces();
+    QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("開催日"));
+    QCOMPARE(grid->item(5, 0)->text(), QStringLiteral("1走前"));
+    for (int row = 1; row < kDetailGridRows; ++row) {
+        QCOMPARE(grid->item(row, 16)->text(), QString::fromStdString(toUtf8(expected.grid[size_t(row)][16])));
+    }
+    QCOMPARE(fixture.errors, QStringList());
+}
+
+void ExportWindowsTest::betWindowIsRefreshedOnlyWhileVisible() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    TfrmZV& window = fixture.open();
+    const QString status0 = QString::fromStdString(toUtf8(window.currentResult()->titleLine2));
+    window.showRace(1);
+    QVERIFY(fixture.bets().statusText().isEmpty());  // hidden: not filled
+    window.showRace(0);
+    fixture.bets().show();
+    fixture.bets().setContent(status0, QStringLiteral("stale"));
+    window.showRace(2);
+    QCOMPARE(fixture.bets().statusText(), QString::fromStdString(toUtf8(window.currentResult()->titleLine2)));
+    QVERIFY(fixture.bets().text() != QStringLiteral("stale"));
+    fixture.bets().hide();
+    window.showRace(3);
+    QVERIFY(fixture.bets().statusText() != QString::fromStdString(toUtf8(window.currentResult()->titleLine2)));
+}
+
+void ExportWindowsTest::exportsWithoutDataGiveAMessageAndNoDialog() {
+    MainWindowFixture fixture;
+    TfrmZV& window = fixture.open();
+    fixture.saveAnswer = QString::fromStdString((fixture.dataFolder() / "out.idx").string());
+    window.actions().indexFile->trigger();
+    window.actions().betLineFile->trigger();
+    QCOMPARE(fixture.notices.size(), 2);
+    QVERIFY(fixture.saveProposals.isEmpty());
+    QVERIFY(!std::filesystem::exists(fixture.dataFolder() / "out.idx"));
+}
+
+void ExportWindowsTest::cancelledSaveDialogRunsNothing() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    TfrmZV& window = fixture.open();
+    window.show();
+    window.actions().indexFile->trigger();
+    QCOMPARE(fixture.saveProposals.size(), 1);
+    QVERIFY(fixture.saveProposals.first().startsWith(QStringLiteral("zv")));
+    QVERIFY(fixture.saveProposals.first().endsWith(QStringLiteral(".idx")));
+    QVERIFY(window.progressWindow() == nullptr);
+    QVERIFY(window.isVisible());
+}
+
+void ExportWindowsTest::indexRunRestoresTheRaceAndTheWindows() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    TfrmZV& window = fixture.open();
+    window.show();
+    window.showRace(2);
+    window.openRunnerDetail(4, true);
+    fixture.bets().show();
+    const auto file = fixture.dataFolder() / "all.idx";
+    fixture.saveAnswer = QString::fromStdString(file.string());
+    int seenPercent = -1;
+    bool windowsHiddenDuringRun = false;
+    QTimer probe;
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        if (ui::TfrmProgress* progress = window.progressWindow()) {
+            seenPercent = progress->percent();
+            windowsHiddenDuringRun = !window.isVisible() && !fixture.detail().isVisible() && !fixture.bets().isVisible();
+        }
+    });
+    probe.start(0);
+    window.actions().indexFile->trigger();
+    probe.stop();
+    QVERIFY(windowsHiddenDuringRun);
+    QVERIFY(seenPercent >= 0);
+    QVERIFY(window.progressWindow() == nullptr);
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.currentRace(), 2);
+    QVERIFY(fixture.detail().isVisible());
+    QCOMPARE(fixture.detail().selectedRunnerIndex(), 3);
+    QVERIFY(fixture.bets().isVisible());
+    QCOMPARE(fixture.bets().statusText(), QString::fromStdString(toUtf8(window.currentResult()->titleLine2)));
+    int runners = 0;
+    for (int r = 0; r < window.store().raceCount; ++r) runners += window.store().runnerCount(r);
+    QCOMPARE(countLines(readFile(file)), 1 + runners);
+    QCOMPARE(fixture.errors, QStringList());
+}
+
+void ExportWindowsTest::abortDuringTheRunKeepsTheRacesDone() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    TfrmZV& window = fixture.open();
+    window.show();
+    window.showRace(5);
+    const auto file = fixture.dataFolder() / "part.idx";
+    fixture.saveAnswer = QString::fromStdString(file.string());
+    int lastPercent = -1;
+    QTimer probe;
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        ui::TfrmProgress* progress = window.progressWindow();
+        if (!progress) return;
+        lastPercent = progress->percent();
+        // After the first race the user presses Abort.
+        if (progress->percent() > 0) progress->abortButton()->click();
+    });
+    probe.start(0);
+    window.actions().indexFile->trigger();
+    probe.stop();
+    QVERIFY(lastPercent > 0);
+    QVERIFY(lastPercent < 100);
+    QCOMPARE(window.currentRace(), 5);
+    QVERIFY(window.isVisible());
+    QVERIFY(window.progressWindow() == nullptr);
+    // The file holds the heading and whole races from the first on, not all of them.
+    const int written = countLines(readFile(file));
+    int allRunners = 0;
+    int racesWhole = 0;
+    for (int r = 0, lines = 1; r < window.store().raceCount; ++r) {
+        lines += window.store().runnerCount(r);
+        allRunners += window.store().runnerCount(r);
+        if (lines == written) racesWhole = r + 1;
+    }
+    QVERIFY(racesWhole >= 1);
+    QVERIFY(written < 1 + allRunners);
+}
+
+void ExportWindowsTest::aFailingRaceStillRestoresEveryWindow() {
+    MainWindowFixture fixture;
+    fixture.writeDay(4);
+    TfrmZV& window = fixture.open();
+    window.show();
+    window.showRace(1);
+    window.openRunnerDetail(2, true);
+    fixture.bets().show();
+    const auto file = fixture.dataFolder() / "broken.idx";
+    fixture.saveAnswer = QString::fromStdString(file.string());
+    window.actions().indexFile->trigger();
+    QCOMPARE(fixture.errors.size(), 1);
+    QVERIFY(window.progressWindow() == nullptr);
+    QVERIFY(window.isVisible());
+    QVERIFY(fixture.detail().isVisible());
+    QVERIFY(fixture.bets().isVisible());
+    QCOMPARE(window.currentRace(), 1);
+    QCOMPARE(fixture.detail().selectedRunnerIndex(), 1);
+    QVERIFY(!std::filesystem::exists(file));
+}
+
+void ExportWindowsTest::raceFileIntoAMissingFolderShowsTheError() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    TfrmZV& window = fixture.open();
+    fixture.saveAnswer = QString::fromStdString((fixture.dataFolder() / "no such folder" / "kaime.kmi").string());
+    window.actions().betLineFile->trigger();
+    QCOMPARE(fixture.saveProposals, QStringList{QStringLiteral("kaime.kmi")});
+    QCOMPARE(fixture.errors.size(), 1);
+    QVERIFY(!std::filesystem::exists(fixture.dataFolder() / "no such folder"));
+    fixture.saveAnswer = QString::fromStdString((fixture.dataFolder() / "kaime.kmi").string());
+    window.actions().betLineFile->trigger();
+    QVERIFY(std::filesystem::exists(fixture.dataFolder() / "kaime.kmi"));
+}
+
+void ExportWindowsTest::printedRaceShowsTheBetLinesAndTheWholeGrid() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    TfrmZV& window = fixture.open();
+    int race = -1;
+    for (int r = window.store().raceCount - 1; r >= 0 && race < 0; --r) {
+        window.showRace(r);
+        if (hasTrifectaLines(window.currentResult()->raceNumberText) && window.currentResult()->hasBetLines()) race = r;
+    }
+    QVERIFY(race >= 0);
+    QTemporaryDir out;
+    const QString pdf = out.filePath(QStringLiteral("race.pdf"));
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setPageOrientation(QPageLayout::Portrait);
+    window.printRaceOn(printer);
+    const QString text = pdfText(pdf);
+    for (const char* heading : {"[単勝・複勝]", "[馬連・馬単・3連複]", "[3連単フォーメーション] 1着:", "2着:", "3着:"}) {
+        QVERIFY2(text.contains(QString::fromUtf8(heading)), heading);
+    }
+    QVERIFY(text.contains(QString::fromStdString(toUtf8(window.currentResult()->titleLine1)).simplified().left(4)));
+    for (const TBachu& runner : window.currentResult()->bachus) {
+        const QString name = QString::fromStdString(toUtf8(runner.name));
+        QVERIFY2(text.contains(name), qPrintable(name));
+    }
+}
+
+QTEST_MAIN(ExportWindowsTest)
+#include "export_windows_test.moc"
