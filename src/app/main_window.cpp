@@ -40,6 +40,7 @@ TfrmZV::TfrmZV(MainWindowSetup setup, QWidget* parent) : QMainWindow(parent), se
     createToolBar();
     createStatusBar();
     connectExportCommands();
+    connect(actions_.download, &QAction::triggered, this, [this] { runCommand([this] { mnuDownloadClick(); }); });
 
     auto* centre = new QWidget(this);
     auto* layout = new QVBoxLayout(centre);

@@ -13,6 +13,7 @@
 #include "data/store.h"
 #include "export/batch_run.h"
 #include "predict/race_result.h"
+#include "service_prompts.h"
 #include "ui/proxy_settings.h"
 #include "ui/user_feedback.h"
 
@@ -45,6 +46,7 @@ struct MainWindowSetup {
     settings::SettingsStore* settings = nullptr;  // must outlive the window
     std::function<LocalDateTime()> clock;  // "now" for the engine; the local clock when empty
     ui::UserFeedback feedback;           // beep and message boxes; the real ones when empty
+    ServicePrompts servicePrompts;       // message boxes of the download chain; the real ones when empty
     // The exports' save dialog: the chosen file, or empty when cancelled; the real one when empty.
     std::function<QString(QWidget* parent, const QString& proposedName, const QString& filter, const QString& suffix)>
         saveFileName;
@@ -151,6 +153,8 @@ private:
     void restoreSettings();
     void restoreToolWindowPositions();
     void saveSettings();
+    // The download chain (main_window_download.cpp).
+    void mnuDownloadClick();
     // Commands (main_window_commands.cpp).
     void mnuOpenClick();
     void mnuSelectClick();

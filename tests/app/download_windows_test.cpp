@@ -1,0 +1,238 @@
+// The login and download windows against the fake data service: member and guest logins, a
+// refused login that keeps the window open, and a purchase of two archives with one retry that
+// writes the billing log and hands the topmost archive to the intake. Message boxes are answered
+// from a script so that nothing blocks.
+#include <QComboBox>
+#include <QFileDevice>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QtTest>
+#include <deque>
+#include <filesystem>
+#include <memory>
+
+#include "app/download_window.h"
+#include "app/login_window.h"
+#include "data/sjis.h"
+#include "service/billing_log.h"
+#include "service/credential_cipher.h"
+#include "service/prepare_catalogue.h"
+#include "service_fixture.h"
+#include "settings/settings_store.h"
+
+namespace zv::app {
+
+class DownloadWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void loginShowsMembershipAndTheArchivesNotYetPresent_data();
+    void loginShowsMembershipAndTheArchivesNotYetPresent();
+    void refusedLoginKeepsTheWindowOpenAndTheTypedCredentials();
+    void purchaseFetchesTickedArchivesWithARetryAndOpensTheTopmost();
+    void declinedTotalFetchesNothing();
+
+private:
+    struct Run {
+        bool loginAccepted = false;
+        bool loginVisibleAfterOk = false;
+        QString memberText;
+        QStringList rows;
+    };
+    // Opens the login window with the given stored credentials, presses OK and, when the download
+    // window opens, records it and lets drive act on it (closing it when drive does nothing).
+    Run login(const QString& userId, const std::string& password,
+              const std::function<void(TfrmDownload&)>& drive = {});
+    ServiceWindowsSetup setup();
+    static std::string archive(const std::string& name) { return fixture::lhaArchive("bvo_den1.bv2", name); }
+
+    std::unique_ptr<fixture::FakeService> service_;
+    std::unique_ptr<fixture::TempFolder> data_;
+    std::unique_ptr<settings::SettingsStore> settings_;
+    ui::ProxySettings proxy_;
+    QStringList notices_;
+    QStringList errors_;
+    QStringList questions_;
+    std::deque<bool> answers_;
+    QStringList opened_;
+};
+
+void DownloadWindowsTest::init() {
+    service_ = std::make_unique<fixture::FakeService>();
+    data_ = std::make_unique<fixture::TempFolder>();
+    settings_ = std::make_unique<settings::SettingsStore>(QString::fromStdString((data_->path() / "settings.ini").string()));
+    const std::string https = service_->hostPort(true);
+    service_->putFile(kSettingsFilePath,
+                      "[SITE_AUTH]\r\nURLB=" + https + "/login\r\n"
+                      "[SITE_DATA_GUEST]\r\nURLB=" + https + "/guest\r\n"
+                      "[SITE_DATA_MEMBER]\r\nURLB=" + https + "/member\r\n"
+                      "[SYUTSUBA+KYOUSOUBA_ALL]\r\nPATHB=/all/\r\nPRICE=1000,800\r\n"
+                      "FILE=hb0410.lzh\r\nFILE=hb0411.lzh\r\nFILE=hb0412.lzh\r\nFILE=hb0413.lzh\r\n");
+    for (const char* name : {"hb0411.lzh", "hb0412.lzh", "hb0413.lzh"}) {
+        service_->putFile(std::string("/member/all/") + name, archive(name));
+    }
+    std::filesystem::create_directories(data_->path() / "BVO");
+    fixture::writeFile(data_->path() / "BVO", "hz0410.lzh", "bought earlier");
+    settings_->writeText(settings::key::DataServiceHost, service_->hostPort(false));
+    settings_->writeText(settings::key::DataCAFile, service_->caFile().string());
+    settings_->writeInt(settings::key::DataProvider, 0);
+    settings_->sync();
+    proxy_ = {};
+    notices_.clear();
+    errors_.clear();
+    questions_.clear();
+    answers_.clear();
+    opened_.clear();
+}
+
+void DownloadWindowsTest::cleanup() {
+    settings_.reset();
+    data_.reset();
+    service_.reset();
+}
+
+ServiceWindowsSetup DownloadWindowsTest::setup() {
+    ServiceWindowsSetup setup;
+    setup.settings = settings_.get();
+    setup.dataFolder = data_->path();
+    setup.proxy = &proxy_;
+    setup.prompts.notice = [this](QWidget*, const QString& text) { notices_ << text; };
+    setup.prompts.error = [this](QWidget*, const QString& text) { errors_ << text; };
+    setup.prompts.askYesNo = [this](QWidget*, const QString& text) {
+        questions_ << text;
+        if (answers_.empty()) return false;
+        const bool answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    };
+    setup.openArchive = [this](const QString& file) { opened_ << file; };
+    return setup;
+}
+
+DownloadWindowsTest::Run DownloadWindowsTest::login(const QString& userId, const std::string& password,
+                                                    const std::function<void(TfrmDownload&)>& drive) {
+    settings_->writeText(settings::key::DataUserID, userId.toStdString());
+    settings_->writeText(settings::key::DataPassword, encipherPassword(password));
+    settings_->sync();
+    Run run;
+    TfrmNinsyo window(setup());
+    window.downloadWindowShown = [&](QDialog* shown) {
+        auto* download = static_cast<TfrmDownload*>(shown);
+        QTimer::singleShot(0, download, [&run, download, drive] {
+            run.memberText = download->memberText();
+            for (int i = 0; i < download->list()->topLevelItemCount(); ++i) run.rows << download->list()->topLevelItem(i)->text(0);
+            if (drive) drive(*download);
+            if (download->isVisible()) download->reject();
+        });
+    };
+    QTimer::singleShot(0, &window, [&] {
+        auto* ok = window.findChild<QPushButton*>(QStringLiteral("btnOK"));
+        QVERIFY(ok->isEnabled());
+        QTest::mouseClick(ok, Qt::LeftButton);
+        run.loginVisibleAfterOk = window.isVisible();
+        if (window.isVisible()) window.findChild<QPushButton*>(QStringLiteral("btnCancel"))->click();
+    });
+    run.loginAccepted = window.openModal() == QDialog::Accepted;
+    return run;
+}
+
+void DownloadWindowsTest::loginShowsMembershipAndTheArchivesNotYetPresent_data() {
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("memberText");
+    QTest::addColumn<QString>("firstPrice");
+    QTest::newRow("a member sees the member label and prices") << "member-id" << "member-pw"
+                                                               << "member-idはBIGLOBEメンバーとして認証されています" << "840円";
+    QTest::newRow("a guest sees the guest label and prices") << "guest-id" << "guest-pw"
+                                                             << "guest-idはBIGLOBEゲストとして認証されています" << "1050円";
+}
+
+void DownloadWindowsTest::loginShowsMembershipAndTheArchivesNotYetPresent() {
+    QFETCH(QString, user);
+    QFETCH(QString, password);
+    QFETCH(QString, memberText);
+    QFETCH(QString, firstPrice);
+    QString price;
+    QString listLabel;
+    const Run run = login(user, password.toStdString(), [&](TfrmDownload& download) {
+        price = download.list()->topLevelItem(0)->text(2);
+        listLabel = download.findChild<QLabel*>(QStringLiteral("lblList"))->text();
+        QVERIFY(!download.findChild<QPushButton*>(QStringLiteral("btnOK"))->isEnabled());
+    });
+    QVERIFY(notices_.isEmpty());
+    QCOMPARE(run.memberText, memberText);
+    QCOMPARE(run.rows, (QStringList{"hb0411.lzh", "hb0412.lzh", "hb0413.lzh"}));
+    QCOMPARE(price, firstPrice);
+    QCOMPARE(listLabel, QStringLiteral("ダウンロードしたいファイルにチェックをしてOKボタンを押してください"));
+    QVERIFY(run.loginAccepted);
+    QVERIFY(opened_.isEmpty());
+    // Closing the download window keeps the folder and removes the fetched settings file.
+    QCOMPARE(QString::fromStdString(settings_->readText(settings::key::DataDir)),
+             QString::fromStdString((data_->path() / "BVO").string()));
+    QVERIFY(!std::filesystem::exists(data_->path() / kSettingsFileName));
+}
+
+void DownloadWindowsTest::refusedLoginKeepsTheWindowOpenAndTheTypedCredentials() {
+    const Run run = login(QStringLiteral("member-id"), "wrong-pw");
+    QVERIFY(run.loginVisibleAfterOk);
+    QVERIFY(!run.loginAccepted);
+    QVERIFY(run.rows.isEmpty());
+    QCOMPARE(notices_, QStringList{QStringLiteral("認証できませんでした。ユーザーIDとパスワードをお確かめください。")});
+    QCOMPARE(settings_->readText(settings::key::DataUserID), std::string("member-id"));
+    QCOMPARE(decipherPassword(settings_->readText(settings::key::DataPassword)), std::string("wrong-pw"));
+    const auto mode = std::filesystem::status(settings_->filePath().toStdString()).permissions();
+    QCOMPARE(mode & std::filesystem::perms::all, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    QVERIFY(!std::filesystem::exists(data_->path() / "BVO" / "hb0411.lzh"));
+}
+
+void DownloadWindowsTest::purchaseFetchesTickedArchivesWithARetryAndOpensTheTopmost() {
+    service_->failFirst("/member/all/hb0413.lzh", 1);
+    answers_ = {true};
+    QStringList rowsAfter;
+    const Run run = login(QStringLiteral("member-id"), "member-pw", [&](TfrmDownload& download) {
+        download.list()->topLevelItem(0)->setCheckState(0, Qt::Checked);
+        download.list()->topLevelItem(2)->setCheckState(0, Qt::Checked);
+        auto* ok = download.findChild<QPushButton*>(QStringLiteral("btnOK"));
+        QVERIFY(ok->isEnabled());
+        QTest::mouseClick(ok, Qt::LeftButton);
+        for (int i = 0; i < download.list()->topLevelItemCount(); ++i) rowsAfter << download.list()->topLevelItem(i)->text(0);
+    });
+    QVERIFY(errors_.isEmpty());
+    QVERIFY(notices_.isEmpty());
+    QCOMPARE(questions_, QStringList{QStringLiteral("チェックされたファイルの合計金額は1680円(税込)になります。\r\n\r\n"
+                                                    "ダウンロードしてもよろしいですか？")});
+    QCOMPARE(rowsAfter, QStringList{QStringLiteral("hb0412.lzh")});
+    QCOMPARE(opened_, QStringList{QString::fromStdString((data_->path() / "BVO" / "hb0411.lzh").string())});
+    QVERIFY(run.loginAccepted);
+    QCOMPARE(fixture::readFile(data_->path() / "BVO" / "hb0413.lzh"), archive("hb0413.lzh"));
+    QVERIFY(!std::filesystem::exists(data_->path() / "BVO" / "hb0412.lzh"));
+    const std::string log = fixture::readFile(data_->path() / kBillingLogName);
+    const std::string tail = sj("    840円    member-id@BIGLOBE\r\n");
+    QCOMPARE(log.size(), 2 * (19 + 4 + 10 + tail.size()));
+    QVERIFY(log.find("hb0413.lzh" + tail) < log.find("hb0411.lzh" + tail));
+}
+
+void DownloadWindowsTest::declinedTotalFetchesNothing() {
+    answers_ = {false};
+    bool stillOpen = false;
+    login(QStringLiteral("member-id"), "member-pw", [&](TfrmDownload& download) {
+        download.list()->topLevelItem(1)->setCheckState(0, Qt::Checked);
+        QTest::mouseClick(download.findChild<QPushButton*>(QStringLiteral("btnOK")), Qt::LeftButton);
+        stillOpen = download.isVisible() && download.findChild<QPushButton*>(QStringLiteral("btnCancel"))->isEnabled();
+    });
+    QVERIFY(stillOpen);
+    QCOMPARE(questions_.size(), 1);
+    QVERIFY(opened_.isEmpty());
+    QVERIFY(!std::filesystem::exists(data_->path() / "BVO" / "hb0412.lzh"));
+    QVERIFY(!std::filesystem::exists(data_->path() / kBillingLogName));
+}
+
+}  // namespace zv::app
+
+QTEST_MAIN(zv::app::DownloadWindowsTest)
+#include "download_windows_test.moc"
