@@ -29,7 +29,7 @@ struct LabelPlace {
     bool fixedPitch;  // the record labels line their four counters up
 };
 
-constexpr int kProfileX = 8, kRecordX = 270, kDistanceX = 416;
+constexpr int kProfileX = 8, kRecordX = 262, kDistanceX = 410;
 
 constexpr LabelPlace kPlaces[] = {
     {"lblSeinen", "", 216, 10, 0, 120, false},
@@ -54,23 +54,23 @@ constexpr LabelPlace kPlaces[] = {
     {"lbl8", "ダート右回り", kRecordX, 180, 74, 74, true},
     {"lbl9", "ダート左回り", kRecordX, 200, 74, 74, true},
     {"lbl10", "直線成績", kRecordX, 220, 74, 74, true},
-    {"lblKyakusitu", "連対脚質", kRecordX, 264, 74, 140, false},
-    {"lbl1000", "芝～1000m", kDistanceX, 40, 62, 74, true},
-    {"lbl1200", "芝～1200m", kDistanceX, 55, 62, 74, true},
-    {"lbl1400", "芝～1400m", kDistanceX, 70, 62, 74, true},
-    {"lbl1600", "芝～1600m", kDistanceX, 85, 62, 74, true},
-    {"lbl1800", "芝～1800m", kDistanceX, 100, 62, 74, true},
-    {"lbl2000", "芝～2000m", kDistanceX, 115, 62, 74, true},
-    {"lbl2200", "芝～2200m", kDistanceX, 130, 62, 74, true},
-    {"lbl2400", "芝2201m～", kDistanceX, 145, 62, 74, true},
-    {"lbl1000d", "ダ～1000m", kDistanceX, 165, 62, 74, true},
-    {"lbl1200d", "ダ～1200m", kDistanceX, 180, 62, 74, true},
-    {"lbl1400d", "ダ～1400m", kDistanceX, 195, 62, 74, true},
-    {"lbl1600d", "ダ～1600m", kDistanceX, 210, 62, 74, true},
-    {"lbl1800d", "ダ～1800m", kDistanceX, 225, 62, 74, true},
-    {"lbl2000d", "ダ～2000m", kDistanceX, 240, 62, 74, true},
-    {"lbl2200d", "ダ～2200m", kDistanceX, 255, 62, 74, true},
-    {"lbl2400d", "ダ2201m～", kDistanceX, 270, 62, 74, true},
+    {"lblKyakusitu", "連対脚質", kProfileX, 282, 56, 200, false},
+    {"lbl1000", "芝～1000m", kDistanceX, 40, 70, 74, true},
+    {"lbl1200", "芝～1200m", kDistanceX, 55, 70, 74, true},
+    {"lbl1400", "芝～1400m", kDistanceX, 70, 70, 74, true},
+    {"lbl1600", "芝～1600m", kDistanceX, 85, 70, 74, true},
+    {"lbl1800", "芝～1800m", kDistanceX, 100, 70, 74, true},
+    {"lbl2000", "芝～2000m", kDistanceX, 115, 70, 74, true},
+    {"lbl2200", "芝～2200m", kDistanceX, 130, 70, 74, true},
+    {"lbl2400", "芝2201m～", kDistanceX, 145, 70, 74, true},
+    {"lbl1000d", "ダ～1000m", kDistanceX, 165, 70, 74, true},
+    {"lbl1200d", "ダ～1200m", kDistanceX, 180, 70, 74, true},
+    {"lbl1400d", "ダ～1400m", kDistanceX, 195, 70, 74, true},
+    {"lbl1600d", "ダ～1600m", kDistanceX, 210, 70, 74, true},
+    {"lbl1800d", "ダ～1800m", kDistanceX, 225, 70, 74, true},
+    {"lbl2000d", "ダ～2000m", kDistanceX, 240, 70, 74, true},
+    {"lbl2200d", "ダ～2200m", kDistanceX, 255, 70, 74, true},
+    {"lbl2400d", "ダ2201m～", kDistanceX, 270, 70, 74, true},
 };
 
 QString fromCp932(const std::string& text) { return QString::fromStdString(toUtf8(text)); }
@@ -143,6 +143,9 @@ void TfrmSyosai::createGrid() {
     grid2_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid2_->setSelectionMode(QAbstractItemView::NoSelection);
     grid2_->setFocusPolicy(Qt::NoFocus);
+    // The narrow columns cut long texts off as they stand rather than shorten them with dots.
+    grid2_->setTextElideMode(Qt::ElideNone);
+    grid2_->setWordWrap(false);
     grid2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     grid2_->verticalHeader()->setMinimumSectionSize(kGridRowHeight);
