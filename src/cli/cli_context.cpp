@@ -46,4 +46,15 @@ bool takeFlag(std::vector<std::string>& args, const std::string& name) {
     return true;
 }
 
+std::string terminalText(const std::string& cp932) {
+    std::string text = toUtf8(cp932);
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        out += text[i];
+    }
+    return out;
+}
+
 }  // namespace zv::cli

@@ -35,4 +35,7 @@ struct UsageError {
 std::optional<std::string> takeOption(std::vector<std::string>& args, const std::string& name);
 bool takeFlag(std::vector<std::string>& args, const std::string& name);
 
+// A CP932 message for the terminal: UTF-8, with the CR LF line ends of message boxes turned into LF.
+std::string terminalText(const std::string& cp932);
+
 }  // namespace zv::cli

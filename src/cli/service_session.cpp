@@ -19,17 +19,6 @@ std::string readPasswordLine(std::istream& in) {
 
 }  // namespace
 
-std::string terminalText(const std::string& cp932) {
-    std::string text = toUtf8(cp932);
-    std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        out += text[i];
-    }
-    return out;
-}
-
 ServiceSession::ServiceSession(CliContext& ctx) : ctx_(ctx) {
     std::optional<std::string> host = takeOption(ctx.args, "--service-host");
     std::optional<std::string> caFile = takeOption(ctx.args, "--ca-file");

@@ -44,7 +44,4 @@ private:
     int lastPercent_ = -1;
 };
 
-// CP932 message text for the terminal: UTF-8, CR LF line ends as LF.
-std::string terminalText(const std::string& cp932);
-
 }  // namespace zv::cli
