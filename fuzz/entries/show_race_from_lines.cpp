@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "data/records.h"
+#include "data/line_cutter.h"
 #include "data/store.h"
 #include "data/titles.h"
 #include "fuzz_entries.h"
@@ -12,20 +13,20 @@
 namespace zv::fuzz {
 
 void showRaceFromLines(Input input) {
-    std::vector<std::string> lines =
+    std::vector<std::string_view> lines =
         splitLines(std::string_view(reinterpret_cast<const char*>(input.data()), input.size()));
     if (lines.empty()) return;
     const int runners = std::min(static_cast<int>(lines.size() - 1) / 2, kMaxRunnersPerRace);
 
     RaceDataStore store;
-    std::string header = lines[0];
+    std::string header(lines[0]);
     const size_t countAt = static_cast<size_t>(den1::runner_count.pos - 1);
     if (header.size() < countAt + 2) header.resize(countAt + 2, ' ');
     header.replace(countAt, 2, std::string(1, char('0' + runners / 10)) + char('0' + runners % 10));
     store.den1Lines = {header};
     for (int n = 0; n < runners; ++n) {
-        store.den2Lines.push_back(lines[1 + 2 * n]);
-        store.umaLines.push_back(lines[2 + 2 * n]);
+        store.den2Lines.push_back(std::string(lines[1 + 2 * n]));
+        store.umaLines.push_back(std::string(lines[2 + 2 * n]));
     }
     store.raceCount = 1;
     for (auto* texts : {&store.raceDateText, &store.runnerCountText, &store.titleLine1, &store.titleLine2,

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "record_lines.h"
+
 namespace zv {
 
 inline constexpr int kMaxRaces = 39;
@@ -21,9 +23,9 @@ inline constexpr const char* kDen2File = "bvo_den2.bv2";
 inline constexpr const char* kUmaFile = "bvo_uma.bv2";
 
 struct RaceDataStore {
-    std::vector<std::string> den1Lines;  // race header lines, index = race
-    std::vector<std::string> den2Lines;  // runner lines, index = global runner index
-    std::vector<std::string> umaLines;   // horse lines, parallel to den2Lines
+    RecordLines den1Lines;  // race header lines, index = race
+    RecordLines den2Lines;  // runner lines, index = global runner index
+    RecordLines umaLines;   // horse lines, parallel to den2Lines
     int raceCount = 0;
 
     // Per race, built at load time (titles.h).
@@ -45,22 +47,6 @@ struct RaceDataStore {
     // Global index of race r's first runner: the sum of the runner counts before it.
     int firstRunner(int r) const;
 };
-
-// Walks file content line by line: a line is the bytes before the first CR or LF, reading goes on
-// after the next LF (so CR LF and LF both end a line); a Ctrl+Z byte ends the input like the end
-// of the file. A final line end gives no extra empty line.
-class LineReader {
-public:
-    explicit LineReader(std::string_view content);
-    // The next line (a view into the content), or nothing at the end of the input.
-    std::optional<std::string_view> next();
-
-private:
-    std::string_view rest_;
-};
-
-// Every line of content, as LineReader cuts them.
-std::vector<std::string> splitLines(std::string_view content);
 
 // Reads the three record files of folder into a fresh store and, only when all of them were read
 // whole and fit together, replaces store with it. Returns false, store untouched, when a file is

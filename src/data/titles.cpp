@@ -117,7 +117,7 @@ std::string raceNameCopyText(const RaceDataStore& store, int race) {
     if (race < 0 || race >= store.raceCount) {
         throw Error(ErrorKind::Format, sj("レース番号が範囲外です: ") + std::to_string(race));
     }
-    const std::string& line = store.den1Lines[race];
+    std::string_view line = store.den1Lines[race];
 
     std::string copy = ShortenRaceName(trimmed(field(line, den1::race_name)));
     if (!copy.empty()) {

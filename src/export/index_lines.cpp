@@ -6,7 +6,7 @@
 namespace zv {
 
 void appendIndexLines(const RaceDataStore& store, const RaceResult& result, std::vector<std::string>& lines) {
-    const std::string& header = store.den1Lines.at(result.race);
+    std::string_view header = store.den1Lines.at(result.race);
     std::string prefix = std::string(field(header, den1::racecourse_code)) + "," +
                          std::string(field(header, den1::race_date)) + "," +
                          std::string(field(header, den1::race_number)) + ",";

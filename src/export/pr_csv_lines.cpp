@@ -4,6 +4,7 @@
 
 #include "data/bvo_hen.h"
 #include "data/records.h"
+#include "data/line_cutter.h"
 #include "data/store.h"
 #include "predict/ranking.h"
 
@@ -35,7 +36,7 @@ std::string dayText(const LocalDateTime& day) {
 
 std::optional<std::string> prCsvLine(const RaceDataStore& store, const RaceResult& result) {
     if (!result.prAverage.shown) return std::nullopt;
-    const std::string& header = store.den1Lines.at(result.race);
+    std::string_view header = store.den1Lines.at(result.race);
     // Racecourse and race number come from the header fields rather than from fixed byte
     // positions of the title, which would cut the longer racecourse names apart.
     std::string line = std::string(std::string_view(store.raceDateText.at(result.race)).substr(0, 10)) + "," +
@@ -65,10 +66,9 @@ std::optional<LocalDateTime> readCsvDay(std::string_view text) {
 
 CsvDayLookup lookUpDay(std::string_view content, const LocalDateTime& day) {
     CsvDayLookup lookup;
-    LineReader lines(content);
-    while (auto line = lines.next()) {
-        if (line->empty()) continue;
-        std::optional<LocalDateTime> lineDay = readCsvDay(line->substr(0, line->find(',')));
+    for (std::string_view line : splitLines(content)) {
+        if (line.empty()) continue;
+        std::optional<LocalDateTime> lineDay = readCsvDay(line.substr(0, line.find(',')));
         if (!lineDay) {
             ++lookup.unreadableLines;
         } else if (*lineDay == day) {

@@ -144,7 +144,7 @@ HorseDetail buildHorseDetail(const RaceDataStore& store, int race, int runner) {
                                            std::to_string(count) + ")");
     }
     size_t g = static_cast<size_t>(store.firstRunner(race) + runner);
-    const std::string& horseLine = store.umaLines.at(g);
+    std::string_view horseLine = store.umaLines.at(g);
     return buildHorseDetail(sexAgeCoatText(store.den2Lines.at(g), horseLine), horseLine);
 }
 

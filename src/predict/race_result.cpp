@@ -50,8 +50,8 @@ RaceResult computeRace(const RaceDataStore& store, int race, int sortColumn, con
     result.cells.resize(count + 1);
     result.cells[0] = headingRow();
     for (int n = 0; n < count; ++n) {
-        const std::string& runnerLine = store.den2Lines[first + n];
-        const std::string& horseLine = store.umaLines[first + n];
+        std::string_view runnerLine = store.den2Lines[first + n];
+        std::string_view horseLine = store.umaLines[first + n];
         result.bachus[n] = buildBachu(horseLine, predicted);
         result.bachus[n].rate = StrToIntOrZero(field(runnerLine, den2::rate));
         fillEntryCells(result.cells[n + 1], runnerLine, n + 1);

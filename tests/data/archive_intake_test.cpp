@@ -10,6 +10,8 @@ namespace fs = std::filesystem;
 using fixture::DayForm;
 using fixture::readFile;
 
+std::vector<std::string> copies(const RecordLines& lines) { return {lines.begin(), lines.end()}; }
+
 class ArchiveIntake : public fixture::IntakeTest {
 protected:
     void expectNewDayLoaded(const IntakeResult& result) {
@@ -17,9 +19,9 @@ protected:
         EXPECT_EQ(result.status, IntakeStatus::Loaded);
         EXPECT_EQ(result.message, "");
         EXPECT_EQ(result.raceCount, 2);
-        EXPECT_EQ(store.den1Lines, newDay.headers);
-        EXPECT_EQ(store.den2Lines, newDay.runners);
-        EXPECT_EQ(store.umaLines, newDay.horses);
+        EXPECT_EQ(copies(store.den1Lines), newDay.headers);
+        EXPECT_EQ(copies(store.den2Lines), newDay.runners);
+        EXPECT_EQ(copies(store.umaLines), newDay.horses);
         EXPECT_EQ(store.raceNumberText[0], "01");
         EXPECT_EQ(store.jpnFlag[0], "1");
         EXPECT_EQ(readFile(dataFolder() / kDen1File), joinCrLf(newDay.headers));

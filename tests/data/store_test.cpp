@@ -1,3 +1,4 @@
+#include "data/line_cutter.h"
 #include "data/store.h"
 
 #include <gtest/gtest.h>
@@ -34,10 +35,35 @@ TEST(SplitLines, EndsLinesAtCrLfAndCtrlZ) {
         {"a\n\n", {"a", ""}},
         {"a\r\nb\x1A" "c\r\n", {"a", "b"}},
         {"\x1A" "a\r\n", {}},
+        {"a\r\x1A" "b\n", {"a"}},
+        {"a\r\r\nb", {"a", "b"}},
         {std::string_view("\x82\xA0\0z\n", 5), {std::string("\x82\xA0\0z", 4)}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(splitLines(c.content), c.lines) << testing::PrintToString(std::string(c.content));
+        std::vector<std::string_view> lines = splitLines(c.content);
+        EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.end()), c.lines) << testing::PrintToString(std::string(c.content));
+        // Content arriving in two pieces, split anywhere, is cut into the same lines.
+        for (size_t split = 0; split <= c.content.size(); ++split) {
+            std::vector<std::string> pieces;
+            auto take = [&](std::string_view line) { pieces.emplace_back(line); };
+            LineCutter cutter(c.content.data());
+            cutter.cut(split, take);
+            cutter.finish(c.content.size(), take);
+            EXPECT_EQ(pieces, c.lines) << testing::PrintToString(std::string(c.content)) << " split at " << split;
+        }
+    }
+}
+
+TEST(SplitLines, FindsBreaksAnywhereInLongLines) {
+    // Breaks before, inside and after the 64-byte blocks the scan tests at once.
+    for (size_t at : {0u, 1u, 15u, 16u, 63u, 64u, 65u, 127u, 200u}) {
+        for (char byte : {'\n', '\r', kCtrlZ}) {
+            std::string content(260, '\x82');
+            content[at] = byte;
+            content[at + 3] = '\x05';  // a low byte that is no break
+            EXPECT_EQ(findLineBreak(content, 0), at) << at;
+            EXPECT_EQ(findLineBreak(content, at + 1), content.size()) << at;
+        }
     }
 }
 

@@ -59,7 +59,7 @@ std::string headerLine(const Header& h) {
 // A store holding the header lines with their titles built as loading builds them.
 RaceDataStore storeWithLines(const std::vector<std::string>& lines) {
     RaceDataStore store;
-    store.den1Lines = lines;
+    for (const std::string& line : lines) store.den1Lines.push_back(line);
     store.raceCount = static_cast<int>(lines.size());
     for (auto* texts : {&store.raceDateText, &store.runnerCountText, &store.titleLine1, &store.titleLine2,
                         &store.menuTitle, &store.gradeText, &store.raceNumberText, &store.distanceText,

@@ -9,6 +9,7 @@
 
 #include "data/error.h"
 #include "data/sjis.h"
+#include "data/line_cutter.h"
 #include "data/store.h"
 #include "export/index_file.h"
 #include "export/pr_csv.h"
@@ -72,7 +73,10 @@ protected:
         };
     }
 
-    static std::vector<std::string> lines(const std::string& content) { return splitLines(content); }
+    static std::vector<std::string> lines(const std::string& content) {
+        std::vector<std::string_view> views = splitLines(content);
+        return {views.begin(), views.end()};
+    }
 
     fs::path folder;
     BatchRunOptions options;

@@ -44,14 +44,16 @@ TEST(RaceResultRobustness, DamagedLinesComputeOrStopWithAnError) {
     for (const Damage& damage : damages) {
         RaceDataStore store = intact;
         for (size_t line = 0; line < store.umaLines.size(); ++line) {
-            for (std::string* text : {&store.umaLines[line], &store.den2Lines[line]}) {
+            for (RecordLines* lines : {&store.umaLines, &store.den2Lines}) {
+                std::string text(lines->at(line));
                 if (damage.bytes.empty()) {
-                    if (line % 7 == 0) text->resize(random() % (text->size() + 1));
-                    continue;
+                    if (line % 7 == 0) text.resize(random() % (text.size() + 1));
+                } else {
+                    for (int hit = 0; hit < 3; ++hit) {
+                        text[random() % text.size()] = damage.bytes[random() % damage.bytes.size()];
+                    }
                 }
-                for (int hit = 0; hit < 3; ++hit) {
-                    (*text)[random() % text->size()] = damage.bytes[random() % damage.bytes.size()];
-                }
+                lines->replace(line, std::move(text));
             }
         }
         int computed = 0;
