@@ -2,6 +2,8 @@
 // UsageError it throws is reported by main.
 #pragma once
 
+#include <string_view>
+
 #include "cli_context.h"
 
 namespace zv::cli {
@@ -17,7 +19,10 @@ int cmdDetail(CliContext& ctx);    // detail R N [--json]
 int cmdIdx(CliContext& ctx);       // idx OUT
 int cmdCsv(CliContext& ctx);       // csv [--yes]
 
-int cmdCatalogue(CliContext& ctx);  // catalogue [service options]
-int cmdDownload(CliContext& ctx);   // download [service options] [--yes] FILE...
+// The service commands; they run in the service program (service_program.h).
+int cmdCatalogue(CliContext& ctx);
+int cmdDownload(CliContext& ctx);
+inline constexpr std::string_view kCatalogueUsage = "catalogue [SERVICE OPTIONS]";
+inline constexpr std::string_view kDownloadUsage = "download [SERVICE OPTIONS] [--yes] FILE...";
 
 }  // namespace zv::cli

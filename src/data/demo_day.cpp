@@ -56,9 +56,9 @@ void writeDemoDay(const std::filesystem::path& folder, uint32_t seed, int fieldS
                                        fromUtf8(ec.message()) + ")");
     }
     DemoDay day = makeDemoDay(seed, fieldSize);
-    writeFileReplacing(folder / kDen1File, joinCrLf(day.headerLines));
-    writeFileReplacing(folder / kDen2File, joinCrLf(day.runnerLines));
-    writeFileReplacing(folder / kUmaFile, joinCrLf(day.horseLines));
+    writeFileReplacing(folder / kDen1File, joinCrLf(day.headerLines), FileDurability::Regenerable);
+    writeFileReplacing(folder / kDen2File, joinCrLf(day.runnerLines), FileDurability::Regenerable);
+    writeFileReplacing(folder / kUmaFile, joinCrLf(day.horseLines), FileDurability::Regenerable);
 }
 
 }  // namespace zv

@@ -44,12 +44,13 @@ std::string joinCrLf(const std::vector<std::string>& lines) {
     return out;
 }
 
-void writeFileReplacing(const std::filesystem::path& path, std::string_view bytes) {
+void writeFileReplacing(const std::filesystem::path& path, std::string_view bytes, FileDurability durability) {
     std::string temp = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
     int fd = ::mkstemp(temp.data());
     if (fd < 0) throw writeError(path, errno);
     // mkstemp creates the file readable by its owner only; data files are ordinary files.
-    bool ok = ::fchmod(fd, 0644) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    bool ok = ::fchmod(fd, 0644) == 0 && writeAll(fd, bytes) &&
+              (durability == FileDurability::Regenerable || ::fsync(fd) == 0);
     int err = errno;
     if (::close(fd) != 0 && ok) {
         ok = false;

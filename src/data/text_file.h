@@ -13,8 +13,17 @@ namespace zv {
 // Every line followed by CR LF.
 std::string joinCrLf(const std::vector<std::string>& lines);
 
+enum class FileDurability {
+    // Flushed to the disk before the rename: the file holds what cannot be made again.
+    Synced,
+    // Left to the system's write-back: an export the loaded day can give again. Syncing would
+    // cost several times the whole export.
+    Regenerable,
+};
+
 // Replaces path with bytes through a temporary file and a rename. Throws zv::Error (Io) when the
 // file cannot be written; the temporary file is removed then.
-void writeFileReplacing(const std::filesystem::path& path, std::string_view bytes);
+void writeFileReplacing(const std::filesystem::path& path, std::string_view bytes,
+                        FileDurability durability = FileDurability::Synced);
 
 }  // namespace zv

@@ -17,7 +17,7 @@ BatchOutcome writeIndexFile(const std::filesystem::path& path, const RaceDataSto
         appendIndexLines(store, result, lines);
         return true;
     });
-    writeFileReplacing(path, joinCrLf(lines));
+    writeFileReplacing(path, joinCrLf(lines), FileDurability::Regenerable);
     return outcome;
 }
 

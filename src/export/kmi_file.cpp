@@ -14,7 +14,7 @@ std::string allRacesKmiFileName(const RaceDataStore& store) {
 void writeRaceKmiFile(const std::filesystem::path& path, const RaceDataStore& store, const RaceResult& result) {
     std::vector<std::string> lines;
     appendKmiLines(lines, store.den1Lines.at(result.race), result);
-    writeFileReplacing(path, joinCrLf(lines));
+    writeFileReplacing(path, joinCrLf(lines), FileDurability::Regenerable);
 }
 
 BatchOutcome writeAllRacesKmiFile(const std::filesystem::path& path, const RaceDataStore& store,
@@ -25,7 +25,7 @@ BatchOutcome writeAllRacesKmiFile(const std::filesystem::path& path, const RaceD
         appendKmiLines(lines, store.den1Lines[race], result);
         return true;
     });
-    writeFileReplacing(path, joinCrLf(lines));
+    writeFileReplacing(path, joinCrLf(lines), FileDurability::Regenerable);
     return outcome;
 }
 

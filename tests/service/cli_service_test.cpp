@@ -127,5 +127,17 @@ TEST_F(CliService, DownloadRefusals) {
     }
 }
 
+// The service commands run in a program of their own; without it, they fail plainly.
+TEST(CliServiceProgram, MissingProgramIsReported) {
+    fixture::TempFolder folder;
+    std::filesystem::copy_file(ZV_CLI, folder.path() / "zelvora-cli");
+    std::filesystem::path err = folder.path() / "stderr";
+    std::string command = "'" + (folder.path() / "zelvora-cli").string() + "' --data-dir '" + folder.path().string() +
+                          "' catalogue 2> '" + err.string() + "'";
+    int status = std::system(command.c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_NE(fixture::readFile(err).find("通信用のプログラムを起動できません"), std::string::npos) << fixture::readFile(err);
+}
+
 }  // namespace
 }  // namespace zv

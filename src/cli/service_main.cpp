@@ -1,0 +1,17 @@
+// zelvora-cli-service: the catalogue and download commands of zelvora-cli, which starts this
+// program for them. It links the network and settings libraries the other commands do without.
+#include "command_line.h"
+#include "commands.h"
+
+namespace {
+
+using namespace zv::cli;
+
+constexpr Command kCommands[] = {
+    {"catalogue", kCatalogueUsage, cmdCatalogue},
+    {"download", kDownloadUsage, cmdDownload},
+};
+
+}  // namespace
+
+int main(int argc, char** argv) { return runCommandLine(argc, argv, kCommands); }

@@ -1,0 +1,46 @@
+#include "service_program.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <ostream>
+#include <system_error>
+#include <vector>
+
+namespace zv::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The service program beside this one (the build tree), else where installing puts it.
+fs::path serviceProgramPath() {
+    std::error_code ec;
+    fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    fs::path folder = ec ? fs::path(".") : self.parent_path();
+    fs::path beside = folder / kServiceProgram;
+    if (fs::exists(beside, ec)) return beside;
+    return folder.parent_path() / ZV_LIBEXEC_SUBDIR / kServiceProgram;
+}
+
+}  // namespace
+
+int runInServiceProgram(const std::string& command, CliContext& ctx) {
+    const std::string program = serviceProgramPath().string();
+    std::vector<std::string> args{program};
+    if (ctx.dataDirOption) args.insert(args.end(), {"--data-dir", ctx.dataDirOption->string()});
+    args.push_back(command);
+    args.insert(args.end(), ctx.args.begin(), ctx.args.end());
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+
+    ctx.out.flush();
+    ctx.err.flush();
+    ::execv(program.c_str(), argv.data());
+    ctx.err << "zelvora-cli: 通信用のプログラムを起動できません: " << program << " (" << std::strerror(errno) << ")\n";
+    return 1;
+}
+
+}  // namespace zv::cli
