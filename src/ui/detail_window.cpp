@@ -1,10 +1,14 @@
 #include "detail_window.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
+#include <algorithm>
+#include <string_view>
 
 #include "data/sjis.h"
 #include "predict/detail_past_races.h"
@@ -16,62 +20,85 @@ namespace {
 
 constexpr int kPanelHeight = 300;
 constexpr int kGridRowHeight = 18;
+// The columns' designed widths; a column is widened where the font needs more room.
 constexpr int kGridWidths[kDetailGridColumns] = {40, 80, 50, 54, 64, 38, 32, 32, 32, 44, 34, 64, 58, 32, 32, 32, 110};
+// The widest text each column shows for a real race: a local racecourse with its suffix, a full
+// six-byte race name, the longest class of a current race, a steeplechase on heavy going, the
+// widest counters, a jockey of four characters, a handicap with both furlong times, four corner
+// positions, and a horse name of nine characters.
+constexpr const char* kWidestTexts[kDetailGridColumns] = {
+    "5走前", "札(地)08/05/25", "皐月賞", "オープン，牝馬", "障3900M不", "2.59.9", "18頭", "18人", "18着",
+    "ルメール", "H56.0", "H35.2-34.8", "⑱⑱⑱⑱", "512k", "18番", "-12.5", "ゼルヴォラブライト",
+};
 
-// A label beside its caption: the control name, the caption, and where the pair sits.
+// Where a group of labels stands: the profile on the left, the records in the middle, the
+// distance records on the right. The blocks are placed from the widths of their captions.
+enum class Block { Top, Profile, Style, Record, Distance };
+
+// A label beside its caption: the control name, the caption, its block and line.
 struct LabelPlace {
     const char* name;
     const char* caption;
-    int x;
+    Block block;
     int y;
-    int captionWidth;
-    int valueWidth;
-    bool fixedPitch;  // the record labels line their four counters up
 };
 
-constexpr int kProfileX = 8, kRecordX = 262, kDistanceX = 410;
+constexpr int kMargin = 8;     // from the window's edges
+constexpr int kBlockGap = 14;  // between a block's values and the next block's captions
+constexpr int kCaptionGap = 6; // between a caption and its value
+constexpr int kLabelHeight = 15;
+constexpr char kEmptyRecord[] = "  0  0  0  0";
 
 constexpr LabelPlace kPlaces[] = {
-    {"lblSeinen", "", 216, 10, 0, 120, false},
-    {"lblUmakigou", "", 340, 10, 0, 200, false},
-    {"lblSanti", "産地", kProfileX, 40, 48, 206, false},
-    {"lblSeisansya", "生産者", kProfileX, 64, 48, 206, false},
-    {"lblBanusi", "馬主", kProfileX, 88, 48, 206, false},
-    {"lblChokyosi", "調教師", kProfileX, 112, 48, 206, false},
-    {"lblTiti", "父", kProfileX, 136, 48, 206, false},
-    {"lblHaha", "母", kProfileX, 160, 48, 206, false},
-    {"lblHahaTiti", "母父", kProfileX, 184, 48, 206, false},
-    {"lblHahaHaha", "母母", kProfileX, 208, 48, 206, false},
-    {"lblSouSyokin", "総賞金", kProfileX, 240, 48, 206, false},
-    {"lblHonSyokin", "本賞金", kProfileX, 264, 48, 206, false},
-    {"lbl1", "全成績", kRecordX, 40, 74, 74, true},
-    {"lbl2", "全芝", kRecordX, 60, 74, 74, true},
-    {"lbl3", "全ダート", kRecordX, 80, 74, 74, true},
-    {"lbl4", "芝重", kRecordX, 100, 74, 74, true},
-    {"lbl5", "ダート重", kRecordX, 120, 74, 74, true},
-    {"lbl6", "芝右回り", kRecordX, 140, 74, 74, true},
-    {"lbl7", "芝左回り", kRecordX, 160, 74, 74, true},
-    {"lbl8", "ダート右回り", kRecordX, 180, 74, 74, true},
-    {"lbl9", "ダート左回り", kRecordX, 200, 74, 74, true},
-    {"lbl10", "直線成績", kRecordX, 220, 74, 74, true},
-    {"lblKyakusitu", "連対脚質", kProfileX, 282, 56, 200, false},
-    {"lbl1000", "芝～1000m", kDistanceX, 40, 70, 74, true},
-    {"lbl1200", "芝～1200m", kDistanceX, 55, 70, 74, true},
-    {"lbl1400", "芝～1400m", kDistanceX, 70, 70, 74, true},
-    {"lbl1600", "芝～1600m", kDistanceX, 85, 70, 74, true},
-    {"lbl1800", "芝～1800m", kDistanceX, 100, 70, 74, true},
-    {"lbl2000", "芝～2000m", kDistanceX, 115, 70, 74, true},
-    {"lbl2200", "芝～2200m", kDistanceX, 130, 70, 74, true},
-    {"lbl2400", "芝2201m～", kDistanceX, 145, 70, 74, true},
-    {"lbl1000d", "ダ～1000m", kDistanceX, 165, 70, 74, true},
-    {"lbl1200d", "ダ～1200m", kDistanceX, 180, 70, 74, true},
-    {"lbl1400d", "ダ～1400m", kDistanceX, 195, 70, 74, true},
-    {"lbl1600d", "ダ～1600m", kDistanceX, 210, 70, 74, true},
-    {"lbl1800d", "ダ～1800m", kDistanceX, 225, 70, 74, true},
-    {"lbl2000d", "ダ～2000m", kDistanceX, 240, 70, 74, true},
-    {"lbl2200d", "ダ～2200m", kDistanceX, 255, 70, 74, true},
-    {"lbl2400d", "ダ2201m～", kDistanceX, 270, 70, 74, true},
+    {"lblSeinen", "", Block::Top, 10},
+    {"lblUmakigou", "", Block::Top, 10},
+    {"lblSanti", "産地", Block::Profile, 40},
+    {"lblSeisansya", "生産者", Block::Profile, 64},
+    {"lblBanusi", "馬主", Block::Profile, 88},
+    {"lblChokyosi", "調教師", Block::Profile, 112},
+    {"lblTiti", "父", Block::Profile, 136},
+    {"lblHaha", "母", Block::Profile, 160},
+    {"lblHahaTiti", "母父", Block::Profile, 184},
+    {"lblHahaHaha", "母母", Block::Profile, 208},
+    {"lblSouSyokin", "総賞金", Block::Profile, 240},
+    {"lblHonSyokin", "本賞金", Block::Profile, 260},
+    {"lblKyakusitu", "連対脚質", Block::Style, 280},
+    {"lbl1", "全成績", Block::Record, 40},
+    {"lbl2", "全芝", Block::Record, 60},
+    {"lbl3", "全ダート", Block::Record, 80},
+    {"lbl4", "芝重", Block::Record, 100},
+    {"lbl5", "ダート重", Block::Record, 120},
+    {"lbl6", "芝右回り", Block::Record, 140},
+    {"lbl7", "芝左回り", Block::Record, 160},
+    {"lbl8", "ダート右回り", Block::Record, 180},
+    {"lbl9", "ダート左回り", Block::Record, 200},
+    {"lbl10", "直線成績", Block::Record, 220},
+    {"lbl1000", "芝～1000m", Block::Distance, 40},
+    {"lbl1200", "芝～1200m", Block::Distance, 55},
+    {"lbl1400", "芝～1400m", Block::Distance, 70},
+    {"lbl1600", "芝～1600m", Block::Distance, 85},
+    {"lbl1800", "芝～1800m", Block::Distance, 100},
+    {"lbl2000", "芝～2000m", Block::Distance, 115},
+    {"lbl2200", "芝～2200m", Block::Distance, 130},
+    {"lbl2400", "芝2201m～", Block::Distance, 145},
+    {"lbl1000d", "ダ～1000m", Block::Distance, 165},
+    {"lbl1200d", "ダ～1200m", Block::Distance, 180},
+    {"lbl1400d", "ダ～1400m", Block::Distance, 195},
+    {"lbl1600d", "ダ～1600m", Block::Distance, 210},
+    {"lbl1800d", "ダ～1800m", Block::Distance, 225},
+    {"lbl2000d", "ダ～2000m", Block::Distance, 240},
+    {"lbl2200d", "ダ～2200m", Block::Distance, 255},
+    {"lbl2400d", "ダ2201m～", Block::Distance, 270},
 };
+
+// The widest caption of a block in the caption font.
+int captionWidth(Block block, const QFontMetrics& metrics) {
+    int widest = 0;
+    for (const LabelPlace& place : kPlaces) {
+        if (place.block == block) widest = std::max(widest, metrics.horizontalAdvance(QString::fromUtf8(place.caption)));
+    }
+    return widest;
+}
 
 QString fromCp932(const std::string& text) { return QString::fromStdString(toUtf8(text)); }
 
@@ -114,22 +141,58 @@ TfrmSyosai::TfrmSyosai(QWidget* parent)
 }
 
 void TfrmSyosai::createLabels() {
-    QFont fixed = gridFont();
-    QFont proportional = labelFont();
+    const QFont fixed = gridFont();
+    const QFont proportional = labelFont();
     QFont captionFont = labelFont();
     captionFont.setBold(true);
+    const QFontMetrics captions(captionFont);
+    // The record blocks stand at the right edge, as wide as their captions and four counters.
+    const int recordValue = QFontMetrics(fixed).horizontalAdvance(QString::fromLatin1(kEmptyRecord)) + 2;
+    struct Column {
+        int x = 0;
+        int caption = 0;
+        int value = 0;
+    };
+    std::map<Block, Column> columns;
+    Column& distance = columns[Block::Distance];
+    distance.caption = captionWidth(Block::Distance, captions) + kCaptionGap;
+    distance.value = recordValue;
+    distance.x = width() - kMargin - distance.caption - distance.value;
+    Column& record = columns[Block::Record];
+    record.caption = captionWidth(Block::Record, captions) + kCaptionGap;
+    record.value = recordValue;
+    record.x = distance.x - kBlockGap - record.caption - record.value;
+    // The profile takes the room left of them; the running style below it runs to the grid's width.
+    Column& profile = columns[Block::Profile];
+    profile.x = kMargin;
+    profile.caption = captionWidth(Block::Profile, captions) + kCaptionGap;
+    profile.value = record.x - kBlockGap - profile.x - profile.caption;
+    Column& style = columns[Block::Style];
+    style.x = kMargin;
+    style.caption = captionWidth(Block::Style, captions) + kCaptionGap;
+    style.value = record.x - kBlockGap - style.x - style.caption;
+    // The top row continues right of the runner list.
+    const int topX = cmbBamei_->geometry().right() + kMargin;
+    const int seinenWidth = QFontMetrics(proportional).horizontalAdvance(QStringLiteral("セン10　黒鹿毛")) + 8;
+
     for (const LabelPlace& place : kPlaces) {
-        if (place.captionWidth > 0) {
+        auto* value = new QLabel(this);
+        value->setObjectName(QString::fromLatin1(place.name));
+        const bool isRecord = place.block == Block::Record || place.block == Block::Distance;
+        value->setFont(isRecord ? fixed : proportional);
+        if (place.block == Block::Top) {
+            const bool first = std::string_view(place.name) == "lblSeinen";
+            const int x = first ? topX : topX + seinenWidth;
+            value->setGeometry(x, place.y, first ? seinenWidth : width() - kMargin - x, kLabelHeight);
+        } else {
+            const Column& column = columns[place.block];
             auto* caption = new QLabel(QString::fromUtf8(place.caption), this);
             caption->setFont(captionFont);
             caption->setStyleSheet(QStringLiteral("color: rgb(0, 64, 128);"));
-            caption->setGeometry(place.x, place.y, place.captionWidth, 16);
+            caption->setGeometry(column.x, place.y, column.caption, kLabelHeight);
+            value->setGeometry(column.x + column.caption, place.y, column.value, kLabelHeight);
         }
-        auto* value = new QLabel(this);
-        value->setObjectName(QString::fromLatin1(place.name));
-        value->setFont(place.fixedPitch ? fixed : proportional);
-        value->setGeometry(place.x + place.captionWidth, place.y, place.valueWidth, 16);
-        if (place.fixedPitch) value->setText(QStringLiteral("  0  0  0  0"));
+        if (isRecord) value->setText(QString::fromLatin1(kEmptyRecord));
         labels_[value->objectName()] = value;
     }
 }
@@ -150,7 +213,11 @@ void TfrmSyosai::createGrid() {
     grid2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     grid2_->verticalHeader()->setMinimumSectionSize(kGridRowHeight);
     grid2_->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
-    for (int column = 0; column < kDetailGridColumns; ++column) grid2_->setColumnWidth(column, kGridWidths[column]);
+    // Each column holds its widest realistic text whole, in the font actually used.
+    for (int column = 0; column < kDetailGridColumns; ++column) {
+        baseWidths_[size_t(column)] = std::max(kGridWidths[column], cellWidth(QString::fromUtf8(kWidestTexts[column])));
+        grid2_->setColumnWidth(column, baseWidths_[size_t(column)]);
+    }
     const QBrush headingBrush = palette().button();
     for (int row = 0; row < kDetailGridRows; ++row) {
         for (int column = 0; column < kDetailGridColumns; ++column) {
@@ -184,7 +251,12 @@ QStringList TfrmSyosai::runnerEntries() const {
 void TfrmSyosai::showHorse(const HorseDetail& detail) {
     for (const DetailLabel& label : detail.labels) {
         const auto found = labels_.find(QString::fromStdString(label.name));
-        if (found != labels_.end()) found->second->setText(fromCp932(label.text));
+        if (found == labels_.end()) continue;
+        QLabel* value = found->second;
+        value->setText(fromCp932(label.text));
+        // A name longer than its place is cut at the edge; the whole of it shows on pointing.
+        const bool whole = value->fontMetrics().horizontalAdvance(value->text()) <= value->width();
+        value->setToolTip(whole ? QString() : value->text());
     }
     showPastRaces(detail);
 }
@@ -200,8 +272,24 @@ void TfrmSyosai::showPastRaces(const HorseDetail& detail) {
             }
         }
     }
+    fitColumns();
     grid2_->scrollToTop();
     grid2_->horizontalScrollBar()->setValue(0);
+}
+
+int TfrmSyosai::cellWidth(const QString& text) const {
+    // As the item view lays a cell out: the text between two margins, and the grid line.
+    const int textMargin = grid2_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid2_) + 1;
+    return QFontMetrics(grid2_->font()).horizontalAdvance(text) + 2 * textMargin + 1;
+}
+
+void TfrmSyosai::fitColumns() {
+    // A text wider than any expected (a name of full length) widens its column for this horse.
+    for (int column = 0; column < kDetailGridColumns; ++column) {
+        int width = baseWidths_[size_t(column)];
+        for (int row = 0; row < kDetailGridRows; ++row) width = std::max(width, cellWidth(grid2_->item(row, column)->text()));
+        if (grid2_->columnWidth(column) != width) grid2_->setColumnWidth(column, width);
+    }
 }
 
 QString TfrmSyosai::labelText(const QString& name) const {

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <array>
 #include <map>
 
 #include "predict/horse_detail.h"
@@ -40,10 +41,14 @@ private:
     void createLabels();
     void createGrid();
     void showPastRaces(const HorseDetail& detail);
+    // The column width that shows text whole, margins and grid line included.
+    int cellWidth(const QString& text) const;
+    void fitColumns();
 
     QComboBox* cmbBamei_;
     QTableWidget* grid2_;
     std::map<QString, QLabel*> labels_;
+    std::array<int, kDetailGridColumns> baseWidths_{};
 };
 
 }  // namespace zv::ui
