@@ -59,6 +59,11 @@ HeaderPanel::HeaderPanel(QWidget* parent) : QWidget(parent) {
     lbl3Rentan1_ = addLabel("lbl3Rentan1", {521, 45}, dark);
     lbl3Rentan2_ = addLabel("lbl3Rentan2", {521, 57}, dark);
     lbl3Rentan3_ = addLabel("lbl3Rentan3", {521, 69}, dark);
+    lblTan_->setToolTip(QStringLiteral("単勝・複勝"));
+    lblUmaren_->setToolTip(QStringLiteral("馬連・馬単・3連複"));
+    lbl3Rentan1_->setToolTip(QStringLiteral("3連単フォーメーション 1着"));
+    lbl3Rentan2_->setToolTip(QStringLiteral("3連単フォーメーション 2着"));
+    lbl3Rentan3_->setToolTip(QStringLiteral("3連単フォーメーション 3着"));
 
     image1_ = new QLabel(this);
     image1_->setObjectName(QStringLiteral("Image1"));
@@ -101,6 +106,7 @@ void HeaderPanel::showResult(const RaceResult* result) {
                                 static_cast<QWidget*>(lblPace_), static_cast<QWidget*>(imgPace_)}) {
             hidden->hide();
         }
+        update();
         return;
     }
     showTitles(utf8(result->titleLine1), utf8(result->titleLine2));
@@ -117,6 +123,7 @@ void HeaderPanel::showResult(const RaceResult* result) {
     setText(lbl3Rentan1_, utf8(result->labels.rentan1));
     setText(lbl3Rentan2_, utf8(result->labels.rentan2));
     setText(lbl3Rentan3_, utf8(result->labels.rentan3));
+    update();
 }
 
 void HeaderPanel::paintEvent(QPaintEvent*) {
@@ -129,6 +136,16 @@ void HeaderPanel::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0xF6, 0xF3, 0xE6));
     painter.drawRoundedRect(QRectF(kSummaryLeft, 6, width() - kSummaryLeft - 6, height() - 12), 5, 5);
+    // The trifecta formation stands indented under the other lines; its caption fills the indent.
+    if (!lbl3Rentan1_->text().isEmpty()) {
+        QFont caption = zv::ui::labelFont();
+        caption.setPixelSize(10);
+        painter.setFont(caption);
+        painter.setPen(QColor(0x80, 0x80, 0x80));
+        const QRect indent(lblTan_->x(), lbl3Rentan1_->y(), lbl3Rentan1_->x() - lblTan_->x() - 4,
+                           lbl3Rentan3_->geometry().bottom() - lbl3Rentan1_->y());
+        painter.drawText(indent, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("3連単"));
+    }
 }
 
 bool HeaderPanel::eventFilter(QObject* watched, QEvent* event) {

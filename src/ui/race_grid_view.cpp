@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionHeader>
 #include <QScrollBar>
 #include <set>
 
@@ -10,9 +12,53 @@
 
 namespace zv::ui {
 
+namespace {
+
+// The heading row. The sort indicator is a small triangle at the section's right edge; a heading
+// that would run into it moves to the left of the section, so that the one-character headings of
+// the narrow columns stay whole (the style's own indicator takes the room of the text).
+class GridHeading : public QHeaderView {
+public:
+    explicit GridHeading(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+
+protected:
+    static constexpr double kHalfWidth = 2.5, kHeight = 4;
+    static constexpr int kIndicatorRoom = 8;  // the triangle and a gap on either side
+
+    void initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const override {
+        QHeaderView::initStyleOptionForIndex(option, logicalIndex);
+        if (logicalIndex != sortIndicatorSection()) return;
+        const int room = sectionSize(logicalIndex);
+        const int centredRight = (room + option->fontMetrics.horizontalAdvance(option->text)) / 2;
+        if (centredRight > room - kIndicatorRoom) option->textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    }
+
+    void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override {
+        QHeaderView::paintSection(painter, rect, logicalIndex);
+        if (logicalIndex != sortIndicatorSection()) return;
+        const QPointF centre(rect.right() - 1 - kHalfWidth, rect.center().y() + 0.5);
+        // Ascending points down and descending up, as the style draws them.
+        const double tip = sortIndicatorOrder() == Qt::AscendingOrder ? kHeight / 2 : -kHeight / 2;
+        const QPointF triangle[] = {{centre.x() - kHalfWidth, centre.y() - tip},
+                                    {centre.x() + kHalfWidth, centre.y() - tip},
+                                    {centre.x(), centre.y() + tip}};
+        painter->save();
+        // The style leaves the painter clipped to nothing once it has drawn the section.
+        painter->setClipRect(rect, Qt::ReplaceClip);
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(QColor(0x40, 0x40, 0x40));
+        painter->drawPolygon(triangle, 3);
+        painter->restore();
+    }
+};
+
+}  // namespace
+
 RaceGridView::RaceGridView(QWidget* parent)
     : QTableView(parent), model_(new RaceGridModel(this)), delegate_(new RaceGridDelegate(this)) {
     setObjectName(QStringLiteral("Grid1"));
+    setHorizontalHeader(new GridHeading(this));
     setModel(model_);
     setItemDelegate(delegate_);
     setFont(gridFont());
@@ -39,7 +85,9 @@ RaceGridView::RaceGridView(QWidget* parent)
     heading->setSectionsMovable(false);
     heading->setHighlightSections(false);
     heading->setStretchLastSection(false);
-    heading->setSortIndicatorShown(true);
+    // The indicator is painted by the heading itself (GridHeading); the section keeps only its
+    // place, and a click does not turn it.
+    heading->setSortIndicatorShown(false);
     heading->setDefaultAlignment(Qt::AlignCenter);
     QPalette headingPalette = heading->palette();
     headingPalette.setColor(QPalette::Button, QColor::fromRgb(QRgb(kGridHeaderBackground)));
