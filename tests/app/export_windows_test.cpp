@@ -37,6 +37,13 @@ QString pdfText(const QString& pdf) {
     return QString::fromUtf8(run.readAllStandardOutput());
 }
 
+QString pdfInfo(const QString& pdf) {
+    QProcess run;
+    run.start(QStringLiteral("pdfinfo"), {pdf});
+    run.waitForFinished();
+    return QString::fromUtf8(run.readAllStandardOutput());
+}
+
 }  // namespace
 
 class ExportWindowsTest : public QObject {
@@ -52,6 +59,7 @@ private slots:
     void abortDuringTheRunKeepsTheRacesDone();
     void aFailingRaceStillRestoresEveryWindow();
     void raceFileIntoAMissingFolderShowsTheError();
+    void printedRaceShowsTheBetLinesAndTheWholeGrid_data();
     void printedRaceShowsTheBetLinesAndTheWholeGrid();
 };
 
@@ -241,32 +249,62 @@ void ExportWindowsTest::raceFileIntoAMissingFolderShowsTheError() {
     QVERIFY(std::filesystem::exists(fixture.dataFolder() / "kaime.kmi"));
 }
 
+void ExportWindowsTest::printedRaceShowsTheBetLinesAndTheWholeGrid_data() {
+    QTest::addColumn<int>("raceNumber");
+    QTest::addColumn<bool>("landscape");
+    QTest::addColumn<QString>("pageSize");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<bool>("trifecta");
+    const QString portrait = QStringLiteral("595 x 842"), landscape = QStringLiteral("842 x 595");
+    QTest::newRow("race 11 in portrait fits one page") << 11 << false << portrait << 1 << true;
+    QTest::newRow("race 11 in landscape goes on to a second page") << 11 << true << landscape << 2 << true;
+    QTest::newRow("race 8 prints no trifecta lines") << 8 << false << portrait << 1 << false;
+}
+
 void ExportWindowsTest::printedRaceShowsTheBetLinesAndTheWholeGrid() {
+    QFETCH(int, raceNumber);
+    QFETCH(bool, landscape);
+    QFETCH(QString, pageSize);
+    QFETCH(int, pages);
+    QFETCH(bool, trifecta);
     MainWindowFixture fixture;
     fixture.writeDay();
     TfrmZV& window = fixture.open();
     int race = -1;
-    for (int r = window.store().raceCount - 1; r >= 0 && race < 0; --r) {
+    for (int r = 0; r < window.store().raceCount && race < 0; ++r) {
         window.showRace(r);
-        if (hasTrifectaLines(window.currentResult()->raceNumberText) && window.currentResult()->hasBetLines()) race = r;
+        if (std::stoi(window.currentResult()->raceNumberText) == raceNumber && window.currentResult()->hasBetLines()) race = r;
     }
     QVERIFY(race >= 0);
+    QCOMPARE(hasTrifectaLines(window.currentResult()->raceNumberText), trifecta);
+    // The printer dialog is answered with a PDF file in the chosen orientation.
     QTemporaryDir out;
     const QString pdf = out.filePath(QStringLiteral("race.pdf"));
-    QPrinter printer(QPrinter::ScreenResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf);
-    printer.setPageOrientation(QPageLayout::Portrait);
-    window.printRaceOn(printer);
+    fixture.printerAnswer = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+        return true;
+    };
+    window.actions().print->trigger();
+    QCOMPARE(fixture.errors, QStringList());
+    QVERIFY(pdfInfo(pdf).contains(QStringLiteral("Pages:           %1").arg(pages)));
+    QVERIFY(pdfInfo(pdf).contains(QStringLiteral("Page size:       ") + pageSize));
+
     const QString text = pdfText(pdf);
-    for (const char* heading : {"[単勝・複勝]", "[馬連・馬単・3連複]", "[3連単フォーメーション] 1着:", "2着:", "3着:"}) {
-        QVERIFY2(text.contains(QString::fromUtf8(heading)), heading);
-    }
+    const QStringList betHeadings = {QStringLiteral("[単勝・複勝]"), QStringLiteral("[馬連・馬単・3連複]"),
+                                     QStringLiteral("[3連単フォーメーション] 1着:"), QStringLiteral("2着:"),
+                                     QStringLiteral("3着:")};
+    for (int i = 0; i < betHeadings.size(); ++i) QCOMPARE(text.contains(betHeadings[i]), i < 2 || trifecta);
     QVERIFY(text.contains(QString::fromStdString(toUtf8(window.currentResult()->titleLine1)).simplified().left(4)));
     for (const TBachu& runner : window.currentResult()->bachus) {
         const QString name = QString::fromStdString(toUtf8(runner.name));
         QVERIFY2(text.contains(name), qPrintable(name));
     }
+    // The heading row stands at the top of the grid on every page.
+    QCOMPARE(text.count(QStringLiteral("騎手")), pages);
+    QCOMPARE(text.count(QLatin1Char('\f')), pages);
 }
 
 QTEST_MAIN(ExportWindowsTest)

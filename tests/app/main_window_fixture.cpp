@@ -71,6 +71,7 @@ TfrmZV& MainWindowFixture::open(const QString& archiveArgument) {
         saveProposals << proposedName;
         return saveAnswer;
     };
+    setup.printerSetup = [this](QWidget*, QPrinter& printer) { return printerAnswer && printerAnswer(printer); };
     window_ = std::make_unique<TfrmZV>(std::move(setup));
     detail_ = new ui::TfrmSyosai(window_.get());
     bets_ = new ui::TfrmKaime(window_.get());

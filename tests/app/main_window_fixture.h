@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,6 +44,8 @@ public:
     QStringList errors;
     QStringList saveProposals;  // the names the save dialog was opened with
     QString saveAnswer;         // what the save dialog answers; empty cancels
+    // What the printer dialog does with the printer; empty cancels.
+    std::function<bool(QPrinter& printer)> printerAnswer;
 
 private:
     QTemporaryDir dir_;

@@ -1,0 +1,243 @@
+// Pictures of every window for looking them over: the main window with the demo day, the detail
+// window opened from a horse-name link, the bet-line window, the progress window during an export,
+// the login, download, proxy, about and help windows, and the race printed to PDF in both
+// orientations. Not a test: run it (under xvfb-run or with QT_QPA_PLATFORM=offscreen) with a
+// folder to write into, then look at the pictures. It also lists every past-race cell of the
+// demo day whose text is wider than its column.
+#include <QApplication>
+#include <QDir>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyleFactory>
+#include <QTableWidget>
+#include <QTimer>
+#include <QTreeWidget>
+#include <cstdio>
+
+#include "app/about_window.h"
+#include "app/header_panel.h"
+#include "app/help_window.h"
+#include "app/japanese_ui.h"
+#include "app/download_window.h"
+#include "app/login_window.h"
+#include "main_window_fixture.h"
+#include "service/credential_cipher.h"
+#include "service/prepare_catalogue.h"
+#include "service_fixture.h"
+#include "settings/settings_store.h"
+#include "ui/progress_window.h"
+#include "ui/race_grid_view.h"
+
+namespace {
+
+using zv::app::testing::MainWindowFixture;
+
+QString outFolder;
+
+void save(QWidget* widget, const QString& name) {
+    widget->grab().save(outFolder + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+void settle() {
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
+// Every cell of the detail window's past-race grid and every label, for every runner of every
+// race: a text wider than its place is listed, measured as the item view measures it.
+int listClippedDetailTexts(zv::app::TfrmZV& window, zv::ui::TfrmSyosai& detail) {
+    int clipped = 0;
+    QTableWidget* grid = detail.pastRaces();
+    const auto report = [&clipped](int race, int runner, const QString& where, const QString& text, int need, int has) {
+        if (clipped++ < 40) {
+            std::printf("clipped: race %d runner %d %s \"%s\" needs %d, has %d\n", race, runner, qPrintable(where),
+                        qPrintable(text), need, has);
+        }
+    };
+    for (int race = 0; race < window.store().raceCount; ++race) {
+        window.showRace(race);
+        const int runners = int(window.currentResult()->bachus.size());
+        for (int runner = 1; runner <= runners; ++runner) {
+            window.openRunnerDetail(runner, false);
+            QStyleOptionViewItem option;
+            option.initFrom(grid);
+            option.font = grid->font();
+            for (int row = 0; row < grid->rowCount(); ++row) {
+                for (int column = 0; column < grid->columnCount(); ++column) {
+                    // The cell's own size hint and the grid line right of it.
+                    const QModelIndex index = grid->model()->index(row, column);
+                    const int need = grid->itemDelegate()->sizeHint(option, index).width() + 1;
+                    if (need > grid->columnWidth(column)) {
+                        report(race + 1, runner, QStringLiteral("cell %1,%2").arg(row).arg(column), index.data().toString(),
+                               need, grid->columnWidth(column));
+                    }
+                }
+            }
+            for (QLabel* label : detail.findChildren<QLabel*>()) {
+                const int need = label->fontMetrics().horizontalAdvance(label->text());
+                if (need > label->width()) report(race + 1, runner, label->objectName(), label->text(), need, label->width());
+            }
+        }
+    }
+    std::printf("column widths:");
+    for (int c = 0; c < grid->columnCount(); ++c) std::printf(" %d", grid->columnWidth(c));
+    std::printf("\n");
+    return clipped;
+}
+
+void printPdf(zv::app::TfrmZV& window, QPageLayout::Orientation orientation, const QString& name) {
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(orientation);
+    printer.setOutputFileName(outFolder + QLatin1Char('/') + name + QStringLiteral(".pdf"));
+    window.printRaceOn(printer);
+}
+
+// The login window with stored credentials, and the download window it opens with the fake
+// service's catalogue.
+void shootServiceWindows(zv::app::TfrmZV& window, const std::filesystem::path& dataFolder) {
+    zv::fixture::FakeService service;
+    const std::string https = service.hostPort(true);
+    service.putFile(zv::kSettingsFilePath, "[SITE_AUTH]\r\nURLB=" + https + "/login\r\n"
+                                           "[SITE_DATA_GUEST]\r\nURLB=" + https + "/guest\r\n"
+                                           "[SITE_DATA_MEMBER]\r\nURLB=" + https + "/member\r\n"
+                                           "[SYUTSUBA+KYOUSOUBA_ALL]\r\nPATHB=/all/\r\nPRICE=1000,800\r\n"
+                                           "FILE=hb0410.lzh\r\nFILE=hb0411.lzh\r\nFILE=hb0412.lzh\r\n");
+    zv::settings::SettingsStore settings(QString::fromStdString((dataFolder / "service.ini").string()));
+    namespace key = zv::settings::key;
+    settings.writeText(key::DataServiceHost, service.hostPort(false));
+    settings.writeText(key::DataCAFile, service.caFile().string());
+    settings.writeInt(key::DataProvider, 0);
+    settings.writeText(key::DataUserID, "member-id");
+    settings.writeText(key::DataPassword, zv::encipherPassword("member-pw"));
+    settings.sync();
+
+    zv::app::ServiceWindowsSetup setup;
+    setup.settings = &settings;
+    setup.dataFolder = dataFolder;
+    setup.proxy = &window.proxy();
+    setup.mainWindow = &window;
+    setup.prompts.notice = [](QWidget*, const QString& text) { std::printf("notice: %s\n", qPrintable(text)); };
+    setup.prompts.error = [](QWidget*, const QString& text) { std::printf("error: %s\n", qPrintable(text)); };
+    setup.prompts.askYesNo = [](QWidget*, const QString&) { return false; };
+    setup.openArchive = [](const QString&) {};
+    zv::app::TfrmNinsyo login(setup, &window);
+    login.downloadWindowShown = [](QDialog* shown) {
+        QTimer::singleShot(0, shown, [shown] {
+            auto* download = static_cast<zv::app::TfrmDownload*>(shown);
+            if (download->list()->topLevelItemCount() > 0) download->list()->topLevelItem(0)->setCheckState(0, Qt::Checked);
+            settle();
+            save(download, QStringLiteral("download"));
+            download->reject();
+        });
+    };
+    QTimer::singleShot(0, &login, [&login] {
+        settle();
+        save(&login, QStringLiteral("login"));
+        login.findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+        if (login.isVisible()) login.findChild<QPushButton*>(QStringLiteral("btnCancel"))->click();
+    });
+    login.openModal();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    zv::app::installJapaneseUi(app);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    outFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
+    QDir().mkpath(outFolder);
+
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    zv::app::TfrmZV& window = fixture.open();
+    window.show();
+    settle();
+    save(&window, QStringLiteral("main_race1"));
+
+    const int lateRace = std::min(10, window.store().raceCount - 1);
+    window.showRace(lateRace);
+    settle();
+    save(&window, QStringLiteral("main_race%1").arg(lateRace + 1));
+    save(window.headerPanel(), QStringLiteral("header_panel"));
+    save(window.grid()->horizontalHeader(), QStringLiteral("grid_heading"));
+
+    // The detail window as the horse-name link opens it.
+    window.openRunnerDetail(3, true);
+    settle();
+    save(&fixture.detail(), QStringLiteral("detail"));
+    QScrollBar* across = fixture.detail().pastRaces()->horizontalScrollBar();
+    across->setValue(across->maximum());
+    settle();
+    save(&fixture.detail(), QStringLiteral("detail_scrolled"));
+    window.openRunnerDetail(1, true);
+    settle();
+    save(&fixture.detail(), QStringLiteral("detail_runner1"));
+
+    // The bet-line window from the header's picture.
+    emit window.headerPanel()->betIconClicked();
+    settle();
+    save(&fixture.bets(), QStringLiteral("bets"));
+
+    // The progress window while the index file is written.
+    fixture.saveAnswer = outFolder + QStringLiteral("/index.idx");
+    bool progressTaken = false;
+    QTimer probe;
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        if (window.progressWindow() && !progressTaken && window.progressWindow()->percent() >= 40) {
+            save(window.progressWindow(), QStringLiteral("progress"));
+            progressTaken = true;
+        }
+    });
+    probe.start(0);
+    window.actions().indexFile->trigger();
+    probe.stop();
+    settle();
+    save(&window, QStringLiteral("main_after_export"));
+    save(&fixture.detail(), QStringLiteral("detail_after_export"));
+
+    printPdf(window, QPageLayout::Portrait, QStringLiteral("print_portrait"));
+    printPdf(window, QPageLayout::Landscape, QStringLiteral("print_landscape"));
+
+    // The menus of the main window.
+    const QList<QAction*> menus = window.menuBar()->actions();
+    for (int i = 0; i < menus.size(); ++i) {
+        if (QMenu* menu = menus[i]->menu()) {
+            menu->popup(window.mapToGlobal(QPoint(10, 10)));
+            settle();
+            save(menu, QStringLiteral("menu%1").arg(i + 1));
+            menu->hide();
+        }
+    }
+
+    auto* about = new zv::app::TfrmAbout(nullptr);
+    about->showAsSplash();
+    settle();
+    save(about, QStringLiteral("about"));
+    about->close();
+
+    zv::app::HelpWindow help;
+    help.showContents();
+    help.show();
+    settle();
+    save(&help, QStringLiteral("help"));
+    help.hide();
+
+    shootServiceWindows(window, fixture.dataFolder());
+
+    zv::ui::TfrmOption proxy(window.proxy(), &window);
+    proxy.show();
+    settle();
+    save(&proxy, QStringLiteral("proxy"));
+    proxy.hide();
+
+    const int clipped = listClippedDetailTexts(window, fixture.detail());
+    std::printf("%d clipped texts in the detail window\n", clipped);
+    return 0;
+}
