@@ -3,12 +3,15 @@
 #include <QAction>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTextDocument>
 #include <QToolBar>
+#include <algorithm>
 
 #include "data/error.h"
 #include "data/sjis.h"
@@ -57,7 +60,12 @@ TfrmKaime::TfrmKaime(QWidget* parent)
     statusBar_->setSizeGripEnabled(false);
     setStatusBar(statusBar_);
     createCommands();
-    setFixedSize(360, 420);
+    // Wide enough for the longest line, six trifecta lines of two-digit runners, without scrolling.
+    const QString longestLine = QStringLiteral("12-14-16  ").repeated(6).trimmed();
+    const int textWidth = QFontMetrics(memo1_->font()).horizontalAdvance(longestLine) + 1;  // and the cursor
+    const int memoWidth = textWidth + 2 * int(memo1_->document()->documentMargin()) + 2 * memo1_->frameWidth() +
+                          style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, memo1_);
+    setFixedSize(std::max(360, memoWidth + 4), 420);
 }
 
 void TfrmKaime::createCommands() {

@@ -1,4 +1,7 @@
 #include <QPlainTextEdit>
+#include <QFontMetrics>
+#include <QScrollBar>
+#include <QTextDocument>
 #include <QtTest>
 #include <fstream>
 #include <sstream>
@@ -6,6 +9,7 @@
 #include "data/error.h"
 #include "data/sjis.h"
 #include "ui/bet_window.h"
+#include "ui/ui_fonts.h"
 
 using namespace zv;
 
@@ -16,6 +20,7 @@ private slots:
     void proposedNameIsCutOnCharacterBoundaries();
     void savedTextIsCp932WithCrLf();
     void unwritableFileLeavesNothingBehind();
+    void theLongestLinesShowWithoutScrollingAcross();
 };
 
 void BetWindowTest::proposedNameIsCutOnCharacterBoundaries_data() {
@@ -60,6 +65,20 @@ void BetWindowTest::unwritableFileLeavesNothingBehind() {
     QVERIFY_THROWS_EXCEPTION(Error, window.saveAsText());
     QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("missing"))));
     QCOMPARE(window.text(), QStringLiteral("x"));
+}
+
+void BetWindowTest::theLongestLinesShowWithoutScrollingAcross() {
+    ui::installFontSubstitutions();
+    ui::TfrmKaime window;
+    const QString trifecta = QStringLiteral("12-14-16  12-14-15  12-16-14  12-16-15  12-15-14  12-15-16");
+    // Enough lines that the scroll bar beside them is shown and takes its share of the width.
+    window.setContent(QStringLiteral("東京11R"), QStringLiteral("[3連単] 計36点\n") + (trifecta + '\n').repeated(60));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QPlainTextEdit* memo = window.memo();
+    const int margins = 2 * int(memo->document()->documentMargin());
+    QVERIFY(memo->verticalScrollBar()->isVisible());
+    QVERIFY(QFontMetrics(memo->font()).horizontalAdvance(trifecta) + margins < memo->viewport()->width());
 }
 
 QTEST_MAIN(BetWindowTest)
