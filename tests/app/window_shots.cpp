@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -215,6 +216,20 @@ int main(int argc, char** argv) {
             menu->hide();
         }
     }
+
+    window.raceSelectMenu()->popup(window.mapToGlobal(QPoint(40, 40)));
+    settle();
+    save(window.raceSelectMenu(), QStringLiteral("race_select"));
+    window.raceSelectMenu()->hide();
+
+    // A question as the CSV export asks it, with the standard buttons in Japanese.
+    QMessageBox question(QMessageBox::Question, QStringLiteral("Zelvora!"),
+                         QStringLiteral("インストールフォルダに zv.csv がありません。\n\n新規に zv.csv を作成して書き込みますか？"),
+                         QMessageBox::Yes | QMessageBox::Abort, &window);
+    question.show();
+    settle();
+    save(&question, QStringLiteral("question"));
+    question.hide();
 
     auto* about = new zv::app::TfrmAbout(nullptr);
     about->showAsSplash();
