@@ -10,7 +10,7 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   qt6-base-dev qt6-translations-l10n libgl-dev \
   liblhasa-dev lhasa jlha-utils \
   libcurl4-openssl-dev libssl-dev openssl ca-certificates \
-  libgtest-dev libgmock-dev libbenchmark-dev \
+  libgtest-dev libgmock-dev libbenchmark-dev libmimalloc-dev \
   clang libclang-rt-14-dev \
   fonts-ipafont-gothic fonts-ipafont-mincho \
   xvfb xauth poppler-utils tinyproxy python3 \

@@ -1,5 +1,6 @@
 #include "convert.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string>
 
@@ -24,12 +25,16 @@ std::optional<int32_t> parseInt(std::string_view text) {
         text.remove_prefix(1);
     }
     if (text.empty()) return std::nullopt;
+    // The sum is held just above the largest magnitude, so that it cannot overflow however many
+    // digits follow, without a branch per digit.
+    constexpr int64_t kBeyond = int64_t{INT32_MAX} + 2;
     int64_t value = 0;
     for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-        if (value > int64_t{INT32_MAX} + 1) return std::nullopt;
+        unsigned digit = static_cast<unsigned char>(c) - unsigned{'0'};
+        if (digit > 9) return std::nullopt;
+        value = std::min(value * 10 + digit, kBeyond);
     }
+    if (value >= kBeyond) return std::nullopt;
     if (negative) value = -value;
     if (value < INT32_MIN || value > INT32_MAX) return std::nullopt;
     return static_cast<int32_t>(value);

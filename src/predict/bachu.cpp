@@ -1,6 +1,7 @@
 // Building one runner's past-performance column from its horse line.
 #include "bachu.h"
 
+#include <charconv>
 #include <cstdlib>
 
 #include "code_memo.h"
@@ -9,6 +10,7 @@
 #include "data/records.h"
 #include "data/sjis.h"
 #include "number_text.h"
+#include "text_builder.h"
 
 namespace zv {
 namespace {
@@ -50,7 +52,7 @@ std::string courseAbbreviation(std::string_view code) {
     return memo(code);
 }
 
-void appendCornerMark(std::string& text, std::string_view code) {
+void appendCornerMark(TextBuilder& text, std::string_view code) {
     static const TwoByteCodeMemo memo(CornerMark);
     memo.appendTo(text, code);
 }
@@ -104,53 +106,59 @@ std::string baseClassText(std::string_view classCode, std::string_view gradeCode
     return base;
 }
 
-std::string classText(std::string_view horseLine, int k, const std::string& course) {
+bool isCentralCourse(std::string_view course) {
+    for (const std::string& central : texts().centralCourses) {
+        if (course == central) return true;
+    }
+    return false;
+}
+
+void appendClassText(TextBuilder& text, std::string_view horseLine, int k, std::string_view course) {
     std::string base = baseClassText(pastField(horseLine, uma::past_race_class_code, k),
                                      pastField(horseLine, uma::past_grade_code, k));
     std::string_view shortName = pastField(horseLine, uma::past_race_short_name, k);
     if (shortName != "      ") {
-        for (const std::string& central : texts().centralCourses) {
-            if (course == central) return std::string(shortName) + base;
-        }
-        return std::string(shortName);
+        text << shortName;
+        if (isCentralCourse(course)) text << base;
+        return;
     }
     int amount = StrToIntOrZero(base);
-    if (amount == 0) return base;
-    return amount >= 100 ? base + texts().underMark : std::string();
+    if (amount == 0) text << base;
+    else if (amount >= 100) text << base << texts().underMark;
 }
 
-std::string finishText(std::string_view finish) {
+void appendFinishText(TextBuilder& text, std::string_view finish) {
     int n = StrToIntOrZero(finish);
-    std::string padded = PadLeft(std::to_string(n), 2);
-    if (finish == "01" || finish == "02" || finish == "03") return "<B>" + padded + texts().place + "</B>";
-    if (padded == " 0") return texts().unplaced;
-    return padded + texts().place;
+    bool placed = finish == "01" || finish == "02" || finish == "03";
+    if (!placed && n == 0) {
+        text << texts().unplaced;
+        return;
+    }
+    if (placed) text << "<B>";
+    if (n >= 0 && n < 10) text << ' ';
+    text << n << texts().place;
+    if (placed) text << "</B>";
 }
 
-std::string cellText(std::string_view horseLine, int k, const std::string& course, const TBachu& b) {
+std::string cellText(std::string_view horseLine, int k, std::string_view course, const TBachu& b) {
     std::string_view date = pastField(horseLine, uma::past_race_date, k);
-    std::string text;
-    text.reserve(96);
-    text += course;
-    text += date.substr(std::min<size_t>(4, date.size()), 2);
-    text += '.';
-    text += date.substr(std::min<size_t>(6, date.size()), 2);
-    text += ' ';
-    text += classText(horseLine, k, course);
-    text += "<BR>";
-    text += b.pastSurface[k];
-    text += std::to_string(b.pastDistance[k]).substr(0, 2);
-    text += ' ';
-    std::string f3f = tenthsText(b.pastF3F[k]);
-    text += f3f == "0.0" ? texts().noTime : f3f;
-    text += ' ';
+    TextBuilder text;
+    text << course << date.substr(std::min<size_t>(4, date.size()), 2) << '.'
+         << date.substr(std::min<size_t>(6, date.size()), 2) << ' ';
+    appendClassText(text, horseLine, k, course);
+    char distance[16];
+    char* distanceEnd = std::to_chars(distance, distance + sizeof distance, b.pastDistance[k]).ptr;
+    text << "<BR>" << b.pastSurface[k] << std::string_view(distance, std::min<size_t>(2, static_cast<size_t>(distanceEnd - distance))) << ' ';
+    if (b.pastF3F[k] == 0) text << texts().noTime;
+    else text << tenthsText(b.pastF3F[k]);
+    text << ' ';
     for (const FieldDef* corner : {&uma::past_corner1, &uma::past_corner2, &uma::past_corner3, &uma::past_corner4}) {
         appendCornerMark(text, pastField(horseLine, *corner, k));
     }
-    text += "<BR>";
-    text += finishText(pastField(horseLine, uma::past_finish, k));
-    text += ' ';
-    return text;
+    text << "<BR>";
+    appendFinishText(text, pastField(horseLine, uma::past_finish, k));
+    text << ' ';
+    return text.str();
 }
 
 bool containsBlank(std::string_view text) { return text.find(' ') != std::string_view::npos; }

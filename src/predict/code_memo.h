@@ -17,10 +17,12 @@ public:
             for (int b = 0; b < kChars; ++b) known_[a * kChars + b] = lookup(std::string{kCodeChars[a], kCodeChars[b]});
     }
 
-    void appendTo(std::string& out, std::string_view code) const {
+    // Out is anything taking a string view by <<, such as TextBuilder.
+    template <class Out>
+    void appendTo(Out& out, std::string_view code) const {
         int slot = slotOf(code);
-        if (slot < 0) out += lookup_(code);
-        else out += known_[slot];
+        if (slot < 0) out << std::string_view(lookup_(code));
+        else out << std::string_view(known_[slot]);
     }
 
     std::string operator()(std::string_view code) const {

@@ -1,5 +1,6 @@
 #include "grid_cells.h"
 
+#include <charconv>
 #include <cmath>
 
 #include "code_memo.h"
@@ -8,6 +9,7 @@
 #include "data/records.h"
 #include "data/sjis.h"
 #include "number_text.h"
+#include "text_builder.h"
 #include "ratings.h"
 
 namespace zv {
@@ -58,40 +60,24 @@ uint32_t pastBackground(const TBachu& b, int k) {
 }
 
 std::string pastCellText(const TBachu& b, int k) {
-    std::string text;
-    text.reserve(b.pastText[k].size() + 32);
-    text += b.pastText[k];
+    TextBuilder text;
+    text << b.pastText[k];
     if (b.pastValid[k]) {
-        text += '[';
-        if (b.pastTR[k] >= 1) {
-            text += "<B>TR:";
-            text += std::to_string(b.pastTR[k]);
-            text += "</B>";
-        } else {
-            text += "TR:0";
-        }
-        if (b.pastPR[k] >= 1) {
-            text += " <B>PR:";
-            text += std::to_string(b.pastPR[k]);
-            text += "</B>";
-        } else {
-            text += " PR:0";
-        }
-        text += ']';
-    } else if (!text.empty()) {
-        text += "[TR:- PR:-]";
+        text << '[';
+        if (b.pastTR[k] >= 1) text << "<B>TR:" << b.pastTR[k] << "</B>";
+        else text << "TR:0";
+        if (b.pastPR[k] >= 1) text << " <B>PR:" << b.pastPR[k] << "</B>";
+        else text << " PR:0";
+        text << ']';
+    } else if (!b.pastText[k].empty()) {
+        text << "[TR:- PR:-]";
     }
-    return text;
+    return text.str();
 }
 
 // "<BR><P ALIGN=...>" + text + "</P>"
-std::string paragraph(const char* opening, std::string_view text) {
-    std::string cell;
-    cell.reserve(32 + text.size());
-    cell += opening;
-    cell += text;
-    cell += "</P>";
-    return cell;
+std::string paragraph(std::string_view opening, std::string_view text) {
+    return (TextBuilder() << opening << text << "</P>").str();
 }
 
 // Weight in kilograms with one decimal and no leading zero ("57.0", ".5").
@@ -114,7 +100,8 @@ GridRow headingRow() {
 }
 
 void fillEntryCells(GridRow& row, std::string_view runnerLine, int runner) {
-    std::string number = std::to_string(runner);
+    char digits[16];
+    const std::string_view number(digits, static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, runner).ptr - digits));
     std::string_view frame = field(runnerLine, den2::frame_number);
 
     row[kColFrame].text = paragraph(kCentre, frame);
@@ -126,22 +113,16 @@ void fillEntryCells(GridRow& row, std::string_view runnerLine, int runner) {
 
     row[kColRunner].text = paragraph(kCentre, number);
 
-    std::string& name = row[kColName].text;
-    name.reserve(160);
-    name = "<font size=\"8\">";
-    name += SexName(field(runnerLine, den2::sex_code));
-    name += std::to_string(StrToIntOrZero(field(runnerLine, den2::age)));
-    name += texts().age;
-    name += "</font><BR><A HREF=\"";
-    name += number;
-    name += "\">";
-    name += trimmed(field(runnerLine, den2::horse_name));
-    name += "</A><BR><P ALIGN=\"right\"><font size=\"8\">";
-    name += tenthsText(StrToIntOrZero(field(runnerLine, den2::rate)));
-    name += "</font></P>";
-
-    row[kColJockey].text = "<font size=\"8\">" + weightText(field(runnerLine, den2::weight_carried)) +
-                           "k</font><BR>" + std::string(field(runnerLine, den2::jockey_name));
+    row[kColName].text = (TextBuilder() << "<font size=\"8\">" << SexName(field(runnerLine, den2::sex_code))
+                                        << StrToIntOrZero(field(runnerLine, den2::age)) << texts().age
+                                        << "</font><BR><A HREF=\"" << number << "\">"
+                                        << trimmed(field(runnerLine, den2::horse_name))
+                                        << "</A><BR><P ALIGN=\"right\"><font size=\"8\">"
+                                        << tenthsText(StrToIntOrZero(field(runnerLine, den2::rate))) << "</font></P>")
+                              .str();
+    row[kColJockey].text = (TextBuilder() << "<font size=\"8\">" << weightText(field(runnerLine, den2::weight_carried))
+                                          << "k</font><BR>" << field(runnerLine, den2::jockey_name))
+                               .str();
     for (int c : {kColRunner, kColName, kColJockey}) blackOnWhite(row[c]);
 }
 
@@ -154,14 +135,12 @@ void fillRatingCells(GridRow& row, const TBachu& b) {
     }
     row[kColTR].text = paragraph(kRight, std::to_string(b.TR));
     row[kColPR].text = paragraph(kRight, std::to_string(b.PR));
-    std::string index;
-    if (b.combined >= 10) index += "<B>";
-    index += indexText(b.combined);
-    if (b.combined >= 10) index += "</B>";
-    index += "<BR>(";
-    index += std::to_string(b.combined);
-    index += ')';
-    row[kColIndex].text = paragraph(kRight, index);
+    TextBuilder index;
+    index << kRight;
+    if (b.combined >= 10) index << "<B>" << indexText(b.combined) << "</B>";
+    else index << indexText(b.combined);
+    index << "<BR>(" << b.combined << ")</P>";
+    row[kColIndex].text = index.str();
     for (int c : {kColTR, kColPR, kColIndex, kColMark}) blackOnWhite(row[c]);
 }
 

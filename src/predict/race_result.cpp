@@ -45,14 +45,14 @@ RaceResult computeRace(const RaceDataStore& store, int race, int sortColumn, con
 
     const int count = result.runnerCount;
     PredictedRace predicted{store.courseText[race], store.distanceText[race], store.raceDateText[race], now};
-    result.bachus.resize(count);
+    result.bachus.reserve(count);
     result.sexAgeCoat.resize(count);
     result.cells.resize(count + 1);
     result.cells[0] = headingRow();
     for (int n = 0; n < count; ++n) {
         std::string_view runnerLine = store.den2Lines[first + n];
         std::string_view horseLine = store.umaLines[first + n];
-        result.bachus[n] = buildBachu(horseLine, predicted);
+        result.bachus.push_back(buildBachu(horseLine, predicted));
         result.bachus[n].rate = StrToIntOrZero(field(runnerLine, den2::rate));
         fillEntryCells(result.cells[n + 1], runnerLine, n + 1);
         result.sexAgeCoat[n] = sexAgeCoatText(runnerLine, horseLine);
