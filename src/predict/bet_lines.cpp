@@ -77,7 +77,8 @@ bool lineExists(const Line& line, const std::array<int, kMarks>& marks) {
     return true;
 }
 
-std::string keyOf(const Line& line, const std::array<int, kMarks>& marks, bool ascending) {
+// Writes the line's key into key: two digits per runner, "00" for unused places.
+void writeKey(std::string& key, const Line& line, const std::array<int, kMarks>& marks, bool ascending) {
     constexpr int kUnused = 100;  // above every runner number, so unused slots sort last
     std::array<int, 3> numbers{kUnused, kUnused, kUnused};
     for (int i = 0; i < line.size; ++i) numbers[i] = marks[line.picks[i]];
@@ -86,12 +87,11 @@ std::string keyOf(const Line& line, const std::array<int, kMarks>& marks, bool a
         if (numbers[1] > numbers[2]) std::swap(numbers[1], numbers[2]);
         if (numbers[0] > numbers[1]) std::swap(numbers[0], numbers[1]);
     }
-    std::string key(6, '0');
+    key.assign(kNoLine);
     for (int i = 0; i < line.size; ++i) {
         key[2 * i] = static_cast<char>('0' + numbers[i] / 10 % 10);
         key[2 * i + 1] = static_cast<char>('0' + numbers[i] % 10);
     }
-    return key;
 }
 
 // Runner numbers of a key, written with PadNumber2.
@@ -157,7 +157,9 @@ std::array<std::string, kBetKeys> computeBetKeys(const std::array<int, kMarks>& 
     for (const BetGroup& group : betGroups()) {
         for (const Line& line : group.lines) {
             bool made = (trifecta || !group.trifectaOnly) && lineExists(line, marks);
-            keys[at++] = made ? keyOf(line, marks, group.ascendingNumbers) : kNoLine;
+            if (made) writeKey(keys[at], line, marks, group.ascendingNumbers);
+            else keys[at].assign(kNoLine);
+            ++at;
         }
     }
     return keys;
