@@ -1,5 +1,5 @@
 // The lines of one record file as views into bytes the container keeps alive. A loaded file is
-// one buffer read in a single call and cut into views, so loading a day copies nothing per line.
+// one buffer (read or mapped) cut into views, so loading a day copies nothing per line.
 // Lines added one by one (tests, hand-built stores) are kept in buffers of their own. Copies of
 // the container share the immutable buffers.
 #pragma once

@@ -63,7 +63,17 @@ constexpr size_t kReadPiece = 128u << 10;
 
 // The record lines of one file, as views into one buffer holding the whole file. Empty lines at
 // its very end are dropped; a file with more records than capacity is refused.
-RecordLines readRecordLines(const std::filesystem::path& folder, const char* name, size_t capacity) {
+// The bytes of a record file mapped from the page cache: nothing copied, no fresh memory.
+std::shared_ptr<const char[]> mappedFile(int fd, size_t size, const std::filesystem::path& path) {
+    if (size == 0) return std::shared_ptr<const char[]>(new char[1]);
+    void* p = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+    if (p == MAP_FAILED) throw ioError("ファイルを読み込めません: ", path, errno);
+    return std::shared_ptr<const char[]>(static_cast<const char*>(p),
+                                         [size](const char* bytes) { ::munmap(const_cast<char*>(bytes), size); });
+}
+
+RecordLines readRecordLines(const std::filesystem::path& folder, const char* name, size_t capacity,
+                            FileAccess access) {
     const std::filesystem::path path = folder / name;
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) throw ioError("ファイルを開けません: ", path, errno);
@@ -95,6 +105,11 @@ RecordLines readRecordLines(const std::filesystem::path& folder, const char* nam
         lines.push_back(line);
     };
 
+    if (access == FileAccess::Map) {
+        std::shared_ptr<const char[]> bytes = mappedFile(fd, static_cast<size_t>(st.st_size), path);
+        LineCutter(bytes.get()).finish(static_cast<size_t>(st.st_size), take);
+        return RecordLines(std::move(bytes), std::move(lines));
+    }
     // One byte more than the size: a file that grew since fstat fills the buffer and is refused.
     const size_t bufferSize = static_cast<size_t>(st.st_size) + 1;
     std::shared_ptr<char[]> bytes = fileBuffer(bufferSize);
@@ -139,14 +154,14 @@ int RaceDataStore::firstRunner(int r) const {
     return first;
 }
 
-bool loadDataSet(RaceDataStore& store, const std::filesystem::path& folder) {
+bool loadDataSet(RaceDataStore& store, const std::filesystem::path& folder, FileAccess access) {
     for (const char* name : {kDen1File, kDen2File, kUmaFile}) {
         if (!fileExists(folder / name)) return false;
     }
     RaceDataStore fresh;
-    fresh.den1Lines = readRecordLines(folder, kDen1File, kMaxRaces);
-    fresh.den2Lines = readRecordLines(folder, kDen2File, kMaxRunnerLines);
-    fresh.umaLines = readRecordLines(folder, kUmaFile, kMaxHorseLines);
+    fresh.den1Lines = readRecordLines(folder, kDen1File, kMaxRaces, access);
+    fresh.den2Lines = readRecordLines(folder, kDen2File, kMaxRunnerLines, access);
+    fresh.umaLines = readRecordLines(folder, kUmaFile, kMaxHorseLines, access);
     fresh.raceCount = static_cast<int>(fresh.den1Lines.size());
 
     for (auto* texts : {&fresh.raceDateText, &fresh.runnerCountText, &fresh.titleLine1, &fresh.titleLine2,

@@ -48,11 +48,21 @@ struct RaceDataStore {
     int firstRunner(int r) const;
 };
 
+enum class FileAccess {
+    // The files are read into memory of the store's own: later changes to them cannot touch it.
+    Read,
+    // The store keeps the files mapped: no copy and no fresh memory, the cheaper choice for a
+    // process that ends soon after loading. While it lives, the files must only be replaced (as
+    // this program's writers do), never rewritten in place: a file shortened under the mapping
+    // ends the process.
+    Map,
+};
+
 // Reads the three record files of folder into a fresh store and, only when all of them were read
 // whole and fit together, replaces store with it. Returns false, store untouched, when a file is
 // missing. Throws zv::Error (store untouched) when a file cannot be read, a capacity is exceeded,
 // a runner count is not a number, or the runner and horse files do not hold exactly the sum of
 // the runner counts. Empty lines at the very end of a file are not records.
-bool loadDataSet(RaceDataStore& store, const std::filesystem::path& folder);
+bool loadDataSet(RaceDataStore& store, const std::filesystem::path& folder, FileAccess access = FileAccess::Read);
 
 }  // namespace zv

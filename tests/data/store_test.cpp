@@ -281,5 +281,26 @@ TEST(LoadDataSet, EmptyFilesGiveAnEmptyDay) {
     EXPECT_EQ(store, RaceDataStore{});
 }
 
+// Mapping the files gives the store reading gives, empty files and line ends of every kind included.
+TEST(LoadDataSet, MappedFilesGiveTheStoreReadFilesGive) {
+    struct Case { const char* name; std::string den1; std::string den2; std::string uma; };
+    const Case cases[] = {
+        {"a small day", fixture::headerLine("02") + "\r\n" + fixture::headerLine("01") + "\r\n",
+         fixture::runnerLine(0) + "\r\n" + fixture::runnerLine(1) + "\n" + fixture::runnerLine(2),
+         fixture::horseLine(0) + "\n" + fixture::horseLine(1) + "\r\n" + fixture::horseLine(2) + "\r\n\x1A"},
+        {"empty files", "", "", ""},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        writeFile(folder.path(), kDen1File, c.den1);
+        writeFile(folder.path(), kDen2File, c.den2);
+        writeFile(folder.path(), kUmaFile, c.uma);
+        RaceDataStore read, mapped;
+        ASSERT_TRUE(loadDataSet(read, folder.path(), FileAccess::Read)) << c.name;
+        ASSERT_TRUE(loadDataSet(mapped, folder.path(), FileAccess::Map)) << c.name;
+        EXPECT_EQ(mapped, read) << c.name;
+    }
+}
+
 }  // namespace
 }  // namespace zv
