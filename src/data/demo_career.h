@@ -44,7 +44,7 @@ struct Start {
     int popularity = 0;
     int finish = 0;          // 1.., or 33 for a horse that did not finish
     int time = 0;            // tenths of a second; 0 when none was taken
-    int margin = 0;          // tenths behind the winner; negative for the winner's lead
+    int margin = 0;          // tenths behind the winner; negative for the winner's lead (the record holds it unsigned)
     int firstPart = 0;       // early 3F in tenths (the first 2F in a 1000 m race); 0 when none
     int last3f = 0;          // tenths; 0 when none
     std::array<int, 4> corners{};  // 0 where the course has no such corner

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "demo_career.h"
@@ -153,7 +154,7 @@ void writePastRace(RecordBuilder& b, int k, const Start& s) {
     b.setPastNumber(past_horse_number, k, s.horseNumber).setPastNumber(past_weight_carried, k, s.weightCarried);
     b.setPastNumber(past_body_weight, k, s.bodyWeight).setPast(past_jockey_name, k, sj(s.jockey));
     b.setPastNumber(past_popularity, k, s.popularity).setPastNumber(past_finish, k, s.finish);
-    b.setPast(past_race_time, k, timeText(s.time)).setPast(past_margin, k, format("%03lld", s.margin));
+    b.setPast(past_race_time, k, timeText(s.time)).setPast(past_margin, k, format("%03lld", std::llabs(s.margin)));
     b.setPast(past_first_3f, k, s.firstPart > 0 ? format("%03lld", s.firstPart) : "");
     b.setPast(past_last_3f, k, s.last3f > 0 ? format("%03lld", s.last3f) : "");
     const FieldDef corners[] = {past_corner1, past_corner2, past_corner3, past_corner4};

@@ -118,6 +118,9 @@ TEST(DemoDay, HorsesAndPastRacesAreConsistent) {
             int finish = number(pastField(horse, uma::past_finish, k));
             EXPECT_TRUE((finish >= 1 && finish <= size) || finish == 33) << g << "/" << k;
             wins += finish == 1;
+            // Margins are unsigned tenths, the winner's lead included.
+            std::string_view margin = pastField(horse, uma::past_margin, k);
+            EXPECT_EQ(margin.find_first_not_of("0123456789"), std::string_view::npos) << g << "/" << k;
             for (const FieldDef& c : {uma::past_corner1, uma::past_corner2, uma::past_corner3, uma::past_corner4}) {
                 int position = number(pastField(horse, c, k));
                 EXPECT_TRUE(position >= 0 && position <= size) << g << "/" << k;
