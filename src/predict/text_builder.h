@@ -35,6 +35,7 @@ private:
     static constexpr size_t kCapacity = 240;
 
     void append(const char* bytes, size_t count) {
+        if (count == 0) return;  // an empty view may carry no pointer, which memcpy must not get
         if (!spilled_ && count <= kCapacity - size_) [[likely]] {
             std::memcpy(buffer_ + size_, bytes, count);
             size_ += count;
