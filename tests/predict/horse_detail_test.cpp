@@ -6,67 +6,13 @@
 #include "data/record_builder.h"
 #include "data/records.h"
 #include "data/sjis.h"
+#include "past_race_record.h"
 
 namespace zv {
 namespace {
 
-// One past race, as the horse file holds it. Texts are UTF-8 here.
-struct PastRace {
-    const char* racecourse = "05";
-    const char* date = "20080525";
-    const char* jump = "0";
-    const char* turf = "1";
-    const char* shortName = "";
-    const char* classCode = "05000";
-    const char* grade = " ";
-    const char* distance = "1600";
-    const char* going = "0";
-    const char* time = "1345";
-    const char* fieldSize = "16";
-    const char* popularity = "03";
-    const char* finish = "02";
-    const char* margin = "003";
-    const char* weight = "560";
-    const char* weightRule = "00";
-    const char* pace = "1";
-    const char* first3f = "352";
-    const char* last3f = "348";
-    const char* corners[4] = {"03", "03", "02", "01"};
-    const char* bodyWeight = "480";
-    const char* horseNumber = "07";
-    const char* jockey = "ヨコヤマ";
-    const char* opponent = "ライバル";
-};
-
-void setPastRace(RecordBuilder& b, int group, const PastRace& p) {
-    b.setPast(uma::past_racecourse_code, group, p.racecourse)
-        .setPast(uma::past_race_date, group, p.date)
-        .setPast(uma::past_jump_flag, group, p.jump)
-        .setPast(uma::past_turf_flag, group, p.turf)
-        .setPast(uma::past_race_short_name, group, sj(p.shortName))
-        .setPast(uma::past_race_class_code, group, p.classCode)
-        .setPast(uma::past_grade_code, group, p.grade)
-        .setPast(uma::past_distance, group, p.distance)
-        .setPast(uma::past_going_code, group, p.going)
-        .setPast(uma::past_race_time, group, p.time)
-        .setPast(uma::past_field_size, group, p.fieldSize)
-        .setPast(uma::past_popularity, group, p.popularity)
-        .setPast(uma::past_finish, group, p.finish)
-        .setPast(uma::past_margin, group, p.margin)
-        .setPast(uma::past_weight_carried, group, p.weight)
-        .setPast(uma::past_weight_rule_code, group, p.weightRule)
-        .setPast(uma::past_pace_code, group, p.pace)
-        .setPast(uma::past_first_3f, group, p.first3f)
-        .setPast(uma::past_last_3f, group, p.last3f)
-        .setPast(uma::past_corner1, group, p.corners[0])
-        .setPast(uma::past_corner2, group, p.corners[1])
-        .setPast(uma::past_corner3, group, p.corners[2])
-        .setPast(uma::past_corner4, group, p.corners[3])
-        .setPast(uma::past_body_weight, group, p.bodyWeight)
-        .setPast(uma::past_horse_number, group, p.horseNumber)
-        .setPast(uma::past_jockey_name, group, sj(p.jockey))
-        .setPast(uma::past_opponent_name, group, sj(p.opponent));
-}
+using PastRace = fixture::PastRaceRecord;
+using fixture::setPastRaceRecord;
 
 void setCounters(RecordBuilder& b, int group, std::array<int, 4> counts) {
     for (int c = 0; c < 4; ++c) b.setNumber(uma::recordCounter(group, c), counts[c]);
@@ -102,14 +48,14 @@ RecordBuilder profileHorse() {
     setCounters(b, uma::kGroupTurfHeavyB, {0, 1, 1, 0});
     setCounters(b, uma::kGroupTurfDistance + 7, {0, 0, 0, 9});
     setCounters(b, uma::kGroupDirtDistance, {2, 0, 0, 0});
-    setPastRace(b, 0, PastRace{});
+    setPastRaceRecord(b, 0, PastRace{});
     PastRace older;
     older.racecourse = "04";
     older.finish = "01";
     older.margin = "003";
     older.classCode = "00004";
     older.grade = "0";
-    setPastRace(b, 1, older);
+    setPastRaceRecord(b, 1, older);
     return b;
 }
 
@@ -265,7 +211,7 @@ TEST(HorseDetail, PastRaceCellsAndRowStates) {
     };
     for (const RowCase& c : cases) {
         RecordBuilder b = profileHorse();
-        setPastRace(b, 0, c.race);
+        setPastRaceRecord(b, 0, c.race);
         HorseDetail d = buildHorseDetail(kSexAgeCoat, b.line());
         EXPECT_EQ(toUtf8(d.grid[5][c.column]), c.cell) << c.what;
         EXPECT_EQ(d.rowState[5], c.state) << c.what;
@@ -276,7 +222,7 @@ TEST(HorseDetail, UnknownRacecourseLeavesTheRowEmpty) {
     RecordBuilder b = profileHorse();
     PastRace noRace;
     noRace.racecourse = "80";
-    setPastRace(b, 1, noRace);
+    setPastRaceRecord(b, 1, noRace);
     HorseDetail d = buildHorseDetail(kSexAgeCoat, b.line());
     for (int c = 1; c < kDetailGridColumns; ++c) EXPECT_EQ(d.grid[4][c], "") << c;
     EXPECT_EQ(d.rowState[4], PastRowState::Central);

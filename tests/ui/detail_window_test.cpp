@@ -8,6 +8,7 @@
 #include "data/record_builder.h"
 #include "data/records.h"
 #include "data/sjis.h"
+#include "past_race_record.h"
 #include "predict/horse_detail.h"
 #include "ui/detail_window.h"
 #include "ui/ui_fonts.h"
@@ -16,57 +17,14 @@ using namespace zv;
 
 namespace {
 
-// One past race as the horse file holds it; texts are UTF-8 here.
-struct PastRace {
-    const char* racecourse = "05";
-    const char* shortName = "";
-    const char* classCode = "05000";
-    const char* grade = " ";
-    const char* jump = "0";
-    const char* distance = "1600";
-    const char* going = "0";
-    const char* time = "1345";
-    const char* popularity = "03";
-    const char* finish = "02";
-    const char* margin = "003";
-    const char* corner = "03";
-    const char* jockey = "ヨコヤマ";
-    const char* opponent = "ライバル";
-};
+using PastRace = fixture::PastRaceRecord;
 
 std::string horseWith(const PastRace& p) {
     RecordBuilder b(kHorseLineLength);
     b.set(uma::horse_name, sj("テストホース")).setNumber(uma::main_prize, 0).setNumber(uma::total_prize_part1, 0);
     b.setNumber(uma::total_prize_part2, 0);
     for (int c = 0; c < 4; ++c) b.setNumber(uma::recordCounter(uma::kGroupRunningStyle, c), 0);
-    for (int group = 0; group < kPastGroups; ++group) {
-        b.setPast(uma::past_racecourse_code, group, p.racecourse)
-            .setPast(uma::past_race_date, group, "20080525")
-            .setPast(uma::past_jump_flag, group, p.jump)
-            .setPast(uma::past_turf_flag, group, "1")
-            .setPast(uma::past_race_short_name, group, sj(p.shortName))
-            .setPast(uma::past_race_class_code, group, p.classCode)
-            .setPast(uma::past_grade_code, group, p.grade)
-            .setPast(uma::past_distance, group, p.distance)
-            .setPast(uma::past_going_code, group, p.going)
-            .setPast(uma::past_race_time, group, p.time)
-            .setPast(uma::past_field_size, group, "18")
-            .setPast(uma::past_popularity, group, p.popularity)
-            .setPast(uma::past_finish, group, p.finish)
-            .setPast(uma::past_margin, group, p.margin)
-            .setPast(uma::past_weight_carried, group, "560")
-            .setPast(uma::past_weight_rule_code, group, "02")
-            .setPast(uma::past_pace_code, group, "0")
-            .setPast(uma::past_first_3f, group, "352")
-            .setPast(uma::past_last_3f, group, "348")
-            .setPast(uma::past_body_weight, group, "512")
-            .setPast(uma::past_horse_number, group, "18")
-            .setPast(uma::past_jockey_name, group, sj(p.jockey))
-            .setPast(uma::past_opponent_name, group, sj(p.opponent));
-        for (const FieldDef* corner : {&uma::past_corner1, &uma::past_corner2, &uma::past_corner3, &uma::past_corner4}) {
-            b.setPast(*corner, group, p.corner);
-        }
-    }
+    for (int group = 0; group < kPastGroups; ++group) fixture::setPastRaceRecord(b, group, p);
     return b.line();
 }
 
@@ -123,7 +81,10 @@ void DetailWindowTest::widestTextsOfRealRacesFitWithoutMovingTheColumns_data() {
     local.popularity = "18";
     local.finish = "18";
     local.margin = "125";
-    local.corner = "18";
+    local.corners = {"18", "18", "18", "18"};
+    local.fieldSize = "18";
+    local.horseNumber = "18";
+    local.weightRule = "02";
     local.jockey = "ルメール";
     local.opponent = "ゼルヴォラブライト";
     QTest::newRow("a steeplechase at a local course with every field at its widest") << local;
@@ -134,7 +95,7 @@ void DetailWindowTest::widestTextsOfRealRacesFitWithoutMovingTheColumns_data() {
     PastRace abroad;
     abroad.racecourse = "65";   // ＵＡＥ
     abroad.classCode = "00094";  // 能力試験
-    abroad.corner = "34";
+    abroad.corners = {"34", "34", "34", "34"};
     QTest::newRow("an ability test abroad with a corner incident") << abroad;
     PastRace scratched;
     scratched.time = "    ";
