@@ -61,8 +61,6 @@ std::shared_ptr<char[]> fileBuffer(size_t size) {
 // reading, while it is still in the processor's cache.
 constexpr size_t kReadPiece = 128u << 10;
 
-// The record lines of one file, as views into one buffer holding the whole file. Empty lines at
-// its very end are dropped; a file with more records than capacity is refused.
 // The bytes of a record file mapped from the page cache: nothing copied, no fresh memory.
 std::shared_ptr<const char[]> mappedFile(int fd, size_t size, const std::filesystem::path& path) {
     if (size == 0) return std::shared_ptr<const char[]>(new char[1]);
@@ -72,6 +70,8 @@ std::shared_ptr<const char[]> mappedFile(int fd, size_t size, const std::filesys
                                          [size](const char* bytes) { ::munmap(const_cast<char*>(bytes), size); });
 }
 
+// The record lines of one file, as views into one buffer holding the whole file. Empty lines at
+// its very end are dropped; a file with more records than capacity is refused.
 RecordLines readRecordLines(const std::filesystem::path& folder, const char* name, size_t capacity,
                             FileAccess access) {
     const std::filesystem::path path = folder / name;
