@@ -14,14 +14,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The service program beside this one (the build tree), else where installing puts it.
+// The service program beside this one (the build tree), else where installing puts it relative
+// to this program, else (no /proc) where the configured installation puts it.
 fs::path serviceProgramPath() {
     std::error_code ec;
     fs::path self = fs::read_symlink("/proc/self/exe", ec);
-    fs::path folder = ec ? fs::path(".") : self.parent_path();
-    fs::path beside = folder / kServiceProgram;
+    if (ec) return fs::path(ZV_LIBEXEC_INSTALLED_DIR) / kServiceProgram;
+    fs::path beside = self.parent_path() / kServiceProgram;
     if (fs::exists(beside, ec)) return beside;
-    return folder.parent_path() / ZV_LIBEXEC_SUBDIR / kServiceProgram;
+    return self.parent_path().parent_path() / ZV_LIBEXEC_SUBDIR / kServiceProgram;
 }
 
 }  // namespace
