@@ -9,8 +9,6 @@
 
 namespace zv {
 
-int StrToIntOrZero(std::string_view text) { return parseInt(text).value_or(0); }
-
 double Power(double base, double exponent) {
     if (base == 0) return 0;
     return std::exp2(exponent * std::log2(base));

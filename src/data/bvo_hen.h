@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "convert.h"
+
 namespace zv {
 
 // Race header tables.
@@ -36,7 +38,7 @@ std::string CornerMark(std::string_view code);    // position at a corner: ①..
 
 // Numbers.
 // Lenient whole number: a signed 32-bit decimal (leading blanks and a sign allowed); 0 otherwise.
-int StrToIntOrZero(std::string_view text);
+inline int StrToIntOrZero(std::string_view text) { return parseInt(text).value_or(0); }
 // base to the power exponent, as 2^(exponent * log2(base)); 0 for base 0.
 double Power(double base, double exponent);
 // x rounded up (away from zero for positive x, toward zero for negative x) to places - 1

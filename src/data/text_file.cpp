@@ -44,8 +44,15 @@ std::string joinCrLf(const std::vector<std::string>& lines) {
     return out;
 }
 
+std::string temporaryPatternFor(const std::filesystem::path& path) {
+    std::string name = ".";
+    name += path.filename().string();
+    name += ".XXXXXX";
+    return (path.parent_path() / name).string();
+}
+
 void writeFileReplacing(const std::filesystem::path& path, std::string_view bytes, FileDurability durability) {
-    std::string temp = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
+    std::string temp = temporaryPatternFor(path);
     int fd = ::mkstemp(temp.data());
     if (fd < 0) throw writeError(path, errno);
     // mkstemp creates the file readable by its owner only; data files are ordinary files.

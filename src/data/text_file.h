@@ -21,6 +21,9 @@ enum class FileDurability {
     Regenerable,
 };
 
+// The mkstemp pattern of a hidden temporary file beside path: ".name.XXXXXX" in its folder.
+std::string temporaryPatternFor(const std::filesystem::path& path);
+
 // Replaces path with bytes through a temporary file and a rename. Throws zv::Error (Io) when the
 // file cannot be written; the temporary file is removed then.
 void writeFileReplacing(const std::filesystem::path& path, std::string_view bytes,

@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "data/field.h"
+#include "data/text_file.h"
 
 namespace zv {
 namespace {
@@ -200,7 +201,7 @@ FetchResult fetchToFile(const ServiceConfig& config, const std::filesystem::path
                         const Credentials& credentials, const TransferHooks& hooks, const FileFetchOptions& options) {
     FetchResult result;
     std::filesystem::path folder = localFile.parent_path();
-    std::string pattern = (folder / ("." + localFile.filename().string() + ".XXXXXX")).string();
+    std::string pattern = temporaryPatternFor(localFile);
     int fd = mkstemp(pattern.data());
     if (fd < 0) {
         result.detail = "cannot create a file in " + folder.string() + ": " + std::generic_category().message(errno);
