@@ -58,7 +58,7 @@ void BM_ReadThreeFiles(benchmark::State& state) {
     }
     state.SetBytesProcessed(bytes);
 }
-BENCHMARK(BM_ReadThreeFiles)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReadThreeFiles)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 
 void BM_LoadFullDay(benchmark::State& state) {
     const std::filesystem::path& folder = fullDay().folder();
@@ -70,7 +70,7 @@ void BM_LoadFullDay(benchmark::State& state) {
     state.counters["races"] = store.raceCount;
     state.counters["runners"] = static_cast<double>(store.den2Lines.size());
 }
-BENCHMARK(BM_LoadFullDay)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadFullDay)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 
 }  // namespace
 
