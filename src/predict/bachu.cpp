@@ -95,17 +95,6 @@ int32_t thousandMetreF3F(std::string_view horseLine, int k, const std::string& c
     return static_cast<int32_t>(RoundUp(1, x));
 }
 
-std::string baseClassText(std::string_view classCode, std::string_view gradeCode) {
-    std::string base;
-    if (classCode == "00001") base = texts().newcomer;
-    else if (classCode == "00002") base = texts().unraced;
-    else if (classCode == "00003") base = texts().maiden;
-    else if (classCode == "00004") base = GradeMark(gradeCode);
-    else base = std::to_string(StrToIntOrZero(classCode.substr(0, 4)));
-    if (base == "0") base.clear();
-    return base;
-}
-
 bool isCentralCourse(std::string_view course) {
     for (const std::string& central : texts().centralCourses) {
         if (course == central) return true;
@@ -113,18 +102,32 @@ bool isCentralCourse(std::string_view course) {
     return false;
 }
 
+// The class part of a past race's cell: the short race name, followed at the central courses by
+// the class; without a name the class alone, where a money class shows from 100万 on as "N万下".
+// A class is named in words (新馬, 未出走, 未勝利, the grade of an open race) or is an amount.
 void appendClassText(TextBuilder& text, std::string_view horseLine, int k, std::string_view course) {
-    std::string base = baseClassText(pastField(horseLine, uma::past_race_class_code, k),
-                                     pastField(horseLine, uma::past_grade_code, k));
+    std::string_view classCode = pastField(horseLine, uma::past_race_class_code, k);
+    std::string grade;
+    std::string_view words;
+    int amount = 0;
+    if (classCode == "00001") words = texts().newcomer;
+    else if (classCode == "00002") words = texts().unraced;
+    else if (classCode == "00003") words = texts().maiden;
+    else if (classCode == "00004") words = grade = GradeMark(pastField(horseLine, uma::past_grade_code, k));
+    else amount = StrToIntOrZero(classCode.substr(0, 4));
+    const bool inWords = !words.empty() || classCode == "00004";
+
     std::string_view shortName = pastField(horseLine, uma::past_race_short_name, k);
     if (shortName != "      ") {
         text << shortName;
-        if (isCentralCourse(course)) text << base;
-        return;
+        if (!isCentralCourse(course)) return;
+        if (inWords) text << words;
+        else if (amount != 0) text << amount;
+    } else if (inWords) {
+        text << words;
+    } else if (amount >= 100) {
+        text << amount << texts().underMark;
     }
-    int amount = StrToIntOrZero(base);
-    if (amount == 0) text << base;
-    else if (amount >= 100) text << base << texts().underMark;
 }
 
 void appendFinishText(TextBuilder& text, std::string_view finish) {
