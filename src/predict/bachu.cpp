@@ -1,7 +1,6 @@
 // Building one runner's past-performance column from its horse line.
 #include "bachu.h"
 
-#include <charconv>
 #include <cstdlib>
 
 #include "code_memo.h"
@@ -109,13 +108,20 @@ void appendClassText(TextBuilder& text, std::string_view horseLine, int k, std::
     std::string_view classCode = pastField(horseLine, uma::past_race_class_code, k);
     std::string grade;
     std::string_view words;
+    bool inWords = true;
     int amount = 0;
-    if (classCode == "00001") words = texts().newcomer;
-    else if (classCode == "00002") words = texts().unraced;
-    else if (classCode == "00003") words = texts().maiden;
-    else if (classCode == "00004") words = grade = GradeMark(pastField(horseLine, uma::past_grade_code, k));
-    else amount = StrToIntOrZero(classCode.substr(0, 4));
-    const bool inWords = !words.empty() || classCode == "00004";
+    if (classCode == "00001") {
+        words = texts().newcomer;
+    } else if (classCode == "00002") {
+        words = texts().unraced;
+    } else if (classCode == "00003") {
+        words = texts().maiden;
+    } else if (classCode == "00004") {
+        words = grade = GradeMark(pastField(horseLine, uma::past_grade_code, k));
+    } else {
+        inWords = false;
+        amount = StrToIntOrZero(classCode.substr(0, 4));
+    }
 
     std::string_view shortName = pastField(horseLine, uma::past_race_short_name, k);
     if (shortName != "      ") {
@@ -149,9 +155,8 @@ std::string cellText(std::string_view horseLine, int k, std::string_view course,
     text << course << date.substr(std::min<size_t>(4, date.size()), 2) << '.'
          << date.substr(std::min<size_t>(6, date.size()), 2) << ' ';
     appendClassText(text, horseLine, k, course);
-    char distance[16];
-    char* distanceEnd = std::to_chars(distance, distance + sizeof distance, b.pastDistance[k]).ptr;
-    text << "<BR>" << b.pastSurface[k] << std::string_view(distance, std::min<size_t>(2, static_cast<size_t>(distanceEnd - distance))) << ' ';
+    const std::string distance = std::to_string(b.pastDistance[k]);
+    text << "<BR>" << b.pastSurface[k] << std::string_view(distance).substr(0, 2) << ' ';
     if (b.pastF3F[k] == 0) text << texts().noTime;
     else text << tenthsText(b.pastF3F[k]);
     text << ' ';

@@ -1,6 +1,5 @@
 #include "grid_cells.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "code_memo.h"
@@ -9,8 +8,8 @@
 #include "data/records.h"
 #include "data/sjis.h"
 #include "number_text.h"
-#include "text_builder.h"
 #include "ratings.h"
+#include "text_builder.h"
 
 namespace zv {
 namespace {
@@ -100,8 +99,7 @@ GridRow headingRow() {
 }
 
 void fillEntryCells(GridRow& row, std::string_view runnerLine, int runner) {
-    char digits[16];
-    const std::string_view number(digits, static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, runner).ptr - digits));
+    const std::string number = std::to_string(runner);
     std::string_view frame = field(runnerLine, den2::frame_number);
 
     row[kColFrame].text = paragraph(kCentre, frame);
