@@ -98,9 +98,8 @@ void TfrmZV::showDetailHorse(int index) {
 void TfrmZV::fillBetWindow() {
     if (!result_ || !bets_) return;
     const BetWindowText text = betWindowText(*result_);
-    QString body;
-    for (const std::string& entry : text.entries) body += fromCp932(entry).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) + QLatin1Char('\n');
-    bets_->setContent(fromCp932(text.status), body);
+    bets_->setContent(fromCp932(text.status),
+                      fromCp932(betWindowFileText(text)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 }  // namespace zv::app

@@ -6,7 +6,6 @@
 #include "data/convert.h"
 #include "data/records.h"
 #include "data/sjis.h"
-#include "data/text_file.h"
 
 namespace zv {
 namespace {
@@ -217,7 +216,7 @@ BetWindowText betWindowText(const RaceResult& result) {
     return window;
 }
 
-std::string betWindowFileText(const BetWindowText& text) { return joinCrLf(text.entries); }
+std::string betWindowFileText(const BetWindowText& text) { return joined(text.entries, "\r\n"); }
 
 void appendKmiLines(std::vector<std::string>& lines, std::string_view raceHeaderLine, const RaceResult& result) {
     std::string prefix = std::string(field(raceHeaderLine, den1::racecourse_code)) +

@@ -32,7 +32,8 @@ struct BetWindowText {
 
 BetWindowText betWindowText(const RaceResult& result);
 
-// The window's text as its save command writes it: every entry followed by CR LF.
+// The window's text as it shows and saves it: the entries separated by CR LF, nothing after the
+// last one.
 std::string betWindowFileText(const BetWindowText& text);
 
 // Appends the bet-line file records of a race: race key (racecourse code, date, race number of

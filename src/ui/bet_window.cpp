@@ -130,7 +130,6 @@ void TfrmKaime::saveAsText() {
 void TfrmKaime::writeText(const std::filesystem::path& path) const {
     QString body = text();
     body.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    if (!body.isEmpty() && !body.endsWith(QStringLiteral("\r\n"))) body += QStringLiteral("\r\n");
     writeFileReplacing(path, fromUtf8(body.toStdString()));
 }
 

@@ -32,7 +32,8 @@ public:
     QString statusText() const;
     QPlainTextEdit* memo() const { return memo1_; }
 
-    // The save command: asks for a file and writes the text to it as CP932 with CR LF line ends.
+    // The save command: asks for a file and writes the text to it as CP932 with CR LF line ends,
+    // nothing after the last line.
     // Throws zv::Error when the file cannot be written (the old file stays as it was).
     void saveAsText();
     void writeText(const std::filesystem::path& path) const;

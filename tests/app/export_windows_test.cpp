@@ -53,6 +53,7 @@ private slots:
     void detailWindowFollowsTheRaceOnScreen();
     void detailWindowShowsTheChosenRunner();
     void betWindowIsRefreshedOnlyWhileVisible();
+    void betWindowSavesItsTextWithNothingAfterTheLastLine();
     void exportsWithoutDataGiveAMessageAndNoDialog();
     void cancelledSaveDialogRunsNothing();
     void indexRunRestoresTheRaceAndTheWindows();
@@ -113,6 +114,22 @@ void ExportWindowsTest::betWindowIsRefreshedOnlyWhileVisible() {
     fixture.bets().hide();
     window.showRace(3);
     QVERIFY(fixture.bets().statusText() != QString::fromStdString(toUtf8(window.currentResult()->titleLine2)));
+}
+
+void ExportWindowsTest::betWindowSavesItsTextWithNothingAfterTheLastLine() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    TfrmZV& window = fixture.open();
+    fixture.bets().show();
+    for (int race : {0, 10}) {
+        window.showRace(race);
+        const std::filesystem::path saved = fixture.dataFolder() / "bets.txt";
+        fixture.bets().writeText(saved);
+        const std::string text = readFile(saved);
+        QVERIFY(window.currentResult()->hasBetLines());
+        QCOMPARE(text, betWindowFileText(betWindowText(*window.currentResult())));
+        QVERIFY(!text.ends_with("\r\n"));
+    }
 }
 
 void ExportWindowsTest::exportsWithoutDataGiveAMessageAndNoDialog() {

@@ -122,7 +122,7 @@ const char* const kRace8Text =
     " 2- 5- 7   2- 4- 5   2- 3- 5   1- 2- 5   4- 5- 7   3- 5- 7\r\n"
     " 1- 5- 7   3- 4- 5   1- 4- 5   1- 3- 5   2- 4- 7   2- 3- 7\r\n"
     " 1- 2- 7   2- 3- 4   1- 2- 4   1- 2- 3   3- 4- 7   1- 4- 7\r\n"
-    " 1- 3- 7\r\n";
+    " 1- 3- 7";
 
 TEST(BetWindow, WritesEveryBlockOfARaceBeforeNine) {
     BetWindowText window = betWindowText(resultWith(kExamplePicks, "08"));
@@ -134,20 +134,21 @@ TEST(BetWindow, AddsTheTrifectaBlockFromRaceNine) {
     std::string text = toUtf8(betWindowFileText(betWindowText(resultWith(kExamplePicks, "09"))));
     std::string trifecta =
         "\r\n"
+        "\r\n"
         "[3連単] 計36点\r\n"
         " 5- 2- 7   5- 2- 4   5- 2- 3   5- 7- 2   5- 7- 4   5- 7- 3\r\n"
         " 5- 4- 2   5- 4- 7   5- 4- 3   5- 3- 2   5- 3- 7   5- 3- 4\r\n"
         " 2- 5- 7   2- 5- 4   2- 5- 3   2- 7- 5   2- 7- 4   2- 7- 3\r\n"
         " 2- 4- 5   2- 4- 7   2- 4- 3   2- 3- 5   2- 3- 7   2- 3- 4\r\n"
         " 7- 5- 2   7- 5- 4   7- 5- 3   7- 2- 5   7- 2- 4   7- 2- 3\r\n"
-        " 7- 4- 5   7- 4- 2   7- 4- 3   7- 3- 5   7- 3- 2   7- 3- 4\r\n";
+        " 7- 4- 5   7- 4- 2   7- 4- 3   7- 3- 5   7- 3- 2   7- 3- 4";
     EXPECT_EQ(text, std::string(kRace8Text) + trifecta);
 }
 
 TEST(BetWindow, SaysSoWhenThereAreNoLines) {
     BetWindowText window = betWindowText(resultWith({}, "11"));
     ASSERT_EQ(window.entries.size(), 1u);
-    EXPECT_EQ(toUtf8(window.entries[0]), "このレースの買い目はありません");
+    EXPECT_EQ(toUtf8(betWindowFileText(window)), "このレースの買い目はありません");
 }
 
 TEST(BetWindow, CountsOnlyTheLinesThatRemain) {
@@ -156,7 +157,7 @@ TEST(BetWindow, CountsOnlyTheLinesThatRemain) {
               "[単勝] 計2点\r\n 2   1\r\n\r\n"
               "[複勝] 計2点\r\n 2   1\r\n\r\n"
               "[馬連] 計1点\r\n 1- 2\r\n\r\n"
-              "[馬単] 計1点\r\n 2- 1\r\n\r\n");
+              "[馬単] 計1点\r\n 2- 1\r\n");
 }
 
 TEST(KmiLines, WriteOneRecordPerLine) {

@@ -18,7 +18,7 @@ class BetWindowTest : public QObject {
 private slots:
     void proposedNameIsCutOnCharacterBoundaries_data();
     void proposedNameIsCutOnCharacterBoundaries();
-    void savedTextIsCp932WithCrLf();
+    void savedTextIsCp932WithCrLfBetweenLines();
     void unwritableFileLeavesNothingBehind();
     void theLongestLinesShowWithoutScrollingAcross();
 };
@@ -39,9 +39,9 @@ void BetWindowTest::proposedNameIsCutOnCharacterBoundaries() {
     QCOMPARE(QString::fromStdString(toUtf8(name)), expected);
 }
 
-void BetWindowTest::savedTextIsCp932WithCrLf() {
+void BetWindowTest::savedTextIsCp932WithCrLfBetweenLines() {
     ui::TfrmKaime window;
-    window.setContent(QStringLiteral("東京11R"), QStringLiteral("単勝 05\n馬連 05-12\n"));
+    window.setContent(QStringLiteral("東京11R"), QStringLiteral("単勝 05\n\n馬連 05-12"));
     QTemporaryDir dir;
     QString proposed;
     window.setSaveFileChooser([&](QWidget*, const QString& name) {
@@ -53,7 +53,7 @@ void BetWindowTest::savedTextIsCp932WithCrLf() {
     std::ifstream in(std::filesystem::path(dir.filePath(proposed).toStdString()), std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
-    QCOMPARE(bytes.str(), sj("単勝 05\r\n馬連 05-12\r\n"));
+    QCOMPARE(bytes.str(), sj("単勝 05\r\n\r\n馬連 05-12"));
 }
 
 void BetWindowTest::unwritableFileLeavesNothingBehind() {
