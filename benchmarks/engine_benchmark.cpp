@@ -9,7 +9,7 @@
 
 #include "data/demo_day.h"
 #include "data/store.h"
-#include "predict/race_result.h"
+#include "predict/compute_race.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 
 #include "app/main_window.h"
 #include "data/demo_day.h"
+#include "predict/compute_race.h"
 #include "settings/settings_store.h"
 #include "ui/race_grid_view.h"
 #include "ui/ui_fonts.h"

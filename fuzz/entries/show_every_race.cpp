@@ -8,10 +8,13 @@
 #include "data/titles.h"
 #include "export/index_lines.h"
 #include "export/kmi_file.h"
+#include "export/kmi_lines.h"
 #include "export/pr_csv_lines.h"
 #include "predict/bet_lines.h"
 #include "predict/horse_detail.h"
-#include "predict/race_result.h"
+#include "predict/compute_race.h"
+#include "predict/grid_sort.h"
+#include "predict/rate_race.h"
 
 namespace zv::fuzz {
 namespace {
@@ -29,15 +32,18 @@ void tolerateErrors(Step&& step) {
     }
 }
 
-void showResult(const RaceDataStore& store, int race, const RaceResult& result) {
+void showResult(const RaceResult& result) {
     for (const GridRow& row : result.cells) {
         for (const GridCell& cell : row) toUtf8(cell.text);
     }
-    std::vector<std::string> lines;
-    tolerateErrors([&] { appendIndexLines(store, result, lines); });
-    tolerateErrors([&] { appendKmiLines(lines, store.den1Lines[race], result); });
-    tolerateErrors([&] { prCsvLine(store, result); });
     tolerateErrors([&] { betWindowFileText(betWindowText(result)); });
+}
+
+void exportRatings(const RaceDataStore& store, int race, const RaceRatings& ratings) {
+    std::vector<std::string> lines;
+    tolerateErrors([&] { appendIndexLines(store, ratings, lines); });
+    tolerateErrors([&] { appendKmiLines(lines, store.den1Lines[race], ratings.betKeys); });
+    tolerateErrors([&] { prCsvLine(store, ratings, kColTR); });
     for (const std::string& line : lines) toUtf8(line);
 }
 
@@ -48,8 +54,9 @@ void showEveryRace(const RaceDataStore& store) {
     for (int race = 0; race < store.raceCount; ++race) {
         tolerateErrors([&] { toUtf8(raceNameCopyText(store, race)); });
         tolerateErrors([&] {
+            exportRatings(store, race, rateRace(store, race, kNow));
             RaceResult result = computeRace(store, race, kColRunner, kNow);
-            showResult(store, race, result);
+            showResult(result);
             for (int column = 0; column < kGridColumns; ++column) clickGridHeader(result, column);
             for (int runner = 0; runner < result.runnerCount; ++runner) {
                 tolerateErrors([&] { buildHorseDetail(store, race, runner); });

@@ -9,6 +9,8 @@
 #include "header_panel.h"
 #include "main_window.h"
 #include "predict/bet_lines.h"
+#include "predict/compute_race.h"
+#include "predict/grid_sort.h"
 #include "predict/horse_detail.h"
 #include "ui/bet_window.h"
 #include "ui/detail_window.h"

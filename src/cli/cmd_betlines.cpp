@@ -2,6 +2,7 @@
 #include "commands.h"
 #include "data/text_file.h"
 #include "predict/bet_lines.h"
+#include "predict/compute_race.h"
 
 namespace zv::cli {
 

@@ -1,6 +1,7 @@
 // kmi OUT [--race R]: the bet-line file of race R, or of every race (the all-races run).
 #include "commands.h"
 #include "export/kmi_file.h"
+#include "predict/compute_race.h"
 
 namespace zv::cli {
 

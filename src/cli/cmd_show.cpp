@@ -5,6 +5,7 @@
 #include "data/bvo_hen.h"
 #include "data/convert.h"
 #include "data/sjis.h"
+#include "predict/compute_race.h"
 #include "predict/ratings.h"
 #include "race_json.h"
 

@@ -83,13 +83,17 @@ const char* classCode(int level) {
 
 std::span<const CourseDay> demoCourses() { return kCourses; }
 
-std::string headerLine(const CourseDay& course, const RacePlan& plan, int runners) {
-    char date[16];
-    std::snprintf(date, sizeof date, "%04d%02u%02u", static_cast<int>(kMeetingDay.year()),
-                  static_cast<unsigned>(kMeetingDay.month()), static_cast<unsigned>(kMeetingDay.day()));
+std::string headerLine(const CourseDay& course, const RacePlan& plan, int runners, std::chrono::sys_days date) {
+    const std::chrono::year_month_day ymd{date};
+    char dateText[16];
+    std::snprintf(dateText, sizeof dateText, "%04d%02u%02u", static_cast<int>(ymd.year()),
+                  static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()));
+    // The weekday table counts from Saturday: 01 土, 02 日, 03 月 .. 07 金.
+    char weekday[4];
+    std::snprintf(weekday, sizeof weekday, "%02u", (std::chrono::weekday{date}.c_encoding() + 1) % 7 + 1);
     RecordBuilder b(kHeaderLineLength);
     b.set(den1::racecourse_code, course.code).setNumber(den1::race_number, plan.number);
-    b.set(den1::race_date, date).set(den1::weekday_code, "02");
+    b.set(den1::race_date, dateText).set(den1::weekday_code, weekday);
     b.set(den1::jump_flag, plan.jump ? "1" : "0").set(den1::race_name, sj(plan.name));
     b.set(den1::grade_code, std::string(1, plan.grade)).set(den1::weight_rule_code, plan.weightRule);
     b.set(den1::race_type_code, std::string(1, plan.typeCode)).set(den1::race_class_code, classCode(plan.level));

@@ -41,7 +41,8 @@ inline constexpr std::chrono::year_month_day kMeetingDay{std::chrono::year{2026}
 
 std::span<const CourseDay> demoCourses();
 
-// The race header line (CP932) of race plan on course with the given runner count.
-std::string headerLine(const CourseDay& course, const RacePlan& plan, int runners);
+// The race header line (CP932) of race plan on course with the given runner count, run on date.
+std::string headerLine(const CourseDay& course, const RacePlan& plan, int runners,
+                       std::chrono::sys_days date = std::chrono::sys_days{kMeetingDay});
 
 }  // namespace zv::demo

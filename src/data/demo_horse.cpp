@@ -17,17 +17,6 @@ namespace {
 
 using Counters = std::array<std::array<int, 4>, uma::kRecordGroups>;
 
-struct Profile {
-    HorseTraits traits;
-    std::string name;
-    char sexCode;
-    Trainer trainer;
-    const char* birthplace;
-    const char* marker;
-    const char* coat;
-    int rate;  // tenths
-};
-
 template <class T, size_t N>
 const T& weightedPick(Random& random, const std::array<std::pair<T, int>, N>& table) {
     std::array<int, N> weights{};
@@ -46,6 +35,8 @@ std::string unusedName(std::set<std::string>& used, MakeName make) {
     }
     return name;
 }
+
+}  // namespace
 
 Profile makeProfile(Random& random, const CourseDay& course, const RacePlan& today, NamesInUse& names) {
     static constexpr std::array<std::pair<int, int>, 4> kOlderAges{{{4, 35}, {5, 30}, {6, 20}, {7, 15}}};
@@ -77,6 +68,19 @@ Profile makeProfile(Random& random, const CourseDay& course, const RacePlan& tod
     p.rate = std::min(300 + t.ability * 5 + random.between(0, 60), 999);
     return p;
 }
+
+Pedigree makePedigree(Random& random) {
+    Pedigree p;
+    p.sire = sireName(random);
+    p.dam = horseName(random, true);
+    p.damSire = sireName(random);
+    p.damDam = horseName(random, true);
+    p.owner = ownerName(random);
+    p.breeder = breederName(random);
+    return p;
+}
+
+namespace {
 
 int todaysWeight(const RacePlan& today, const HorseTraits& t) {
     std::string_view rule = today.weightRule;
@@ -162,14 +166,16 @@ void writePastRace(RecordBuilder& b, int k, const Start& s) {
     b.setPast(past_opponent_name, k, sj(s.opponent));
 }
 
-std::string horseLine(Random& random, const Profile& p, const std::vector<Start>& career) {
+}  // namespace
+
+std::string horseLine(const Profile& p, const Pedigree& pedigree, const std::vector<Start>& career) {
     using namespace uma;
     RecordBuilder b(kHorseLineLength);
     b.set(horse_name, sj(p.name)).set(coat_colour_code, p.coat).set(birthplace_code, p.birthplace);
-    b.set(horse_marker_code, p.marker).set(sire_name, sj(sireName(random)));
-    b.set(dam_name, sj(horseName(random, true))).set(dam_sire_name, sj(sireName(random)));
-    b.set(dam_dam_name, sj(horseName(random, true))).set(owner_name, sj(ownerName(random)));
-    b.set(breeder_name, sj(breederName(random))).set(trainer_name, sj(p.trainer.name));
+    b.set(horse_marker_code, p.marker).set(sire_name, sj(pedigree.sire));
+    b.set(dam_name, sj(pedigree.dam)).set(dam_sire_name, sj(pedigree.damSire));
+    b.set(dam_dam_name, sj(pedigree.damDam)).set(owner_name, sj(pedigree.owner));
+    b.set(breeder_name, sj(pedigree.breeder)).set(trainer_name, sj(p.trainer.name));
     b.set(trainer_centre_code, p.trainer.centreCode);
 
     static constexpr int kSharePercent[] = {100, 40, 25, 15, 10};
@@ -194,18 +200,20 @@ std::string horseLine(Random& random, const Profile& p, const std::vector<Start>
     return b.line();
 }
 
-}  // namespace
-
-RunnerLines makeRunner(Random& random, const CourseDay& course, const RacePlan& today, int frame, NamesInUse& names) {
-    Profile p = makeProfile(random, course, today, names);
-    std::vector<Start> career = makeCareer(random, today, p.traits);
-
+std::string runnerLine(const Profile& p, const RacePlan& today, int frame) {
     RecordBuilder runner(kRunnerLineLength);
     runner.setNumber(den2::frame_number, frame).set(den2::horse_name, sj(p.name));
     runner.set(den2::sex_code, std::string(1, p.sexCode)).setNumber(den2::age, p.traits.age);
     runner.setNumber(den2::weight_carried, todaysWeight(today, p.traits)).set(den2::jockey_name, sj(p.traits.jockey));
     runner.setNumber(den2::rate, p.rate);
-    return {runner.line(), horseLine(random, p, career)};
+    return runner.line();
+}
+
+RunnerLines makeRunner(Random& random, const CourseDay& course, const RacePlan& today, int frame, NamesInUse& names) {
+    Profile p = makeProfile(random, course, today, names);
+    std::vector<Start> career = makeCareer(random, today, p.traits);
+    Pedigree pedigree = makePedigree(random);
+    return {runnerLine(p, today, frame), horseLine(p, pedigree, career)};
 }
 
 }  // namespace zv::demo

@@ -4,6 +4,7 @@
 
 #include "data/error.h"
 #include "data/sjis.h"
+#include "predict/rate_race.h"
 
 namespace zv {
 namespace {
@@ -31,8 +32,7 @@ BatchOutcome runBatch(const RaceDataStore& store, const BatchRunOptions& options
         }
         bool goOn = true;
         try {
-            RaceResult result = computeRace(store, race, options.sortColumn, options.now);
-            goOn = step(race, result);
+            goOn = step(race, rateRace(store, race, options.now));
         } catch (const Error& e) {
             throw inRace(e, store, race);
         }

@@ -1,4 +1,4 @@
-// The all-races run shared by the exports: every race of the data set is computed in turn and
+// The all-races run shared by the exports: the ratings stage of every race of the data set in turn,
 // handed to a per-race step, with progress from 0 to 100 and an abort request checked before each
 // race (so the race in progress is always finished first).
 #pragma once
@@ -7,12 +7,13 @@
 
 #include "data/store.h"
 #include "predict/calendar.h"
+#include "predict/grid_layout.h"
 #include "predict/race_result.h"
 
 namespace zv {
 
 struct BatchRunOptions {
-    int sortColumn = kColRunner;  // the grid sort each race is computed with
+    int sortColumn = kColRunner;  // the grid sort in effect (the CSV lists tied runners in its order)
     LocalDateTime now;            // stands in for blank past race dates
     // Asked before each race; true stops the run there. A window program lets pending events
     // (the Abort button) through inside it.
@@ -24,14 +25,14 @@ struct BatchRunOptions {
 };
 
 // The per-race step: returns false to end the run after this race.
-using BatchStep = std::function<bool(int race, const RaceResult& result)>;
+using BatchStep = std::function<bool(int race, const RaceRatings& ratings)>;
 
 struct BatchOutcome {
-    int racesDone = 0;     // races computed and stepped
+    int racesDone = 0;     // races rated and stepped
     bool aborted = false;  // stopped by the abort request
 };
 
-// Runs the step over races 0 .. raceCount - 1. A zv::Error from computing a race or from the step
+// Runs the step over races 0 .. raceCount - 1. A zv::Error from rating a race or from the step
 // is thrown again with the race named in front of its message (kind, field and text kept).
 BatchOutcome runBatch(const RaceDataStore& store, const BatchRunOptions& options, const BatchStep& step);
 

@@ -13,8 +13,8 @@ std::string indexFileName(const RaceDataStore& store) {
 BatchOutcome writeIndexFile(const std::filesystem::path& path, const RaceDataStore& store,
                             const BatchRunOptions& options) {
     std::vector<std::string> lines{kIndexFileHeading};
-    BatchOutcome outcome = runBatch(store, options, [&](int, const RaceResult& result) {
-        appendIndexLines(store, result, lines);
+    BatchOutcome outcome = runBatch(store, options, [&](int, const RaceRatings& ratings) {
+        appendIndexLines(store, ratings, lines);
         return true;
     });
     writeFileReplacing(path, joinCrLf(lines), FileDurability::Regenerable);

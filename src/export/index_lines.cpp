@@ -5,13 +5,13 @@
 
 namespace zv {
 
-void appendIndexLines(const RaceDataStore& store, const RaceResult& result, std::vector<std::string>& lines) {
-    std::string_view header = store.den1Lines.at(result.race);
+void appendIndexLines(const RaceDataStore& store, const RaceRatings& ratings, std::vector<std::string>& lines) {
+    std::string_view header = store.den1Lines.at(ratings.race);
     std::string prefix = std::string(field(header, den1::racecourse_code)) + "," +
                          std::string(field(header, den1::race_date)) + "," +
                          std::string(field(header, den1::race_number)) + ",";
-    for (size_t n = 0; n < result.bachus.size(); ++n) {
-        const TBachu& runner = result.bachus[n];
+    for (size_t n = 0; n < ratings.bachus.size(); ++n) {
+        const TBachu& runner = ratings.bachus[n];
         lines.push_back(prefix + std::to_string(n + 1) + "," + runner.name + "," + indexText(runner.combined));
     }
 }

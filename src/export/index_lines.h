@@ -15,7 +15,7 @@ namespace zv {
 
 inline constexpr const char* kIndexFileHeading = "F3F";
 
-// Appends the runner lines of a computed race.
-void appendIndexLines(const RaceDataStore& store, const RaceResult& result, std::vector<std::string>& lines);
+// Appends the runner lines of a rated race.
+void appendIndexLines(const RaceDataStore& store, const RaceRatings& ratings, std::vector<std::string>& lines);
 
 }  // namespace zv

@@ -1,7 +1,7 @@
 #include "kmi_file.h"
 
 #include "data/text_file.h"
-#include "predict/bet_lines.h"
+#include "kmi_lines.h"
 
 namespace zv {
 
@@ -13,7 +13,7 @@ std::string allRacesKmiFileName(const RaceDataStore& store) {
 
 void writeRaceKmiFile(const std::filesystem::path& path, const RaceDataStore& store, const RaceResult& result) {
     std::vector<std::string> lines;
-    appendKmiLines(lines, store.den1Lines.at(result.race), result);
+    appendKmiLines(lines, store.den1Lines.at(result.race), result.betKeys);
     writeFileReplacing(path, joinCrLf(lines), FileDurability::Regenerable);
 }
 
@@ -21,8 +21,8 @@ BatchOutcome writeAllRacesKmiFile(const std::filesystem::path& path, const RaceD
                                   const BatchRunOptions& options) {
     std::vector<std::string> lines;
     lines.reserve(static_cast<size_t>(store.raceCount) * kBetKeys);
-    BatchOutcome outcome = runBatch(store, options, [&](int race, const RaceResult& result) {
-        appendKmiLines(lines, store.den1Lines[race], result);
+    BatchOutcome outcome = runBatch(store, options, [&](int race, const RaceRatings& ratings) {
+        appendKmiLines(lines, store.den1Lines[race], ratings.betKeys);
         return true;
     });
     writeFileReplacing(path, joinCrLf(lines), FileDurability::Regenerable);

@@ -1,4 +1,4 @@
-// Bet-line files (.kmi): the 19-character bet-line records of one race or of every race, CP932
+// Bet-line files (.kmi): the bet-line records (kmi_lines.h) of one race or of every race, CP932
 // lines ended by CR LF, written through a temporary file.
 #pragma once
 

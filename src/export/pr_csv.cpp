@@ -30,11 +30,11 @@ PrCsvOutcome appendDayToPrCsv(const std::filesystem::path& dataFolder, const Rac
         outcome.declined = true;
         return outcome;
     }
-    PrCsvDay day(store, exists ? readCsv(path) : std::string(), ask);
+    PrCsvDay day(store, exists ? readCsv(path) : std::string(), ask, options.sortColumn);
 
     BatchRunOptions runOptions = options;
     runOptions.fullBarAtEnd = false;
-    outcome.batch = runBatch(store, runOptions, [&](int, const RaceResult& result) { return day.addRace(result); });
+    outcome.batch = runBatch(store, runOptions, [&](int, const RaceRatings& ratings) { return day.addRace(ratings); });
 
     outcome.linesAdded = static_cast<int>(day.lines().size());
     outcome.abortedAtDuplicate = day.abortedAtDuplicate();

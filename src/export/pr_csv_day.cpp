@@ -26,13 +26,13 @@ std::string appendCsvLines(std::string_view oldContent, const std::vector<std::s
     return content;
 }
 
-PrCsvDay::PrCsvDay(const RaceDataStore& store, std::string oldContent, CsvQuestionHandler ask)
-    : store_(store), oldContent_(std::move(oldContent)), ask_(std::move(ask)) {
+PrCsvDay::PrCsvDay(const RaceDataStore& store, std::string oldContent, CsvQuestionHandler ask, int sortColumn)
+    : store_(store), oldContent_(std::move(oldContent)), ask_(std::move(ask)), sortColumn_(sortColumn) {
     unreadableLines_ = lookUpDay(oldContent_, LocalDateTime{}).unreadableLines;
 }
 
-bool PrCsvDay::addRace(const RaceResult& result) {
-    LocalDateTime day = raceDay(store_, result.race);
+bool PrCsvDay::addRace(const RaceRatings& ratings) {
+    LocalDateTime day = raceDay(store_, ratings.race);
     // The day is fixed by the first race even when that race writes no line, so a first race
     // without a PR average does not end the run at the second race.
     if (!haveDay_) {
@@ -42,7 +42,7 @@ bool PrCsvDay::addRace(const RaceResult& result) {
         reachedNextDay_ = true;
         return false;
     }
-    std::optional<std::string> line = prCsvLine(store_, result);
+    std::optional<std::string> line = prCsvLine(store_, ratings, sortColumn_);
     if (!line) return true;
     if (lines_.empty() && lookUpDay(oldContent_, day_).found &&
         ask_(CsvQuestion::AppendDuplicateDay, duplicateDayMessage(day_)) == CsvAnswer::Abort) {

@@ -11,6 +11,7 @@
 
 #include "data/store.h"
 #include "predict/calendar.h"
+#include "predict/grid_layout.h"
 #include "predict/race_result.h"
 
 namespace zv {
@@ -35,11 +36,12 @@ std::string appendCsvLines(std::string_view oldContent, const std::vector<std::s
 
 class PrCsvDay {
 public:
-    PrCsvDay(const RaceDataStore& store, std::string oldContent, CsvQuestionHandler ask);
+    // sortColumn: the grid sort in effect, which orders runners of equal combined rating.
+    PrCsvDay(const RaceDataStore& store, std::string oldContent, CsvQuestionHandler ask, int sortColumn = kColRunner);
 
-    // Takes the computed race; false ends the run (another day begins, or the duplicate question
+    // Takes the rated race; false ends the run (another day begins, or the duplicate question
     // was answered Abort). Throws a conversion error when the race date cannot be read.
-    bool addRace(const RaceResult& result);
+    bool addRace(const RaceRatings& ratings);
 
     const std::vector<std::string>& lines() const { return lines_; }
     bool abortedAtDuplicate() const { return abortedAtDuplicate_; }
@@ -53,6 +55,7 @@ private:
     const RaceDataStore& store_;
     std::string oldContent_;
     CsvQuestionHandler ask_;
+    int sortColumn_;
     std::vector<std::string> lines_;
     bool haveDay_ = false;
     LocalDateTime day_;

@@ -6,6 +6,7 @@
 #include "data/records.h"
 #include "data/line_cutter.h"
 #include "data/store.h"
+#include "predict/grid_sort.h"
 #include "predict/ranking.h"
 
 namespace zv {
@@ -34,16 +35,17 @@ std::string dayText(const LocalDateTime& day) {
     return buffer;
 }
 
-std::optional<std::string> prCsvLine(const RaceDataStore& store, const RaceResult& result) {
-    if (!result.prAverage.shown) return std::nullopt;
-    std::string_view header = store.den1Lines.at(result.race);
+std::optional<std::string> prCsvLine(const RaceDataStore& store, const RaceRatings& ratings, int sortColumn) {
+    if (!ratings.pace.prAverageShown) return std::nullopt;
+    std::string_view header = store.den1Lines.at(ratings.race);
     // Racecourse and race number come from the header fields rather than from fixed byte
     // positions of the title, which would cut the longer racecourse names apart.
-    std::string line = std::string(std::string_view(store.raceDateText.at(result.race)).substr(0, 10)) + "," +
+    std::string line = std::string(std::string_view(store.raceDateText.at(ratings.race)).substr(0, 10)) + "," +
                        RacecourseName(field(header, den1::racecourse_code)) + "," +
                        std::string(field(header, den1::race_number)) + "," +
-                       result.f3fAverage.value + "," + result.prAverage.value;
-    RankingTable ranking = result.ranking;
+                       ratings.pace.f3fAverageValue + "," + ratings.pace.prAverageValue;
+    RankingTable ranking = ratings.ranking;
+    sortRankingAsGrid(ranking, sortColumn);
     sortRanking(ranking, RankingColumn::Combined, true);
     for (const RankingRow& row : ranking) {
         if (row.combined < kListedCombined) break;

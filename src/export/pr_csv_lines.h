@@ -21,8 +21,9 @@ LocalDateTime raceDay(const RaceDataStore& store, int race);
 // The day as the CSV and its questions write it: 2010/05/02.
 std::string dayText(const LocalDateTime& day);
 
-// The CSV line of a computed race; nothing when the race has no PR average.
-std::optional<std::string> prCsvLine(const RaceDataStore& store, const RaceResult& result);
+// The CSV line of a rated race; nothing when the race has no PR average. Runners of equal
+// combined rating stand in the order the grid's sort column gives them.
+std::optional<std::string> prCsvLine(const RaceDataStore& store, const RaceRatings& ratings, int sortColumn);
 
 // What the existing file says about a day: whether a line's first field is that day, and how
 // many non-empty lines do not start with a date (they are kept, but cannot be compared).

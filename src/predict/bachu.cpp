@@ -173,7 +173,7 @@ bool containsBlank(std::string_view text) { return text.find(' ') != std::string
 
 }  // namespace
 
-TBachu buildBachu(std::string_view horseLine, const PredictedRace& race) {
+TBachu buildBachu(std::string_view horseLine, const PredictedRace& race, PastTexts pastTexts) {
     TBachu b;
     int raceDistance = StrToIntOrZero(race.distanceText);
     for (int k = 0; k < kPastRaces; ++k) {
@@ -196,7 +196,7 @@ TBachu buildBachu(std::string_view horseLine, const PredictedRace& race) {
                                         date.substr(std::min<size_t>(6, date.size()), 2), uma::past_race_date.name,
                                         date);
         }
-        if (course != texts().missingCourse) b.pastText[k] = cellText(horseLine, k, course, b);
+        if (pastTexts == PastTexts::Build && course != texts().missingCourse) b.pastText[k] = cellText(horseLine, k, course, b);
     }
     std::string_view raceDate = race.raceDateText;
     auto part = [&](size_t pos, size_t len) { return raceDate.substr(std::min(pos, raceDate.size()), len); };

@@ -42,8 +42,10 @@ struct PredictedRace {
     LocalDateTime now;              // stands in for a blank past race date
 };
 
+enum class PastTexts { Skip, Build };  // whether each past race also gets its grid cell text
+
 // Builds the record of one runner from its horse line; rate, pastTR, TR and combined stay 0.
 // Throws a conversion error when a past race date without blanks, or the race date, is not a date.
-TBachu buildBachu(std::string_view horseLine, const PredictedRace& race);
+TBachu buildBachu(std::string_view horseLine, const PredictedRace& race, PastTexts pastTexts = PastTexts::Build);
 
 }  // namespace zv

@@ -10,8 +10,6 @@
 namespace zv {
 namespace {
 
-constexpr const char* kNoLine = "000000";
-
 // A line as positions in the pick list (0 = ◎ .. 5 = ☆).
 struct Line {
     int size = 0;
@@ -22,7 +20,6 @@ enum class Layout { Numbers, PairBlock, TripleBlock };
 
 struct BetGroup {
     const char* nameUtf8;
-    char code;
     bool ascendingNumbers;  // numbers of a line in numeric order instead of pick order
     bool trifectaOnly;
     Layout layout;
@@ -60,12 +57,12 @@ std::vector<Line> orderedTriples() {
 
 const std::vector<BetGroup>& betGroups() {
     static const std::vector<BetGroup> groups = {
-        {"単勝", '0', false, false, Layout::Numbers, singles()},
-        {"複勝", '1', false, false, Layout::Numbers, singles()},
-        {"馬連", '3', true, false, Layout::PairBlock, pairs()},
-        {"馬単", '5', false, false, Layout::PairBlock, pairs()},
-        {"3連複", '6', true, false, Layout::TripleBlock, triples()},
-        {"3連単", '7', false, true, Layout::TripleBlock, orderedTriples()},
+        {"単勝", false, false, Layout::Numbers, singles()},
+        {"複勝", false, false, Layout::Numbers, singles()},
+        {"馬連", true, false, Layout::PairBlock, pairs()},
+        {"馬単", false, false, Layout::PairBlock, pairs()},
+        {"3連複", true, false, Layout::TripleBlock, triples()},
+        {"3連単", false, true, Layout::TripleBlock, orderedTriples()},
     };
     return groups;
 }
@@ -86,7 +83,7 @@ void writeKey(std::string& key, const Line& line, const std::array<int, kMarks>&
         if (numbers[1] > numbers[2]) std::swap(numbers[1], numbers[2]);
         if (numbers[0] > numbers[1]) std::swap(numbers[0], numbers[1]);
     }
-    key.assign(kNoLine);
+    key.assign(kNoBetLine);
     for (int i = 0; i < line.size; ++i) {
         key[2 * i] = static_cast<char>('0' + numbers[i] / 10 % 10);
         key[2 * i + 1] = static_cast<char>('0' + numbers[i] % 10);
@@ -148,6 +145,16 @@ std::string placeLabel(const BetGroup& group, const std::array<int, kMarks>& mar
 
 }  // namespace
 
+BetKeyRange betKeyRange(BetType type) {
+    BetKeyRange range;
+    const std::vector<BetGroup>& groups = betGroups();
+    for (int g = 0; g < static_cast<int>(type); ++g) range.first += static_cast<int>(groups[g].lines.size());
+    range.count = static_cast<int>(groups[static_cast<size_t>(type)].lines.size());
+    return range;
+}
+
+std::string_view betTypeName(BetType type) { return betGroups()[static_cast<size_t>(type)].nameUtf8; }
+
 bool hasTrifectaLines(std::string_view raceNumberText) { return strictInt(raceNumberText, den1::race_number.name) >= 9; }
 
 std::array<std::string, kBetKeys> computeBetKeys(const std::array<int, kMarks>& marks, bool trifecta) {
@@ -157,7 +164,7 @@ std::array<std::string, kBetKeys> computeBetKeys(const std::array<int, kMarks>& 
         for (const Line& line : group.lines) {
             bool made = (trifecta || !group.trifectaOnly) && lineExists(line, marks);
             if (made) writeKey(keys[at], line, marks, group.ascendingNumbers);
-            else keys[at].assign(kNoLine);
+            else keys[at].assign(kNoBetLine);
             ++at;
         }
     }
@@ -187,7 +194,7 @@ BetLabels betLabels(const std::array<int, kMarks>& marks, bool trifecta) {
 }
 
 bool RaceResult::hasBetLines() const {
-    return std::any_of(betKeys.begin(), betKeys.end(), [](const std::string& key) { return key != kNoLine; });
+    return std::any_of(betKeys.begin(), betKeys.end(), [](const std::string& key) { return key != kNoBetLine; });
 }
 
 BetWindowText betWindowText(const RaceResult& result) {
@@ -201,7 +208,7 @@ BetWindowText betWindowText(const RaceResult& result) {
     for (const BetGroup& group : betGroups()) {
         std::vector<std::string> lines;
         for (size_t i = 0; i < group.lines.size(); ++i, ++at) {
-            if (result.betKeys[at] != kNoLine) lines.push_back(joined(keyNumbers(result.betKeys[at]), "-"));
+            if (result.betKeys[at] != kNoBetLine) lines.push_back(joined(keyNumbers(result.betKeys[at]), "-"));
         }
         if (lines.empty()) continue;
         if (group.trifectaOnly) window.entries.emplace_back();
@@ -217,17 +224,5 @@ BetWindowText betWindowText(const RaceResult& result) {
 }
 
 std::string betWindowFileText(const BetWindowText& text) { return joined(text.entries, "\r\n"); }
-
-void appendKmiLines(std::vector<std::string>& lines, std::string_view raceHeaderLine, const RaceResult& result) {
-    std::string prefix = std::string(field(raceHeaderLine, den1::racecourse_code)) +
-                         std::string(field(raceHeaderLine, den1::race_date)) +
-                         std::string(field(raceHeaderLine, den1::race_number));
-    size_t at = 0;
-    for (const BetGroup& group : betGroups()) {
-        for (size_t i = 0; i < group.lines.size(); ++i, ++at) {
-            if (result.betKeys[at] != kNoLine) lines.push_back(prefix + group.code + result.betKeys[at]);
-        }
-    }
-}
 
 }  // namespace zv

@@ -1,7 +1,7 @@
 // Bet lines from the six picks (◎ ○ ▲ △ × ☆): six bet types, each line a six-character key of
 // two-digit runner numbers ("050000", "031200", "030712"); "000000" is no line. A line that would
-// need a missing pick (0) is no line. The keys give the header labels, the bet-line window text
-// and the records of the bet-line file.
+// need a missing pick (0) is no line. The keys give the header labels, the bet-line window text,
+// the records of the bet-line file and the report card's hit counts.
 #pragma once
 
 #include <array>
@@ -12,6 +12,22 @@
 #include "race_result.h"
 
 namespace zv {
+
+inline constexpr std::string_view kNoBetLine = "000000";
+
+// The six bet types in key order: 単勝, 複勝, 馬連, 馬単, 3連複, 3連単.
+enum class BetType { Win, Place, Quinella, Exacta, Trio, Trifecta };
+inline constexpr int kBetTypes = 6;
+
+// Where the keys of a bet type lie in the 85 keys.
+struct BetKeyRange {
+    int first = 0;
+    int count = 0;
+};
+BetKeyRange betKeyRange(BetType type);
+
+// The bet type's name (UTF-8): "単勝" .. "3連単".
+std::string_view betTypeName(BetType type);
 
 // The 3連単 lines exist only from race number 9 on. Throws a conversion error when the race number
 // is not a number.
@@ -35,9 +51,5 @@ BetWindowText betWindowText(const RaceResult& result);
 // The window's text as it shows and saves it: the entries separated by CR LF, nothing after the
 // last one.
 std::string betWindowFileText(const BetWindowText& text);
-
-// Appends the bet-line file records of a race: race key (racecourse code, date, race number of
-// its header line), bet type code and key, 19 characters each, one per existing line.
-void appendKmiLines(std::vector<std::string>& lines, std::string_view raceHeaderLine, const RaceResult& result);
 
 }  // namespace zv

@@ -1,5 +1,5 @@
-// The race grid's fixed layout: eleven columns with their headings and start widths, and the row
-// heights. Column numbers are those the cell texts, colours and header clicks use.
+// The race grid's columns: eleven, with their headings. Column numbers are those the cell texts,
+// colours and header clicks use; widths and heights on screen are the window's (ui).
 #pragma once
 
 #include <array>
@@ -22,11 +22,6 @@ enum GridColumn {
     kColIndex = 9,     // F3F: index value and combined
     kColMark = 10,     // 印
 };
-
-inline constexpr std::array<int, kGridColumns> kGridColumnWidths{23, 23, 135, 50, 120, 120, 120, 25, 25, 50, 25};
-inline constexpr int kGridHeaderHeight = 18;
-inline constexpr int kGridRowHeight = 41;
-inline constexpr unsigned kGridHeaderBackground = 0xEEEEEE;
 
 // Heading texts (CP932) of the eleven columns.
 const std::array<std::string, kGridColumns>& gridHeadings();

@@ -49,6 +49,11 @@ void showRunnerOrder(RaceResult& result) {
 
 }  // namespace
 
+void sortRankingAsGrid(RankingTable& table, int sortColumn) {
+    std::optional<RankingColumn> rankingColumn = rankingColumnOf(sortColumn);
+    if (sortColumn != kColRunner && rankingColumn) sortRanking(table, *rankingColumn, true);
+}
+
 void applyInitialSort(RaceResult& result, int sortColumn) {
     if (sortColumn == kColRunner || !isSortable(sortColumn)) {
         result.sort = GridSort{kColRunner, true};

@@ -1,6 +1,8 @@
-// Everything the main window shows for one race, computed in one pure operation: the engine's
-// records, the header texts, the picks and bet lines, the ranking table and every grid cell with
-// its colours, border and row order. The GUI only paints this object; exports read it.
+// What the engine gives for one race. RaceRatings is the ratings stage: the engine's records,
+// averages and pace, the picks, the bet keys and the ranking table, without any display text.
+// RaceResult is everything the main window shows: the ratings with the header texts, the bet-line
+// labels and every grid cell with its colours, border and row order. The GUI only paints it.
+// Computing lives in rate_race.h (ratings) and compute_race.h (the whole result).
 #pragma once
 
 #include <array>
@@ -12,11 +14,10 @@
 #include "bachu.h"
 #include "calendar.h"
 #include "grid_layout.h"
+#include "pace_marks.h"
 #include "ranking.h"
 
 namespace zv {
-
-struct RaceDataStore;
 
 inline constexpr int kMarks = 6;       // ◎ ○ ▲ △ × ☆
 inline constexpr int kBetKeys = 85;    // 3 + 3 + 12 + 12 + 19 + 36
@@ -53,6 +54,18 @@ struct BetLabels {
     std::string rentan3;  // 3連単 third place
 };
 
+// The ratings stage of one race: what the exports and the report card read.
+struct RaceRatings {
+    int race = 0;                             // 0-based race index
+    int runnerCount = 0;                      // M
+    TBachus bachus;                           // one record per runner, runner order; pastText only when asked for
+    PaceEstimate pace;                        // header averages and pace
+    std::array<int, kMarks> markedRunners{};  // runner numbers in mark order ◎ ○ ▲ △ × ☆; 0 = no pick
+    bool trifecta = false;                    // the race has 3連単 lines (race 9 on, with picks)
+    std::array<std::string, kBetKeys> betKeys;  // six-character keys by bet type; "000000" = no line
+    RankingTable ranking;                     // grdKurai in runner order
+};
+
 // The grid's sort state: column 1 ascending is runner order. The GUI keeps `column` from race to
 // race and passes it to computeRace.
 struct GridSort {
@@ -84,16 +97,5 @@ struct RaceResult {
     // True when the race has at least one bet line.
     bool hasBetLines() const;
 };
-
-// Computes race `race` of the store as the main window shows it, with the grid sorted on
-// sortColumn (1 = runner order; 2, 7, 8, 9, 10 = descending on that column). `now` stands in for a
-// blank past race date. Throws zv::Error (conversion) when a runner count, weight, race number or
-// date is not readable.
-RaceResult computeRace(const RaceDataStore& store, int race, int sortColumn, const LocalDateTime& now);
-
-// A click on the heading of `column`: column 1 returns to runner order; 2, 7, 8, 9, 10 sort
-// descending, or return to runner order when already sorted on that column; other columns do
-// nothing. Updates ranking, rowOrder and sort; returns whether anything changed.
-bool clickGridHeader(RaceResult& result, int column);
 
 }  // namespace zv

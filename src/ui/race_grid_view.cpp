@@ -8,6 +8,7 @@
 #include <set>
 
 #include "grid_roles.h"
+#include "race_grid_metrics.h"
 #include "ui_fonts.h"
 
 namespace zv::ui {

@@ -35,7 +35,7 @@ struct Recorder {
         return o;
     }
     BatchStep step() {
-        return [this](int race, const RaceResult& r) {
+        return [this](int race, const RaceRatings& r) {
             EXPECT_EQ(r.race, race);
             races.push_back(race);
             return true;
@@ -75,7 +75,7 @@ TEST(RunBatch, FinishesTheRaceInProgressWhenAborted) {
 TEST(RunBatch, EndsWhenTheStepSaysSo) {
     RaceDataStore store = storeOfRaces(4);
     Recorder rec;
-    BatchOutcome outcome = runBatch(store, rec.options(), [&](int race, const RaceResult&) {
+    BatchOutcome outcome = runBatch(store, rec.options(), [&](int race, const RaceRatings&) {
         rec.races.push_back(race);
         return race < 1;
     });

@@ -18,8 +18,8 @@ RaceDataStore storeWithHeader(const char* racecourse, const char* date, const ch
     return store;
 }
 
-RaceResult runners(std::vector<std::pair<const char*, int>> nameAndCombined) {
-    RaceResult r;
+RaceRatings runners(std::vector<std::pair<const char*, int>> nameAndCombined) {
+    RaceRatings r;
     for (const auto& [name, combined] : nameAndCombined) {
         TBachu b;
         b.name = sj(name);

@@ -1,4 +1,5 @@
 #include "export/kmi_file.h"
+#include "predict/compute_race.h"
 
 #include <gtest/gtest.h>
 

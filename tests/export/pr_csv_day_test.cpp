@@ -23,12 +23,14 @@ RaceDataStore storeOnDays(std::vector<const char*> dates) {
     return store;
 }
 
-// A computed race with a PR average (or none) and one runner rated 12.
-RaceResult race(int index, bool withPR) {
-    RaceResult r;
+// A rated race with a PR average (or none) and one runner rated 12.
+RaceRatings race(int index, bool withPR) {
+    RaceRatings r;
     r.race = index;
-    r.f3fAverage = {sj("前半3Fタイム平均：35.00"), true, "35.00"};
-    r.prAverage = {sj("PR平均：") + (withPR ? "1.50" : ""), withPR, withPR ? "1.50" : ""};
+    r.pace.f3fAverageShown = true;
+    r.pace.f3fAverageValue = "35.00";
+    r.pace.prAverageShown = withPR;
+    r.pace.prAverageValue = withPR ? "1.50" : "";
     r.ranking = {RankingRow{1, 0, 0, 0, 0, 12}};
     return r;
 }

@@ -20,10 +20,12 @@ RaceDataStore oneRaceStore(const char* racecourse, const char* raceNumber, const
     return store;
 }
 
-RaceResult resultWith(std::vector<int> combined, const char* f3f, const char* pr) {
-    RaceResult r;
-    r.f3fAverage = {sj("前半3Fタイム平均：") + f3f, *f3f != '\0', f3f};
-    r.prAverage = {sj("PR平均：") + pr, *pr != '\0', pr};
+RaceRatings ratingsWith(std::vector<int> combined, const char* f3f, const char* pr) {
+    RaceRatings r;
+    r.pace.f3fAverageShown = *f3f != '\0';
+    r.pace.f3fAverageValue = f3f;
+    r.pace.prAverageShown = *pr != '\0';
+    r.pace.prAverageValue = pr;
     for (size_t n = 0; n < combined.size(); ++n) {
         r.ranking.push_back(RankingRow{static_cast<int32_t>(n + 1), 0, 0, 0, 0, combined[n]});
     }
@@ -40,7 +42,7 @@ TEST(PrCsvLine, ListsRunnersAtTenOrMoreHighestFirstKeepingTableOrderOnTies) {
     };
     RaceDataStore store = oneRaceStore("04", "11", "2010/05/02(日)");
     for (const Case& c : cases) {
-        std::optional<std::string> line = prCsvLine(store, resultWith(c.combined, c.f3f, c.pr));
+        std::optional<std::string> line = prCsvLine(store, ratingsWith(c.combined, c.f3f, c.pr), kColRunner);
         ASSERT_TRUE(line) << c.what;
         EXPECT_EQ(toUtf8(*line), c.line) << c.what;
     }
@@ -48,19 +50,20 @@ TEST(PrCsvLine, ListsRunnersAtTenOrMoreHighestFirstKeepingTableOrderOnTies) {
 
 TEST(PrCsvLine, KeepsTheOrderTheGridSortLeftForEqualRatings) {
     RaceDataStore store = oneRaceStore("04", "11", "2010/05/02(日)");
-    RaceResult r = resultWith({12, 10, 12}, "35.00", "1.00");
-    std::swap(r.ranking[0], r.ranking[2]);  // runner 3 above runner 1, as a grid sort may leave it
-    EXPECT_EQ(toUtf8(*prCsvLine(store, r)), "2010/05/02,東京,11,35.00,1.00,3,1,2");
+    RaceRatings r = ratingsWith({12, 10, 12}, "35.00", "1.00");
+    r.ranking[2].TR = 5;  // runner 3 above runner 1 when the grid is sorted on TR
+    EXPECT_EQ(toUtf8(*prCsvLine(store, r, kColRunner)), "2010/05/02,東京,11,35.00,1.00,1,3,2");
+    EXPECT_EQ(toUtf8(*prCsvLine(store, r, kColTR)), "2010/05/02,東京,11,35.00,1.00,3,1,2");
 }
 
 TEST(PrCsvLine, RaceWithoutPRAverageGivesNoLine) {
     RaceDataStore store = oneRaceStore("04", "11", "2010/05/02(日)");
-    EXPECT_FALSE(prCsvLine(store, resultWith({15, 12}, "35.00", "")));
+    EXPECT_FALSE(prCsvLine(store, ratingsWith({15, 12}, "35.00", ""), kColRunner));
 }
 
 TEST(PrCsvLine, LongRacecourseNamesStayWhole) {
     RaceDataStore store = oneRaceStore("65", "03", "2010/05/02(日)");
-    EXPECT_EQ(toUtf8(*prCsvLine(store, resultWith({0}, "35.00", "1.00"))), "2010/05/02,ＵＡＥ,03,35.00,1.00");
+    EXPECT_EQ(toUtf8(*prCsvLine(store, ratingsWith({0}, "35.00", "1.00"), kColRunner)), "2010/05/02,ＵＡＥ,03,35.00,1.00");
 }
 
 TEST(RaceDay, ReadsTheDateTextStrictly) {

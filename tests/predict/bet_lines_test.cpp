@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "data/error.h"
-#include "data/record_builder.h"
-#include "data/records.h"
 #include "data/sjis.h"
 
 namespace zv {
@@ -23,18 +21,6 @@ RaceResult resultWith(const Marks& marks, const std::string& raceNumber) {
     result.labels = betLabels(marks, trifecta);
     result.betKeys = computeBetKeys(marks, trifecta);
     return result;
-}
-
-std::string headerLine(const std::string& raceNumber) {
-    RecordBuilder b(kHeaderLineLength);
-    b.set(den1::racecourse_code, "05").set(den1::race_date, "20100502").set(den1::race_number, raceNumber);
-    return b.line();
-}
-
-std::vector<std::string> kmiLines(const Marks& marks, const std::string& raceNumber) {
-    std::vector<std::string> lines;
-    appendKmiLines(lines, headerLine(raceNumber), resultWith(marks, raceNumber));
-    return lines;
 }
 
 int countOfKeys(const std::array<std::string, kBetKeys>& keys) {
@@ -158,27 +144,6 @@ TEST(BetWindow, CountsOnlyTheLinesThatRemain) {
               "[複勝] 計2点\r\n 2   1\r\n\r\n"
               "[馬連] 計1点\r\n 1- 2\r\n\r\n"
               "[馬単] 計1点\r\n 2- 1\r\n");
-}
-
-TEST(KmiLines, WriteOneRecordPerLine) {
-    std::vector<std::string> race11 = kmiLines(kExamplePicks, "11");
-    ASSERT_EQ(race11.size(), 85u);
-    EXPECT_EQ(race11[0], "0520100502110050000");
-    EXPECT_EQ(race11[3], "0520100502111050000");
-    EXPECT_EQ(race11[6], "0520100502113020500");
-    EXPECT_EQ(race11[18], "0520100502115050200");
-    EXPECT_EQ(race11[30], "0520100502116020507");
-    EXPECT_EQ(race11[49], "0520100502117050207");
-    for (const std::string& line : race11) EXPECT_EQ(line.size(), 19u);
-    EXPECT_EQ(kmiLines(kExamplePicks, "08").size(), 49u);
-    EXPECT_EQ(kmiLines(kExamplePicks, "09").size(), 85u);
-}
-
-TEST(KmiLines, LeaveOutMissingLinesAndRacesWithoutMarks) {
-    EXPECT_TRUE(kmiLines({}, "11").empty());
-    std::vector<std::string> lines = kmiLines({5, 2, 0, 0, 0, 0}, "11");
-    EXPECT_EQ(lines, (std::vector<std::string>{"0520100502110050000", "0520100502110020000", "0520100502111050000",
-                                               "0520100502111020000", "0520100502113020500", "0520100502115050200"}));
 }
 
 TEST(TrifectaTest, ReadsTheRaceNumberStrictly) {

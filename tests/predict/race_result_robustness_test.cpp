@@ -10,7 +10,7 @@
 #include "data/error.h"
 #include "data/store.h"
 #include "engine_fixture.h"
-#include "predict/race_result.h"
+#include "predict/compute_race.h"
 
 namespace zv {
 namespace {

@@ -1,10 +1,11 @@
-#include "predict/race_result.h"
+#include "predict/compute_race.h"
 
 #include <gtest/gtest.h>
 
 #include "data/error.h"
 #include "data/sjis.h"
 #include "engine_fixture.h"
+#include "predict/grid_sort.h"
 
 namespace zv {
 namespace {

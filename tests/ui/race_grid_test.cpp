@@ -5,10 +5,12 @@
 
 #include "data/sjis.h"
 #include "ui/grid_roles.h"
+#include "ui/race_grid_metrics.h"
 #include "ui/race_grid_view.h"
 
 using namespace zv;
 using zv::ui::RaceGridView;
+using namespace zv::ui;
 
 class RaceGridTest : public QObject {
     Q_OBJECT

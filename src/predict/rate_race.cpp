@@ -1,0 +1,61 @@
+// rateRace: the ratings stage in its fixed order (records, TR and combined, averages and pace,
+// picks, bet keys, ranking table).
+#include "rate_race.h"
+
+#include "bet_lines.h"
+#include "data/bvo_hen.h"
+#include "data/convert.h"
+#include "data/error.h"
+#include "data/records.h"
+#include "data/sjis.h"
+#include "data/store.h"
+#include "pace_marks.h"
+#include "ratings.h"
+
+namespace zv {
+namespace {
+
+void checkRunnerLines(const RaceDataStore& store, int first, int count) {
+    size_t end = static_cast<size_t>(first) + static_cast<size_t>(count);
+    if (first < 0 || count < 0 || end > store.den2Lines.size() || end > store.umaLines.size()) {
+        throw Error(ErrorKind::Format, sj("出走馬データが足りません: ") + std::to_string(count) + sj("頭のレース"));
+    }
+}
+
+}  // namespace
+
+RaceRatings rateRace(const RaceDataStore& store, int race, const LocalDateTime& now, PastTexts pastTexts) {
+    if (race < 0 || race >= store.raceCount) {
+        throw Error(ErrorKind::Format, sj("レースがありません: ") + std::to_string(race));
+    }
+    RaceRatings ratings;
+    ratings.race = race;
+    ratings.runnerCount = store.runnerCount(race);
+    const int first = store.firstRunner(race);
+    const int count = ratings.runnerCount;
+    checkRunnerLines(store, first, count);
+
+    PredictedRace predicted{store.courseText[race], store.distanceText[race], store.raceDateText[race], now};
+    ratings.bachus.reserve(count);
+    for (int n = 0; n < count; ++n) {
+        std::string_view runnerLine = store.den2Lines[first + n];
+        std::string_view horseLine = store.umaLines[first + n];
+        ratings.bachus.push_back(buildBachu(horseLine, predicted, pastTexts));
+        ratings.bachus[n].rate = StrToIntOrZero(field(runnerLine, den2::rate));
+        // The window shows the weight; a race whose weight cannot be read is refused everywhere.
+        strictReal(field(runnerLine, den2::weight_carried), den2::weight_carried.name);
+    }
+
+    std::vector<F3FRow> f3fTable = assignTR(ratings.bachus);
+    ratings.pace = estimatePace(f3fTable, ratings.bachus);
+    ratings.markedRunners = pickMarks(ratings.bachus, ratings.pace.prAverageHundredths);
+    bool anyPick = false;
+    for (int runner : ratings.markedRunners) anyPick = anyPick || runner != 0;
+    // The race number is read only when there are picks to turn into lines.
+    ratings.trifecta = anyPick && hasTrifectaLines(store.raceNumberText[race]);
+    ratings.betKeys = computeBetKeys(ratings.markedRunners, ratings.trifecta);
+    ratings.ranking = fillRanking(ratings.bachus);
+    return ratings;
+}
+
+}  // namespace zv

@@ -1,0 +1,16 @@
+// The race grid on screen: the columns' start widths in pixels, the row heights and the heading
+// row's background.
+#pragma once
+
+#include <array>
+
+#include "predict/grid_layout.h"
+
+namespace zv::ui {
+
+inline constexpr std::array<int, kGridColumns> kGridColumnWidths{23, 23, 135, 50, 120, 120, 120, 25, 25, 50, 25};
+inline constexpr int kGridHeaderHeight = 18;
+inline constexpr int kGridRowHeight = 41;
+inline constexpr unsigned kGridHeaderBackground = 0xEEEEEE;
+
+}  // namespace zv::ui
