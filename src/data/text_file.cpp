@@ -1,6 +1,5 @@
 #include "text_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,6 +7,7 @@
 #include <cstring>
 
 #include "error.h"
+#include "file_sink.h"
 #include "sjis.h"
 
 namespace zv {
@@ -16,18 +16,6 @@ namespace {
 Error writeError(const std::filesystem::path& path, int err) {
     return Error(ErrorKind::Io, sj("ファイルを書き込めません: ") + fromUtf8(path.string()) + " (" +
                                     fromUtf8(std::strerror(err)) + ")");
-}
-
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<size_t>(n));
-    }
-    return true;
 }
 
 }  // namespace
@@ -52,18 +40,19 @@ std::string temporaryPatternFor(const std::filesystem::path& path) {
 }
 
 void writeFileReplacing(const std::filesystem::path& path, std::string_view bytes, FileDurability durability) {
+    FileSink& sink = fileSink();
     std::string temp = temporaryPatternFor(path);
-    int fd = ::mkstemp(temp.data());
+    int fd = sink.create(temp, 0600);
     if (fd < 0) throw writeError(path, errno);
-    // mkstemp creates the file readable by its owner only; data files are ordinary files.
-    bool ok = ::fchmod(fd, 0644) == 0 && writeAll(fd, bytes) &&
-              (durability == FileDurability::Regenerable || ::fsync(fd) == 0);
+    // Readable by its owner only while it is written; data files are ordinary files.
+    bool ok = ::fchmod(fd, 0644) == 0 && sink.write(fd, bytes) &&
+              (durability == FileDurability::Regenerable || sink.sync(fd));
     int err = errno;
     if (::close(fd) != 0 && ok) {
         ok = false;
         err = errno;
     }
-    if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
+    if (ok && !sink.rename(temp, path)) {
         ok = false;
         err = errno;
     }

@@ -1,6 +1,6 @@
 // Writing the program's files: CP932 lines ended by CR LF, written under a temporary name in the
 // same folder and renamed over the target, so a reader never sees a half-written file and a
-// failed write leaves the old file as it was.
+// failed write leaves the old file as it was. Every step goes through the file sink (file_sink.h).
 #pragma once
 
 #include <filesystem>

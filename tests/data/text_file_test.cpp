@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <fstream>
 #include <iterator>
 
 #include "data/error.h"
+#include "data/file_sink.h"
+#include "data/sjis.h"
 #include "data_set_fixture.h"
 
 namespace zv {
@@ -45,6 +48,59 @@ TEST(WriteFileReplacing, FailureIsAnIoErrorAndWritesNothing) {
         EXPECT_EQ(e.kind(), ErrorKind::Io);
     }
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+// A disk that refuses one step of a write, whoever runs the test.
+class RefusingDisk : public DiskFileSink {
+public:
+    enum class Step { Create, Write, Sync, Rename };
+    RefusingDisk(Step step, int error) : step_(step), error_(error) {}
+    int create(std::string& pattern, mode_t mode) override {
+        return step_ == Step::Create ? refuse(-1) : DiskFileSink::create(pattern, mode);
+    }
+    bool write(int fd, std::string_view bytes) override {
+        return step_ == Step::Write ? refuse(false) : DiskFileSink::write(fd, bytes);
+    }
+    bool sync(int fd) override { return step_ == Step::Sync ? refuse(false) : DiskFileSink::sync(fd); }
+    bool rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
+        return step_ == Step::Rename ? refuse(false) : DiskFileSink::rename(from, to);
+    }
+
+private:
+    template <typename T>
+    T refuse(T failed) const {
+        errno = error_;
+        return failed;
+    }
+    Step step_;
+    int error_;
+};
+
+TEST(WriteFileReplacing, RefusedStepIsAnIoErrorThatKeepsTheOldFile) {
+    using Step = RefusingDisk::Step;
+    struct Case { Step step; int error; const char* says; };
+    const Case cases[] = {
+        {Step::Create, EACCES, "Permission denied"},
+        {Step::Write, ENOSPC, "No space left on device"},
+        {Step::Sync, EIO, "Input/output error"},
+        {Step::Rename, EROFS, "Read-only file system"},
+    };
+    for (const Case& c : cases) {
+        fixture::TempFolder folder;
+        std::filesystem::path target = folder.path() / "out.txt";
+        writeFileReplacing(target, "old\r\n");
+        RefusingDisk disk(c.step, c.error);
+        FileSinkOverride refusing(disk);
+        try {
+            writeFileReplacing(target, "new\r\n");
+            ADD_FAILURE() << c.says << ": written";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.kind(), ErrorKind::Io) << c.says;
+            EXPECT_NE(toUtf8(e.message()).find(c.says), std::string::npos) << toUtf8(e.message());
+        }
+        EXPECT_EQ(readBytes(target), "old\r\n") << c.says;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << c.says;
+    }
 }
 
 }  // namespace
