@@ -15,6 +15,7 @@
 
 #include "data/error.h"
 #include "data/sjis.h"
+#include "service/curl_transport.h"
 #include "service/purchase_run.h"
 #include "service_runner.h"
 #include "settings/settings_store.h"
@@ -109,10 +110,12 @@ bool TfrmDownload::prepareCatalogue(const std::string& provider, const Credentia
     QWidget* owner = parentWidget() ? parentWidget() : this;
     const ServiceUi ui = windowServiceUi(owner, setup_.prompts, Gauge1_);
     const ServiceConfig config = serviceConfig(setup_);
+    CurlTransport transport(config);
     const std::filesystem::path downloadFolder = toPath(txtDir_->text());
     std::optional<Catalogue> prepared;
     runOffGuiThread([&] {
-        prepared = zv::prepareCatalogue(config, setup_.dataFolder, downloadFolder, provider, credentials, ui);
+        prepared = zv::prepareCatalogue(transport, config.serviceHost, setup_.dataFolder, downloadFolder, provider,
+                                        credentials, ui);
     });
     if (!prepared) return false;
     catalogue_ = std::move(*prepared);
@@ -176,12 +179,12 @@ void TfrmDownload::btnOKClick() {
     }
     const ServiceUi ui = windowServiceUi(this, setup_.prompts, Gauge1_,
                                          [this](const std::string& text) { showDownloading(text); });
-    const ServiceConfig config = serviceConfig(setup_);
+    CurlTransport transport(serviceConfig(setup_));
     const PurchasePlaces places{toPath(txtDir_->text()), setup_.dataFolder};
     PurchaseOutcome outcome;
     setBusy(true);
     try {
-        runOffGuiThread([&] { outcome = runPurchase(config, catalogue_, places, ui); });
+        runOffGuiThread([&] { outcome = runPurchase(transport, catalogue_, places, ui); });
     } catch (const Error& error) {
         setBusy(false);
         fillList();

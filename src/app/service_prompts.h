@@ -9,9 +9,10 @@ class QWidget;
 namespace zv::app {
 
 struct ServicePrompts {
-    std::function<void(QWidget* parent, const QString& text)> notice;    // an information box
-    std::function<void(QWidget* parent, const QString& text)> error;     // an unexpected failure
-    std::function<bool(QWidget* parent, const QString& text)> askYesNo;  // true for Yes
+    // details: the cause of a failed request, shown as the box's details; empty for none.
+    std::function<void(QWidget* parent, const QString& text, const QString& details)> notice;    // an information box
+    std::function<void(QWidget* parent, const QString& text)> error;                             // an unexpected failure
+    std::function<bool(QWidget* parent, const QString& text, const QString& details)> askYesNo;  // true for Yes
 
     // The real message boxes.
     static ServicePrompts system();

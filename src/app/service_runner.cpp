@@ -44,12 +44,12 @@ QString messageText(const std::string& cp932) { return QString::fromStdString(to
 ServiceUi windowServiceUi(QWidget* window, const ServicePrompts& prompts, QProgressBar* gauge,
                           std::function<void(const std::string& text)> status) {
     ServiceUi ui;
-    ui.notify = [window, prompts](const std::string& text) {
-        onWindowThread(window, [&] { prompts.notice(window, messageText(text)); });
+    ui.notify = [window, prompts](const std::string& text, const std::string& cause) {
+        onWindowThread(window, [&] { prompts.notice(window, messageText(text), messageText(cause)); });
     };
-    ui.ask = [window, prompts](const std::string& question) {
+    ui.ask = [window, prompts](const std::string& question, const std::string& cause) {
         bool yes = false;
-        onWindowThread(window, [&] { yes = prompts.askYesNo(window, messageText(question)); });
+        onWindowThread(window, [&] { yes = prompts.askYesNo(window, messageText(question), messageText(cause)); });
         return yes;
     };
     if (status) {

@@ -13,7 +13,7 @@ namespace zv::cli {
 // Buys the named archives as the download window does (total confirmed, bottom row first,
 // retries, billing log) and loads the last one fetched.
 int cmdDownload(CliContext& ctx) {
-    ServiceSession session(ctx);
+    ServiceSession session(ctx, true);
     if (ctx.args.empty()) throw UsageError{"download needs at least one FILE"};
     std::optional<Catalogue> catalogue = session.prepare();
     if (!catalogue) return 1;
@@ -28,7 +28,7 @@ int cmdDownload(CliContext& ctx) {
     }
 
     PurchaseOutcome outcome =
-        runPurchase(session.config(), *catalogue, {session.downloadFolder(), session.dataFolder()}, session.ui());
+        runPurchase(session.transport(), *catalogue, {session.downloadFolder(), session.dataFolder()}, session.ui());
     if (outcome.end != PurchaseEnd::Completed) return 1;
     if (outcome.lastArchive.empty()) return 0;
 

@@ -19,7 +19,7 @@ std::string readPasswordLine(std::istream& in) {
 
 }  // namespace
 
-ServiceSession::ServiceSession(CliContext& ctx) : ctx_(ctx) {
+ServiceSession::ServiceSession(CliContext& ctx, bool asksQuestions) : ctx_(ctx) {
     std::optional<std::string> host = takeOption(ctx.args, "--service-host");
     std::optional<std::string> caFile = takeOption(ctx.args, "--ca-file");
     std::optional<std::string> dir = takeOption(ctx.args, "--dir");
@@ -27,6 +27,9 @@ ServiceSession::ServiceSession(CliContext& ctx) : ctx_(ctx) {
     bool passwordFromStdin = takeFlag(ctx.args, "--password-stdin");
     answerYes_ = takeFlag(ctx.args, "--yes");
     if (user.has_value() != passwordFromStdin) throw UsageError{"--user and --password-stdin go together"};
+    if (asksQuestions && passwordFromStdin && !answerYes_) {
+        throw UsageError{"--password-stdin takes standard input, where the total price would be confirmed: add --yes"};
+    }
 
     dataFolder_ = ctx.dataFolder();
     settings::SettingsStore stored;
@@ -39,9 +42,9 @@ ServiceSession::ServiceSession(CliContext& ctx) : ctx_(ctx) {
     config_.proxy.password = fromUtf8(stored.readText(key::ProxyPassword));
     downloadFolder_ = dir ? std::filesystem::path(*dir)
                           : std::filesystem::path(stored.readText(key::DataDir, (dataFolder_ / "BVO").string()));
+    transport_.emplace(config_);
     if (user) {
         credentials_ = {fromUtf8(*user), fromUtf8(readPasswordLine(std::cin))};
-        stdinTaken_ = true;
     } else {
         credentials_ = {fromUtf8(stored.readText(key::DataUserID)), decipherPassword(stored.readText(key::DataPassword))};
     }
@@ -54,12 +57,18 @@ ServiceSession::~ServiceSession() { removeSettingsFile(dataFolder_); }
 
 ServiceUi ServiceSession::ui() {
     ServiceUi ui;
-    ui.notify = [this](const std::string& text) { ctx_.err << terminalText(text) << "\n"; };
-    ui.ask = [this](const std::string& question) {
-        ctx_.err << terminalText(question) << (answerYes_ ? " yes\n" : " [y/N] ");
+    // A failed request's cause goes on the line after the message.
+    auto withCause = [](const std::string& text, const std::string& cause) {
+        return terminalText(text) + (cause.empty() ? "" : "\n" + terminalText(cause));
+    };
+    ui.notify = [this, withCause](const std::string& text, const std::string& cause) {
+        ctx_.err << withCause(text, cause) << "\n";
+    };
+    ui.ask = [this, withCause](const std::string& question, const std::string& cause) {
+        ctx_.err << withCause(question, cause) << (answerYes_ ? " yes\n" : " [y/N] ");
         if (answerYes_) return true;
         std::string answer;
-        if (stdinTaken_ || !std::getline(std::cin, answer)) {
+        if (!std::getline(std::cin, answer)) {
             ctx_.err << "\n";
             return false;
         }
@@ -92,7 +101,7 @@ ServiceUi ServiceSession::ui() {
 
 std::optional<Catalogue> ServiceSession::prepare() {
     std::optional<Catalogue> catalogue =
-        prepareCatalogue(config_, dataFolder_, downloadFolder_, "BIGLOBE", credentials_, ui());
+        prepareCatalogue(*transport_, config_.serviceHost, dataFolder_, downloadFolder_, "BIGLOBE", credentials_, ui());
     if (catalogue) ctx_.err << terminalText(catalogue->memberLabel) << "\n";
     return catalogue;
 }

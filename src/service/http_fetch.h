@@ -1,7 +1,6 @@
-// The two requests to the data service. Each runs on a fresh libcurl handle (no cookies,
-// connections or authentication carried over), follows redirects, accepts cookies within its
-// redirect chain, verifies certificates, and sends the account's credentials over HTTPS only.
-// Both run on the calling thread and report progress through the hooks.
+// The two requests to the data service, made through a transport (curl_transport.h in the
+// programs). The account's credentials travel over HTTPS only. Both run on the calling thread
+// and report progress through the hooks.
 #pragma once
 
 #include <cstdint>
@@ -9,22 +8,9 @@
 #include <functional>
 #include <string>
 
-#include "service_config.h"
+#include "http_transport.h"
 
 namespace zv {
-
-struct TransferHooks {
-    std::function<void(int64_t total)> begin;  // body starts; total 0 when the server names none
-    std::function<void(int64_t done)> progress;
-    std::function<void()> end;                 // after a transfer that had begun
-    std::function<bool()> aborted;             // polled during the transfer; true stops it
-};
-
-struct FetchResult {
-    bool ok = false;
-    long status = 0;     // status code of the last response received, 0 when none arrived
-    std::string detail;  // why it failed, in ASCII, never holding credentials
-};
 
 struct FileFetchOptions {
     int64_t maxBytes = 0;  // 0: no limit
@@ -32,24 +18,23 @@ struct FileFetchOptions {
     std::function<bool(const std::filesystem::path& file)> accept;
 };
 
-// GET url into memory. The body comes back split into lines, each ending in CR LF.
+// GET url into memory, with Basic authentication only when ID and password are both given.
 struct TextFetch {
     FetchResult result;
-    std::string text;
+    std::string text;  // on success the body split into lines, each ending in CR LF
+
+    // The page on success; otherwise the status code (or -1 when no response arrived) as
+    // decimal text followed by CR LF.
+    std::string answer() const;
 };
-TextFetch fetchBody(const ServiceConfig& config, const std::string& url, const Credentials& credentials,
+TextFetch fetchText(HttpTransport& transport, const std::string& url, const Credentials& credentials,
                     const TransferHooks& hooks = {});
 
-// The page with CR LF line ends on success; otherwise the status code (or -1 when no response
-// arrived) as decimal text followed by CR LF. Basic authentication only when ID and password are
-// both given.
-std::string fetchText(const ServiceConfig& config, const std::string& url, const Credentials& credentials,
-                      const TransferHooks& hooks = {});
-
-// GET url into localFile. The body goes to a temporary file in the same folder that replaces
-// localFile only on success, so a failure leaves an earlier copy as it was. Basic authentication
-// whenever an ID or a password is given.
-FetchResult fetchToFile(const ServiceConfig& config, const std::filesystem::path& localFile, const std::string& url,
+// GET url into localFile, always with Basic authentication (ID and password may both be empty).
+// The body goes to a new file in the same folder, made with the permissions of any new file
+// under the umask, that replaces localFile only on success, so a failure leaves an earlier copy
+// as it was.
+FetchResult fetchToFile(HttpTransport& transport, const std::filesystem::path& localFile, const std::string& url,
                         const Credentials& credentials, const TransferHooks& hooks = {},
                         const FileFetchOptions& options = {});
 

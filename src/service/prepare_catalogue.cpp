@@ -5,6 +5,8 @@
 
 #include "data/error.h"
 #include "data/sjis.h"
+#include "fetch_failure.h"
+#include "http_fetch.h"
 
 namespace zv {
 namespace {
@@ -12,17 +14,21 @@ namespace {
 constexpr int kSettingsTries = 3;
 constexpr int kRetryPauseMs = 1000;
 
-bool fetchSettingsFile(const ServiceConfig& config, const std::filesystem::path& target, const ServiceUi& ui) {
+// The last attempt's result.
+FetchResult fetchSettingsFile(HttpTransport& transport, const std::string& serviceHost,
+                              const std::filesystem::path& target, const ServiceUi& ui) {
     FileFetchOptions options;
     options.maxBytes = ServiceSettingsFile::kMaxBytes;
+    FetchResult result;
     for (int attempt = 1; attempt <= kSettingsTries; ++attempt) {
         if (attempt > 1) {
             ui.processMessages();
             ui.pause(kRetryPauseMs);
         }
-        if (fetchToFile(config, target, settingsFileUrl(config.serviceHost), {}, ui.transfer, options).ok) return true;
+        result = fetchToFile(transport, target, settingsFileUrl(serviceHost), {}, ui.transfer, options);
+        if (result.ok) break;
     }
-    return false;
+    return result;
 }
 
 }  // namespace
@@ -38,7 +44,8 @@ std::string settingsFileUrl(const std::string& serviceHost) {
     return (hasScheme ? host : "http://" + host) + kSettingsFilePath;
 }
 
-std::optional<Catalogue> prepareCatalogue(const ServiceConfig& config, const std::filesystem::path& dataFolder,
+std::optional<Catalogue> prepareCatalogue(HttpTransport& transport, const std::string& serviceHost,
+                                          const std::filesystem::path& dataFolder,
                                           const std::filesystem::path& downloadFolder, const std::string& provider,
                                           const Credentials& credentials, const ServiceUi& ui) {
     static const std::string notObtained =
@@ -46,12 +53,14 @@ std::optional<Catalogue> prepareCatalogue(const ServiceConfig& config, const std
     static const std::string unusable =
         sj("BrevanneOnLineの設定ファイルに認証先が見つかりませんでした。\r\n\r\nもう一度認証をやり直してください。");
     static const std::string refused = sj("認証できませんでした。ユーザーIDとパスワードをお確かめください。");
+    static const std::string unreachable =
+        sj("認証先のサーバーに接続できませんでした。\r\n\r\nもう一度認証をやり直してください。");
     static const std::string canChoose = sj("ダウンロードしたいファイルにチェックをしてOKボタンを押してください");
     static const std::string nothingToChoose = sj("現在ダウンロードできるファイルはありません");
 
     std::filesystem::path settingsPath = dataFolder / kSettingsFileName;
-    if (!fetchSettingsFile(config, settingsPath, ui)) {
-        ui.say(notObtained);
+    if (FetchResult fetched = fetchSettingsFile(transport, serviceHost, settingsPath, ui); !fetched.ok) {
+        ui.say(notObtained, failureCause(fetched));
         return std::nullopt;
     }
     ServiceSettingsFile settings = ServiceSettingsFile::load(settingsPath);
@@ -62,10 +71,16 @@ std::optional<Catalogue> prepareCatalogue(const ServiceConfig& config, const std
         ui.say(unusable);
         return std::nullopt;
     }
-    std::string loginText = fetchText(config, "https://" + loginLocation, credentials, ui.transfer);
-    std::optional<Membership> who = membershipOf(loginText);
+    // Only the login host's own answer says member, guest or refused; a request that never reached
+    // it (an untrusted certificate, a proxy that refused) says nothing about the ID and password.
+    TextFetch login = fetchText(transport, "https://" + loginLocation, credentials, ui.transfer);
+    if (!serverAnswered(login.result)) {
+        ui.say(unreachable, failureCause(login.result));
+        return std::nullopt;
+    }
+    std::optional<Membership> who = membershipOf(login.answer());
     if (!who) {
-        ui.say(refused);
+        ui.say(refused, failureCause(login.result));
         return std::nullopt;
     }
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "catalogue.h"
-#include "service_config.h"
+#include "http_transport.h"
 #include "service_ui.h"
 
 namespace zv {
@@ -38,9 +38,11 @@ struct Catalogue {
 // The settings file's URL: plain HTTP unless the host setting names https.
 std::string settingsFileUrl(const std::string& serviceHost);
 
-// The whole preparation. A failure the user can act on is reported through ui.notify and gives
-// nothing; a PRICE that is not a whole number throws a conversion error.
-std::optional<Catalogue> prepareCatalogue(const ServiceConfig& config, const std::filesystem::path& dataFolder,
+// The whole preparation, the settings file coming from serviceHost. A failure the user can act on
+// is reported through ui.notify, with the failed request's cause, and gives nothing; a PRICE that
+// is not a whole number throws a conversion error.
+std::optional<Catalogue> prepareCatalogue(HttpTransport& transport, const std::string& serviceHost,
+                                          const std::filesystem::path& dataFolder,
                                           const std::filesystem::path& downloadFolder, const std::string& provider,
                                           const Credentials& credentials, const ServiceUi& ui);
 

@@ -9,6 +9,8 @@
 #include "data/convert.h"
 #include "data/error.h"
 #include "data/sjis.h"
+#include "fetch_failure.h"
+#include "http_fetch.h"
 
 namespace zv {
 namespace {
@@ -36,7 +38,7 @@ void createDownloadFolder(const std::filesystem::path& folder) {
 enum class Fetch { Done, GaveUp, Aborted };
 
 // Attempts 1 to 3 with a pause before each retry; then, when the user wants it, attempt 4 at once.
-Fetch fetchWithRetries(const ServiceConfig& config, const Catalogue& catalogue, const TBvo& entry,
+Fetch fetchWithRetries(HttpTransport& transport, const Catalogue& catalogue, const TBvo& entry,
                        const std::filesystem::path& local, const ServiceUi& ui) {
     static const std::string cannot = sj("がダウンロードできませんでした。");
     static const std::string askAgain = sj("再度ダウンロードを試みますか？");
@@ -44,7 +46,11 @@ Fetch fetchWithRetries(const ServiceConfig& config, const Catalogue& catalogue, 
     FileFetchOptions options;
     options.accept = looksLikeLhaArchive;
     std::string url = archiveUrl(entry);
-    auto attempt = [&] { return fetchToFile(config, local, url, catalogue.credentials, ui.transfer, options).ok; };
+    FetchResult last;
+    auto attempt = [&] {
+        last = fetchToFile(transport, local, url, catalogue.credentials, ui.transfer, options);
+        return last.ok;
+    };
 
     for (int n = 1; n <= kPlannedAttempts; ++n) {
         if (n > 1) {
@@ -55,10 +61,10 @@ Fetch fetchWithRetries(const ServiceConfig& config, const Catalogue& catalogue, 
         if (attempt()) return Fetch::Done;
     }
     if (ui.aborted()) return Fetch::Aborted;
-    if (!ui.yes(entry.fileName + cannot + "\r\n\r\n" + askAgain)) return Fetch::GaveUp;
+    if (!ui.yes(entry.fileName + cannot + "\r\n\r\n" + askAgain, failureCause(last))) return Fetch::GaveUp;
     ui.processMessages();
     if (attempt()) return Fetch::Done;
-    if (!ui.aborted()) ui.say(entry.fileName + cannot + "\r\n\r\n" + tryLater);
+    if (!ui.aborted()) ui.say(entry.fileName + cannot + "\r\n\r\n" + tryLater, failureCause(last));
     return ui.aborted() ? Fetch::Aborted : Fetch::GaveUp;
 }
 
@@ -79,7 +85,7 @@ bool looksLikeLhaArchive(const std::filesystem::path& file) {
     return head[2] == '-' && head[3] == 'l' && (head[4] == 'h' || head[4] == 'z') && head[6] == '-';
 }
 
-PurchaseOutcome runPurchase(const ServiceConfig& config, Catalogue& catalogue, const PurchasePlaces& places,
+PurchaseOutcome runPurchase(HttpTransport& transport, Catalogue& catalogue, const PurchasePlaces& places,
                             const ServiceUi& ui, const std::function<std::tm()>& localNow) {
     static const std::string totalIs = sj("チェックされたファイルの合計金額は");
     static const std::string yenTaxIncluded = sj("円(税込)になります。");
@@ -107,7 +113,7 @@ PurchaseOutcome runPurchase(const ServiceConfig& config, Catalogue& catalogue, c
         ui.show(entry.fileName + downloading);
         ui.processMessages();
         std::filesystem::path local = places.downloadFolder / entry.fileName;
-        Fetch fetched = fetchWithRetries(config, catalogue, entry, local, ui);
+        Fetch fetched = fetchWithRetries(transport, catalogue, entry, local, ui);
         if (fetched != Fetch::Done) {
             outcome.end = fetched == Fetch::Aborted ? PurchaseEnd::Aborted : PurchaseEnd::StoppedEarly;
             return outcome;

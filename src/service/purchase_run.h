@@ -43,7 +43,7 @@ bool looksLikeLhaArchive(const std::filesystem::path& file);
 // The run. Fetched rows leave catalogue.rows. Throws zv::Error when the download folder cannot be
 // created (before anything is fetched) or a billing line cannot be written (the archive just
 // fetched stays, its row too). localNow gives the time of the billing lines (default: the clock).
-PurchaseOutcome runPurchase(const ServiceConfig& config, Catalogue& catalogue, const PurchasePlaces& places,
+PurchaseOutcome runPurchase(HttpTransport& transport, Catalogue& catalogue, const PurchasePlaces& places,
                             const ServiceUi& ui, const std::function<std::tm()>& localNow = {});
 
 }  // namespace zv

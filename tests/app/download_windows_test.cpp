@@ -34,6 +34,7 @@ private slots:
     void loginShowsMembershipAndTheArchivesNotYetPresent_data();
     void loginShowsMembershipAndTheArchivesNotYetPresent();
     void refusedLoginKeepsTheWindowOpenAndTheTypedCredentials();
+    void loginThatNeverReachesTheServerSaysWhyInTheDetails();
     void purchaseFetchesTickedArchivesWithARetryAndOpensTheTopmost();
     void declinedTotalFetchesNothing();
 
@@ -56,6 +57,7 @@ private:
     std::unique_ptr<settings::SettingsStore> settings_;
     ui::ProxySettings proxy_;
     QStringList notices_;
+    QStringList details_;  // of the notices
     QStringList errors_;
     QStringList questions_;
     std::deque<bool> answers_;
@@ -84,6 +86,7 @@ void DownloadWindowsTest::init() {
     settings_->sync();
     proxy_ = {};
     notices_.clear();
+    details_.clear();
     errors_.clear();
     questions_.clear();
     answers_.clear();
@@ -101,9 +104,12 @@ ServiceWindowsSetup DownloadWindowsTest::setup() {
     setup.settings = settings_.get();
     setup.dataFolder = data_->path();
     setup.proxy = &proxy_;
-    setup.prompts.notice = [this](QWidget*, const QString& text) { notices_ << text; };
+    setup.prompts.notice = [this](QWidget*, const QString& text, const QString& details) {
+        notices_ << text;
+        details_ << details;
+    };
     setup.prompts.error = [this](QWidget*, const QString& text) { errors_ << text; };
-    setup.prompts.askYesNo = [this](QWidget*, const QString& text) {
+    setup.prompts.askYesNo = [this](QWidget*, const QString& text, const QString&) {
         questions_ << text;
         if (answers_.empty()) return false;
         const bool answer = answers_.front();
@@ -183,11 +189,21 @@ void DownloadWindowsTest::refusedLoginKeepsTheWindowOpenAndTheTypedCredentials()
     QVERIFY(!run.loginAccepted);
     QVERIFY(run.rows.isEmpty());
     QCOMPARE(notices_, QStringList{QStringLiteral("認証できませんでした。ユーザーIDとパスワードをお確かめください。")});
+    QCOMPARE(details_, QStringList{QStringLiteral("原因: サーバーがエラーを返しました（HTTP 401）")});
     QCOMPARE(settings_->readText(settings::key::DataUserID), std::string("member-id"));
     QCOMPARE(decipherPassword(settings_->readText(settings::key::DataPassword)), std::string("wrong-pw"));
     const auto mode = std::filesystem::status(settings_->filePath().toStdString()).permissions();
     QCOMPARE(mode & std::filesystem::perms::all, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     QVERIFY(!std::filesystem::exists(data_->path() / "BVO" / "hb0411.lzh"));
+}
+
+void DownloadWindowsTest::loginThatNeverReachesTheServerSaysWhyInTheDetails() {
+    settings_->writeText(settings::key::DataCAFile, service_->unrelatedCaFile().string());
+    const Run run = login(QStringLiteral("member-id"), "member-pw");
+    QVERIFY(run.loginVisibleAfterOk);
+    QCOMPARE(notices_, QStringList{QStringLiteral("認証先のサーバーに接続できませんでした。\r\n\r\nもう一度認証をやり直してください。")});
+    QCOMPARE(details_, QStringList{QString::fromStdString("原因: " + service_->hostPort(true)) +
+                                   QStringLiteral(" のサーバー証明書を信頼できません")});
 }
 
 void DownloadWindowsTest::purchaseFetchesTickedArchivesWithARetryAndOpensTheTopmost() {

@@ -123,9 +123,9 @@ void shootServiceWindows(zv::app::TfrmZV& window, const std::filesystem::path& d
     setup.dataFolder = dataFolder;
     setup.proxy = &window.proxy();
     setup.mainWindow = &window;
-    setup.prompts.notice = [](QWidget*, const QString& text) { std::printf("notice: %s\n", qPrintable(text)); };
+    setup.prompts.notice = [](QWidget*, const QString& text, const QString&) { std::printf("notice: %s\n", qPrintable(text)); };
     setup.prompts.error = [](QWidget*, const QString& text) { std::printf("error: %s\n", qPrintable(text)); };
-    setup.prompts.askYesNo = [](QWidget*, const QString&) { return false; };
+    setup.prompts.askYesNo = [](QWidget*, const QString&, const QString&) { return false; };
     setup.openArchive = [](const QString&) {};
     zv::app::TfrmNinsyo login(setup, &window);
     login.downloadWindowShown = [](QDialog* shown) {

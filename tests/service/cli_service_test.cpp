@@ -111,8 +111,8 @@ TEST_F(CliService, DownloadBuysLogsAndLoads) {
 TEST_F(CliService, DownloadRefusals) {
     struct Case { std::string args; std::string input; int status; const char* why; };
     const Case cases[] = {
-        {"download --user member-id --password-stdin " + serviceOptions() + " hb0411.lzh", "member-pw\n", 1,
-         "the total is not confirmed"},
+        {"download --user member-id --password-stdin " + serviceOptions() + " hb0411.lzh", "member-pw\n", 2,
+         "--password-stdin without --yes"},
         {"download --yes --user member-id --password-stdin " + serviceOptions() + " hb0413.lzh", "member-pw\n", 1,
          "already in the download folder"},
         {"download --yes " + serviceOptions() + " hb0411.lzh", "", 2, "no credentials"},
@@ -125,6 +125,32 @@ TEST_F(CliService, DownloadRefusals) {
         EXPECT_FALSE(std::filesystem::exists(download() / "hb0411.lzh")) << c.why;
         EXPECT_FALSE(std::filesystem::exists(data() / kBillingLogName)) << c.why;
     }
+}
+
+// The password takes standard input, so the total price could not be confirmed there.
+TEST_F(CliService, PasswordFromStandardInputNeedsYes) {
+    CliRun r = run("download --user member-id --password-stdin " + serviceOptions() + " hb0411.lzh");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("--yes"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("合計金額"), std::string::npos) << r.err;
+    EXPECT_TRUE(service_.requests().empty());
+
+    storeSettings("member-pw");
+    r = run("download " + serviceOptions() + " hb0411.lzh", "n\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("チェックされたファイルの合計金額は840円(税込)になります。"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(download() / "hb0411.lzh"));
+}
+
+TEST_F(CliService, FailedLoginRequestSaysWhyOnTheNextLine) {
+    CliRun r = run("catalogue --user member-id --password-stdin --service-host " + service_.hostPort(false) +
+                   " --ca-file '" + service_.unrelatedCaFile().string() + "'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("認証先のサーバーに接続できませんでした。\n\nもう一度認証をやり直してください。\n原因: " +
+                         service_.hostPort(true) + " のサーバー証明書を信頼できません\n"),
+              std::string::npos)
+        << r.err;
+    EXPECT_EQ(r.err.find("ユーザーIDとパスワード"), std::string::npos) << r.err;
 }
 
 // The service commands run in a program of their own; without it, they fail plainly.

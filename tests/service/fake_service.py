@@ -9,7 +9,8 @@ served. Every request is logged as one JSON line in ROOT/requests.log.
 Routes: /login... needs Basic auth: member -> the frame page, guest -> 403, others -> 401;
 /member/... and /guest/... need Basic auth of any known user; /redirect?to=URL -> 302;
 /cookie/start -> 302 with a cookie to /cookie/check, which wants it back; /slow stalls;
-/drop closes the connection without an answer; anything else is a file of ROOT/files or 404.
+/drop closes the connection without an answer; a path beginning /status/N answers status N;
+anything else is a file of ROOT/files or 404.
 When ready the ports are written to the file named by --ready as {"http": N, "https": N}.
 """
 
@@ -109,6 +110,8 @@ class Handler(BaseHTTPRequestHandler):
                 failures_served[path] = served + 1
         if served < planned:
             return self.reply(503, b"busy")
+        if path.startswith("/status/"):
+            return self.reply(int(path.split("/")[2]), b"status page")
         if path == "/drop":
             self.close_connection = True
             return

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "service/curl_transport.h"
+#include "service/fetch_failure.h"
+#include "data/sjis.h"
 #include "service_fixture.h"
 
 namespace zv {
@@ -36,13 +39,14 @@ protected:
     }
 
     static inline fixture::FakeService* service_ = nullptr;
+    CurlTransport transport_{config()};
     const Credentials member_{"member-id", "member-pw"};
     const Credentials guest_{"guest-id", "guest-pw"};
 };
 
 TEST_F(HttpFetch, TextComesBackWithCrLfLines) {
-    EXPECT_EQ(fetchText(config(), https("/text.txt"), {}), "line one\r\nline two\r\nline three\r\n\r\nlast\r\n");
-    EXPECT_EQ(fetchText(config(), http("/text.txt"), {}), "line one\r\nline two\r\nline three\r\n\r\nlast\r\n");
+    EXPECT_EQ(fetchText(transport_, https("/text.txt"), {}).text, "line one\r\nline two\r\nline three\r\n\r\nlast\r\n");
+    EXPECT_EQ(fetchText(transport_, http("/text.txt"), {}).text, "line one\r\nline two\r\nline three\r\n\r\nlast\r\n");
     EXPECT_GE(logged(R"x("user_agent": "Mozilla/3.0 (compatible; Indy Library)", "accept": "text/html, */*")x"), 2u);
 }
 
@@ -57,48 +61,85 @@ TEST_F(HttpFetch, LoginAnswersAndStatusTexts) {
         {{}, "/drop", "-1\r\n"},
     };
     for (const Case& c : cases) {
-        std::string text = fetchText(config(), https(c.path), c.credentials);
+        std::string text = fetchText(transport_, https(c.path), c.credentials).answer();
         EXPECT_TRUE(text.starts_with(c.start)) << c.path << " " << c.credentials.userId << ": " << text;
     }
     std::string refused = "127.0.0.1:" + std::to_string(fixture::unusedPort());
-    EXPECT_EQ(fetchText(config(), "https://" + refused + "/login", member_), "-1\r\n");
+    EXPECT_EQ(fetchText(transport_, "https://" + refused + "/login", member_).answer(), "-1\r\n");
 }
 
 TEST_F(HttpFetch, CredentialsTravelOverVerifiedHttpsOnly) {
     size_t before = logged(R"("scheme": "http", "path": "/login")");
-    EXPECT_EQ(fetchText(config(), http("/login"), member_), "-1\r\n");
+    EXPECT_EQ(fetchText(transport_, http("/login"), member_).answer(), "-1\r\n");
     std::string toPlain = https("/redirect?to=") + http("/login");
-    EXPECT_EQ(fetchText(config(), toPlain, member_), "302\r\n");  // the redirect is not followed
-    EXPECT_FALSE(fetchToFile(config(), service_->root() / "plain.lzh", http("/member/archive.lzh"), member_).ok);
+    TextFetch redirected = fetchText(transport_, toPlain, member_);
+    EXPECT_EQ(redirected.answer(), "302\r\n");  // the redirect is not followed
+    EXPECT_EQ(redirected.result.failure, FetchFailure::CredentialsOverPlainHttp);
+    EXPECT_FALSE(fetchToFile(transport_, service_->root() / "plain.lzh", http("/member/archive.lzh"), member_).ok);
     EXPECT_EQ(logged(R"("scheme": "http", "path": "/login")"), before);
     EXPECT_EQ(logged(R"("scheme": "http", "path": "/member/)"), 0u);
 
     std::string toHttps = https("/redirect?to=") + https("/login");
-    EXPECT_TRUE(fetchText(config(), toHttps, member_).starts_with("<html>"));
+    EXPECT_TRUE(fetchText(transport_, toHttps, member_).text.starts_with("<html>"));
 
     ServiceConfig systemStoreOnly = config();
     systemStoreOnly.caFile.clear();
     ServiceConfig unrelatedCa = config();
     unrelatedCa.caFile = service_->unrelatedCaFile();
     for (const ServiceConfig& untrusted : {systemStoreOnly, unrelatedCa}) {
-        TextFetch fetch = fetchBody(untrusted, https("/login"), member_);
+        CurlTransport transport(untrusted);
+        TextFetch fetch = fetchText(transport, https("/login"), member_);
         EXPECT_FALSE(fetch.result.ok);
         EXPECT_EQ(fetch.result.status, 0);
+        EXPECT_EQ(fetch.result.failure, FetchFailure::UntrustedCertificate);
+        EXPECT_EQ(fetch.result.host, service_->hostPort(true));
         EXPECT_EQ(fetch.result.detail.find("member-pw"), std::string::npos);
     }
 }
 
 TEST_F(HttpFetch, CookiesLiveWithinOneRequestOnly) {
-    EXPECT_EQ(fetchText(config(), https("/cookie/start"), {}), "cookie kept\r\n");
-    EXPECT_EQ(fetchText(config(), https("/cookie/check"), {}), "400\r\n");
+    EXPECT_EQ(fetchText(transport_, https("/cookie/start"), {}).answer(), "cookie kept\r\n");
+    EXPECT_EQ(fetchText(transport_, https("/cookie/check"), {}).answer(), "400\r\n");
 }
 
 TEST_F(HttpFetch, SilentServerFailsAfterTheLowSpeedLimit) {
     ServiceConfig impatient = config();
     impatient.lowSpeedSeconds = 1;
-    TextFetch fetch = fetchBody(impatient, https("/slow"), {});
+    CurlTransport transport(impatient);
+    TextFetch fetch = fetchText(transport, https("/slow"), {});
     EXPECT_FALSE(fetch.result.ok);
-    EXPECT_EQ(fetchText(impatient, http("/slow"), {}), "200\r\n");
+    EXPECT_EQ(fetch.result.failure, FetchFailure::TimedOut);
+    EXPECT_EQ(fetchText(transport, http("/slow"), {}).answer(), "200\r\n");
+}
+
+TEST_F(HttpFetch, FailuresNameTheirCause) {
+    std::string refused = "127.0.0.1:" + std::to_string(fixture::unusedPort());
+    ServiceConfig unrelatedCa = config();
+    unrelatedCa.caFile = service_->unrelatedCaFile();
+    ServiceConfig impatient = config();
+    impatient.lowSpeedSeconds = 1;
+    struct Case { ServiceConfig config; std::string url; long status; std::string cause; };
+    const Case cases[] = {
+        {config(), https("/status/500"), 500, "原因: サーバーがエラーを返しました（HTTP 500）"},
+        {config(), "https://" + refused + "/x", 0, "原因: " + refused + " への接続を拒否されました"},
+        {unrelatedCa, https("/text.txt"), 0, "原因: " + service_->hostPort(true) + " のサーバー証明書を信頼できません"},
+        {impatient, https("/slow"), 200, "原因: " + service_->hostPort(true) + " から時間内に応答がありませんでした（タイムアウト）"},
+    };
+    for (const Case& c : cases) {
+        CurlTransport transport(c.config);
+        FetchResult result = fetchText(transport, c.url, {}).result;
+        EXPECT_FALSE(result.ok) << c.url;
+        EXPECT_EQ(result.status, c.status) << c.url;
+        EXPECT_EQ(toUtf8(failureCause(result)), c.cause) << c.url;
+    }
+}
+
+TEST_F(HttpFetch, FileRequestAlwaysCarriesBasicAuthentication) {
+    fixture::TempFolder folder;
+    ASSERT_TRUE(fetchToFile(transport_, folder.path() / "text.txt", http("/text.txt?empty"), {}).ok);
+    EXPECT_EQ(logged(R"("path": "/text.txt?empty", "user": "", "authorization": true)"), 1u);
+    EXPECT_EQ(fetchText(transport_, http("/text.txt?none"), {}).answer().substr(0, 8), "line one");
+    EXPECT_EQ(logged(R"("path": "/text.txt?none", "user": null, "authorization": false)"), 1u);
 }
 
 TEST_F(HttpFetch, FileArrivesWithProgress) {
@@ -110,7 +151,7 @@ TEST_F(HttpFetch, FileArrivesWithProgress) {
     hooks.progress = [&](int64_t done) { last = done; };
     hooks.end = [&] { ++ends; };
     std::filesystem::path target = folder.path() / "big.bin";
-    FetchResult result = fetchToFile(config(), target, https("/big.bin"), {}, hooks);
+    FetchResult result = fetchToFile(transport_, target, https("/big.bin"), {}, hooks);
     ASSERT_TRUE(result.ok) << result.detail;
     EXPECT_EQ(result.status, 200);
     EXPECT_EQ(total, 300000);
@@ -140,17 +181,17 @@ TEST_F(HttpFetch, FailedDownloadKeepsTheEarlierCopy) {
         {https("/drop"), {}, {}, {}},
     };
     for (const Case& c : cases) {
-        EXPECT_FALSE(fetchToFile(config(), target, c.url, c.credentials, c.hooks, c.options).ok) << c.url;
+        EXPECT_FALSE(fetchToFile(transport_, target, c.url, c.credentials, c.hooks, c.options).ok) << c.url;
         EXPECT_EQ(fixture::readFile(target), "earlier good copy") << c.url;
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << c.url;
     }
-    EXPECT_TRUE(fetchToFile(config(), target, https("/member/archive.lzh"), member_).ok);
+    EXPECT_TRUE(fetchToFile(transport_, target, https("/member/archive.lzh"), member_).ok);
     EXPECT_EQ(fixture::readFile(target), fixture::lhaArchive("bvo_den1.bv2", "data"));
 }
 
 TEST_F(HttpFetch, DownloadIntoAMissingFolderFails) {
     fixture::TempFolder folder;
-    FetchResult result = fetchToFile(config(), folder.path() / "no" / "x.txt", https("/text.txt"), {});
+    FetchResult result = fetchToFile(transport_, folder.path() / "no" / "x.txt", https("/text.txt"), {});
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.detail.empty());
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "no"));
@@ -161,22 +202,27 @@ TEST_F(HttpFetch, RequestsGoThroughTheProxy) {
     auto via = [&](ProxySettings settings) {
         ServiceConfig c = config();
         c.proxy = std::move(settings);
-        return fetchBody(c, https("/login"), member_);
+        CurlTransport transport(c);
+        return fetchText(transport, https("/login"), member_);
     };
     TextFetch ok = via({"127.0.0.1", proxy.port(), "proxy-user", "proxy-pw"});
     EXPECT_TRUE(ok.result.ok) << ok.result.detail;
     EXPECT_TRUE(ok.text.starts_with("<html>"));
-    struct Case { ProxySettings settings; long status; const char* why; };
+    struct Case { ProxySettings settings; long status; FetchFailure failure; const char* why; };
     const Case refused[] = {
-        {{"127.0.0.1", proxy.port(), "proxy-user", "wrong"}, 401, "wrong proxy password (tinyproxy says 401)"},
-        {{"127.0.0.1", proxy.port(), "proxy-user", "  "}, 407, "blank password: no proxy credentials"},
-        {{"127.0.0.1", proxy.port(), "", "proxy-pw"}, 407, "no user: no proxy credentials"},
-        {{"127.0.0.1", fixture::unusedPort(), "proxy-user", "proxy-pw"}, 0, "nothing listens there"},
+        {{"127.0.0.1", proxy.port(), "proxy-user", "wrong"}, 401, FetchFailure::ProxyAuthentication,
+         "wrong proxy password (tinyproxy says 401)"},
+        {{"127.0.0.1", proxy.port(), "proxy-user", "  "}, 407, FetchFailure::ProxyAuthentication,
+         "blank password: no proxy credentials"},
+        {{"127.0.0.1", proxy.port(), "", "proxy-pw"}, 407, FetchFailure::ProxyAuthentication, "no user: no proxy credentials"},
+        {{"127.0.0.1", fixture::unusedPort(), "proxy-user", "proxy-pw"}, 0, FetchFailure::Refused, "nothing listens there"},
     };
     for (const Case& c : refused) {
         TextFetch fetch = via(c.settings);
         EXPECT_FALSE(fetch.result.ok) << c.why;
         EXPECT_EQ(fetch.result.status, c.status) << c.why;
+        EXPECT_EQ(fetch.result.failure, c.failure) << c.why;
+        EXPECT_EQ(fetch.result.host, "127.0.0.1:" + std::to_string(c.settings.port)) << c.why;
     }
     TextFetch direct = via({"   ", fixture::unusedPort(), "proxy-user", "proxy-pw"});
     EXPECT_TRUE(direct.result.ok) << "a blank proxy host means no proxy: " << direct.result.detail;

@@ -5,6 +5,7 @@
 #include "data/error.h"
 #include "data/sjis.h"
 #include "service/billing_log.h"
+#include "service/curl_transport.h"
 #include "service/prepare_catalogue.h"
 #include "service/purchase_run.h"
 #include "service_fixture.h"
@@ -15,6 +16,7 @@ namespace {
 // Records what the chain asked of the window and answers its questions from a script.
 struct ScriptedUi {
     std::vector<std::string> notices;
+    std::vector<std::string> causes;  // of the notices
     std::vector<std::string> questions;
     std::vector<std::string> statuses;
     std::vector<int> pauses;
@@ -22,8 +24,11 @@ struct ScriptedUi {
 
     ServiceUi ui() {
         ServiceUi ui;
-        ui.notify = [this](const std::string& text) { notices.push_back(text); };
-        ui.ask = [this](const std::string& question) {
+        ui.notify = [this](const std::string& text, const std::string& cause) {
+            notices.push_back(text);
+            causes.push_back(cause);
+        };
+        ui.ask = [this](const std::string& question, const std::string&) {
             questions.push_back(question);
             if (answers.empty()) return false;
             bool answer = answers.front();
@@ -71,8 +76,10 @@ protected:
     static std::string archive(const std::string& name) { return fixture::lhaArchive("bvo_den1.bv2", name); }
 
     std::optional<Catalogue> prepare(const Credentials& credentials) {
-        return prepareCatalogue(config_, data_.path(), download_.path(), "BIGLOBE", credentials, ui_.ui());
+        return prepareCatalogue(curl(), config_.serviceHost, data_.path(), download_.path(), "BIGLOBE", credentials,
+                                ui_.ui());
     }
+    HttpTransport& curl() { return curl_.emplace(config_); }
     PurchasePlaces places() const { return {download_.path() / "BVO", data_.path()}; }
     std::vector<std::string> rowNames(const Catalogue& c) const {
         std::vector<std::string> names;
@@ -92,6 +99,7 @@ protected:
     fixture::TempFolder data_;
     fixture::TempFolder download_;
     ServiceConfig config_;
+    std::optional<CurlTransport> curl_;
     ScriptedUi ui_;
     std::string settings_;
     const Credentials member_{"member-id", "member-pw"};
@@ -110,7 +118,8 @@ TEST_F(ServiceChain, MemberSeesMemberPricesWithoutTheFilesAlreadyPresent) {
     EXPECT_EQ(c->listLabel, sj("ダウンロードしたいファイルにチェックをしてOKボタンを押してください"));
     EXPECT_TRUE(ui_.notices.empty());
     EXPECT_EQ(fixture::readFile(data_.path() / kSettingsFileName), settings_);
-    EXPECT_EQ(logged(R"("scheme": "http", "path": "/keibaguest/settei/settei.txt", "user": null)"), 1u);
+    EXPECT_EQ(logged(R"("scheme": "http", "path": "/keibaguest/settei/settei.txt", "user": "", "authorization": true)"),
+              1u);
     removeSettingsFile(data_.path());
     EXPECT_FALSE(std::filesystem::exists(data_.path() / kSettingsFileName));
 }
@@ -165,6 +174,34 @@ TEST_F(ServiceChain, FailedPreparations) {
     }
 }
 
+TEST_F(ServiceChain, FailedRequestsSayWhyUnderTheMessage) {
+    const std::string notObtained =
+        sj("BrevanneOnLineの設定ファイルが取得できませんでした。\r\n\r\nもう一度認証をやり直してください。");
+    const std::string unreachable = sj("認証先のサーバーに接続できませんでした。\r\n\r\nもう一度認証をやり直してください。");
+    const std::string https = service_.hostPort(true);
+    struct Case { const char* why; std::string serviceHost; std::filesystem::path caFile; std::string loginPath;
+                  std::string message; std::string cause; };
+    const Case cases[] = {
+        {"the settings host answers 500", "http://" + service_.hostPort(false) + "/status/500", service_.caFile(), "/login",
+         notObtained, "原因: サーバーがエラーを返しました（HTTP 500）"},
+        {"the login host's certificate is not trusted", service_.hostPort(false), service_.unrelatedCaFile(), "/login",
+         unreachable, "原因: " + https + " のサーバー証明書を信頼できません"},
+        {"the login host stalls", service_.hostPort(false), service_.caFile(), "/slow",
+         unreachable, "原因: " + https + " から時間内に応答がありませんでした（タイムアウト）"},
+    };
+    config_.lowSpeedSeconds = 1;
+    for (const Case& c : cases) {
+        ui_ = {};
+        config_.serviceHost = c.serviceHost;
+        config_.caFile = c.caFile;
+        service_.putFile(kSettingsFilePath, "[SITE_AUTH]\r\nURLB=" + https + c.loginPath + "\r\n");
+        EXPECT_FALSE(prepare(member_)) << c.why;
+        EXPECT_EQ(ui_.notices, std::vector<std::string>{c.message}) << c.why;
+        ASSERT_EQ(ui_.causes.size(), 1u) << c.why;
+        EXPECT_EQ(toUtf8(ui_.causes[0]), c.cause) << c.why;
+    }
+}
+
 TEST_F(ServiceChain, PriceThatIsNotANumberStopsWithAConversionError) {
     service_.putFile(kSettingsFilePath, "[SITE_AUTH]\r\nURLB=" + service_.hostPort(true) +
                                             "/login\r\n[SYUTSUBA+KYOUSOUBA_ALL]\r\nPRICE=abc\r\nFILE=hb0411.lzh\r\n");
@@ -184,7 +221,7 @@ TEST_F(ServiceChain, PurchaseOfTwoArchivesWithOneRetry) {
     c->rows[2].ticked = true;  // hs0411.lzh, 158
     service_.failFirst("/member/sun/hs0411.lzh", 1);
     ui_.answers = {true};
-    PurchaseOutcome outcome = runPurchase(config_, *c, places(), ui_.ui(), fixedTime);
+    PurchaseOutcome outcome = runPurchase(curl(), *c, places(), ui_.ui(), fixedTime);
 
     EXPECT_EQ(outcome.end, PurchaseEnd::Completed);
     ASSERT_EQ(ui_.questions.size(), 1u);
@@ -214,7 +251,7 @@ TEST_F(ServiceChain, PurchaseStopsWhenAnArchiveCannotBeFetched) {
         fixture::TempFolder data;
         fixture::TempFolder download;
         std::optional<Catalogue> catalogue =
-            prepareCatalogue(config_, data.path(), download.path(), "BIGLOBE", member_, ui_.ui());
+            prepareCatalogue(curl(), config_.serviceHost, data.path(), download.path(), "BIGLOBE", member_, ui_.ui());
         ASSERT_TRUE(catalogue);
         tick(*catalogue, "hb0411.lzh");  // always fails
         tick(*catalogue, "hs0411.lzh");  // fetched first
@@ -223,7 +260,7 @@ TEST_F(ServiceChain, PurchaseStopsWhenAnArchiveCannotBeFetched) {
         ui_ = {};
         ui_.answers = c.answers;
         PurchaseOutcome outcome =
-            runPurchase(config_, *catalogue, {download.path() / "BVO", data.path()}, ui_.ui(), fixedTime);
+            runPurchase(curl(), *catalogue, {download.path() / "BVO", data.path()}, ui_.ui(), fixedTime);
         EXPECT_EQ(outcome.end, PurchaseEnd::StoppedEarly) << c.why;
         EXPECT_TRUE(outcome.lastArchive.empty()) << c.why;
         ASSERT_EQ(ui_.questions.size(), 2u) << c.why;
@@ -246,7 +283,7 @@ TEST_F(ServiceChain, HtmlErrorPageIsNoArchive) {
     ASSERT_TRUE(c);
     c->rows[1].ticked = true;
     ui_.answers = {true, true};
-    EXPECT_EQ(runPurchase(config_, *c, places(), ui_.ui(), fixedTime).end, PurchaseEnd::StoppedEarly);
+    EXPECT_EQ(runPurchase(curl(), *c, places(), ui_.ui(), fixedTime).end, PurchaseEnd::StoppedEarly);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(places().downloadFolder), {}), 0);
     EXPECT_FALSE(std::filesystem::exists(data_.path() / kBillingLogName));
 }
@@ -270,7 +307,7 @@ TEST_F(ServiceChain, RunsThatEndBeforeFetching) {
         ServiceUi ui = ui_.ui();
         if (c.abort) ui.transfer.aborted = [] { return true; };
         size_t before = logged("/member/all/");
-        EXPECT_EQ(runPurchase(config_, catalogue, places(), ui, fixedTime).end, c.end) << c.why;
+        EXPECT_EQ(runPurchase(curl(), catalogue, places(), ui, fixedTime).end, c.end) << c.why;
         EXPECT_EQ(logged("/member/all/"), before) << c.why;
         EXPECT_EQ(catalogue.rows.size(), 3u) << c.why;
         EXPECT_EQ(ui_.notices, c.end == PurchaseEnd::MissingCredentials ? std::vector<std::string>{noCredentials}
@@ -286,7 +323,7 @@ TEST_F(ServiceChain, DownloadFolderThatCannotBeCreated) {
     c->rows[0].ticked = true;
     ui_.answers = {true};
     size_t before = logged("/member/all/");
-    EXPECT_THROW(runPurchase(config_, *c, {download_.path() / "no" / "BVO", data_.path()}, ui_.ui(), fixedTime), Error);
+    EXPECT_THROW(runPurchase(curl(), *c, {download_.path() / "no" / "BVO", data_.path()}, ui_.ui(), fixedTime), Error);
     EXPECT_EQ(logged("/member/all/"), before);
     EXPECT_FALSE(std::filesystem::exists(download_.path() / "no"));
     EXPECT_FALSE(std::filesystem::exists(data_.path() / kBillingLogName));
@@ -299,7 +336,7 @@ TEST_F(ServiceChain, ReadOnlyBillingLogIsLeftAlone) {
     ASSERT_TRUE(c);
     c->rows[1].ticked = true;
     ui_.answers = {true};
-    PurchaseOutcome outcome = runPurchase(config_, *c, places(), ui_.ui(), fixedTime);
+    PurchaseOutcome outcome = runPurchase(curl(), *c, places(), ui_.ui(), fixedTime);
     EXPECT_EQ(outcome.end, PurchaseEnd::Completed);
     EXPECT_EQ(outcome.lastArchive, places().downloadFolder / "hb0412.lzh");
     EXPECT_EQ(fixture::readFile(data_.path() / kBillingLogName), "old\r\n");
@@ -311,7 +348,7 @@ TEST_F(ServiceChain, BillingLogWriteErrorStopsTheRunKeepingTheArchive) {
     ASSERT_TRUE(c);
     c->rows[1].ticked = true;
     ui_.answers = {true};
-    EXPECT_THROW(runPurchase(config_, *c, places(), ui_.ui(), fixedTime), Error);
+    EXPECT_THROW(runPurchase(curl(), *c, places(), ui_.ui(), fixedTime), Error);
     EXPECT_EQ(fixture::readFile(places().downloadFolder / "hb0412.lzh"), archive("hb0412.lzh"));
     EXPECT_EQ(c->rows.size(), 3u);
 }
