@@ -18,6 +18,8 @@ int cmdDemo(CliContext& ctx);      // demo [--seed N] [--keep-existing] [DIR]
 int cmdDetail(CliContext& ctx);    // detail R N [--json]
 int cmdIdx(CliContext& ctx);       // idx OUT
 int cmdCsv(CliContext& ctx);       // csv [--yes]
+int cmdSeason(CliContext& ctx);    // season DIR [--days N] [--seed S]
+int cmdReport(CliContext& ctx);    // report [--json] [--csv FILE] PATH...
 
 // The service commands; they run in the service program (service_program.h).
 int cmdCatalogue(CliContext& ctx);

@@ -1,5 +1,6 @@
 #include "json.h"
 
+#include <cstdio>
 #include <ostream>
 #include <string>
 
@@ -82,6 +83,14 @@ JsonWriter& JsonWriter::value(std::string_view utf8) {
 JsonWriter& JsonWriter::value(int64_t number) {
     beforeValue();
     out_ << number;
+    return *this;
+}
+
+JsonWriter& JsonWriter::value(double number) {
+    beforeValue();
+    char text[32];
+    std::snprintf(text, sizeof text, "%.4f", number);
+    out_ << text;
     return *this;
 }
 

@@ -26,6 +26,8 @@ public:
     JsonWriter& value(int64_t number);
     JsonWriter& value(int number) { return value(static_cast<int64_t>(number)); }
     JsonWriter& value(bool flag);
+    // A fraction such as a rate, with four decimals.
+    JsonWriter& value(double number);
     JsonWriter& null();
 
 private:

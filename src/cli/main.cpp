@@ -23,6 +23,8 @@ constexpr Command kCommands[] = {
     {"idx", "idx OUT", cmdIdx},
     {"csv", "csv [--yes]", cmdCsv},
     {"demo", "demo [--seed N] [--keep-existing] [DIR]", cmdDemo},
+    {"season", "season DIR [--days N] [--seed S]", cmdSeason},
+    {"report", "report [--json] [--csv FILE] PATH...", cmdReport},
     {"catalogue", kCatalogueUsage, catalogue},
     {"download", kDownloadUsage, download},
 };

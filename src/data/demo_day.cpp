@@ -11,11 +11,8 @@
 #include "text_file.h"
 
 namespace zv {
-namespace {
 
-// Bracket number of a horse: eight brackets, the larger ones at the outside when the field has
-// more than eight runners.
-int frameOf(int horseNumber, int runners) {
+int bracketNumber(int horseNumber, int runners) {
     if (runners <= 8) return horseNumber;
     int base = runners / 8, extra = runners % 8;
     int h = horseNumber;
@@ -27,8 +24,6 @@ int frameOf(int horseNumber, int runners) {
     return 8;
 }
 
-}  // namespace
-
 DemoDay makeDemoDay(uint32_t seed, int fieldSize) {
     demo::Random random(seed);
     demo::NamesInUse names;
@@ -39,7 +34,7 @@ DemoDay makeDemoDay(uint32_t seed, int fieldSize) {
             day.headerLines.push_back(demo::headerLine(course, plan, runners));
             names.jockeysInRace.clear();
             for (int h = 1; h <= runners; ++h) {
-                demo::RunnerLines lines = demo::makeRunner(random, course, plan, frameOf(h, runners), names);
+                demo::RunnerLines lines = demo::makeRunner(random, course, plan, bracketNumber(h, runners), names);
                 day.runnerLines.push_back(std::move(lines.runner));
                 day.horseLines.push_back(std::move(lines.horse));
             }
@@ -49,13 +44,16 @@ DemoDay makeDemoDay(uint32_t seed, int fieldSize) {
 }
 
 void writeDemoDay(const std::filesystem::path& folder, uint32_t seed, int fieldSize) {
+    writeDayFiles(folder, makeDemoDay(seed, fieldSize));
+}
+
+void writeDayFiles(const std::filesystem::path& folder, const DemoDay& day) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec) {
         throw Error(ErrorKind::Io, sj("フォルダを作成できません: ") + fromUtf8(folder.string()) + " (" +
                                        fromUtf8(ec.message()) + ")");
     }
-    DemoDay day = makeDemoDay(seed, fieldSize);
     writeFileReplacing(folder / kDen1File, joinCrLf(day.headerLines), FileDurability::Regenerable);
     writeFileReplacing(folder / kDen2File, joinCrLf(day.runnerLines), FileDurability::Regenerable);
     writeFileReplacing(folder / kUmaFile, joinCrLf(day.horseLines), FileDurability::Regenerable);

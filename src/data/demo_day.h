@@ -23,5 +23,10 @@ DemoDay makeDemoDay(uint32_t seed, int fieldSize = 0);
 // Writes the day's three record files (CP932, CR LF) into folder, creating it when missing.
 // Throws zv::Error when a file cannot be written.
 void writeDemoDay(const std::filesystem::path& folder, uint32_t seed, int fieldSize = 0);
+void writeDayFiles(const std::filesystem::path& folder, const DemoDay& day);
+
+// Bracket number of horse number h: eight brackets, the larger ones at the outside when the field
+// has more than eight runners.
+int bracketNumber(int horseNumber, int runners);
 
 }  // namespace zv

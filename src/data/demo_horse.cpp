@@ -82,7 +82,9 @@ Pedigree makePedigree(Random& random) {
 
 namespace {
 
-int todaysWeight(const RacePlan& today, const HorseTraits& t) {
+}  // namespace
+
+int weightCarriedToday(const RacePlan& today, const HorseTraits& t) {
     std::string_view rule = today.weightRule;
     int female = t.female ? 20 : 0;
     if (today.jump) return (rule == "00" ? 600 + t.ability / 25 * 10 : 600) - female;
@@ -90,6 +92,8 @@ int todaysWeight(const RacePlan& today, const HorseTraits& t) {
     if (rule == "00") return 570 + t.ability / 25 * 10 - female;
     return (t.age == 3 ? 570 : 580) - female;
 }
+
+namespace {
 
 long long winPrize(const Start& s) {
     if (s.jump) {
@@ -204,7 +208,7 @@ std::string runnerLine(const Profile& p, const RacePlan& today, int frame) {
     RecordBuilder runner(kRunnerLineLength);
     runner.setNumber(den2::frame_number, frame).set(den2::horse_name, sj(p.name));
     runner.set(den2::sex_code, std::string(1, p.sexCode)).setNumber(den2::age, p.traits.age);
-    runner.setNumber(den2::weight_carried, todaysWeight(today, p.traits)).set(den2::jockey_name, sj(p.traits.jockey));
+    runner.setNumber(den2::weight_carried, weightCarriedToday(today, p.traits)).set(den2::jockey_name, sj(p.traits.jockey));
     runner.setNumber(den2::rate, p.rate);
     return runner.line();
 }

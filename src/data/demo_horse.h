@@ -45,6 +45,9 @@ struct Pedigree {
 Profile makeProfile(Random& random, const CourseDay& course, const RacePlan& today, NamesInUse& names);
 Pedigree makePedigree(Random& random);
 
+// The weight the horse carries in today's race, in tenths of a kilogram.
+int weightCarriedToday(const RacePlan& today, const HorseTraits& traits);
+
 // The runner line of the horse in today's race, and its horse line with the career so far (most
 // recent start first; the last five are its past races).
 std::string runnerLine(const Profile& profile, const RacePlan& today, int frame);

@@ -32,6 +32,11 @@ constexpr std::string_view kWholeNames[] = {
     "ファンタジア", "アリア", "レガート", "カンタータ", "ハヤテマル", "イダテン", "ツバメガエシ",
     "ムサシボウ", "ライジンオー", "ハナミズキ", "カザハナ", "ユキアカリ", "ホシノシズク",
 };
+// Word stems for the larger name pool of a season's horse population.
+constexpr std::string_view kStems[] = {
+    "アカ", "アオ", "ハル", "ナツ", "アキ", "フユ", "ソラ", "ウミ", "ヤマ", "カゼ", "ホシ", "ツキ",
+    "ユメ", "ヒカリ", "ミライ", "トキ", "ハナ", "モリ", "カワ", "イブキ", "ミノリ", "アサヒ",
+};
 constexpr std::string_view kSires[] = {
     "ブレイヴェスト", "サンライズキング", "ロイヤルアーチ", "ゴールドハイランド", "ミスターシャトー",
     "ウインドオブエイジ", "ノーブルクラウン", "アイアンブリッジ", "シルバーフォーチュン",
@@ -101,6 +106,20 @@ std::string horseName(Random& random, bool female) {
         } else {
             Pool endings = female && random.chance(75) ? Pool(kFemaleEndings) : Pool(kMaleEndings);
             name = pickName(random, kPrefixes) + pickName(random, endings);
+        }
+        if (charCount(name) <= 9) return name;
+    }
+}
+
+std::string seasonHorseName(Random& random, bool female) {
+    for (;;) {
+        Pool endings = female && random.chance(75) ? Pool(kFemaleEndings) : Pool(kMaleEndings);
+        std::string name;
+        switch (random.between(0, 3)) {
+            case 0: name = pickName(random, kPrefixes) + pickName(random, endings); break;
+            case 1: name = pickName(random, kStems) + pickName(random, endings); break;
+            case 2: name = pickName(random, kPrefixes) + pickName(random, kStems); break;
+            default: name = pickName(random, kPrefixes) + pickName(random, kStems) + pickName(random, endings); break;
         }
         if (charCount(name) <= 9) return name;
     }

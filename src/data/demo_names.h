@@ -14,6 +14,8 @@ int charCount(std::string_view utf8);
 
 // A horse name of two to nine katakana; fillies and mares get feminine endings more often.
 std::string horseName(Random& random, bool female);
+// The same from a pool large enough for a season's thousands of horses.
+std::string seasonHorseName(Random& random, bool female);
 std::string sireName(Random& random);
 
 // Jockeys in their three-character short form; jump races have their own riders.

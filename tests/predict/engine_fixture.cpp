@@ -36,7 +36,10 @@ std::string horseLine(const std::string& name, const std::vector<PastRace>& past
             .setPast(uma::past_grade_code, g, p.grade)
             .setPast(uma::past_race_short_name, g, p.shortName)
             .setPast(uma::past_race_time, g, p.raceTime)
-            .setPast(uma::past_last_3f, g, p.last3f);
+            .setPast(uma::past_last_3f, g, p.last3f)
+            .setPast(uma::past_horse_number, g, p.horseNumber)
+            .setPast(uma::past_popularity, g, p.popularity)
+            .setPast(uma::past_opponent_name, g, p.opponent);
     }
     return b.line();
 }

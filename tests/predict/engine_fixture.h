@@ -24,6 +24,9 @@ struct PastRace {
     std::string shortName = "      ";
     std::string raceTime = "1332";
     std::string last3f = "340";
+    std::string horseNumber;  // blank unless a test needs it
+    std::string popularity;
+    std::string opponent;
 };
 
 std::string horseLine(const std::string& name, const std::vector<PastRace>& past);

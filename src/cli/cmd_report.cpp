@@ -1,0 +1,26 @@
+// report [--json] [--csv FILE] PATH...: the report card over the meeting days of the PATHs (day
+// folders, archives, or folders holding them). Exit 0 when at least one day was read, else 1.
+#include <ostream>
+
+#include "commands.h"
+#include "data/text_file.h"
+#include "report/report_csv.h"
+#include "report/report_run.h"
+#include "report_output.h"
+
+namespace zv::cli {
+
+int cmdReport(CliContext& ctx) {
+    bool json = takeFlag(ctx.args, "--json");
+    std::optional<std::string> csvFile = takeOption(ctx.args, "--csv");
+    if (ctx.args.empty()) throw UsageError{"report needs at least one PATH"};
+    std::vector<std::filesystem::path> paths(ctx.args.begin(), ctx.args.end());
+
+    report::ReportCard card = report::runReport(paths);
+    if (csvFile) writeFileReplacing(*csvFile, report::reportCsv(card), FileDurability::Regenerable);
+    if (json) writeReportJson(ctx.out, card);
+    else writeReportText(ctx.out, card);
+    return card.days.empty() ? 1 : 0;
+}
+
+}  // namespace zv::cli

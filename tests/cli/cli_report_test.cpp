@@ -1,0 +1,104 @@
+// The season and report commands: a season written to day folders, the report card over it as
+// text, JSON and CSV, and the exit status when no day could be read.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "commands.h"
+#include "data_set_fixture.h"
+#include "report_output.h"
+
+namespace zv::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CommandRun {
+    int status;
+    std::string out;
+};
+
+CommandRun run(int (*command)(CliContext&), const fs::path& dataFolder, std::vector<std::string> args) {
+    std::ostringstream out, err;
+    CliContext ctx{std::move(args), out, err, dataFolder};
+    int status = command(ctx);
+    EXPECT_EQ(err.str(), "");
+    return {status, out.str()};
+}
+
+class CliReportTest : public ::testing::Test {
+protected:
+    fs::path season() const { return root.path() / "season"; }
+    fixture::TempFolder root;
+};
+
+TEST_F(CliReportTest, SeasonWritesOneFolderPerMeetingDayTheSameForTheSameSeed) {
+    ASSERT_EQ(run(cmdSeason, root.path(), {season().string(), "--days", "3", "--seed", "9"}).status, 0);
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(season())) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"20260509", "20260510", "20260516"}));
+    ASSERT_EQ(run(cmdSeason, root.path(), {(root.path() / "again").string(), "--days", "3", "--seed", "9"}).status, 0);
+    for (const std::string& name : names) {
+        for (const char* file : {"bvo_den1.bv2", "bvo_den2.bv2", "bvo_uma.bv2"}) {
+            std::ifstream a(season() / name / file, std::ios::binary), b(root.path() / "again" / name / file, std::ios::binary);
+            EXPECT_TRUE(std::equal(std::istreambuf_iterator<char>(a), {}, std::istreambuf_iterator<char>(b), {})) << name << file;
+        }
+    }
+    EXPECT_THROW(run(cmdSeason, root.path(), {season().string(), "--days", "0"}), UsageError);
+}
+
+TEST_F(CliReportTest, JsonHoldsEveryKeyAndTextStatesTheCoverage) {
+    ASSERT_EQ(run(cmdSeason, root.path(), {season().string(), "--days", "4"}).status, 0);
+    CommandRun json = run(cmdReport, root.path(), {"--json", season().string(), (root.path() / "nowhere").string()});
+    EXPECT_EQ(json.status, 0);
+    for (const char* key : {"\"days\":", "\"date\":", "\"path\":", "\"races\":", "\"skipped\":", "\"reason\":",
+                            "\"coverage\":", "\"runners\":", "\"runnersWithResult\":", "\"racesWithWinner\":",
+                            "\"racesWithFirstTwo\":", "\"racesWithFirstThree\":", "\"byMark\":", "\"byRank\":",
+                            "\"byIndexBand\":", "\"byPopularity\":", "\"label\":", "\"winBase\":", "\"wins\":",
+                            "\"winRate\":", "\"top2Base\":", "\"top2\":", "\"top2Rate\":", "\"top3Base\":", "\"top3\":",
+                            "\"top3Rate\":", "\"betLines\":", "\"type\":", "\"hits\":", "\"hitRate\":", "\"lines\":"}) {
+        EXPECT_NE(json.out.find(key), std::string::npos) << key;
+    }
+    EXPECT_NE(json.out.find("\"label\":\"◎\""), std::string::npos);
+    EXPECT_NE(json.out.find("\"type\":\"3連単\""), std::string::npos);
+
+    CommandRun text = run(cmdReport, root.path(), {season().string()});
+    EXPECT_EQ(text.status, 0);
+    EXPECT_NE(text.out.find("結果が分かった出走馬"), std::string::npos);
+    EXPECT_NE(text.out.find("最後の数日"), std::string::npos);
+    EXPECT_NE(text.out.find("■ 印別"), std::string::npos);
+}
+
+TEST_F(CliReportTest, TextColumnsLineUpWhateverTheCharacters) {
+    ASSERT_EQ(run(cmdSeason, root.path(), {season().string(), "--days", "2"}).status, 0);
+    std::istringstream text(run(cmdReport, root.path(), {season().string()}).out);
+    std::vector<int> widths;
+    bool inMarks = false;
+    for (std::string line; std::getline(text, line);) {
+        if (line.rfind("■", 0) == 0) inMarks = line.find("印別") != std::string::npos;
+        else if (inMarks && !line.empty()) widths.push_back(displayWidth(line));
+    }
+    ASSERT_EQ(widths.size(), 8u);  // headings and seven marks
+    for (int w : widths) EXPECT_EQ(w, widths[0]);
+}
+
+TEST_F(CliReportTest, CsvIsUtf8WithAByteOrderMarkAndNoDayIsExitOne) {
+    ASSERT_EQ(run(cmdSeason, root.path(), {season().string(), "--days", "2"}).status, 0);
+    fs::path csv = root.path() / "card.csv";
+    EXPECT_EQ(run(cmdReport, root.path(), {"--csv", csv.string(), season().string()}).status, 0);
+    std::ifstream in(csv, std::ios::binary);
+    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(content.rfind("\xEF\xBB\xBF表,項目,頭数,", 0), 0u);
+    EXPECT_NE(content.find("\r\n印,◎,"), std::string::npos);
+    EXPECT_NE(content.find("\r\n買い目,単勝,"), std::string::npos);
+
+    CommandRun none = run(cmdReport, root.path(), {"--json", (root.path() / "nowhere").string()});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.out.find("見つかりません"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zv::cli
