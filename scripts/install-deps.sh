@@ -7,7 +7,7 @@ export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends \
   build-essential cmake ninja-build pkg-config git \
-  qt6-base-dev qt6-translations-l10n libgl-dev \
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev \
   liblhasa-dev lhasa jlha-utils \
   libcurl4-openssl-dev libssl-dev openssl ca-certificates \
   libgtest-dev libgmock-dev libbenchmark-dev libmimalloc-dev \

@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "main_window.h"
+#include "report_card_command.h"
 #include "tool_icons.h"
 #include "web_addresses.h"
 
@@ -89,6 +90,7 @@ void TfrmZV::createMenus() {
     QMenu* tools = menuBar()->addMenu(QStringLiteral("ツール(&T)"));
     tools->addActions({a.print, a.betLineFile, a.indexFile, a.developerSeparator, a.copyHorseNames, a.copyRaceName,
                        a.allBetLineFiles, a.prAverageCsv});
+    addReportCardMenuItem(tools, this, setup_.dataFolder, setup_.settings);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->addAction(a.help);

@@ -33,6 +33,9 @@
 #include "settings/settings_store.h"
 #include "ui/progress_window.h"
 #include "ui/race_grid_view.h"
+#include "ui/report_card_window.h"
+#include "data/demo_season.h"
+#include <QEventLoop>
 
 namespace {
 
@@ -251,6 +254,20 @@ int main(int argc, char** argv) {
     settle();
     save(&proxy, QStringLiteral("proxy"));
     proxy.hide();
+
+    // The report card over a short demo season.
+    const std::filesystem::path season = fixture.dataFolder() / "season";
+    zv::demo::writeSeason(season, 16, 1);
+    zv::ui::ReportCardWindow reportCard(QString::fromStdString(fixture.dataFolder().string()));
+    reportCard.addInputs({QString::fromStdString(season.string())});
+    reportCard.show();
+    QEventLoop reading;
+    QObject::connect(&reportCard, &zv::ui::ReportCardWindow::finished, &reading, &QEventLoop::quit);
+    reportCard.start();
+    reading.exec();
+    settle();
+    save(&reportCard, QStringLiteral("report_card"));
+    reportCard.hide();
 
     const int clipped = listClippedDetailTexts(window, fixture.detail());
     std::printf("%d clipped texts in the detail window\n", clipped);

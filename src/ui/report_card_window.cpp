@@ -1,0 +1,371 @@
+#include "report_card_window.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QThread>
+#include <QVBoxLayout>
+#include <QtCharts/QBarCategoryAxis>
+#include <QtCharts/QBarSeries>
+#include <QtCharts/QBarSet>
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QValueAxis>
+#include <filesystem>
+
+#include "data/error.h"
+#include "data/sjis.h"
+#include "data/text_file.h"
+#include "report/report_csv.h"
+#include "report/report_run.h"
+#include "user_feedback.h"
+
+namespace zv::ui {
+namespace {
+
+const QString kNote = QStringLiteral(
+    "率は、その着順まで結果が分かったレースの出走馬だけで数えています（人気別は、自身の次の記録が見つかった馬だけ）。"
+    "結果は後の開催日の馬柱から読み取るため、馬がまだ次に走っていない最後の数日のレースは結果がほとんど分かりません。"
+    "配当の記録がないので回収率は出しません。");
+
+QString percentText(const std::optional<double>& rate) {
+    return rate ? QString::number(*rate * 100, 'f', 1) + QStringLiteral("%") : QStringLiteral("-");
+}
+
+QTableWidget* makeTable(const QStringList& headings) {
+    auto* table = new QTableWidget(0, static_cast<int>(headings.size()));
+    table->setHorizontalHeaderLabels(headings);
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    return table;
+}
+
+QTableWidget* makeRateTable(const QString& firstHeading) {
+    return makeTable({firstHeading, QStringLiteral("頭数"), QStringLiteral("単勝母数"), QStringLiteral("1着"),
+                      QStringLiteral("勝率"), QStringLiteral("連対母数"), QStringLiteral("2着以内"), QStringLiteral("連対率"),
+                      QStringLiteral("複勝母数"), QStringLiteral("3着以内"), QStringLiteral("複勝率")});
+}
+
+void setRow(QTableWidget* table, int row, const QStringList& cells) {
+    for (int c = 0; c < cells.size(); ++c) {
+        auto* item = new QTableWidgetItem(cells[c]);
+        item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+        table->setItem(row, c, item);
+    }
+}
+
+}  // namespace
+
+ReportCardWindow::ReportCardWindow(const QString& startFolder, QWidget* parent)
+    : QWidget(parent, Qt::Window), startFolder_(startFolder) {
+    setObjectName(QStringLiteral("reportCardWindow"));
+    setWindowTitle(QStringLiteral("成績集計"));
+    chooseFolder_ = [](QWidget* p, const QString& start) {
+        return QFileDialog::getExistingDirectory(p, QStringLiteral("開催日のフォルダを選択"), start);
+    };
+    chooseArchives_ = [](QWidget* p, const QString& start) {
+        return QFileDialog::getOpenFileNames(p, QStringLiteral("書庫ファイルを選択"), start,
+                                             QStringLiteral("書庫ファイル (*.lzh *.LZH *.lha);;すべてのファイル (*)"));
+    };
+    chooseSave_ = [](QWidget* p, const QString& proposed) {
+        return QFileDialog::getSaveFileName(p, QStringLiteral("CSVに保存"), proposed, QStringLiteral("CSV (*.csv)"));
+    };
+    buildLayout();
+    resize(900, 700);
+}
+
+ReportCardWindow::~ReportCardWindow() {
+    if (worker_) {
+        abort_->store(true);
+        worker_->wait();
+    }
+}
+
+void ReportCardWindow::setChoosers(FolderChooser folder, ArchiveChooser archives, SaveChooser save) {
+    chooseFolder_ = std::move(folder);
+    chooseArchives_ = std::move(archives);
+    chooseSave_ = std::move(save);
+}
+
+void ReportCardWindow::buildLayout() {
+    inputList_ = new QListWidget;
+    inputList_->setObjectName(QStringLiteral("inputList"));
+    inputList_->setMaximumHeight(90);
+    addFolderButton_ = new QPushButton(QStringLiteral("フォルダを追加..."));
+    addArchivesButton_ = new QPushButton(QStringLiteral("書庫ファイルを追加..."));
+    clearButton_ = new QPushButton(QStringLiteral("クリア"));
+    startButton_ = new QPushButton(QStringLiteral("集計"));
+    startButton_->setObjectName(QStringLiteral("startButton"));
+    abortButton_ = new QPushButton(QStringLiteral("中止"));
+    abortButton_->setObjectName(QStringLiteral("abortButton"));
+    abortButton_->setEnabled(false);
+    saveCsvButton_ = new QPushButton(QStringLiteral("CSVに保存..."));
+    saveCsvButton_->setObjectName(QStringLiteral("saveCsvButton"));
+    saveCsvButton_->setEnabled(false);
+    progressBar_ = new QProgressBar;
+    progressBar_->setObjectName(QStringLiteral("progressBar"));
+    progressBar_->setRange(0, 100);
+    progressBar_->setValue(0);
+    summaryLabel_ = new QLabel(QStringLiteral("開催日のフォルダか書庫ファイルを追加して［集計］を押してください。"));
+    summaryLabel_->setObjectName(QStringLiteral("summaryLabel"));
+    summaryLabel_->setWordWrap(true);
+    noteLabel_ = new QLabel(kNote);
+    noteLabel_->setObjectName(QStringLiteral("noteLabel"));
+    noteLabel_->setWordWrap(true);
+
+    markTable_ = makeRateTable(QStringLiteral("印"));
+    rankTable_ = makeRateTable(QStringLiteral("順位"));
+    bandTable_ = makeRateTable(QStringLiteral("指数帯"));
+    popularityTable_ = makeRateTable(QStringLiteral("人気"));
+    betTable_ = makeTable({QStringLiteral("券種"), QStringLiteral("レース数"), QStringLiteral("的中"),
+                           QStringLiteral("的中率"), QStringLiteral("点数")});
+    skippedTable_ = makeTable({QStringLiteral("入力"), QStringLiteral("理由")});
+    skippedTable_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    markTable_->setObjectName(QStringLiteral("markTable"));
+    rankTable_->setObjectName(QStringLiteral("rankTable"));
+    bandTable_->setObjectName(QStringLiteral("indexBandTable"));
+    popularityTable_->setObjectName(QStringLiteral("popularityTable"));
+    betTable_->setObjectName(QStringLiteral("betLineTable"));
+    skippedTable_->setObjectName(QStringLiteral("skippedTable"));
+    chartView_ = new QChartView;
+    chartView_->setObjectName(QStringLiteral("rateChart"));
+    chartView_->setRenderHint(QPainter::Antialiasing);
+    chartView_->setMinimumHeight(240);
+
+    tabs_ = new QTabWidget;
+    tabs_->setObjectName(QStringLiteral("tables"));
+    tabs_->addTab(markTable_, QStringLiteral("印別"));
+    tabs_->addTab(rankTable_, QStringLiteral("指数順位別"));
+    tabs_->addTab(bandTable_, QStringLiteral("指数帯別"));
+    tabs_->addTab(popularityTable_, QStringLiteral("人気別"));
+    tabs_->addTab(betTable_, QStringLiteral("買い目"));
+    tabs_->addTab(skippedTable_, QStringLiteral("読めなかった入力"));
+
+    auto* inputButtons = new QVBoxLayout;
+    for (QPushButton* b : {addFolderButton_, addArchivesButton_, clearButton_}) inputButtons->addWidget(b);
+    inputButtons->addStretch();
+    auto* inputs = new QHBoxLayout;
+    inputs->addWidget(inputList_, 1);
+    inputs->addLayout(inputButtons);
+    auto* run = new QHBoxLayout;
+    run->addWidget(startButton_);
+    run->addWidget(progressBar_, 1);
+    run->addWidget(abortButton_);
+    run->addWidget(saveCsvButton_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(inputs);
+    layout->addLayout(run);
+    layout->addWidget(summaryLabel_);
+    layout->addWidget(chartView_, 2);
+    layout->addWidget(tabs_, 3);
+    layout->addWidget(noteLabel_);
+
+    connect(addFolderButton_, &QPushButton::clicked, this, &ReportCardWindow::chooseFolder);
+    connect(addArchivesButton_, &QPushButton::clicked, this, &ReportCardWindow::chooseArchives);
+    connect(clearButton_, &QPushButton::clicked, inputList_, &QListWidget::clear);
+    connect(startButton_, &QPushButton::clicked, this, &ReportCardWindow::start);
+    connect(abortButton_, &QPushButton::clicked, this, &ReportCardWindow::requestAbort);
+    connect(saveCsvButton_, &QPushButton::clicked, this, &ReportCardWindow::saveCsv);
+}
+
+void ReportCardWindow::chooseFolder() {
+    QString folder = chooseFolder_(this, startFolder_);
+    if (!folder.isEmpty()) addInputs({folder});
+}
+
+void ReportCardWindow::chooseArchives() { addInputs(chooseArchives_(this, startFolder_)); }
+
+void ReportCardWindow::addInputs(const QStringList& paths) {
+    for (const QString& path : paths) {
+        if (!path.isEmpty() && inputList_->findItems(path, Qt::MatchExactly).isEmpty()) inputList_->addItem(path);
+    }
+}
+
+QStringList ReportCardWindow::inputs() const {
+    QStringList paths;
+    for (int i = 0; i < inputList_->count(); ++i) paths << inputList_->item(i)->text();
+    return paths;
+}
+
+bool ReportCardWindow::running() const { return worker_ != nullptr; }
+
+void ReportCardWindow::start() {
+    if (worker_ || inputList_->count() == 0) return;
+    std::vector<std::filesystem::path> paths;
+    for (const QString& path : inputs()) paths.emplace_back(path.toStdString());
+    abort_ = std::make_shared<std::atomic<bool>>(false);
+    report::ReportOptions options;
+    options.abortRequested = [abort = abort_] { return abort->load(); };
+    options.progress = [this](int done, int total) {
+        QMetaObject::invokeMethod(this, [this, done, total] { onProgress(done, total); }, Qt::QueuedConnection);
+    };
+    worker_ = QThread::create([this, paths, options] {
+        report::ReportCard card;
+        try {
+            card = report::runReport(paths, options);
+        } catch (const Error& e) {
+            card.skipped.push_back({std::string(), toUtf8(e.message())});
+        }
+        QMetaObject::invokeMethod(this, [this, card] { onDone(card); }, Qt::QueuedConnection);
+    });
+    for (QWidget* w : std::initializer_list<QWidget*>{startButton_, addFolderButton_, addArchivesButton_, clearButton_, saveCsvButton_}) {
+        w->setEnabled(false);
+    }
+    abortButton_->setEnabled(true);
+    progressBar_->setValue(0);
+    summaryLabel_->setText(QStringLiteral("集計しています..."));
+    worker_->start();
+}
+
+void ReportCardWindow::requestAbort() {
+    if (abort_) abort_->store(true);
+    abortButton_->setEnabled(false);
+}
+
+void ReportCardWindow::onProgress(int done, int total) {
+    progressBar_->setValue(total == 0 ? 0 : done * 100 / total);
+}
+
+void ReportCardWindow::onDone(const report::ReportCard& card) {
+    worker_->wait();
+    delete worker_;
+    worker_ = nullptr;
+    card_ = card;
+    for (QWidget* w : std::initializer_list<QWidget*>{startButton_, addFolderButton_, addArchivesButton_, clearButton_}) {
+        w->setEnabled(true);
+    }
+    abortButton_->setEnabled(false);
+    saveCsvButton_->setEnabled(!card_.days.empty());
+    if (!card_.aborted) progressBar_->setValue(100);
+    showCard();
+    emit finished();
+}
+
+void ReportCardWindow::showCard() {
+    const report::Coverage& c = card_.coverage;
+    QString summary;
+    if (card_.days.empty()) {
+        summary = QStringLiteral("読み込めた開催日がありません。");
+    } else {
+        summary = QStringLiteral("%1日 (%2〜%3)  %4レース。結果が分かった出走馬 %5頭中 %6頭 (%7)。"
+                                 "着順が分かったレース: 1着 %8 / 1・2着 %9 / 1〜3着 %10。")
+                      .arg(card_.days.size())
+                      .arg(QString::fromStdString(card_.days.front().date), QString::fromStdString(card_.days.back().date))
+                      .arg(c.races)
+                      .arg(c.runners)
+                      .arg(c.runnersWithResult)
+                      .arg(percentText(c.runners ? std::optional<double>(double(c.runnersWithResult) / c.runners) : std::nullopt))
+                      .arg(c.racesWithWinner)
+                      .arg(c.racesWithFirstTwo)
+                      .arg(c.racesWithFirstThree);
+    }
+    if (card_.aborted) summary += QStringLiteral(" 中止したため、途中までの開催日だけを集計しています。");
+    if (!card_.skipped.empty()) summary += QStringLiteral(" 読めなかった入力: %1件。").arg(card_.skipped.size());
+    summaryLabel_->setText(summary);
+
+    fillRateTable(markTable_, card_.byMark);
+    fillRateTable(rankTable_, card_.byRank);
+    fillRateTable(bandTable_, card_.byIndexBand);
+    fillRateTable(popularityTable_, card_.byPopularity);
+    fillBetTable();
+    skippedTable_->setRowCount(static_cast<int>(card_.skipped.size()));
+    for (size_t i = 0; i < card_.skipped.size(); ++i) {
+        setRow(skippedTable_, static_cast<int>(i),
+               {QString::fromStdString(card_.skipped[i].path), QString::fromStdString(card_.skipped[i].reason)});
+    }
+    fillChart();
+}
+
+void ReportCardWindow::fillRateTable(QTableWidget* table, const std::vector<report::RateRow>& rows) {
+    table->setRowCount(static_cast<int>(rows.size()));
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const report::RateRow& r = rows[i];
+        QStringList cells{QString::fromStdString(r.label), QString::number(r.runners)};
+        for (const report::Rate* rate : {&r.win, &r.top2, &r.top3}) {
+            cells << QString::number(rate->base) << QString::number(rate->count) << percentText(rate->rate());
+        }
+        setRow(table, static_cast<int>(i), cells);
+    }
+}
+
+void ReportCardWindow::fillBetTable() {
+    betTable_->setRowCount(static_cast<int>(card_.betLines.size()));
+    for (size_t i = 0; i < card_.betLines.size(); ++i) {
+        const report::BetLineRow& r = card_.betLines[i];
+        setRow(betTable_, static_cast<int>(i),
+               {QString::fromStdString(r.type), QString::number(r.races), QString::number(r.hits), percentText(r.hitRate()),
+                QString::number(r.lines)});
+    }
+}
+
+void ReportCardWindow::fillChart() {
+    auto* chart = new QChart;
+    chart->setTitle(QStringLiteral("印別の勝率・連対率・複勝率 (線は1番人気)"));
+    auto* series = new QBarSeries;
+    const QStringList names{QStringLiteral("勝率"), QStringLiteral("連対率"), QStringLiteral("複勝率")};
+    QStringList categories;
+    for (const report::RateRow& row : card_.byMark) categories << QString::fromStdString(row.label);
+    const report::RateRow* favourite = card_.byPopularity.empty() ? nullptr : &card_.byPopularity.front();
+    auto* axisX = new QBarCategoryAxis;
+    axisX->append(categories);
+    auto* axisY = new QValueAxis;
+    axisY->setRange(0, 100);
+    axisY->setLabelFormat(QStringLiteral("%d%%"));
+    chart->addAxis(axisX, Qt::AlignBottom);
+    chart->addAxis(axisY, Qt::AlignLeft);
+    std::vector<QBarSet*> sets;
+    for (int k = 0; k < 3; ++k) {
+        auto* set = new QBarSet(names[k]);
+        for (const report::RateRow& row : card_.byMark) {
+            const report::Rate& rate = k == 0 ? row.win : k == 1 ? row.top2 : row.top3;
+            *set << rate.rate().value_or(0) * 100;
+        }
+        series->append(set);
+        sets.push_back(set);
+    }
+    chart->addSeries(series);
+    series->attachAxis(axisX);
+    series->attachAxis(axisY);
+    for (int k = 0; favourite && k < 3; ++k) {
+        const report::Rate& rate = k == 0 ? favourite->win : k == 1 ? favourite->top2 : favourite->top3;
+        if (!rate.rate()) continue;
+        auto* line = new QLineSeries;
+        line->setName(QStringLiteral("1番人気 ") + names[k]);
+        double y = *rate.rate() * 100;
+        line->append(-0.5, y);
+        line->append(categories.size() - 0.5, y);
+        QPen pen(sets[static_cast<size_t>(k)]->color().darker(130));
+        pen.setStyle(Qt::DashLine);
+        pen.setWidth(2);
+        line->setPen(pen);
+        chart->addSeries(line);
+        line->attachAxis(axisX);
+        line->attachAxis(axisY);
+    }
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    QChart* old = chartView_->chart();
+    chartView_->setChart(chart);
+    delete old;
+}
+
+void ReportCardWindow::saveCsv() {
+    QString proposed = startFolder_ + QStringLiteral("/zv_report.csv");
+    QString file = chooseSave_(this, proposed);
+    if (file.isEmpty()) return;
+    try {
+        writeFileReplacing(file.toStdString(), report::reportCsv(card_), FileDurability::Regenerable);
+    } catch (const Error& e) {
+        UserFeedback::system().errorReport(this, QString::fromStdString(toUtf8(e.message())));
+    }
+}
+
+}  // namespace zv::ui
