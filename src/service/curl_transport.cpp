@@ -212,7 +212,8 @@ FetchResult CurlTransport::get(const HttpGet& request, const BodySink& body, con
         result.failure = status == 407 ? FetchFailure::ProxyAuthentication : FetchFailure::HttpStatus;
     } else {
         result.failure = failureOf(code, transfer, credentialsSent);
-        bool atProxy = code == CURLE_COULDNT_RESOLVE_PROXY || (code == CURLE_COULDNT_CONNECT && usesProxy(config_.proxy));
+        bool atProxy =
+            code == CURLE_COULDNT_RESOLVE_PROXY || (code == CURLE_COULDNT_CONNECT && usesProxy(config_.proxy));
         if (atProxy) result.host = proxyHost(config_.proxy);
     }
     result.detail = code == CURLE_OK ? "HTTP status " + std::to_string(result.status)

@@ -1,7 +1,8 @@
 // What the service chain asks of the window (or command) that runs it: messages and Yes/No
-// questions (each with the cause of a failed request, shown under it, or empty), a status line, a chance to let waiting window messages through, a pause between
-// retries, and the transfer progress with its abort flag. Every hook may be left empty: a notice
-// or status then goes nowhere, a question is answered No, a pause just sleeps.
+// questions (each with the cause of a failed request to show under it, or empty), a status line,
+// a chance to let waiting window messages through, a pause between retries, and the transfer
+// progress with its abort flag. Every hook may be left empty: a notice or status then goes
+// nowhere, a question is answered No, a pause just sleeps.
 #pragma once
 
 #include <chrono>

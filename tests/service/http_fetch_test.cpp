@@ -214,8 +214,10 @@ TEST_F(HttpFetch, RequestsGoThroughTheProxy) {
          "wrong proxy password (tinyproxy says 401)"},
         {{"127.0.0.1", proxy.port(), "proxy-user", "  "}, 407, FetchFailure::ProxyAuthentication,
          "blank password: no proxy credentials"},
-        {{"127.0.0.1", proxy.port(), "", "proxy-pw"}, 407, FetchFailure::ProxyAuthentication, "no user: no proxy credentials"},
-        {{"127.0.0.1", fixture::unusedPort(), "proxy-user", "proxy-pw"}, 0, FetchFailure::Refused, "nothing listens there"},
+        {{"127.0.0.1", proxy.port(), "", "proxy-pw"}, 407, FetchFailure::ProxyAuthentication,
+         "no user: no proxy credentials"},
+        {{"127.0.0.1", fixture::unusedPort(), "proxy-user", "proxy-pw"}, 0, FetchFailure::Refused,
+         "nothing listens there"},
     };
     for (const Case& c : refused) {
         TextFetch fetch = via(c.settings);

@@ -182,7 +182,8 @@ TEST_F(ServiceChain, FailedRequestsSayWhyUnderTheMessage) {
     struct Case { const char* why; std::string serviceHost; std::filesystem::path caFile; std::string loginPath;
                   std::string message; std::string cause; };
     const Case cases[] = {
-        {"the settings host answers 500", "http://" + service_.hostPort(false) + "/status/500", service_.caFile(), "/login",
+        {"the settings host answers 500", "http://" + service_.hostPort(false) + "/status/500", service_.caFile(),
+         "/login",
          notObtained, "原因: サーバーがエラーを返しました（HTTP 500）"},
         {"the login host's certificate is not trusted", service_.hostPort(false), service_.unrelatedCaFile(), "/login",
          unreachable, "原因: " + https + " のサーバー証明書を信頼できません"},

@@ -110,7 +110,8 @@ TEST_F(ServiceLogic, SettingsFileFailuresSayWhy) {
 }
 
 TEST_F(ServiceLogic, SettingsFileRequestCarriesEmptyBasicAuthentication) {
-    transport_.answer(kSettingsUrl, {servedStatus(503), servedStatus(503), servedPage("[SITE_AUTH]\r\nURLB=login.test/login\r\n")});
+    transport_.answer(kSettingsUrl,
+                      {servedStatus(503), servedStatus(503), servedPage("[SITE_AUTH]\r\nURLB=login.test/login\r\n")});
     ASSERT_TRUE(prepare());
     EXPECT_EQ(pauses_, (std::vector<int>{1000, 1000}));
     ASSERT_EQ(transport_.requests.size(), 4u);
@@ -154,7 +155,8 @@ TEST_F(ServiceLogic, LoginAnswersDecideTheMembershipOrSayWhy) {
 }
 
 TEST_F(ServiceLogic, PurchaseRetriesThenBillsAndKeepsTheArchive) {
-    transport_.answer(kArchiveUrl, {servedStatus(500), failedRequest(FetchFailure::ConnectionLost, "dl.test"), servedPage(archive())});
+    transport_.answer(kArchiveUrl,
+                      {servedStatus(500), failedRequest(FetchFailure::ConnectionLost, "dl.test"), servedPage(archive())});
     PurchaseOutcome outcome = buyTheFirstRow();
     EXPECT_EQ(outcome.end, PurchaseEnd::Completed);
     EXPECT_EQ(outcome.lastArchive, data_.path() / "BVO" / "hb0411.lzh");
@@ -224,7 +226,8 @@ TEST_F(ServiceLogic, DownloadThatCannotBeStoredLeavesTheEarlierCopy) {
     FetchResult result = fetchToFile(transport_, data_.path() / "hb0411.lzh", kArchiveUrl, member_);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.failure, FetchFailure::LocalFile);
-    EXPECT_NE(toUtf8(failureCause(result)).find("No space left on device"), std::string::npos) << toUtf8(failureCause(result));
+    const std::string cause = toUtf8(failureCause(result));
+    EXPECT_NE(cause.find("No space left on device"), std::string::npos) << cause;
     EXPECT_EQ(fixture::readFile(data_.path() / "hb0411.lzh"), "earlier copy");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(data_.path()), {}), 1);
 }
