@@ -56,8 +56,6 @@ void BM_ReportOverDays(benchmark::State& state) {
     std::vector<fs::path> days(seasonDays().begin(), seasonDays().begin() + dayCount);
     for (auto _ : state) benchmark::DoNotOptimize(zv::report::runReport(days));
     state.counters["days"] = dayCount;
-    state.counters["perDay_ms"] = benchmark::Counter(dayCount * 1e-3, benchmark::Counter::kIsIterationInvariantRate |
-                                                                          benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_ReportOverDays)->Arg(25)->Arg(50)->Arg(kSeasonDays)->Unit(benchmark::kMillisecond)->Repetitions(3);
 

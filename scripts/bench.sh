@@ -14,7 +14,7 @@ else
   build=build-bench
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZV_BUILD_GUI="$gui" -DZV_BUILD_BENCHMARKS=ON >/dev/null
 fi
-targets=(load_benchmarks engine_benchmarks archive_benchmarks zelvora-cli)
+targets=(load_benchmarks engine_benchmarks archive_benchmarks report_benchmarks zelvora-cli)
 if [ "$gui" = ON ]; then targets+=(gui_benchmarks); fi
 cmake --build "$build" -j2 --target "${targets[@]}"
 
@@ -23,7 +23,7 @@ rm -rf "$out"
 mkdir -p "$out"
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"
-for b in load engine archive; do
+for b in load engine archive report; do
   "$build/benchmarks/${b}_benchmarks" --benchmark_format=json --benchmark_out="$out/$b.json" \
     --benchmark_out_format=json >/dev/null
 done
@@ -77,6 +77,17 @@ for b in engine:
     if b["name"].startswith("BM_Whole") and b.get("aggregate_name") == "median":
         what = b["run_name"].split("/repeats")[0].replace("BM_", "whole day: ")
         row(what, f"{time_us(b):.0f} us", "< 1000 us", time_us(b) < 1000)
+
+report = results("report")
+for b in report:
+    if b["name"].startswith("BM_ReportOverDays/") and b.get("aggregate_name") == "median":
+        days = int(b["run_name"].split("/")[1])
+        per_day = time_us(b) / days
+        row(f"report over {days} days, per day", f"{per_day / 1e3:.2f} ms", "<= 5 ms", per_day <= 5e3)
+for b in report:
+    if b["name"].startswith("BM_ReportPeakMemory"):
+        peak = b["peakRSS_MB"]
+        row("report peak memory, 100 days (x10 for 1,000)", f"{peak:.1f} MB (~{peak * 10:.0f} MB)", "< 200 MB", peak * 10 < 200)
 
 with open(os.path.join(out, "kmi.txt")) as f:
     m = re.search(r"ratio: ([0-9.]+)", f.read())
