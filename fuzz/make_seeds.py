@@ -49,12 +49,13 @@ def small_day(counts):
     return crlf(headers), crlf(runners), crlf(horses)
 
 
-# The loader: record files separated by NUL bytes.
-put("loader", "two_races", b"\0".join(small_day([2, 1])))
-put("loader", "empty_race", b"\0".join(small_day([0])))
+# The loader, reading or mapping the files: record files separated by NUL bytes.
 d1, d2, u = small_day([2])
-put("loader", "count_mismatch", b"\0".join([d1, d2, u + u]))
-put("loader", "lf_and_ctrl_z", b"\0".join([d1.replace(b"\r\n", b"\n"), d2 + b"\x1a junk", u]))
+for loader in ("loader", "mapped"):
+    put(loader, "two_races", b"\0".join(small_day([2, 1])))
+    put(loader, "empty_race", b"\0".join(small_day([0])))
+    put(loader, "count_mismatch", b"\0".join([d1, d2, u + u]))
+    put(loader, "lf_and_ctrl_z", b"\0".join([d1.replace(b"\r\n", b"\n"), d2 + b"\x1a junk", u]))
 
 # One race: header, then runner and horse lines in turns.
 late = next(i for i, h in enumerate(den1) if int(h[10:12]) >= 9)
@@ -64,7 +65,23 @@ put("race", "short_horse_lines",
     crlf([den1[0]] + [x for n in range(2) for x in (den2[n], uma[n][:1200])]))
 put("race", "header_only", crlf([den1[1]]))
 
-# Archives packed by jlha: level 0 -lh5-, level 2 -lh7-, stored, and a version-3 horse file.
+def version3_header(v2, fill=b"#"):
+    """The version-3 header line that converts back into v2 (byte 74 carries v2's byte 358)."""
+    v2 = v2.ljust(777, b" ")
+    return v2[:73] + v2[357:358] + v2[73:349] + fill * 68 + v2[349:357] + fill + v2[358:777]
+
+
+def version3_runner(v2, fill=b"#"):
+    v2 = v2.ljust(741, b" ")
+    return v2[:255] + fill + v2[255:693] + fill * 33 + v2[693:708] + fill * 101 + v2[708:741]
+
+
+def version3_file(content, convert):
+    return crlf([convert(line) for line in content.split(b"\r\n") if line])
+
+
+# Archives packed by jlha: level 0 -lh5-, level 2 -lh7-, stored, a version-3 horse file, a whole
+# version-3 day, and a day under the replacement names.
 with tempfile.TemporaryDirectory() as work:
     names = ["bvo_den1.bv2", "bvo_den2.bv2", "bvo_uma.bv2"]
     for name, content in zip(names, small_day([1])):
@@ -80,6 +97,22 @@ with tempfile.TemporaryDirectory() as work:
                    check=True, stdout=subprocess.DEVNULL)
     with open(os.path.join(work, "v3.lzh"), "rb") as f:
         put("archive", "version3_horse_file.lzh", f.read())
+    header, runner, _ = small_day([1])
+    for name, content in [("bvo_den1.bv3", version3_file(header, version3_header)),
+                          ("bvo_den2.bv3", version3_file(runner, version3_runner))]:
+        with open(os.path.join(work, name), "wb") as f:
+            f.write(content)
+    subprocess.run(["jlha", "-a1", "v3day.lzh", "bvo_den1.bv3", "bvo_den2.bv3", "bvo_uma.bv3"], cwd=work,
+                   check=True, stdout=subprocess.DEVNULL)
+    with open(os.path.join(work, "v3day.lzh"), "rb") as f:
+        put("archive", "version3_day.lzh", f.read())
+    os.rename(os.path.join(work, "bvo_uma.bv3"), os.path.join(work, "bvo_uma.bv2"))
+    os.rename(os.path.join(work, "bvo_den1.bv2"), os.path.join(work, "bvo_tok1.bv2"))
+    os.rename(os.path.join(work, "bvo_den2.bv2"), os.path.join(work, "bvo_tok2.bv2"))
+    subprocess.run(["jlha", "-a1", "tok.lzh", "bvo_tok1.bv2", "bvo_tok2.bv2", "bvo_uma.bv2"], cwd=work,
+                   check=True, stdout=subprocess.DEVNULL)
+    with open(os.path.join(work, "tok.lzh"), "rb") as f:
+        put("archive", "replacement_day.lzh", f.read())
 
 # The service's settings file.
 put("settings", "catalogue",

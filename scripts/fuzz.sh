@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for a bounded time.
 # Usage: scripts/fuzz.sh [SECONDS] [TARGET...]   (default 60 seconds each; all targets)
-# Targets: loader race archive settings cipher markup. Every run starts from the committed seeds
+# Targets: loader mapped race archive settings cipher markup. Every run starts from the committed seeds
 # (fuzz/corpus/TARGET) plus what earlier runs found (build-fuzz/corpus/TARGET). A crash input lands
 # in build-fuzz/findings/TARGET; copy it to fuzz/regressions/TARGET so the test suite replays it.
 set -euo pipefail
@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-if [ ${#targets[@]} -eq 0 ]; then targets=(loader race archive settings cipher markup); fi
+if [ ${#targets[@]} -eq 0 ]; then targets=(loader mapped race archive settings cipher markup); fi
 
 build=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DZV_FUZZ=ON -DZV_WERROR=ON -DZV_BUILD_BENCHMARKS=OFF \

@@ -21,6 +21,8 @@ struct InvariantBroken : std::logic_error {
 // The three record files (race headers, runners, horses), separated by NUL bytes, written to a
 // folder and loaded; a data set that loads is then shown race by race.
 void loadRecordFiles(Input input);
+// The same through the memory-mapped reading that the command-line program uses.
+void mapRecordFiles(Input input);
 
 // One race made of lines: the race header line, then runner and horse lines in turns. The header's
 // runner count is set to the number of pairs, so the store is a consistent one, and the race is

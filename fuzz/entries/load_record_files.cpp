@@ -1,4 +1,4 @@
-// The loader on three arbitrary record files.
+// The loader on three arbitrary record files, read into memory or mapped.
 #include <fstream>
 #include <string_view>
 
@@ -25,9 +25,7 @@ RaceDataStore sentinelStore() {
     return store;
 }
 
-}  // namespace
-
-void loadRecordFiles(Input input) {
+void load(Input input, FileAccess access) {
     std::string_view rest(reinterpret_cast<const char*>(input.data()), input.size());
     const std::filesystem::path folder = freshScratchFolder("load");
     for (const char* name : {kDen1File, kDen2File, kUmaFile}) {
@@ -37,12 +35,18 @@ void loadRecordFiles(Input input) {
     }
     RaceDataStore store = sentinelStore();
     try {
-        if (!loadDataSet(store, folder)) throw InvariantBroken("all three record files were written");
+        if (!loadDataSet(store, folder, access)) throw InvariantBroken("all three record files were written");
     } catch (const Error&) {
         if (store != sentinelStore()) throw InvariantBroken("a refused data set changed the store");
         return;
     }
     showEveryRace(store);
 }
+
+}  // namespace
+
+void loadRecordFiles(Input input) { load(input, FileAccess::Read); }
+
+void mapRecordFiles(Input input) { load(input, FileAccess::Map); }
 
 }  // namespace zv::fuzz

@@ -1,5 +1,5 @@
-// A temporary folder for the entry points that must go through files: one per process, emptied
-// before each input and removed when the process ends.
+// A temporary folder for the entry points that must go through files: one private folder per
+// process, emptied before each input and removed when the process ends.
 #pragma once
 
 #include <filesystem>
@@ -8,8 +8,5 @@ namespace zv::fuzz {
 
 // An empty folder named sub inside the process's scratch folder.
 std::filesystem::path freshScratchFolder(const char* sub);
-
-// Whether folder holds anything.
-bool holdsAnything(const std::filesystem::path& folder);
 
 }  // namespace zv::fuzz

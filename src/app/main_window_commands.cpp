@@ -41,7 +41,7 @@ void TfrmZV::startUpLoad(const QString& archiveArgument) {
         return;
     }
     runCommand([&] {
-        if (!loadDataSet(store_, folder)) return;
+        if (!loadDataFolder(store_, folder)) return;
         rebuildRaceMenu();
         showRace(0);
     });

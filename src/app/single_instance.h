@@ -1,7 +1,9 @@
 // At most one running copy per user. The first copy holds a lock file and listens on a local
-// socket; a later copy finds the lock taken, hands its archive argument (possibly empty) to the
-// first copy over the socket and ends. The first copy then raises its window and opens the
-// archive.
+// socket, both in the user's runtime folder ($XDG_RUNTIME_DIR, a folder only the user can enter);
+// a later copy finds the lock taken, hands its archive argument (possibly empty) to the first
+// copy over the socket and ends. The first copy then raises its window and opens the archive. A
+// path is never handed to a socket, or a process behind it, of another user; without a private
+// runtime folder every copy runs on its own.
 #pragma once
 
 #include <QLocalServer>
@@ -21,8 +23,12 @@ public:
     // Takes the lock and starts listening. False when another copy holds the lock.
     bool becomePrimary();
 
-    // Sends an archive path (may be empty) to the running copy. False when no copy answers.
+    // Sends an archive path (may be empty) to the running copy. False when no copy of this user
+    // answers.
     bool handOver(const QString& archivePath, int timeoutMs = 3000);
+
+    // The socket's path; empty without a private runtime folder.
+    const QString& socketPath() const { return socketPath_; }
 
 signals:
     // A later copy was started; archivePath is its first argument, or empty.
@@ -31,7 +37,7 @@ signals:
 private:
     void acceptConnection();
 
-    QString socketName_;
+    QString socketPath_;
     std::unique_ptr<QLockFile> lock_;
     QLocalServer server_;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "data/archive/intake.h"
 #include "data/convert.h"
 #include "data/error.h"
 #include "data/paths.h"
@@ -15,7 +16,7 @@ RaceDataStore CliContext::loadStore() const {
     RaceDataStore store;
     std::filesystem::path folder = dataFolder();
     // A command ends within milliseconds: mapping spares copying a day's files into fresh memory.
-    if (!loadDataSet(store, folder, FileAccess::Map)) {
+    if (!loadDataFolder(store, folder, FileAccess::Map)) {
         throw Error(ErrorKind::Io, sj("データが読み込まれていません (") + fromUtf8(folder.string()) +
                                        sj(" にレースデータがありません)"));
     }

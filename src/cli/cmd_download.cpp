@@ -9,6 +9,11 @@
 #include "service_session.h"
 
 namespace zv::cli {
+namespace {
+
+constexpr int kInterruptedStatus = 130;  // the shell's status for a program ended by Ctrl+C
+
+}  // namespace
 
 // Buys the named archives as the download window does (total confirmed, bottom row first,
 // retries, billing log) and loads the last one fetched.
@@ -29,6 +34,11 @@ int cmdDownload(CliContext& ctx) {
 
     PurchaseOutcome outcome =
         runPurchase(session.transport(), *catalogue, {session.downloadFolder(), session.dataFolder()}, session.ui());
+    if (outcome.end == PurchaseEnd::Aborted) {
+        // Interrupted (Ctrl+C): the partial file is gone, as after the window's Abort.
+        ctx.err << "zelvora-cli: ダウンロードを中断しました\n";
+        return kInterruptedStatus;
+    }
     if (outcome.end != PurchaseEnd::Completed) return 1;
     if (outcome.lastArchive.empty()) return 0;
 

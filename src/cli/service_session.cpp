@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "data/error.h"
+#include "interrupt.h"
 #include "data/sjis.h"
 #include "service/credential_cipher.h"
 #include "settings/settings_store.h"
@@ -20,6 +21,7 @@ std::string readPasswordLine(std::istream& in) {
 }  // namespace
 
 ServiceSession::ServiceSession(CliContext& ctx, bool asksQuestions) : ctx_(ctx) {
+    stopOnInterrupt();
     std::optional<std::string> host = takeOption(ctx.args, "--service-host");
     std::optional<std::string> caFile = takeOption(ctx.args, "--ca-file");
     std::optional<std::string> dir = takeOption(ctx.args, "--dir");
@@ -96,6 +98,7 @@ ServiceUi ServiceSession::ui() {
         if (lastPercent_ >= 0) ctx_.err << "\n";
         lastPercent_ = -1;
     };
+    ui.transfer.aborted = interrupted;
     return ui;
 }
 

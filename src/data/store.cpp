@@ -15,15 +15,12 @@
 #include "error.h"
 #include "line_cutter.h"
 #include "records.h"
+#include "regular_file.h"
 #include "sjis.h"
 #include "titles.h"
 
 namespace zv {
 namespace {
-
-// A full day's horse file is about 4 MB; anything far beyond is not a data set and is not read
-// into memory.
-constexpr uintmax_t kMaxFileBytes = 64u << 20;
 
 std::string pathText(const std::filesystem::path& p) { return fromUtf8(p.string()); }
 
@@ -75,18 +72,9 @@ std::shared_ptr<const char[]> mappedFile(int fd, size_t size, const std::filesys
 RecordLines readRecordLines(const std::filesystem::path& folder, const char* name, size_t capacity,
                             FileAccess access) {
     const std::filesystem::path path = folder / name;
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw ioError("ファイルを開けません: ", path, errno);
-    struct FdCloser {
-        int fd;
-        ~FdCloser() { ::close(fd); }
-    } closer{fd};
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) throw ioError("ファイルを読み込めません: ", path, errno);
-    if (!S_ISREG(st.st_mode)) throw ioError("ファイルを読み込めません: ", path, EISDIR);
-    if (static_cast<uintmax_t>(st.st_size) > kMaxFileBytes) {
-        throw Error(ErrorKind::Capacity, sj("ファイルが大きすぎます: ") + pathText(path));
-    }
+    const RegularFile file(path, kMaxRecordFileBytes);
+    const int fd = file.fd();
+    const size_t fileSize = file.size();
 
     std::vector<std::string_view> lines;
     lines.reserve(capacity);
@@ -106,12 +94,12 @@ RecordLines readRecordLines(const std::filesystem::path& folder, const char* nam
     };
 
     if (access == FileAccess::Map) {
-        std::shared_ptr<const char[]> bytes = mappedFile(fd, static_cast<size_t>(st.st_size), path);
-        LineCutter(bytes.get()).finish(static_cast<size_t>(st.st_size), take);
+        std::shared_ptr<const char[]> bytes = mappedFile(fd, fileSize, path);
+        LineCutter(bytes.get()).finish(fileSize, take);
         return RecordLines(std::move(bytes), std::move(lines));
     }
     // One byte more than the size: a file that grew since fstat fills the buffer and is refused.
-    const size_t bufferSize = static_cast<size_t>(st.st_size) + 1;
+    const size_t bufferSize = fileSize + 1;
     std::shared_ptr<char[]> bytes = fileBuffer(bufferSize);
     LineCutter cutter(bytes.get());
     size_t filled = 0;
@@ -163,6 +151,9 @@ bool loadDataSet(RaceDataStore& store, const std::filesystem::path& folder, File
     fresh.den2Lines = readRecordLines(folder, kDen2File, kMaxRunnerLines, access);
     fresh.umaLines = readRecordLines(folder, kUmaFile, kMaxHorseLines, access);
     fresh.raceCount = static_cast<int>(fresh.den1Lines.size());
+    if (fresh.raceCount == 0) {
+        throw Error(ErrorKind::Format, sj("データにレースが含まれていません (") + pathText(folder / kDen1File) + sj(" にレースの行がありません)"));
+    }
 
     for (auto* texts : {&fresh.raceDateText, &fresh.runnerCountText, &fresh.titleLine1, &fresh.titleLine2,
                         &fresh.menuTitle, &fresh.gradeText, &fresh.raceNumberText, &fresh.distanceText,

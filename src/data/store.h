@@ -3,6 +3,7 @@
 // file; runner n of race r is line firstRunner(r) + n of the runner and horse arrays.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -17,6 +18,10 @@ inline constexpr int kMaxRaces = 39;
 inline constexpr int kMaxRunnerLines = 1000;
 inline constexpr int kMaxHorseLines = 1000;
 inline constexpr int kMaxRunnersPerRace = 50;
+
+// A full day's horse file is about 4 MB; a record file far beyond that is not a data set and is
+// neither read into memory nor converted.
+inline constexpr uintmax_t kMaxRecordFileBytes = 64u << 20;
 
 inline constexpr const char* kDen1File = "bvo_den1.bv2";
 inline constexpr const char* kDen2File = "bvo_den2.bv2";
@@ -61,8 +66,9 @@ enum class FileAccess {
 // Reads the three record files of folder into a fresh store and, only when all of them were read
 // whole and fit together, replaces store with it. Returns false, store untouched, when a file is
 // missing. Throws zv::Error (store untouched) when a file cannot be read, a capacity is exceeded,
-// a runner count is not a number, or the runner and horse files do not hold exactly the sum of
-// the runner counts. Empty lines at the very end of a file are not records.
+// a runner count is not a number, the header file holds no race, or the runner and horse files
+// do not hold exactly the sum of the runner counts. A record file must be a regular file. Empty
+// lines at the very end of a file are not records.
 bool loadDataSet(RaceDataStore& store, const std::filesystem::path& folder, FileAccess access = FileAccess::Read);
 
 }  // namespace zv

@@ -5,10 +5,12 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 #include "error.h"
 #include "file_sink.h"
 #include "sjis.h"
+#include "temporary_files.h"
 
 namespace zv {
 namespace {
@@ -32,34 +34,33 @@ std::string joinCrLf(const std::vector<std::string>& lines) {
     return out;
 }
 
-std::string temporaryPatternFor(const std::filesystem::path& path) {
-    std::string name = ".";
-    name += path.filename().string();
-    name += ".XXXXXX";
-    return (path.parent_path() / name).string();
-}
-
 void writeFileReplacing(const std::filesystem::path& path, std::string_view bytes, FileDurability durability) {
+    // A link stays in place: the file it points to is the one replaced.
+    struct stat entry {};
+    std::filesystem::path target = path;
+    if (::lstat(path.c_str(), &entry) == 0 && S_ISLNK(entry.st_mode)) {
+        std::error_code ec;
+        target = std::filesystem::weakly_canonical(path, ec);
+        if (ec) throw writeError(path, ec.value());
+    }
+    struct stat existing {};
+    const bool replacing = ::stat(target.c_str(), &existing) == 0;
+    if (replacing && (existing.st_mode & S_IWUSR) == 0) {
+        throw Error(ErrorKind::Io, sj("読み取り専用のファイルには書き込めません: ") + fromUtf8(path.string()));
+    }
+    removeStaleTemporaries(target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path());
+
+    std::optional<TemporaryFile> temp;
+    try {
+        temp.emplace(target);
+    } catch (const std::system_error& e) {
+        throw writeError(path, e.code().value());
+    }
     FileSink& sink = fileSink();
-    std::string temp = temporaryPatternFor(path);
-    int fd = sink.create(temp, 0600);
-    if (fd < 0) throw writeError(path, errno);
-    // Readable by its owner only while it is written; data files are ordinary files.
-    bool ok = ::fchmod(fd, 0644) == 0 && sink.write(fd, bytes) &&
-              (durability == FileDurability::Regenerable || sink.sync(fd));
-    int err = errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        err = errno;
-    }
-    if (ok && !sink.rename(temp, path)) {
-        ok = false;
-        err = errno;
-    }
-    if (!ok) {
-        ::unlink(temp.c_str());
-        throw writeError(path, err);
-    }
+    bool ok = (!replacing || ::fchmod(temp->fd(), existing.st_mode & 07777) == 0) && sink.write(temp->fd(), bytes) &&
+              (durability == FileDurability::Regenerable || sink.sync(temp->fd()));
+    if (!ok) throw writeError(path, errno);
+    if (std::error_code moved = temp->moveOver(target)) throw writeError(path, moved.value());
 }
 
 }  // namespace zv

@@ -1,6 +1,8 @@
 // Writing the program's files: CP932 lines ended by CR LF, written under a temporary name in the
 // same folder and renamed over the target, so a reader never sees a half-written file and a
 // failed write leaves the old file as it was. Every step goes through the file sink (file_sink.h).
+// What the user set on a target stays: a symbolic link stays a link and the file it points to
+// gets the content, a replaced file keeps its mode, and a read-only file is refused.
 #pragma once
 
 #include <filesystem>
@@ -21,11 +23,9 @@ enum class FileDurability {
     Regenerable,
 };
 
-// The mkstemp pattern of a hidden temporary file beside path: ".name.XXXXXX" in its folder.
-std::string temporaryPatternFor(const std::filesystem::path& path);
-
-// Replaces path with bytes through a temporary file and a rename. Throws zv::Error (Io) when the
-// file cannot be written; the temporary file is removed then.
+// Replaces path with bytes through a temporary file (temporary_files.h) and a rename, removing
+// stale temporaries of earlier runs from the folder first. Throws zv::Error (Io) when the file is
+// read-only or cannot be written; the temporary file is removed then.
 void writeFileReplacing(const std::filesystem::path& path, std::string_view bytes,
                         FileDurability durability = FileDurability::Synced);
 

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "data/data_folder_lock.h"
 #include "data/error.h"
 #include "data/sjis.h"
 #include "data/text_file.h"
@@ -24,6 +25,7 @@ std::string readCsv(const std::filesystem::path& path) {
 PrCsvOutcome appendDayToPrCsv(const std::filesystem::path& dataFolder, const RaceDataStore& store,
                               const BatchRunOptions& options, const CsvQuestionHandler& ask) {
     PrCsvOutcome outcome;
+    const DataFolderLock lock(dataFolder);
     const std::filesystem::path path = dataFolder / kPrCsvFile;
     bool exists = std::filesystem::exists(path);
     if (!exists && ask(CsvQuestion::CreateMissingFile, missingCsvMessage()) == CsvAnswer::Abort) {

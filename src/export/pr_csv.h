@@ -22,8 +22,9 @@ struct PrCsvOutcome {
 };
 
 // Runs the CSV export over the data set. The run ignores options.fullBarAtEnd: its bar never
-// jumps to 100. Throws zv::Error when zv.csv cannot be read or written, or when a race cannot be
-// computed (then the file is left as it was).
+// jumps to 100. It holds the data folder's lock from reading zv.csv to writing it, so two runs
+// never lose each other's lines. Throws zv::Error when another writer keeps the lock, when zv.csv
+// cannot be read or written, or when a race cannot be computed (then the file is left as it was).
 PrCsvOutcome appendDayToPrCsv(const std::filesystem::path& dataFolder, const RaceDataStore& store,
                               const BatchRunOptions& options, const CsvQuestionHandler& ask);
 

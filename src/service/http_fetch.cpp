@@ -3,15 +3,15 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <optional>
 #include <system_error>
 
 #include "data/file_sink.h"
+#include "data/temporary_files.h"
 #include "data/text_file.h"
 
 namespace zv {
 namespace {
-
-constexpr mode_t kNewFileMode = 0666;  // less the umask, as for any new file
 
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {
     if (text.size() < prefix.size()) return false;
@@ -87,32 +87,34 @@ TextFetch fetchText(HttpTransport& transport, const std::string& url, const Cred
 
 FetchResult fetchToFile(HttpTransport& transport, const std::filesystem::path& localFile, const std::string& url,
                         const Credentials& credentials, const TransferHooks& hooks, const FileFetchOptions& options) {
-    FileSink& sink = fileSink();
-    std::string temp = temporaryPatternFor(localFile);
-    int fd = sink.create(temp, kNewFileMode);
-    if (fd < 0) return localFileFailure("cannot create a file in", localFile.parent_path(), errno);
+    // Partial files of a download that was killed are removed by the next one into the folder.
+    removeStaleTemporaries(localFile.parent_path());
+    std::optional<TemporaryFile> temp;
+    try {
+        temp.emplace(localFile);
+    } catch (const std::system_error& e) {
+        return localFileFailure("cannot create a file in", localFile.parent_path(), e.code().value());
+    }
 
+    FileSink& sink = fileSink();
     int writeError = 0;
     HttpGet request{url, credentials, options.maxBytes};
     FetchResult result = get(
         transport, request,
         [&](std::string_view piece) {
-            if (sink.write(fd, piece)) return true;
+            if (sink.write(temp->fd(), piece)) return true;
             writeError = errno;
             return false;
         },
         hooks);
-    if (writeError != 0) result = localFileFailure("cannot write", temp, writeError);
-    if (::close(fd) != 0 && result.ok) result = localFileFailure("cannot write", temp, errno);
-    if (result.ok && options.accept && !options.accept(temp)) {
+    if (writeError != 0) result = localFileFailure("cannot write", temp->path(), writeError);
+    if (result.ok && options.accept && !options.accept(temp->path())) {
         result.ok = false;
         result.failure = FetchFailure::NotExpectedFile;
         result.detail = "the response is not the expected file";
     }
-    if (result.ok && !sink.rename(temp, localFile)) result = localFileFailure("cannot rename to", localFile, errno);
-    if (!result.ok) {
-        std::error_code ec;
-        std::filesystem::remove(temp, ec);
+    if (result.ok) {
+        if (std::error_code ec = temp->moveOver(localFile)) result = localFileFailure("cannot rename to", localFile, ec.value());
     }
     return result;
 }

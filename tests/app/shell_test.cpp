@@ -1,6 +1,7 @@
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QtTest>
+#include <unistd.h>
 
 #include "app/about_window.h"
 #include "app/drop_rule.h"
@@ -16,6 +17,8 @@ private slots:
     void secondCopyHandsItsArchiveToTheFirst();
     void secondCopyWithoutAnAnsweringFirstEndsQuietly();
     void aFreedLockCanBeTakenAgain();
+    void theSocketLivesInTheUsersRuntimeFolder();
+    void noPathGoesToASocketOfAnotherUser();
     void fadeInSteps();
     void versionWindowFadesInAndSplashDoesNot();
     void dropOpensOnlyAFirstLzhFile_data();
@@ -62,6 +65,34 @@ void ShellTest::aFreedLockCanBeTakenAgain() {
     }
     SingleInstance next(name);
     QVERIFY(next.becomePrimary());
+}
+
+void ShellTest::theSocketLivesInTheUsersRuntimeFolder() {
+    SingleInstance first(uniqueName());
+    QVERIFY(first.becomePrimary());
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    QVERIFY(!runtime.isEmpty());
+    QCOMPARE(QFileInfo(first.socketPath()).absolutePath(), QFileInfo(runtime).absoluteFilePath());
+    QVERIFY(QFileInfo::exists(first.socketPath()));
+    QCOMPARE(QFileInfo(runtime).permissions() & (QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                                  QFileDevice::ExeOther),
+             QFileDevice::Permissions());
+}
+
+// A socket at the meeting place that another user owns gets nothing, not even a connection.
+void ShellTest::noPathGoesToASocketOfAnotherUser() {
+    if (::getuid() != 0) QSKIP("making a socket another user's needs root");
+    const QString name = uniqueName();
+    SingleInstance first(name);
+    QVERIFY(first.becomePrimary());
+    QSignalSpy requests(&first, &SingleInstance::activationRequested);
+    QCOMPARE(::chown(QFile::encodeName(first.socketPath()).constData(), 65534, 65534), 0);
+
+    SingleInstance second(name);
+    QVERIFY(!second.becomePrimary());
+    QVERIFY(!second.handOver(QStringLiteral("/home/user/hb100502.lzh")));
+    QCoreApplication::processEvents();
+    QCOMPARE(requests.size(), 0);
 }
 
 void ShellTest::fadeInSteps() {

@@ -7,6 +7,7 @@
 
 #include "commands.h"
 #include "data/error.h"
+#include "data/sjis.h"
 #include "data/store.h"
 #include "data_set_fixture.h"
 
@@ -77,10 +78,29 @@ TEST(CliDemo, RefusesBadArgumentsAndWritesNothing) {
     }
 }
 
-TEST(CliRaces, EmptyDataFolderIsAnError) {
-    fixture::TempFolder root;
-    EXPECT_THROW(run(cmdRaces, root.path(), {}), Error);
-    EXPECT_TRUE(fs::is_empty(root.path()));
+// Nothing to show is an error (exit status 1), with a message that says why; only the data
+// folder's lock file is made.
+TEST(CliRaces, AFolderWithoutADataSetOrWithoutARaceIsAnError) {
+    struct Case {
+        const char* what;
+        bool emptyFiles;
+        const char* message;
+    } cases[] = {
+        {"no record files", false, "データが読み込まれていません"},
+        {"three empty record files", true, "データにレースが含まれていません"},
+    };
+    for (const Case& c : cases) {
+        fixture::TempFolder root;
+        if (c.emptyFiles) fixture::writeDataSet(root.path(), {});
+        try {
+            run(cmdRaces, root.path(), {});
+            ADD_FAILURE() << c.what << ": no error";
+        } catch (const Error& e) {
+            EXPECT_EQ(toUtf8(e.message()).rfind(c.message, 0), 0u) << c.what << ": " << toUtf8(e.message());
+        }
+        const size_t expectedEntries = c.emptyFiles ? 4 : 1;
+        EXPECT_EQ(size_t(std::distance(fs::directory_iterator(root.path()), {})), expectedEntries) << c.what;
+    }
 }
 
 }  // namespace

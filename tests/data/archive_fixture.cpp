@@ -146,6 +146,8 @@ FolderSnapshot snapshot(const fs::path& folder) {
             result[key] = "link " + fs::read_symlink(entry.path()).string();
         } else if (fs::is_directory(status)) {
             result[key] = "dir " + perms;
+        } else if (!fs::is_regular_file(status)) {
+            result[key] = "special " + perms;  // a named pipe is never read: that would wait for a writer
         } else {
             result[key] = "file " + perms + " " + readFile(entry.path());
         }

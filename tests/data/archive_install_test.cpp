@@ -14,6 +14,7 @@ using fixture::readFile;
 using fixture::TempFolder;
 
 // Old files in the data folder, new ones staged: two replace old files, one is new.
+constexpr int kStagedFiles = 3;
 struct InstallScene {
     TempFolder data;
     void writeOld() {
@@ -21,7 +22,7 @@ struct InstallScene {
         fixture::writeFile(data.path(), "bvo_uma.bv2", "old horses");
         fixture::writeFile(data.path(), "zv.csv", "untouched");
     }
-    void stage(const StagingFolder& staging) {
+    void stage(const StagingFolder& staging) const {
         fixture::writeFile(staging.incoming(), "bvo_den1.bv2", "new races");
         fixture::writeFile(staging.incoming(), "bvo_uma.bv2", "new horses");
         fixture::writeFile(staging.incoming(), "readme.txt", "new notes");
@@ -47,7 +48,7 @@ TEST(InstallStagedFiles, MovesEveryStagedFileInAndLeavesNoStagingBehind) {
 
 // Every rename of the install, made to fail in turn: the data folder ends as it was.
 TEST(InstallStagedFiles, AFailedMoveAtAnyStepPutsTheDataFolderBack) {
-    for (int failAt = 0; failAt < 5; ++failAt) {
+    for (int failAt = 0; failAt < kStagedFiles; ++failAt) {
         SCOPED_TRACE(failAt);
         InstallScene scene;
         scene.writeOld();
@@ -76,13 +77,84 @@ TEST(InstallStagedFiles, ARollbackThatFailsTooIsReported) {
     scene.stage(staging);
     int calls = 0;
     RenameFn failing = [&](const fs::path& from, const fs::path& to) {
-        if (calls++ >= 3) return std::make_error_code(std::errc::io_error);
+        if (calls++ >= kStagedFiles - 1) return std::make_error_code(std::errc::io_error);
         return renameFile(from, to);
     };
     InstallOutcome outcome = installStagedFiles(staging, scene.data.path(), failing);
     EXPECT_FALSE(outcome.ok());
     EXPECT_FALSE(outcome.restored);
     EXPECT_GE(outcome.failures.size(), 2u);
+}
+
+// The data folder before and after a whole install of the scene.
+struct WholeSets {
+    fixture::FolderSnapshot old, installed;
+    WholeSets() {
+        InstallScene scene;
+        scene.writeOld();
+        old = fixture::snapshot(scene.data.path());
+        {
+            StagingFolder staging(scene.data.path());
+            scene.stage(staging);
+            installStagedFiles(staging, scene.data.path());
+        }
+        installed = fixture::snapshot(scene.data.path());
+    }
+};
+
+// In a child process: installs the scene and ends the process right before rename call stopAt
+// (or after the install when it makes fewer calls), as a kill would, leaving everything in place.
+// The rename call failAt fails, which makes the install roll back.
+[[noreturn]] void installAndStop(const InstallScene& scene, int stopAt, int failAt) {
+    auto* staging = new StagingFolder(scene.data.path());  // never removed: the process just ends
+    scene.stage(*staging);
+    int calls = 0;
+    RenameFn stopping = [&](const fs::path& from, const fs::path& to) {
+        if (calls == stopAt) std::_Exit(0);
+        if (calls++ == failAt) return std::make_error_code(std::errc::io_error);
+        return renameFile(from, to);
+    };
+    installStagedFiles(*staging, scene.data.path(), stopping);
+    std::_Exit(0);
+}
+
+TEST(InstallStagedFiles, AKillAfterAnyRenameLeavesTheOldOrTheNewSetWholeAfterRecovery) {
+    const WholeSets sets;
+    // Killed while moving in, the install is completed by the next start; killed while undoing a
+    // failed move, it is undone.
+    struct Case {
+        int failAt;    // -1: no rename fails
+        int lastStop;  // the stops tried are 0 .. lastStop
+    } cases[] = {{-1, kStagedFiles}, {kStagedFiles - 1, 2 * kStagedFiles + 1}};
+    for (const Case& c : cases) {
+        for (int stopAt = 0; stopAt <= c.lastStop; ++stopAt) {
+            SCOPED_TRACE("fail at " + std::to_string(c.failAt) + ", stop at " + std::to_string(stopAt));
+            InstallScene scene;
+            scene.writeOld();
+            EXPECT_EXIT(installAndStop(scene, stopAt, c.failAt), ::testing::ExitedWithCode(0), "");
+            recoverDataFolder(scene.data.path());
+            const bool undoing = c.failAt >= 0 && stopAt > c.failAt;
+            EXPECT_EQ(fixture::snapshot(scene.data.path()), undoing ? sets.old : sets.installed);
+        }
+    }
+}
+
+// An intake killed while unpacking, before its journal: the next start removes what it staged and
+// leaves the data folder as it was.
+TEST(RecoverDataFolder, RemovesTheStagingFolderOfAnIntakeKilledBeforeItsJournal) {
+    InstallScene scene;
+    scene.writeOld();
+    const fixture::FolderSnapshot old = fixture::snapshot(scene.data.path());
+    EXPECT_EXIT(
+        {
+            auto* staging = new StagingFolder(scene.data.path());  // never removed: the process just ends
+            scene.stage(*staging);
+            std::_Exit(0);
+        },
+        ::testing::ExitedWithCode(0), "");
+    ASSERT_NE(fixture::snapshot(scene.data.path()), old);
+    recoverDataFolder(scene.data.path());
+    EXPECT_EQ(fixture::snapshot(scene.data.path()), old);
 }
 
 TEST(InstallStagedFiles, ReadOnlyFilesAndFoldersInTheWayStopItBeforeAnythingMoves) {

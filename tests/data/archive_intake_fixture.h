@@ -18,7 +18,7 @@ protected:
         std::filesystem::create_directories(dataFolder());
         std::filesystem::create_directories(sourceFolder());
         writeDay(dataFolder(), previousDay, DayForm::Version2);
-        ASSERT_TRUE(loadDataSet(store, dataFolder()));
+        ASSERT_TRUE(loadDataFolder(store, dataFolder()));
     }
 
     std::filesystem::path dataFolder() const { return root.path() / "data"; }

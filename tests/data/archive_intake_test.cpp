@@ -2,6 +2,7 @@
 
 #include "archive_intake_fixture.h"
 #include "data/sjis.h"
+#include "data/temporary_files.h"
 
 namespace zv {
 namespace {
@@ -31,7 +32,7 @@ protected:
             std::string name = e.path().filename().string();
             EXPECT_EQ(name.find(".bv3"), std::string::npos) << name;
             EXPECT_EQ(name.find("bvo_tok"), std::string::npos) << name;
-            EXPECT_EQ(name.find(".zv-intake"), std::string::npos) << "staging folder left: " << name;
+            EXPECT_FALSE(isTemporaryName(name)) << "staging folder left: " << name;
         }
     }
 };
@@ -78,6 +79,20 @@ TEST_F(ArchiveIntake, OtherMembersStayInTheDataFolderUnderTheirFileName) {
     EXPECT_FALSE(fs::exists(root.path() / "escape.txt"));
     EXPECT_FALSE(fs::is_symlink(dataFolder() / kDen2File));
     EXPECT_FALSE(fs::exists(fs::symlink_status(dataFolder() / "link.txt")));
+}
+
+// Members named like the files the user and the program keep beside the record files are not
+// unpacked, whatever their letter case; those files stay as they were or stay absent.
+TEST_F(ArchiveIntake, MembersNeverReplaceTheFilesTheUserKeeps) {
+    const char* kept[] = {"zv.csv", "kakin.log", "settei.txt", "zelvora.ini", ".zelvora.lock"};
+    for (const char* name : kept) fixture::writeFile(dataFolder(), name, std::string("mine: ") + name);
+    auto members = dayMembers();
+    for (const char* name : kept) members.push_back({name, "from the archive"});
+    for (const char* name : {"KAKIN.LOG", "Other.INI", ".hidden"}) members.push_back({name, "from the archive"});
+    IntakeResult result = openArchive(writeArchive(fixture::craftArchive(members)), dataFolder(), store, {});
+    expectNewDayLoaded(result);
+    for (const char* name : kept) EXPECT_EQ(readFile(dataFolder() / name), std::string("mine: ") + name);
+    for (const char* name : {"KAKIN.LOG", "Other.INI", ".hidden"}) EXPECT_FALSE(fs::exists(dataFolder() / name)) << name;
 }
 
 TEST_F(ArchiveIntake, AVersion3HorseFileReplacesAVersion2OneOfTheSameArchive) {

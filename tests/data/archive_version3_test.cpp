@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include "archive_fixture.h"
@@ -84,7 +86,17 @@ TEST(Version3Line, RangesPastTheEndOfAShortLineGiveOnlyTheBytesThere) {
     }
 }
 
-TEST(Version3Lines, EveryLineEndEndsALine) {
+// The lines a splitter hands on when content arrives in pieces of pieceSize bytes.
+std::vector<std::string> splitInPieces(std::string_view content, size_t pieceSize) {
+    std::vector<std::string> lines;
+    Version3LineSplitter splitter;
+    const Version3LineSplitter::Take take = [&](std::string_view line) { lines.emplace_back(line); };
+    for (size_t pos = 0; pos < content.size(); pos += pieceSize) splitter.feed(content.substr(pos, pieceSize), take);
+    splitter.finish(take);
+    return lines;
+}
+
+TEST(Version3Lines, EveryLineEndEndsALineWhereverThePiecesBreak) {
     struct Case {
         const char* content;
         std::vector<std::string> lines;
@@ -96,7 +108,18 @@ TEST(Version3Lines, EveryLineEndEndsALine) {
         {"a\r\n\r\nb", {"a", "", "b"}},
         {"a\n\rb", {"a", "", "b"}},
     };
-    for (const Case& c : cases) EXPECT_EQ(splitVersion3Lines(c.content), c.lines) << c.content;
+    for (const Case& c : cases) {
+        for (size_t pieceSize : {size_t{1}, size_t{2}, size_t{64}}) {
+            EXPECT_EQ(splitInPieces(c.content, pieceSize), c.lines) << c.content << " in pieces of " << pieceSize;
+        }
+    }
+}
+
+TEST(Version3Lines, OnlyTheBytesAVersion2LineTakesAreKept) {
+    std::string line = numberedLine(5000);
+    std::vector<std::string> lines = splitInPieces(line + "\n" + line, 1000);
+    ASSERT_EQ(lines.size(), 2u);
+    for (const std::string& kept : lines) EXPECT_EQ(kept, line.substr(0, kVersion3LineBytesUsed));
 }
 
 TEST(Version3File, HeaderFileIsRewrittenWithCrLfAndTheVersion3FileDeleted) {
@@ -121,19 +144,39 @@ TEST(Version3File, RunnerFileUsesTheRunnerRanges) {
     EXPECT_FALSE(fs::exists(folder.path() / "bvo_den2.bv3"));
 }
 
-TEST(Version3File, RefusesOtherNamesAndMissingFilesWithoutWritingAnything) {
+TEST(Version3File, EmptyLinesAtTheEndAreNotWritten) {
+    TempFolder folder;
+    std::string line = numberedLine(876);
+    fixture::writeFile(folder.path(), "bvo_den2.bv3", "\n" + line + "\r\n\r\n\n\r");
+    convertVersion3File(folder.path() / "bvo_den2.bv3");
+    EXPECT_EQ(readFile(folder.path() / "bvo_den2.bv2"), "\r\n" + convertVersion3Line(line, Version3Kind::Runner) + "\r\n");
+}
+
+TEST(Version3File, RefusesWhatItCannotConvertWithoutWritingAnything) {
+    enum class Made { Nothing, OneLine, FortyLines, Pipe };
     struct Case {
         const char* name;
-        bool create;
+        Made made;
         ErrorKind kind;
     } cases[] = {
-        {"bvo_uma.bv3", true, ErrorKind::Format},
-        {"BVO_DEN1.BV3", true, ErrorKind::Format},
-        {"bvo_den1.bv3", false, ErrorKind::Io},
+        {"bvo_uma.bv3", Made::OneLine, ErrorKind::Format},
+        {"BVO_DEN1.BV3", Made::OneLine, ErrorKind::Format},
+        {"bvo_den1.bv3", Made::Nothing, ErrorKind::Io},
+        {"bvo_den1.bv3", Made::FortyLines, ErrorKind::Capacity},  // a day holds at most 39 races
+        {"bvo_den2.bv3", Made::Pipe, ErrorKind::Io},              // refused at once, never waited on
     };
     for (const Case& c : cases) {
         TempFolder folder;
-        if (c.create) fixture::writeFile(folder.path(), c.name, "line\r\n");
+        std::string lines;
+        switch (c.made) {
+        case Made::Nothing: break;
+        case Made::OneLine: fixture::writeFile(folder.path(), c.name, "line\r\n"); break;
+        case Made::FortyLines:
+            for (int i = 0; i < 40; ++i) lines += "line\r\n";
+            fixture::writeFile(folder.path(), c.name, lines);
+            break;
+        case Made::Pipe: ASSERT_EQ(::mkfifo((folder.path() / c.name).c_str(), 0600), 0); break;
+        }
         auto before = fixture::snapshot(folder.path());
         try {
             convertVersion3File(folder.path() / c.name);

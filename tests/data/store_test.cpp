@@ -3,11 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <functional>
 #include <random>
 
 #include "data/error.h"
 #include "data/field.h"
 #include "data/records.h"
+#include "data/sjis.h"
 #include "data_set_fixture.h"
 
 namespace zv {
@@ -218,20 +222,36 @@ TEST(LoadDataSet, ConversionErrorNamesTheFieldAndTheLine) {
     }
 }
 
-TEST(LoadDataSet, UnreadableFileIsAnIoErrorAndKeepsTheStore) {
-    TempFolder folder;
-    writeDataSet(folder.path(), {"01"});
-    std::filesystem::remove(folder.path() / kUmaFile);
-    std::filesystem::create_directory(folder.path() / kUmaFile);
-    RaceDataStore store = loadedStore();
-    const RaceDataStore before = store;
-    try {
-        loadDataSet(store, folder.path());
-        FAIL() << "loaded";
-    } catch (const Error& e) {
-        EXPECT_EQ(e.kind(), ErrorKind::Io);
+// What stands under a record file's name instead of a file: refused at once, never waited on,
+// with a message that says what it is; the store is kept.
+TEST(LoadDataSet, WhatIsNotARegularFileIsRefusedSayingWhatItIs) {
+    struct Case {
+        const char* what;
+        std::function<void(const std::filesystem::path&)> make;
+        const char* said;
+    };
+    const Case cases[] = {
+        {"a folder", [](const std::filesystem::path& p) { std::filesystem::create_directory(p); }, "フォルダです"},
+        {"a named pipe", [](const std::filesystem::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); }, "名前付きパイプです"},
+        {"a link to /dev/zero", [](const std::filesystem::path& p) { std::filesystem::create_symlink("/dev/zero", p); },
+         "キャラクタデバイスです"},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        writeDataSet(folder.path(), {"01"});
+        std::filesystem::remove(folder.path() / kDen2File);
+        c.make(folder.path() / kDen2File);
+        RaceDataStore store = loadedStore();
+        const RaceDataStore before = store;
+        try {
+            loadDataSet(store, folder.path());
+            ADD_FAILURE() << c.what << " was loaded";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.kind(), ErrorKind::Io) << c.what;
+            EXPECT_NE(toUtf8(e.message()).find(c.said), std::string::npos) << toUtf8(e.message());
+        }
+        EXPECT_EQ(store, before) << c.what;
     }
-    EXPECT_EQ(store, before);
 }
 
 TEST(LoadDataSet, RefusesAFileFarLargerThanADay) {
@@ -273,12 +293,21 @@ TEST(LoadDataSet, ShortLinesAndGarbageNeverCrash) {
     }
 }
 
-TEST(LoadDataSet, EmptyFilesGiveAnEmptyDay) {
-    TempFolder folder;
-    writeDataSet(folder.path(), {});
-    RaceDataStore store = loadedStore();
-    ASSERT_TRUE(loadDataSet(store, folder.path()));
-    EXPECT_EQ(store, RaceDataStore{});
+TEST(LoadDataSet, EmptyFilesHoldNoRaceAndKeepTheStore) {
+    for (FileAccess access : {FileAccess::Read, FileAccess::Map}) {
+        TempFolder folder;
+        writeDataSet(folder.path(), {});
+        RaceDataStore store = loadedStore();
+        const RaceDataStore before = store;
+        try {
+            loadDataSet(store, folder.path(), access);
+            ADD_FAILURE() << "an empty day was loaded";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.kind(), ErrorKind::Format);
+            EXPECT_EQ(toUtf8(e.message()).rfind("データにレースが含まれていません", 0), 0u) << toUtf8(e.message());
+        }
+        EXPECT_EQ(store, before);
+    }
 }
 
 // Mapping the files gives the store reading gives, empty files and line ends of every kind included.
@@ -288,7 +317,8 @@ TEST(LoadDataSet, MappedFilesGiveTheStoreReadFilesGive) {
         {"a small day", fixture::headerLine("02") + "\r\n" + fixture::headerLine("01") + "\r\n",
          fixture::runnerLine(0) + "\r\n" + fixture::runnerLine(1) + "\n" + fixture::runnerLine(2),
          fixture::horseLine(0) + "\n" + fixture::horseLine(1) + "\r\n" + fixture::horseLine(2) + "\r\n\x1A"},
-        {"empty files", "", "", ""},
+        {"a day ending in empty lines", fixture::headerLine("01") + "\r\n\r\n\n", fixture::runnerLine(0) + "\r\n\r\n",
+         fixture::horseLine(0) + "\n\n\x1A"},
     };
     for (const Case& c : cases) {
         TempFolder folder;

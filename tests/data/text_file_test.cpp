@@ -1,5 +1,7 @@
 #include "data/text_file.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -101,6 +103,44 @@ TEST(WriteFileReplacing, RefusedStepIsAnIoErrorThatKeepsTheOldFile) {
         EXPECT_EQ(readBytes(target), "old\r\n") << c.says;
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << c.says;
     }
+}
+
+// What the user set on a target stays: a link stays a link whose file gets the content, a
+// replaced file keeps its mode, a new file gets the mode the umask gives.
+TEST(WriteFileReplacing, KeepsLinksAndModes) {
+    namespace fs = std::filesystem;
+    fixture::TempFolder folder;
+    fixture::writeFile(folder.path(), "real.kmi", "old");
+    fs::permissions(folder.path() / "real.kmi", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink("real.kmi", folder.path() / "out.kmi");
+    writeFileReplacing(folder.path() / "out.kmi", "new");
+    EXPECT_TRUE(fs::is_symlink(folder.path() / "out.kmi"));
+    EXPECT_EQ(readBytes(folder.path() / "real.kmi"), "new");
+    EXPECT_EQ(fs::status(folder.path() / "real.kmi").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+    const mode_t oldMask = ::umask(027);
+    writeFileReplacing(folder.path() / "fresh.idx", "F3F\r\n");
+    ::umask(oldMask);
+    EXPECT_EQ(fs::status(folder.path() / "fresh.idx").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 3);
+}
+
+TEST(WriteFileReplacing, RefusesAReadOnlyFileAndLeavesIt) {
+    namespace fs = std::filesystem;
+    fixture::TempFolder folder;
+    fixture::writeFile(folder.path(), "zv.csv", "old");
+    fs::permissions(folder.path() / "zv.csv", fs::perms::owner_read | fs::perms::group_read);
+    try {
+        writeFileReplacing(folder.path() / "zv.csv", "new");
+        FAIL() << "written";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.kind(), ErrorKind::Io);
+        EXPECT_EQ(toUtf8(e.message()), "読み取り専用のファイルには書き込めません: " + (folder.path() / "zv.csv").string());
+    }
+    EXPECT_EQ(readBytes(folder.path() / "zv.csv"), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1);
 }
 
 }  // namespace

@@ -1,10 +1,15 @@
 // zelvora-cli catalogue and download against the fake service, run as a separate process.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <fstream>
 
 #include "data/sjis.h"
+#include "data/temporary_files.h"
 #include "data/store.h"
 #include "service/billing_log.h"
 #include "service/credential_cipher.h"
@@ -50,13 +55,32 @@ protected:
     std::filesystem::path data() const { return home_.path() / "data"; }
 
     CliRun run(const std::string& args, const std::string& input = "member-pw\n") const {
+        int status = std::system(shellCommand(args, input).c_str());
+        return {WEXITSTATUS(status), fixture::readFile(home_.path() / "stdout"), fixture::readFile(home_.path() / "stderr")};
+    }
+    // The command runs as the returned process (the shell execs it).
+    pid_t start(const std::string& args, const std::string& input = "member-pw\n") const {
+        const std::string command = "exec env " + shellCommand(args, input);
+        pid_t pid = ::fork();
+        if (pid == 0) {
+            ::execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+            std::_Exit(127);
+        }
+        return pid;
+    }
+    std::string shellCommand(const std::string& args, const std::string& input) const {
         fixture::writeFile(home_.path(), "stdin", input);
-        std::filesystem::path out = home_.path() / "stdout", err = home_.path() / "stderr";
-        std::string command = "XDG_CONFIG_HOME='" + (home_.path() / "config").string() + "' '" + ZV_CLI + "' --data-dir '" +
-                              data().string() + "' " + args + " < '" + (home_.path() / "stdin").string() + "' > '" +
-                              out.string() + "' 2> '" + err.string() + "'";
-        int status = std::system(command.c_str());
-        return {WEXITSTATUS(status), fixture::readFile(out), fixture::readFile(err)};
+        return "XDG_CONFIG_HOME='" + (home_.path() / "config").string() + "' '" + ZV_CLI + "' --data-dir '" +
+               data().string() + "' " + args + " < '" + (home_.path() / "stdin").string() + "' > '" +
+               (home_.path() / "stdout").string() + "' 2> '" + (home_.path() / "stderr").string() + "'";
+    }
+    // The partial files in the download folder.
+    std::vector<std::string> partialFiles() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(download())) {
+            if (isTemporaryName(entry.path().filename().string())) names.push_back(entry.path().filename().string());
+        }
+        return names;
     }
     std::string serviceOptions() const {
         return "--service-host " + service_.hostPort(false) + " --ca-file '" + service_.caFile().string() + "' --dir '" +
@@ -106,6 +130,32 @@ TEST_F(CliService, DownloadBuysLogsAndLoads) {
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 2);
     EXPECT_TRUE(std::filesystem::exists(data() / kDen1File));
     EXPECT_EQ(fixture::readFile(download() / "hb0412.lzh"), dataSetArchive());
+}
+
+// Ctrl+C during a transfer stops the download and removes its partial file; a download killed
+// outright leaves it, and the next download into the folder removes it.
+TEST_F(CliService, AnInterruptedDownloadLeavesNoPartialFile) {
+    service_.putFile("/member/all/hb0411.lzh.stall", "");
+    const std::string stalled = "download --yes --user member-id --password-stdin " + serviceOptions() + " hb0411.lzh";
+    for (int signal : {SIGINT, SIGKILL}) {
+        SCOPED_TRACE(signal == SIGINT ? "SIGINT" : "SIGKILL");
+        const pid_t cli = start(stalled);
+        for (int waited = 0; partialFiles().empty() && waited < 3000; ++waited) ::usleep(10000);
+        ASSERT_EQ(partialFiles().size(), 1u) << "the transfer never began: " << fixture::readFile(home_.path() / "stderr");
+        ::kill(cli, signal);
+        int status = 0;
+        ASSERT_EQ(::waitpid(cli, &status, 0), cli);
+        if (signal == SIGINT) {
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 130) << fixture::readFile(home_.path() / "stderr");
+            EXPECT_EQ(partialFiles(), std::vector<std::string>{});
+        } else {
+            EXPECT_EQ(partialFiles().size(), 1u);
+        }
+        EXPECT_FALSE(std::filesystem::exists(download() / "hb0411.lzh"));
+    }
+    CliRun next = run("download --yes --user member-id --password-stdin " + serviceOptions() + " hb0412.lzh");
+    EXPECT_EQ(next.status, 0) << next.err;
+    EXPECT_EQ(partialFiles(), std::vector<std::string>{});
 }
 
 TEST_F(CliService, DownloadRefusals) {

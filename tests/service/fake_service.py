@@ -147,6 +147,15 @@ class Handler(BaseHTTPRequestHandler):
             return self.reply(404, b"<html>Not Found</html>", "text/html")
         with open(local, "rb") as f:
             body = f.read()
+        if os.path.isfile(local + ".stall"):
+            # Half of the file, then nothing more: a transfer that hangs until the client gives up.
+            self.send_response(200)
+            self.send_header("Content-Length", str(len(body)))
+            self.end_headers()
+            self.wfile.write(body[:len(body) // 2])
+            self.wfile.flush()
+            time.sleep(60)
+            return
         content_type = "text/html" if body.lstrip().startswith(b"<") else "application/octet-stream"
         return self.reply(200, body, content_type)
 

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "crc16.h"
+#include "member_name.h"
 #include "data/sjis.h"
 
 namespace zv::archive {
@@ -17,7 +18,7 @@ namespace {
 
 constexpr size_t kChunkSize = 1 << 18;
 
-bool writtenMember(const ArchiveMember& m) { return m.isFile && !m.fileName.empty(); }
+bool writtenMember(const ArchiveMember& m) { return m.isFile && !m.fileName.empty() && !replacesKeptFile(m.fileName); }
 
 std::string errnoText(int err) { return fromUtf8(std::strerror(err)); }
 

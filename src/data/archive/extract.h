@@ -1,7 +1,8 @@
 // Listing and unpacking an LHA archive. Every member is written into the target folder under its
 // safe file name (any folders in the stored name dropped); folder and symbolic link entries are
-// skipped, so nothing is followed or created outside the folder, and a member whose data fail
-// their check is removed again. Errors are collected, one per member, as the user sees them.
+// skipped, so nothing is followed or created outside the folder, members that would replace a
+// file the user keeps are skipped too (member_name.h), and a member whose data fail their check
+// is removed again. Errors are collected, one per member, as the user sees them.
 #pragma once
 
 #include <filesystem>
@@ -21,6 +22,7 @@ enum class ExtractErrorCode : int {
     WriteFailed = 4,    // a file could not be written (disk full, file too large, no permission)
     NoSpace = 5,        // the members do not fit on the disk
     Unreadable = 6,     // the archive file cannot be read
+    TooLarge = 7,       // a data file larger than any data set's
 };
 
 struct ExtractError {

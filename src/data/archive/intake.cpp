@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "data/data_folder_lock.h"
 #include "data/error.h"
 #include "data/sjis.h"
 #include "staging.h"
@@ -34,6 +35,28 @@ std::string installFailedMessage(const archive::InstallOutcome& outcome, const f
 }
 
 IntakeResult failed(IntakeStatus status, std::string message) { return {false, status, std::move(message), 0}; }
+
+bool isDataFileName(const std::string& name) {
+    for (const char* dataName : {"bvo_den1.bv2", "bvo_den2.bv2", "bvo_uma.bv2", "bvo_den1.bv3", "bvo_den2.bv3",
+                                 "bvo_uma.bv3", "bvo_tok1.bv2", "bvo_tok2.bv2"}) {
+        if (name == dataName) return true;
+    }
+    return false;
+}
+
+// The data members larger than a record file may be, as errors: refused before anything is
+// unpacked, so no conversion or load ever meets them.
+std::vector<archive::ExtractError> oversizedDataMembers(const archive::ArchiveListing& listing) {
+    std::vector<archive::ExtractError> errors;
+    for (const archive::ArchiveMember& m : listing.members) {
+        if (m.isFile && isDataFileName(m.fileName) && m.length > kMaxRecordFileBytes) {
+            errors.push_back({static_cast<int>(archive::ExtractErrorCode::TooLarge),
+                              sj("データファイルが大きすぎます: ") + m.fileName + " (" + std::to_string(m.length) +
+                                  sj(" バイト、上限 ") + std::to_string(kMaxRecordFileBytes) + sj(" バイト)")});
+        }
+    }
+    return errors;
+}
 
 bool holdsDataSet(const archive::ArchiveListing& listing) {
     for (const archive::ArchiveMember& m : listing.members) {
@@ -70,14 +93,31 @@ void normaliseDataFiles(const fs::path& folder) {
     if (isFile(folder / "bvo_tok2.bv2")) renameReplacing(folder, "bvo_tok2.bv2", kDen2File);
 }
 
+bool loadDataFolder(RaceDataStore& store, const fs::path& dataFolder, FileAccess access) {
+    const DataFolderLock lock(dataFolder);
+    archive::recoverDataFolder(dataFolder);
+    return loadDataSet(store, dataFolder, access);
+}
+
 IntakeResult openArchive(const fs::path& archive, const fs::path& dataFolder, RaceDataStore& store,
-                         const ProgressFn& progress) {
+                         const ProgressFn& progress, std::chrono::milliseconds lockWait) {
     using archive::ExtractErrorCode;
+    std::optional<DataFolderLock> lock;
+    try {
+        lock.emplace(dataFolder, lockWait);
+    } catch (const Error& e) {
+        return failed(IntakeStatus::Busy, e.message());
+    }
+    archive::recoverDataFolder(dataFolder);
+
     archive::ArchiveListing listing = archive::listArchive(archive);
     if (!holdsDataSet(listing)) return failed(IntakeStatus::NoDataSet, noDataMessage());
     if (!listing.intact) {
         return failed(IntakeStatus::ExtractFailed,
                       extractFailedMessage({{static_cast<int>(ExtractErrorCode::Damaged), sj("書庫ファイルが壊れています")}}));
+    }
+    if (std::vector<archive::ExtractError> oversized = oversizedDataMembers(listing); !oversized.empty()) {
+        return failed(IntakeStatus::ExtractFailed, extractFailedMessage(oversized));
     }
 
     std::optional<archive::StagingFolder> staging;

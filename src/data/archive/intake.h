@@ -1,4 +1,5 @@
-// Taking in a data archive. The members are listed and checked for a data set, unpacked into a
+// Taking in a data archive, one at a time per data folder (data_folder_lock.h); an install that a
+// killed run left is finished first. The members are listed and checked for a data set, unpacked into a
 // staging folder inside the data folder, brought into the version-2 names and layouts there and
 // loaded into a fresh store; only then are the files moved into the data folder and the store
 // replaced. Whatever fails on the way leaves the data folder and the store as they were.
@@ -7,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "data/data_folder_lock.h"
 #include "data/store.h"
 #include "extract.h"
 
@@ -19,6 +21,7 @@ enum class IntakeStatus {
     ConvertFailed,  // a file could not be converted or renamed into the version-2 form
     LoadFailed,     // the unpacked data set does not load
     InstallFailed,  // the files could not be moved into the data folder
+    Busy,           // another writer kept the data folder's lock
 };
 
 struct IntakeResult {
@@ -32,7 +35,14 @@ using archive::ProgressFn;
 
 // Takes archive into dataFolder and store. The caller shows message when !ok, else race 0.
 IntakeResult openArchive(const std::filesystem::path& archive, const std::filesystem::path& dataFolder,
-                         RaceDataStore& store, const ProgressFn& progress);
+                         RaceDataStore& store, const ProgressFn& progress,
+                         std::chrono::milliseconds lockWait = kDataFolderLockWait);
+
+// Loads the data set of dataFolder as every program does before its first load: under the
+// folder's lock, after finishing what a killed run left there (staging.h). False when a record
+// file is missing; throws zv::Error as loadDataSet does, or when another writer keeps the lock.
+bool loadDataFolder(RaceDataStore& store, const std::filesystem::path& dataFolder,
+                    FileAccess access = FileAccess::Read);
 
 // Brings the unpacked files of folder into the version-2 form, each step only when its file is
 // there: bvo_den1.bv3 and bvo_den2.bv3 converted, bvo_uma.bv3 renamed to bvo_uma.bv2, then

@@ -66,4 +66,16 @@ std::string safeFileName(std::string_view rawName) {
     return name;
 }
 
+bool replacesKeptFile(std::string_view fileName) {
+    std::string lower(fileName);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    if (lower.starts_with('.') || lower.ends_with(".ini")) return true;
+    for (const char* kept : {"zv.csv", "kakin.log", "settei.txt"}) {
+        if (lower == kept) return true;
+    }
+    return false;
+}
+
 }  // namespace zv::archive

@@ -20,4 +20,10 @@ std::string rawMemberName(std::span<const uint8_t> header, int level);
 // member must not be written: an empty name, ".", "..", or a name holding a NUL byte.
 std::string safeFileName(std::string_view rawName);
 
+// Whether a member of this file name would replace a file that the user or the program keeps
+// beside the record files: zv.csv, kakin.log, settei.txt, an INI file (the program's settings),
+// or a hidden file (the program's lock and temporaries). Such members are not unpacked. Letter
+// case does not matter.
+bool replacesKeptFile(std::string_view fileName);
+
 }  // namespace zv::archive

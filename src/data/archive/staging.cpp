@@ -1,10 +1,8 @@
 #include "staging.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <optional>
 
 #include "data/error.h"
@@ -14,21 +12,12 @@ namespace zv::archive {
 namespace fs = std::filesystem;
 namespace {
 
+constexpr const char* kStagingName = "intake";
+
 std::string nameText(const fs::path& name) { return fromUtf8(name.string()); }
 
 std::string failureText(const char* what, const fs::path& name, const std::error_code& ec) {
     return sj(what) + nameText(name) + " (" + fromUtf8(ec.message()) + ")";
-}
-
-// Puts a file's or folder's content on the disk, so that a rename never publishes a file whose
-// data a power cut could still lose.
-std::error_code syncToDisk(const fs::path& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return {errno, std::generic_category()};
-    std::error_code ec;
-    if (::fsync(fd) != 0) ec = {errno, std::generic_category()};
-    ::close(fd);
-    return ec;
 }
 
 // A same-name entry of the data folder the install may not replace, as a failure text.
@@ -43,38 +32,51 @@ std::optional<std::string> blockedTarget(const fs::path& target) {
     return std::nullopt;
 }
 
-struct Step {
-    fs::path name;
-    bool replaced;  // an older file of that name was moved aside first
-};
+// Links every data folder file that a staged file replaces into previous, so that a roll-back
+// finds it there, and puts the links on the disk.
+std::vector<std::string> keepPreviousFiles(const StagingFolder& staging, const fs::path& dataFolder,
+                                           const std::vector<fs::path>& names) {
+    std::vector<std::string> failures;
+    for (const fs::path& name : names) {
+        const fs::path target = dataFolder / name;
+        std::error_code ec;
+        if (!fs::exists(fs::symlink_status(target, ec))) continue;
+        if (::link(target.c_str(), (staging.previous() / name).c_str()) != 0) {
+            failures.push_back(failureText("古いファイルを保存できません: ", name, {errno, std::generic_category()}));
+        }
+    }
+    if (std::error_code synced = syncToDisk(staging.previous())) {
+        failures.push_back(failureText("ファイルを書き込めません: ", staging.previous(), synced));
+    }
+    return failures;
+}
+
+// The staging folder's own temporary folder; a failure is reported as the intake reports one.
+TemporaryFolder madeIn(const fs::path& dataFolder) {
+    try {
+        return TemporaryFolder(dataFolder, kStagingName);
+    } catch (const std::system_error& e) {
+        throw Error(ErrorKind::Io, sj("作業フォルダを作成できません: ") + fromUtf8(dataFolder.string()) + " (" +
+                                       fromUtf8(e.code().message()) + ")");
+    }
+}
 
 }  // namespace
 
-StagingFolder::StagingFolder(const fs::path& dataFolder) {
-    std::string pattern = (dataFolder / ".zv-intake-XXXXXX").string();
+StagingFolder::StagingFolder(const fs::path& dataFolder) : folder_(madeIn(dataFolder)) {
     std::error_code ec;
-    if (!::mkdtemp(pattern.data())) {
-        throw Error(ErrorKind::Io, sj("作業フォルダを作成できません: ") + fromUtf8(pattern));
-    }
-    root_ = pattern;
     fs::create_directory(incoming(), ec);
     if (!ec) fs::create_directory(previous(), ec);
     if (ec) {
-        fs::remove_all(root_, ec);
-        throw Error(ErrorKind::Io, sj("作業フォルダを作成できません: ") + fromUtf8(root_.string()));
+        fs::remove_all(root(), ec);
+        throw Error(ErrorKind::Io, sj("作業フォルダを作成できません: ") + fromUtf8(root().string()));
     }
 }
 
 StagingFolder::~StagingFolder() {
     if (keep_) return;
     std::error_code ec;
-    fs::remove_all(root_, ec);
-}
-
-std::error_code renameFile(const fs::path& from, const fs::path& to) {
-    std::error_code ec;
-    fs::rename(from, to, ec);
-    return ec;
+    fs::remove_all(root(), ec);
 }
 
 InstallOutcome installStagedFiles(const StagingFolder& staging, const fs::path& dataFolder, const RenameFn& rename) {
@@ -97,49 +99,46 @@ InstallOutcome installStagedFiles(const StagingFolder& staging, const fs::path& 
         }
     }
     if (!outcome.ok()) return outcome;
-
-    std::vector<Step> done;
-    for (const fs::path& name : names) {
-        fs::path target = dataFolder / name;
-        bool replaced = fs::exists(fs::symlink_status(target, ec));
-        if (replaced) {
-            if (std::error_code moved = rename(target, staging.previous() / name)) {
-                outcome.failures.push_back(failureText("古いファイルを移動できません: ", name, moved));
-                break;
-            }
-        }
-        if (std::error_code moved = rename(staging.incoming() / name, target)) {
-            outcome.failures.push_back(failureText("ファイルを移動できません: ", name, moved));
-            if (replaced) {
-                if (std::error_code back = rename(staging.previous() / name, target)) {
-                    outcome.failures.push_back(failureText("元のファイルに戻せません: ", name, back));
-                    outcome.restored = false;
-                }
-            }
-            break;
-        }
-        done.push_back({name, replaced});
+    outcome.failures = keepPreviousFiles(staging, dataFolder, names);
+    if (!outcome.ok()) return outcome;
+    try {
+        writeJournal(staging.root(), names);
+    } catch (const Error& e) {
+        outcome.failures.push_back(e.message());
+        return outcome;
     }
+
+    outcome.failures = rollForward(staging.root(), dataFolder, names, rename);
     if (outcome.ok()) {
         syncToDisk(dataFolder);  // the renames themselves; a failure here changes nothing that was done
         return outcome;
     }
+    try {
+        markRollback(staging.root());
+    } catch (const Error& e) {
+        // Without the mark a crash now would roll forward over a half-undone install: leave the
+        // rest to the next start, which rolls forward.
+        outcome.failures.push_back(e.message());
+        outcome.restored = false;
+        return outcome;
+    }
+    std::vector<std::string> undone = rollBack(staging.root(), dataFolder, names, rename);
+    outcome.restored = undone.empty();
+    outcome.failures.insert(outcome.failures.end(), undone.begin(), undone.end());
+    return outcome;
+}
 
-    for (auto step = done.rbegin(); step != done.rend(); ++step) {
-        fs::path target = dataFolder / step->name;
-        if (std::error_code back = rename(target, staging.incoming() / step->name)) {
-            outcome.failures.push_back(failureText("ファイルを戻せません: ", step->name, back));
-            outcome.restored = false;
-            continue;
-        }
-        if (step->replaced) {
-            if (std::error_code back = rename(staging.previous() / step->name, target)) {
-                outcome.failures.push_back(failureText("元のファイルに戻せません: ", step->name, back));
-                outcome.restored = false;
-            }
+void recoverDataFolder(const fs::path& dataFolder) {
+    std::error_code ec;
+    for (const fs::directory_entry& entry : fs::directory_iterator(dataFolder, ec)) {
+        std::error_code kind;
+        // Every intake holds the folder's lock, as the caller does now: a staging folder whose own
+        // lock nobody holds belongs to an intake that has ended.
+        if (entry.is_directory(kind) && !entry.is_symlink(kind) && isAbandonedTemporary(entry.path())) {
+            recoverStagingFolder(entry.path(), dataFolder);
         }
     }
-    return outcome;
+    removeStaleTemporaries(dataFolder);
 }
 
 }  // namespace zv::archive

@@ -1,14 +1,16 @@
-// The staging folder of an intake: a fresh folder inside the data folder. The archive is unpacked
-// and converted in its "incoming" folder, so the data folder itself changes only when a whole,
-// loadable data set is ready, and then only by renames within one file system. Files the install
-// replaces wait in its "previous" folder until every move succeeded, so a failed move can be undone.
+// The staging folder of an intake: a fresh temporary folder inside the data folder
+// (temporary_files.h). The archive is unpacked and converted in its "incoming" folder, so the
+// data folder itself changes only when a whole, loadable data set is ready, and then only by
+// renames within one file system, under the journal of install_journal.h: a crash at any moment
+// leaves either the old or the new data set once the next start has recovered the folder.
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <string>
-#include <system_error>
 #include <vector>
+
+#include "data/temporary_files.h"
+#include "install_journal.h"
 
 namespace zv::archive {
 
@@ -21,21 +23,17 @@ public:
     StagingFolder(const StagingFolder&) = delete;
     StagingFolder& operator=(const StagingFolder&) = delete;
 
-    const std::filesystem::path& root() const { return root_; }
-    std::filesystem::path incoming() const { return root_ / "incoming"; }
-    std::filesystem::path previous() const { return root_ / "previous"; }
+    const std::filesystem::path& root() const { return folder_.path(); }
+    std::filesystem::path incoming() const { return root() / "incoming"; }
+    std::filesystem::path previous() const { return root() / "previous"; }
 
-    // Leaves the folder in place: after a failed install it may hold the only copy of a file.
+    // Leaves the folder in place for the next start's recovery: it may hold the only copy of a file.
     void keep() { keep_ = true; }
 
 private:
-    std::filesystem::path root_;
+    TemporaryFolder folder_;
     bool keep_ = false;
 };
-
-// Renames one file; the seam through which tests make a move fail.
-using RenameFn = std::function<std::error_code(const std::filesystem::path& from, const std::filesystem::path& to)>;
-std::error_code renameFile(const std::filesystem::path& from, const std::filesystem::path& to);
 
 struct InstallOutcome {
     std::vector<std::string> failures;  // CP932, one per failed step; empty on success
@@ -45,9 +43,14 @@ struct InstallOutcome {
 
 // Moves every file of staging.incoming() into dataFolder, replacing files of the same name. A
 // same-name folder or read-only file stops the install before anything moves; every staged file
-// is synced to the disk before it moves. When a move fails, the files already moved go back and
-// the replaced files return.
+// is synced to the disk before it moves. When a move fails, the install rolls back. Not restored
+// means the staging folder must be kept: the next start finishes the roll-back.
 InstallOutcome installStagedFiles(const StagingFolder& staging, const std::filesystem::path& dataFolder,
                                   const RenameFn& rename = renameFile);
+
+// Every program's first step with its data folder, to run while holding the folder's lock and
+// before loading: finishes the installs that killed runs left (install_journal.h) and removes
+// stale temporaries.
+void recoverDataFolder(const std::filesystem::path& dataFolder);
 
 }  // namespace zv::archive

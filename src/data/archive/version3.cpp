@@ -1,11 +1,14 @@
 #include "version3.h"
 
-#include <fstream>
-#include <iterator>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include "data/error.h"
 #include "data/field.h"
+#include "data/regular_file.h"
 #include "data/sjis.h"
+#include "data/store.h"
 #include "data/text_file.h"
 
 namespace zv::archive {
@@ -21,13 +24,7 @@ constexpr ByteRange kRunnerRanges[] = {{1, 255}, {257, 694}, {728, 742}, {844, 8
 
 std::string pathText(const std::filesystem::path& p) { return fromUtf8(p.string()); }
 
-std::string readWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw Error(ErrorKind::Io, sj("ファイルを開けません: ") + pathText(path));
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw Error(ErrorKind::Io, sj("ファイルを読み込めません: ") + pathText(path));
-    return content;
-}
+constexpr size_t kReadPiece = 64u << 10;
 
 }  // namespace
 
@@ -43,36 +40,76 @@ std::string convertVersion3Line(std::string_view line, Version3Kind kind) {
     return out;
 }
 
-std::vector<std::string> splitVersion3Lines(std::string_view content) {
-    std::vector<std::string> lines;
-    size_t pos = 0;
-    while (pos < content.size()) {
-        size_t end = content.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos) {
-            lines.emplace_back(content.substr(pos));
-            break;
+void Version3LineSplitter::feed(std::string_view piece, const Take& take) {
+    for (char c : piece) {
+        if (c == '\n' && afterCr_) {
+            afterCr_ = false;
+            continue;
         }
-        lines.emplace_back(content.substr(pos, end - pos));
-        pos = end + (content[end] == '\r' && end + 1 < content.size() && content[end + 1] == '\n' ? 2 : 1);
+        afterCr_ = c == '\r';
+        if (c == '\r' || c == '\n') {
+            take(line_);
+            line_.clear();
+            inLine_ = false;
+            continue;
+        }
+        inLine_ = true;
+        if (line_.size() < kVersion3LineBytesUsed) line_ += c;
     }
-    return lines;
+}
+
+void Version3LineSplitter::finish(const Take& take) {
+    if (inLine_) take(line_);
+    line_.clear();
+    inLine_ = false;
+    afterCr_ = false;
 }
 
 void convertVersion3File(const std::filesystem::path& path) {
     std::string name = path.filename().string();
     Version3Kind kind;
+    size_t capacity;
     if (name == "bvo_den1.bv3") {
         kind = Version3Kind::Header;
+        capacity = kMaxRaces;
     } else if (name == "bvo_den2.bv3") {
         kind = Version3Kind::Runner;
+        capacity = kMaxRunnerLines;
     } else {
         throw Error(ErrorKind::Format, sj("変換できないファイルです: ") + pathText(path));
     }
-    std::vector<std::string> lines = splitVersion3Lines(readWholeFile(path));
-    for (std::string& line : lines) line = convertVersion3Line(line, kind);
+    const RegularFile file(path, kMaxRecordFileBytes);
+
+    std::string converted;
+    size_t records = 0, pendingEmpty = 0;
+    const Version3LineSplitter::Take take = [&](std::string_view line) {
+        if (line.empty()) {
+            ++pendingEmpty;
+            return;
+        }
+        records += pendingEmpty + 1;
+        if (records > capacity) {
+            throw Error(ErrorKind::Capacity, sj("データが多すぎます: ") + name + sj(" の行数が上限 ") +
+                                                 std::to_string(capacity) + sj(" を超えています"));
+        }
+        for (; pendingEmpty > 0; --pendingEmpty) converted += "\r\n";
+        converted += convertVersion3Line(line, kind);
+        converted += "\r\n";
+    };
+    Version3LineSplitter splitter;
+    std::string piece(kReadPiece, '\0');
+    for (;;) {
+        ssize_t got = ::read(file.fd(), piece.data(), piece.size());
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) throw Error(ErrorKind::Io, sj("ファイルを読み込めません: ") + pathText(path));
+        if (got == 0) break;
+        splitter.feed(std::string_view(piece.data(), static_cast<size_t>(got)), take);
+    }
+    splitter.finish(take);
+
     std::filesystem::path target = path;
     target.replace_extension(".bv2");
-    writeFileReplacing(target, joinCrLf(lines));
+    writeFileReplacing(target, converted);
     std::error_code ec;
     if (!std::filesystem::remove(path, ec) || ec) {
         throw Error(ErrorKind::Io, sj("ファイルを削除できません: ") + pathText(path));
