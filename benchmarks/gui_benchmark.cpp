@@ -24,7 +24,7 @@ private slots:
     void startToFirstRacePainted();
 
 private:
-    std::unique_ptr<app::TfrmZV> openWindow();
+    std::unique_ptr<app::MainWindow> openWindow();
 
     QTemporaryDir dir_;
     std::unique_ptr<settings::SettingsStore> settings_;
@@ -37,20 +37,20 @@ void GuiBenchmark::initTestCase() {
     settings_ = std::make_unique<settings::SettingsStore>(dir_.filePath(QStringLiteral("Zelvora.conf")));
 }
 
-std::unique_ptr<app::TfrmZV> GuiBenchmark::openWindow() {
+std::unique_ptr<app::MainWindow> GuiBenchmark::openWindow() {
     app::MainWindowSetup setup;
     setup.dataFolder = dir_.path().toStdString();
     setup.programFile = dir_.filePath(QStringLiteral("zelvora")).toStdString();
     setup.settings = settings_.get();
     setup.clock = [] { return LocalDateTime{2026, 12, 10, 36000}; };
     setup.feedback.beep = [] {};
-    auto window = std::make_unique<app::TfrmZV>(std::move(setup));
+    auto window = std::make_unique<app::MainWindow>(std::move(setup));
     window->startUpLoad({});
     return window;
 }
 
 void GuiBenchmark::showEighteenRunnerRace() {
-    std::unique_ptr<app::TfrmZV> window = openWindow();
+    std::unique_ptr<app::MainWindow> window = openWindow();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     QCOMPARE(window->grid()->model()->rowCount(), 18);
@@ -73,7 +73,7 @@ void GuiBenchmark::showEighteenRunnerRaceParts_data() {
 
 void GuiBenchmark::showEighteenRunnerRaceParts() {
     QFETCH(int, part);
-    std::unique_ptr<app::TfrmZV> window = openWindow();
+    std::unique_ptr<app::MainWindow> window = openWindow();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     int race = 0;
@@ -88,7 +88,7 @@ void GuiBenchmark::showEighteenRunnerRaceParts() {
 
 void GuiBenchmark::startToFirstRacePainted() {
     QBENCHMARK {
-        std::unique_ptr<app::TfrmZV> window = openWindow();
+        std::unique_ptr<app::MainWindow> window = openWindow();
         window->show();
         window->grab();
     }

@@ -44,7 +44,7 @@ QPixmap splashPicture() {
 
 }  // namespace
 
-TfrmAbout::TfrmAbout(QWidget* owner) : QDialog(owner, Qt::FramelessWindowHint | Qt::Dialog) {
+AboutWindow::AboutWindow(QWidget* owner) : QDialog(owner, Qt::FramelessWindowHint | Qt::Dialog) {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     const QPixmap picture = splashPicture();
@@ -74,38 +74,38 @@ TfrmAbout::TfrmAbout(QWidget* owner) : QDialog(owner, Qt::FramelessWindowHint | 
         move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
     }
     timer_.setInterval(1);
-    connect(&timer_, &QTimer::timeout, this, &TfrmAbout::Timer1Timer);
+    connect(&timer_, &QTimer::timeout, this, &AboutWindow::fadeInStep);
 }
 
-void TfrmAbout::showAsSplash() {
+void AboutWindow::showAsSplash() {
     setOpacity(255);
     show();
     repaint();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-int TfrmAbout::execFadingIn() {
+int AboutWindow::execFadingIn() {
     setOpacity(0);
     timer_.start();
     return exec();
 }
 
-void TfrmAbout::Timer1Timer() {
+void AboutWindow::fadeInStep() {
     setOpacity(nextFadeOpacity(opacity_));
     if (opacity_ == 255) timer_.stop();
 }
 
-void TfrmAbout::setOpacity(int opacity) {
+void AboutWindow::setOpacity(int opacity) {
     opacity_ = opacity;
     setWindowOpacity(opacity / 255.0);
 }
 
-void TfrmAbout::mousePressEvent(QMouseEvent* event) {
+void AboutWindow::mousePressEvent(QMouseEvent* event) {
     QDialog::mousePressEvent(event);
     close();
 }
 
-void TfrmAbout::changeEvent(QEvent* event) {
+void AboutWindow::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() != QEvent::ActivationChange) return;
     if (isActiveWindow()) {

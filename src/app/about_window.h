@@ -1,4 +1,4 @@
-// The about window (TfrmAbout): a borderless picture with the version at its top right. At start
+// The about window: a borderless picture with the version at its top right. At start
 // it is the splash, shown at full opacity; from the Help menu it is the version window, shown
 // modally and fading in. Either way a click on the picture closes it, and it closes itself when
 // it stops being the active window.
@@ -12,10 +12,10 @@ namespace zv::app {
 // The opacity after one fade-in tick: up by 20, capped at 255 once it would reach 255.
 constexpr int nextFadeOpacity(int opacity) { return opacity + 20 >= 255 ? 255 : opacity + 20; }
 
-class TfrmAbout : public QDialog {
+class AboutWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmAbout(QWidget* owner = nullptr);
+    explicit AboutWindow(QWidget* owner = nullptr);
 
     // The splash: full opacity, no timer, not modal; painted at once.
     void showAsSplash();
@@ -26,7 +26,7 @@ public:
     bool fading() const { return timer_.isActive(); }
 
     // One tick of the fade-in timer.
-    void Timer1Timer();
+    void fadeInStep();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -15,8 +15,8 @@
 #include "main_window.h"
 #include "settings/settings_store.h"
 #include "single_instance.h"
-#include "ui/bet_window.h"
-#include "ui/detail_window.h"
+#include "ui/bet_lines_window.h"
+#include "ui/horse_detail_window.h"
 #include "ui/proxy_window.h"
 #include "ui/ui_fonts.h"
 
@@ -101,7 +101,7 @@ int runZelvora(int argc, char** argv) {
 
     installJapaneseUi(app);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    auto* splash = new TfrmAbout(nullptr);
+    auto* splash = new AboutWindow(nullptr);
     splash->showAsSplash();
     QApplication::setApplicationDisplayName(QStringLiteral("Zelvora!"));
 
@@ -110,10 +110,10 @@ int runZelvora(int argc, char** argv) {
     setup.dataFolder = dataFolderFor(line);
     setup.programFile = QCoreApplication::applicationFilePath().toStdString();
     setup.settings = &settings;
-    TfrmZV mainWindow(std::move(setup));
-    auto* detail = new ui::TfrmSyosai(&mainWindow);
-    auto* bets = new ui::TfrmKaime(&mainWindow);
-    auto* proxy = new ui::TfrmOption(mainWindow.proxy(), &mainWindow);
+    MainWindow mainWindow(std::move(setup));
+    auto* detail = new ui::HorseDetailWindow(&mainWindow);
+    auto* bets = new ui::BetLinesWindow(&mainWindow);
+    auto* proxy = new ui::ProxyWindow(mainWindow.proxy(), &mainWindow);
     mainWindow.attachWindows(detail, bets, proxy);
 
     QObject::connect(&instance, &SingleInstance::activationRequested, &mainWindow, [&mainWindow](const QString& archive) {
@@ -121,7 +121,7 @@ int runZelvora(int argc, char** argv) {
         if (!archive.isEmpty()) mainWindow.runCommand([&mainWindow, archive] { mainWindow.openArchive(archive); });
     });
     QApplication::setQuitOnLastWindowClosed(false);
-    QObject::connect(&mainWindow, &TfrmZV::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&mainWindow, &MainWindow::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 
     mainWindow.startUpLoad(line.archive);
     mainWindow.show();

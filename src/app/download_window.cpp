@@ -32,86 +32,86 @@ QString fromPath(const std::filesystem::path& path) { return QFile::decodeName(Q
 
 }  // namespace
 
-TfrmDownload::TfrmDownload(ServiceWindowsSetup setup, QWidget* parent)
+DownloadWindow::DownloadWindow(ServiceWindowsSetup setup, QWidget* parent)
     : QDialog(parent),
       setup_(std::move(setup)),
-      lblMember_(new QLabel(this)),
-      txtDir_(new QLineEdit(this)),
-      btnDir_(new QToolButton(this)),
-      lblList_(new QLabel(this)),
-      sListView1_(new QTreeWidget(this)),
-      lblDownFile_(new QLabel(this)),
-      Gauge1_(new QProgressBar(this)),
-      btnOK_(new QPushButton(QStringLiteral("&OK"), this)),
-      btnCancel_(new QPushButton(QStringLiteral("キャンセル(&C)"), this)) {
+      memberLabel_(new QLabel(this)),
+      folderEdit_(new QLineEdit(this)),
+      folderButton_(new QToolButton(this)),
+      listCaption_(new QLabel(this)),
+      archiveList_(new QTreeWidget(this)),
+      downloadingLabel_(new QLabel(this)),
+      progressBar_(new QProgressBar(this)),
+      okButton_(new QPushButton(QStringLiteral("&OK"), this)),
+      cancelButton_(new QPushButton(QStringLiteral("キャンセル(&C)"), this)) {
     setObjectName(QStringLiteral("frmDownload"));
     setWindowTitle(QStringLiteral("BVOデータのダウンロード"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    lblMember_->setObjectName(QStringLiteral("lblMember"));
-    txtDir_->setObjectName(QStringLiteral("txtDir"));
-    btnDir_->setObjectName(QStringLiteral("btnDir"));
-    btnDir_->setText(QStringLiteral("..."));
-    btnDir_->setToolTip(QStringLiteral("保存先のフォルダを指定"));
-    lblList_->setObjectName(QStringLiteral("lblList"));
-    sListView1_->setObjectName(QStringLiteral("sListView1"));
-    sListView1_->setRootIsDecorated(false);
-    sListView1_->setSortingEnabled(false);
-    sListView1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    sListView1_->setHeaderLabels({QStringLiteral("ファイル名"), QStringLiteral("種別"), QStringLiteral("価格(税込)"),
+    memberLabel_->setObjectName(QStringLiteral("lblMember"));
+    folderEdit_->setObjectName(QStringLiteral("txtDir"));
+    folderButton_->setObjectName(QStringLiteral("btnDir"));
+    folderButton_->setText(QStringLiteral("..."));
+    folderButton_->setToolTip(QStringLiteral("保存先のフォルダを指定"));
+    listCaption_->setObjectName(QStringLiteral("lblList"));
+    archiveList_->setObjectName(QStringLiteral("sListView1"));
+    archiveList_->setRootIsDecorated(false);
+    archiveList_->setSortingEnabled(false);
+    archiveList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    archiveList_->setHeaderLabels({QStringLiteral("ファイル名"), QStringLiteral("種別"), QStringLiteral("価格(税込)"),
                                   QStringLiteral("パス")});
-    sListView1_->headerItem()->setTextAlignment(ColPrice, Qt::AlignRight | Qt::AlignVCenter);
-    sListView1_->header()->setSectionsClickable(false);
-    sListView1_->header()->setStretchLastSection(false);
-    sListView1_->setColumnWidth(ColFile, 126);
-    sListView1_->setColumnWidth(ColKind, 200);
-    sListView1_->setColumnWidth(ColPrice, 80);
-    sListView1_->setColumnHidden(ColPath, true);
-    sListView1_->setMinimumSize(430, 180);
-    lblDownFile_->setObjectName(QStringLiteral("lblDownFile"));
-    Gauge1_->setObjectName(QStringLiteral("Gauge1"));
-    Gauge1_->setRange(0, 100);
-    Gauge1_->setValue(0);
-    Gauge1_->hide();
-    btnOK_->setObjectName(QStringLiteral("btnOK"));
-    btnOK_->setEnabled(false);
-    btnOK_->setDefault(true);
-    btnCancel_->setObjectName(QStringLiteral("btnCancel"));
+    archiveList_->headerItem()->setTextAlignment(ColPrice, Qt::AlignRight | Qt::AlignVCenter);
+    archiveList_->header()->setSectionsClickable(false);
+    archiveList_->header()->setStretchLastSection(false);
+    archiveList_->setColumnWidth(ColFile, 126);
+    archiveList_->setColumnWidth(ColKind, 200);
+    archiveList_->setColumnWidth(ColPrice, 80);
+    archiveList_->setColumnHidden(ColPath, true);
+    archiveList_->setMinimumSize(430, 180);
+    downloadingLabel_->setObjectName(QStringLiteral("lblDownFile"));
+    progressBar_->setObjectName(QStringLiteral("Gauge1"));
+    progressBar_->setRange(0, 100);
+    progressBar_->setValue(0);
+    progressBar_->hide();
+    okButton_->setObjectName(QStringLiteral("btnOK"));
+    okButton_->setEnabled(false);
+    okButton_->setDefault(true);
+    cancelButton_->setObjectName(QStringLiteral("btnCancel"));
 
     auto* folder = new QHBoxLayout;
     folder->addWidget(new QLabel(QStringLiteral("保存先："), this));
-    folder->addWidget(txtDir_, 1);
-    folder->addWidget(btnDir_);
+    folder->addWidget(folderEdit_, 1);
+    folder->addWidget(folderButton_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(btnOK_);
-    buttons->addWidget(btnCancel_);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lblMember_);
+    layout->addWidget(memberLabel_);
     layout->addLayout(folder);
-    layout->addWidget(lblList_);
-    layout->addWidget(sListView1_, 1);
-    layout->addWidget(lblDownFile_);
-    layout->addWidget(Gauge1_);
+    layout->addWidget(listCaption_);
+    layout->addWidget(archiveList_, 1);
+    layout->addWidget(downloadingLabel_);
+    layout->addWidget(progressBar_);
     layout->addLayout(buttons);
 
-    txtDir_->setText(QString::fromStdString(
+    folderEdit_->setText(QString::fromStdString(
         setup_.settings->readText(settings::key::DataDir, fromPath(setup_.dataFolder / "BVO").toStdString())));
 
-    connect(sListView1_, &QTreeWidget::itemChanged, this, &TfrmDownload::updateOk);
-    connect(txtDir_, &QLineEdit::textChanged, this, &TfrmDownload::updateOk);
-    connect(btnDir_, &QToolButton::clicked, this, &TfrmDownload::btnDirClick);
-    connect(btnOK_, &QPushButton::clicked, this, &TfrmDownload::btnOKClick);
-    connect(btnCancel_, &QPushButton::clicked, this, &TfrmDownload::reject);
+    connect(archiveList_, &QTreeWidget::itemChanged, this, &DownloadWindow::updateOk);
+    connect(folderEdit_, &QLineEdit::textChanged, this, &DownloadWindow::updateOk);
+    connect(folderButton_, &QToolButton::clicked, this, &DownloadWindow::chooseFolder);
+    connect(okButton_, &QPushButton::clicked, this, &DownloadWindow::downloadTicked);
+    connect(cancelButton_, &QPushButton::clicked, this, &DownloadWindow::reject);
     centreOver(this, setup_.mainWindow);
 }
 
-bool TfrmDownload::prepareCatalogue(const std::string& provider, const Credentials& credentials) {
+bool DownloadWindow::prepareCatalogue(const std::string& provider, const Credentials& credentials) {
     // The window is not shown yet: messages open over the login window.
     QWidget* owner = parentWidget() ? parentWidget() : this;
-    const ServiceUi ui = windowServiceUi(owner, setup_.prompts, Gauge1_);
+    const ServiceUi ui = windowServiceUi(owner, setup_.prompts, progressBar_);
     const ServiceConfig config = serviceConfig(setup_);
     CurlTransport transport(config);
-    const std::filesystem::path downloadFolder = toPath(txtDir_->text());
+    const std::filesystem::path downloadFolder = toPath(folderEdit_->text());
     std::optional<Catalogue> prepared;
     runOffGuiThread([&] {
         prepared = zv::prepareCatalogue(transport, config.serviceHost, setup_.dataFolder, downloadFolder, provider,
@@ -119,68 +119,68 @@ bool TfrmDownload::prepareCatalogue(const std::string& provider, const Credentia
     });
     if (!prepared) return false;
     catalogue_ = std::move(*prepared);
-    lblMember_->setText(messageText(catalogue_.memberLabel));
+    memberLabel_->setText(messageText(catalogue_.memberLabel));
     fillList();
     return true;
 }
 
-QString TfrmDownload::memberText() const { return lblMember_->text(); }
+QString DownloadWindow::memberText() const { return memberLabel_->text(); }
 
-void TfrmDownload::fillList() {
-    const QSignalBlocker quiet(sListView1_);
-    sListView1_->clear();
+void DownloadWindow::fillList() {
+    const QSignalBlocker quiet(archiveList_);
+    archiveList_->clear();
     static const std::string yen = sj("円");
     for (const CatalogueRow& row : catalogue_.rows) {
-        auto* item = new QTreeWidgetItem(sListView1_, {messageText(row.entry.fileName), messageText(row.entry.kind),
+        auto* item = new QTreeWidgetItem(archiveList_, {messageText(row.entry.fileName), messageText(row.entry.kind),
                                                        messageText(row.entry.price + yen), messageText(row.entry.path)});
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(ColFile, row.ticked ? Qt::Checked : Qt::Unchecked);
         item->setTextAlignment(ColPrice, Qt::AlignRight | Qt::AlignVCenter);
     }
-    lblList_->setText(catalogue_.rows.empty() ? QStringLiteral("現在ダウンロードできるファイルはありません")
+    listCaption_->setText(catalogue_.rows.empty() ? QStringLiteral("現在ダウンロードできるファイルはありません")
                                               : QStringLiteral("ダウンロードしたいファイルにチェックをしてOKボタンを押してください"));
     updateOk();
 }
 
-void TfrmDownload::updateOk() {
+void DownloadWindow::updateOk() {
     bool anyTicked = false;
-    for (int i = 0; i < sListView1_->topLevelItemCount(); ++i) {
-        anyTicked = anyTicked || sListView1_->topLevelItem(i)->checkState(ColFile) == Qt::Checked;
+    for (int i = 0; i < archiveList_->topLevelItemCount(); ++i) {
+        anyTicked = anyTicked || archiveList_->topLevelItem(i)->checkState(ColFile) == Qt::Checked;
     }
-    btnOK_->setEnabled(!busy_ && anyTicked && !txtDir_->text().isEmpty());
+    okButton_->setEnabled(!busy_ && anyTicked && !folderEdit_->text().isEmpty());
 }
 
-void TfrmDownload::btnDirClick() {
+void DownloadWindow::chooseFolder() {
     const QString chosen =
-        QFileDialog::getExistingDirectory(this, QStringLiteral("BVOデータの保存先フォルダを指定してください"), txtDir_->text());
-    if (!chosen.isEmpty()) txtDir_->setText(chosen);
+        QFileDialog::getExistingDirectory(this, QStringLiteral("BVOデータの保存先フォルダを指定してください"), folderEdit_->text());
+    if (!chosen.isEmpty()) folderEdit_->setText(chosen);
 }
 
-void TfrmDownload::setBusy(bool busy) {
+void DownloadWindow::setBusy(bool busy) {
     busy_ = busy;
-    btnCancel_->setEnabled(!busy);
-    btnDir_->setEnabled(!busy);
-    txtDir_->setReadOnly(busy);
-    sListView1_->setEnabled(!busy);
+    cancelButton_->setEnabled(!busy);
+    folderButton_->setEnabled(!busy);
+    folderEdit_->setReadOnly(busy);
+    archiveList_->setEnabled(!busy);
     updateOk();
 }
 
 // Called on the GUI thread while the run waits: the rows fetched so far leave the list.
-void TfrmDownload::showDownloading(const std::string& text) {
-    Gauge1_->show();
-    lblDownFile_->setText(messageText(text));
+void DownloadWindow::showDownloading(const std::string& text) {
+    progressBar_->show();
+    downloadingLabel_->setText(messageText(text));
     fillList();
 }
 
-void TfrmDownload::btnOKClick() {
+void DownloadWindow::downloadTicked() {
     if (busy_) return;
-    for (int i = 0; i < sListView1_->topLevelItemCount() && size_t(i) < catalogue_.rows.size(); ++i) {
-        catalogue_.rows[size_t(i)].ticked = sListView1_->topLevelItem(i)->checkState(ColFile) == Qt::Checked;
+    for (int i = 0; i < archiveList_->topLevelItemCount() && size_t(i) < catalogue_.rows.size(); ++i) {
+        catalogue_.rows[size_t(i)].ticked = archiveList_->topLevelItem(i)->checkState(ColFile) == Qt::Checked;
     }
-    const ServiceUi ui = windowServiceUi(this, setup_.prompts, Gauge1_,
+    const ServiceUi ui = windowServiceUi(this, setup_.prompts, progressBar_,
                                          [this](const std::string& text) { showDownloading(text); });
     CurlTransport transport(serviceConfig(setup_));
-    const PurchasePlaces places{toPath(txtDir_->text()), setup_.dataFolder};
+    const PurchasePlaces places{toPath(folderEdit_->text()), setup_.dataFolder};
     PurchaseOutcome outcome;
     setBusy(true);
     try {
@@ -202,9 +202,9 @@ void TfrmDownload::btnOKClick() {
     accept();
 }
 
-void TfrmDownload::done(int result) {
+void DownloadWindow::done(int result) {
     if (busy_) return;  // the run ends the window itself
-    setup_.settings->writeText(settings::key::DataDir, txtDir_->text().toStdString());
+    setup_.settings->writeText(settings::key::DataDir, folderEdit_->text().toStdString());
     setup_.settings->sync();
     removeSettingsFile(setup_.dataFolder);
     QDialog::done(result);

@@ -1,4 +1,4 @@
-// The download window (TfrmDownload): the archives the account may buy and that are not yet in
+// The download window: the archives the account may buy and that are not yet in
 // the download folder, with check boxes, the folder, and the gauge of the purchase run. OK runs
 // the purchase; the last archive fetched is handed to the main window's archive intake.
 #pragma once
@@ -19,19 +19,19 @@ class QToolButton;
 
 namespace zv::app {
 
-class TfrmDownload : public QDialog {
+class DownloadWindow : public QDialog {
     Q_OBJECT
 public:
-    TfrmDownload(ServiceWindowsSetup setup, QWidget* parent = nullptr);
+    DownloadWindow(ServiceWindowsSetup setup, QWidget* parent = nullptr);
 
     // Settings file, login and catalogue (CP932 texts). False after a failure already shown; a
     // PRICE that is not a whole number throws the conversion error.
     bool prepareCatalogue(const std::string& provider, const Credentials& credentials);
 
     // The purchase run of the OK button.
-    void btnOKClick();
+    void downloadTicked();
 
-    QTreeWidget* list() const { return sListView1_; }
+    QTreeWidget* archiveList() const { return archiveList_; }
     QString memberText() const;
 
 public slots:
@@ -40,22 +40,22 @@ public slots:
 private:
     void fillList();
     void updateOk();
-    void btnDirClick();
+    void chooseFolder();
     void setBusy(bool busy);
     void showDownloading(const std::string& text);
 
     ServiceWindowsSetup setup_;
     Catalogue catalogue_;
     bool busy_ = false;
-    QLabel* lblMember_;
-    QLineEdit* txtDir_;
-    QToolButton* btnDir_;
-    QLabel* lblList_;
-    QTreeWidget* sListView1_;
-    QLabel* lblDownFile_;
-    QProgressBar* Gauge1_;
-    QPushButton* btnOK_;
-    QPushButton* btnCancel_;
+    QLabel* memberLabel_;
+    QLineEdit* folderEdit_;
+    QToolButton* folderButton_;
+    QLabel* listCaption_;
+    QTreeWidget* archiveList_;
+    QLabel* downloadingLabel_;
+    QProgressBar* progressBar_;
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
 };
 
 }  // namespace zv::app

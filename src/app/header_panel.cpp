@@ -20,7 +20,7 @@ constexpr int kSummaryLeft = 474;  // the light box behind the bet summary
 
 QString utf8(const std::string& cp932) { return QString::fromStdString(toUtf8(cp932)); }
 
-QPixmap betIcon() {
+QPixmap betIconPicture() {
     QPixmap icon(12, 12);
     icon.fill(Qt::transparent);
     QPainter painter(&icon);
@@ -38,40 +38,40 @@ HeaderPanel::HeaderPanel(QWidget* parent) : QWidget(parent) {
     setFixedHeight(kPanelHeight);
     const QColor white(Qt::white);
     const QColor dark(0x33, 0x33, 0x33);
-    lblTitle1_ = addLabel("lblTitle1", {12, 18}, white);
-    lblTitle2_ = addLabel("lblTitle2", {12, 38}, white);
-    lblF3FAve_ = addLabel("lblF3FAve", {12, 64}, white);
-    lblPRAve_ = addLabel("lblPRAve", {160, 64}, white);
-    lblPace_ = addLabel("lblPace", {290, 64}, white);
-    lblF3FAve_->setText(QStringLiteral("前半3Fタイム平均："));
-    lblPRAve_->setText(QStringLiteral("PR平均："));
-    lblPace_->setText(QStringLiteral("推定ペース："));
-    imgPace_ = new QLabel(this);
-    imgPace_->setObjectName(QStringLiteral("imgPace"));
-    imgPace_->setGeometry(358, 64, 13, 13);
-    imgPace_->setPixmap(paceImage(kPaceImageNeutral));
-    for (QWidget* hidden : {static_cast<QWidget*>(lblF3FAve_), static_cast<QWidget*>(lblPRAve_),
-                            static_cast<QWidget*>(lblPace_), static_cast<QWidget*>(imgPace_)}) {
+    titleLine1_ = addLabel("lblTitle1", {12, 18}, white);
+    titleLine2_ = addLabel("lblTitle2", {12, 38}, white);
+    f3fAverage_ = addLabel("lblF3FAve", {12, 64}, white);
+    prAverage_ = addLabel("lblPRAve", {160, 64}, white);
+    pace_ = addLabel("lblPace", {290, 64}, white);
+    f3fAverage_->setText(QStringLiteral("前半3Fタイム平均："));
+    prAverage_->setText(QStringLiteral("PR平均："));
+    pace_->setText(QStringLiteral("推定ペース："));
+    paceImage_ = new QLabel(this);
+    paceImage_->setObjectName(QStringLiteral("imgPace"));
+    paceImage_->setGeometry(358, 64, 13, 13);
+    paceImage_->setPixmap(paceImage(kPaceImageNeutral));
+    for (QWidget* hidden : {static_cast<QWidget*>(f3fAverage_), static_cast<QWidget*>(prAverage_),
+                            static_cast<QWidget*>(pace_), static_cast<QWidget*>(paceImage_)}) {
         hidden->hide();
     }
-    lblTan_ = addLabel("lblTan", {483, 12}, dark);
-    lblUmaren_ = addLabel("lblUmaren", {483, 29}, dark);
-    lbl3Rentan1_ = addLabel("lbl3Rentan1", {521, 45}, dark);
-    lbl3Rentan2_ = addLabel("lbl3Rentan2", {521, 57}, dark);
-    lbl3Rentan3_ = addLabel("lbl3Rentan3", {521, 69}, dark);
-    lblTan_->setToolTip(QStringLiteral("単勝・複勝"));
-    lblUmaren_->setToolTip(QStringLiteral("馬連・馬単・3連複"));
-    lbl3Rentan1_->setToolTip(QStringLiteral("3連単フォーメーション 1着"));
-    lbl3Rentan2_->setToolTip(QStringLiteral("3連単フォーメーション 2着"));
-    lbl3Rentan3_->setToolTip(QStringLiteral("3連単フォーメーション 3着"));
+    winPlaceLine_ = addLabel("lblTan", {483, 12}, dark);
+    pairsLine_ = addLabel("lblUmaren", {483, 29}, dark);
+    trifectaFirst_ = addLabel("lbl3Rentan1", {521, 45}, dark);
+    trifectaSecond_ = addLabel("lbl3Rentan2", {521, 57}, dark);
+    trifectaThird_ = addLabel("lbl3Rentan3", {521, 69}, dark);
+    winPlaceLine_->setToolTip(QStringLiteral("単勝・複勝"));
+    pairsLine_->setToolTip(QStringLiteral("馬連・馬単・3連複"));
+    trifectaFirst_->setToolTip(QStringLiteral("3連単フォーメーション 1着"));
+    trifectaSecond_->setToolTip(QStringLiteral("3連単フォーメーション 2着"));
+    trifectaThird_->setToolTip(QStringLiteral("3連単フォーメーション 3着"));
 
-    image1_ = new QLabel(this);
-    image1_->setObjectName(QStringLiteral("Image1"));
-    image1_->setGeometry(715, 66, 12, 12);
-    image1_->setPixmap(betIcon());
-    image1_->setToolTip(QStringLiteral("買い目の詳細を表示"));
-    image1_->setCursor(Qt::PointingHandCursor);
-    image1_->installEventFilter(this);
+    betIcon_ = new QLabel(this);
+    betIcon_->setObjectName(QStringLiteral("Image1"));
+    betIcon_->setGeometry(715, 66, 12, 12);
+    betIcon_->setPixmap(betIconPicture());
+    betIcon_->setToolTip(QStringLiteral("買い目の詳細を表示"));
+    betIcon_->setCursor(Qt::PointingHandCursor);
+    betIcon_->installEventFilter(this);
 }
 
 QLabel* HeaderPanel::addLabel(const char* name, QPoint position, const QColor& colour) {
@@ -90,9 +90,9 @@ QLabel* HeaderPanel::addLabel(const char* name, QPoint position, const QColor& c
 QLabel* HeaderPanel::label(const char* name) const { return findChild<QLabel*>(QString::fromLatin1(name)); }
 
 void HeaderPanel::showTitles(const QString& line1, const QString& line2) {
-    lblTitle1_->setText(line1);
-    lblTitle2_->setText(line2);
-    for (QLabel* text : {lblTitle1_, lblTitle2_}) text->adjustSize();
+    titleLine1_->setText(line1);
+    titleLine2_->setText(line2);
+    for (QLabel* text : {titleLine1_, titleLine2_}) text->adjustSize();
 }
 
 void HeaderPanel::showResult(const RaceResult* result) {
@@ -101,28 +101,28 @@ void HeaderPanel::showResult(const RaceResult* result) {
         label->adjustSize();
     };
     if (!result) {
-        for (QLabel* text : {lblTan_, lblUmaren_, lbl3Rentan1_, lbl3Rentan2_, lbl3Rentan3_}) setText(text, {});
-        for (QWidget* hidden : {static_cast<QWidget*>(lblF3FAve_), static_cast<QWidget*>(lblPRAve_),
-                                static_cast<QWidget*>(lblPace_), static_cast<QWidget*>(imgPace_)}) {
+        for (QLabel* text : {winPlaceLine_, pairsLine_, trifectaFirst_, trifectaSecond_, trifectaThird_}) setText(text, {});
+        for (QWidget* hidden : {static_cast<QWidget*>(f3fAverage_), static_cast<QWidget*>(prAverage_),
+                                static_cast<QWidget*>(pace_), static_cast<QWidget*>(paceImage_)}) {
             hidden->hide();
         }
         update();
         return;
     }
     showTitles(utf8(result->titleLine1), utf8(result->titleLine2));
-    setText(lblF3FAve_, utf8(result->f3fAverage.text));
-    lblF3FAve_->setVisible(result->f3fAverage.shown);
-    setText(lblPRAve_, utf8(result->prAverage.text));
-    lblPRAve_->setVisible(result->prAverage.shown);
-    setText(lblPace_, utf8(result->pace.text));
-    lblPace_->setVisible(result->pace.shown);
-    imgPace_->setPixmap(paceImage(result->paceImage));
-    imgPace_->setVisible(result->pace.shown);
-    setText(lblTan_, utf8(result->labels.tan));
-    setText(lblUmaren_, utf8(result->labels.umaren));
-    setText(lbl3Rentan1_, utf8(result->labels.rentan1));
-    setText(lbl3Rentan2_, utf8(result->labels.rentan2));
-    setText(lbl3Rentan3_, utf8(result->labels.rentan3));
+    setText(f3fAverage_, utf8(result->f3fAverage.text));
+    f3fAverage_->setVisible(result->f3fAverage.shown);
+    setText(prAverage_, utf8(result->prAverage.text));
+    prAverage_->setVisible(result->prAverage.shown);
+    setText(pace_, utf8(result->pace.text));
+    pace_->setVisible(result->pace.shown);
+    paceImage_->setPixmap(paceImage(result->paceImage));
+    paceImage_->setVisible(result->pace.shown);
+    setText(winPlaceLine_, utf8(result->labels.tan));
+    setText(pairsLine_, utf8(result->labels.umaren));
+    setText(trifectaFirst_, utf8(result->labels.rentan1));
+    setText(trifectaSecond_, utf8(result->labels.rentan2));
+    setText(trifectaThird_, utf8(result->labels.rentan3));
     update();
 }
 
@@ -137,19 +137,19 @@ void HeaderPanel::paintEvent(QPaintEvent*) {
     painter.setBrush(QColor(0xF6, 0xF3, 0xE6));
     painter.drawRoundedRect(QRectF(kSummaryLeft, 6, width() - kSummaryLeft - 6, height() - 12), 5, 5);
     // The trifecta formation stands indented under the other lines; its caption fills the indent.
-    if (!lbl3Rentan1_->text().isEmpty()) {
+    if (!trifectaFirst_->text().isEmpty()) {
         QFont caption = zv::ui::labelFont();
         caption.setPixelSize(10);
         painter.setFont(caption);
         painter.setPen(QColor(0x80, 0x80, 0x80));
-        const QRect indent(lblTan_->x(), lbl3Rentan1_->y(), lbl3Rentan1_->x() - lblTan_->x() - 4,
-                           lbl3Rentan3_->geometry().bottom() - lbl3Rentan1_->y());
+        const QRect indent(winPlaceLine_->x(), trifectaFirst_->y(), trifectaFirst_->x() - winPlaceLine_->x() - 4,
+                           trifectaThird_->geometry().bottom() - trifectaFirst_->y());
         painter.drawText(indent, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("3連単"));
     }
 }
 
 bool HeaderPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == image1_ && event->type() == QEvent::MouseButtonRelease &&
+    if (watched == betIcon_ && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         emit betIconClicked();
         return true;

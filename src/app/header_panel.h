@@ -34,18 +34,18 @@ protected:
 private:
     QLabel* addLabel(const char* name, QPoint position, const QColor& colour);
 
-    QLabel* lblTitle1_;
-    QLabel* lblTitle2_;
-    QLabel* lblF3FAve_;
-    QLabel* lblPRAve_;
-    QLabel* lblPace_;
-    QLabel* imgPace_;
-    QLabel* lblTan_;
-    QLabel* lblUmaren_;
-    QLabel* lbl3Rentan1_;
-    QLabel* lbl3Rentan2_;
-    QLabel* lbl3Rentan3_;
-    QLabel* image1_;
+    QLabel* titleLine1_;
+    QLabel* titleLine2_;
+    QLabel* f3fAverage_;
+    QLabel* prAverage_;
+    QLabel* pace_;
+    QLabel* paceImage_;
+    QLabel* winPlaceLine_;
+    QLabel* pairsLine_;
+    QLabel* trifectaFirst_;
+    QLabel* trifectaSecond_;
+    QLabel* trifectaThird_;
+    QLabel* betIcon_;
 };
 
 }  // namespace zv::app

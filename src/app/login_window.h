@@ -1,4 +1,4 @@
-// The login window (TfrmNinsyo): provider, user ID and password of the service account, kept
+// The login window: provider, user ID and password of the service account, kept
 // between runs with the password enciphered; OK prepares the download window and, when that
 // succeeds, hides itself while the download window runs.
 #pragma once
@@ -14,10 +14,10 @@ class QPushButton;
 
 namespace zv::app {
 
-class TfrmNinsyo : public QDialog {
+class LoginWindow : public QDialog {
     Q_OBJECT
 public:
-    TfrmNinsyo(ServiceWindowsSetup setup, QWidget* parent = nullptr);
+    LoginWindow(ServiceWindowsSetup setup, QWidget* parent = nullptr);
 
     // Centres the window over the main window, fills it from the stored credentials and runs it
     // modally.
@@ -34,17 +34,17 @@ private:
     void loadCredentials();
     void storeCredentials();
     void updateOk();
-    void btnOKClick();
-    void btnProxyClick();
+    void logIn();
+    void editProxySettings();
 
     ServiceWindowsSetup setup_;
-    QComboBox* cmbProvider_;
-    QLineEdit* txtID_;
-    QLineEdit* txtPass_;
-    QPushButton* btnOK_;
-    QPushButton* btnCancel_;
-    QPushButton* btnProxy_;
-    QLabel* lblMes_;
+    QComboBox* providerList_;
+    QLineEdit* userIdEdit_;
+    QLineEdit* passwordEdit_;
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
+    QPushButton* proxyButton_;
+    QLabel* waitMessage_;
     bool busy_ = false;
 };
 

@@ -10,8 +10,8 @@
 #include "header_panel.h"
 #include "help_window.h"
 #include "settings/developer_mode.h"
-#include "ui/bet_window.h"
-#include "ui/detail_window.h"
+#include "ui/bet_lines_window.h"
+#include "ui/horse_detail_window.h"
 #include "ui/proxy_window.h"
 #include "ui/race_grid_view.h"
 
@@ -29,7 +29,7 @@ void fillMissingFeedback(ui::UserFeedback& feedback) {
 
 }  // namespace
 
-TfrmZV::TfrmZV(MainWindowSetup setup, QWidget* parent) : QMainWindow(parent), setup_(std::move(setup)) {
+MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent) : QMainWindow(parent), setup_(std::move(setup)) {
     setObjectName(QStringLiteral("frmZV"));
     setWindowTitle(QStringLiteral("Zelvora!"));
     if (!setup_.clock) setup_.clock = zv::localNow;
@@ -40,7 +40,7 @@ TfrmZV::TfrmZV(MainWindowSetup setup, QWidget* parent) : QMainWindow(parent), se
     createToolBar();
     createStatusBar();
     connectExportCommands();
-    connect(actions_.download, &QAction::triggered, this, [this] { runCommand([this] { mnuDownloadClick(); }); });
+    connect(actions_.download, &QAction::triggered, this, [this] { runCommand([this] { onDownload(); }); });
 
     auto* centre = new QWidget(this);
     auto* layout = new QVBoxLayout(centre);
@@ -52,11 +52,11 @@ TfrmZV::TfrmZV(MainWindowSetup setup, QWidget* parent) : QMainWindow(parent), se
     layout->addWidget(header_);
     layout->addWidget(grid_, 1);
     setCentralWidget(centre);
-    connect(header_, &HeaderPanel::betIconClicked, this, [this] { runCommand([this] { betIconClick(); }); });
+    connect(header_, &HeaderPanel::betIconClicked, this, [this] { runCommand([this] { onShowBetLines(); }); });
     connect(grid_, &ui::RaceGridView::headingClicked, this,
             [this](int column) { runCommand([this, column] { gridHeadingClicked(column); }); });
     connect(grid_, &ui::RaceGridView::linkActivated, this,
-            [this](const QString& value) { runCommand([this, value] { linkClicked(value); }); });
+            [this](const QString& value) { runCommand([this, value] { onHorseNameLink(value); }); });
 
     // The width is fixed; only the height follows the user.
     setFixedWidth(750);
@@ -70,20 +70,20 @@ TfrmZV::TfrmZV(MainWindowSetup setup, QWidget* parent) : QMainWindow(parent), se
     restoreSettings();
 }
 
-TfrmZV::~TfrmZV() = default;
+MainWindow::~MainWindow() = default;
 
-void TfrmZV::attachWindows(ui::TfrmSyosai* detail, ui::TfrmKaime* bets, ui::TfrmOption* proxy) {
+void MainWindow::attachWindows(ui::HorseDetailWindow* detail, ui::BetLinesWindow* bets, ui::ProxyWindow* proxy) {
     detail_ = detail;
     bets_ = bets;
     proxyWindow_ = proxy;
     if (detail_) {
-        connect(detail_, &ui::TfrmSyosai::runnerSelected, this,
+        connect(detail_, &ui::HorseDetailWindow::runnerSelected, this,
                 [this](int index) { runCommand([this, index] { showDetailHorse(index); }); });
     }
     restoreToolWindowPositions();
 }
 
-void TfrmZV::runCommand(const std::function<void()>& command) {
+void MainWindow::runCommand(const std::function<void()>& command) {
     try {
         command();
     } catch (const Error& error) {
@@ -93,7 +93,7 @@ void TfrmZV::runCommand(const std::function<void()>& command) {
     }
 }
 
-void TfrmZV::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     saveSettings();
     event->accept();
     for (QWidget* window : {static_cast<QWidget*>(detail_), static_cast<QWidget*>(bets_)}) {
@@ -102,11 +102,11 @@ void TfrmZV::closeEvent(QCloseEvent* event) {
     emit closed();
 }
 
-void TfrmZV::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
 
-void TfrmZV::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
     // The drop is taken whatever it holds; only a first file ending exactly in ".lzh" is opened.
     event->acceptProposedAction();
     if (const std::optional<QString> archive = archiveToOpenFromDrop(event->mimeData()->urls())) {

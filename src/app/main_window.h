@@ -1,4 +1,4 @@
-// The main window (TfrmZV): one race at a time in the race grid under a header panel, every
+// The main window: one race at a time in the race grid under a header panel, every
 // command in its menus, tool bar and race-select pop-up, the settings restored at creation and
 // saved at close. It owns the data set, the race on screen and the proxy settings; the detail,
 // bet-line and proxy windows reach them through it.
@@ -28,10 +28,10 @@ class SettingsStore;
 }
 namespace zv::ui {
 class RaceGridView;
-class TfrmKaime;
-class TfrmOption;
-class TfrmProgress;
-class TfrmSyosai;
+class BetLinesWindow;
+class ProxyWindow;
+class ProgressWindow;
+class HorseDetailWindow;
 }  // namespace zv::ui
 
 namespace zv::app {
@@ -77,14 +77,14 @@ struct MainWindowActions {
     QAction* rollUp = nullptr;
 };
 
-class TfrmZV : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TfrmZV(MainWindowSetup setup, QWidget* parent = nullptr);
-    ~TfrmZV() override;
+    explicit MainWindow(MainWindowSetup setup, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The windows created after the main window; their positions are restored here.
-    void attachWindows(ui::TfrmSyosai* detail, ui::TfrmKaime* bets, ui::TfrmOption* proxy);
+    void attachWindows(ui::HorseDetailWindow* detail, ui::BetLinesWindow* bets, ui::ProxyWindow* proxy);
 
     // The start-up load: the archive of the command line, if any, then the data set of the data
     // folder when both the header and the horse file are there, showing race 0.
@@ -114,21 +114,21 @@ public:
     ui::RaceGridView* grid() const { return grid_; }
     HeaderPanel* headerPanel() const { return header_; }
     QMenu* raceSelectMenu() const { return raceMenu_; }
-    QProgressBar* gauge() const { return gauge_; }
+    QProgressBar* progressBar() const { return progressBar_; }
     HelpWindow* helpWindow() const { return help_.get(); }
     ui::ProxySettings& proxy() { return proxy_; }
     const std::filesystem::path& dataFolder() const { return setup_.dataFolder; }
 
     // The exports and printing (main_window_exports.cpp, main_window_print.cpp).
-    void mnuRXClick();
-    void mnuKaimeIkkatsuClick();
-    void popGaibuShisuClick();
-    void mnuCSVClick();
-    void printClick();
+    void onExportBetLineFile();
+    void onExportAllBetLines();
+    void onExportIndexFile();
+    void onExportPrAverageCsv();
+    void onPrint();
     // Prints the race on screen on a printer that is set up already.
     void printRaceOn(QPrinter& printer);
     // The progress window of the batch run going on, or nullptr.
-    ui::TfrmProgress* progressWindow() const;
+    ui::ProgressWindow* progressWindow() const;
 
     // Rolls the window up to its menu bar, or back down to restoreHeight.
     void setRolledUp(bool rolledUp);
@@ -154,23 +154,23 @@ private:
     void restoreToolWindowPositions();
     void saveSettings();
     // The download chain (main_window_download.cpp).
-    void mnuDownloadClick();
+    void onDownload();
     // Commands (main_window_commands.cpp).
-    void mnuOpenClick();
-    void mnuSelectClick();
-    void mnuPrevClick();
-    void mnuNextClick();
-    void mnuCopyNamesClick();
-    void mnuCopyRaceNameClick();
-    void mnuHelpClick();
-    void mnuVersionClick();
-    void betIconClick();
+    void onOpen();
+    void onSelectRace();
+    void onPreviousRace();
+    void onNextRace();
+    void onCopyHorseNames();
+    void onCopyRaceName();
+    void onHelp();
+    void onVersion();
+    void onShowBetLines();
     void openWebAddress(const char* address);
     // The race on screen (main_window_race.cpp).
     void rebuildRaceMenu();
     void clearRace();
     void fillBetWindow();
-    void linkClicked(const QString& value);
+    void onHorseNameLink(const QString& value);
     void showDetailHorse(int index);
     // Exports (main_window_exports.cpp).
     void connectExportCommands();
@@ -195,13 +195,13 @@ private:
     ui::RaceGridView* grid_ = nullptr;
     QMenu* raceMenu_ = nullptr;
     QLabel* statusText_ = nullptr;
-    QProgressBar* gauge_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
     QToolButton* rollUpButton_ = nullptr;
     std::unique_ptr<HelpWindow> help_;  // a window of its own, without an owner
-    ui::TfrmSyosai* detail_ = nullptr;
-    ui::TfrmKaime* bets_ = nullptr;
-    ui::TfrmOption* proxyWindow_ = nullptr;
-    ui::TfrmProgress* progress_ = nullptr;  // destroys itself when closed
+    ui::HorseDetailWindow* detail_ = nullptr;
+    ui::BetLinesWindow* bets_ = nullptr;
+    ui::ProxyWindow* proxyWindow_ = nullptr;
+    ui::ProgressWindow* progress_ = nullptr;  // destroys itself when closed
     bool abortRequested_ = false;
 };
 

@@ -19,7 +19,7 @@
 #include "help_window.h"
 #include "main_window.h"
 #include "settings/settings_store.h"
-#include "ui/bet_window.h"
+#include "ui/bet_lines_window.h"
 #include "ui/grid_markup.h"
 #include "ui/race_grid_view.h"
 
@@ -33,7 +33,7 @@ QString fromCp932(const std::string& text) { return QString::fromStdString(toUtf
 
 }  // namespace
 
-void TfrmZV::startUpLoad(const QString& archiveArgument) {
+void MainWindow::startUpLoad(const QString& archiveArgument) {
     if (!archiveArgument.isEmpty()) runCommand([&] { openArchive(archiveArgument); });
     const std::filesystem::path& folder = setup_.dataFolder;
     std::error_code ignored;
@@ -47,7 +47,7 @@ void TfrmZV::startUpLoad(const QString& archiveArgument) {
     });
 }
 
-void TfrmZV::mnuOpenClick() {
+void MainWindow::onOpen() {
     const QString storedDir = QString::fromStdString(setup_.settings->readText(settings::key::DataDir));
     const QString startDir = (!storedDir.isEmpty() && QDir(storedDir).exists()) ? storedDir : QString();
     const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("「出馬表+競走馬」(BVO)データの選択"), startDir,
@@ -55,13 +55,13 @@ void TfrmZV::mnuOpenClick() {
     if (!file.isEmpty()) openArchive(file);
 }
 
-void TfrmZV::openArchive(const QString& path) {
+void MainWindow::openArchive(const QString& path) {
     const auto progress = [this](int percent) {
-        gauge_->setValue(percent);
-        gauge_->repaint();
+        progressBar_->setValue(percent);
+        progressBar_->repaint();
     };
     const IntakeResult result = zv::openArchive(toPath(path), setup_.dataFolder, store_, progress);
-    gauge_->setValue(0);
+    progressBar_->setValue(0);
     if (!result.ok) {
         setup_.feedback.notice(this, fromCp932(result.message));
         return;
@@ -70,7 +70,7 @@ void TfrmZV::openArchive(const QString& path) {
     showRace(0);
 }
 
-void TfrmZV::mnuSelectClick() {
+void MainWindow::onSelectRace() {
     if (raceMenu_->actions().isEmpty()) {
         setup_.feedback.beep();
         return;
@@ -78,7 +78,7 @@ void TfrmZV::mnuSelectClick() {
     raceMenu_->popup(QCursor::pos());
 }
 
-void TfrmZV::mnuPrevClick() {
+void MainWindow::onPreviousRace() {
     if (currentRace_ <= 0) {
         setup_.feedback.beep();
         return;
@@ -86,7 +86,7 @@ void TfrmZV::mnuPrevClick() {
     showRace(currentRace_ - 1);
 }
 
-void TfrmZV::mnuNextClick() {
+void MainWindow::onNextRace() {
     if (currentRace_ + 1 >= store_.raceCount) {
         setup_.feedback.beep();
         return;
@@ -94,7 +94,7 @@ void TfrmZV::mnuNextClick() {
     showRace(currentRace_ + 1);
 }
 
-void TfrmZV::mnuCopyNamesClick() {
+void MainWindow::onCopyHorseNames() {
     if (!developerMode_) return;
     static const std::string horseNumberField = sj("馬番");
     std::string names;
@@ -110,7 +110,7 @@ void TfrmZV::mnuCopyNamesClick() {
     QApplication::clipboard()->setText(fromCp932(names));
 }
 
-void TfrmZV::mnuCopyRaceNameClick() {
+void MainWindow::onCopyRaceName() {
     if (!developerMode_) return;
     if (currentRace_ < 0) {
         setup_.feedback.beep();
@@ -119,7 +119,7 @@ void TfrmZV::mnuCopyRaceNameClick() {
     QApplication::clipboard()->setText(fromCp932(raceNameCopyText(store_, currentRace_)));
 }
 
-void TfrmZV::mnuHelpClick() {
+void MainWindow::onHelp() {
     const std::filesystem::path helpFile = setup_.dataFolder / "ZV.chm";
     std::error_code ignored;
     if (std::filesystem::exists(helpFile, ignored) &&
@@ -130,12 +130,12 @@ void TfrmZV::mnuHelpClick() {
     help_->showContents();
 }
 
-void TfrmZV::mnuVersionClick() {
-    auto* about = new TfrmAbout(this);
+void MainWindow::onVersion() {
+    auto* about = new AboutWindow(this);
     about->execFadingIn();
 }
 
-void TfrmZV::betIconClick() {
+void MainWindow::onShowBetLines() {
     if (!result_ || grid_->isHidden() || !bets_) return;
     if (!bets_->isVisible()) fillBetWindow();
     bets_->show();
@@ -143,6 +143,6 @@ void TfrmZV::betIconClick() {
     bets_->activateWindow();
 }
 
-void TfrmZV::openWebAddress(const char* address) { QDesktopServices::openUrl(QUrl(QString::fromLatin1(address))); }
+void MainWindow::openWebAddress(const char* address) { QDesktopServices::openUrl(QUrl(QString::fromLatin1(address))); }
 
 }  // namespace zv::app

@@ -5,7 +5,7 @@
 
 namespace zv::app {
 
-void TfrmZV::mnuDownloadClick() {
+void MainWindow::onDownload() {
     static const QString notice = QStringLiteral(
         "【ご注意】\r\n\r\n自動ダウンロード機能は定額パック(Aコース、Bコース、Cコース)に\r\n"
         "対応しておりませんので、定額パックをご契約の方は、ブラウザを\r\n"
@@ -24,7 +24,7 @@ void TfrmZV::mnuDownloadClick() {
     if (!service.prompts.askYesNo) service.prompts.askYesNo = system.askYesNo;
     service.openArchive = [this](const QString& archive) { openArchive(archive); };
 
-    TfrmNinsyo login(std::move(service), this);
+    LoginWindow login(std::move(service), this);
     login.openModal();
 }
 

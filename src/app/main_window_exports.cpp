@@ -12,8 +12,8 @@
 #include "export/kmi_file.h"
 #include "export/pr_csv.h"
 #include "main_window.h"
-#include "ui/bet_window.h"
-#include "ui/detail_window.h"
+#include "ui/bet_lines_window.h"
+#include "ui/horse_detail_window.h"
 #include "ui/progress_window.h"
 
 namespace zv::app {
@@ -36,29 +36,29 @@ QString realSaveDialog(QWidget* parent, const QString& proposedName, const QStri
 
 }  // namespace
 
-void TfrmZV::connectExportCommands() {
+void MainWindow::connectExportCommands() {
     const MainWindowActions& a = actions_;
-    connect(a.betLineFile, &QAction::triggered, this, [this] { runCommand([this] { mnuRXClick(); }); });
-    connect(a.allBetLineFiles, &QAction::triggered, this, [this] { runCommand([this] { mnuKaimeIkkatsuClick(); }); });
-    connect(a.indexFile, &QAction::triggered, this, [this] { runCommand([this] { popGaibuShisuClick(); }); });
-    connect(a.prAverageCsv, &QAction::triggered, this, [this] { runCommand([this] { mnuCSVClick(); }); });
-    connect(a.print, &QAction::triggered, this, [this] { runCommand([this] { printClick(); }); });
+    connect(a.betLineFile, &QAction::triggered, this, [this] { runCommand([this] { onExportBetLineFile(); }); });
+    connect(a.allBetLineFiles, &QAction::triggered, this, [this] { runCommand([this] { onExportAllBetLines(); }); });
+    connect(a.indexFile, &QAction::triggered, this, [this] { runCommand([this] { onExportIndexFile(); }); });
+    connect(a.prAverageCsv, &QAction::triggered, this, [this] { runCommand([this] { onExportPrAverageCsv(); }); });
+    connect(a.print, &QAction::triggered, this, [this] { runCommand([this] { onPrint(); }); });
     if (!setup_.saveFileName) setup_.saveFileName = realSaveDialog;
 }
 
-ui::TfrmProgress* TfrmZV::progressWindow() const { return progress_; }
+ui::ProgressWindow* MainWindow::progressWindow() const { return progress_; }
 
-bool TfrmZV::dataSetLoaded() {
+bool MainWindow::dataSetLoaded() {
     if (store_.raceCount > 0) return true;
     setup_.feedback.notice(this, QStringLiteral("レースデータが読み込まれていません。先にBVOデータを読み込んでください。"));
     return false;
 }
 
-QString TfrmZV::askSaveFile(const QString& proposedName, const QString& filter, const QString& suffix) {
+QString MainWindow::askSaveFile(const QString& proposedName, const QString& filter, const QString& suffix) {
     return setup_.saveFileName(this, proposedName, filter, suffix);
 }
 
-void TfrmZV::mnuRXClick() {
+void MainWindow::onExportBetLineFile() {
     if (!dataSetLoaded()) return;
     if (!result_) {
         setup_.feedback.notice(this, QStringLiteral("表示中のレースがありません。"));
@@ -70,7 +70,7 @@ void TfrmZV::mnuRXClick() {
     writeRaceKmiFile(toPath(file), store_, *result_);
 }
 
-void TfrmZV::mnuKaimeIkkatsuClick() {
+void MainWindow::onExportAllBetLines() {
     if (!developerMode_) return;
     abortRequested_ = false;
     if (!dataSetLoaded()) return;
@@ -80,7 +80,7 @@ void TfrmZV::mnuKaimeIkkatsuClick() {
     runBatchWindows([&](const BatchRunOptions& options) { writeAllRacesKmiFile(toPath(file), store_, options); }, true);
 }
 
-void TfrmZV::popGaibuShisuClick() {
+void MainWindow::onExportIndexFile() {
     abortRequested_ = false;
     if (!dataSetLoaded()) return;
     const QString file =
@@ -89,7 +89,7 @@ void TfrmZV::popGaibuShisuClick() {
     runBatchWindows([&](const BatchRunOptions& options) { writeIndexFile(toPath(file), store_, options); }, true);
 }
 
-void TfrmZV::mnuCSVClick() {
+void MainWindow::onExportPrAverageCsv() {
     if (!developerMode_) return;
     abortRequested_ = false;
     if (!dataSetLoaded()) return;
@@ -111,7 +111,7 @@ void TfrmZV::mnuCSVClick() {
                     false);
 }
 
-void TfrmZV::runBatchWindows(const std::function<void(const BatchRunOptions&)>& run, bool fullBarAtEnd) {
+void MainWindow::runBatchWindows(const std::function<void(const BatchRunOptions&)>& run, bool fullBarAtEnd) {
     abortRequested_ = false;
     const int rememberedRace = currentRace_;
     const bool detailWasShown = detail_ && detail_->isVisible();
@@ -122,8 +122,8 @@ void TfrmZV::runBatchWindows(const std::function<void(const BatchRunOptions&)>& 
     hide();
 
     // The progress window belongs to the application, not to the hidden main window.
-    progress_ = new ui::TfrmProgress(nullptr);
-    connect(progress_, &ui::TfrmProgress::abortRequested, this, [this] { abortRequested_ = true; });
+    progress_ = new ui::ProgressWindow(nullptr);
+    connect(progress_, &ui::ProgressWindow::abortRequested, this, [this] { abortRequested_ = true; });
     progress_->show();
 
     BatchRunOptions options;

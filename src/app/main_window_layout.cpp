@@ -25,7 +25,7 @@ QAction* makeAction(QObject* owner, const char* name, const QString& caption, co
 
 }  // namespace
 
-void TfrmZV::createActions() {
+void MainWindow::createActions() {
     MainWindowActions& a = actions_;
     a.download = makeAction(this, "mnuDownload", QStringLiteral("BVOデータをダウンロードして読み込む(&D)..."),
                             QKeySequence(Qt::CTRL | Qt::Key_D));
@@ -61,21 +61,21 @@ void TfrmZV::createActions() {
         addAction(action);
     }
 
-    connect(a.open, &QAction::triggered, this, [this] { runCommand([this] { mnuOpenClick(); }); });
+    connect(a.open, &QAction::triggered, this, [this] { runCommand([this] { onOpen(); }); });
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
-    connect(a.selectRace, &QAction::triggered, this, [this] { runCommand([this] { mnuSelectClick(); }); });
-    connect(a.previousRace, &QAction::triggered, this, [this] { runCommand([this] { mnuPrevClick(); }); });
-    connect(a.nextRace, &QAction::triggered, this, [this] { runCommand([this] { mnuNextClick(); }); });
-    connect(a.copyHorseNames, &QAction::triggered, this, [this] { runCommand([this] { mnuCopyNamesClick(); }); });
-    connect(a.copyRaceName, &QAction::triggered, this, [this] { runCommand([this] { mnuCopyRaceNameClick(); }); });
-    connect(a.help, &QAction::triggered, this, [this] { runCommand([this] { mnuHelpClick(); }); });
+    connect(a.selectRace, &QAction::triggered, this, [this] { runCommand([this] { onSelectRace(); }); });
+    connect(a.previousRace, &QAction::triggered, this, [this] { runCommand([this] { onPreviousRace(); }); });
+    connect(a.nextRace, &QAction::triggered, this, [this] { runCommand([this] { onNextRace(); }); });
+    connect(a.copyHorseNames, &QAction::triggered, this, [this] { runCommand([this] { onCopyHorseNames(); }); });
+    connect(a.copyRaceName, &QAction::triggered, this, [this] { runCommand([this] { onCopyRaceName(); }); });
+    connect(a.help, &QAction::triggered, this, [this] { runCommand([this] { onHelp(); }); });
     connect(a.supportPage, &QAction::triggered, this, [this] { openWebAddress(kSupportPageAddress); });
     connect(a.dataServicePage, &QAction::triggered, this, [this] { openWebAddress(kDataServiceAddress); });
-    connect(a.version, &QAction::triggered, this, [this] { runCommand([this] { mnuVersionClick(); }); });
-    connect(a.rollUp, &QAction::toggled, this, &TfrmZV::setRolledUp);
+    connect(a.version, &QAction::triggered, this, [this] { runCommand([this] { onVersion(); }); });
+    connect(a.rollUp, &QAction::toggled, this, &MainWindow::setRolledUp);
 }
 
-void TfrmZV::createMenus() {
+void MainWindow::createMenus() {
     const MainWindowActions& a = actions_;
     QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     file->addActions({a.download, a.open});
@@ -111,7 +111,7 @@ void TfrmZV::createMenus() {
     raceMenu_->setObjectName(QStringLiteral("popRace"));
 }
 
-void TfrmZV::createToolBar() {
+void MainWindow::createToolBar() {
     QToolBar* bar = addToolBar(QStringLiteral("ToolBar1"));
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setMovable(false);
@@ -155,18 +155,18 @@ void TfrmZV::createToolBar() {
     bar->addWidget(banner);
 }
 
-void TfrmZV::createStatusBar() {
+void MainWindow::createStatusBar() {
     statusText_ = new QLabel(this);
     statusText_->setObjectName(QStringLiteral("pnlStatus"));
     statusText_->setFixedWidth(550);
-    gauge_ = new QProgressBar(this);
-    gauge_->setObjectName(QStringLiteral("Gauge1"));
-    gauge_->setRange(0, 100);
-    gauge_->setValue(0);
-    gauge_->setFixedWidth(192);
-    gauge_->setTextVisible(false);
+    progressBar_ = new QProgressBar(this);
+    progressBar_->setObjectName(QStringLiteral("Gauge1"));
+    progressBar_->setRange(0, 100);
+    progressBar_->setValue(0);
+    progressBar_->setFixedWidth(192);
+    progressBar_->setTextVisible(false);
     statusBar()->addWidget(statusText_);
-    statusBar()->addPermanentWidget(gauge_);
+    statusBar()->addPermanentWidget(progressBar_);
     statusBar()->setFixedHeight(21);
     statusBar()->setSizeGripEnabled(false);
 }

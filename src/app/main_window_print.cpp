@@ -8,7 +8,7 @@
 
 namespace zv::app {
 
-void TfrmZV::printClick() {
+void MainWindow::onPrint() {
     if (!result_ || grid_->isHidden()) {
         setup_.feedback.beep();
         return;
@@ -23,7 +23,7 @@ void TfrmZV::printClick() {
     printRaceOn(printer);
 }
 
-void TfrmZV::printRaceOn(QPrinter& printer) {
+void MainWindow::printRaceOn(QPrinter& printer) {
     if (!result_) return;
     printRaceGrid(printer, printTitleLines(*result_), *grid_);
 }

@@ -12,8 +12,8 @@
 #include "predict/compute_race.h"
 #include "predict/grid_sort.h"
 #include "predict/horse_detail.h"
-#include "ui/bet_window.h"
-#include "ui/detail_window.h"
+#include "ui/bet_lines_window.h"
+#include "ui/horse_detail_window.h"
 #include "ui/race_grid_view.h"
 
 namespace zv::app {
@@ -24,7 +24,7 @@ QString fromCp932(const std::string& text) { return QString::fromStdString(toUtf
 
 }  // namespace
 
-void TfrmZV::rebuildRaceMenu() {
+void MainWindow::rebuildRaceMenu() {
     raceMenu_->clear();
     for (int race = 0; race < store_.raceCount && race < kMaxRaces; ++race) {
         // A caption's "&" is a character of the title, not a mnemonic.
@@ -35,7 +35,7 @@ void TfrmZV::rebuildRaceMenu() {
     }
 }
 
-void TfrmZV::showRace(int r) {
+void MainWindow::showRace(int r) {
     try {
         RaceResult computed = computeRace(store_, r, sortColumn_, setup_.clock());
         grid_->showResult(nullptr);
@@ -59,24 +59,24 @@ void TfrmZV::showRace(int r) {
     if (bets_ && bets_->isVisible()) fillBetWindow();
 }
 
-void TfrmZV::clearRace() {
+void MainWindow::clearRace() {
     grid_->showResult(nullptr);
     header_->showResult(nullptr);
     result_.reset();
 }
 
-void TfrmZV::gridHeadingClicked(int column) {
+void MainWindow::gridHeadingClicked(int column) {
     if (!result_) return;
     if (clickGridHeader(*result_, column)) grid_->refreshOrder();
     sortColumn_ = result_->sort.column;
 }
 
-void TfrmZV::linkClicked(const QString& value) {
+void MainWindow::onHorseNameLink(const QString& value) {
     static const std::string linkField = sj("馬番");
     openRunnerDetail(strictInt(fromUtf8(value.toStdString()), linkField), true);
 }
 
-void TfrmZV::openRunnerDetail(int runnerNumber, bool show) {
+void MainWindow::openRunnerDetail(int runnerNumber, bool show) {
     if (!result_) return;
     const int row = grid_->rowOfRunner(runnerNumber);
     if (row >= 0) grid_->setCurrentIndex(grid_->raceModel()->index(row, kColName));
@@ -92,12 +92,12 @@ void TfrmZV::openRunnerDetail(int runnerNumber, bool show) {
     }
 }
 
-void TfrmZV::showDetailHorse(int index) {
+void MainWindow::showDetailHorse(int index) {
     if (!detail_ || currentRace_ < 0 || !result_) return;
     detail_->showHorse(buildHorseDetail(store_, currentRace_, index));
 }
 
-void TfrmZV::fillBetWindow() {
+void MainWindow::fillBetWindow() {
     if (!result_ || !bets_) return;
     const BetWindowText text = betWindowText(*result_);
     bets_->setContent(fromCp932(text.status),

@@ -7,8 +7,8 @@
 
 #include "main_window.h"
 #include "settings/settings_store.h"
-#include "ui/bet_window.h"
-#include "ui/detail_window.h"
+#include "ui/bet_lines_window.h"
+#include "ui/horse_detail_window.h"
 #include "window_placement.h"
 
 namespace zv::app {
@@ -30,7 +30,7 @@ void restorePosition(const settings::SettingsStore& store, QWidget* window, cons
 
 }  // namespace
 
-void TfrmZV::restoreSettings() {
+void MainWindow::restoreSettings() {
     const settings::SettingsStore& store = *setup_.settings;
     restoreHeight_ = store.readInt(settings::key::MainRestoreHeight);
     const int height = startHeight(store.readInt(settings::key::MainHeight), restoreHeight_);
@@ -44,13 +44,13 @@ void TfrmZV::restoreSettings() {
     proxy_.password = store.readText(settings::key::ProxyPassword);
 }
 
-void TfrmZV::restoreToolWindowPositions() {
+void MainWindow::restoreToolWindowPositions() {
     const settings::SettingsStore& store = *setup_.settings;
     if (detail_) restorePosition(store, detail_, settings::key::DetailTop, settings::key::DetailLeft);
     if (bets_) restorePosition(store, bets_, settings::key::KaimeTop, settings::key::KaimeLeft);
 }
 
-void TfrmZV::saveSettings() {
+void MainWindow::saveSettings() {
     settings::SettingsStore& store = *setup_.settings;
     store.writeInt(settings::key::MainTop, y());
     store.writeInt(settings::key::MainLeft, x());
@@ -72,7 +72,7 @@ void TfrmZV::saveSettings() {
     store.sync();
 }
 
-void TfrmZV::setRolledUp(bool rolledUp) {
+void MainWindow::setRolledUp(bool rolledUp) {
     if (rolledUp == rolledUp_) return;
     if (rolledUp) {
         // restoreHeight keeps the height of the unrolled window.
@@ -96,7 +96,7 @@ void TfrmZV::setRolledUp(bool rolledUp) {
     actions_.rollUp->setToolTip(rolledUp_ ? QStringLiteral("元のサイズに戻す") : QStringLiteral("ロールアップ"));
 }
 
-void TfrmZV::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (!rolledUp_) restoreHeight_ = height();
 }

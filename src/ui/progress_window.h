@@ -1,4 +1,4 @@
-// The progress window of the all-races runs (TfrmProgress): a fixed window without caption
+// The progress window of the all-races runs: a fixed window without caption
 // buttons, centred on the screen, with a bar from 0 to 100 and an Abort button. It is created for
 // one run and destroys itself when closed.
 #pragma once
@@ -10,21 +10,21 @@ class QPushButton;
 
 namespace zv::ui {
 
-class TfrmProgress : public QWidget {
+class ProgressWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TfrmProgress(QWidget* parent = nullptr);
+    explicit ProgressWindow(QWidget* parent = nullptr);
 
     void setPercent(int percent);
     int percent() const;
-    QPushButton* abortButton() const { return btnAbort_; }
+    QPushButton* abortButton() const { return abortButton_; }
 
 signals:
     void abortRequested();
 
 private:
-    QProgressBar* gauge1_;
-    QPushButton* btnAbort_;
+    QProgressBar* progressBar_;
+    QPushButton* abortButton_;
 };
 
 }  // namespace zv::ui

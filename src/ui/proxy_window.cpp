@@ -11,38 +11,38 @@
 
 namespace zv::ui {
 
-TfrmOption::TfrmOption(ProxySettings& settings, QWidget* parent)
+ProxyWindow::ProxyWindow(ProxySettings& settings, QWidget* parent)
     : QDialog(parent),
       settings_(settings),
-      txtAdress_(new QLineEdit(this)),
-      txtPort_(new QSpinBox(this)),
-      txtID_(new QLineEdit(this)),
-      txtPass_(new QLineEdit(this)) {
+      serverEdit_(new QLineEdit(this)),
+      portEdit_(new QSpinBox(this)),
+      userIdEdit_(new QLineEdit(this)),
+      passwordEdit_(new QLineEdit(this)) {
     setObjectName(QStringLiteral("frmOption"));
     setWindowTitle(QStringLiteral("プロキシサーバーの設定"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    txtAdress_->setObjectName(QStringLiteral("txtAdress"));
-    txtPort_->setObjectName(QStringLiteral("txtPort"));
-    txtPort_->setRange(0, 65535);
-    txtID_->setObjectName(QStringLiteral("txtID"));
-    txtPass_->setObjectName(QStringLiteral("txtPass"));
-    txtPass_->setEchoMode(QLineEdit::Password);
+    serverEdit_->setObjectName(QStringLiteral("txtAdress"));
+    portEdit_->setObjectName(QStringLiteral("txtPort"));
+    portEdit_->setRange(0, 65535);
+    userIdEdit_->setObjectName(QStringLiteral("txtID"));
+    passwordEdit_->setObjectName(QStringLiteral("txtPass"));
+    passwordEdit_->setEchoMode(QLineEdit::Password);
 
     auto* intro = new QLabel(QStringLiteral("プロキシサーバーの設定をしてください。(正常に接続できていれば設定する必要はありません)"), this);
     intro->setWordWrap(true);
     auto* server = new QFormLayout;
-    server->addRow(QStringLiteral("アドレス："), txtAdress_);
-    server->addRow(QStringLiteral("ポート："), txtPort_);
+    server->addRow(QStringLiteral("アドレス："), serverEdit_);
+    server->addRow(QStringLiteral("ポート："), portEdit_);
     auto* account = new QGroupBox(QStringLiteral("認証(必要な場合のみ)"), this);
     auto* accountForm = new QFormLayout(account);
-    accountForm->addRow(QStringLiteral("ID："), txtID_);
-    accountForm->addRow(QStringLiteral("パスワード："), txtPass_);
+    accountForm->addRow(QStringLiteral("ID："), userIdEdit_);
+    accountForm->addRow(QStringLiteral("パスワード："), passwordEdit_);
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
     buttons->addButton(QStringLiteral("キャンセル(&C)"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TfrmOption::btnOKClick);
+    connect(buttons, &QDialogButtonBox::accepted, this, &ProxyWindow::acceptFields);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
@@ -53,21 +53,21 @@ TfrmOption::TfrmOption(ProxySettings& settings, QWidget* parent)
     setFixedWidth(360);
 }
 
-int TfrmOption::openModal() {
-    txtAdress_->setText(QString::fromStdString(settings_.server));
-    txtPort_->setValue(settings_.port);
-    txtID_->setText(QString::fromStdString(settings_.userID));
-    txtPass_->setText(QString::fromStdString(settings_.password));
+int ProxyWindow::openModal() {
+    serverEdit_->setText(QString::fromStdString(settings_.server));
+    portEdit_->setValue(settings_.port);
+    userIdEdit_->setText(QString::fromStdString(settings_.userID));
+    passwordEdit_->setText(QString::fromStdString(settings_.password));
     adjustSize();
     if (parentWidget()) move(parentWidget()->frameGeometry().center() - rect().center());
     return exec();
 }
 
-void TfrmOption::btnOKClick() {
-    settings_.server = txtAdress_->text().toStdString();
-    settings_.port = txtPort_->value();
-    settings_.userID = txtID_->text().toStdString();
-    settings_.password = txtPass_->text().toStdString();
+void ProxyWindow::acceptFields() {
+    settings_.server = serverEdit_->text().toStdString();
+    settings_.port = portEdit_->value();
+    settings_.userID = userIdEdit_->text().toStdString();
+    settings_.password = passwordEdit_->text().toStdString();
     accept();
 }
 

@@ -1,4 +1,4 @@
-// The proxy settings window (TfrmOption): host, port and the optional account of the proxy. It
+// The proxy settings window: host, port and the optional account of the proxy. It
 // edits the main window's proxy settings; nothing is written to the settings file here.
 #pragma once
 
@@ -11,24 +11,24 @@ class QSpinBox;
 
 namespace zv::ui {
 
-class TfrmOption : public QDialog {
+class ProxyWindow : public QDialog {
     Q_OBJECT
 public:
     // settings stays owned by the caller and must outlive the window.
-    TfrmOption(ProxySettings& settings, QWidget* parent = nullptr);
+    ProxyWindow(ProxySettings& settings, QWidget* parent = nullptr);
 
     // Fills the fields from the settings, centres the window over the parent and runs it modally;
     // OK copies the fields back.
     int openModal();
 
 private:
-    void btnOKClick();
+    void acceptFields();
 
     ProxySettings& settings_;
-    QLineEdit* txtAdress_;
-    QSpinBox* txtPort_;
-    QLineEdit* txtID_;
-    QLineEdit* txtPass_;
+    QLineEdit* serverEdit_;
+    QSpinBox* portEdit_;
+    QLineEdit* userIdEdit_;
+    QLineEdit* passwordEdit_;
 };
 
 }  // namespace zv::ui

@@ -48,7 +48,7 @@ private:
     // Opens the login window with the given stored credentials, presses OK and, when the download
     // window opens, records it and lets drive act on it (closing it when drive does nothing).
     Run login(const QString& userId, const std::string& password,
-              const std::function<void(TfrmDownload&)>& drive = {});
+              const std::function<void(DownloadWindow&)>& drive = {});
     ServiceWindowsSetup setup();
     static std::string archive(const std::string& name) { return fixture::lhaArchive("bvo_den1.bv2", name); }
 
@@ -121,17 +121,17 @@ ServiceWindowsSetup DownloadWindowsTest::setup() {
 }
 
 DownloadWindowsTest::Run DownloadWindowsTest::login(const QString& userId, const std::string& password,
-                                                    const std::function<void(TfrmDownload&)>& drive) {
+                                                    const std::function<void(DownloadWindow&)>& drive) {
     settings_->writeText(settings::key::DataUserID, userId.toStdString());
     settings_->writeText(settings::key::DataPassword, encipherPassword(password));
     settings_->sync();
     Run run;
-    TfrmNinsyo window(setup());
+    LoginWindow window(setup());
     window.downloadWindowShown = [&](QDialog* shown) {
-        auto* download = static_cast<TfrmDownload*>(shown);
+        auto* download = static_cast<DownloadWindow*>(shown);
         QTimer::singleShot(0, download, [&run, download, drive] {
             run.memberText = download->memberText();
-            for (int i = 0; i < download->list()->topLevelItemCount(); ++i) run.rows << download->list()->topLevelItem(i)->text(0);
+            for (int i = 0; i < download->archiveList()->topLevelItemCount(); ++i) run.rows << download->archiveList()->topLevelItem(i)->text(0);
             if (drive) drive(*download);
             if (download->isVisible()) download->reject();
         });
@@ -165,8 +165,8 @@ void DownloadWindowsTest::loginShowsMembershipAndTheArchivesNotYetPresent() {
     QFETCH(QString, firstPrice);
     QString price;
     QString listLabel;
-    const Run run = login(user, password.toStdString(), [&](TfrmDownload& download) {
-        price = download.list()->topLevelItem(0)->text(2);
+    const Run run = login(user, password.toStdString(), [&](DownloadWindow& download) {
+        price = download.archiveList()->topLevelItem(0)->text(2);
         listLabel = download.findChild<QLabel*>(QStringLiteral("lblList"))->text();
         QVERIFY(!download.findChild<QPushButton*>(QStringLiteral("btnOK"))->isEnabled());
     });
@@ -210,13 +210,13 @@ void DownloadWindowsTest::purchaseFetchesTickedArchivesWithARetryAndOpensTheTopm
     service_->failFirst("/member/all/hb0413.lzh", 1);
     answers_ = {true};
     QStringList rowsAfter;
-    const Run run = login(QStringLiteral("member-id"), "member-pw", [&](TfrmDownload& download) {
-        download.list()->topLevelItem(0)->setCheckState(0, Qt::Checked);
-        download.list()->topLevelItem(2)->setCheckState(0, Qt::Checked);
+    const Run run = login(QStringLiteral("member-id"), "member-pw", [&](DownloadWindow& download) {
+        download.archiveList()->topLevelItem(0)->setCheckState(0, Qt::Checked);
+        download.archiveList()->topLevelItem(2)->setCheckState(0, Qt::Checked);
         auto* ok = download.findChild<QPushButton*>(QStringLiteral("btnOK"));
         QVERIFY(ok->isEnabled());
         QTest::mouseClick(ok, Qt::LeftButton);
-        for (int i = 0; i < download.list()->topLevelItemCount(); ++i) rowsAfter << download.list()->topLevelItem(i)->text(0);
+        for (int i = 0; i < download.archiveList()->topLevelItemCount(); ++i) rowsAfter << download.archiveList()->topLevelItem(i)->text(0);
     });
     QVERIFY(errors_.isEmpty());
     QVERIFY(notices_.isEmpty());
@@ -236,8 +236,8 @@ void DownloadWindowsTest::purchaseFetchesTickedArchivesWithARetryAndOpensTheTopm
 void DownloadWindowsTest::declinedTotalFetchesNothing() {
     answers_ = {false};
     bool stillOpen = false;
-    login(QStringLiteral("member-id"), "member-pw", [&](TfrmDownload& download) {
-        download.list()->topLevelItem(1)->setCheckState(0, Qt::Checked);
+    login(QStringLiteral("member-id"), "member-pw", [&](DownloadWindow& download) {
+        download.archiveList()->topLevelItem(1)->setCheckState(0, Qt::Checked);
         QTest::mouseClick(download.findChild<QPushButton*>(QStringLiteral("btnOK")), Qt::LeftButton);
         stillOpen = download.isVisible() && download.findChild<QPushButton*>(QStringLiteral("btnCancel"))->isEnabled();
     });

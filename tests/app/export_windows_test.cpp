@@ -16,7 +16,7 @@
 #include "ui/race_grid_view.h"
 
 using namespace zv;
-using zv::app::TfrmZV;
+using zv::app::MainWindow;
 using zv::app::testing::MainWindowFixture;
 
 namespace {
@@ -69,7 +69,7 @@ void ExportWindowsTest::initTestCase() { QStandardPaths::setTestModeEnabled(true
 void ExportWindowsTest::detailWindowFollowsTheRaceOnScreen() {
     MainWindowFixture fixture;
     fixture.writeDay();
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     window.openRunnerDetail(3, true);
     QCOMPARE(fixture.detail().selectedRunnerIndex(), 2);
     window.showRace(1);
@@ -83,13 +83,13 @@ void ExportWindowsTest::detailWindowFollowsTheRaceOnScreen() {
 void ExportWindowsTest::detailWindowShowsTheChosenRunner() {
     MainWindowFixture fixture;
     fixture.writeDay();
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     window.openRunnerDetail(2, true);
     const HorseDetail expected = buildHorseDetail(window.store(), window.currentRace(), 1);
     for (const char* name : {"lblSeinen", "lblTiti", "lblSouSyokin", "lbl1", "lblKyakusitu"}) {
         QCOMPARE(fixture.detail().labelText(QString::fromLatin1(name)), QString::fromStdString(toUtf8(expected.label(name))));
     }
-    QTableWidget* grid = fixture.detail().pastRaces();
+    QTableWidget* grid = fixture.detail().pastRaceGrid();
     QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("開催日"));
     QCOMPARE(grid->item(5, 0)->text(), QStringLiteral("1走前"));
     for (int row = 1; row < kDetailGridRows; ++row) {
@@ -101,7 +101,7 @@ void ExportWindowsTest::detailWindowShowsTheChosenRunner() {
 void ExportWindowsTest::betWindowIsRefreshedOnlyWhileVisible() {
     MainWindowFixture fixture;
     fixture.writeDay();
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     const QString status0 = QString::fromStdString(toUtf8(window.currentResult()->titleLine2));
     window.showRace(1);
     QVERIFY(fixture.bets().statusText().isEmpty());  // hidden: not filled
@@ -134,7 +134,7 @@ void ExportWindowsTest::betWindowSavesItsTextWithNothingAfterTheLastLine() {
 
 void ExportWindowsTest::exportsWithoutDataGiveAMessageAndNoDialog() {
     MainWindowFixture fixture;
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     fixture.saveAnswer = QString::fromStdString((fixture.dataFolder() / "out.idx").string());
     window.actions().indexFile->trigger();
     window.actions().betLineFile->trigger();
@@ -146,7 +146,7 @@ void ExportWindowsTest::exportsWithoutDataGiveAMessageAndNoDialog() {
 void ExportWindowsTest::cancelledSaveDialogRunsNothing() {
     MainWindowFixture fixture;
     fixture.writeDay();
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     window.show();
     window.actions().indexFile->trigger();
     QCOMPARE(fixture.saveProposals.size(), 1);
@@ -159,7 +159,7 @@ void ExportWindowsTest::cancelledSaveDialogRunsNothing() {
 void ExportWindowsTest::indexRunRestoresTheRaceAndTheWindows() {
     MainWindowFixture fixture;
     fixture.writeDay();
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     window.show();
     window.showRace(2);
     window.openRunnerDetail(4, true);
@@ -170,7 +170,7 @@ void ExportWindowsTest::indexRunRestoresTheRaceAndTheWindows() {
     bool windowsHiddenDuringRun = false;
     QTimer probe;
     QObject::connect(&probe, &QTimer::timeout, [&] {
-        if (ui::TfrmProgress* progress = window.progressWindow()) {
+        if (ui::ProgressWindow* progress = window.progressWindow()) {
             seenPercent = progress->percent();
             windowsHiddenDuringRun = !window.isVisible() && !fixture.detail().isVisible() && !fixture.bets().isVisible();
         }
@@ -196,7 +196,7 @@ void ExportWindowsTest::indexRunRestoresTheRaceAndTheWindows() {
 void ExportWindowsTest::abortDuringTheRunKeepsTheRacesDone() {
     MainWindowFixture fixture;
     fixture.writeDay();
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     window.show();
     window.showRace(5);
     const auto file = fixture.dataFolder() / "part.idx";
@@ -204,7 +204,7 @@ void ExportWindowsTest::abortDuringTheRunKeepsTheRacesDone() {
     int lastPercent = -1;
     QTimer probe;
     QObject::connect(&probe, &QTimer::timeout, [&] {
-        ui::TfrmProgress* progress = window.progressWindow();
+        ui::ProgressWindow* progress = window.progressWindow();
         if (!progress) return;
         lastPercent = progress->percent();
         // After the first race the user presses Abort.
@@ -234,7 +234,7 @@ void ExportWindowsTest::abortDuringTheRunKeepsTheRacesDone() {
 void ExportWindowsTest::aFailingRaceStillRestoresEveryWindow() {
     MainWindowFixture fixture;
     fixture.writeDay(4);
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     window.show();
     window.showRace(1);
     window.openRunnerDetail(2, true);
@@ -255,7 +255,7 @@ void ExportWindowsTest::aFailingRaceStillRestoresEveryWindow() {
 void ExportWindowsTest::raceFileIntoAMissingFolderShowsTheError() {
     MainWindowFixture fixture;
     fixture.writeDay();
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     fixture.saveAnswer = QString::fromStdString((fixture.dataFolder() / "no such folder" / "kaime.kmi").string());
     window.actions().betLineFile->trigger();
     QCOMPARE(fixture.saveProposals, QStringList{QStringLiteral("kaime.kmi")});
@@ -286,7 +286,7 @@ void ExportWindowsTest::printedRaceShowsTheBetLinesAndTheWholeGrid() {
     QFETCH(bool, trifecta);
     MainWindowFixture fixture;
     fixture.writeDay();
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     int race = -1;
     for (int r = 0; r < window.store().raceCount && race < 0; ++r) {
         window.showRace(r);

@@ -55,7 +55,7 @@ void MainWindowFixture::writeSetting(const settings::Key& key, const QString& va
                  value);
 }
 
-TfrmZV& MainWindowFixture::open(const QString& archiveArgument) {
+MainWindow& MainWindowFixture::open(const QString& archiveArgument) {
     closeWindow();
     settings_ = std::make_unique<settings::SettingsStore>(settingsPath());
     MainWindowSetup setup;
@@ -72,10 +72,10 @@ TfrmZV& MainWindowFixture::open(const QString& archiveArgument) {
         return saveAnswer;
     };
     setup.printerSetup = [this](QWidget*, QPrinter& printer) { return printerAnswer && printerAnswer(printer); };
-    window_ = std::make_unique<TfrmZV>(std::move(setup));
-    detail_ = new ui::TfrmSyosai(window_.get());
-    bets_ = new ui::TfrmKaime(window_.get());
-    window_->attachWindows(detail_, bets_, new ui::TfrmOption(window_->proxy(), window_.get()));
+    window_ = std::make_unique<MainWindow>(std::move(setup));
+    detail_ = new ui::HorseDetailWindow(window_.get());
+    bets_ = new ui::BetLinesWindow(window_.get());
+    window_->attachWindows(detail_, bets_, new ui::ProxyWindow(window_->proxy(), window_.get()));
     window_->startUpLoad(archiveArgument);
     return *window_;
 }

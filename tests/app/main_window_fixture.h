@@ -12,8 +12,8 @@
 
 #include "app/main_window.h"
 #include "settings/settings_store.h"
-#include "ui/bet_window.h"
-#include "ui/detail_window.h"
+#include "ui/bet_lines_window.h"
+#include "ui/horse_detail_window.h"
 #include "ui/proxy_window.h"
 
 namespace zv::app::testing {
@@ -33,11 +33,11 @@ public:
     void writeSetting(const settings::Key& key, const QString& value);
 
     // A new main window (the previous one closed first) with its three windows attached.
-    TfrmZV& open(const QString& archiveArgument = {});
+    MainWindow& open(const QString& archiveArgument = {});
     void closeWindow();
-    TfrmZV& window() { return *window_; }
-    ui::TfrmKaime& bets() { return *bets_; }
-    ui::TfrmSyosai& detail() { return *detail_; }
+    MainWindow& window() { return *window_; }
+    ui::BetLinesWindow& bets() { return *bets_; }
+    ui::HorseDetailWindow& detail() { return *detail_; }
 
     int beeps = 0;
     QStringList notices;
@@ -50,9 +50,9 @@ public:
 private:
     QTemporaryDir dir_;
     std::unique_ptr<settings::SettingsStore> settings_;
-    std::unique_ptr<TfrmZV> window_;
-    ui::TfrmSyosai* detail_ = nullptr;
-    ui::TfrmKaime* bets_ = nullptr;
+    std::unique_ptr<MainWindow> window_;
+    ui::HorseDetailWindow* detail_ = nullptr;
+    ui::BetLinesWindow* bets_ = nullptr;
 };
 
 }  // namespace zv::app::testing

@@ -15,7 +15,7 @@
 #include "ui/race_grid_view.h"
 
 using namespace zv;
-using zv::app::TfrmZV;
+using zv::app::MainWindow;
 using zv::app::testing::MainWindowFixture;
 
 class MainWindowTest : public QObject {
@@ -41,7 +41,7 @@ void MainWindowTest::initTestCase() { QStandardPaths::setTestModeEnabled(true); 
 
 void MainWindowTest::withoutDataNavigationOnlyBeeps() {
     MainWindowFixture fixture;
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     window.actions().selectRace->trigger();
     window.actions().nextRace->trigger();
     window.actions().previousRace->trigger();
@@ -55,7 +55,7 @@ void MainWindowTest::withoutDataNavigationOnlyBeeps() {
 void MainWindowTest::navigationMovesBetweenRacesAndBeepsAtTheEnds() {
     MainWindowFixture fixture;
     fixture.writeDay();
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     const int races = window.store().raceCount;
     QVERIFY(races > 2);
     QCOMPARE(window.currentRace(), 0);
@@ -82,7 +82,7 @@ void MainWindowTest::navigationMovesBetweenRacesAndBeepsAtTheEnds() {
 void MainWindowTest::raceSelectItemShowsItsRace() {
     MainWindowFixture fixture;
     fixture.writeDay();
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     const QList<QAction*> items = window.raceSelectMenu()->actions();
     QCOMPARE(items.size(), window.store().raceCount);
     QCOMPARE(items[11]->text(), QString::fromStdString(toUtf8(window.store().menuTitle[11])));
@@ -106,7 +106,7 @@ void MainWindowTest::developerItems() {
     MainWindowFixture fixture;
     fixture.writeDay();
     if (!ini.isEmpty()) fixture.writeIni(ini.toStdString());
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     QCOMPARE(window.developerMode(), developer);
     const app::MainWindowActions& a = window.actions();
     for (QAction* item : {a.developerSeparator, a.copyHorseNames, a.copyRaceName, a.allBetLineFiles, a.prAverageCsv}) {
@@ -129,7 +129,7 @@ void MainWindowTest::copyHorseNamesOfSelectedRows() {
     MainWindowFixture fixture;
     fixture.writeDay();
     fixture.writeIni("[Option]\nDeveloperMode=1\n");
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     ui::RaceGridView* grid = window.grid();
     grid->clearSelection();
     grid->selectionModel()->select(grid->model()->index(1, 3), QItemSelectionModel::Select);
@@ -147,7 +147,7 @@ void MainWindowTest::copyHorseNamesOfSelectedRows() {
 void MainWindowTest::headingClickSortsAndTheSortCarriesOverToTheNextRace() {
     MainWindowFixture fixture;
     fixture.writeDay();
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     ui::RaceGridView* grid = window.grid();
     const auto trOfRow = [&](int row) { return grid->model()->index(row, kColTR).data().toInt(); };
 
@@ -176,7 +176,7 @@ void MainWindowTest::headingClickSortsAndTheSortCarriesOverToTheNextRace() {
 void MainWindowTest::aRaceThatCannotBeComputedLeavesTheWindowUsable() {
     MainWindowFixture fixture;
     fixture.writeDay(1);
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     QCOMPARE(window.currentRace(), 0);
     window.actions().nextRace->trigger();
     QCOMPARE(fixture.errors.size(), 1);
@@ -192,12 +192,12 @@ void MainWindowTest::aRaceThatCannotBeComputedLeavesTheWindowUsable() {
 
 void MainWindowTest::betIconFillsTheWindowOnlyWhenItOpens() {
     MainWindowFixture fixture;
-    TfrmZV& empty = fixture.open();
+    MainWindow& empty = fixture.open();
     emit empty.headerPanel()->betIconClicked();
     QVERIFY(!fixture.bets().isVisible());
 
     fixture.writeDay();
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     emit window.headerPanel()->betIconClicked();
     QVERIFY(fixture.bets().isVisible());
     QCOMPARE(fixture.bets().statusText(), QString::fromStdString(toUtf8(window.currentResult()->titleLine2)));
@@ -213,7 +213,7 @@ void MainWindowTest::betIconFillsTheWindowOnlyWhenItOpens() {
 void MainWindowTest::horseLinkSelectsTheRunner() {
     MainWindowFixture fixture;
     fixture.writeDay();
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     int race = 0;
     while (window.store().runnerCount(race) < 12) ++race;
     window.showRace(race);
@@ -229,7 +229,7 @@ void MainWindowTest::horseLinkSelectsTheRunner() {
 
 void MainWindowTest::helpWithoutTheHelpFileShowsTheShippedPage() {
     MainWindowFixture fixture;
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     window.actions().help->trigger();
     QVERIFY(window.helpWindow());
     QVERIFY(window.helpWindow()->isVisible());
@@ -243,7 +243,7 @@ void MainWindowTest::helpWithoutTheHelpFileShowsTheShippedPage() {
 void MainWindowTest::startUpWithABadArchiveArgumentStillLoadsTheDataFolder() {
     MainWindowFixture fixture;
     fixture.writeDay();
-    TfrmZV& window = fixture.open(QStringLiteral("/nonexistent/day.lzh"));
+    MainWindow& window = fixture.open(QStringLiteral("/nonexistent/day.lzh"));
     QCOMPARE(fixture.notices.size(), 1);
     QCOMPARE(fixture.notices.first(),
              QStringLiteral("指定した書庫ファイルにデータは含まれておりません。\r\n\r\n正しいBVOデータをご利用ください。"));
@@ -254,7 +254,7 @@ void MainWindowTest::startUpWithoutTheHorseFileLoadsNothing() {
     MainWindowFixture fixture;
     fixture.writeDay();
     std::filesystem::remove(fixture.dataFolder() / "bvo_uma.bv2");
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     QCOMPARE(window.currentRace(), -1);
     QCOMPARE(window.store().raceCount, 0);
     QVERIFY(window.grid()->isHidden());

@@ -102,16 +102,16 @@ void ShellTest::fadeInSteps() {
 }
 
 void ShellTest::versionWindowFadesInAndSplashDoesNot() {
-    auto* splash = new TfrmAbout;
+    auto* splash = new AboutWindow;
     splash->showAsSplash();
     QCOMPARE(splash->opacity(), 255);
     QVERIFY(!splash->fading());
-    QPointer<TfrmAbout> guard(splash);
+    QPointer<AboutWindow> guard(splash);
     QTest::mouseClick(splash, Qt::LeftButton);
     QTRY_VERIFY(guard.isNull());
 
-    auto* about = new TfrmAbout;
-    QPointer<TfrmAbout> version(about);
+    auto* about = new AboutWindow;
+    QPointer<AboutWindow> version(about);
     QList<int> seen;
     QTimer::singleShot(0, about, [&] {
         seen << about->opacity();

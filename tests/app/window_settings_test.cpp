@@ -7,7 +7,7 @@
 #include "main_window_fixture.h"
 
 using namespace zv;
-using zv::app::TfrmZV;
+using zv::app::MainWindow;
 using zv::app::testing::MainWindowFixture;
 namespace key = zv::settings::key;
 
@@ -33,7 +33,7 @@ QSize screenSize() { return QGuiApplication::primaryScreen()->geometry().size();
 
 void WindowSettingsTest::defaultsWithoutStoredSettings() {
     MainWindowFixture fixture;
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     QCOMPARE(window.height(), 700);
     QCOMPARE(window.restoreHeight(), 700);
     QCOMPARE(window.width(), 750);
@@ -57,7 +57,7 @@ void WindowSettingsTest::garbageGivesTheDefaults() {
     for (const settings::Key* k : {&key::MainHeight, &key::MainRestoreHeight, &key::MainTop, &key::MainLeft, &key::ProxyPort}) {
         fixture.writeSetting(*k, stored);
     }
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     QCOMPARE(window.height(), 700);
     QCOMPARE(window.y(), screenSize().height() / 2 - 700 / 2);
     QCOMPARE(window.x(), screenSize().width() / 2 - 750 / 2);
@@ -83,7 +83,7 @@ void WindowSettingsTest::storedSizeAndPosition() {
     fixture.writeSetting(key::MainRestoreHeight, QString::number(height2));
     fixture.writeSetting(key::MainTop, QStringLiteral("40"));
     fixture.writeSetting(key::MainLeft, QStringLiteral("-5"));
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     QCOMPARE(window.height(), expected);
     QCOMPARE(window.pos(), QPoint(-5, 40));
 }
@@ -91,7 +91,7 @@ void WindowSettingsTest::storedSizeAndPosition() {
 void WindowSettingsTest::widthIsFixed() {
     MainWindowFixture fixture;
     fixture.writeSetting(key::MainWidth, QStringLiteral("690"));
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     QCOMPARE(window.width(), 750);
     window.resize(900, 500);
     QCOMPARE(window.width(), 750);
@@ -102,7 +102,7 @@ void WindowSettingsTest::widthIsFixed() {
 
 void WindowSettingsTest::rollUpKeepsTheUnrolledHeightAcrossARestart() {
     MainWindowFixture fixture;
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     window.show();
     window.resize(750, 640);
     QCOMPARE(window.restoreHeight(), 640);
@@ -116,7 +116,7 @@ void WindowSettingsTest::rollUpKeepsTheUnrolledHeightAcrossARestart() {
     QVERIFY(stored.value(QStringLiteral("frmMain/Height")).toInt() < app::kRolledUpLimit);
     QCOMPARE(stored.value(QStringLiteral("frmMain/Height2")).toInt(), 640);
 
-    TfrmZV& again = fixture.open();
+    MainWindow& again = fixture.open();
     QCOMPARE(again.height(), 640);
     QVERIFY(!again.rolledUp());
     again.show();
@@ -127,7 +127,7 @@ void WindowSettingsTest::rollUpKeepsTheUnrolledHeightAcrossARestart() {
 
 void WindowSettingsTest::closeWritesEverySettingOfTheWindows() {
     MainWindowFixture fixture;
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     window.proxy() = {"proxy.example", 8080, "user", "pass word"};
     window.move(12, 34);
     fixture.detail().move(56, 78);

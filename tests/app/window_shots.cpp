@@ -53,9 +53,9 @@ void settle() {
 
 // Every cell of the detail window's past-race grid and every label, for every runner of every
 // race: a text wider than its place is listed, measured as the item view measures it.
-int listClippedDetailTexts(zv::app::TfrmZV& window, zv::ui::TfrmSyosai& detail) {
+int listClippedDetailTexts(zv::app::MainWindow& window, zv::ui::HorseDetailWindow& detail) {
     int clipped = 0;
-    QTableWidget* grid = detail.pastRaces();
+    QTableWidget* grid = detail.pastRaceGrid();
     const auto report = [&clipped](int race, int runner, const QString& where, const QString& text, int need, int has) {
         if (clipped++ < 40) {
             std::printf("clipped: race %d runner %d %s \"%s\" needs %d, has %d\n", race, runner, qPrintable(where),
@@ -93,7 +93,7 @@ int listClippedDetailTexts(zv::app::TfrmZV& window, zv::ui::TfrmSyosai& detail) 
     return clipped;
 }
 
-void printPdf(zv::app::TfrmZV& window, QPageLayout::Orientation orientation, const QString& name) {
+void printPdf(zv::app::MainWindow& window, QPageLayout::Orientation orientation, const QString& name) {
     QPrinter printer(QPrinter::ScreenResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setPageSize(QPageSize(QPageSize::A4));
@@ -104,7 +104,7 @@ void printPdf(zv::app::TfrmZV& window, QPageLayout::Orientation orientation, con
 
 // The login window with stored credentials, and the download window it opens with the fake
 // service's catalogue.
-void shootServiceWindows(zv::app::TfrmZV& window, const std::filesystem::path& dataFolder) {
+void shootServiceWindows(zv::app::MainWindow& window, const std::filesystem::path& dataFolder) {
     zv::fixture::FakeService service;
     const std::string https = service.hostPort(true);
     service.putFile(zv::kSettingsFilePath, "[SITE_AUTH]\r\nURLB=" + https + "/login\r\n"
@@ -130,11 +130,11 @@ void shootServiceWindows(zv::app::TfrmZV& window, const std::filesystem::path& d
     setup.prompts.error = [](QWidget*, const QString& text) { std::printf("error: %s\n", qPrintable(text)); };
     setup.prompts.askYesNo = [](QWidget*, const QString&, const QString&) { return false; };
     setup.openArchive = [](const QString&) {};
-    zv::app::TfrmNinsyo login(setup, &window);
+    zv::app::LoginWindow login(setup, &window);
     login.downloadWindowShown = [](QDialog* shown) {
         QTimer::singleShot(0, shown, [shown] {
-            auto* download = static_cast<zv::app::TfrmDownload*>(shown);
-            if (download->list()->topLevelItemCount() > 0) download->list()->topLevelItem(0)->setCheckState(0, Qt::Checked);
+            auto* download = static_cast<zv::app::DownloadWindow*>(shown);
+            if (download->archiveList()->topLevelItemCount() > 0) download->archiveList()->topLevelItem(0)->setCheckState(0, Qt::Checked);
             settle();
             save(download, QStringLiteral("download"));
             download->reject();
@@ -160,7 +160,7 @@ int main(int argc, char** argv) {
 
     MainWindowFixture fixture;
     fixture.writeDay();
-    zv::app::TfrmZV& window = fixture.open();
+    zv::app::MainWindow& window = fixture.open();
     window.show();
     settle();
     save(&window, QStringLiteral("main_race1"));
@@ -176,7 +176,7 @@ int main(int argc, char** argv) {
     window.openRunnerDetail(3, true);
     settle();
     save(&fixture.detail(), QStringLiteral("detail"));
-    QScrollBar* across = fixture.detail().pastRaces()->horizontalScrollBar();
+    QScrollBar* across = fixture.detail().pastRaceGrid()->horizontalScrollBar();
     across->setValue(across->maximum());
     settle();
     save(&fixture.detail(), QStringLiteral("detail_scrolled"));
@@ -234,7 +234,7 @@ int main(int argc, char** argv) {
     save(&question, QStringLiteral("question"));
     question.hide();
 
-    auto* about = new zv::app::TfrmAbout(nullptr);
+    auto* about = new zv::app::AboutWindow(nullptr);
     about->showAsSplash();
     settle();
     save(about, QStringLiteral("about"));
@@ -249,7 +249,7 @@ int main(int argc, char** argv) {
 
     shootServiceWindows(window, fixture.dataFolder());
 
-    zv::ui::TfrmOption proxy(window.proxy(), &window);
+    zv::ui::ProxyWindow proxy(window.proxy(), &window);
     proxy.show();
     settle();
     save(&proxy, QStringLiteral("proxy"));

@@ -8,7 +8,7 @@
 
 #include "data/error.h"
 #include "data/sjis.h"
-#include "ui/bet_window.h"
+#include "ui/bet_lines_window.h"
 #include "ui/ui_fonts.h"
 
 using namespace zv;
@@ -40,7 +40,7 @@ void BetWindowTest::proposedNameIsCutOnCharacterBoundaries() {
 }
 
 void BetWindowTest::savedTextIsCp932WithCrLfBetweenLines() {
-    ui::TfrmKaime window;
+    ui::BetLinesWindow window;
     window.setContent(QStringLiteral("東京11R"), QStringLiteral("単勝 05\n\n馬連 05-12"));
     QTemporaryDir dir;
     QString proposed;
@@ -57,7 +57,7 @@ void BetWindowTest::savedTextIsCp932WithCrLfBetweenLines() {
 }
 
 void BetWindowTest::unwritableFileLeavesNothingBehind() {
-    ui::TfrmKaime window;
+    ui::BetLinesWindow window;
     window.setContent(QStringLiteral("東京11R"), QStringLiteral("x"));
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("missing/東京11R.txt"));
@@ -69,17 +69,17 @@ void BetWindowTest::unwritableFileLeavesNothingBehind() {
 
 void BetWindowTest::theLongestLinesShowWithoutScrollingAcross() {
     ui::installFontSubstitutions();
-    ui::TfrmKaime window;
+    ui::BetLinesWindow window;
     const QString trifecta = QStringLiteral("12-14-16  12-14-15  12-16-14  12-16-15  12-15-14  12-15-16");
     // Enough lines that the scroll bar beside them is shown and takes its share of the width.
     window.setContent(QStringLiteral("東京11R"), QStringLiteral("[3連単] 計36点\n") + (trifecta + '\n').repeated(60));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QPlainTextEdit* memo = window.memo();
+    QPlainTextEdit* memo = window.textView();
     const int margins = 2 * int(memo->document()->documentMargin());
     QVERIFY(memo->verticalScrollBar()->isVisible());
     QVERIFY(QFontMetrics(memo->font()).horizontalAdvance(trifecta) + margins < memo->viewport()->width());
 }
 
 QTEST_MAIN(BetWindowTest)
-#include "bet_window_test.moc"
+#include "bet_lines_window_test.moc"

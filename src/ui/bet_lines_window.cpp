@@ -1,4 +1,4 @@
-#include "bet_window.h"
+#include "bet_lines_window.h"
 
 #include <QAction>
 #include <QFile>
@@ -45,30 +45,30 @@ std::string proposedBetTextFileName(std::string_view statusText) {
     return std::string(statusText.substr(0, end)) + ".txt";
 }
 
-TfrmKaime::TfrmKaime(QWidget* parent)
+BetLinesWindow::BetLinesWindow(QWidget* parent)
     : QMainWindow(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      memo1_(new QPlainTextEdit(this)),
+      textView_(new QPlainTextEdit(this)),
       statusBar_(new QStatusBar(this)),
       chooseSaveFile_(realSaveDialog) {
     setObjectName(QStringLiteral("frmKaime"));
     setWindowTitle(QStringLiteral("買い目の詳細"));
-    memo1_->setObjectName(QStringLiteral("Memo1"));
-    memo1_->setReadOnly(true);
-    memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    memo1_->setFont(gridFont());
-    setCentralWidget(memo1_);
+    textView_->setObjectName(QStringLiteral("Memo1"));
+    textView_->setReadOnly(true);
+    textView_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    textView_->setFont(gridFont());
+    setCentralWidget(textView_);
     statusBar_->setSizeGripEnabled(false);
     setStatusBar(statusBar_);
     createCommands();
     // Wide enough for the longest line, six trifecta lines of two-digit runners, without scrolling.
     const QString longestLine = QStringLiteral("12-14-16  ").repeated(6).trimmed();
-    const int textWidth = QFontMetrics(memo1_->font()).horizontalAdvance(longestLine) + 1;  // and the cursor
-    const int memoWidth = textWidth + 2 * int(memo1_->document()->documentMargin()) + 2 * memo1_->frameWidth() +
-                          style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, memo1_);
+    const int textWidth = QFontMetrics(textView_->font()).horizontalAdvance(longestLine) + 1;  // and the cursor
+    const int memoWidth = textWidth + 2 * int(textView_->document()->documentMargin()) + 2 * textView_->frameWidth() +
+                          style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, textView_);
     setFixedSize(std::max(360, memoWidth + 4), 420);
 }
 
-void TfrmKaime::createCommands() {
+void BetLinesWindow::createCommands() {
     auto* save = new QAction(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("テキストファイルとして保存(&S)..."), this);
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     save->setToolTip(QStringLiteral("保存"));
@@ -89,8 +89,8 @@ void TfrmKaime::createCommands() {
         }
     });
     connect(close, &QAction::triggered, this, &QWidget::hide);
-    connect(copy, &QAction::triggered, memo1_, &QPlainTextEdit::copy);
-    connect(selectAll, &QAction::triggered, memo1_, &QPlainTextEdit::selectAll);
+    connect(copy, &QAction::triggered, textView_, &QPlainTextEdit::copy);
+    connect(selectAll, &QAction::triggered, textView_, &QPlainTextEdit::selectAll);
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     file->addAction(save);
@@ -111,23 +111,23 @@ void TfrmKaime::createCommands() {
     tools->widgetForAction(copy)->setObjectName(QStringLiteral("btnEdit"));
 }
 
-void TfrmKaime::setContent(const QString& statusText, const QString& text) {
+void BetLinesWindow::setContent(const QString& statusText, const QString& text) {
     statusBar_->showMessage(statusText);
-    memo1_->setPlainText(text);
+    textView_->setPlainText(text);
 }
 
-QString TfrmKaime::text() const { return memo1_->toPlainText(); }
+QString BetLinesWindow::text() const { return textView_->toPlainText(); }
 
-QString TfrmKaime::statusText() const { return statusBar_->currentMessage(); }
+QString BetLinesWindow::statusText() const { return statusBar_->currentMessage(); }
 
-void TfrmKaime::saveAsText() {
+void BetLinesWindow::saveAsText() {
     const std::string proposed = proposedBetTextFileName(fromUtf8(statusText().toStdString()));
     const QString chosen = chooseSaveFile_(this, QString::fromStdString(toUtf8(proposed)));
     if (chosen.isEmpty()) return;
     writeText(std::filesystem::path(QFile::encodeName(chosen).toStdString()));
 }
 
-void TfrmKaime::writeText(const std::filesystem::path& path) const {
+void BetLinesWindow::writeText(const std::filesystem::path& path) const {
     QString body = text();
     body.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     writeFileReplacing(path, fromUtf8(body.toStdString()));

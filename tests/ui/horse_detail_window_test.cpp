@@ -10,7 +10,7 @@
 #include "data/sjis.h"
 #include "past_race_record.h"
 #include "predict/horse_detail.h"
-#include "ui/detail_window.h"
+#include "ui/horse_detail_window.h"
 #include "ui/ui_fonts.h"
 
 using namespace zv;
@@ -106,16 +106,16 @@ void DetailWindowTest::widestTextsOfRealRacesFitWithoutMovingTheColumns_data() {
 
 void DetailWindowTest::widestTextsOfRealRacesFitWithoutMovingTheColumns() {
     QFETCH(PastRace, race);
-    ui::TfrmSyosai window;
-    const QList<int> empty = columnWidths(window.pastRaces());
+    ui::HorseDetailWindow window;
+    const QList<int> empty = columnWidths(window.pastRaceGrid());
     window.showHorse(detailOf(race));
-    QCOMPARE(clippedCells(window.pastRaces()), QStringList());
-    QCOMPARE(columnWidths(window.pastRaces()), empty);
+    QCOMPARE(clippedCells(window.pastRaceGrid()), QStringList());
+    QCOMPARE(columnWidths(window.pastRaceGrid()), empty);
 }
 
 void DetailWindowTest::aNameOfFullFieldLengthWidensOnlyItsColumn() {
-    ui::TfrmSyosai window;
-    QTableWidget* grid = window.pastRaces();
+    ui::HorseDetailWindow window;
+    QTableWidget* grid = window.pastRaceGrid();
     const QList<int> usual = columnWidths(grid);
     PastRace longName;
     longName.opponent = "アイウエオカキクケコサシスセソ";  // the whole 30 bytes of the field
@@ -130,12 +130,12 @@ void DetailWindowTest::aNameOfFullFieldLengthWidensOnlyItsColumn() {
 }
 
 void DetailWindowTest::labelsStandApartInsideThePanel() {
-    ui::TfrmSyosai window;
+    ui::HorseDetailWindow window;
     PastRace race;
     window.showHorse(detailOf(race));
     const QList<QLabel*> labels = window.findChildren<QLabel*>();
     QVERIFY(labels.size() > 40);
-    const QRect panel(0, 0, window.width(), window.pastRaces()->y());
+    const QRect panel(0, 0, window.width(), window.pastRaceGrid()->y());
     for (QLabel* label : labels) {
         QVERIFY2(panel.contains(label->geometry()), qPrintable(label->text()));
         QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), qPrintable(label->text()));
@@ -146,4 +146,4 @@ void DetailWindowTest::labelsStandApartInsideThePanel() {
 }
 
 QTEST_MAIN(DetailWindowTest)
-#include "detail_window_test.moc"
+#include "horse_detail_window_test.moc"

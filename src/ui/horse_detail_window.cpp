@@ -1,4 +1,4 @@
-#include "detail_window.h"
+#include "horse_detail_window.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -113,8 +113,8 @@ Qt::Alignment alignmentOf(DetailCellAlignment alignment) {
 
 }  // namespace
 
-TfrmSyosai::TfrmSyosai(QWidget* parent)
-    : QWidget(parent, Qt::Window), cmbBamei_(new QComboBox(this)), grid2_(new QTableWidget(kDetailGridRows, kDetailGridColumns, this)) {
+HorseDetailWindow::HorseDetailWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window), runnerList_(new QComboBox(this)), pastRaceGrid_(new QTableWidget(kDetailGridRows, kDetailGridColumns, this)) {
     setObjectName(QStringLiteral("frmSyosai"));
     setWindowTitle(QStringLiteral("詳細情報"));
     setFixedSize(556, 442);
@@ -126,21 +126,21 @@ TfrmSyosai::TfrmSyosai(QWidget* parent)
     shade.setColor(QPalette::Window, QColor(236, 240, 228));
     panel->setPalette(shade);
     panel->lower();
-    cmbBamei_->setObjectName(QStringLiteral("cmbBamei"));
-    cmbBamei_->setFont(gridFont());
-    cmbBamei_->setGeometry(8, 6, 200, 24);
+    runnerList_->setObjectName(QStringLiteral("cmbBamei"));
+    runnerList_->setFont(gridFont());
+    runnerList_->setGeometry(8, 6, 200, 24);
     createLabels();
     createGrid();
     // The headings stand from the start; the rows stay empty until a runner is chosen.
     HorseDetail headingsOnly;
     fillPastRaceGrid({}, headingsOnly);
     showPastRaces(headingsOnly);
-    connect(cmbBamei_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    connect(runnerList_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) emit runnerSelected(index);
     });
 }
 
-void TfrmSyosai::createLabels() {
+void HorseDetailWindow::createLabels() {
     const QFont fixed = gridFont();
     const QFont proportional = labelFont();
     QFont captionFont = labelFont();
@@ -172,7 +172,7 @@ void TfrmSyosai::createLabels() {
     style.caption = captionWidth(Block::Style, captions) + kCaptionGap;
     style.value = record.x - kBlockGap - style.x - style.caption;
     // The top row continues right of the runner list.
-    const int topX = cmbBamei_->geometry().right() + kMargin;
+    const int topX = runnerList_->geometry().right() + kMargin;
     const int seinenWidth = QFontMetrics(proportional).horizontalAdvance(QStringLiteral("セン10　黒鹿毛")) + 8;
 
     for (const LabelPlace& place : kPlaces) {
@@ -197,26 +197,26 @@ void TfrmSyosai::createLabels() {
     }
 }
 
-void TfrmSyosai::createGrid() {
-    grid2_->setObjectName(QStringLiteral("Grid2"));
-    grid2_->setGeometry(0, kPanelHeight, width(), height() - kPanelHeight);
-    grid2_->setFont(gridFont());
-    grid2_->horizontalHeader()->hide();
-    grid2_->verticalHeader()->hide();
-    grid2_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid2_->setSelectionMode(QAbstractItemView::NoSelection);
-    grid2_->setFocusPolicy(Qt::NoFocus);
+void HorseDetailWindow::createGrid() {
+    pastRaceGrid_->setObjectName(QStringLiteral("Grid2"));
+    pastRaceGrid_->setGeometry(0, kPanelHeight, width(), height() - kPanelHeight);
+    pastRaceGrid_->setFont(gridFont());
+    pastRaceGrid_->horizontalHeader()->hide();
+    pastRaceGrid_->verticalHeader()->hide();
+    pastRaceGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    pastRaceGrid_->setSelectionMode(QAbstractItemView::NoSelection);
+    pastRaceGrid_->setFocusPolicy(Qt::NoFocus);
     // The narrow columns cut long texts off as they stand rather than shorten them with dots.
-    grid2_->setTextElideMode(Qt::ElideNone);
-    grid2_->setWordWrap(false);
-    grid2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    grid2_->verticalHeader()->setMinimumSectionSize(kGridRowHeight);
-    grid2_->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
+    pastRaceGrid_->setTextElideMode(Qt::ElideNone);
+    pastRaceGrid_->setWordWrap(false);
+    pastRaceGrid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pastRaceGrid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    pastRaceGrid_->verticalHeader()->setMinimumSectionSize(kGridRowHeight);
+    pastRaceGrid_->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
     // Each column holds its widest realistic text whole, in the font actually used.
     for (int column = 0; column < kDetailGridColumns; ++column) {
         baseWidths_[size_t(column)] = std::max(kGridWidths[column], cellWidth(QString::fromUtf8(kWidestTexts[column])));
-        grid2_->setColumnWidth(column, baseWidths_[size_t(column)]);
+        pastRaceGrid_->setColumnWidth(column, baseWidths_[size_t(column)]);
     }
     const QBrush headingBrush = palette().button();
     for (int row = 0; row < kDetailGridRows; ++row) {
@@ -224,31 +224,31 @@ void TfrmSyosai::createGrid() {
             auto* item = new QTableWidgetItem;
             item->setTextAlignment(alignmentOf(detailCellAlignment(row, column)));
             if (row == 0 || column == 0) item->setBackground(headingBrush);
-            grid2_->setItem(row, column, item);
+            pastRaceGrid_->setItem(row, column, item);
         }
     }
 }
 
-void TfrmSyosai::fillRunners(const QStringList& entries, int selected) {
+void HorseDetailWindow::fillRunners(const QStringList& entries, int selected) {
     {
-        const QSignalBlocker quiet(cmbBamei_);
-        cmbBamei_->clear();
-        cmbBamei_->addItems(entries);
-        cmbBamei_->setCurrentIndex(-1);
+        const QSignalBlocker quiet(runnerList_);
+        runnerList_->clear();
+        runnerList_->addItems(entries);
+        runnerList_->setCurrentIndex(-1);
     }
     // The window's own selection handling runs for the chosen runner, as when the user picks it.
-    cmbBamei_->setCurrentIndex(selected);
+    runnerList_->setCurrentIndex(selected);
 }
 
-int TfrmSyosai::selectedRunnerIndex() const { return cmbBamei_->currentIndex(); }
+int HorseDetailWindow::selectedRunnerIndex() const { return runnerList_->currentIndex(); }
 
-QStringList TfrmSyosai::runnerEntries() const {
+QStringList HorseDetailWindow::runnerEntries() const {
     QStringList entries;
-    for (int i = 0; i < cmbBamei_->count(); ++i) entries << cmbBamei_->itemText(i);
+    for (int i = 0; i < runnerList_->count(); ++i) entries << runnerList_->itemText(i);
     return entries;
 }
 
-void TfrmSyosai::showHorse(const HorseDetail& detail) {
+void HorseDetailWindow::showHorse(const HorseDetail& detail) {
     for (const DetailLabel& label : detail.labels) {
         const auto found = labels_.find(QString::fromStdString(label.name));
         if (found == labels_.end()) continue;
@@ -261,11 +261,11 @@ void TfrmSyosai::showHorse(const HorseDetail& detail) {
     showPastRaces(detail);
 }
 
-void TfrmSyosai::showPastRaces(const HorseDetail& detail) {
+void HorseDetailWindow::showPastRaces(const HorseDetail& detail) {
     for (int row = 0; row < kDetailGridRows; ++row) {
         const std::optional<uint32_t> colour = row > 0 ? pastRowTextColour(detail.rowState[size_t(row)]) : std::nullopt;
         for (int column = 0; column < kDetailGridColumns; ++column) {
-            QTableWidgetItem* item = grid2_->item(row, column);
+            QTableWidgetItem* item = pastRaceGrid_->item(row, column);
             item->setText(fromCp932(detail.grid[size_t(row)][size_t(column)]));
             if (row > 0 && column > 0) {
                 item->setForeground(colour ? QBrush(QColor::fromRgb(QRgb(*colour))) : palette().text());
@@ -273,26 +273,26 @@ void TfrmSyosai::showPastRaces(const HorseDetail& detail) {
         }
     }
     fitColumns();
-    grid2_->scrollToTop();
-    grid2_->horizontalScrollBar()->setValue(0);
+    pastRaceGrid_->scrollToTop();
+    pastRaceGrid_->horizontalScrollBar()->setValue(0);
 }
 
-int TfrmSyosai::cellWidth(const QString& text) const {
+int HorseDetailWindow::cellWidth(const QString& text) const {
     // As the item view lays a cell out: the text between two margins, and the grid line.
-    const int textMargin = grid2_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid2_) + 1;
-    return QFontMetrics(grid2_->font()).horizontalAdvance(text) + 2 * textMargin + 1;
+    const int textMargin = pastRaceGrid_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, pastRaceGrid_) + 1;
+    return QFontMetrics(pastRaceGrid_->font()).horizontalAdvance(text) + 2 * textMargin + 1;
 }
 
-void TfrmSyosai::fitColumns() {
+void HorseDetailWindow::fitColumns() {
     // A text wider than any expected (a name of full length) widens its column for this horse.
     for (int column = 0; column < kDetailGridColumns; ++column) {
         int width = baseWidths_[size_t(column)];
-        for (int row = 0; row < kDetailGridRows; ++row) width = std::max(width, cellWidth(grid2_->item(row, column)->text()));
-        if (grid2_->columnWidth(column) != width) grid2_->setColumnWidth(column, width);
+        for (int row = 0; row < kDetailGridRows; ++row) width = std::max(width, cellWidth(pastRaceGrid_->item(row, column)->text()));
+        if (pastRaceGrid_->columnWidth(column) != width) pastRaceGrid_->setColumnWidth(column, width);
     }
 }
 
-QString TfrmSyosai::labelText(const QString& name) const {
+QString HorseDetailWindow::labelText(const QString& name) const {
     const auto found = labels_.find(name);
     return found == labels_.end() ? QString() : found->second->text();
 }

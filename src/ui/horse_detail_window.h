@@ -1,4 +1,4 @@
-// The horse detail window (TfrmSyosai): the runner list at the top left, the runner's profile,
+// The horse detail window: the runner list at the top left, the runner's profile,
 // prize money and record labels beside their captions, and the past-race grid (Grid2) below.
 // Hidden and shown, never destroyed, so that its position can be saved when the program ends.
 #pragma once
@@ -16,10 +16,10 @@ class QTableWidget;
 
 namespace zv::ui {
 
-class TfrmSyosai : public QWidget {
+class HorseDetailWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TfrmSyosai(QWidget* parent = nullptr);
+    explicit HorseDetailWindow(QWidget* parent = nullptr);
 
     // Replaces the runner list (one entry per runner, runner order) and selects entry `selected`;
     // runnerSelected follows, as when the user picks it.
@@ -32,7 +32,7 @@ public:
 
     // The text of the label with this control name ("lblSanti"); empty for an unknown name.
     QString labelText(const QString& name) const;
-    QTableWidget* pastRaces() const { return grid2_; }
+    QTableWidget* pastRaceGrid() const { return pastRaceGrid_; }
 
 signals:
     void runnerSelected(int index);
@@ -45,8 +45,8 @@ private:
     int cellWidth(const QString& text) const;
     void fitColumns();
 
-    QComboBox* cmbBamei_;
-    QTableWidget* grid2_;
+    QComboBox* runnerList_;
+    QTableWidget* pastRaceGrid_;
     std::map<QString, QLabel*> labels_;
     std::array<int, kDetailGridColumns> baseWidths_{};
 };

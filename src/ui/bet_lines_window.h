@@ -1,4 +1,4 @@
-// The bet-line window (TfrmKaime): the race's bet lines as read-only text, with the race's
+// The bet-line window: the race's bet lines as read-only text, with the race's
 // second title line in its status bar; the text can be saved to a file, copied and selected.
 // Hidden and shown, never destroyed, so that its position can be saved when the program ends.
 #pragma once
@@ -18,19 +18,19 @@ namespace zv::ui {
 // in two by the seventh byte is left out, so the name stays valid text.
 std::string proposedBetTextFileName(std::string_view statusText);
 
-class TfrmKaime : public QMainWindow {
+class BetLinesWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Asks for the file to save to (the proposed name given); an empty answer cancels.
     using SaveFileChooser = std::function<QString(QWidget* parent, const QString& proposedName)>;
 
-    explicit TfrmKaime(QWidget* parent = nullptr);
+    explicit BetLinesWindow(QWidget* parent = nullptr);
 
     // Replaces the text and the status text (UTF-8 for display).
     void setContent(const QString& statusText, const QString& text);
     QString text() const;
     QString statusText() const;
-    QPlainTextEdit* memo() const { return memo1_; }
+    QPlainTextEdit* textView() const { return textView_; }
 
     // The save command: asks for a file and writes the text to it as CP932 with CR LF line ends,
     // nothing after the last line.
@@ -42,7 +42,7 @@ public:
 private:
     void createCommands();
 
-    QPlainTextEdit* memo1_;
+    QPlainTextEdit* textView_;
     QStatusBar* statusBar_;
     SaveFileChooser chooseSaveFile_;
 };
