@@ -119,7 +119,7 @@ void ExportWindowsTest::betWindowIsRefreshedOnlyWhileVisible() {
 void ExportWindowsTest::betWindowSavesItsTextWithNothingAfterTheLastLine() {
     MainWindowFixture fixture;
     fixture.writeDay();
-    TfrmZV& window = fixture.open();
+    MainWindow& window = fixture.open();
     fixture.bets().show();
     for (int race : {0, 10}) {
         window.showRace(race);
