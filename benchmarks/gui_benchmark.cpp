@@ -56,7 +56,7 @@ void GuiBenchmark::showEighteenRunnerRace() {
     QCOMPARE(window->grid()->model()->rowCount(), 18);
     int race = 0;
     QBENCHMARK {
-        race = (race + 1) % window->store().raceCount;
+        race = (race + 1) % window->session().store().raceCount;
         window->showRace(race);
         window->grab();
     }
@@ -78,8 +78,8 @@ void GuiBenchmark::showEighteenRunnerRaceParts() {
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     int race = 0;
     QBENCHMARK {
-        race = (race + 1) % window->store().raceCount;
-        if (part == 0) computeRace(window->store(), race, kColRunner, LocalDateTime{2026, 12, 10, 36000});
+        race = (race + 1) % window->session().store().raceCount;
+        if (part == 0) computeRace(window->session().store(), race, kColRunner, LocalDateTime{2026, 12, 10, 36000});
         if (part == 1) window->showRace(race);
         if (part == 2) window->grab();
         if (part == 3) window->grid()->viewport()->grab();

@@ -2,22 +2,20 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QMessageBox>
-#include <QStandardPaths>
 #include <QStyleFactory>
 #include <optional>
 
 #include "about_window.h"
 #include "data/error.h"
 #include "data/paths.h"
-#include "data/sjis.h"
 #include "japanese_ui.h"
 #include "main_window.h"
 #include "settings/settings_store.h"
 #include "single_instance.h"
 #include "ui/bet_lines_window.h"
 #include "ui/horse_detail_window.h"
-#include "ui/proxy_window.h"
+#include "ui/app_identity.h"
+#include "ui/user_feedback.h"
 #include "ui/ui_fonts.h"
 
 namespace zv::app {
@@ -33,16 +31,11 @@ public:
     bool notify(QObject* receiver, QEvent* event) override {
         try {
             return QApplication::notify(receiver, event);
-        } catch (const Error& error) {
-            report(QString::fromStdString(toUtf8(error.message())));
         } catch (const std::exception& error) {
-            report(QString::fromLocal8Bit(error.what()));
+            ui::UserFeedback::system().errorReport(nullptr, ui::errorText(error));
         }
         return false;
     }
-
-private:
-    static void report(const QString& text) { QMessageBox::critical(nullptr, QStringLiteral("Zelvora!"), text); }
 };
 
 struct CommandLine {
@@ -71,9 +64,11 @@ std::filesystem::path dataFolderFor(const CommandLine& line) {
     try {
         return resolveDataFolder(line.dataDir);
     } catch (const Error&) {
-        if (line.dataDir) return *line.dataDir;
-        return (QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Zelvora"))
-            .toStdString();
+        try {
+            return chosenDataFolder(line.dataDir);
+        } catch (const Error&) {
+            return {};  // no home folder at all: the window starts without data
+        }
     }
 }
 
@@ -103,7 +98,7 @@ int runZelvora(int argc, char** argv) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     auto* splash = new AboutWindow(nullptr);
     splash->showAsSplash();
-    QApplication::setApplicationDisplayName(QStringLiteral("Zelvora!"));
+    QApplication::setApplicationDisplayName(ui::applicationTitle());
 
     settings::SettingsStore settings;
     MainWindowSetup setup;
@@ -113,8 +108,7 @@ int runZelvora(int argc, char** argv) {
     MainWindow mainWindow(std::move(setup));
     auto* detail = new ui::HorseDetailWindow(&mainWindow);
     auto* bets = new ui::BetLinesWindow(&mainWindow);
-    auto* proxy = new ui::ProxyWindow(mainWindow.proxy(), &mainWindow);
-    mainWindow.attachWindows(detail, bets, proxy);
+    mainWindow.attachWindows(detail, bets);
 
     QObject::connect(&instance, &SingleInstance::activationRequested, &mainWindow, [&mainWindow](const QString& archive) {
         bringToFront(&mainWindow);

@@ -15,20 +15,18 @@
 
 #include "data/error.h"
 #include "data/sjis.h"
+#include "long_work.h"
 #include "service/curl_transport.h"
 #include "service/purchase_run.h"
 #include "service_runner.h"
 #include "settings/settings_store.h"
+#include "ui/cp932_text.h"
 
 namespace zv::app {
 
 namespace {
 
 enum Column { ColFile, ColKind, ColPrice, ColPath };
-
-std::filesystem::path toPath(const QString& path) { return std::filesystem::path(QFile::encodeName(path).toStdString()); }
-
-QString fromPath(const std::filesystem::path& path) { return QFile::decodeName(QByteArray::fromStdString(path.string())); }
 
 }  // namespace
 
@@ -44,6 +42,7 @@ DownloadWindow::DownloadWindow(ServiceWindowsSetup setup, QWidget* parent)
       progressBar_(new QProgressBar(this)),
       okButton_(new QPushButton(QStringLiteral("&OK"), this)),
       cancelButton_(new QPushButton(QStringLiteral("キャンセル(&C)"), this)) {
+    setup_.feedback = ui::UserFeedback::withSystemDefaults(std::move(setup_.feedback));
     setObjectName(QStringLiteral("frmDownload"));
     setWindowTitle(QStringLiteral("BVOデータのダウンロード"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
@@ -95,7 +94,7 @@ DownloadWindow::DownloadWindow(ServiceWindowsSetup setup, QWidget* parent)
     layout->addLayout(buttons);
 
     folderEdit_->setText(QString::fromStdString(
-        setup_.settings->readText(settings::key::DataDir, fromPath(setup_.dataFolder / "BVO").toStdString())));
+        setup_.settings->readText(settings::key::DataDir, ui::fromPath(setup_.dataFolder / "BVO").toStdString())));
 
     connect(archiveList_, &QTreeWidget::itemChanged, this, &DownloadWindow::updateOk);
     connect(folderEdit_, &QLineEdit::textChanged, this, &DownloadWindow::updateOk);
@@ -108,10 +107,10 @@ DownloadWindow::DownloadWindow(ServiceWindowsSetup setup, QWidget* parent)
 bool DownloadWindow::prepareCatalogue(const std::string& provider, const Credentials& credentials) {
     // The window is not shown yet: messages open over the login window.
     QWidget* owner = parentWidget() ? parentWidget() : this;
-    const ServiceUi ui = windowServiceUi(owner, setup_.prompts, progressBar_);
-    const ServiceConfig config = serviceConfig(setup_);
+    const ServiceUi ui = windowServiceUi(owner, setup_.feedback, progressBar_);
+    const ServiceConfig config = readServiceConfig(*setup_.settings, *setup_.proxy);
     CurlTransport transport(config);
-    const std::filesystem::path downloadFolder = toPath(folderEdit_->text());
+    const std::filesystem::path downloadFolder = ui::toPath(folderEdit_->text());
     std::optional<Catalogue> prepared;
     runOffGuiThread([&] {
         prepared = zv::prepareCatalogue(transport, config.serviceHost, setup_.dataFolder, downloadFolder, provider,
@@ -119,7 +118,7 @@ bool DownloadWindow::prepareCatalogue(const std::string& provider, const Credent
     });
     if (!prepared) return false;
     catalogue_ = std::move(*prepared);
-    memberLabel_->setText(messageText(catalogue_.memberLabel));
+    memberLabel_->setText(ui::fromCp932(catalogue_.memberLabel));
     fillList();
     return true;
 }
@@ -131,8 +130,8 @@ void DownloadWindow::fillList() {
     archiveList_->clear();
     static const std::string yen = sj("円");
     for (const CatalogueRow& row : catalogue_.rows) {
-        auto* item = new QTreeWidgetItem(archiveList_, {messageText(row.entry.fileName), messageText(row.entry.kind),
-                                                       messageText(row.entry.price + yen), messageText(row.entry.path)});
+        auto* item = new QTreeWidgetItem(archiveList_, {ui::fromCp932(row.entry.fileName), ui::fromCp932(row.entry.kind),
+                                                       ui::fromCp932(row.entry.price + yen), ui::fromCp932(row.entry.path)});
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(ColFile, row.ticked ? Qt::Checked : Qt::Unchecked);
         item->setTextAlignment(ColPrice, Qt::AlignRight | Qt::AlignVCenter);
@@ -168,7 +167,7 @@ void DownloadWindow::setBusy(bool busy) {
 // Called on the GUI thread while the run waits: the rows fetched so far leave the list.
 void DownloadWindow::showDownloading(const std::string& text) {
     progressBar_->show();
-    downloadingLabel_->setText(messageText(text));
+    downloadingLabel_->setText(ui::fromCp932(text));
     fillList();
 }
 
@@ -177,10 +176,10 @@ void DownloadWindow::downloadTicked() {
     for (int i = 0; i < archiveList_->topLevelItemCount() && size_t(i) < catalogue_.rows.size(); ++i) {
         catalogue_.rows[size_t(i)].ticked = archiveList_->topLevelItem(i)->checkState(ColFile) == Qt::Checked;
     }
-    const ServiceUi ui = windowServiceUi(this, setup_.prompts, progressBar_,
+    const ServiceUi ui = windowServiceUi(this, setup_.feedback, progressBar_,
                                          [this](const std::string& text) { showDownloading(text); });
-    CurlTransport transport(serviceConfig(setup_));
-    const PurchasePlaces places{toPath(folderEdit_->text()), setup_.dataFolder};
+    CurlTransport transport(readServiceConfig(*setup_.settings, *setup_.proxy));
+    const PurchasePlaces places{ui::toPath(folderEdit_->text()), setup_.dataFolder};
     PurchaseOutcome outcome;
     setBusy(true);
     try {
@@ -188,7 +187,7 @@ void DownloadWindow::downloadTicked() {
     } catch (const Error& error) {
         setBusy(false);
         fillList();
-        setup_.prompts.error(this, messageText(error.message()));
+        setup_.feedback.errorReport(this, ui::fromCp932(error.message()));
         return;
     }
     setBusy(false);
@@ -197,7 +196,7 @@ void DownloadWindow::downloadTicked() {
     hide();
     std::error_code ignored;
     if (!outcome.lastArchive.empty() && std::filesystem::exists(outcome.lastArchive, ignored) && setup_.openArchive) {
-        setup_.openArchive(fromPath(outcome.lastArchive));
+        setup_.openArchive(ui::fromPath(outcome.lastArchive));
     }
     accept();
 }

@@ -6,9 +6,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "data/sjis.h"
 #include "pace_images.h"
 #include "predict/race_result.h"
+#include "ui/cp932_text.h"
 #include "ui/ui_fonts.h"
 
 namespace zv::app {
@@ -17,8 +17,6 @@ namespace {
 
 constexpr int kPanelHeight = 90;
 constexpr int kSummaryLeft = 474;  // the light box behind the bet summary
-
-QString utf8(const std::string& cp932) { return QString::fromStdString(toUtf8(cp932)); }
 
 QPixmap betIconPicture() {
     QPixmap icon(12, 12);
@@ -109,20 +107,20 @@ void HeaderPanel::showResult(const RaceResult* result) {
         update();
         return;
     }
-    showTitles(utf8(result->titleLine1), utf8(result->titleLine2));
-    setText(f3fAverage_, utf8(result->f3fAverage.text));
+    showTitles(zv::ui::fromCp932(result->titleLine1), zv::ui::fromCp932(result->titleLine2));
+    setText(f3fAverage_, zv::ui::fromCp932(result->f3fAverage.text));
     f3fAverage_->setVisible(result->f3fAverage.shown);
-    setText(prAverage_, utf8(result->prAverage.text));
+    setText(prAverage_, zv::ui::fromCp932(result->prAverage.text));
     prAverage_->setVisible(result->prAverage.shown);
-    setText(pace_, utf8(result->pace.text));
+    setText(pace_, zv::ui::fromCp932(result->pace.text));
     pace_->setVisible(result->pace.shown);
     paceImage_->setPixmap(paceImage(result->paceImage));
     paceImage_->setVisible(result->pace.shown);
-    setText(winPlaceLine_, utf8(result->labels.tan));
-    setText(pairsLine_, utf8(result->labels.umaren));
-    setText(trifectaFirst_, utf8(result->labels.rentan1));
-    setText(trifectaSecond_, utf8(result->labels.rentan2));
-    setText(trifectaThird_, utf8(result->labels.rentan3));
+    setText(winPlaceLine_, zv::ui::fromCp932(result->labels.tan));
+    setText(pairsLine_, zv::ui::fromCp932(result->labels.umaren));
+    setText(trifectaFirst_, zv::ui::fromCp932(result->labels.rentan1));
+    setText(trifectaSecond_, zv::ui::fromCp932(result->labels.rentan2));
+    setText(trifectaThird_, zv::ui::fromCp932(result->labels.rentan3));
     update();
 }
 

@@ -1,9 +1,12 @@
 #include "help_window.h"
 
+#include <QDesktopServices>
 #include <QFile>
 #include <QTextBrowser>
+#include <QUrl>
 #include <QVBoxLayout>
 
+#include "ui/cp932_text.h"
 #include "ui/ui_fonts.h"
 #include "web_addresses.h"
 
@@ -36,5 +39,15 @@ void HelpWindow::showContents() {
 }
 
 QString HelpWindow::pageText() const { return browser_->toPlainText(); }
+
+void showHelp(const std::filesystem::path& dataFolder, std::unique_ptr<HelpWindow>& window) {
+    const std::filesystem::path helpFile = dataFolder / "ZV.chm";
+    std::error_code ignored;
+    if (std::filesystem::exists(helpFile, ignored) && QDesktopServices::openUrl(QUrl::fromLocalFile(ui::fromPath(helpFile)))) {
+        return;
+    }
+    if (!window) window = std::make_unique<HelpWindow>();
+    window->showContents();
+}
 
 }  // namespace zv::app

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QWidget>
+#include <filesystem>
+#include <memory>
 
 class QTextBrowser;
 
@@ -20,5 +22,9 @@ public:
 private:
     QTextBrowser* browser_;
 };
+
+// The help command: "ZV.chm" of the data folder when it is there and the system opens it, else
+// the shipped page in window (created at the first call).
+void showHelp(const std::filesystem::path& dataFolder, std::unique_ptr<HelpWindow>& window);
 
 }  // namespace zv::app

@@ -14,6 +14,8 @@
 #include "service/credential_cipher.h"
 #include "service_runner.h"
 #include "settings/settings_store.h"
+#include "ui/cp932_input.h"
+#include "ui/cp932_text.h"
 #include "ui/proxy_window.h"
 
 namespace zv::app {
@@ -38,6 +40,7 @@ LoginWindow::LoginWindow(ServiceWindowsSetup setup, QWidget* parent)
       cancelButton_(new QPushButton(QStringLiteral("キャンセル(&C)"), this)),
       proxyButton_(new QPushButton(QStringLiteral("プロキシサーバーの設定"), this)),
       waitMessage_(new QLabel(QStringLiteral("認証中です。しばらくお待ちください..."), this)) {
+    setup_.feedback = ui::UserFeedback::withSystemDefaults(std::move(setup_.feedback));
     setObjectName(QStringLiteral("frmNinsyo"));
     setWindowTitle(QStringLiteral("ユーザー認証"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -100,9 +103,9 @@ void LoginWindow::loadCredentials() {
     const std::string stored = setup_.settings->readText(key::DataPassword);
     if (stored.empty()) return;
     try {
-        passwordEdit_->setText(messageText(decipherPassword(stored)));
+        passwordEdit_->setText(ui::fromCp932(decipherPassword(stored)));
     } catch (const Error& error) {
-        setup_.prompts.error(this, messageText(error.message()));
+        setup_.feedback.errorReport(this, ui::fromCp932(error.message()));
     }
 }
 
@@ -110,7 +113,7 @@ void LoginWindow::storeCredentials() {
     namespace key = settings::key;
     setup_.settings->writeInt(key::DataProvider, providerList_->currentIndex());
     setup_.settings->writeText(key::DataUserID, userIdEdit_->text().toStdString());
-    setup_.settings->writeText(key::DataPassword, encipherPassword(fromUtf8(passwordEdit_->text().toStdString())));
+    setup_.settings->writeText(key::DataPassword, encipherPassword(ui::toCp932(passwordEdit_->text())));
     setup_.settings->sync();
 }
 
@@ -124,6 +127,10 @@ void LoginWindow::reject() {
 }
 
 void LoginWindow::logIn() {
+    // The account goes to the service as Shift_JIS: what it cannot hold is refused here.
+    if (!ui::fieldsFitCp932(setup_.feedback, {{QStringLiteral("ID"), userIdEdit_}, {QStringLiteral("パスワード"), passwordEdit_}})) {
+        return;
+    }
     waitMessage_->show();
     okButton_->setCursor(Qt::WaitCursor);
     storeCredentials();
@@ -136,10 +143,10 @@ void LoginWindow::logIn() {
     auto download = std::make_unique<DownloadWindow>(setup_, this);
     bool ready = false;
     try {
-        ready = download->prepareCatalogue(fromUtf8(providerList_->currentText().toStdString()),
-                                           {fromUtf8(userIdEdit_->text().toStdString()), fromUtf8(passwordEdit_->text().toStdString())});
+        ready = download->prepareCatalogue(ui::toCp932(providerList_->currentText()),
+                                           {ui::toCp932(userIdEdit_->text()), ui::toCp932(passwordEdit_->text())});
     } catch (const Error& error) {
-        setup_.prompts.error(this, messageText(error.message()));
+        setup_.feedback.errorReport(this, ui::fromCp932(error.message()));
     }
     busy_ = false;
     for (QWidget* control : std::initializer_list<QWidget*>{providerList_, userIdEdit_, passwordEdit_, cancelButton_, proxyButton_}) {
@@ -161,7 +168,7 @@ void LoginWindow::logIn() {
 void LoginWindow::editProxySettings() {
     if (!setup_.proxy) return;
     // Centred over this window, which itself lies centred over the main window.
-    ui::ProxyWindow proxyWindow(*setup_.proxy, this);
+    ui::ProxyWindow proxyWindow(*setup_.proxy, this, setup_.feedback);
     proxyWindow.openModal();
 }
 

@@ -1,104 +1,244 @@
 #include "main_window.h"
 
 #include <QCloseEvent>
+#include <QCursor>
+#include <QMenu>
 #include <QMimeData>
+#include <QPrinter>
+#include <QProgressBar>
 #include <QVBoxLayout>
 
+#include "about_window.h"
+#include "clipboard_copies.h"
+#include "data/convert.h"
 #include "data/error.h"
 #include "data/sjis.h"
-#include "drop_rule.h"
+#include "download_command.h"
+#include "archive_choice.h"
 #include "header_panel.h"
 #include "help_window.h"
-#include "settings/developer_mode.h"
+#include "main_bars.h"
+#include "race_printer.h"
+#include "report_card_command.h"
+#include "settings/settings_store.h"
+#include "ui/app_identity.h"
 #include "ui/bet_lines_window.h"
+#include "ui/cp932_text.h"
 #include "ui/horse_detail_window.h"
-#include "ui/proxy_window.h"
 #include "ui/race_grid_view.h"
+#include "web_addresses.h"
+#include "window_placement.h"
 
 namespace zv::app {
 
 namespace {
 
-void fillMissingFeedback(ui::UserFeedback& feedback) {
-    const ui::UserFeedback system = ui::UserFeedback::system();
-    if (!feedback.beep) feedback.beep = system.beep;
-    if (!feedback.notice) feedback.notice = system.notice;
-    if (!feedback.errorReport) feedback.errorReport = system.errorReport;
-    if (!feedback.askYesAbort) feedback.askYesAbort = system.askYesAbort;
+MainWindowSetup withSystemDefaults(MainWindowSetup setup) {
+    setup.feedback = ui::UserFeedback::withSystemDefaults(std::move(setup.feedback));
+    return setup;
 }
 
 }  // namespace
 
-MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent) : QMainWindow(parent), setup_(std::move(setup)) {
+MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
+    : QMainWindow(parent),
+      setup_(withSystemDefaults(std::move(setup))),
+      session_({setup_.dataFolder, setup_.programFile, setup_.clock}),
+      header_(new HeaderPanel),
+      grid_(new ui::RaceGridView),
+      companions_(session_, *grid_),
+      exports_({&session_, this, setup_.feedback, setup_.saveFileName,
+                [this] { companions_.hide(), hide(); }, [this] { showNormal(), companions_.showHidden(); },
+                setup_.allRacesProgress},
+               this),
+      actions_(createMainWindowActions(this)),
+      height_(*this, actions_.rollUp) {
     setObjectName(QStringLiteral("frmZV"));
-    setWindowTitle(QStringLiteral("Zelvora!"));
-    if (!setup_.clock) setup_.clock = zv::localNow;
-    fillMissingFeedback(setup_.feedback);
-
-    createActions();
-    createMenus();
-    createToolBar();
-    createStatusBar();
-    connectExportCommands();
-    connect(actions_.download, &QAction::triggered, this, [this] { runCommand([this] { onDownload(); }); });
-
-    auto* centre = new QWidget(this);
-    auto* layout = new QVBoxLayout(centre);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    header_ = new HeaderPanel(centre);
-    grid_ = new ui::RaceGridView(centre);
-    grid_->hide();
-    layout->addWidget(header_);
-    layout->addWidget(grid_, 1);
-    setCentralWidget(centre);
-    connect(header_, &HeaderPanel::betIconClicked, this, [this] { runCommand([this] { onShowBetLines(); }); });
-    connect(grid_, &ui::RaceGridView::headingClicked, this,
-            [this](int column) { runCommand([this, column] { gridHeadingClicked(column); }); });
-    connect(grid_, &ui::RaceGridView::linkActivated, this,
-            [this](const QString& value) { runCommand([this, value] { onHorseNameLink(value); }); });
-
+    setWindowTitle(ui::applicationTitle());
+    addReportCardMenuItem(addMainMenus(*this, actions_), this, setup_.dataFolder, setup_.settings);
+    addMainToolBar(*this, actions_, [] { openWebAddress(kSupportPageAddress); });
+    raceMenu_ = new QMenu(this);
+    raceMenu_->setObjectName(QStringLiteral("popRace"));
+    createCentre();
+    session_.setListener([this](SessionChange change) { presentChange(change); });
+    progressBar_ = addMainStatusBar(*this);
+    connectCommands();
     // The width is fixed; only the height follows the user.
     setFixedWidth(750);
     setAcceptDrops(true);
-
-    developerMode_ = settings::readDeveloperMode(setup_.programFile, setup_.dataFolder);
     for (QAction* item : {actions_.developerSeparator, actions_.copyHorseNames, actions_.copyRaceName,
                           actions_.allBetLineFiles, actions_.prAverageCsv}) {
-        item->setVisible(developerMode_);
+        item->setVisible(session_.developerMode());
     }
     restoreSettings();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::attachWindows(ui::HorseDetailWindow* detail, ui::BetLinesWindow* bets, ui::ProxyWindow* proxy) {
-    detail_ = detail;
-    bets_ = bets;
-    proxyWindow_ = proxy;
-    if (detail_) {
-        connect(detail_, &ui::HorseDetailWindow::runnerSelected, this,
-                [this](int index) { runCommand([this, index] { showDetailHorse(index); }); });
+void MainWindow::createCentre() {
+    auto* centre = new QWidget(this);
+    auto* layout = new QVBoxLayout(centre);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    grid_->hide();
+    layout->addWidget(header_);
+    layout->addWidget(grid_, 1);
+    setCentralWidget(centre);
+}
+
+void MainWindow::connectCommands() {
+    // Every command runs through runCommand, which shows an error escaping it.
+    const auto command = [this](QAction* action, const std::function<void()>& handler) {
+        connect(action, &QAction::triggered, this, [this, handler] { runCommand(handler); });
+    };
+    const MainWindowActions& a = actions_;
+    command(a.download, [this] { onDownload(); });
+    command(a.open, [this] {
+        if (const QString file = chooseArchiveFile(this, *setup_.settings); !file.isEmpty()) openArchive(file);
+    });
+    connect(a.exit, &QAction::triggered, this, &QWidget::close);
+    command(a.selectRace, [this] {
+        if (raceMenu_->actions().isEmpty()) return setup_.feedback.beep();
+        raceMenu_->popup(QCursor::pos());
+    });
+    command(a.previousRace, [this] {
+        if (!session_.previous()) setup_.feedback.beep();
+    });
+    command(a.nextRace, [this] {
+        if (!session_.next()) setup_.feedback.beep();
+    });
+    command(a.print, [this] { onPrint(); });
+    command(a.betLineFile, [this] { exports_.exportBetLineFile(); });
+    command(a.indexFile, [this] { exports_.exportIndexFile(); });
+    command(a.allBetLineFiles, [this] { exports_.exportAllBetLines(); });
+    command(a.prAverageCsv, [this] { exports_.exportPrAverageCsv(); });
+    command(a.copyHorseNames, [this] {
+        if (session_.developerMode()) copySelectedHorseNames(session_, *grid_);
+    });
+    connect(a.copyRaceName, &QAction::triggered, this, [this] {
+        if (session_.developerMode() && !copyRaceName(session_)) setup_.feedback.beep();
+    });
+    command(a.help, [this] { showHelp(setup_.dataFolder, help_); });
+    connect(a.supportPage, &QAction::triggered, this, [] { openWebAddress(kSupportPageAddress); });
+    connect(a.dataServicePage, &QAction::triggered, this, [] { openWebAddress(kDataServiceAddress); });
+    command(a.version, [this] { (new AboutWindow(this))->execFadingIn(); });
+    connect(header_, &HeaderPanel::betIconClicked, this, [this] {
+        if (session_.result() && !grid_->isHidden()) companions_.openBetLines();
+    });
+    connect(grid_, &ui::RaceGridView::headingClicked, this, [this](int column) { session_.clickHeader(column); });
+    connect(grid_, &ui::RaceGridView::linkActivated, this, [this](const QString& value) {
+        static const std::string linkField = sj("馬番");
+        runCommand([&] { companions_.openRunnerDetail(strictInt(ui::toCp932(value), linkField), true); });
+    });
+}
+
+void MainWindow::attachWindows(ui::HorseDetailWindow* detail, ui::BetLinesWindow* bets) {
+    companions_.attach(detail, bets);
+    const settings::SettingsStore& store = *setup_.settings;
+    if (detail) {
+        connect(detail, &ui::HorseDetailWindow::runnerSelected, this,
+                [this](int index) { runCommand([this, index] { companions_.showHorse(index); }); });
+        restoreWindowPosition(store, detail, settings::key::DetailTop, settings::key::DetailLeft);
     }
-    restoreToolWindowPositions();
+    if (bets) restoreWindowPosition(store, bets, settings::key::KaimeTop, settings::key::KaimeLeft);
 }
 
 void MainWindow::runCommand(const std::function<void()>& command) {
     try {
         command();
-    } catch (const Error& error) {
-        setup_.feedback.errorReport(this, QString::fromStdString(toUtf8(error.message())));
     } catch (const std::exception& error) {
-        setup_.feedback.errorReport(this, QString::fromLocal8Bit(error.what()));
+        setup_.feedback.errorReport(this, ui::errorText(error));
     }
+}
+
+void MainWindow::startUpLoad(const QString& archiveArgument) {
+    if (!archiveArgument.isEmpty()) runCommand([&] { openArchive(archiveArgument); });
+    runCommand([this] { session_.loadDataFolder(); });
+}
+
+void MainWindow::openArchive(const QString& path) {
+    // An all-races run reads the data set on its worker until it ends.
+    if (exports_.running()) {
+        setup_.feedback.beep();
+        return;
+    }
+    const IntakeResult taken = session_.openArchive(ui::toPath(path), [this](int percent) {
+        progressBar_->setValue(percent);
+        progressBar_->repaint();
+    });
+    progressBar_->setValue(0);
+    if (!taken.ok) setup_.feedback.notice(this, ui::fromCp932(taken.message));
+}
+
+void MainWindow::presentChange(SessionChange change) {
+    const std::shared_ptr<const RaceResult> result = session_.result();
+    if (change == SessionChange::DataSet) return rebuildRaceMenu();
+    if (change == SessionChange::Order) return grid_->refreshOrder(result);
+    grid_->showResult(result);
+    header_->showResult(result.get());
+    if (!result) {
+        // The race cannot be shown: its titles stand over an empty grid.
+        const int r = session_.currentRace();
+        const RaceDataStore& store = session_.store();
+        if (r >= 0 && r < store.raceCount) {
+            header_->showTitles(ui::fromCp932(store.titleLine1[size_t(r)]), ui::fromCp932(store.titleLine2[size_t(r)]));
+        }
+        return;
+    }
+    grid_->show();
+    companions_.followRace();
+}
+
+void MainWindow::rebuildRaceMenu() {
+    raceMenu_->clear();
+    const RaceDataStore& store = session_.store();
+    for (int race = 0; race < store.raceCount && race < kMaxRaces; ++race) {
+        // A caption's "&" is a character of the title, not a mnemonic.
+        QString caption = ui::fromCp932(store.menuTitle[size_t(race)]);
+        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* item = raceMenu_->addAction(caption);
+        connect(item, &QAction::triggered, this, [this, race] { runCommand([this, race] { showRace(race); }); });
+    }
+}
+
+void MainWindow::onPrint() {
+    if (!session_.result() || grid_->isHidden()) {
+        setup_.feedback.beep();
+        return;
+    }
+    // Screen resolution keeps the grid's pixel and point fonts in the proportions of the screen.
+    QPrinter printer(QPrinter::ScreenResolution);
+    if (askPrinterSetup(this, setup_.printerSetup, printer)) printRaceOn(printer);
+}
+
+void MainWindow::printRaceOn(QPrinter& printer) {
+    if (const std::shared_ptr<const RaceResult> result = session_.result()) printRaceGrid(printer, printTitleLines(*result), *grid_);
+}
+
+void MainWindow::onDownload() {
+    DownloadCommand({setup_.settings, setup_.dataFolder, &proxy_, this, setup_.feedback,
+                     [this](const QString& archive) { openArchive(archive); }})
+        .run();
+}
+
+void MainWindow::restoreSettings() {
+    height_.restore(*setup_.settings);
+    proxy_ = readStoredProxy(*setup_.settings);
+}
+
+void MainWindow::saveSettings() {
+    settings::SettingsStore& store = *setup_.settings;
+    height_.save(store);
+    if (companions_.detail()) saveWindowPosition(store, companions_.detail(), settings::key::DetailTop, settings::key::DetailLeft);
+    if (companions_.bets()) saveWindowPosition(store, companions_.bets(), settings::key::KaimeTop, settings::key::KaimeLeft);
+    writeStoredProxy(store, proxy_);
+    store.sync();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     saveSettings();
     event->accept();
-    for (QWidget* window : {static_cast<QWidget*>(detail_), static_cast<QWidget*>(bets_)}) {
-        if (window) window->hide();
-    }
+    companions_.hide();
     emit closed();
 }
 

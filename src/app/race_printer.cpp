@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <algorithm>
 #include <vector>
@@ -120,6 +121,12 @@ void printRaceGrid(QPrinter& printer, const QStringList& titleLines, const ui::R
         y += height;
     }
     painter.end();
+}
+
+bool askPrinterSetup(QWidget* parent, const PrinterSetup& setup, QPrinter& printer) {
+    if (setup) return setup(parent, printer);
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace zv::app

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <QStringList>
+#include <functional>
 
 class QPrinter;
+class QWidget;
 
 namespace zv {
 struct RaceResult;
@@ -19,6 +21,11 @@ namespace zv::app {
 // The title block's lines; the bet lines of the prefixes start in the same column of a
 // fixed-pitch font. The averages line is left out when the race has no averages.
 QStringList printTitleLines(const RaceResult& result);
+
+// The printer setup dialog: false when cancelled.
+using PrinterSetup = std::function<bool(QWidget* parent, QPrinter& printer)>;
+// Runs setup, or the real printer dialog when it is empty.
+bool askPrinterSetup(QWidget* parent, const PrinterSetup& setup, QPrinter& printer);
 
 // Prints the title block and the grid on a printer that is set up already. Throws zv::Error when
 // the printer cannot be started.

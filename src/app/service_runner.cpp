@@ -1,76 +1,33 @@
 #include "service_runner.h"
 
-#include <QEventLoop>
-#include <QPointer>
-#include <QProgressBar>
-#include <QThread>
 #include <QWidget>
 #include <atomic>
 #include <cmath>
-#include <exception>
 #include <memory>
 
-#include "data/sjis.h"
+#include "long_work.h"
+#include "ui/cp932_text.h"
 
 namespace zv::app {
 
-void runOffGuiThread(const std::function<void()>& work) {
-    std::exception_ptr failure;
-    QEventLoop loop;
-    std::unique_ptr<QThread> worker(QThread::create([&] {
-        try {
-            work();
-        } catch (...) {
-            failure = std::current_exception();
-        }
-    }));
-    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
-    worker->start();
-    loop.exec();
-    worker->wait();
-    if (failure) std::rethrow_exception(failure);
-}
-
-void onWindowThread(QWidget* window, const std::function<void()>& fn) {
-    if (QThread::currentThread() == window->thread()) {
-        fn();
-        return;
-    }
-    QMetaObject::invokeMethod(window, fn, Qt::BlockingQueuedConnection);
-}
-
-QString messageText(const std::string& cp932) { return QString::fromStdString(toUtf8(cp932)); }
-
-ServiceUi windowServiceUi(QWidget* window, const ServicePrompts& prompts, QProgressBar* gauge,
+ServiceUi windowServiceUi(QWidget* window, const ui::UserFeedback& feedback, QProgressBar* bar,
                           std::function<void(const std::string& text)> status) {
     ServiceUi ui;
-    ui.notify = [window, prompts](const std::string& text, const std::string& cause) {
-        onWindowThread(window, [&] { prompts.notice(window, messageText(text), messageText(cause)); });
+    ui.notify = [window, feedback](const std::string& text, const std::string& cause) {
+        onGuiThread(window, [&] { feedback.noticeWithDetails(window, ui::fromCp932(text), ui::fromCp932(cause)); });
     };
-    ui.ask = [window, prompts](const std::string& question, const std::string& cause) {
+    ui.ask = [window, feedback](const std::string& question, const std::string& cause) {
         bool yes = false;
-        onWindowThread(window, [&] { yes = prompts.askYesNo(window, messageText(question), messageText(cause)); });
+        onGuiThread(window, [&] { yes = feedback.askYesNo(window, ui::fromCp932(question), ui::fromCp932(cause)); });
         return yes;
     };
     if (status) {
-        ui.status = [window, status](const std::string& text) { onWindowThread(window, [&] { status(text); }); };
+        ui.status = [window, status](const std::string& text) { onGuiThread(window, [&] { status(text); }); };
     }
 
-    // The bar is set from the worker through queued calls; they are dropped once the bar is gone.
     auto total = std::make_shared<std::atomic<int64_t>>(0);
     auto lastPercent = std::make_shared<std::atomic<int>>(-1);
-    QPointer<QProgressBar> bar(gauge);
-    auto setBar = [bar](int maximum, int value) {
-        if (!bar) return;
-        QMetaObject::invokeMethod(
-            bar.data(),
-            [bar, maximum, value] {
-                if (!bar) return;
-                bar->setRange(0, maximum);
-                bar->setValue(value);
-            },
-            Qt::QueuedConnection);
-    };
+    const auto setBar = queuedBarSetter(bar);
     ui.transfer.begin = [total, lastPercent, setBar](int64_t announced) {
         total->store(announced);
         lastPercent->store(-1);

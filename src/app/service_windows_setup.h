@@ -6,9 +6,8 @@
 #include <filesystem>
 #include <functional>
 
-#include "service/service_config.h"
-#include "service_prompts.h"
-#include "ui/proxy_settings.h"
+#include "session/service_settings.h"
+#include "ui/user_feedback.h"
 
 class QWidget;
 
@@ -21,14 +20,11 @@ namespace zv::app {
 struct ServiceWindowsSetup {
     settings::SettingsStore* settings = nullptr;  // must outlive the windows
     std::filesystem::path dataFolder;             // settei.txt and kakin.log lie here
-    ui::ProxySettings* proxy = nullptr;           // the main window's, edited by the proxy window
+    StoredProxy* proxy = nullptr;                 // the main window's, edited by the proxy window
     QWidget* mainWindow = nullptr;                // the windows open centred over it
-    ServicePrompts prompts;
+    ui::UserFeedback feedback;                    // the real message boxes where empty
     std::function<void(const QString& archive)> openArchive;  // the main window's archive intake
 };
-
-// The request settings: service host and CA file from the stored settings, the proxy as edited.
-ServiceConfig serviceConfig(const ServiceWindowsSetup& setup);
 
 // Moves window so that its centre lies over the centre of over (when there is one).
 void centreOver(QWidget* window, const QWidget* over);

@@ -3,6 +3,14 @@
 // was closed while rolled up.
 #pragma once
 
+class QWidget;
+
+namespace zv::settings {
+class SettingsStore;
+struct Key;
+}  // namespace zv::settings
+
+
 namespace zv::app {
 
 inline constexpr int kRolledUpLimit = 100;
@@ -13,5 +21,11 @@ constexpr int centredOffset(int screenExtent, int windowExtent) { return screenE
 constexpr int startHeight(int storedHeight, int restoreHeight) {
     return storedHeight < kRolledUpLimit ? restoreHeight : storedHeight;
 }
+
+// Moves window to its stored position, centred on the primary screen by default.
+void restoreWindowPosition(const settings::SettingsStore& store, QWidget* window, const settings::Key& topKey,
+                           const settings::Key& leftKey);
+void saveWindowPosition(settings::SettingsStore& store, const QWidget* window, const settings::Key& topKey,
+                        const settings::Key& leftKey);
 
 }  // namespace zv::app

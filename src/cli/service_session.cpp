@@ -6,6 +6,7 @@
 #include "interrupt.h"
 #include "data/sjis.h"
 #include "service/credential_cipher.h"
+#include "session/service_settings.h"
 #include "settings/settings_store.h"
 
 namespace zv::cli {
@@ -36,12 +37,9 @@ ServiceSession::ServiceSession(CliContext& ctx, bool asksQuestions) : ctx_(ctx) 
     dataFolder_ = ctx.dataFolder();
     settings::SettingsStore stored;
     namespace key = settings::key;
-    config_.serviceHost = host ? *host : stored.readText(key::DataServiceHost, kDefaultServiceHost);
-    config_.caFile = caFile ? *caFile : stored.readText(key::DataCAFile);
-    config_.proxy.server = fromUtf8(stored.readText(key::ProxyServer));
-    config_.proxy.port = stored.readInt(key::ProxyPort);
-    config_.proxy.userId = fromUtf8(stored.readText(key::ProxyUserID));
-    config_.proxy.password = fromUtf8(stored.readText(key::ProxyPassword));
+    config_ = readServiceConfig(stored);
+    if (host) config_.serviceHost = *host;
+    if (caFile) config_.caFile = *caFile;
     downloadFolder_ = dir ? std::filesystem::path(*dir)
                           : std::filesystem::path(stored.readText(key::DataDir, (dataFolder_ / "BVO").string()));
     transport_.emplace(config_);

@@ -33,15 +33,14 @@ std::filesystem::path defaultDataFolder() {
 
 }  // namespace
 
+std::filesystem::path chosenDataFolder(const std::optional<std::filesystem::path>& override) {
+    if (override && !override->empty()) return *override;
+    if (const char* env = nonEmptyEnv("ZELVORA_DATA_DIR")) return env;
+    return defaultDataFolder();
+}
+
 std::filesystem::path resolveDataFolder(const std::optional<std::filesystem::path>& override) {
-    std::filesystem::path folder;
-    if (override && !override->empty()) {
-        folder = *override;
-    } else if (const char* env = nonEmptyEnv("ZELVORA_DATA_DIR")) {
-        folder = env;
-    } else {
-        folder = defaultDataFolder();
-    }
+    const std::filesystem::path folder = chosenDataFolder(override);
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (!ec && !std::filesystem::is_directory(folder, ec)) ec = std::make_error_code(std::errc::not_a_directory);

@@ -8,8 +8,11 @@
 
 namespace zv {
 
-// The data folder for an optional --data-dir value; created when missing. Throws zv::Error when
-// it cannot be created.
+// The data folder for an optional --data-dir value, not created. Throws zv::Error when there is
+// no home folder to put the per-user one in.
+std::filesystem::path chosenDataFolder(const std::optional<std::filesystem::path>& override);
+
+// The same, created when missing. Throws zv::Error when it cannot be created.
 std::filesystem::path resolveDataFolder(const std::optional<std::filesystem::path>& override);
 
 }  // namespace zv

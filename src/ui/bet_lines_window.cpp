@@ -14,7 +14,7 @@
 #include <algorithm>
 
 #include "data/error.h"
-#include "data/sjis.h"
+#include "cp932_text.h"
 #include "data/sjis_chars.h"
 #include "data/text_file.h"
 #include "ui_fonts.h"
@@ -85,7 +85,7 @@ void BetLinesWindow::createCommands() {
         try {
             saveAsText();
         } catch (const Error& error) {
-            QMessageBox::critical(this, windowTitle(), QString::fromStdString(toUtf8(error.message())));
+            QMessageBox::critical(this, windowTitle(), fromCp932(error.message()));
         }
     });
     connect(close, &QAction::triggered, this, &QWidget::hide);
@@ -121,16 +121,16 @@ QString BetLinesWindow::text() const { return textView_->toPlainText(); }
 QString BetLinesWindow::statusText() const { return statusBar_->currentMessage(); }
 
 void BetLinesWindow::saveAsText() {
-    const std::string proposed = proposedBetTextFileName(fromUtf8(statusText().toStdString()));
-    const QString chosen = chooseSaveFile_(this, QString::fromStdString(toUtf8(proposed)));
+    const std::string proposed = proposedBetTextFileName(toCp932(statusText()));
+    const QString chosen = chooseSaveFile_(this, fromCp932(proposed));
     if (chosen.isEmpty()) return;
-    writeText(std::filesystem::path(QFile::encodeName(chosen).toStdString()));
+    writeText(toPath(chosen));
 }
 
 void BetLinesWindow::writeText(const std::filesystem::path& path) const {
     QString body = text();
     body.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    writeFileReplacing(path, fromUtf8(body.toStdString()));
+    writeFileReplacing(path, toCp932(body));
 }
 
 }  // namespace zv::ui

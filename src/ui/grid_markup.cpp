@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "data/sjis.h"
+#include "cp932_text.h"
 
 namespace zv::ui {
 
@@ -74,7 +74,6 @@ std::vector<Token> tokenize(std::string_view text) {
     return tokens;
 }
 
-QString utf8(std::string_view cp932) { return QString::fromStdString(toUtf8(cp932)); }
 
 QString styledRun(const MarkupRun& run) {
     QString html = run.text.toHtmlEscaped();
@@ -102,7 +101,7 @@ std::vector<MarkupLine> markupLines(std::string_view cp932Markup) {
                     lineStarted = true;
                 }
                 MarkupRun run = style;
-                run.text = utf8(token.value);
+                run.text = fromCp932(token.value);
                 line.runs.push_back(std::move(run));
                 break;
             }
@@ -118,7 +117,7 @@ std::vector<MarkupLine> markupLines(std::string_view cp932Markup) {
             case Token::SmallOff: style.small = false; break;
             case Token::BoldOn: style.bold = true; break;
             case Token::BoldOff: style.bold = false; break;
-            case Token::LinkOn: style.link = utf8(token.value); break;
+            case Token::LinkOn: style.link = fromCp932(token.value); break;
             case Token::LinkOff: style.link.clear(); break;
         }
     }

@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "data/sjis.h"
+#include "cp932_text.h"
 #include "predict/detail_past_races.h"
 #include "ui_fonts.h"
 
@@ -99,8 +99,6 @@ int captionWidth(Block block, const QFontMetrics& metrics) {
     }
     return widest;
 }
-
-QString fromCp932(const std::string& text) { return QString::fromStdString(toUtf8(text)); }
 
 Qt::Alignment alignmentOf(DetailCellAlignment alignment) {
     switch (alignment) {

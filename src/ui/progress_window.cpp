@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "app_identity.h"
+
 namespace zv::ui {
 
 ProgressWindow::ProgressWindow(QWidget* parent)
@@ -14,7 +16,7 @@ ProgressWindow::ProgressWindow(QWidget* parent)
       progressBar_(new QProgressBar(this)),
       abortButton_(new QPushButton(QStringLiteral("中止する(&A)"), this)) {
     setObjectName(QStringLiteral("frmProgress"));
-    setWindowTitle(QStringLiteral("Zelvora!"));
+    setWindowTitle(applicationTitle());
     setAttribute(Qt::WA_DeleteOnClose);
     auto* message = new QLabel(QStringLiteral("一括処理中です。しばらくお待ちください..."), this);
     progressBar_->setObjectName(QStringLiteral("Gauge1"));

@@ -18,6 +18,7 @@ public:
     void setPercent(int percent);
     int percent() const;
     QPushButton* abortButton() const { return abortButton_; }
+    QProgressBar* progressBar() const { return progressBar_; }
 
 signals:
     void abortRequested();

@@ -9,11 +9,14 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "cp932_input.h"
+
 namespace zv::ui {
 
-ProxyWindow::ProxyWindow(ProxySettings& settings, QWidget* parent)
+ProxyWindow::ProxyWindow(StoredProxy& settings, QWidget* parent, UserFeedback feedback)
     : QDialog(parent),
       settings_(settings),
+      feedback_(UserFeedback::withSystemDefaults(std::move(feedback))),
       serverEdit_(new QLineEdit(this)),
       portEdit_(new QSpinBox(this)),
       userIdEdit_(new QLineEdit(this)),
@@ -64,6 +67,11 @@ int ProxyWindow::openModal() {
 }
 
 void ProxyWindow::acceptFields() {
+    if (!fieldsFitCp932(feedback_, {{QStringLiteral("アドレス"), serverEdit_},
+                                    {QStringLiteral("ID"), userIdEdit_},
+                                    {QStringLiteral("パスワード"), passwordEdit_}})) {
+        return;
+    }
     settings_.server = serverEdit_->text().toStdString();
     settings_.port = portEdit_->value();
     settings_.userID = userIdEdit_->text().toStdString();

@@ -4,7 +4,8 @@
 
 #include <QDialog>
 
-#include "proxy_settings.h"
+#include "session/service_settings.h"
+#include "user_feedback.h"
 
 class QLineEdit;
 class QSpinBox;
@@ -14,17 +15,19 @@ namespace zv::ui {
 class ProxyWindow : public QDialog {
     Q_OBJECT
 public:
-    // settings stays owned by the caller and must outlive the window.
-    ProxyWindow(ProxySettings& settings, QWidget* parent = nullptr);
+    // settings stays owned by the caller and must outlive the window; feedback: the real message
+    // boxes where empty.
+    ProxyWindow(StoredProxy& settings, QWidget* parent = nullptr, UserFeedback feedback = {});
 
     // Fills the fields from the settings, centres the window over the parent and runs it modally;
-    // OK copies the fields back.
+    // OK copies the fields back, unless one holds a character Shift_JIS cannot hold.
     int openModal();
 
 private:
     void acceptFields();
 
-    ProxySettings& settings_;
+    StoredProxy& settings_;
+    UserFeedback feedback_;
     QLineEdit* serverEdit_;
     QSpinBox* portEdit_;
     QLineEdit* userIdEdit_;

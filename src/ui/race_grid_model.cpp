@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-#include "data/sjis.h"
+#include "cp932_text.h"
 #include "grid_markup.h"
 #include "grid_roles.h"
 
@@ -21,9 +21,9 @@ RaceGridModel::RaceGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 RaceGridModel::~RaceGridModel() = default;
 
-void RaceGridModel::setResult(const RaceResult* result) {
+void RaceGridModel::setResult(std::shared_ptr<const RaceResult> result) {
     beginResetModel();
-    result_ = result;
+    result_ = std::move(result);
     lines_.clear();
     if (result_) lines_.resize(result_->rowOrder.size() * kGridColumns);
     endResetModel();
@@ -49,7 +49,7 @@ QVariant RaceGridModel::data(const QModelIndex& index, int role) const {
     const GridCell* cell = cellAt(index.row(), index.column());
     if (!cell) return {};
     switch (role) {
-        case Qt::DisplayRole: return QString::fromStdString(toUtf8(markupPlainText(cell->text)));
+        case Qt::DisplayRole: return fromCp932(markupPlainText(cell->text));
         case MarkupHtmlRole: return markupToHtml(cell->text);
         case Qt::ForegroundRole: return colourOf(cell->fg);
         case Qt::BackgroundRole: return colourOf(cell->bg);
@@ -61,7 +61,7 @@ QVariant RaceGridModel::data(const QModelIndex& index, int role) const {
 
 QVariant RaceGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= kGridColumns) return {};
-    if (role == Qt::DisplayRole) return QString::fromStdString(toUtf8(gridHeadings()[size_t(section)]));
+    if (role == Qt::DisplayRole) return fromCp932(gridHeadings()[size_t(section)]);
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
     return {};
 }

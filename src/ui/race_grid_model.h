@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -17,10 +18,9 @@ public:
     explicit RaceGridModel(QObject* parent = nullptr);
     ~RaceGridModel() override;
 
-    // Shows result (which must outlive the model's use of it), or nothing for nullptr. Call again
-    // after the result changed (for example after a header click reordered its rows).
-    void setResult(const RaceResult* result);
-    const RaceResult* result() const { return result_; }
+    // Shows result, or nothing for an empty pointer.
+    void setResult(std::shared_ptr<const RaceResult> result);
+    const std::shared_ptr<const RaceResult>& result() const { return result_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -34,7 +34,7 @@ public:
     const GridCell* cellAt(int row, int column) const;
 
 private:
-    const RaceResult* result_ = nullptr;
+    std::shared_ptr<const RaceResult> result_;
     mutable std::vector<std::optional<std::vector<MarkupLine>>> lines_;  // row * columns + column
 };
 

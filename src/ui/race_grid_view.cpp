@@ -111,24 +111,24 @@ RaceGridView::RaceGridView(QWidget* parent)
     connect(delegate_, &RaceGridDelegate::linkActivated, this, &RaceGridView::linkActivated);
 }
 
-void RaceGridView::showResult(const RaceResult* result) {
-    model_->setResult(result);
+void RaceGridView::showResult(std::shared_ptr<const RaceResult> result) {
+    model_->setResult(std::move(result));
     applySortIndicator();
-    if (result && model_->rowCount() > 0) {
+    if (model_->result() && model_->rowCount() > 0) {
         setCurrentIndex(model_->index(0, 0));
         scrollToTop();
     }
 }
 
-void RaceGridView::refreshOrder() {
+void RaceGridView::refreshOrder(std::shared_ptr<const RaceResult> result) {
     const QModelIndex current = currentIndex();
-    model_->setResult(model_->result());
+    model_->setResult(std::move(result));
     applySortIndicator();
     if (current.isValid()) setCurrentIndex(model_->index(current.row(), current.column()));
 }
 
 void RaceGridView::applySortIndicator() {
-    const RaceResult* result = model_->result();
+    const RaceResult* result = model_->result().get();
     const GridSort sort = result ? result->sort : GridSort{};
     horizontalHeader()->setSortIndicator(sort.column, sort.ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
 }

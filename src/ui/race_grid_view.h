@@ -18,10 +18,10 @@ public:
     RaceGridModel* raceModel() const { return model_; }
     RaceGridDelegate* raceDelegate() const { return delegate_; }
 
-    // Shows result (nullptr: none), with the sort indicator it carries; selects the top-left cell.
-    void showResult(const RaceResult* result);
-    // After the result's rows were reordered in place.
-    void refreshOrder();
+    // Shows result (empty: none), with the sort indicator it carries; selects the top-left cell.
+    void showResult(std::shared_ptr<const RaceResult> result);
+    // The same race in a new row order: the current cell stays where it is.
+    void refreshOrder(std::shared_ptr<const RaceResult> result);
 
     // Grid rows with at least one selected cell, top to bottom.
     QList<int> selectedRows() const;

@@ -55,7 +55,7 @@ private:
     std::unique_ptr<fixture::FakeService> service_;
     std::unique_ptr<fixture::TempFolder> data_;
     std::unique_ptr<settings::SettingsStore> settings_;
-    ui::ProxySettings proxy_;
+    StoredProxy proxy_;
     QStringList notices_;
     QStringList details_;  // of the notices
     QStringList errors_;
@@ -104,12 +104,12 @@ ServiceWindowsSetup DownloadWindowsTest::setup() {
     setup.settings = settings_.get();
     setup.dataFolder = data_->path();
     setup.proxy = &proxy_;
-    setup.prompts.notice = [this](QWidget*, const QString& text, const QString& details) {
+    setup.feedback.noticeWithDetails = [this](QWidget*, const QString& text, const QString& details) {
         notices_ << text;
         details_ << details;
     };
-    setup.prompts.error = [this](QWidget*, const QString& text) { errors_ << text; };
-    setup.prompts.askYesNo = [this](QWidget*, const QString& text, const QString&) {
+    setup.feedback.errorReport = [this](QWidget*, const QString& text) { errors_ << text; };
+    setup.feedback.askYesNo = [this](QWidget*, const QString& text, const QString&) {
         questions_ << text;
         if (answers_.empty()) return false;
         const bool answer = answers_.front();

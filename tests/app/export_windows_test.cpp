@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "data/sjis.h"
 #include "predict/bet_lines.h"
@@ -74,8 +75,8 @@ void ExportWindowsTest::detailWindowFollowsTheRaceOnScreen() {
     QCOMPARE(fixture.detail().selectedRunnerIndex(), 2);
     window.showRace(1);
     QCOMPARE(fixture.detail().selectedRunnerIndex(), 0);
-    QCOMPARE(fixture.detail().runnerEntries().size(), int(window.currentResult()->bachus.size()));
-    const QString firstName = QString::fromStdString(toUtf8(window.currentResult()->bachus[0].name));
+    QCOMPARE(fixture.detail().runnerEntries().size(), int(window.session().result()->bachus.size()));
+    const QString firstName = QString::fromStdString(toUtf8(window.session().result()->bachus[0].name));
     QVERIFY(fixture.detail().runnerEntries().first().endsWith(firstName));
     QVERIFY(fixture.detail().runnerEntries().first().startsWith(QStringLiteral(" 1 ")));
 }
@@ -85,7 +86,7 @@ void ExportWindowsTest::detailWindowShowsTheChosenRunner() {
     fixture.writeDay();
     MainWindow& window = fixture.open();
     window.openRunnerDetail(2, true);
-    const HorseDetail expected = buildHorseDetail(window.store(), window.currentRace(), 1);
+    const HorseDetail expected = buildHorseDetail(window.session().store(), window.session().currentRace(), 1);
     for (const char* name : {"lblSeinen", "lblTiti", "lblSouSyokin", "lbl1", "lblKyakusitu"}) {
         QCOMPARE(fixture.detail().labelText(QString::fromLatin1(name)), QString::fromStdString(toUtf8(expected.label(name))));
     }
@@ -102,18 +103,18 @@ void ExportWindowsTest::betWindowIsRefreshedOnlyWhileVisible() {
     MainWindowFixture fixture;
     fixture.writeDay();
     MainWindow& window = fixture.open();
-    const QString status0 = QString::fromStdString(toUtf8(window.currentResult()->titleLine2));
+    const QString status0 = QString::fromStdString(toUtf8(window.session().result()->titleLine2));
     window.showRace(1);
     QVERIFY(fixture.bets().statusText().isEmpty());  // hidden: not filled
     window.showRace(0);
     fixture.bets().show();
     fixture.bets().setContent(status0, QStringLiteral("stale"));
     window.showRace(2);
-    QCOMPARE(fixture.bets().statusText(), QString::fromStdString(toUtf8(window.currentResult()->titleLine2)));
+    QCOMPARE(fixture.bets().statusText(), QString::fromStdString(toUtf8(window.session().result()->titleLine2)));
     QVERIFY(fixture.bets().text() != QStringLiteral("stale"));
     fixture.bets().hide();
     window.showRace(3);
-    QVERIFY(fixture.bets().statusText() != QString::fromStdString(toUtf8(window.currentResult()->titleLine2)));
+    QVERIFY(fixture.bets().statusText() != QString::fromStdString(toUtf8(window.session().result()->titleLine2)));
 }
 
 void ExportWindowsTest::betWindowSavesItsTextWithNothingAfterTheLastLine() {
@@ -126,8 +127,8 @@ void ExportWindowsTest::betWindowSavesItsTextWithNothingAfterTheLastLine() {
         const std::filesystem::path saved = fixture.dataFolder() / "bets.txt";
         fixture.bets().writeText(saved);
         const std::string text = readFile(saved);
-        QVERIFY(window.currentResult()->hasBetLines());
-        QCOMPARE(text, betWindowFileText(betWindowText(*window.currentResult())));
+        QVERIFY(window.session().result()->hasBetLines());
+        QCOMPARE(text, betWindowFileText(betWindowText(*window.session().result())));
         QVERIFY(!text.ends_with("\r\n"));
     }
 }
@@ -182,13 +183,13 @@ void ExportWindowsTest::indexRunRestoresTheRaceAndTheWindows() {
     QVERIFY(seenPercent >= 0);
     QVERIFY(window.progressWindow() == nullptr);
     QVERIFY(window.isVisible());
-    QCOMPARE(window.currentRace(), 2);
+    QCOMPARE(window.session().currentRace(), 2);
     QVERIFY(fixture.detail().isVisible());
     QCOMPARE(fixture.detail().selectedRunnerIndex(), 3);
     QVERIFY(fixture.bets().isVisible());
-    QCOMPARE(fixture.bets().statusText(), QString::fromStdString(toUtf8(window.currentResult()->titleLine2)));
+    QCOMPARE(fixture.bets().statusText(), QString::fromStdString(toUtf8(window.session().result()->titleLine2)));
     int runners = 0;
-    for (int r = 0; r < window.store().raceCount; ++r) runners += window.store().runnerCount(r);
+    for (int r = 0; r < window.session().store().raceCount; ++r) runners += window.session().store().runnerCount(r);
     QCOMPARE(countLines(readFile(file)), 1 + runners);
     QCOMPARE(fixture.errors, QStringList());
 }
@@ -204,27 +205,29 @@ void ExportWindowsTest::abortDuringTheRunKeepsTheRacesDone() {
     int lastPercent = -1;
     QTimer probe;
     QObject::connect(&probe, &QTimer::timeout, [&] {
-        ui::ProgressWindow* progress = window.progressWindow();
-        if (!progress) return;
-        lastPercent = progress->percent();
-        // After the first race the user presses Abort.
-        if (progress->percent() > 0) progress->abortButton()->click();
+        if (ui::ProgressWindow* progress = window.progressWindow()) lastPercent = progress->percent();
     });
     probe.start(0);
+    // After the first race the user presses Abort; the run waits for the click to be taken.
+    bool pressed = false;
+    fixture.allRacesProgress = [&](int) {
+        if (std::exchange(pressed, true)) return;
+        QMetaObject::invokeMethod(window.progressWindow()->abortButton(), &QPushButton::click, Qt::BlockingQueuedConnection);
+    };
     window.actions().indexFile->trigger();
     probe.stop();
     QVERIFY(lastPercent > 0);
     QVERIFY(lastPercent < 100);
-    QCOMPARE(window.currentRace(), 5);
+    QCOMPARE(window.session().currentRace(), 5);
     QVERIFY(window.isVisible());
     QVERIFY(window.progressWindow() == nullptr);
     // The file holds the heading and whole races from the first on, not all of them.
     const int written = countLines(readFile(file));
     int allRunners = 0;
     int racesWhole = 0;
-    for (int r = 0, lines = 1; r < window.store().raceCount; ++r) {
-        lines += window.store().runnerCount(r);
-        allRunners += window.store().runnerCount(r);
+    for (int r = 0, lines = 1; r < window.session().store().raceCount; ++r) {
+        lines += window.session().store().runnerCount(r);
+        allRunners += window.session().store().runnerCount(r);
         if (lines == written) racesWhole = r + 1;
     }
     QVERIFY(racesWhole >= 1);
@@ -247,7 +250,7 @@ void ExportWindowsTest::aFailingRaceStillRestoresEveryWindow() {
     QVERIFY(window.isVisible());
     QVERIFY(fixture.detail().isVisible());
     QVERIFY(fixture.bets().isVisible());
-    QCOMPARE(window.currentRace(), 1);
+    QCOMPARE(window.session().currentRace(), 1);
     QCOMPARE(fixture.detail().selectedRunnerIndex(), 1);
     QVERIFY(!std::filesystem::exists(file));
 }
@@ -288,12 +291,12 @@ void ExportWindowsTest::printedRaceShowsTheBetLinesAndTheWholeGrid() {
     fixture.writeDay();
     MainWindow& window = fixture.open();
     int race = -1;
-    for (int r = 0; r < window.store().raceCount && race < 0; ++r) {
+    for (int r = 0; r < window.session().store().raceCount && race < 0; ++r) {
         window.showRace(r);
-        if (std::stoi(window.currentResult()->raceNumberText) == raceNumber && window.currentResult()->hasBetLines()) race = r;
+        if (std::stoi(window.session().result()->raceNumberText) == raceNumber && window.session().result()->hasBetLines()) race = r;
     }
     QVERIFY(race >= 0);
-    QCOMPARE(hasTrifectaLines(window.currentResult()->raceNumberText), trifecta);
+    QCOMPARE(hasTrifectaLines(window.session().result()->raceNumberText), trifecta);
     // The printer dialog is answered with a PDF file in the chosen orientation.
     QTemporaryDir out;
     const QString pdf = out.filePath(QStringLiteral("race.pdf"));
@@ -314,8 +317,8 @@ void ExportWindowsTest::printedRaceShowsTheBetLinesAndTheWholeGrid() {
                                      QStringLiteral("[3連単フォーメーション] 1着:"), QStringLiteral("2着:"),
                                      QStringLiteral("3着:")};
     for (int i = 0; i < betHeadings.size(); ++i) QCOMPARE(text.contains(betHeadings[i]), i < 2 || trifecta);
-    QVERIFY(text.contains(QString::fromStdString(toUtf8(window.currentResult()->titleLine1)).simplified().left(4)));
-    for (const TBachu& runner : window.currentResult()->bachus) {
+    QVERIFY(text.contains(QString::fromStdString(toUtf8(window.session().result()->titleLine1)).simplified().left(4)));
+    for (const TBachu& runner : window.session().result()->bachus) {
         const QString name = QString::fromStdString(toUtf8(runner.name));
         QVERIFY2(text.contains(name), qPrintable(name));
     }

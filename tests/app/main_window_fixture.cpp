@@ -72,10 +72,13 @@ MainWindow& MainWindowFixture::open(const QString& archiveArgument) {
         return saveAnswer;
     };
     setup.printerSetup = [this](QWidget*, QPrinter& printer) { return printerAnswer && printerAnswer(printer); };
+    setup.allRacesProgress = [this](int percent) {
+        if (allRacesProgress) allRacesProgress(percent);
+    };
     window_ = std::make_unique<MainWindow>(std::move(setup));
     detail_ = new ui::HorseDetailWindow(window_.get());
     bets_ = new ui::BetLinesWindow(window_.get());
-    window_->attachWindows(detail_, bets_, new ui::ProxyWindow(window_->proxy(), window_.get()));
+    window_->attachWindows(detail_, bets_);
     window_->startUpLoad(archiveArgument);
     return *window_;
 }

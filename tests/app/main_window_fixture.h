@@ -14,7 +14,6 @@
 #include "settings/settings_store.h"
 #include "ui/bet_lines_window.h"
 #include "ui/horse_detail_window.h"
-#include "ui/proxy_window.h"
 
 namespace zv::app::testing {
 
@@ -46,6 +45,8 @@ public:
     QString saveAnswer;         // what the save dialog answers; empty cancels
     // What the printer dialog does with the printer; empty cancels.
     std::function<bool(QPrinter& printer)> printerAnswer;
+    // Told on the worker thread after each race of an all-races run.
+    std::function<void(int percent)> allRacesProgress;
 
 private:
     QTemporaryDir dir_;

@@ -46,7 +46,7 @@ void MainWindowTest::withoutDataNavigationOnlyBeeps() {
     window.actions().nextRace->trigger();
     window.actions().previousRace->trigger();
     QCOMPARE(fixture.beeps, 3);
-    QCOMPARE(window.currentRace(), -1);
+    QCOMPARE(window.session().currentRace(), -1);
     QVERIFY(window.grid()->isHidden());
     QVERIFY(fixture.notices.isEmpty());
     QVERIFY(fixture.errors.isEmpty());
@@ -56,26 +56,26 @@ void MainWindowTest::navigationMovesBetweenRacesAndBeepsAtTheEnds() {
     MainWindowFixture fixture;
     fixture.writeDay();
     MainWindow& window = fixture.open();
-    const int races = window.store().raceCount;
+    const int races = window.session().store().raceCount;
     QVERIFY(races > 2);
-    QCOMPARE(window.currentRace(), 0);
+    QCOMPARE(window.session().currentRace(), 0);
     QVERIFY(!window.grid()->isHidden());
 
     window.actions().previousRace->trigger();
     QCOMPARE(fixture.beeps, 1);
-    QCOMPARE(window.currentRace(), 0);
+    QCOMPARE(window.session().currentRace(), 0);
 
     for (int r = 1; r < races; ++r) {
         window.actions().nextRace->trigger();
-        QCOMPARE(window.currentRace(), r);
-        QCOMPARE(window.grid()->model()->rowCount(), window.store().runnerCount(r));
+        QCOMPARE(window.session().currentRace(), r);
+        QCOMPARE(window.grid()->model()->rowCount(), window.session().store().runnerCount(r));
     }
     QCOMPARE(fixture.beeps, 1);
     window.actions().nextRace->trigger();
     QCOMPARE(fixture.beeps, 2);
-    QCOMPARE(window.currentRace(), races - 1);
+    QCOMPARE(window.session().currentRace(), races - 1);
     window.actions().previousRace->trigger();
-    QCOMPARE(window.currentRace(), races - 2);
+    QCOMPARE(window.session().currentRace(), races - 2);
     QVERIFY(fixture.errors.isEmpty());
 }
 
@@ -84,10 +84,10 @@ void MainWindowTest::raceSelectItemShowsItsRace() {
     fixture.writeDay();
     MainWindow& window = fixture.open();
     const QList<QAction*> items = window.raceSelectMenu()->actions();
-    QCOMPARE(items.size(), window.store().raceCount);
-    QCOMPARE(items[11]->text(), QString::fromStdString(toUtf8(window.store().menuTitle[11])));
+    QCOMPARE(items.size(), window.session().store().raceCount);
+    QCOMPARE(items[11]->text(), QString::fromStdString(toUtf8(window.session().store().menuTitle[11])));
     items[11]->trigger();
-    QCOMPARE(window.currentRace(), 11);
+    QCOMPARE(window.session().currentRace(), 11);
     QCOMPARE(fixture.beeps, 0);
 }
 
@@ -107,7 +107,7 @@ void MainWindowTest::developerItems() {
     fixture.writeDay();
     if (!ini.isEmpty()) fixture.writeIni(ini.toStdString());
     MainWindow& window = fixture.open();
-    QCOMPARE(window.developerMode(), developer);
+    QCOMPARE(window.session().developerMode(), developer);
     const app::MainWindowActions& a = window.actions();
     for (QAction* item : {a.developerSeparator, a.copyHorseNames, a.copyRaceName, a.allBetLineFiles, a.prAverageCsv}) {
         QCOMPARE(item->isVisible(), developer);
@@ -118,7 +118,7 @@ void MainWindowTest::developerItems() {
     QApplication::clipboard()->setText(QStringLiteral("before"));
     a.copyRaceName->trigger();
     if (developer) {
-        QCOMPARE(QApplication::clipboard()->text(), QString::fromStdString(toUtf8(raceNameCopyText(window.store(), 0))));
+        QCOMPARE(QApplication::clipboard()->text(), QString::fromStdString(toUtf8(raceNameCopyText(window.session().store(), 0))));
     } else {
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("before"));
     }
@@ -135,7 +135,7 @@ void MainWindowTest::copyHorseNamesOfSelectedRows() {
     grid->selectionModel()->select(grid->model()->index(1, 3), QItemSelectionModel::Select);
     grid->selectionModel()->select(grid->model()->index(4, 0), QItemSelectionModel::Select);
     window.actions().copyHorseNames->trigger();
-    const TBachus& bachus = window.currentResult()->bachus;
+    const TBachus& bachus = window.session().result()->bachus;
     QCOMPARE(QApplication::clipboard()->text(),
              QString::fromStdString(toUtf8(bachus[1].name + "\r\n" + bachus[4].name)));
 
@@ -152,21 +152,21 @@ void MainWindowTest::headingClickSortsAndTheSortCarriesOverToTheNextRace() {
     const auto trOfRow = [&](int row) { return grid->model()->index(row, kColTR).data().toInt(); };
 
     window.gridHeadingClicked(kColTR);
-    QCOMPARE(window.sortColumn(), int(kColTR));
+    QCOMPARE(window.session().sortColumn(), int(kColTR));
     QCOMPARE(grid->horizontalHeader()->sortIndicatorSection(), int(kColTR));
     QCOMPARE(grid->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
     for (int row = 1; row < grid->model()->rowCount(); ++row) QVERIFY(trOfRow(row - 1) >= trOfRow(row));
 
     window.actions().nextRace->trigger();
-    QCOMPARE(window.sortColumn(), int(kColTR));
+    QCOMPARE(window.session().sortColumn(), int(kColTR));
     QCOMPARE(grid->horizontalHeader()->sortIndicatorSection(), int(kColTR));
     for (int row = 1; row < grid->model()->rowCount(); ++row) QVERIFY(trOfRow(row - 1) >= trOfRow(row));
 
     window.gridHeadingClicked(kColPast1);
-    QCOMPARE(window.sortColumn(), int(kColTR));
+    QCOMPARE(window.session().sortColumn(), int(kColTR));
 
     window.gridHeadingClicked(kColTR);
-    QCOMPARE(window.sortColumn(), int(kColRunner));
+    QCOMPARE(window.session().sortColumn(), int(kColRunner));
     QCOMPARE(grid->horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
     for (int row = 0; row < grid->model()->rowCount(); ++row) {
         QCOMPARE(grid->model()->index(row, kColRunner).data().toInt(), row + 1);
@@ -177,16 +177,16 @@ void MainWindowTest::aRaceThatCannotBeComputedLeavesTheWindowUsable() {
     MainWindowFixture fixture;
     fixture.writeDay(1);
     MainWindow& window = fixture.open();
-    QCOMPARE(window.currentRace(), 0);
+    QCOMPARE(window.session().currentRace(), 0);
     window.actions().nextRace->trigger();
     QCOMPARE(fixture.errors.size(), 1);
     QVERIFY(fixture.errors.first().contains(QStringLiteral("5x0")));
-    QCOMPARE(window.currentRace(), 1);
+    QCOMPARE(window.session().currentRace(), 1);
     QCOMPARE(window.grid()->model()->rowCount(), 0);
-    QVERIFY(!window.currentResult());
+    QVERIFY(!window.session().result());
     window.actions().nextRace->trigger();
-    QCOMPARE(window.currentRace(), 2);
-    QCOMPARE(window.grid()->model()->rowCount(), window.store().runnerCount(2));
+    QCOMPARE(window.session().currentRace(), 2);
+    QCOMPARE(window.grid()->model()->rowCount(), window.session().store().runnerCount(2));
     QCOMPARE(fixture.errors.size(), 1);
 }
 
@@ -200,14 +200,14 @@ void MainWindowTest::betIconFillsTheWindowOnlyWhenItOpens() {
     MainWindow& window = fixture.open();
     emit window.headerPanel()->betIconClicked();
     QVERIFY(fixture.bets().isVisible());
-    QCOMPARE(fixture.bets().statusText(), QString::fromStdString(toUtf8(window.currentResult()->titleLine2)));
+    QCOMPARE(fixture.bets().statusText(), QString::fromStdString(toUtf8(window.session().result()->titleLine2)));
     QVERIFY(!fixture.bets().text().isEmpty());
     fixture.bets().setContent(QStringLiteral("marker"), QStringLiteral("marker"));
     emit window.headerPanel()->betIconClicked();
     QCOMPARE(fixture.bets().text(), QStringLiteral("marker"));
     // While it is open the window follows the race on screen.
     window.actions().nextRace->trigger();
-    QCOMPARE(fixture.bets().statusText(), QString::fromStdString(toUtf8(window.currentResult()->titleLine2)));
+    QCOMPARE(fixture.bets().statusText(), QString::fromStdString(toUtf8(window.session().result()->titleLine2)));
 }
 
 void MainWindowTest::horseLinkSelectsTheRunner() {
@@ -215,12 +215,12 @@ void MainWindowTest::horseLinkSelectsTheRunner() {
     fixture.writeDay();
     MainWindow& window = fixture.open();
     int race = 0;
-    while (window.store().runnerCount(race) < 12) ++race;
+    while (window.session().store().runnerCount(race) < 12) ++race;
     window.showRace(race);
     window.openRunnerDetail(12, true);
     QCOMPARE(window.grid()->currentIndex().data(ui::RunnerNumberRole).toInt(), 12);
     const QStringList entries = fixture.detail().runnerEntries();
-    QCOMPARE(entries.size(), window.store().runnerCount(race));
+    QCOMPARE(entries.size(), window.session().store().runnerCount(race));
     QVERIFY(entries[0].startsWith(QStringLiteral(" 1 ")));
     QVERIFY(entries[11].startsWith(QStringLiteral("12 ")));
     QCOMPARE(fixture.detail().selectedRunnerIndex(), 11);
@@ -247,7 +247,7 @@ void MainWindowTest::startUpWithABadArchiveArgumentStillLoadsTheDataFolder() {
     QCOMPARE(fixture.notices.size(), 1);
     QCOMPARE(fixture.notices.first(),
              QStringLiteral("指定した書庫ファイルにデータは含まれておりません。\r\n\r\n正しいBVOデータをご利用ください。"));
-    QCOMPARE(window.currentRace(), 0);
+    QCOMPARE(window.session().currentRace(), 0);
 }
 
 void MainWindowTest::startUpWithoutTheHorseFileLoadsNothing() {
@@ -255,8 +255,8 @@ void MainWindowTest::startUpWithoutTheHorseFileLoadsNothing() {
     fixture.writeDay();
     std::filesystem::remove(fixture.dataFolder() / "bvo_uma.bv2");
     MainWindow& window = fixture.open();
-    QCOMPARE(window.currentRace(), -1);
-    QCOMPARE(window.store().raceCount, 0);
+    QCOMPARE(window.session().currentRace(), -1);
+    QCOMPARE(window.session().store().raceCount, 0);
     QVERIFY(window.grid()->isHidden());
     QVERIFY(fixture.notices.isEmpty());
     QVERIFY(fixture.errors.isEmpty());

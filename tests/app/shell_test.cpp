@@ -4,7 +4,7 @@
 #include <unistd.h>
 
 #include "app/about_window.h"
-#include "app/drop_rule.h"
+#include "app/archive_choice.h"
 #include "app/single_instance.h"
 
 using namespace zv::app;

@@ -32,6 +32,7 @@
 #include "service_fixture.h"
 #include "settings/settings_store.h"
 #include "ui/progress_window.h"
+#include "ui/proxy_window.h"
 #include "ui/race_grid_view.h"
 #include "ui/report_card_window.h"
 #include "data/demo_season.h"
@@ -126,9 +127,9 @@ void shootServiceWindows(zv::app::MainWindow& window, const std::filesystem::pat
     setup.dataFolder = dataFolder;
     setup.proxy = &window.proxy();
     setup.mainWindow = &window;
-    setup.prompts.notice = [](QWidget*, const QString& text, const QString&) { std::printf("notice: %s\n", qPrintable(text)); };
-    setup.prompts.error = [](QWidget*, const QString& text) { std::printf("error: %s\n", qPrintable(text)); };
-    setup.prompts.askYesNo = [](QWidget*, const QString&, const QString&) { return false; };
+    setup.feedback.noticeWithDetails = [](QWidget*, const QString& text, const QString&) { std::printf("notice: %s\n", qPrintable(text)); };
+    setup.feedback.errorReport = [](QWidget*, const QString& text) { std::printf("error: %s\n", qPrintable(text)); };
+    setup.feedback.askYesNo = [](QWidget*, const QString&, const QString&) { return false; };
     setup.openArchive = [](const QString&) {};
     zv::app::LoginWindow login(setup, &window);
     login.downloadWindowShown = [](QDialog* shown) {

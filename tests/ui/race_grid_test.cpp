@@ -53,9 +53,9 @@ RaceResult threeRunners() {
 }  // namespace
 
 void RaceGridTest::rowsFollowTheResultsOrder() {
-    const RaceResult result = threeRunners();
+    const auto result = std::make_shared<const RaceResult>(threeRunners());
     ui::RaceGridModel model;
-    model.setResult(&result);
+    model.setResult(result);
     QCOMPARE(model.rowCount(), 3);
     QCOMPARE(model.columnCount(), kGridColumns);
     const QStringList expected{"2", "3", "1"};
@@ -88,9 +88,9 @@ void RaceGridTest::coloursAndBordersComeFromTheResult() {
     QFETCH(QColor, background);
     QFETCH(QColor, foreground);
     QFETCH(bool, border);
-    const RaceResult result = threeRunners();
+    const auto result = std::make_shared<const RaceResult>(threeRunners());
     ui::RaceGridModel model;
-    model.setResult(&result);
+    model.setResult(result);
     const QModelIndex index = model.index(row, column);
     QCOMPARE(index.data(Qt::BackgroundRole).value<QColor>(), background);
     QCOMPARE(index.data(Qt::ForegroundRole).value<QColor>(), foreground);
@@ -98,18 +98,18 @@ void RaceGridTest::coloursAndBordersComeFromTheResult() {
 }
 
 void RaceGridTest::modelPassesTheModelTester() {
-    const RaceResult result = threeRunners();
+    const auto result = std::make_shared<const RaceResult>(threeRunners());
     ui::RaceGridModel model;
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    model.setResult(&result);
+    model.setResult(result);
     model.setResult(nullptr);
-    model.setResult(&result);
+    model.setResult(result);
 }
 
 void RaceGridTest::layoutIsTheGridsFixedOne() {
-    const RaceResult result = threeRunners();
+    const auto result = std::make_shared<const RaceResult>(threeRunners());
     RaceGridView view;
-    view.showResult(&result);
+    view.showResult(result);
     QCOMPARE(view.horizontalHeader()->height(), kGridHeaderHeight);
     QCOMPARE(view.rowHeight(0), kGridRowHeight);
     for (int column = 0; column < kGridColumns; ++column) QCOMPARE(view.columnWidth(column), kGridColumnWidths[size_t(column)]);
@@ -120,10 +120,10 @@ void RaceGridTest::layoutIsTheGridsFixedOne() {
 }
 
 void RaceGridTest::headingClickIsReportedAndTheIndicatorStaysTheProgramsOwn() {
-    const RaceResult result = threeRunners();
+    const auto result = std::make_shared<const RaceResult>(threeRunners());
     RaceGridView view;
     view.resize(760, 300);
-    view.showResult(&result);
+    view.showResult(result);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QSignalSpy clicks(&view, &RaceGridView::headingClicked);
@@ -138,10 +138,10 @@ void RaceGridTest::headingClickIsReportedAndTheIndicatorStaysTheProgramsOwn() {
 }
 
 void RaceGridTest::clickOnTheHorseNameReportsTheLink() {
-    const RaceResult result = threeRunners();
+    const auto result = std::make_shared<const RaceResult>(threeRunners());
     RaceGridView view;
     view.resize(760, 300);
-    view.showResult(&result);
+    view.showResult(result);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QSignalSpy links(&view, &RaceGridView::linkActivated);

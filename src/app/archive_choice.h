@@ -1,0 +1,24 @@
+// The archive the user chooses: in the open dialog, which starts in the stored download folder,
+// or by dropping files on the main window, where only the first one is taken, and only when its
+// name ends exactly in ".lzh" (".LZH" is not taken).
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QUrl>
+#include <optional>
+
+class QWidget;
+
+namespace zv::settings {
+class SettingsStore;
+}
+
+namespace zv::app {
+
+std::optional<QString> archiveToOpenFromDrop(const QList<QUrl>& urls);
+
+// The file chosen in the open dialog, or empty when cancelled.
+QString chooseArchiveFile(QWidget* parent, const settings::SettingsStore& store);
+
+}  // namespace zv::app

@@ -1,0 +1,87 @@
+#include "companion_windows.h"
+
+#include "data/bvo_hen.h"
+#include "predict/bet_lines.h"
+#include "predict/horse_detail.h"
+#include "session/race_session.h"
+#include "ui/bet_lines_window.h"
+#include "ui/cp932_text.h"
+#include "ui/horse_detail_window.h"
+#include "ui/race_grid_view.h"
+
+namespace zv::app {
+
+void CompanionWindows::attach(ui::HorseDetailWindow* detail, ui::BetLinesWindow* bets) {
+    detail_ = detail;
+    bets_ = bets;
+}
+
+bool CompanionWindows::detailShown() const { return detail_ && detail_->isVisible(); }
+
+bool CompanionWindows::betsShown() const { return bets_ && bets_->isVisible(); }
+
+void CompanionWindows::openRunnerDetail(int runnerNumber, bool show) {
+    const std::shared_ptr<const RaceResult> result = session_.result();
+    if (!result) return;
+    const int row = grid_.rowOfRunner(runnerNumber);
+    if (row >= 0) grid_.setCurrentIndex(grid_.raceModel()->index(row, kColName));
+    if (!detail_) return;
+    QStringList entries;
+    for (size_t n = 0; n < result->bachus.size(); ++n) {
+        entries << ui::fromCp932(PadLeft(std::to_string(n + 1), 2) + " " + result->bachus[n].name);
+    }
+    detail_->fillRunners(entries, runnerNumber - 1);
+    if (show) {
+        detail_->show();
+        detail_->raise();
+    }
+}
+
+void CompanionWindows::followRace() {
+    if (detailShown()) openRunnerDetail(1, false);
+    if (betsShown()) fillBetLines();
+}
+
+void CompanionWindows::showHorse(int index) {
+    if (!detail_ || session_.currentRace() < 0 || !session_.result()) return;
+    detail_->showHorse(buildHorseDetail(session_.store(), session_.currentRace(), index));
+}
+
+void CompanionWindows::fillBetLines() {
+    const std::shared_ptr<const RaceResult> result = session_.result();
+    if (!result || !bets_) return;
+    const BetWindowText text = betWindowText(*result);
+    bets_->setContent(ui::fromCp932(text.status),
+                      ui::fromCp932(betWindowFileText(text)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void CompanionWindows::openBetLines() {
+    if (!bets_) return;
+    if (!bets_->isVisible()) fillBetLines();
+    bets_->show();
+    bets_->raise();
+    bets_->activateWindow();
+}
+
+void CompanionWindows::hide() {
+    hidden_ = {detailShown(), betsShown(), -1};
+    if (hidden_.detail) {
+        hidden_.detailIndex = detail_->selectedRunnerIndex();
+        detail_->hide();
+    }
+    if (hidden_.bets) bets_->hide();
+}
+
+void CompanionWindows::showHidden() {
+    if (hidden_.detail) {
+        openRunnerDetail(hidden_.detailIndex + 1, false);
+        detail_->show();
+    }
+    if (hidden_.bets) {
+        fillBetLines();
+        bets_->show();
+    }
+    hidden_ = {};
+}
+
+}  // namespace zv::app

@@ -1,0 +1,141 @@
+#include "export_commands.h"
+
+#include <QFileDialog>
+#include <QProgressBar>
+#include <exception>
+#include <utility>
+
+#include "export/index_file.h"
+#include "export/kmi_file.h"
+#include "export/pr_csv.h"
+#include "long_work.h"
+#include "session/race_session.h"
+#include "ui/cp932_text.h"
+#include "ui/progress_window.h"
+
+namespace zv::app {
+
+QString askSaveFileName(QWidget* parent, const QString& proposedName, const QString& filter, const QString& suffix) {
+    QFileDialog dialog(parent, QString(), QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.selectFile(proposedName);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+ExportCommands::ExportCommands(ExportCommandsSetup setup, QObject* parent) : QObject(parent), setup_(std::move(setup)) {
+    if (!setup_.saveFileName) setup_.saveFileName = askSaveFileName;
+}
+
+bool ExportCommands::dataSetLoaded() {
+    if (setup_.session->hasData()) return true;
+    setup_.feedback.notice(setup_.window, QStringLiteral("レースデータが読み込まれていません。先にBVOデータを読み込んでください。"));
+    return false;
+}
+
+QString ExportCommands::askSaveFile(const QString& proposedName, const QString& filter, const QString& suffix) {
+    return setup_.saveFileName(setup_.window, proposedName, filter, suffix);
+}
+
+void ExportCommands::exportBetLineFile() {
+    if (!dataSetLoaded()) return;
+    const std::shared_ptr<const RaceResult> result = setup_.session->result();
+    if (!result) {
+        setup_.feedback.notice(setup_.window, QStringLiteral("表示中のレースがありません。"));
+        return;
+    }
+    const QString file = askSaveFile(QStringLiteral("kaime.kmi"), QStringLiteral("BrevanneRXシリーズ 買い目ファイル(*.kmi)"),
+                                     QStringLiteral("kmi"));
+    if (file.isEmpty()) return;
+    writeRaceKmiFile(ui::toPath(file), setup_.session->store(), *result);
+}
+
+void ExportCommands::exportAllBetLines() {
+    if (!setup_.session->developerMode() || !dataSetLoaded()) return;
+    const RaceDataStore& store = setup_.session->store();
+    const QString file = askSaveFile(ui::fromCp932(allRacesKmiFileName(store)), QStringLiteral("買い目一括ファイル(*.kmi)"),
+                                     QStringLiteral("kmi"));
+    if (file.isEmpty()) return;
+    runAllRaces([&](const BatchRunOptions& options) { writeAllRacesKmiFile(ui::toPath(file), store, options); }, true);
+}
+
+void ExportCommands::exportIndexFile() {
+    if (!dataSetLoaded()) return;
+    const RaceDataStore& store = setup_.session->store();
+    const QString file =
+        askSaveFile(ui::fromCp932(indexFileName(store)), QStringLiteral("外部指数ファイル(*.idx)"), QStringLiteral("idx"));
+    if (file.isEmpty()) return;
+    runAllRaces([&](const BatchRunOptions& options) { writeIndexFile(ui::toPath(file), store, options); }, true);
+}
+
+void ExportCommands::exportPrAverageCsv() {
+    if (!setup_.session->developerMode() || !dataSetLoaded()) return;
+    // Asked over the progress window once the run is on, else over the main window; from the
+    // worker the question waits for its answer on the GUI thread.
+    const CsvQuestionHandler ask = [this](CsvQuestion, const std::string& message) {
+        QString text = ui::fromCp932(message);
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QWidget* over = progress_ ? static_cast<QWidget*>(progress_) : setup_.window;
+        bool yes = false;
+        onGuiThread(over, [&] { yes = setup_.feedback.askYesAbort(over, text); });
+        return yes ? CsvAnswer::Yes : CsvAnswer::Abort;
+    };
+    // The question about a missing file comes before the run; the run only starts when the
+    // answer is Yes, so it is asked here once and answered again inside the run.
+    const std::filesystem::path& folder = setup_.session->dataFolder();
+    if (!std::filesystem::exists(folder / kPrCsvFile) && ask(CsvQuestion::CreateMissingFile, missingCsvMessage()) != CsvAnswer::Yes) {
+        return;
+    }
+    const CsvQuestionHandler askAfterCreate = [ask](CsvQuestion question, const std::string& message) {
+        return question == CsvQuestion::CreateMissingFile ? CsvAnswer::Yes : ask(question, message);
+    };
+    const RaceDataStore& store = setup_.session->store();
+    runAllRaces([&](const BatchRunOptions& options) { appendDayToPrCsv(folder, store, options, askAfterCreate); }, false);
+}
+
+void ExportCommands::runAllRaces(const std::function<void(const BatchRunOptions&)>& run, bool fullBarAtEnd) {
+    abortRequested_ = false;
+    const int race = setup_.session->currentRace();
+    setup_.hideWindows();
+
+    // The progress window belongs to the application, not to the hidden main window.
+    progress_ = new ui::ProgressWindow(nullptr);
+    connect(progress_, &ui::ProgressWindow::abortRequested, this, [this] { abortRequested_ = true; });
+    progress_->show();
+
+    BatchRunOptions options;
+    options.sortColumn = setup_.session->sortColumn();
+    options.now = setup_.session->now();
+    options.fullBarAtEnd = fullBarAtEnd;
+    options.abortRequested = [this] { return abortRequested_.load(); };
+    const auto setBar = queuedBarSetter(progress_->progressBar());
+    options.progress = [this, setBar](int percent) {
+        setBar(100, percent);
+        if (setup_.progressOnWorker) setup_.progressOnWorker(percent);
+    };
+
+    std::exception_ptr failure;
+    try {
+        runOffGuiThread([&] { run(options); });
+    } catch (...) {
+        failure = std::current_exception();
+    }
+
+    // The closing steps run whatever happened above.
+    std::exception_ptr restoreFailure;
+    if (race >= 0 && race < setup_.session->store().raceCount) {
+        try {
+            setup_.session->select(race);
+        } catch (...) {
+            restoreFailure = std::current_exception();
+        }
+    }
+    // Closing destroys the window; it is forgotten here already.
+    std::exchange(progress_, nullptr)->close();
+    setup_.showWindows();
+    if (failure) std::rethrow_exception(failure);
+    if (restoreFailure) std::rethrow_exception(restoreFailure);
+}
+
+}  // namespace zv::app

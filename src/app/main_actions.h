@@ -1,0 +1,34 @@
+// The commands of the main window's menus and tool bar: captions, short-cuts and object names.
+#pragma once
+
+class QAction;
+class QWidget;
+
+namespace zv::app {
+
+struct MainWindowActions {
+    QAction* download = nullptr;
+    QAction* open = nullptr;
+    QAction* exit = nullptr;
+    QAction* selectRace = nullptr;
+    QAction* previousRace = nullptr;
+    QAction* nextRace = nullptr;
+    QAction* print = nullptr;
+    QAction* betLineFile = nullptr;
+    QAction* indexFile = nullptr;
+    QAction* developerSeparator = nullptr;
+    QAction* copyHorseNames = nullptr;
+    QAction* copyRaceName = nullptr;
+    QAction* allBetLineFiles = nullptr;
+    QAction* prAverageCsv = nullptr;
+    QAction* help = nullptr;
+    QAction* supportPage = nullptr;
+    QAction* dataServicePage = nullptr;
+    QAction* version = nullptr;
+    QAction* rollUp = nullptr;
+};
+
+// The actions, owned by window; their short-cuts work wherever the focus is in it.
+MainWindowActions createMainWindowActions(QWidget* window);
+
+}  // namespace zv::app

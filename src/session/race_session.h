@@ -1,0 +1,80 @@
+// The race on screen, kept apart from any window: the loaded data set, the race shown, its
+// computed result, the grid sort that carries over from race to race, and the developer flag.
+// The main window draws what this holds; the exports read the data set and the sort from here.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "data/archive/intake.h"
+#include "data/store.h"
+#include "predict/calendar.h"
+#include "predict/grid_layout.h"
+#include "predict/race_result.h"
+
+namespace zv {
+
+// What changed, for the one who draws the session.
+enum class SessionChange {
+    DataSet,  // a new data set was loaded (its race 0 follows as a Race change)
+    Race,     // another race is current, or the same race again; its result may be empty
+    Order,    // the current race's rows were put in a new order (a new result)
+};
+
+struct RaceSessionSetup {
+    std::filesystem::path dataFolder;      // where archives are unpacked and the data set is read
+    std::filesystem::path programFile;     // its path + ".ini" holds the developer flag
+    std::function<LocalDateTime()> clock;  // "now" for the engine; the local clock when empty
+};
+
+class RaceSession {
+public:
+    explicit RaceSession(RaceSessionSetup setup);
+
+    // Told after every change, also when computing the race then failed.
+    void setListener(std::function<void(SessionChange)> listener) { listener_ = std::move(listener); }
+
+    // The start-up load: the data set of the data folder, when both its header and its horse
+    // file are there, showing race 0. Throws zv::Error when the files are there but do not load
+    // (nothing changes), or when race 0 cannot be computed.
+    void loadDataFolder();
+    // Takes an archive into the data folder and the data set (archive/intake.h); when it is
+    // taken in, race 0 is selected.
+    IntakeResult openArchive(const std::filesystem::path& archive, const archive::ProgressFn& progress);
+
+    // Computes race r and makes it the current race. A race that cannot be computed still
+    // becomes the current race, without a result, so that moving on starts from it; its
+    // zv::Error is thrown again.
+    void select(int race);
+    // The race before or after the current one; false, and nothing changes, at either end.
+    bool previous();
+    bool next();
+    // A heading click of the grid (clickGridHeader); true when the rows were put in a new order.
+    bool clickHeader(int column);
+
+    const RaceDataStore& store() const { return store_; }
+    bool hasData() const { return store_.raceCount > 0; }
+    int currentRace() const { return currentRace_; }
+    // The current race's result; empty when no race is current or it could not be computed.
+    // A result never changes once handed out: a new order is a new result.
+    std::shared_ptr<const RaceResult> result() const { return result_; }
+    int sortColumn() const { return sortColumn_; }
+    bool developerMode() const { return developerMode_; }
+    const std::filesystem::path& dataFolder() const { return setup_.dataFolder; }
+    LocalDateTime now() const { return setup_.clock(); }
+
+private:
+    void dataSetReplaced();
+    void tell(SessionChange change) const;
+
+    RaceSessionSetup setup_;
+    RaceDataStore store_;
+    std::shared_ptr<const RaceResult> result_;
+    int currentRace_ = -1;
+    int sortColumn_ = kColRunner;
+    bool developerMode_ = false;
+    std::function<void(SessionChange)> listener_;
+};
+
+}  // namespace zv

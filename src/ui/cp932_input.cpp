@@ -1,0 +1,26 @@
+#include "cp932_input.h"
+
+#include <QLineEdit>
+
+#include "cp932_text.h"
+
+namespace zv::ui {
+
+QString notCp932Message(const QString& field) {
+    return QStringLiteral("%1に使用できない文字が含まれています。\n"
+                          "Shift_JISで表せる文字で入力し直してください。")
+        .arg(field);
+}
+
+bool fieldsFitCp932(const UserFeedback& feedback, std::initializer_list<std::pair<QString, QLineEdit*>> fields) {
+    for (const auto& [caption, edit] : fields) {
+        if (toCp932Exactly(edit->text())) continue;
+        feedback.notice(edit->window(), notCp932Message(caption));
+        edit->setFocus();
+        edit->selectAll();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace zv::ui
