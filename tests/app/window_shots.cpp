@@ -63,9 +63,9 @@ int listClippedDetailTexts(zv::app::MainWindow& window, zv::ui::HorseDetailWindo
                         qPrintable(text), need, has);
         }
     };
-    for (int race = 0; race < window.store().raceCount; ++race) {
+    for (int race = 0; race < window.session().store().raceCount; ++race) {
         window.showRace(race);
-        const int runners = int(window.currentResult()->bachus.size());
+        const int runners = int(window.session().result()->bachus.size());
         for (int runner = 1; runner <= runners; ++runner) {
             window.openRunnerDetail(runner, false);
             QStyleOptionViewItem option;
@@ -166,7 +166,7 @@ int main(int argc, char** argv) {
     settle();
     save(&window, QStringLiteral("main_race1"));
 
-    const int lateRace = std::min(10, window.store().raceCount - 1);
+    const int lateRace = std::min(10, window.session().store().raceCount - 1);
     window.showRace(lateRace);
     settle();
     save(&window, QStringLiteral("main_race%1").arg(lateRace + 1));
