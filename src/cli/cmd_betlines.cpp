@@ -1,5 +1,6 @@
 // betlines R --out FILE: the bet-line window text of race R, saved as the window saves it.
 #include "commands.h"
+#include "data/data_folder_lock.h"
 #include "data/text_file.h"
 #include "predict/bet_lines.h"
 #include "predict/compute_race.h"
@@ -11,7 +12,7 @@ int cmdBetlines(CliContext& ctx) {
     if (!outPath || ctx.args.size() != 1) throw UsageError{"betlines takes one race number and --out FILE"};
     RaceDataStore store = ctx.loadStore();
     RaceResult result = computeRace(store, ctx.raceArg(store, ctx.args[0]), kColRunner, localNow());
-    writeFileReplacing(*outPath, betWindowFileText(betWindowText(result)));
+    writeExportFile(*outPath, betWindowFileText(betWindowText(result)), FileDurability::Synced);
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "commands.h"
+#include "data/data_folder_lock.h"
 #include "data/text_file.h"
 #include "report/report_csv.h"
 #include "report/report_run.h"
@@ -17,7 +18,7 @@ int cmdReport(CliContext& ctx) {
     std::vector<std::filesystem::path> paths(ctx.args.begin(), ctx.args.end());
 
     report::ReportCard card = report::runReport(paths);
-    if (csvFile) writeFileReplacing(*csvFile, report::reportCsv(card), FileDurability::Regenerable);
+    if (csvFile) writeExportFile(*csvFile, report::reportCsv(card), FileDurability::Regenerable);
     if (json) writeReportJson(ctx.out, card);
     else writeReportText(ctx.out, card);
     return card.days.empty() ? 1 : 0;

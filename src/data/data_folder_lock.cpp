@@ -10,6 +10,7 @@
 
 #include "error.h"
 #include "sjis.h"
+#include "store.h"
 
 namespace zv {
 namespace {
@@ -44,6 +45,22 @@ DataFolderLock::DataFolderLock(const std::filesystem::path& folder, std::chrono:
         }
         std::this_thread::sleep_for(kPollInterval);
     }
+}
+
+std::optional<DataFolderLock> lockWhenInDataFolder(const std::filesystem::path& target,
+                                                   std::chrono::milliseconds wait) {
+    std::filesystem::path folder = target.parent_path();
+    if (folder.empty()) folder = ".";
+    std::error_code ec;
+    for (const char* name : {kDen1File, kDen2File, kUmaFile}) {
+        if (std::filesystem::exists(folder / name, ec)) return std::optional<DataFolderLock>(std::in_place, folder, wait);
+    }
+    return std::nullopt;
+}
+
+void writeExportFile(const std::filesystem::path& path, std::string_view bytes, FileDurability durability) {
+    const std::optional<DataFolderLock> lock = lockWhenInDataFolder(path);
+    writeFileReplacing(path, bytes, durability);
 }
 
 DataFolderLock::~DataFolderLock() {

@@ -1,5 +1,5 @@
 // One writer at a time in the data folder: an advisory lock on the hidden file ".zelvora.lock"
-// there, held by every intake, install, CSV export and start-up recovery of any of the programs.
+// there, held by every intake, install, start-up recovery and export that writes into it.
 // A second writer waits a little for the first one and then gives up with a message that says
 // another copy is at work. The lock ends with the process, so a killed writer never blocks the
 // next one. A folder where nobody may write needs no lock: then none is taken.
@@ -7,6 +7,10 @@
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
+#include <string_view>
+
+#include "text_file.h"
 
 namespace zv {
 
@@ -27,6 +31,14 @@ public:
 private:
     int fd_ = -1;
 };
+
+// The lock of the folder target is written into, when that folder holds a data set (any of the
+// record files); nothing for any other folder, which gets no lock file either.
+std::optional<DataFolderLock> lockWhenInDataFolder(const std::filesystem::path& target,
+                                                   std::chrono::milliseconds wait = kDataFolderLockWait);
+
+// Writes an export file (writeFileReplacing), holding the data folder's lock when it goes there.
+void writeExportFile(const std::filesystem::path& path, std::string_view bytes, FileDurability durability);
 
 // The message a writer gets when another one keeps the lock (CP932).
 std::string dataFolderBusyMessage();

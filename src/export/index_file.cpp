@@ -1,5 +1,6 @@
 #include "index_file.h"
 
+#include "data/data_folder_lock.h"
 #include "data/text_file.h"
 #include "index_lines.h"
 #include "kmi_file.h"
@@ -17,7 +18,7 @@ BatchOutcome writeIndexFile(const std::filesystem::path& path, const RaceDataSto
         appendIndexLines(store, ratings, lines);
         return true;
     });
-    writeFileReplacing(path, joinCrLf(lines), FileDurability::Regenerable);
+    writeExportFile(path, joinCrLf(lines), FileDurability::Regenerable);
     return outcome;
 }
 

@@ -1,5 +1,6 @@
 #include "kmi_file.h"
 
+#include "data/data_folder_lock.h"
 #include "data/text_file.h"
 #include "kmi_lines.h"
 
@@ -14,7 +15,7 @@ std::string allRacesKmiFileName(const RaceDataStore& store) {
 void writeRaceKmiFile(const std::filesystem::path& path, const RaceDataStore& store, const RaceResult& result) {
     std::vector<std::string> lines;
     appendKmiLines(lines, store.den1Lines.at(result.race), result.betKeys);
-    writeFileReplacing(path, joinCrLf(lines), FileDurability::Regenerable);
+    writeExportFile(path, joinCrLf(lines), FileDurability::Regenerable);
 }
 
 BatchOutcome writeAllRacesKmiFile(const std::filesystem::path& path, const RaceDataStore& store,
@@ -25,7 +26,7 @@ BatchOutcome writeAllRacesKmiFile(const std::filesystem::path& path, const RaceD
         appendKmiLines(lines, store.den1Lines[race], ratings.betKeys);
         return true;
     });
-    writeFileReplacing(path, joinCrLf(lines), FileDurability::Regenerable);
+    writeExportFile(path, joinCrLf(lines), FileDurability::Regenerable);
     return outcome;
 }
 

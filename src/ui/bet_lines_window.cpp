@@ -16,6 +16,7 @@
 #include "data/error.h"
 #include "cp932_text.h"
 #include "data/sjis_chars.h"
+#include "data/data_folder_lock.h"
 #include "data/text_file.h"
 #include "ui_fonts.h"
 
@@ -130,7 +131,7 @@ void BetLinesWindow::saveAsText() {
 void BetLinesWindow::writeText(const std::filesystem::path& path) const {
     QString body = text();
     body.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    writeFileReplacing(path, toCp932(body));
+    writeExportFile(path, toCp932(body), FileDurability::Synced);
 }
 
 }  // namespace zv::ui

@@ -22,6 +22,7 @@
 
 #include "data/error.h"
 #include "data/sjis.h"
+#include "data/data_folder_lock.h"
 #include "data/text_file.h"
 #include "report/report_csv.h"
 #include "report/report_run.h"
@@ -362,7 +363,7 @@ void ReportCardWindow::saveCsv() {
     QString file = chooseSave_(this, proposed);
     if (file.isEmpty()) return;
     try {
-        writeFileReplacing(file.toStdString(), report::reportCsv(card_), FileDurability::Regenerable);
+        writeExportFile(file.toStdString(), report::reportCsv(card_), FileDurability::Regenerable);
     } catch (const Error& e) {
         UserFeedback::system().errorReport(this, QString::fromStdString(toUtf8(e.message())));
     }
