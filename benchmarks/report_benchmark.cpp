@@ -1,6 +1,8 @@
 // The report card over a demo season of day folders: the time per meeting day over 25, 50 and 100
 // days (it should grow linearly; target at most 5 ms a day on one core) and the peak memory of the
 // process after a 100-day run, from which the 1,000-day figure is estimated (target under 200 MB).
+// Over archives: the first 16 days packed by jlha, reported from the archives and from the folders,
+// and unpacked by "lhasa x"; what the archives add should cost at most 1.2 times lhasa's unpacking.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -50,6 +52,53 @@ long peakResidentKilobytes() {
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
 }
+
+constexpr int kArchiveDays = 16;
+
+// The first kArchiveDays days, each packed by jlha into "<day>.lzh" beside the day folders.
+const std::vector<fs::path>& seasonArchives() {
+    static const std::vector<fs::path> archives = [] {
+        std::vector<fs::path> packed;
+        for (int d = 0; d < kArchiveDays; ++d) {
+            const fs::path& day = seasonDays()[static_cast<size_t>(d)];
+            fs::path archive = day.string() + ".lzh";
+            std::string command = "cd '" + day.string() + "' && jlha aq '" + archive.string() + "' bvo_*.bv2 >/dev/null";
+            if (std::system(command.c_str()) != 0) throw std::runtime_error("jlha failed");
+            packed.push_back(archive);
+        }
+        return packed;
+    }();
+    return archives;
+}
+
+void BM_ReportOverArchives(benchmark::State& state) {
+    const std::vector<fs::path>& archives = seasonArchives();
+    for (auto _ : state) benchmark::DoNotOptimize(zv::report::runReport(archives));
+}
+BENCHMARK(BM_ReportOverArchives)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5);
+
+void BM_ReportOverArchivedDayFolders(benchmark::State& state) {
+    seasonArchives();
+    std::vector<fs::path> days(seasonDays().begin(), seasonDays().begin() + kArchiveDays);
+    for (auto _ : state) benchmark::DoNotOptimize(zv::report::runReport(days));
+}
+BENCHMARK(BM_ReportOverArchivedDayFolders)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5);
+
+void BM_LhasaOverArchives(benchmark::State& state) {
+    const std::vector<fs::path>& archives = seasonArchives();
+    const fs::path target = archives.front().parent_path() / "lhasa-out";
+    for (auto _ : state) {
+        for (const fs::path& archive : archives) {
+            state.PauseTiming();
+            fs::remove_all(target);
+            fs::create_directories(target);
+            std::string command = "cd '" + target.string() + "' && lhasa xqf '" + archive.string() + "'";
+            state.ResumeTiming();
+            if (std::system(command.c_str()) != 0) state.SkipWithError("lhasa failed");
+        }
+    }
+}
+BENCHMARK(BM_LhasaOverArchives)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5);
 
 void BM_ReportOverDays(benchmark::State& state) {
     const int dayCount = static_cast<int>(state.range(0));

@@ -89,6 +89,14 @@ for b in report:
         peak = b["peakRSS_MB"]
         row("report peak memory, 100 days (x10 for 1,000)", f"{peak:.1f} MB (~{peak * 10:.0f} MB)", "< 200 MB", peak * 10 < 200)
 
+archives = pick(report, "BM_ReportOverArchives", "median")
+folders = pick(report, "BM_ReportOverArchivedDayFolders", "median")
+unpack = pick(report, "BM_LhasaOverArchives", "median")
+if archives and folders and unpack:
+    extra = archives - folders
+    row("report: what archives add / lhasa x", f"{extra / unpack:.2f}x ({extra / 1e3:.1f} ms / {unpack / 1e3:.1f} ms)",
+        "<= 1.2x", extra <= 1.2 * unpack)
+
 with open(os.path.join(out, "kmi.txt")) as f:
     m = re.search(r"ratio: ([0-9.]+)", f.read())
 if m:
