@@ -1,7 +1,9 @@
 // Building one runner's past-performance column from its horse line.
 #include "bachu.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <tuple>
 
 #include "code_memo.h"
 #include "data/bvo_hen.h"
@@ -46,9 +48,12 @@ std::string abbreviationOf(std::string_view code) {
     return name.substr(0, 2);
 }
 
-std::string courseAbbreviation(std::string_view code) {
+// The abbreviation as a view into the memo; a code it does not hold is looked up into spare.
+std::string_view courseAbbreviation(std::string_view code, std::string& spare) {
     static const TwoByteCodeMemo memo(abbreviationOf);
-    return memo(code);
+    if (const std::string* known = memo.find(code)) return *known;
+    spare = abbreviationOf(code);
+    return spare;
 }
 
 void appendCornerMark(TextBuilder& text, std::string_view code) {
@@ -79,7 +84,7 @@ int32_t raceTimeTenths(std::string_view time) {
 
 // Early 3F of a 1000 m race: the stored time is a 600 m split, scaled to three furlongs; 新潟's
 // straight turf course is timed from the race time less the last 3F.
-int32_t thousandMetreF3F(std::string_view horseLine, int k, const std::string& course, const std::string& surface) {
+int32_t thousandMetreF3F(std::string_view horseLine, int k, std::string_view course, const std::string& surface) {
     int c = StrToIntOrZero(pastField(horseLine, uma::past_first_3f, k));
     double x;
     if (course == texts().niigata && surface == texts().turf) {
@@ -171,13 +176,48 @@ std::string cellText(std::string_view horseLine, int k, std::string_view course,
 
 bool containsBlank(std::string_view text) { return text.find(' ') != std::string_view::npos; }
 
+// A past race's date "YYYYMMDD"; a blank one stands for now. Eight plain digits are read at once
+// (nearly every date); anything else is read strictly, with its conversion error.
+LocalDateTime pastRaceDate(std::string_view date, const LocalDateTime& now) {
+    if (containsBlank(date)) return now;
+    if (date.size() == 8 && std::all_of(date.begin(), date.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        auto number = [&](size_t from, size_t to) {
+            int value = 0;
+            for (size_t i = from; i < to; ++i) value = value * 10 + (date[i] - '0');
+            return value;
+        };
+        const int year = number(0, 4), month = number(4, 6), day = number(6, 8);
+        if (isValidDate(year, month, day)) return LocalDateTime{year, month, day, 0};
+    }
+    return strictDate(date.substr(0, 4), date.substr(std::min<size_t>(4, date.size()), 2),
+                      date.substr(std::min<size_t>(6, date.size()), 2), uma::past_race_date.name, date);
+}
+
+// The year, month and day texts of a race date "2010/05/02(日)".
+std::array<std::string_view, 3> raceDateParts(std::string_view date) {
+    auto part = [&](size_t pos, size_t len) { return date.substr(std::min(pos, date.size()), len); };
+    return {part(0, 4), part(5, 2), part(8, 2)};
+}
+
 }  // namespace
+
+PredictedRace::PredictedRace(std::string_view course, std::string_view distance, std::string_view date,
+                             const LocalDateTime& nowTime)
+    : courseText(course), distanceText(distance), raceDateText(date), now(nowTime),
+      raceDate(std::apply(parseDate, raceDateParts(date))) {}
 
 TBachu buildBachu(std::string_view horseLine, const PredictedRace& race, PastTexts pastTexts) {
     TBachu b;
+    fillBachu(b, horseLine, race, pastTexts);
+    return b;
+}
+
+void fillBachu(TBachu& b, std::string_view horseLine, const PredictedRace& race, PastTexts pastTexts) {
     int raceDistance = StrToIntOrZero(race.distanceText);
     for (int k = 0; k < kPastRaces; ++k) {
-        std::string course = courseAbbreviation(pastField(horseLine, uma::past_racecourse_code, k));
+        std::string unusualCourse;
+        const std::string_view course =
+            courseAbbreviation(pastField(horseLine, uma::past_racecourse_code, k), unusualCourse);
         b.pastSurface[k] = SurfaceName(pastField(horseLine, uma::past_jump_flag, k),
                                        pastField(horseLine, uma::past_turf_flag, k));
         b.pastDistance[k] = StrToIntOrZero(pastField(horseLine, uma::past_distance, k));
@@ -188,22 +228,17 @@ TBachu buildBachu(std::string_view horseLine, const PredictedRace& race, PastTex
                          b.pastF3F[k] >= 150 && std::abs(raceDistance - b.pastDistance[k]) <= 400;
         if (b.pastValid[k]) b.pastPR[k] = prPoints(b.pastCorner4[k]);
 
-        std::string_view date = pastField(horseLine, uma::past_race_date, k);
-        if (containsBlank(date)) {
-            b.dates[k + 1] = race.now;
-        } else {
-            b.dates[k + 1] = strictDate(date.substr(0, 4), date.substr(std::min<size_t>(4, date.size()), 2),
-                                        date.substr(std::min<size_t>(6, date.size()), 2), uma::past_race_date.name,
-                                        date);
-        }
+        b.dates[k + 1] = pastRaceDate(pastField(horseLine, uma::past_race_date, k), race.now);
         if (pastTexts == PastTexts::Build && course != texts().missingCourse) b.pastText[k] = cellText(horseLine, k, course, b);
     }
-    std::string_view raceDate = race.raceDateText;
-    auto part = [&](size_t pos, size_t len) { return raceDate.substr(std::min(pos, raceDate.size()), len); };
-    b.dates[0] = strictDate(part(0, 4), part(5, 2), part(8, 2), "raceDateText", raceDate);
+    if (race.raceDate) {
+        b.dates[0] = *race.raceDate;
+    } else {
+        const auto [year, month, day] = raceDateParts(race.raceDateText);
+        b.dates[0] = strictDate(year, month, day, "raceDateText", race.raceDateText);
+    }
     b.PR = b.pastPR[0] + b.pastPR[1] + b.pastPR[2];
-    b.name = std::string(trimmed(field(horseLine, uma::horse_name)));
-    return b;
+    b.name = trimmed(field(horseLine, uma::horse_name));
 }
 
 }  // namespace zv

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,11 @@ struct PredictedRace {
     std::string_view distanceText;  // metres as stored
     std::string_view raceDateText;  // 2010/05/02(日)
     LocalDateTime now;              // stands in for a blank past race date
+    // raceDateText read once for all runners; nothing when it is no date, and then every runner
+    // reads it again to throw the conversion error.
+    std::optional<LocalDateTime> raceDate;
+
+    PredictedRace(std::string_view course, std::string_view distance, std::string_view date, const LocalDateTime& nowTime);
 };
 
 enum class PastTexts { Skip, Build };  // whether each past race also gets its grid cell text
@@ -47,5 +53,7 @@ enum class PastTexts { Skip, Build };  // whether each past race also gets its g
 // Builds the record of one runner from its horse line; rate, pastTR, TR and combined stay 0.
 // Throws a conversion error when a past race date without blanks, or the race date, is not a date.
 TBachu buildBachu(std::string_view horseLine, const PredictedRace& race, PastTexts pastTexts = PastTexts::Build);
+// The same into a fresh record b (value-initialised), as the ratings stage fills its own vector.
+void fillBachu(TBachu& b, std::string_view horseLine, const PredictedRace& race, PastTexts pastTexts);
 
 }  // namespace zv

@@ -76,18 +76,22 @@ bool lineExists(const Line& line, const std::array<int, kMarks>& marks) {
 // Writes the line's key into key: two digits per runner, "00" for unused places.
 void writeKey(std::string& key, const Line& line, const std::array<int, kMarks>& marks, bool ascending) {
     constexpr int kUnused = 100;  // above every runner number, so unused slots sort last
-    std::array<int, 3> numbers{kUnused, kUnused, kUnused};
-    for (int i = 0; i < line.size; ++i) numbers[i] = marks[line.picks[i]];
+    int a = kUnused, b = kUnused, c = kUnused;
+    if (line.size > 0) a = marks[line.picks[0]];
+    if (line.size > 1) b = marks[line.picks[1]];
+    if (line.size > 2) c = marks[line.picks[2]];
     if (ascending) {
-        if (numbers[0] > numbers[1]) std::swap(numbers[0], numbers[1]);
-        if (numbers[1] > numbers[2]) std::swap(numbers[1], numbers[2]);
-        if (numbers[0] > numbers[1]) std::swap(numbers[0], numbers[1]);
+        if (a > b) std::swap(a, b);
+        if (b > c) std::swap(b, c);
+        if (a > b) std::swap(a, b);
     }
-    key.assign(kNoBetLine);
+    char text[6] = {'0', '0', '0', '0', '0', '0'};
+    const int numbers[3] = {a, b, c};
     for (int i = 0; i < line.size; ++i) {
-        key[2 * i] = static_cast<char>('0' + numbers[i] / 10 % 10);
-        key[2 * i + 1] = static_cast<char>('0' + numbers[i] % 10);
+        text[2 * i] = static_cast<char>('0' + numbers[i] / 10 % 10);
+        text[2 * i + 1] = static_cast<char>('0' + numbers[i] % 10);
     }
+    key.assign(text, sizeof text);
 }
 
 // Runner numbers of a key, written with PadNumber2.
@@ -159,16 +163,29 @@ bool hasTrifectaLines(std::string_view raceNumberText) { return strictInt(raceNu
 
 std::array<std::string, kBetKeys> computeBetKeys(const std::array<int, kMarks>& marks, bool trifecta) {
     std::array<std::string, kBetKeys> keys;
-    size_t at = 0;
-    for (const BetGroup& group : betGroups()) {
-        for (const Line& line : group.lines) {
-            bool made = (trifecta || !group.trifectaOnly) && lineExists(line, marks);
-            if (made) writeKey(keys[at], line, marks, group.ascendingNumbers);
-            else keys[at].assign(kNoBetLine);
-            ++at;
-        }
-    }
+    fillBetKeys(keys, marks, trifecta);
     return keys;
+}
+
+void fillBetKeys(std::array<std::string, kBetKeys>& keys, const std::array<int, kMarks>& marks, bool trifecta) {
+    // The groups' lines in key order, flattened once, so that the loop below reads one small table.
+    struct KeyLine {
+        Line line;
+        bool ascending;
+        bool trifectaOnly;
+    };
+    static const std::array<KeyLine, kBetKeys> keyLines = [] {
+        std::array<KeyLine, kBetKeys> flat{};
+        size_t at = 0;
+        for (const BetGroup& group : betGroups())
+            for (const Line& line : group.lines) flat[at++] = {line, group.ascendingNumbers, group.trifectaOnly};
+        return flat;
+    }();
+    for (size_t at = 0; at < keyLines.size(); ++at) {
+        const KeyLine& k = keyLines[at];
+        if ((trifecta || !k.trifectaOnly) && lineExists(k.line, marks)) writeKey(keys[at], k.line, marks, k.ascending);
+        else keys[at].assign(kNoBetLine);
+    }
 }
 
 BetLabels betLabels(const std::array<int, kMarks>& marks, bool trifecta) {

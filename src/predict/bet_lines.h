@@ -35,6 +35,8 @@ bool hasTrifectaLines(std::string_view raceNumberText);
 
 // The 85 keys in bet-type order 単勝 3, 複勝 3, 馬連 12, 馬単 12, 3連複 19, 3連単 36.
 std::array<std::string, kBetKeys> computeBetKeys(const std::array<int, kMarks>& marks, bool trifecta);
+// The same written into keys, as the ratings stage does into its own array (no copy of 85 keys).
+void fillBetKeys(std::array<std::string, kBetKeys>& keys, const std::array<int, kMarks>& marks, bool trifecta);
 
 // The five header labels; a runner appears only where one of its lines exists.
 BetLabels betLabels(const std::array<int, kMarks>& marks, bool trifecta);

@@ -16,12 +16,14 @@ int daysInMonth(int year, int month) {
     return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
 }
 
-// Plain digits are read directly (the usual case); anything else goes through parseInt.
-std::optional<int32_t> digitsValue(std::string_view text) {
-    if (text.empty() || text.size() > 4) return parseInt(text);
+// Plain digits are read directly (the usual case); anything else goes through parseInt. A text
+// that is no number gives -1, which no part of a date accepts. (An optional<int> result here was
+// put together on the stack and read back at once, a stalled load on every date of every runner.)
+int32_t datePartValue(std::string_view text) {
+    if (text.empty() || text.size() > 4) return parseInt(text).value_or(-1);
     int32_t value = 0;
     for (char c : text) {
-        if (c < '0' || c > '9') return parseInt(text);
+        if (c < '0' || c > '9') return parseInt(text).value_or(-1);
         value = value * 10 + (c - '0');
     }
     return value;
@@ -47,13 +49,17 @@ bool isLongLayoff(const LocalDateTime& earlier, const LocalDateTime& later) {
     return addCalendarMonths(earlier, 11) < later;
 }
 
+std::optional<LocalDateTime> parseDate(std::string_view year, std::string_view month, std::string_view day) {
+    const int32_t y = datePartValue(year), m = datePartValue(month), d = datePartValue(day);
+    if (!isValidDate(y, m, d)) return std::nullopt;
+    return LocalDateTime{y, m, d, 0};
+}
+
 LocalDateTime strictDate(std::string_view year, std::string_view month, std::string_view day,
                          std::string_view fieldName, std::string_view wholeText) {
-    auto y = digitsValue(year), m = digitsValue(month), d = digitsValue(day);
-    if (!y || !m || !d || !isValidDate(*y, *m, *d)) {
-        throw conversionError(std::string(fieldName), std::string(wholeText));
-    }
-    return LocalDateTime{*y, *m, *d, 0};
+    std::optional<LocalDateTime> date = parseDate(year, month, day);
+    if (!date) throw conversionError(std::string(fieldName), std::string(wholeText));
+    return *date;
 }
 
 LocalDateTime localNow() {

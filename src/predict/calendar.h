@@ -4,6 +4,7 @@
 #pragma once
 
 #include <compare>
+#include <optional>
 #include <string_view>
 
 namespace zv {
@@ -25,6 +26,10 @@ LocalDateTime addCalendarMonths(const LocalDateTime& date, int months);
 
 // More than eleven months lie between the two: earlier + 11 months is before later.
 bool isLongLayoff(const LocalDateTime& earlier, const LocalDateTime& later);
+
+// A date from its year, month and day texts; nothing when a text is not a number or the day does
+// not exist.
+std::optional<LocalDateTime> parseDate(std::string_view year, std::string_view month, std::string_view day);
 
 // A date from its year, month and day texts, converted strictly: a text that is not a number, or
 // a day that does not exist, throws a conversion error naming fieldName and quoting wholeText.

@@ -25,6 +25,12 @@ public:
         else out << std::string_view(known_[slot]);
     }
 
+    // The memo's answer, or nothing for a code it does not hold.
+    const std::string* find(std::string_view code) const {
+        int slot = slotOf(code);
+        return slot < 0 ? nullptr : &known_[slot];
+    }
+
     std::string operator()(std::string_view code) const {
         int slot = slotOf(code);
         return slot < 0 ? lookup_(code) : known_[slot];

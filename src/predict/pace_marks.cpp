@@ -74,10 +74,11 @@ std::array<int, 6> pickMarks(const TBachus& bachus, int64_t prAverageHundredths)
         const TBachu& b = bachus[row.runner - 1];
         return isLongLayoff(b.dates[1], b.dates[0]);
     });
-    for (RankingColumn column : {RankingColumn::Rate, RankingColumn::PR, RankingColumn::TR, RankingColumn::Both,
-                                 RankingColumn::Combined}) {
-        sortRanking(table, column, true);
-    }
+    sortRanking(table, {{RankingColumn::Combined, true},
+                        {RankingColumn::Both, true},
+                        {RankingColumn::TR, true},
+                        {RankingColumn::PR, true},
+                        {RankingColumn::Rate, true}});
 
     if (prAverageHundredths >= 200) {
         size_t strong = 0;
@@ -104,8 +105,7 @@ std::array<int, 6> pickMarks(const TBachus& bachus, int64_t prAverageHundredths)
         }
     }
 
-    sortRanking(table, RankingColumn::Runner, false);
-    sortRanking(table, RankingColumn::Rate, true);
+    sortRanking(table, {{RankingColumn::Rate, true}, {RankingColumn::Runner, false}});
     size_t next = bothFound ? 4 : 3;
     for (size_t row = 0; next < marks.size(); ++row, ++next) marks[next] = runnerAt(table, row);
     return marks;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 #include "bachu.h"
@@ -28,5 +29,14 @@ RankingTable fillRanking(const TBachus& bachus);
 
 // Stable sort on one column, highest first when descending.
 void sortRanking(RankingTable& table, RankingColumn column, bool descending);
+
+// Stable sort on several columns, the first one deciding, the next one breaking its ties, and so
+// on: the order that stable sorts on the columns one after the other, the last column first,
+// would give.
+struct RankingKey {
+    RankingColumn column;
+    bool descending;
+};
+void sortRanking(RankingTable& table, std::initializer_list<RankingKey> keys);
 
 }  // namespace zv

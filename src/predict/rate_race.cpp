@@ -35,12 +35,12 @@ RaceRatings rateRace(const RaceDataStore& store, int race, const LocalDateTime& 
     const int count = ratings.runnerCount;
     checkRunnerLines(store, first, count);
 
-    PredictedRace predicted{store.courseText[race], store.distanceText[race], store.raceDateText[race], now};
-    ratings.bachus.reserve(count);
+    const PredictedRace predicted(store.courseText[race], store.distanceText[race], store.raceDateText[race], now);
+    ratings.bachus.resize(count);
     for (int n = 0; n < count; ++n) {
         std::string_view runnerLine = store.den2Lines[first + n];
         std::string_view horseLine = store.umaLines[first + n];
-        ratings.bachus.push_back(buildBachu(horseLine, predicted, pastTexts));
+        fillBachu(ratings.bachus[n], horseLine, predicted, pastTexts);
         ratings.bachus[n].rate = StrToIntOrZero(field(runnerLine, den2::rate));
         // The window shows the weight; a race whose weight cannot be read is refused everywhere.
         strictReal(field(runnerLine, den2::weight_carried), den2::weight_carried.name);
@@ -53,7 +53,7 @@ RaceRatings rateRace(const RaceDataStore& store, int race, const LocalDateTime& 
     for (int runner : ratings.markedRunners) anyPick = anyPick || runner != 0;
     // The race number is read only when there are picks to turn into lines.
     ratings.trifecta = anyPick && hasTrifectaLines(store.raceNumberText[race]);
-    ratings.betKeys = computeBetKeys(ratings.markedRunners, ratings.trifecta);
+    fillBetKeys(ratings.betKeys, ratings.markedRunners, ratings.trifecta);
     ratings.ranking = fillRanking(ratings.bachus);
     return ratings;
 }
