@@ -1,12 +1,15 @@
 # Installation of the desktop program beside its executables (installed by src/app and src/cli):
-# the help page, the menu entry that opens .lzh archives, the icon, the .lzh MIME type where the
-# system lacks it, and the Debian package built by CPack (`cpack -G DEB` in the build folder).
+# the help page, the menu entry that opens .lzh archives, the icon, the command-line program's man
+# page and bash completion, the .lzh MIME type where the system lacks it, and the Debian package built by CPack (`cpack -G DEB` in the build folder).
 
 set(ZV_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 install(FILES ${PROJECT_SOURCE_DIR}/resources/help/index.html DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zelvora/help)
 install(FILES ${ZV_PACKAGING_DIR}/zelvora.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${ZV_PACKAGING_DIR}/zelvora.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${ZV_PACKAGING_DIR}/zelvora-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${ZV_PACKAGING_DIR}/zelvora-cli.bash DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
+        RENAME zelvora-cli)
 
 # Debian's shared-mime-info knows .lzh files (application/x-lha, alias application/x-lzh-compressed);
 # a second definition of the alias would only confuse the MIME database there.
