@@ -26,6 +26,7 @@ MainWindowActions createMainWindowActions(QWidget* window) {
     a.previousRace = makeAction(window, "mnuPrev", QStringLiteral("前のレース(&B)"), QKeySequence(Qt::CTRL | Qt::Key_B));
     a.nextRace = makeAction(window, "mnuNext", QStringLiteral("次のレース(&N)"), QKeySequence(Qt::CTRL | Qt::Key_N));
     a.print = makeAction(window, "mnuPrint", QStringLiteral("印刷(&P)..."), QKeySequence(Qt::CTRL | Qt::Key_P));
+    a.betLines = makeAction(window, "mnuKaime", QStringLiteral("買い目の詳細を表示(&L)..."), QKeySequence(Qt::CTRL | Qt::Key_L));
     a.betLineFile = makeAction(window, "popKaimeFile", QStringLiteral("BrevanneRXシリーズ用買い目ファイルを出力(&G)..."),
                                QKeySequence(Qt::CTRL | Qt::Key_G));
     a.indexFile = makeAction(window, "popGaibuShisu", QStringLiteral("BrevanneRX4用外部指数ファイルを出力(&I)..."),
@@ -46,7 +47,7 @@ MainWindowActions createMainWindowActions(QWidget* window) {
 
     // The grid must not take the short-cuts for itself: they work wherever the focus is.
     for (QAction* action : {a.download, a.open, a.exit, a.selectRace, a.previousRace, a.nextRace, a.print,
-                            a.betLineFile, a.indexFile, a.copyHorseNames, a.copyRaceName, a.allBetLineFiles,
+                            a.betLines, a.betLineFile, a.indexFile, a.copyHorseNames, a.copyRaceName, a.allBetLineFiles,
                             a.prAverageCsv, a.help}) {
         action->setShortcutContext(Qt::WindowShortcut);
         window->addAction(action);

@@ -14,6 +14,7 @@ struct MainWindowActions {
     QAction* previousRace = nullptr;
     QAction* nextRace = nullptr;
     QAction* print = nullptr;
+    QAction* betLines = nullptr;
     QAction* betLineFile = nullptr;
     QAction* indexFile = nullptr;
     QAction* developerSeparator = nullptr;

@@ -28,8 +28,8 @@ QMenu* addMainMenus(QMainWindow& window, const MainWindowActions& actions) {
     race->addActions({a.previousRace, a.nextRace});
 
     QMenu* tools = bar->addMenu(QStringLiteral("ツール(&T)"));
-    tools->addActions({a.print, a.betLineFile, a.indexFile, a.developerSeparator, a.copyHorseNames, a.copyRaceName,
-                       a.allBetLineFiles, a.prAverageCsv});
+    tools->addActions({a.print, a.betLines, a.betLineFile, a.indexFile, a.developerSeparator, a.copyHorseNames,
+                       a.copyRaceName, a.allBetLineFiles, a.prAverageCsv});
 
     QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->addAction(a.help);
@@ -48,7 +48,8 @@ QMenu* addMainMenus(QMainWindow& window, const MainWindowActions& actions) {
     return tools;
 }
 
-void addMainToolBar(QMainWindow& window, const MainWindowActions& actions, const std::function<void()>& openHomePage) {
+void addMainToolBar(QMainWindow& window, const MainWindowActions& actions, const std::function<void()>& openHomePage,
+                    const std::function<void(QWidget*)>& popUpRaceMenuUnder) {
     QToolBar* bar = window.addToolBar(QStringLiteral("ToolBar1"));
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setMovable(false);
@@ -59,7 +60,11 @@ void addMainToolBar(QMainWindow& window, const MainWindowActions& actions, const
         // The tool-bar button shares the command but carries its own picture and hint.
         auto* tool = new QToolButton(bar);
         auto* proxy = new QAction(toolIcon(icon), hint, tool);
-        QObject::connect(proxy, &QAction::triggered, action, &QAction::trigger);
+        if (action == actions.selectRace) {
+            QObject::connect(proxy, &QAction::triggered, tool, [tool, popUpRaceMenuUnder] { popUpRaceMenuUnder(tool); });
+        } else {
+            QObject::connect(proxy, &QAction::triggered, action, &QAction::trigger);
+        }
         tool->setDefaultAction(proxy);
         tool->setFixedSize(26, 26);
         bar->addWidget(tool);
@@ -92,7 +97,7 @@ void addMainToolBar(QMainWindow& window, const MainWindowActions& actions, const
     bar->addWidget(banner);
 }
 
-QProgressBar* addMainStatusBar(QMainWindow& window) {
+MainStatusBar addMainStatusBar(QMainWindow& window) {
     auto* statusText = new QLabel(&window);
     statusText->setObjectName(QStringLiteral("pnlStatus"));
     statusText->setFixedWidth(550);
@@ -107,7 +112,7 @@ QProgressBar* addMainStatusBar(QMainWindow& window) {
     bar->addPermanentWidget(progressBar);
     bar->setFixedHeight(21);
     bar->setSizeGripEnabled(false);
-    return progressBar;
+    return {statusText, progressBar};
 }
 
 }  // namespace zv::app

@@ -6,18 +6,25 @@
 
 #include "main_actions.h"
 
+class QLabel;
 class QMainWindow;
 class QMenu;
 class QProgressBar;
+class QWidget;
 
 namespace zv::app {
 
 // Returns the tools menu, for the items added beside the actions.
 QMenu* addMainMenus(QMainWindow& window, const MainWindowActions& actions);
 
-void addMainToolBar(QMainWindow& window, const MainWindowActions& actions, const std::function<void()>& openHomePage);
+// The race-select button pops the race menu up under itself: popUpRaceMenuUnder gets the button.
+void addMainToolBar(QMainWindow& window, const MainWindowActions& actions, const std::function<void()>& openHomePage,
+                    const std::function<void(QWidget*)>& popUpRaceMenuUnder);
 
-// The status text and the progress bar of the archive intake, which is returned.
-QProgressBar* addMainStatusBar(QMainWindow& window);
+struct MainStatusBar {
+    QLabel* place;              // where the user is: "東京11R (11/36)"
+    QProgressBar* progressBar;  // the archive intake's progress
+};
+MainStatusBar addMainStatusBar(QMainWindow& window);
 
 }  // namespace zv::app

@@ -1,7 +1,7 @@
 #include "main_window.h"
 
 #include <QCloseEvent>
-#include <QCursor>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QPrinter>
@@ -13,7 +13,9 @@
 #include "data/convert.h"
 #include "data/error.h"
 #include "data/sjis.h"
+#include "data/titles.h"
 #include "download_command.h"
+#include "focus_return.h"
 #include "archive_choice.h"
 #include "header_panel.h"
 #include "help_window.h"
@@ -56,12 +58,15 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
     setObjectName(QStringLiteral("frmZV"));
     setWindowTitle(ui::applicationTitle());
     addReportCardMenuItem(addMainMenus(*this, actions_), this, setup_.dataFolder, setup_.settings);
-    addMainToolBar(*this, actions_, [] { openWebAddress(kSupportPageAddress); });
+    addMainToolBar(*this, actions_, [] { openWebAddress(kSupportPageAddress); },
+                   [this](QWidget* button) { popUpRaceMenu(button->mapToGlobal(QPoint(0, button->height()))); });
     raceMenu_ = new QMenu(this);
     raceMenu_->setObjectName(QStringLiteral("popRace"));
     createCentre();
     session_.setListener([this](SessionChange change) { presentChange(change); });
-    progressBar_ = addMainStatusBar(*this);
+    const MainStatusBar statusBar = addMainStatusBar(*this);
+    placeText_ = statusBar.place;
+    progressBar_ = statusBar.progressBar;
     connectCommands();
     // The width is fixed; only the height follows the user.
     setFixedWidth(750);
@@ -97,10 +102,8 @@ void MainWindow::connectCommands() {
         if (const QString file = chooseArchiveFile(this, *setup_.settings); !file.isEmpty()) openArchive(file);
     });
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
-    command(a.selectRace, [this] {
-        if (raceMenu_->actions().isEmpty()) return setup_.feedback.beep();
-        raceMenu_->popup(QCursor::pos());
-    });
+    // From the menu or the keyboard the race menu opens at the grid's top-left corner.
+    command(a.selectRace, [this] { popUpRaceMenu(grid_->mapToGlobal(QPoint(0, 0))); });
     command(a.previousRace, [this] {
         if (!session_.previous()) setup_.feedback.beep();
     });
@@ -122,9 +125,14 @@ void MainWindow::connectCommands() {
     connect(a.supportPage, &QAction::triggered, this, [] { openWebAddress(kSupportPageAddress); });
     connect(a.dataServicePage, &QAction::triggered, this, [] { openWebAddress(kDataServiceAddress); });
     command(a.version, [this] { (new AboutWindow(this))->execFadingIn(); });
-    connect(header_, &HeaderPanel::betIconClicked, this, [this] {
+    const auto openBetLines = [this] {
         if (session_.result() && !grid_->isHidden()) companions_.openBetLines();
-    });
+        else setup_.feedback.beep();
+    };
+    connect(header_, &HeaderPanel::betIconClicked, this, openBetLines);
+    command(a.betLines, openBetLines);
+    connect(grid_, &ui::RaceGridView::runnerDetailRequested, this,
+            [this](int runner) { runCommand([this, runner] { companions_.openRunnerDetail(runner, true); }); });
     connect(grid_, &ui::RaceGridView::headingClicked, this, [this](int column) { session_.clickHeader(column); });
     connect(grid_, &ui::RaceGridView::linkActivated, this, [this](const QString& value) {
         static const std::string linkField = sj("馬番");
@@ -141,6 +149,9 @@ void MainWindow::attachWindows(ui::HorseDetailWindow* detail, ui::BetLinesWindow
         restoreWindowPosition(store, detail, settings::key::DetailTop, settings::key::DetailLeft);
     }
     if (bets) restoreWindowPosition(store, bets, settings::key::KaimeTop, settings::key::KaimeLeft);
+    for (QWidget* window : {static_cast<QWidget*>(detail), static_cast<QWidget*>(bets)}) {
+        if (window) returnFocusWhenHidden(window, grid_);
+    }
 }
 
 void MainWindow::runCommand(const std::function<void()>& command) {
@@ -174,6 +185,7 @@ void MainWindow::presentChange(SessionChange change) {
     const std::shared_ptr<const RaceResult> result = session_.result();
     if (change == SessionChange::DataSet) return rebuildRaceMenu();
     if (change == SessionChange::Order) return grid_->refreshOrder(result);
+    showPlace();
     grid_->showResult(result);
     header_->showResult(result.get());
     if (!result) {
@@ -189,6 +201,19 @@ void MainWindow::presentChange(SessionChange change) {
     companions_.followRace();
 }
 
+void MainWindow::popUpRaceMenu(const QPoint& at) {
+    if (raceMenu_->actions().isEmpty()) return setup_.feedback.beep();
+    raceMenu_->popup(at);
+}
+
+void MainWindow::showPlace() {
+    const int race = session_.currentRace();
+    const RaceDataStore& store = session_.store();
+    placeText_->setText(race >= 0 && race < store.raceCount ? ui::fromCp932(racePlaceText(store, race)) : QString());
+    const QList<QAction*> items = raceMenu_->actions();
+    for (int i = 0; i < items.size(); ++i) items[i]->setChecked(i == race);
+}
+
 void MainWindow::rebuildRaceMenu() {
     raceMenu_->clear();
     const RaceDataStore& store = session_.store();
@@ -197,6 +222,7 @@ void MainWindow::rebuildRaceMenu() {
         QString caption = ui::fromCp932(store.menuTitle[size_t(race)]);
         caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
         QAction* item = raceMenu_->addAction(caption);
+        item->setCheckable(true);
         connect(item, &QAction::triggered, this, [this, race] { runCommand([this, race] { showRace(race); }); });
     }
 }
@@ -242,13 +268,23 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     emit closed();
 }
 
+// Dropped files are copied from, never moved: the archive stays where the user keeps it.
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+    if (!event->mimeData()->hasUrls() || !(event->possibleActions() & Qt::CopyAction)) return;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+    if (!(event->possibleActions() & Qt::CopyAction)) return;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
     // The drop is taken whatever it holds; only a first file ending exactly in ".lzh" is opened.
-    event->acceptProposedAction();
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
     if (const std::optional<QString> archive = archiveToOpenFromDrop(event->mimeData()->urls())) {
         const QString path = *archive;
         runCommand([this, path] { openArchive(path); });

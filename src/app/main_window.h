@@ -20,6 +20,7 @@
 
 class QMenu;
 class QPrinter;
+class QLabel;
 class QProgressBar;
 
 namespace zv::settings {
@@ -93,6 +94,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
@@ -104,6 +106,9 @@ private:
     // the open companion windows.
     void presentChange(SessionChange change);
     void rebuildRaceMenu();
+    void popUpRaceMenu(const QPoint& at);
+    // The status bar's place text and the race menu's check follow the current race.
+    void showPlace();
     void onPrint();
     void onDownload();
 
@@ -117,6 +122,7 @@ private:
     WindowHeight height_;
     StoredProxy proxy_;
     QMenu* raceMenu_ = nullptr;
+    QLabel* placeText_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
     std::unique_ptr<HelpWindow> help_;  // a window of its own, without an owner
 };

@@ -145,4 +145,10 @@ std::string raceNameCopyText(const RaceDataStore& store, int race) {
     return copy;
 }
 
+std::string racePlaceText(const RaceDataStore& store, int race) {
+    const std::string& menuTitle = store.menuTitle.at(static_cast<size_t>(race));
+    return menuTitle.substr(0, menuTitle.find(' ')) + " (" + std::to_string(race + 1) + "/" +
+           std::to_string(store.raceCount) + ")";
+}
+
 }  // namespace zv

@@ -23,4 +23,8 @@ std::string ShortenRaceName(std::string_view name);
 // not a calendar date or race_number is not a whole number, and zv::Error when r is out of range.
 std::string raceNameCopyText(const RaceDataStore& store, int race);
 
+// Where race r stands in the day, for the status bar: its racecourse and number as its menu title
+// begins, and its place among the day's races: 東京11R (11/36).
+std::string racePlaceText(const RaceDataStore& store, int race);
+
 }  // namespace zv

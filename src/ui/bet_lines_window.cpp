@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -47,9 +48,11 @@ std::string proposedBetTextFileName(std::string_view statusText) {
 }
 
 BetLinesWindow::BetLinesWindow(QWidget* parent)
-    : QMainWindow(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    // A dialog-type window, not a tool window: Qt lets the parent's short-cuts act in a tool
+    // window, and Ctrl+S, Ctrl+C and Ctrl+F4 would then be claimed by both windows.
+    : QMainWindow(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       textView_(new QPlainTextEdit(this)),
-      statusBar_(new QStatusBar(this)),
+      statusText_(new QLabel(this)),
       chooseSaveFile_(realSaveDialog) {
     setObjectName(QStringLiteral("frmKaime"));
     setWindowTitle(QStringLiteral("買い目の詳細"));
@@ -58,8 +61,10 @@ BetLinesWindow::BetLinesWindow(QWidget* parent)
     textView_->setLineWrapMode(QPlainTextEdit::NoWrap);
     textView_->setFont(gridFont());
     setCentralWidget(textView_);
-    statusBar_->setSizeGripEnabled(false);
-    setStatusBar(statusBar_);
+    // The race's title is a permanent part of the status bar: a menu's hints cannot wipe it.
+    statusText_->setObjectName(QStringLiteral("statusText"));
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(statusText_, 1);
     createCommands();
     // Wide enough for the longest line, six trifecta lines of two-digit runners, without scrolling.
     const QString longestLine = QStringLiteral("12-14-16  ").repeated(6).trimmed();
@@ -113,13 +118,13 @@ void BetLinesWindow::createCommands() {
 }
 
 void BetLinesWindow::setContent(const QString& statusText, const QString& text) {
-    statusBar_->showMessage(statusText);
+    statusText_->setText(statusText);
     textView_->setPlainText(text);
 }
 
 QString BetLinesWindow::text() const { return textView_->toPlainText(); }
 
-QString BetLinesWindow::statusText() const { return statusBar_->currentMessage(); }
+QString BetLinesWindow::statusText() const { return statusText_->text(); }
 
 void BetLinesWindow::saveAsText() {
     const std::string proposed = proposedBetTextFileName(toCp932(statusText()));

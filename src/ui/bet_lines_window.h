@@ -10,7 +10,7 @@
 #include <string_view>
 
 class QPlainTextEdit;
-class QStatusBar;
+class QLabel;
 
 namespace zv::ui {
 
@@ -43,7 +43,7 @@ private:
     void createCommands();
 
     QPlainTextEdit* textView_;
-    QStatusBar* statusBar_;
+    QLabel* statusText_;
     SaveFileChooser chooseSaveFile_;
 };
 

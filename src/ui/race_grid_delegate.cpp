@@ -1,5 +1,6 @@
 #include "race_grid_delegate.h"
 
+#include <QAbstractItemView>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -27,16 +28,28 @@ void RaceGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     const QRect rect = option.rect;
     const QVariant background = index.data(Qt::BackgroundRole);
     painter->fillRect(rect, background.isValid() ? background.value<QColor>() : QColor(Qt::white));
-    if (option.state & QStyle::State_Selected) {
-        QColor highlight = option.palette.color(QPalette::Highlight);
-        highlight.setAlpha(90);
-        painter->fillRect(rect, highlight);
+    // The current cell keeps its own colours and gets a frame; other selected cells (a range
+    // chosen for copying) are tinted.
+    const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
+    const bool current = view && view->currentIndex() == index;
+    const QColor highlight = option.palette.color(QPalette::Highlight);
+    if ((option.state & QStyle::State_Selected) && !current) {
+        QColor tint = highlight;
+        tint.setAlpha(90);
+        painter->fillRect(rect, tint);
     }
     const QVariant foreground = index.data(Qt::ForegroundRole);
     painterFor(option.font).paint(*painter, rect, linesOf(index),
                                   foreground.isValid() ? foreground.value<QColor>() : QColor(Qt::black),
                                   option.palette.color(QPalette::Link));
     if (index.data(RightBorderRole).toBool()) painter->fillRect(QRect(rect.right() - 1, rect.top(), 2, rect.height()), Qt::black);
+    if (current) {
+        painter->save();
+        painter->setPen(QPen(highlight, 2));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(rect.adjusted(1, 1, -1, -1));
+        painter->restore();
+    }
 }
 
 QString RaceGridDelegate::linkAt(const QModelIndex& index, const QFont& font, int cellWidth, int cellHeight, QPoint point) {

@@ -102,6 +102,9 @@ RaceGridView::RaceGridView(QWidget* parent)
     rows->setSectionResizeMode(QHeaderView::Fixed);
     rows->setDefaultSectionSize(kGridRowHeight);
 
+    // A heading click sorts or does nothing: it never selects the column, as a table would.
+    disconnect(heading, &QHeaderView::sectionPressed, this, nullptr);
+    disconnect(heading, &QHeaderView::sectionEntered, this, nullptr);
     connect(heading, &QHeaderView::sectionClicked, this, [this](int column) {
         // The heading flips its own indicator on a click; the program's indicator is put back
         // before anyone acts on the click.
@@ -122,9 +125,13 @@ void RaceGridView::showResult(std::shared_ptr<const RaceResult> result) {
 
 void RaceGridView::refreshOrder(std::shared_ptr<const RaceResult> result) {
     const QModelIndex current = currentIndex();
+    const int runner = current.isValid() ? current.data(RunnerNumberRole).toInt() : 0;
     model_->setResult(std::move(result));
     applySortIndicator();
-    if (current.isValid()) setCurrentIndex(model_->index(current.row(), current.column()));
+    // The selection follows the runner to its new row; the view starts again at the top.
+    const int row = rowOfRunner(runner);
+    if (current.isValid() && row >= 0) setCurrentIndex(model_->index(row, current.column()));
+    scrollToTop();
 }
 
 void RaceGridView::applySortIndicator() {
@@ -151,6 +158,14 @@ void RaceGridView::keyPressEvent(QKeyEvent* event) {
     if (event == QKeySequence::Copy) {
         event->ignore();
         return;
+    }
+    // Enter or F2 on a runner's row opens its horse detail.
+    const bool open = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_F2;
+    if (open && event->modifiers() == Qt::NoModifier && currentIndex().isValid()) {
+        if (const int runner = currentIndex().data(RunnerNumberRole).toInt(); runner > 0) {
+            emit runnerDetailRequested(runner);
+            return;
+        }
     }
     QTableView::keyPressEvent(event);
 }

@@ -20,7 +20,8 @@ public:
 
     // Shows result (empty: none), with the sort indicator it carries; selects the top-left cell.
     void showResult(std::shared_ptr<const RaceResult> result);
-    // The same race in a new row order: the current cell stays where it is.
+    // The same race in a new row order: the view is scrolled to the top and the current cell
+    // follows its runner (in the same column) to the runner's new row.
     void refreshOrder(std::shared_ptr<const RaceResult> result);
 
     // Grid rows with at least one selected cell, top to bottom.
@@ -31,6 +32,8 @@ public:
 signals:
     void headingClicked(int column);
     void linkActivated(const QString& value);
+    // Enter or F2 on the row of runnerNumber.
+    void runnerDetailRequested(int runnerNumber);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

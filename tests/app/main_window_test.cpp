@@ -2,7 +2,11 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QScreen>
 #include <QtTest>
 
@@ -32,6 +36,11 @@ private slots:
     void aRaceThatCannotBeComputedLeavesTheWindowUsable();
     void betIconFillsTheWindowOnlyWhenItOpens();
     void horseLinkSelectsTheRunner();
+    void enterOrF2OnARowOpensItsDetailAndClosingItGivesTheGridTheKeys();
+    void aSortKeepsTheCurrentRunnerAndStartsAtTheTop();
+    void aHeadingClickNeverSelectsAColumn();
+    void betLineShortcutsActInTheWindowThatHasTheFocus();
+    void statusBarSaysWhichRaceOfTheDayIsShown();
     void helpWithoutTheHelpFileShowsTheShippedPage();
     void startUpWithABadArchiveArgumentStillLoadsTheDataFolder();
     void startUpWithoutTheHorseFileLoadsNothing();
@@ -225,6 +234,131 @@ void MainWindowTest::horseLinkSelectsTheRunner() {
     QVERIFY(entries[11].startsWith(QStringLiteral("12 ")));
     QCOMPARE(fixture.detail().selectedRunnerIndex(), 11);
     QVERIFY(fixture.detail().isVisible());
+}
+
+namespace {
+
+// Shows the window and makes it the active one, as a user's click would.
+void activate(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+// The first race of the day with at least runners runners.
+int raceWithRunners(const MainWindow& window, int runners) {
+    int race = 0;
+    while (window.session().store().runnerCount(race) < runners) ++race;
+    return race;
+}
+
+}  // namespace
+
+void MainWindowTest::enterOrF2OnARowOpensItsDetailAndClosingItGivesTheGridTheKeys() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    MainWindow& window = fixture.open();
+    activate(window);
+    ui::RaceGridView* grid = window.grid();
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_F2}) {
+        const int row = key == Qt::Key_Return ? 2 : 4;
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(row, kColName));
+        const int runner = grid->currentIndex().data(ui::RunnerNumberRole).toInt();
+        QTest::keyClick(grid, key);
+        QVERIFY(fixture.detail().isVisible());
+        QCOMPARE(fixture.detail().selectedRunnerIndex(), runner - 1);
+        fixture.detail().hide();
+        QTRY_VERIFY(grid->hasFocus());
+    }
+}
+
+void MainWindowTest::aSortKeepsTheCurrentRunnerAndStartsAtTheTop() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    MainWindow& window = fixture.open();
+    activate(window);
+    window.showRace(raceWithRunners(window, 16));
+    ui::RaceGridView* grid = window.grid();
+    const QModelIndex last = grid->model()->index(grid->model()->rowCount() - 1, kColJockey);
+    grid->setCurrentIndex(last);
+    grid->scrollTo(last);
+    QVERIFY(grid->verticalScrollBar()->value() > 0);
+    const int runner = last.data(ui::RunnerNumberRole).toInt();
+
+    window.gridHeadingClicked(kColIndex);
+    QCOMPARE(grid->currentIndex().data(ui::RunnerNumberRole).toInt(), runner);
+    QCOMPARE(grid->currentIndex().column(), int(kColJockey));
+    QCOMPARE(grid->verticalScrollBar()->value(), 0);
+    QCOMPARE(grid->selectionModel()->selectedIndexes(), QModelIndexList{grid->currentIndex()});
+}
+
+void MainWindowTest::aHeadingClickNeverSelectsAColumn() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    MainWindow& window = fixture.open();
+    activate(window);
+    ui::RaceGridView* grid = window.grid();
+    const int runner = grid->currentIndex().data(ui::RunnerNumberRole).toInt();
+    QHeaderView* heading = grid->horizontalHeader();
+    for (const int column : {int(kColPast1), int(kColTR)}) {
+        const QPoint centre(heading->sectionViewportPosition(column) + heading->sectionSize(column) / 2,
+                            heading->height() / 2);
+        QTest::mouseClick(heading->viewport(), Qt::LeftButton, {}, centre);
+        QCOMPARE(grid->selectionModel()->selectedIndexes().size(), 1);
+    }
+    QCOMPARE(window.session().sortColumn(), int(kColTR));
+    QCOMPARE(grid->currentIndex().data(ui::RunnerNumberRole).toInt(), runner);
+}
+
+void MainWindowTest::betLineShortcutsActInTheWindowThatHasTheFocus() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    MainWindow& window = fixture.open();
+    activate(window);
+    window.showRace(10);
+    QTest::keyClick(&window, Qt::Key_L, Qt::ControlModifier);
+    ui::BetLinesWindow& bets = fixture.bets();
+    QVERIFY(bets.isVisible());
+    const QString title = QString::fromStdString(toUtf8(window.session().result()->titleLine2));
+    QCOMPARE(bets.statusText(), title);
+
+    QStringList proposals;
+    bets.setSaveFileChooser([&](QWidget*, const QString& name) {
+        proposals << name;
+        return QString();
+    });
+    activate(bets);
+    // A menu opened and closed leaves the race title where it was.
+    bets.menuBar()->actions().first()->menu()->popup(bets.mapToGlobal(QPoint(0, 0)));
+    bets.menuBar()->actions().first()->menu()->hide();
+    QCOMPARE(bets.statusText(), title);
+    const int raceBefore = window.session().currentRace();
+    QTest::keyClick(bets.textView(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(proposals, QStringList{QString::fromStdString(toUtf8(ui::proposedBetTextFileName(fromUtf8(title.toStdString()))))});
+    QVERIFY(proposals.first().endsWith(QStringLiteral("R.txt")));
+    bets.textView()->selectAll();
+    QTest::keyClick(bets.textView(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), bets.text());
+    QTest::keyClick(bets.textView(), Qt::Key_F4, Qt::ControlModifier);
+    QVERIFY(!bets.isVisible());
+    QVERIFY(window.isVisible());  // Ctrl+F4 closed the bet-line window, not the program
+    QCOMPARE(window.session().currentRace(), raceBefore);
+    QCOMPARE(fixture.beeps, 0);
+}
+
+void MainWindowTest::statusBarSaysWhichRaceOfTheDayIsShown() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    MainWindow& window = fixture.open();
+    auto* place = window.findChild<QLabel*>(QStringLiteral("pnlStatus"));
+    QVERIFY(place);
+    const RaceDataStore& store = window.session().store();
+    QCOMPARE(place->text(), QString::fromStdString(toUtf8(racePlaceText(store, 0))));
+    QVERIFY(place->text().endsWith(QStringLiteral(" (1/%1)").arg(store.raceCount)));
+    window.actions().nextRace->trigger();
+    QVERIFY(place->text().endsWith(QStringLiteral(" (2/%1)").arg(store.raceCount)));
 }
 
 void MainWindowTest::helpWithoutTheHelpFileShowsTheShippedPage() {

@@ -260,5 +260,11 @@ TEST(RaceNameCopy, RefusesARaceOutOfRange) {
     EXPECT_THROW(raceNameCopyText(store, -1), Error);
 }
 
+TEST(RacePlace, NamesTheRacecourseAndNumberAndCountsTheRacesFromOne) {
+    RaceDataStore store = storeWith({{.raceNumber = "01", .name = "一"}, {.raceNumber = "11", .name = "二"}});
+    EXPECT_EQ(toUtf8(racePlaceText(store, 0)), "中山01R (1/2)");
+    EXPECT_EQ(toUtf8(racePlaceText(store, 1)), "中山11R (2/2)");
+}
+
 }  // namespace
 }  // namespace zv
