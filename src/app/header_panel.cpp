@@ -1,6 +1,7 @@
 #include "header_panel.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -16,7 +17,8 @@ namespace zv::app {
 namespace {
 
 constexpr int kPanelHeight = 90;
-constexpr int kSummaryLeft = 474;  // the light box behind the bet summary
+constexpr int kSummaryLeft = 474;   // the light box behind the bet summary
+constexpr int kSummaryRight = 744;  // the main window is 750 pixels wide
 
 QPixmap betIconPicture() {
     QPixmap icon(12, 12);
@@ -57,11 +59,6 @@ HeaderPanel::HeaderPanel(QWidget* parent) : QWidget(parent) {
     trifectaFirst_ = addLabel("lbl3Rentan1", {521, 45}, dark);
     trifectaSecond_ = addLabel("lbl3Rentan2", {521, 57}, dark);
     trifectaThird_ = addLabel("lbl3Rentan3", {521, 69}, dark);
-    winPlaceLine_->setToolTip(QStringLiteral("単勝・複勝"));
-    pairsLine_->setToolTip(QStringLiteral("馬連・馬単・3連複"));
-    trifectaFirst_->setToolTip(QStringLiteral("3連単フォーメーション 1着"));
-    trifectaSecond_->setToolTip(QStringLiteral("3連単フォーメーション 2着"));
-    trifectaThird_->setToolTip(QStringLiteral("3連単フォーメーション 3着"));
 
     betIcon_ = new QLabel(this);
     betIcon_->setObjectName(QStringLiteral("Image1"));
@@ -99,7 +96,9 @@ void HeaderPanel::showResult(const RaceResult* result) {
         label->adjustSize();
     };
     if (!result) {
-        for (QLabel* text : {winPlaceLine_, pairsLine_, trifectaFirst_, trifectaSecond_, trifectaThird_}) setText(text, {});
+        for (QLabel* text : {winPlaceLine_, pairsLine_, trifectaFirst_, trifectaSecond_, trifectaThird_}) {
+            setText(text, {});
+        }
         for (QWidget* hidden : {static_cast<QWidget*>(f3fAverage_), static_cast<QWidget*>(prAverage_),
                                 static_cast<QWidget*>(pace_), static_cast<QWidget*>(paceImage_)}) {
             hidden->hide();
@@ -116,12 +115,32 @@ void HeaderPanel::showResult(const RaceResult* result) {
     pace_->setVisible(result->pace.shown);
     paceImage_->setPixmap(paceImage(result->paceImage));
     paceImage_->setVisible(result->pace.shown);
-    setText(winPlaceLine_, zv::ui::fromCp932(result->labels.tan));
-    setText(pairsLine_, zv::ui::fromCp932(result->labels.umaren));
-    setText(trifectaFirst_, zv::ui::fromCp932(result->labels.rentan1));
-    setText(trifectaSecond_, zv::ui::fromCp932(result->labels.rentan2));
-    setText(trifectaThird_, zv::ui::fromCp932(result->labels.rentan3));
+    const BetLabels& bets = result->labels;
+    setBetLabel(winPlaceLine_, zv::ui::fromCp932(bets.tan), QStringLiteral("単勝・複勝"));
+    setBetLabel(pairsLine_, zv::ui::fromCp932(bets.umaren), QStringLiteral("馬連・馬単・3連複"));
+    setBetLabel(trifectaFirst_, zv::ui::fromCp932(bets.rentan1), QStringLiteral("3連単フォーメーション 1着"));
+    setBetLabel(trifectaSecond_, zv::ui::fromCp932(bets.rentan2), QStringLiteral("3連単フォーメーション 2着"));
+    setBetLabel(trifectaThird_, zv::ui::fromCp932(bets.rentan3), QStringLiteral("3連単フォーメーション 3着"));
     update();
+}
+
+int HeaderPanel::betLabelRoom(const QLabel* label) const {
+    constexpr int kGap = 4;
+    const int right = label == trifectaThird_ ? betIcon_->x() : kSummaryRight;
+    return right - kGap - label->x();
+}
+
+void HeaderPanel::setBetLabel(QLabel* label, const QString& text, const QString& caption) {
+    constexpr int kSmallestPixels = 8;
+    const int room = betLabelRoom(label);
+    QFont font = zv::ui::labelFont();
+    while (font.pixelSize() > kSmallestPixels && QFontMetrics(font).horizontalAdvance(text) > room) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    label->setFont(font);
+    label->setText(QFontMetrics(font).elidedText(text, Qt::ElideRight, room));
+    label->setToolTip(text.isEmpty() ? caption : caption + QStringLiteral("\n") + text);
+    label->adjustSize();
 }
 
 void HeaderPanel::paintEvent(QPaintEvent*) {
@@ -133,7 +152,7 @@ void HeaderPanel::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0xF6, 0xF3, 0xE6));
-    painter.drawRoundedRect(QRectF(kSummaryLeft, 6, width() - kSummaryLeft - 6, height() - 12), 5, 5);
+    painter.drawRoundedRect(QRectF(kSummaryLeft, 6, kSummaryRight - kSummaryLeft, height() - 12), 5, 5);
     // The trifecta formation stands indented under the other lines; its caption fills the indent.
     if (!trifectaFirst_->text().isEmpty()) {
         QFont caption = zv::ui::labelFont();

@@ -23,6 +23,9 @@ public:
     void showTitles(const QString& line1, const QString& line2);
 
     QLabel* label(const char* name) const;
+    // The width a bet summary label may take: up to the right of the light box, and for the
+    // last line up to the bet icon.
+    int betLabelRoom(const QLabel* label) const;
 
 signals:
     void betIconClicked();
@@ -33,6 +36,9 @@ protected:
 
 private:
     QLabel* addLabel(const char* name, QPoint position, const QColor& colour);
+    // Sets a bet summary line as large as it fits its room: the label font, then a pixel smaller
+    // at a time down to 8 pixels, and only then elided; the tooltip always holds the whole line.
+    void setBetLabel(QLabel* label, const QString& text, const QString& caption);
 
     QLabel* titleLine1_;
     QLabel* titleLine2_;

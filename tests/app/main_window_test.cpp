@@ -41,6 +41,8 @@ private slots:
     void aHeadingClickNeverSelectsAColumn();
     void betLineShortcutsActInTheWindowThatHasTheFocus();
     void statusBarSaysWhichRaceOfTheDayIsShown();
+    void everyBetLabelOfTheDayShowsInFullInItsBox();
+    void theLongestBetLabelsStillFitWithTheWholeTextInTheTooltip();
     void helpWithoutTheHelpFileShowsTheShippedPage();
     void startUpWithABadArchiveArgumentStillLoadsTheDataFolder();
     void startUpWithoutTheHorseFileLoadsNothing();
@@ -359,6 +361,52 @@ void MainWindowTest::statusBarSaysWhichRaceOfTheDayIsShown() {
     QVERIFY(place->text().endsWith(QStringLiteral(" (1/%1)").arg(store.raceCount)));
     window.actions().nextRace->trigger();
     QVERIFY(place->text().endsWith(QStringLiteral(" (2/%1)").arg(store.raceCount)));
+}
+
+namespace {
+
+// The label's text, measured in its own font, stays inside its room.
+void verifyFits(const app::HeaderPanel& header, const char* name) {
+    const QLabel* label = header.label(name);
+    QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= header.betLabelRoom(label),
+             qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(name), label->text())));
+}
+
+constexpr const char* kBetLabels[] = {"lblTan", "lblUmaren", "lbl3Rentan1", "lbl3Rentan2", "lbl3Rentan3"};
+
+}  // namespace
+
+void MainWindowTest::everyBetLabelOfTheDayShowsInFullInItsBox() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    MainWindow& window = fixture.open();
+    window.show();
+    const app::HeaderPanel& header = *window.headerPanel();
+    for (int race = 0; race < window.session().store().raceCount; ++race) {
+        window.showRace(race);
+        const BetLabels& labels = window.session().result()->labels;
+        const std::string* texts[] = {&labels.tan, &labels.umaren, &labels.rentan1, &labels.rentan2, &labels.rentan3};
+        for (size_t i = 0; i < std::size(kBetLabels); ++i) {
+            QCOMPARE(header.label(kBetLabels[i])->text(), QString::fromStdString(toUtf8(*texts[i])));
+            verifyFits(header, kBetLabels[i]);
+        }
+    }
+}
+
+void MainWindowTest::theLongestBetLabelsStillFitWithTheWholeTextInTheTooltip() {
+    MainWindowFixture fixture;
+    MainWindow& window = fixture.open();
+    window.show();
+    RaceResult result;
+    result.labels.tan = sj("18,17,16");
+    result.labels.umaren = sj("18→ 17,16,15,14,13  17→ 16,15,14,13  16→ 15,14,13");
+    result.labels.rentan1 = "18,17,16";
+    result.labels.rentan2 = "18,17,16,15,14";
+    result.labels.rentan3 = "18,17,16,15,14";
+    app::HeaderPanel& header = *window.headerPanel();
+    header.showResult(&result);
+    for (const char* name : kBetLabels) verifyFits(header, name);
+    QVERIFY(header.label("lblUmaren")->toolTip().endsWith(QString::fromStdString(toUtf8(result.labels.umaren))));
 }
 
 void MainWindowTest::helpWithoutTheHelpFileShowsTheShippedPage() {
