@@ -98,7 +98,7 @@ int runZelvora(int argc, char** argv) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     auto* splash = new AboutWindow(nullptr);
     splash->showAsSplash();
-    QApplication::setApplicationDisplayName(ui::applicationTitle());
+    // No application display name: Qt would add it to every window's title ("詳細情報 — Zelvora!").
 
     settings::SettingsStore settings;
     MainWindowSetup setup;

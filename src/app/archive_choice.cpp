@@ -14,9 +14,15 @@ std::optional<QString> archiveToOpenFromDrop(const QList<QUrl>& urls) {
     return path;
 }
 
-QString chooseArchiveFile(QWidget* parent, const settings::SettingsStore& store) {
-    const QString storedDir = QString::fromStdString(store.readText(settings::key::DataDir));
-    const QString startDir = (!storedDir.isEmpty() && QDir(storedDir).exists()) ? storedDir : QString();
+QString archiveStartFolder(const QString& storedDownloadFolder, const QString& dataFolder) {
+    for (const QString& folder : {storedDownloadFolder, dataFolder + QStringLiteral("/BVO")}) {
+        if (!folder.isEmpty() && QDir(folder).exists()) return folder;
+    }
+    return dataFolder;
+}
+
+QString chooseArchiveFile(QWidget* parent, const settings::SettingsStore& store, const QString& dataFolder) {
+    const QString startDir = archiveStartFolder(QString::fromStdString(store.readText(settings::key::DataDir)), dataFolder);
     return QFileDialog::getOpenFileName(parent, QStringLiteral("「出馬表+競走馬」(BVO)データの選択"), startDir,
                                         QStringLiteral("「出馬表+競走馬」(BVO)データファイル (*hb*.lzh *hz*.lzh)"));
 }

@@ -18,7 +18,11 @@ namespace zv::app {
 
 std::optional<QString> archiveToOpenFromDrop(const QList<QUrl>& urls);
 
+// Where the open dialog starts: the download folder the settings name, else the one downloads go
+// to by default (BVO in the data folder), else the data folder.
+QString archiveStartFolder(const QString& storedDownloadFolder, const QString& dataFolder);
+
 // The file chosen in the open dialog, or empty when cancelled.
-QString chooseArchiveFile(QWidget* parent, const settings::SettingsStore& store);
+QString chooseArchiveFile(QWidget* parent, const settings::SettingsStore& store, const QString& dataFolder);
 
 }  // namespace zv::app

@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include <QCloseEvent>
+#include <QDate>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -99,7 +100,7 @@ void MainWindow::connectCommands() {
     const MainWindowActions& a = actions_;
     command(a.download, [this] { onDownload(); });
     command(a.open, [this] {
-        if (const QString file = chooseArchiveFile(this, *setup_.settings); !file.isEmpty()) openArchive(file);
+        if (const QString file = chooseArchiveFile(this, *setup_.settings, ui::fromPath(setup_.dataFolder)); !file.isEmpty()) openArchive(file);
     });
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
     // From the menu or the keyboard the race menu opens at the grid's top-left corner.
@@ -238,7 +239,7 @@ void MainWindow::onPrint() {
 }
 
 void MainWindow::printRaceOn(QPrinter& printer) {
-    if (const std::shared_ptr<const RaceResult> result = session_.result()) printRaceGrid(printer, printTitleLines(*result), *grid_);
+    if (const std::shared_ptr<const RaceResult> result = session_.result()) printRaceGrid(printer, printTitleLines(*result), *grid_, QDate::currentDate());
 }
 
 void MainWindow::onDownload() {

@@ -1,6 +1,9 @@
 #include "race_printer.h"
 
+#include <QDate>
 #include <QHeaderView>
+#include <QMarginsF>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -81,7 +84,11 @@ QStringList printTitleLines(const RaceResult& result) {
     return lines;
 }
 
-void printRaceGrid(QPrinter& printer, const QStringList& titleLines, const ui::RaceGridView& grid) {
+QString printFooter(int page, int pages, const QDate& printDate) {
+    return QStringLiteral("%1 / %2 ページ    印刷日: %3").arg(page).arg(pages).arg(printDate.toString(QStringLiteral("yyyy/MM/dd")));
+}
+
+void printRaceGrid(QPrinter& printer, const QStringList& titleLines, const ui::RaceGridView& grid, const QDate& printDate) {
     std::vector<PrintColumn> columns;
     int gridWidth = 0;
     for (int column = 0; column < grid.model()->columnCount(); ++column) {
@@ -89,37 +96,62 @@ void printRaceGrid(QPrinter& printer, const QStringList& titleLines, const ui::R
         columns.push_back({column, gridWidth, grid.columnWidth(column)});
         gridWidth += grid.columnWidth(column);
     }
+    printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
     QPainter painter;
     if (!painter.begin(&printer)) throw Error(ErrorKind::Io, sj("印刷を開始できません。"));
     const double deviceScale = printer.logicalDpiX() / kScreenDpi;
     const double scale = gridWidth > 0 ? std::min(deviceScale, printer.width() / double(gridWidth)) : deviceScale;
     painter.scale(scale, scale);
-    const int pageHeight = int(printer.height() / scale);
+    const int pageWidth = int(printer.width() / scale);
 
     painter.setFont(ui::gridFont());
     painter.setPen(Qt::black);
     const int lineHeight = painter.fontMetrics().height();
-    int y = 0;
+    // The footer's line and a gap above it are kept free on every page.
+    const int pageHeight = int(printer.height() / scale) - lineHeight - kTitleGap;
+    const int headingHeight = std::max(grid.horizontalHeader()->height(), 18);
+
+    // The rows each page starts with, so that every footer can name the page count.
+    std::vector<int> pageStarts{0};
+    int y = int(titleLines.size()) * lineHeight + kTitleGap + headingHeight;
+    for (int row = 0; row < grid.model()->rowCount(); ++row) {
+        if (y + grid.rowHeight(row) > pageHeight) {
+            pageStarts.push_back(row);
+            y = headingHeight;
+        }
+        y += grid.rowHeight(row);
+    }
+    const int pages = int(pageStarts.size());
+
+    const auto paintFooter = [&](int page) {
+        painter.setFont(ui::gridFont());
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(0, pageHeight + kTitleGap, pageWidth, lineHeight), Qt::AlignRight | Qt::AlignVCenter,
+                         printFooter(page, pages, printDate));
+    };
+    y = 0;
     for (const QString& line : titleLines) {
-        painter.drawText(QRect(0, y, int(printer.width() / scale), lineHeight), Qt::AlignLeft | Qt::AlignVCenter, line);
+        painter.drawText(QRect(0, y, pageWidth, lineHeight), Qt::AlignLeft | Qt::AlignVCenter, line);
         y += lineHeight;
     }
     y += kTitleGap;
-
-    const int headingHeight = std::max(grid.horizontalHeader()->height(), 18);
     paintHeadingRow(painter, grid, columns, y, headingHeight);
     y += headingHeight;
+    int page = 1;
     for (int row = 0; row < grid.model()->rowCount(); ++row) {
-        const int height = grid.rowHeight(row);
-        if (y + height > pageHeight) {
+        if (page < pages && row == pageStarts[size_t(page)]) {
+            paintFooter(page);
             printer.newPage();
+            ++page;
             y = 0;
             paintHeadingRow(painter, grid, columns, y, headingHeight);
             y += headingHeight;
         }
+        const int height = grid.rowHeight(row);
         paintRow(painter, grid, columns, row, y, height);
         y += height;
     }
+    paintFooter(page);
     painter.end();
 }
 

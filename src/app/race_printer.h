@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <functional>
 
+class QDate;
 class QPrinter;
 class QWidget;
 
@@ -27,8 +28,12 @@ using PrinterSetup = std::function<bool(QWidget* parent, QPrinter& printer)>;
 // Runs setup, or the real printer dialog when it is empty.
 bool askPrinterSetup(QWidget* parent, const PrinterSetup& setup, QPrinter& printer);
 
-// Prints the title block and the grid on a printer that is set up already. Throws zv::Error when
-// the printer cannot be started.
-void printRaceGrid(QPrinter& printer, const QStringList& titleLines, const ui::RaceGridView& grid);
+// Prints the title block and the grid on a printer that is set up already, inside 10 mm margins,
+// each page with a footer: "1 / 2 ページ" and the print date. Throws zv::Error when the printer
+// cannot be started.
+void printRaceGrid(QPrinter& printer, const QStringList& titleLines, const ui::RaceGridView& grid, const QDate& printDate);
+
+// The footer of page (1-based) of pages.
+QString printFooter(int page, int pages, const QDate& printDate);
 
 }  // namespace zv::app

@@ -4,6 +4,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QDate>
 #include <QtTest>
 #include <fstream>
 #include <sstream>
@@ -325,6 +326,9 @@ void ExportWindowsTest::printedRaceShowsTheBetLinesAndTheWholeGrid() {
     // The heading row stands at the top of the grid on every page.
     QCOMPARE(text.count(QStringLiteral("騎手")), pages);
     QCOMPARE(text.count(QLatin1Char('\f')), pages);
+    // Every page's footer: its number, the page count and the print date.
+    for (int page = 1; page <= pages; ++page) QVERIFY(text.contains(QStringLiteral("%1 / %2 ページ").arg(page).arg(pages)));
+    QCOMPARE(text.count(QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd"))), pages);
 }
 
 QTEST_MAIN(ExportWindowsTest)

@@ -1,5 +1,7 @@
+#include <QDir>
 #include <QRandomGenerator>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <unistd.h>
 
@@ -23,6 +25,7 @@ private slots:
     void versionWindowFadesInAndSplashDoesNot();
     void dropOpensOnlyAFirstLzhFile_data();
     void dropOpensOnlyAFirstLzhFile();
+    void theOpenDialogStartsInTheDownloadFolder();
 };
 
 namespace {
@@ -142,6 +145,18 @@ void ShellTest::dropOpensOnlyAFirstLzhFile() {
     QFETCH(QString, opened);
     const std::optional<QString> archive = archiveToOpenFromDrop(urls);
     QCOMPARE(archive.value_or(QString()), opened);
+}
+
+void ShellTest::theOpenDialogStartsInTheDownloadFolder() {
+    QTemporaryDir dir;
+    const QString data = dir.filePath(QStringLiteral("data")), stored = dir.filePath(QStringLiteral("downloads"));
+    QVERIFY(QDir().mkpath(data));
+    QCOMPARE(archiveStartFolder(QString(), data), data);
+    QVERIFY(QDir().mkpath(data + QStringLiteral("/BVO")));
+    QCOMPARE(archiveStartFolder(QString(), data), data + QStringLiteral("/BVO"));
+    QCOMPARE(archiveStartFolder(stored, data), data + QStringLiteral("/BVO"));  // a stored folder that is gone
+    QVERIFY(QDir().mkpath(stored));
+    QCOMPARE(archiveStartFolder(stored, data), stored);
 }
 
 QTEST_MAIN(ShellTest)
