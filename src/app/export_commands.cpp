@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QProgressBar>
+#include <QTimer>
 #include <exception>
 #include <utility>
 
@@ -76,7 +77,7 @@ void ExportCommands::exportPrAverageCsv() {
     const CsvQuestionHandler ask = [this](CsvQuestion, const std::string& message) {
         QString text = ui::fromCp932(message);
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        QWidget* over = progress_ ? static_cast<QWidget*>(progress_) : setup_.window;
+        QWidget* over = progress_ && progress_->isVisible() ? static_cast<QWidget*>(progress_) : setup_.window;
         bool yes = false;
         onGuiThread(over, [&] { yes = setup_.feedback.askYesAbort(over, text); });
         return yes ? CsvAnswer::Yes : CsvAnswer::Abort;
@@ -97,12 +98,22 @@ void ExportCommands::exportPrAverageCsv() {
 void ExportCommands::runAllRaces(const std::function<void(const BatchRunOptions&)>& run, bool fullBarAtEnd) {
     abortRequested_ = false;
     const int race = setup_.session->currentRace();
-    setup_.hideWindows();
 
-    // The progress window belongs to the application, not to the hidden main window.
+    // The progress window belongs to the application, not to the hidden main window. It only
+    // shows when the run lasts: a short one would make the windows blink away and back.
     progress_ = new ui::ProgressWindow(nullptr);
     connect(progress_, &ui::ProgressWindow::abortRequested, this, [this] { abortRequested_ = true; });
-    progress_->show();
+    bool shown = false;
+    const auto showProgress = [this, &shown] {
+        if (std::exchange(shown, true)) return;
+        setup_.hideWindows();
+        progress_->show();
+    };
+    QTimer delay;
+    delay.setSingleShot(true);
+    connect(&delay, &QTimer::timeout, progress_, showProgress);
+    if (setup_.progressDelay.count() > 0) delay.start(setup_.progressDelay);
+    else showProgress();
 
     BatchRunOptions options;
     options.sortColumn = setup_.session->sortColumn();
@@ -131,9 +142,10 @@ void ExportCommands::runAllRaces(const std::function<void(const BatchRunOptions&
             restoreFailure = std::current_exception();
         }
     }
+    delay.stop();
     // Closing destroys the window; it is forgotten here already.
     std::exchange(progress_, nullptr)->close();
-    setup_.showWindows();
+    if (shown) setup_.showWindows();
     if (failure) std::rethrow_exception(failure);
     if (restoreFailure) std::rethrow_exception(restoreFailure);
 }

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <atomic>
+#include <chrono>
 #include <functional>
 
 #include "export/batch_run.h"
@@ -41,6 +42,9 @@ struct ExportCommandsSetup {
     std::function<void()> showWindows;
     // Told on the worker thread after each race's progress went to the bar (tests press Abort here).
     std::function<void(int percent)> progressOnWorker;
+    // A run that ends sooner shows no progress window and hides no window; a longer one hides
+    // the windows and shows the progress window once this time has passed.
+    std::chrono::milliseconds progressDelay{500};
 };
 
 class ExportCommands : public QObject {

@@ -6,6 +6,8 @@
 #include <QTableWidget>
 #include <QDate>
 #include <QtTest>
+#include <chrono>
+#include <thread>
 #include <fstream>
 #include <sstream>
 #include <utility>
@@ -61,6 +63,8 @@ private slots:
     void indexRunRestoresTheRaceAndTheWindows();
     void abortDuringTheRunKeepsTheRacesDone();
     void aFailingRaceStillRestoresEveryWindow();
+    void progressWindowShowsOnlyForARunThatLasts_data();
+    void progressWindowShowsOnlyForARunThatLasts();
     void raceFileIntoAMissingFolderShowsTheError();
     void printedRaceShowsTheBetLinesAndTheWholeGrid_data();
     void printedRaceShowsTheBetLinesAndTheWholeGrid();
@@ -254,6 +258,55 @@ void ExportWindowsTest::aFailingRaceStillRestoresEveryWindow() {
     QCOMPARE(window.session().currentRace(), 1);
     QCOMPARE(fixture.detail().selectedRunnerIndex(), 1);
     QVERIFY(!std::filesystem::exists(file));
+}
+
+namespace {
+
+// Counts the Show events of progress windows and the Hide events of one window.
+class ShowCounter : public QObject {
+public:
+    explicit ShowCounter(QWidget* watchedForHide) : watched_(watchedForHide) { qApp->installEventFilter(this); }
+    ~ShowCounter() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::Show && qobject_cast<ui::ProgressWindow*>(object)) ++progressShown;
+        if (event->type() == QEvent::Hide && object == watched_) ++windowHidden;
+        return false;
+    }
+    int progressShown = 0;
+    int windowHidden = 0;
+
+private:
+    QObject* watched_;
+};
+
+}  // namespace
+
+void ExportWindowsTest::progressWindowShowsOnlyForARunThatLasts_data() {
+    QTest::addColumn<int>("delayMs");
+    QTest::addColumn<int>("msPerRace");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("a run within the delay shows nothing and hides nothing") << 10000 << 0 << false;
+    QTest::newRow("a run that lasts past the delay shows the progress window") << 50 << 10 << true;
+}
+
+void ExportWindowsTest::progressWindowShowsOnlyForARunThatLasts() {
+    QFETCH(int, delayMs);
+    QFETCH(int, msPerRace);
+    QFETCH(bool, shown);
+    MainWindowFixture fixture;
+    fixture.progressDelay = std::chrono::milliseconds(delayMs);
+    fixture.writeDay();
+    MainWindow& window = fixture.open();
+    window.show();
+    fixture.saveAnswer = QString::fromStdString((fixture.dataFolder() / "all.idx").string());
+    fixture.allRacesProgress = [&](int) { std::this_thread::sleep_for(std::chrono::milliseconds(msPerRace)); };
+    ShowCounter counter(&window);
+    window.actions().indexFile->trigger();
+    QCOMPARE(counter.progressShown, shown ? 1 : 0);
+    QCOMPARE(counter.windowHidden, shown ? 1 : 0);
+    QVERIFY(window.isVisible());
+    QVERIFY(window.progressWindow() == nullptr);
+    QVERIFY(std::filesystem::exists(fixture.dataFolder() / "all.idx"));
 }
 
 void ExportWindowsTest::raceFileIntoAMissingFolderShowsTheError() {

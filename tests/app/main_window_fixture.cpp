@@ -75,6 +75,7 @@ MainWindow& MainWindowFixture::open(const QString& archiveArgument) {
     setup.allRacesProgress = [this](int percent) {
         if (allRacesProgress) allRacesProgress(percent);
     };
+    setup.allRacesProgressDelay = progressDelay;
     window_ = std::make_unique<MainWindow>(std::move(setup));
     detail_ = new ui::HorseDetailWindow(window_.get());
     bets_ = new ui::BetLinesWindow(window_.get());

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <QTemporaryDir>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -47,6 +48,8 @@ public:
     std::function<bool(QPrinter& printer)> printerAnswer;
     // Told on the worker thread after each race of an all-races run.
     std::function<void(int percent)> allRacesProgress;
+    // When an all-races run shows its progress window; at once unless a test says otherwise.
+    std::chrono::milliseconds progressDelay{0};
 
 private:
     QTemporaryDir dir_;
