@@ -13,16 +13,19 @@
 #include "session/race_session.h"
 #include "ui/cp932_text.h"
 #include "ui/progress_window.h"
+#include "ui/save_folder.h"
 
 namespace zv::app {
 
 QString askSaveFileName(QWidget* parent, const QString& proposedName, const QString& filter, const QString& suffix) {
-    QFileDialog dialog(parent, QString(), QString(), filter);
+    QFileDialog dialog(parent, QString(), ui::lastSaveFolder(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(suffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.selectFile(proposedName);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    const QString chosen = dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    ui::rememberSaveFolderOf(chosen);
+    return chosen;
 }
 
 ExportCommands::ExportCommands(ExportCommandsSetup setup, QObject* parent) : QObject(parent), setup_(std::move(setup)) {

@@ -29,6 +29,7 @@
 #include "ui/cp932_text.h"
 #include "ui/horse_detail_window.h"
 #include "ui/race_grid_view.h"
+#include "ui/save_folder.h"
 #include "web_addresses.h"
 #include "window_placement.h"
 
@@ -250,6 +251,7 @@ void MainWindow::onDownload() {
 
 void MainWindow::restoreSettings() {
     height_.restore(*setup_.settings);
+    ui::setLastSaveFolder(QString::fromStdString(setup_.settings->readText(settings::key::ExportDir)));
     proxy_ = readStoredProxy(*setup_.settings);
 }
 
@@ -259,6 +261,7 @@ void MainWindow::saveSettings() {
     if (companions_.detail()) saveWindowPosition(store, companions_.detail(), settings::key::DetailTop, settings::key::DetailLeft);
     if (companions_.bets()) saveWindowPosition(store, companions_.bets(), settings::key::KaimeTop, settings::key::KaimeLeft);
     writeStoredProxy(store, proxy_);
+    store.writeText(settings::key::ExportDir, ui::lastSaveFolder().toStdString());
     store.sync();
 }
 

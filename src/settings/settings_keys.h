@@ -34,6 +34,11 @@ inline constexpr Key DetailTop{"frmDetail", "Top", ValueType::Int, 0, true};
 inline constexpr Key DetailLeft{"frmDetail", "Left", ValueType::Int, 0, true};
 inline constexpr Key KaimeTop{"frmKaime", "Top", ValueType::Int, 0, true};
 inline constexpr Key KaimeLeft{"frmKaime", "Left", ValueType::Int, 0, true};
+// Horse detail window size; 0 for the size that shows every past-race column.
+inline constexpr Key DetailWidth{"frmDetail", "Width", ValueType::Int, 0};
+inline constexpr Key DetailHeight{"frmDetail", "Height", ValueType::Int, 0};
+// The folder every export's save dialog starts in: where the user saved last.
+inline constexpr Key ExportDir{"Export", "Dir", ValueType::Text};
 // Proxy used by the data-service client.
 inline constexpr Key ProxyPort{"frmOption", "gProxyPort", ValueType::Int, 0};
 inline constexpr Key ProxyServer{"frmOption", "gProxyServer", ValueType::Text};
@@ -52,7 +57,8 @@ inline constexpr std::array kAllKeys{
     key::MainHeight,   key::MainRestoreHeight, key::MainWidth,    key::MainTop,       key::MainLeft,
     key::DetailTop,    key::DetailLeft,        key::KaimeTop,     key::KaimeLeft,     key::ProxyPort,
     key::ProxyServer,  key::ProxyUserID,       key::ProxyPassword, key::DataDir,      key::DataProvider,
-    key::DataUserID,   key::DataPassword,      key::DataServiceHost, key::DataCAFile,
+    key::DataUserID,   key::DataPassword,      key::DataServiceHost, key::DataCAFile,   key::DetailWidth,
+    key::DetailHeight, key::ExportDir,
 };
 
 // The developer flag lives in an INI file, section "Option", value "DeveloperMode".

@@ -19,6 +19,7 @@
 #include "data/sjis_chars.h"
 #include "data/data_folder_lock.h"
 #include "data/text_file.h"
+#include "save_folder.h"
 #include "ui_fonts.h"
 
 namespace zv::ui {
@@ -28,11 +29,14 @@ namespace {
 constexpr size_t kProposedNameBytes = 7;
 
 QString realSaveDialog(QWidget* parent, const QString& proposedName) {
-    QFileDialog dialog(parent, QStringLiteral("買い目をテキストファイルとして保存"), QString(), QStringLiteral("テキストファイル(*.txt)"));
+    QFileDialog dialog(parent, QStringLiteral("買い目をテキストファイルとして保存"), lastSaveFolder(),
+                       QStringLiteral("テキストファイル(*.txt)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     dialog.selectFile(proposedName);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    const QString chosen = dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    rememberSaveFolderOf(chosen);
+    return chosen;
 }
 
 }  // namespace

@@ -26,6 +26,7 @@
 #include "data/text_file.h"
 #include "report/report_csv.h"
 #include "report/report_run.h"
+#include "save_folder.h"
 #include "user_feedback.h"
 
 namespace zv::ui {
@@ -78,7 +79,10 @@ ReportCardWindow::ReportCardWindow(const QString& startFolder, QWidget* parent)
                                              QStringLiteral("書庫ファイル (*.lzh *.LZH *.lha);;すべてのファイル (*)"));
     };
     chooseSave_ = [](QWidget* p, const QString& proposed) {
-        return QFileDialog::getSaveFileName(p, QStringLiteral("CSVに保存"), proposed, QStringLiteral("CSV (*.csv)"));
+        const QString start = lastSaveFolder().isEmpty() ? proposed : lastSaveFolder() + QLatin1Char('/') + proposed;
+        const QString chosen = QFileDialog::getSaveFileName(p, QStringLiteral("CSVに保存"), start, QStringLiteral("CSV (*.csv)"));
+        rememberSaveFolderOf(chosen);
+        return chosen;
     };
     buildLayout();
     resize(900, 700);

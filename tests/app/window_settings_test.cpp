@@ -5,6 +5,7 @@
 
 #include "app/window_placement.h"
 #include "main_window_fixture.h"
+#include "ui/save_folder.h"
 
 using namespace zv;
 using zv::app::MainWindow;
@@ -23,6 +24,7 @@ private slots:
     void widthIsFixed();
     void rollUpKeepsTheUnrolledHeightAcrossARestart();
     void closeWritesEverySettingOfTheWindows();
+    void everySaveDialogStartsWhereTheUserSavedLastAcrossARestart();
 };
 
 namespace {
@@ -143,6 +145,20 @@ void WindowSettingsTest::closeWritesEverySettingOfTheWindows() {
     };
     for (const auto& [name, value] : expected) QCOMPARE(stored.value(QString::fromLatin1(name)).toString(), value);
     QCOMPARE(QFileInfo(fixture.settingsPath()).permissions() & (QFile::ReadGroup | QFile::ReadOther), QFileDevice::Permissions());
+}
+
+void WindowSettingsTest::everySaveDialogStartsWhereTheUserSavedLastAcrossARestart() {
+    MainWindowFixture fixture;
+    fixture.open();
+    ui::rememberSaveFolderOf(QString());  // a cancelled dialog changes nothing
+    ui::rememberSaveFolderOf(QStringLiteral("/srv/exports/zv260503.kmi"));
+    QCOMPARE(ui::lastSaveFolder(), QStringLiteral("/srv/exports"));
+    fixture.closeWindow();
+    QCOMPARE(QSettings(fixture.settingsPath(), QSettings::IniFormat).value(QStringLiteral("Export/Dir")).toString(),
+             QStringLiteral("/srv/exports"));
+    ui::setLastSaveFolder(QString());
+    fixture.open();
+    QCOMPARE(ui::lastSaveFolder(), QStringLiteral("/srv/exports"));
 }
 
 QTEST_MAIN(WindowSettingsTest)
