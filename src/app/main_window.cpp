@@ -148,6 +148,8 @@ void MainWindow::attachWindows(ui::HorseDetailWindow* detail, ui::BetLinesWindow
     if (detail) {
         connect(detail, &ui::HorseDetailWindow::runnerSelected, this,
                 [this](int index) { runCommand([this, index] { companions_.showHorse(index); }); });
+        const int width = store.readInt(settings::key::DetailWidth), height = store.readInt(settings::key::DetailHeight);
+        if (width > 0 && height > 0) detail->resize(width, height);
         restoreWindowPosition(store, detail, settings::key::DetailTop, settings::key::DetailLeft);
     }
     if (bets) restoreWindowPosition(store, bets, settings::key::KaimeTop, settings::key::KaimeLeft);
@@ -258,7 +260,11 @@ void MainWindow::restoreSettings() {
 void MainWindow::saveSettings() {
     settings::SettingsStore& store = *setup_.settings;
     height_.save(store);
-    if (companions_.detail()) saveWindowPosition(store, companions_.detail(), settings::key::DetailTop, settings::key::DetailLeft);
+    if (ui::HorseDetailWindow* detail = companions_.detail()) {
+        saveWindowPosition(store, detail, settings::key::DetailTop, settings::key::DetailLeft);
+        store.writeInt(settings::key::DetailWidth, detail->width());
+        store.writeInt(settings::key::DetailHeight, detail->height());
+    }
     if (companions_.bets()) saveWindowPosition(store, companions_.bets(), settings::key::KaimeTop, settings::key::KaimeLeft);
     writeStoredProxy(store, proxy_);
     store.writeText(settings::key::ExportDir, ui::lastSaveFolder().toStdString());

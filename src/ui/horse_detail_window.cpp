@@ -19,6 +19,8 @@ namespace zv::ui {
 namespace {
 
 constexpr int kPanelHeight = 300;
+constexpr int kMinimumWidth = 556;
+constexpr int kMinimumHeight = 442;
 constexpr int kGridRowHeight = 18;
 // The columns' designed widths; a column is widened where the font needs more room.
 constexpr int kGridWidths[kDetailGridColumns] = {40, 80, 50, 54, 64, 38, 32, 32, 32, 44, 34, 64, 58, 32, 32, 32, 110};
@@ -100,6 +102,12 @@ int captionWidth(Block block, const QFontMetrics& metrics) {
     return widest;
 }
 
+// A text longer than its label is cut at the edge; the whole of it shows on pointing.
+void showWholeTextOnPointing(QLabel* label) {
+    const bool whole = label->fontMetrics().horizontalAdvance(label->text()) <= label->width();
+    label->setToolTip(whole ? QString() : label->text());
+}
+
 Qt::Alignment alignmentOf(DetailCellAlignment alignment) {
     switch (alignment) {
         case DetailCellAlignment::Centre: return Qt::AlignCenter;
@@ -112,18 +120,18 @@ Qt::Alignment alignmentOf(DetailCellAlignment alignment) {
 }  // namespace
 
 HorseDetailWindow::HorseDetailWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), runnerList_(new QComboBox(this)), pastRaceGrid_(new QTableWidget(kDetailGridRows, kDetailGridColumns, this)) {
+    : QWidget(parent, Qt::Window),
+      panel_(new QWidget(this)),
+      runnerList_(new QComboBox(this)),
+      pastRaceGrid_(new QTableWidget(kDetailGridRows, kDetailGridColumns, this)) {
     setObjectName(QStringLiteral("frmSyosai"));
     setWindowTitle(QStringLiteral("詳細情報"));
-    setFixedSize(556, 442);
     // The upper panel carries the captions on a background of its own.
-    auto* panel = new QWidget(this);
-    panel->setGeometry(0, 0, width(), kPanelHeight);
-    panel->setAutoFillBackground(true);
-    QPalette shade = panel->palette();
+    panel_->setAutoFillBackground(true);
+    QPalette shade = panel_->palette();
     shade.setColor(QPalette::Window, QColor(236, 240, 228));
-    panel->setPalette(shade);
-    panel->lower();
+    panel_->setPalette(shade);
+    panel_->lower();
     runnerList_->setObjectName(QStringLiteral("cmbBamei"));
     runnerList_->setFont(gridFont());
     runnerList_->setGeometry(8, 6, 200, 24);
@@ -133,9 +141,23 @@ HorseDetailWindow::HorseDetailWindow(QWidget* parent)
     HorseDetail headingsOnly;
     fillPastRaceGrid({}, headingsOnly);
     showPastRaces(headingsOnly);
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
+    resize(fullSize());
+    layOut();
     connect(runnerList_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) emit runnerSelected(index);
     });
+}
+
+QSize HorseDetailWindow::fullSize() const {
+    int columns = 0;
+    for (int column = 0; column < kDetailGridColumns; ++column) columns += pastRaceGrid_->columnWidth(column);
+    return {std::max(kMinimumWidth, columns + 2 * pastRaceGrid_->frameWidth()), kMinimumHeight};
+}
+
+void HorseDetailWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layOut();
 }
 
 void HorseDetailWindow::createLabels() {
@@ -143,9 +165,32 @@ void HorseDetailWindow::createLabels() {
     const QFont proportional = labelFont();
     QFont captionFont = labelFont();
     captionFont.setBold(true);
+    for (int i = 0; i < int(std::size(kPlaces)); ++i) {
+        const LabelPlace& place = kPlaces[i];
+        auto* value = new QLabel(this);
+        value->setObjectName(QString::fromLatin1(place.name));
+        const bool isRecord = place.block == Block::Record || place.block == Block::Distance;
+        value->setFont(isRecord ? fixed : proportional);
+        QLabel* caption = nullptr;
+        if (place.block != Block::Top) {
+            caption = new QLabel(QString::fromUtf8(place.caption), this);
+            caption->setFont(captionFont);
+            caption->setStyleSheet(QStringLiteral("color: rgb(0, 64, 128);"));
+        }
+        if (isRecord) value->setText(QString::fromLatin1(kEmptyRecord));
+        labels_[value->objectName()] = value;
+        placed_.push_back({i, caption, value});
+    }
+}
+
+void HorseDetailWindow::layOut() {
+    panel_->setGeometry(0, 0, width(), kPanelHeight);
+    pastRaceGrid_->setGeometry(0, kPanelHeight, width(), height() - kPanelHeight);
+    QFont captionFont = labelFont();
+    captionFont.setBold(true);
     const QFontMetrics captions(captionFont);
     // The record blocks stand at the right edge, as wide as their captions and four counters.
-    const int recordValue = QFontMetrics(fixed).horizontalAdvance(QString::fromLatin1(kEmptyRecord)) + 2;
+    const int recordValue = QFontMetrics(gridFont()).horizontalAdvance(QString::fromLatin1(kEmptyRecord)) + 2;
     struct Column {
         int x = 0;
         int caption = 0;
@@ -171,33 +216,25 @@ void HorseDetailWindow::createLabels() {
     style.value = record.x - kBlockGap - style.x - style.caption;
     // The top row continues right of the runner list.
     const int topX = runnerList_->geometry().right() + kMargin;
-    const int seinenWidth = QFontMetrics(proportional).horizontalAdvance(QStringLiteral("セン10　黒鹿毛")) + 8;
+    const int seinenWidth = QFontMetrics(labelFont()).horizontalAdvance(QStringLiteral("セン10　黒鹿毛")) + 8;
 
-    for (const LabelPlace& place : kPlaces) {
-        auto* value = new QLabel(this);
-        value->setObjectName(QString::fromLatin1(place.name));
-        const bool isRecord = place.block == Block::Record || place.block == Block::Distance;
-        value->setFont(isRecord ? fixed : proportional);
+    for (const PlacedLabel& placed : placed_) {
+        const LabelPlace& place = kPlaces[placed.place];
         if (place.block == Block::Top) {
             const bool first = std::string_view(place.name) == "lblSeinen";
             const int x = first ? topX : topX + seinenWidth;
-            value->setGeometry(x, place.y, first ? seinenWidth : width() - kMargin - x, kLabelHeight);
+            placed.value->setGeometry(x, place.y, first ? seinenWidth : width() - kMargin - x, kLabelHeight);
         } else {
             const Column& column = columns[place.block];
-            auto* caption = new QLabel(QString::fromUtf8(place.caption), this);
-            caption->setFont(captionFont);
-            caption->setStyleSheet(QStringLiteral("color: rgb(0, 64, 128);"));
-            caption->setGeometry(column.x, place.y, column.caption, kLabelHeight);
-            value->setGeometry(column.x + column.caption, place.y, column.value, kLabelHeight);
+            placed.caption->setGeometry(column.x, place.y, column.caption, kLabelHeight);
+            placed.value->setGeometry(column.x + column.caption, place.y, column.value, kLabelHeight);
         }
-        if (isRecord) value->setText(QString::fromLatin1(kEmptyRecord));
-        labels_[value->objectName()] = value;
+        showWholeTextOnPointing(placed.value);
     }
 }
 
 void HorseDetailWindow::createGrid() {
     pastRaceGrid_->setObjectName(QStringLiteral("Grid2"));
-    pastRaceGrid_->setGeometry(0, kPanelHeight, width(), height() - kPanelHeight);
     pastRaceGrid_->setFont(gridFont());
     pastRaceGrid_->horizontalHeader()->hide();
     pastRaceGrid_->verticalHeader()->hide();
@@ -252,9 +289,7 @@ void HorseDetailWindow::showHorse(const HorseDetail& detail) {
         if (found == labels_.end()) continue;
         QLabel* value = found->second;
         value->setText(fromCp932(label.text));
-        // A name longer than its place is cut at the edge; the whole of it shows on pointing.
-        const bool whole = value->fontMetrics().horizontalAdvance(value->text()) <= value->width();
-        value->setToolTip(whole ? QString() : value->text());
+        showWholeTextOnPointing(value);
     }
     showPastRaces(detail);
 }

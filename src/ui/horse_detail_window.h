@@ -1,12 +1,15 @@
 // The horse detail window: the runner list at the top left, the runner's profile,
 // prize money and record labels beside their captions, and the past-race grid (Grid2) below.
 // Hidden and shown, never destroyed, so that its position can be saved when the program ends.
+// It opens wide enough for every past-race column and can be resized: the records keep to the
+// right edge and the grid takes the room.
 #pragma once
 
 #include <QStringList>
 #include <QWidget>
 #include <array>
 #include <map>
+#include <vector>
 
 #include "predict/horse_detail.h"
 
@@ -33,21 +36,37 @@ public:
     // The text of the label with this control name ("lblSanti"); empty for an unknown name.
     QString labelText(const QString& name) const;
     QTableWidget* pastRaceGrid() const { return pastRaceGrid_; }
+    // The size that shows every past-race column and the record counters whole.
+    QSize fullSize() const;
 
 signals:
     void runnerSelected(int index);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // A value label, with its caption unless it is on the top row.
+    struct PlacedLabel {
+        int place;  // index into the table of places
+        QLabel* caption;
+        QLabel* value;
+    };
+
     void createLabels();
+    // Places the panel, the labels and the grid for the window's width and height.
+    void layOut();
     void createGrid();
     void showPastRaces(const HorseDetail& detail);
     // The column width that shows text whole, margins and grid line included.
     int cellWidth(const QString& text) const;
     void fitColumns();
 
+    QWidget* panel_;
     QComboBox* runnerList_;
     QTableWidget* pastRaceGrid_;
     std::map<QString, QLabel*> labels_;
+    std::vector<PlacedLabel> placed_;
     std::array<int, kDetailGridColumns> baseWidths_{};
 };
 

@@ -134,12 +134,13 @@ void WindowSettingsTest::closeWritesEverySettingOfTheWindows() {
     window.move(12, 34);
     fixture.detail().move(56, 78);
     fixture.bets().move(90, 21);
+    fixture.detail().resize(1000, 600);
     fixture.closeWindow();
     QSettings stored(fixture.settingsPath(), QSettings::IniFormat);
     const std::pair<const char*, QString> expected[] = {
         {"frmMain/Top", "34"},          {"frmMain/Left", "12"},           {"frmMain/Height", "700"},
         {"frmMain/Height2", "700"},     {"frmMain/Width", "750"},         {"frmDetail/Left", "56"},
-        {"frmDetail/Top", "78"},        {"frmKaime/Left", "90"},          {"frmKaime/Top", "21"},
+        {"frmDetail/Top", "78"},        {"frmDetail/Width", "1000"},      {"frmDetail/Height", "600"},        {"frmKaime/Left", "90"},          {"frmKaime/Top", "21"},
         {"frmOption/gProxyPort", "8080"}, {"frmOption/gProxyServer", "proxy.example"},
         {"frmOption/gProxyUserID", "user"}, {"frmOption/gProxyPassword", "pass word"},
     };

@@ -2,6 +2,7 @@
 // their columns without moving them, a longer name widens only its own column, and the labels
 // stand beside their captions without running into each other.
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -65,7 +66,10 @@ private slots:
     void widestTextsOfRealRacesFitWithoutMovingTheColumns_data();
     void widestTextsOfRealRacesFitWithoutMovingTheColumns();
     void aNameOfFullFieldLengthWidensOnlyItsColumn();
+    void labelsStandApartInsideThePanel_data();
     void labelsStandApartInsideThePanel();
+    void opensWithEveryColumnInViewOnA1366PixelScreen();
+    void aLargerWindowGivesTheGridTheRoom();
 };
 
 void DetailWindowTest::widestTextsOfRealRacesFitWithoutMovingTheColumns_data() {
@@ -129,20 +133,47 @@ void DetailWindowTest::aNameOfFullFieldLengthWidensOnlyItsColumn() {
     QCOMPARE(columnWidths(grid), usual);
 }
 
+void DetailWindowTest::labelsStandApartInsideThePanel_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("as it opens") << QSize();
+    QTest::newRow("at its smallest") << QSize(1, 1);
+    QTest::newRow("made larger") << QSize(1300, 800);
+}
+
 void DetailWindowTest::labelsStandApartInsideThePanel() {
+    QFETCH(QSize, size);
     ui::HorseDetailWindow window;
+    window.show();
+    if (size.isValid()) window.resize(size);
     PastRace race;
     window.showHorse(detailOf(race));
     const QList<QLabel*> labels = window.findChildren<QLabel*>();
     QVERIFY(labels.size() > 40);
     const QRect panel(0, 0, window.width(), window.pastRaceGrid()->y());
     for (QLabel* label : labels) {
-        QVERIFY2(panel.contains(label->geometry()), qPrintable(label->text()));
+        QVERIFY2(panel.contains(label->geometry()), qPrintable(label->objectName()));
         QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), qPrintable(label->text()));
         for (QLabel* other : labels) {
             if (other != label) QVERIFY2(!label->geometry().intersects(other->geometry()), qPrintable(label->text() + " / " + other->text()));
         }
     }
+}
+
+void DetailWindowTest::opensWithEveryColumnInViewOnA1366PixelScreen() {
+    ui::HorseDetailWindow window;
+    window.show();
+    QVERIFY(window.width() + 2 * 8 <= 1366);  // room for the frame the window manager adds
+    QCOMPARE(window.pastRaceGrid()->horizontalScrollBar()->maximum(), 0);
+}
+
+void DetailWindowTest::aLargerWindowGivesTheGridTheRoom() {
+    ui::HorseDetailWindow window;
+    window.show();
+    window.resize(window.width() + 200, window.height() + 300);
+    QCOMPARE(window.pastRaceGrid()->width(), window.width());
+    QCOMPARE(window.pastRaceGrid()->geometry().bottom(), window.height() - 1);
+    // The record counters keep to the right edge.
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lbl2400d"))->geometry().right(), window.width() - 8 - 1);
 }
 
 QTEST_MAIN(DetailWindowTest)
