@@ -38,6 +38,7 @@ MainWindowActions createMainWindowActions(QWidget* window) {
     a.allBetLineFiles = makeAction(window, "mnuKaimeAll", QStringLiteral("買い目ファイルの一括出力(&K)"), QKeySequence(Qt::CTRL | Qt::Key_K));
     a.prAverageCsv = makeAction(window, "mnuCSV", QStringLiteral("PR平均のCSV一括出力(&V)"), QKeySequence(Qt::CTRL | Qt::Key_V));
     a.help = makeAction(window, "mnuHelp", QStringLiteral("ヘルプを表示(&H)"), QKeySequence(Qt::Key_F1));
+    a.demo = makeAction(window, "mnuDemo", QStringLiteral("デモデータを読み込む(&M)"));
     a.supportPage = makeAction(window, "mnuSupport", QStringLiteral("ソフトの購入・サポート(&S)"));
     a.dataServicePage = makeAction(window, "mnuBrevanne", QStringLiteral("BrevanneOnLine(&B)"));
     a.version = makeAction(window, "mnuVersion", QStringLiteral("バージョン情報(&A)..."));

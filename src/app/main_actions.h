@@ -23,6 +23,7 @@ struct MainWindowActions {
     QAction* allBetLineFiles = nullptr;
     QAction* prAverageCsv = nullptr;
     QAction* help = nullptr;
+    QAction* demo = nullptr;
     QAction* supportPage = nullptr;
     QAction* dataServicePage = nullptr;
     QAction* version = nullptr;

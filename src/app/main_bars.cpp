@@ -33,6 +33,7 @@ QMenu* addMainMenus(QMainWindow& window, const MainWindowActions& actions) {
 
     QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->addAction(a.help);
+    help->addAction(a.demo);
     help->addSeparator();
     QMenu* pages = help->addMenu(QStringLiteral("ホームページ(&H)..."));
     pages->addActions({a.supportPage, a.dataServicePage});

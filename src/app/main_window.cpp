@@ -12,10 +12,12 @@
 #include "about_window.h"
 #include "clipboard_copies.h"
 #include "data/convert.h"
+#include "data/demo_day.h"
 #include "data/error.h"
 #include "data/sjis.h"
 #include "data/titles.h"
 #include "download_command.h"
+#include "empty_data_panel.h"
 #include "focus_return.h"
 #include "archive_choice.h"
 #include "header_panel.h"
@@ -88,8 +90,10 @@ void MainWindow::createCentre() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     grid_->hide();
+    emptyPanel_ = new EmptyDataPanel(actions_.open, actions_.download, actions_.demo, centre);
     layout->addWidget(header_);
     layout->addWidget(grid_, 1);
+    layout->addWidget(emptyPanel_, 1);
     setCentralWidget(centre);
 }
 
@@ -124,6 +128,7 @@ void MainWindow::connectCommands() {
         if (session_.developerMode() && !copyRaceName(session_)) setup_.feedback.beep();
     });
     command(a.help, [this] { showHelp(setup_.dataFolder, help_); });
+    command(a.demo, [this] { loadDemoDay(); });
     connect(a.supportPage, &QAction::triggered, this, [] { openWebAddress(kSupportPageAddress); });
     connect(a.dataServicePage, &QAction::triggered, this, [] { openWebAddress(kDataServiceAddress); });
     command(a.version, [this] { (new AboutWindow(this))->execFadingIn(); });
@@ -187,6 +192,7 @@ void MainWindow::openArchive(const QString& path) {
 
 void MainWindow::presentChange(SessionChange change) {
     const std::shared_ptr<const RaceResult> result = session_.result();
+    emptyPanel_->setVisible(!session_.hasData());
     if (change == SessionChange::DataSet) return rebuildRaceMenu();
     if (change == SessionChange::Order) return grid_->refreshOrder(result);
     showPlace();
@@ -203,6 +209,16 @@ void MainWindow::presentChange(SessionChange change) {
     }
     grid_->show();
     companions_.followRace();
+}
+
+void MainWindow::loadDemoDay() {
+    // A data set already there (a bought day) is never replaced by the demo day.
+    if (!writeDemoDayUnlessDataSet(setup_.dataFolder, 1)) {
+        setup_.feedback.notice(this, QStringLiteral("データフォルダにはすでにレースデータがあります。デモデータは書き込みませんでした。"));
+        if (!session_.hasData()) session_.loadDataFolder();
+        return;
+    }
+    session_.loadDataFolder();
 }
 
 void MainWindow::popUpRaceMenu(const QPoint& at) {

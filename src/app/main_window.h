@@ -110,6 +110,8 @@ private:
     void presentChange(SessionChange change);
     void rebuildRaceMenu();
     void popUpRaceMenu(const QPoint& at);
+    // The help menu's demo day: written into the data folder unless a data set is there, and loaded.
+    void loadDemoDay();
     // The status bar's place text and the race menu's check follow the current race.
     void showPlace();
     void onPrint();
@@ -126,6 +128,7 @@ private:
     StoredProxy proxy_;
     QMenu* raceMenu_ = nullptr;
     QLabel* placeText_ = nullptr;
+    QWidget* emptyPanel_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
     std::unique_ptr<HelpWindow> help_;  // a window of its own, without an owner
 };

@@ -23,14 +23,13 @@ int cmdDemo(CliContext& ctx) {
     std::filesystem::path folder = ctx.args.empty() ? ctx.dataFolder() : std::filesystem::path(ctx.args[0]);
 
     if (keepExisting) {
-        bool present = true;
-        for (const char* name : {kDen1File, kDen2File, kUmaFile}) present = present && std::filesystem::exists(folder / name);
-        if (present) {
+        if (!writeDemoDayUnlessDataSet(folder, seed)) {
             ctx.out << "data set already in " << folder.string() << "; left as it is\n";
             return 0;
         }
+    } else {
+        writeDemoDay(folder, seed);
     }
-    writeDemoDay(folder, seed);
     ctx.out << "demo day written to " << folder.string() << "\n";
     return 0;
 }

@@ -59,4 +59,13 @@ void writeDayFiles(const std::filesystem::path& folder, const DemoDay& day) {
     writeFileReplacing(folder / kUmaFile, joinCrLf(day.horseLines), FileDurability::Regenerable);
 }
 
+bool writeDemoDayUnlessDataSet(const std::filesystem::path& folder, uint32_t seed) {
+    std::error_code ignored;
+    bool present = true;
+    for (const char* name : {kDen1File, kDen2File, kUmaFile}) present = present && std::filesystem::exists(folder / name, ignored);
+    if (present) return false;
+    writeDemoDay(folder, seed);
+    return true;
+}
+
 }  // namespace zv

@@ -25,6 +25,10 @@ DemoDay makeDemoDay(uint32_t seed, int fieldSize = 0);
 void writeDemoDay(const std::filesystem::path& folder, uint32_t seed, int fieldSize = 0);
 void writeDayFiles(const std::filesystem::path& folder, const DemoDay& day);
 
+// Writes the demo day into folder only when it does not hold a data set (all three record files)
+// yet, so a bought day is never replaced. True when it was written.
+bool writeDemoDayUnlessDataSet(const std::filesystem::path& folder, uint32_t seed);
+
 // Bracket number of horse number h: eight brackets, the larger ones at the outside when the field
 // has more than eight runners.
 int bracketNumber(int horseNumber, int runners);

@@ -4,6 +4,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
+#include <fstream>
+#include <iterator>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -27,6 +30,8 @@ class MainWindowTest : public QObject {
 private slots:
     void initTestCase();
     void withoutDataNavigationOnlyBeeps();
+    void anEmptyStartShowsWhatToDoAndTheDemoDayLoadsFromIt();
+    void theDemoItemNeverReplacesADataSet();
     void navigationMovesBetweenRacesAndBeepsAtTheEnds();
     void raceSelectItemShowsItsRace();
     void developerItems_data();
@@ -61,6 +66,41 @@ void MainWindowTest::withoutDataNavigationOnlyBeeps() {
     QVERIFY(window.grid()->isHidden());
     QVERIFY(fixture.notices.isEmpty());
     QVERIFY(fixture.errors.isEmpty());
+}
+
+void MainWindowTest::anEmptyStartShowsWhatToDoAndTheDemoDayLoadsFromIt() {
+    MainWindowFixture fixture;
+    MainWindow& window = fixture.open();
+    window.show();
+    auto* panel = window.findChild<QWidget*>(QStringLiteral("emptyDataPanel"));
+    QVERIFY(panel && panel->isVisible());
+    QVERIFY(!window.grid()->isVisible());
+    // The panel takes the grid's place under the header, down to the status bar.
+    QCOMPARE(panel->geometry().top(), window.headerPanel()->geometry().bottom() + 1);
+    QVERIFY(panel->height() > 300);
+    for (const char* name : {"openArchiveButton", "downloadButton", "demoButton"}) {
+        QVERIFY2(panel->findChild<QPushButton*>(QString::fromLatin1(name)), name);
+    }
+    QTest::mouseClick(panel->findChild<QPushButton*>(QStringLiteral("demoButton")), Qt::LeftButton);
+    QVERIFY(window.session().hasData());
+    QCOMPARE(window.session().currentRace(), 0);
+    QVERIFY(window.grid()->isVisible());
+    QVERIFY(!panel->isVisible());
+    QCOMPARE(fixture.notices, QStringList());
+}
+
+void MainWindowTest::theDemoItemNeverReplacesADataSet() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    const auto headerFile = fixture.dataFolder() / kDen1File;
+    std::ifstream in(headerFile, std::ios::binary);
+    const std::string before{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    MainWindow& window = fixture.open();
+    window.actions().demo->trigger();
+    std::ifstream again(headerFile, std::ios::binary);
+    QCOMPARE(std::string(std::istreambuf_iterator<char>(again), std::istreambuf_iterator<char>()), before);
+    QCOMPARE(fixture.notices.size(), 1);
+    QVERIFY(window.session().hasData());
 }
 
 void MainWindowTest::navigationMovesBetweenRacesAndBeepsAtTheEnds() {

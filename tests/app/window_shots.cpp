@@ -1,4 +1,4 @@
-// Pictures of every window for looking them over: the main window with the demo day, the detail
+// Pictures of every window for looking them over: the main window empty and with the demo day, the detail
 // window opened from a horse-name link, the bet-line window, the progress window during an export,
 // the login, download, proxy, about and help windows, and the race printed to PDF in both
 // orientations. Not a test: run it (under xvfb-run or with QT_QPA_PLATFORM=offscreen) with a
@@ -158,6 +158,14 @@ int main(int argc, char** argv) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     outFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
     QDir().mkpath(outFolder);
+
+    {
+        MainWindowFixture empty;
+        zv::app::MainWindow& start = empty.open();
+        start.show();
+        settle();
+        save(&start, QStringLiteral("main_empty"));
+    }
 
     MainWindowFixture fixture;
     fixture.writeDay();
