@@ -82,6 +82,7 @@ void bringToFront(QWidget* window) {
 }  // namespace
 
 int runZelvora(int argc, char** argv) {
+    useJapaneseDatesInQtDialogs();
     ZelvoraApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Zelvora"));
     QCoreApplication::setApplicationName(QStringLiteral("Zelvora"));

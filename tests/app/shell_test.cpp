@@ -1,4 +1,6 @@
+#include <QDate>
 #include <QDir>
+#include <QLocale>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -7,6 +9,7 @@
 
 #include "app/about_window.h"
 #include "app/archive_choice.h"
+#include "app/japanese_ui.h"
 #include "app/single_instance.h"
 
 using namespace zv::app;
@@ -26,6 +29,8 @@ private slots:
     void dropOpensOnlyAFirstLzhFile_data();
     void dropOpensOnlyAFirstLzhFile();
     void theOpenDialogStartsInTheDownloadFolder();
+    // Last: it installs the Japanese translation for the whole test program.
+    void qtsOwnDialogsSpeakJapaneseUnderTheCLocale();
 };
 
 namespace {
@@ -157,6 +162,15 @@ void ShellTest::theOpenDialogStartsInTheDownloadFolder() {
     QCOMPARE(archiveStartFolder(stored, data), data + QStringLiteral("/BVO"));  // a stored folder that is gone
     QVERIFY(QDir().mkpath(stored));
     QCOMPARE(archiveStartFolder(stored, data), stored);
+}
+
+void ShellTest::qtsOwnDialogsSpeakJapaneseUnderTheCLocale() {
+    QLocale::setDefault(QLocale::c());
+    installJapaneseUi(*qApp);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("キャンセル"));
+    QCOMPARE(QCoreApplication::translate("QAbstractFileIconProvider", "Folder"), QStringLiteral("フォルダー"));
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "Save As"), QStringLiteral("名前を付けて保存"));
+    QVERIFY(QLocale().toString(QDate(2026, 5, 3), QLocale::LongFormat).startsWith(QStringLiteral("2026年5月3日")));
 }
 
 QTEST_MAIN(ShellTest)
