@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <fstream>
 #include <iterator>
@@ -46,6 +47,7 @@ private slots:
     void aHeadingClickNeverSelectsAColumn();
     void betLineShortcutsActInTheWindowThatHasTheFocus();
     void statusBarSaysWhichRaceOfTheDayIsShown();
+    void dropsAreTakenAsCopiesNeverAsMoves();
     void everyBetLabelOfTheDayShowsInFullInItsBox();
     void theLongestBetLabelsStillFitWithTheWholeTextInTheTooltip();
     void helpWithoutTheHelpFileShowsTheShippedPage();
@@ -447,6 +449,28 @@ void MainWindowTest::theLongestBetLabelsStillFitWithTheWholeTextInTheTooltip() {
     header.showResult(&result);
     for (const char* name : kBetLabels) verifyFits(header, name);
     QVERIFY(header.label("lblUmaren")->toolTip().endsWith(QString::fromStdString(toUtf8(result.labels.umaren))));
+}
+
+void MainWindowTest::dropsAreTakenAsCopiesNeverAsMoves() {
+    MainWindowFixture fixture;
+    MainWindow& window = fixture.open();
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(QStringLiteral("/nowhere/hb100502.txt"))});
+    const QPoint inside(10, 100);
+    QDragEnterEvent copyOrMove(inside, Qt::CopyAction | Qt::MoveAction, &files, Qt::LeftButton, Qt::NoModifier);
+    copyOrMove.setDropAction(Qt::MoveAction);
+    QApplication::sendEvent(&window, &copyOrMove);
+    QVERIFY(copyOrMove.isAccepted());
+    QCOMPARE(copyOrMove.dropAction(), Qt::CopyAction);
+
+    QDragEnterEvent moveOnly(inside, Qt::MoveAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &moveOnly);
+    QVERIFY(!moveOnly.isAccepted());
+
+    QDropEvent drop(QPointF(inside), Qt::CopyAction | Qt::MoveAction, &files, Qt::LeftButton, Qt::NoModifier);
+    drop.setDropAction(Qt::MoveAction);
+    QApplication::sendEvent(&window, &drop);
+    QCOMPARE(drop.dropAction(), Qt::CopyAction);
 }
 
 void MainWindowTest::helpWithoutTheHelpFileShowsTheShippedPage() {

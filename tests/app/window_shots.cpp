@@ -179,6 +179,14 @@ int main(int argc, char** argv) {
     settle();
     save(&window, QStringLiteral("main_race%1").arg(lateRace + 1));
     save(window.headerPanel(), QStringLiteral("header_panel"));
+    // A full field of 18, where the bet summary lines are longest.
+    for (int race = 0; race < window.session().store().raceCount; ++race) {
+        if (window.session().store().runnerCount(race) != 18) continue;
+        window.showRace(race);
+        settle();
+        save(&window, QStringLiteral("main_18_runners"));
+        break;
+    }
     save(window.grid()->horizontalHeader(), QStringLiteral("grid_heading"));
 
     // The detail window as the horse-name link opens it.
