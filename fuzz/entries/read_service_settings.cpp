@@ -13,14 +13,14 @@ namespace zv::fuzz {
 namespace {
 
 void readCatalogue(const ServiceSettingsFile& settings, Membership who) {
-    std::vector<TBvo> entries;
+    std::vector<CatalogueEntry> entries;
     try {
         entries = catalogueEntries(settings, who);
     } catch (const Error&) {
         return;
     }
     std::vector<std::string> present;
-    for (const TBvo& entry : entries) {
+    for (const CatalogueEntry& entry : entries) {
         toUtf8(archiveUrl(entry));
         const std::string& name = entry.fileName;
         if (name.empty() || name == "." || name == ".." || name.find_first_of(std::string_view("/\0", 2)) != std::string::npos) {

@@ -35,7 +35,7 @@ void showRaceFromLines(Input input) {
         texts->resize(1);
     }
     store.runnerCountText[0] = std::string(field(header, den1::runner_count));
-    BuildRaceTitles(store, header, 0);
+    buildRaceTitles(store, header, 0);
     showEveryRace(store);
 }
 

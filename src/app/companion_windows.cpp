@@ -1,6 +1,6 @@
 #include "companion_windows.h"
 
-#include "data/bvo_hen.h"
+#include "data/text_fill.h"
 #include "predict/bet_lines.h"
 #include "predict/horse_detail.h"
 #include "session/race_session.h"
@@ -28,7 +28,7 @@ void CompanionWindows::openRunnerDetail(int runnerNumber, bool show) {
     if (!detail_) return;
     QStringList entries;
     for (size_t n = 0; n < result->bachus.size(); ++n) {
-        entries << ui::fromCp932(PadLeft(std::to_string(n + 1), 2) + " " + result->bachus[n].name);
+        entries << ui::fromCp932(padLeft(std::to_string(n + 1), 2) + " " + result->bachus[n].name);
     }
     detail_->fillRunners(entries, runnerNumber - 1);
     if (show) {

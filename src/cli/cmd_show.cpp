@@ -2,7 +2,7 @@
 #include <ostream>
 
 #include "commands.h"
-#include "data/bvo_hen.h"
+#include "data/text_fill.h"
 #include "data/convert.h"
 #include "data/sjis.h"
 #include "predict/compute_race.h"
@@ -38,14 +38,14 @@ void writeTable(std::ostream& out, const RaceResult& result) {
     }
     if (result.pace.shown) header += result.paceText;
     if (!header.empty()) out << toUtf8(header) << '\n';
-    out << toUtf8(PadLeft(sj("馬"), 3) + "  " + PadRight(sj("馬名"), 30) + PadLeft("TR", 4) + PadLeft("PR", 4) +
-                  PadLeft(sj("指数"), 7) + "  " + sj("印"))
+    out << toUtf8(padLeft(sj("馬"), 3) + "  " + padRight(sj("馬名"), 30) + padLeft("TR", 4) + padLeft("PR", 4) +
+                  padLeft(sj("指数"), 7) + "  " + sj("印"))
         << '\n';
     for (int runner : result.rowOrder) {
-        const TBachu& b = result.bachus[runner - 1];
-        out << toUtf8(PadLeft(std::to_string(runner), 3) + "  " + PadRight(b.name, 30) +
-                      PadLeft(std::to_string(b.TR), 4) + PadLeft(std::to_string(b.PR), 4) +
-                      PadLeft(indexText(b.combined), 7) + "  " + markOf(result, runner))
+        const Bachu& b = result.bachus[runner - 1];
+        out << toUtf8(padLeft(std::to_string(runner), 3) + "  " + padRight(b.name, 30) +
+                      padLeft(std::to_string(b.TR), 4) + padLeft(std::to_string(b.PR), 4) +
+                      padLeft(indexText(b.combined), 7) + "  " + markOf(result, runner))
             << '\n';
     }
     const std::pair<const char*, const std::string*> labels[] = {

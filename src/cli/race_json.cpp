@@ -23,7 +23,7 @@ void labelValue(JsonWriter& json, const HeaderLabel& label) {
 }
 
 void writeRunner(JsonWriter& json, const RaceResult& result, int n) {
-    const TBachu& b = result.bachus[n];
+    const Bachu& b = result.bachus[n];
     const GridRow& row = result.cells[n + 1];
     json.beginObject();
     json.key("number").value(n + 1);

@@ -1,5 +1,5 @@
-// Number conversions of record text. Lenient readers take 0 for bad text (StrToIntOrZero in
-// bvo_hen.h); strict readers get a conversion error naming the field and the text.
+// Number conversions of record text. Lenient readers take 0 for bad text (toIntOrZero in
+// numbers.h); strict readers get a conversion error naming the field and the text.
 #pragma once
 
 #include <algorithm>

@@ -165,7 +165,7 @@ bool loadDataSet(RaceDataStore& store, const std::filesystem::path& folder, File
         std::string_view line = fresh.den1Lines[i];
         fresh.runnerCountText[i] = std::string(field(line, den1::runner_count));
         expected += static_cast<size_t>(checkedRunnerCount(fresh, i));
-        BuildRaceTitles(fresh, line, i);
+        buildRaceTitles(fresh, line, i);
     }
     // One wrong count would pair every later runner with another horse: refuse the set instead.
     if (fresh.den2Lines.size() != expected || fresh.umaLines.size() != expected) {

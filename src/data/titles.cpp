@@ -4,10 +4,11 @@
 #include <utility>
 #include <vector>
 
-#include "bvo_hen.h"
+#include "code_tables.h"
+#include "numbers.h"
 #include "convert.h"
 #include "error.h"
-#include "henkan_j.h"
+#include "full_width.h"
 #include "records.h"
 #include "sjis.h"
 #include "sjis_chars.h"
@@ -25,13 +26,13 @@ struct GradeTexts {
 // Flat-race grades G1..G3 name the race's grade (as Jpn(Gn) when the Jpn flag is set); every
 // other race, the jump grades too, shows its class.
 GradeTexts gradeTexts(std::string_view line, std::string_view jpnFlag) {
-    std::string mark = GradeMark(field(line, den1::grade_code));
+    std::string mark = gradeMark(field(line, den1::grade_code));
     if (mark == "G1 " || mark == "G2 " || mark == "G3 ") {
         std::string grade = mark.substr(0, 2);
         std::string gradeText = jpnFlag == "1" ? "Jpn(" + grade + ")" : grade;
         return {gradeText, gradeText + " "};
     }
-    return {RaceClassShort(field(line, den1::race_class_code)), {}};
+    return {raceClassShort(field(line, den1::race_class_code)), {}};
 }
 
 struct ShortWord {
@@ -75,12 +76,12 @@ std::string copyWeekday(std::string_view dateText) {
 
 }  // namespace
 
-void BuildRaceTitles(RaceDataStore& store, std::string_view line, int index) {
+void buildRaceTitles(RaceDataStore& store, std::string_view line, int index) {
     static const std::string postTime = sj(" 発走"), head = sj("頭  ");
 
     store.raceDateText[index] = text(line, den1::race_year) + "/" + text(line, den1::race_month) + "/" +
-                                text(line, den1::race_day) + WeekdayName(field(line, den1::weekday_code));
-    store.courseText[index] = SurfaceName(field(line, den1::jump_flag), field(line, den1::turf_flag));
+                                text(line, den1::race_day) + weekdayName(field(line, den1::weekday_code));
+    store.courseText[index] = surfaceName(field(line, den1::jump_flag), field(line, den1::turf_flag));
     store.jpnFlag[index] = text(line, den1::jpn_grade_flag);
     GradeTexts grade = gradeTexts(line, store.jpnFlag[index]);
     store.gradeText[index] = grade.gradeText;
@@ -90,16 +91,16 @@ void BuildRaceTitles(RaceDataStore& store, std::string_view line, int index) {
                               store.distanceText[index] + "M";
 
     std::string raceName(trimmed(field(line, den1::race_name)));
-    std::string front = RacecourseName(field(line, den1::racecourse_code)) + text(line, den1::race_number) + "R " +
-                        RaceTypeName(field(line, den1::race_type_code)) + " " +
-                        RaceClassShort(field(line, den1::race_class_code)) + " ";
-    store.titleLine2[index] = front + WeightRuleName(field(line, den1::weight_rule_code)) + " " +
-                              ShortenRaceName(raceName) + " " + grade.suffix;
+    std::string front = racecourseName(field(line, den1::racecourse_code)) + text(line, den1::race_number) + "R " +
+                        raceTypeName(field(line, den1::race_type_code)) + " " +
+                        raceClassShort(field(line, den1::race_class_code)) + " ";
+    store.titleLine2[index] = front + weightRuleName(field(line, den1::weight_rule_code)) + " " +
+                              shortenRaceName(raceName) + " " + grade.suffix;
     store.menuTitle[index] = front + raceName + " " + grade.suffix;
     store.raceNumberText[index] = text(line, den1::race_number);
 }
 
-std::string ShortenRaceName(std::string_view name) {
+std::string shortenRaceName(std::string_view name) {
     static const auto kWords = [] {
         std::vector<std::pair<std::string, std::string>> words;
         for (const ShortWord& w : kShortWords) words.emplace_back(sj(w.word), sj(w.abbreviation));
@@ -119,27 +120,27 @@ std::string raceNameCopyText(const RaceDataStore& store, int race) {
     }
     std::string_view line = store.den1Lines[race];
 
-    std::string copy = ShortenRaceName(trimmed(field(line, den1::race_name)));
+    std::string copy = shortenRaceName(trimmed(field(line, den1::race_name)));
     if (!copy.empty()) {
-        std::string mark = GradeMark(field(line, den1::grade_code));
+        std::string mark = gradeMark(field(line, den1::grade_code));
         if (!mark.empty()) {
-            std::string fullWidthMark = ToFullWidth(trimmed(mark));
+            std::string fullWidthMark = toFullWidth(trimmed(mark));
             copy += store.jpnFlag[race] == "1" ? jpnOpen + fullWidthMark + jpnClose : open + fullWidthMark + close;
         }
     } else {
-        copy = copyRaceType(RaceTypeName(field(line, den1::race_type_code)));
-        std::string raceClass = RaceClassShort(field(line, den1::race_class_code));
+        copy = copyRaceType(raceTypeName(field(line, den1::race_type_code)));
+        std::string raceClass = raceClassShort(field(line, den1::race_class_code));
         copy += raceClass;
         if (findSjis(raceClass, man) != std::string_view::npos) copy += below;
     }
-    copy += "  " + RacecourseName(field(line, den1::racecourse_code)) + dot;
+    copy += "  " + racecourseName(field(line, den1::racecourse_code)) + dot;
     copy += copyWeekday(store.raceDateText[race]);
 
     std::string_view raceNumber = field(line, den1::race_number);
-    if (StrToIntOrZero(raceNumber) > 9) {
+    if (toIntOrZero(raceNumber) > 9) {
         copy += raceNumber;
     } else {
-        copy += ToFullWidth(std::to_string(strictInt(raceNumber, den1::race_number.name)));
+        copy += toFullWidth(std::to_string(strictInt(raceNumber, den1::race_number.name)));
     }
     copy += raceMark + store.courseText[race] + store.distanceText[race] + metres;
     return copy;

@@ -13,10 +13,10 @@ namespace zv {
 // distanceText, titleLine1, titleLine2, menuTitle, raceNumberText) from its header line.
 // runnerCountText[index] must already be set. Copies the number fields as text, so bad digits
 // never stop loading.
-void BuildRaceTitles(RaceDataStore& store, std::string_view line, int index);
+void buildRaceTitles(RaceDataStore& store, std::string_view line, int index);
 
 // A race name with its long stock words abbreviated (ステークス -> Ｓ, カップ -> Ｃ, ...).
-std::string ShortenRaceName(std::string_view name);
+std::string shortenRaceName(std::string_view name);
 
 // The composed name of race r for the clipboard, such as
 // スプリングＳ（Ｇ２）  中山・日曜11Ｒ 芝1800ｍ. Throws a conversion error when the race date is

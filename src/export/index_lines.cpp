@@ -11,7 +11,7 @@ void appendIndexLines(const RaceDataStore& store, const RaceRatings& ratings, st
                          std::string(field(header, den1::race_date)) + "," +
                          std::string(field(header, den1::race_number)) + ",";
     for (size_t n = 0; n < ratings.bachus.size(); ++n) {
-        const TBachu& runner = ratings.bachus[n];
+        const Bachu& runner = ratings.bachus[n];
         lines.push_back(prefix + std::to_string(n + 1) + "," + runner.name + "," + indexText(runner.combined));
     }
 }

@@ -2,7 +2,8 @@
 
 #include <cstdio>
 
-#include "data/bvo_hen.h"
+#include "data/code_tables.h"
+#include "data/numbers.h"
 #include "data/records.h"
 #include "data/line_cutter.h"
 #include "data/store.h"
@@ -41,7 +42,7 @@ std::optional<std::string> prCsvLine(const RaceDataStore& store, const RaceRatin
     // Racecourse and race number come from the header fields rather than from fixed byte
     // positions of the title, which would cut the longer racecourse names apart.
     std::string line = std::string(std::string_view(store.raceDateText.at(ratings.race)).substr(0, 10)) + "," +
-                       RacecourseName(field(header, den1::racecourse_code)) + "," +
+                       racecourseName(field(header, den1::racecourse_code)) + "," +
                        std::string(field(header, den1::race_number)) + "," +
                        ratings.pace.f3fAverageValue + "," + ratings.pace.prAverageValue;
     RankingTable ranking = ratings.ranking;
@@ -61,7 +62,7 @@ std::optional<LocalDateTime> readCsvDay(std::string_view text) {
     std::string_view year = text.substr(0, first), month = text.substr(first + 1, second - first - 1),
                      day = text.substr(second + 1);
     if (!allDigits(year, 4, 4) || !allDigits(month, 1, 2) || !allDigits(day, 1, 2)) return std::nullopt;
-    LocalDateTime date{StrToIntOrZero(year), StrToIntOrZero(month), StrToIntOrZero(day), 0};
+    LocalDateTime date{toIntOrZero(year), toIntOrZero(month), toIntOrZero(day), 0};
     if (!isValidDate(date.year, date.month, date.day)) return std::nullopt;
     return date;
 }

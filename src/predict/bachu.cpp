@@ -6,7 +6,8 @@
 #include <tuple>
 
 #include "code_memo.h"
-#include "data/bvo_hen.h"
+#include "data/code_tables.h"
+#include "data/numbers.h"
 #include "data/field.h"
 #include "data/records.h"
 #include "data/sjis.h"
@@ -43,7 +44,7 @@ const Texts& texts() {
 
 // 中京 is 名; otherwise the first character of the racecourse name; "--" marks a missing race.
 std::string abbreviationOf(std::string_view code) {
-    std::string name = RacecourseName(code);
+    std::string name = racecourseName(code);
     if (name == texts().chukyo) return texts().nagoyaMark;
     return name.substr(0, 2);
 }
@@ -57,12 +58,12 @@ std::string_view courseAbbreviation(std::string_view code, std::string& spare) {
 }
 
 void appendCornerMark(TextBuilder& text, std::string_view code) {
-    static const TwoByteCodeMemo memo(CornerMark);
+    static const TwoByteCodeMemo memo(cornerMark);
     memo.appendTo(text, code);
 }
 
 int32_t corner4Position(std::string_view code) {
-    int v = StrToIntOrZero(code);
+    int v = toIntOrZero(code);
     if (v >= 30 && v <= 39) return 0;  // incidents such as a fall
     if (v >= 40) return v - 40;
     return v;
@@ -79,24 +80,24 @@ int32_t prPoints(int32_t corner4) {
 
 // Race time "MSSS": the first byte minutes, the last three seconds in tenths.
 int32_t raceTimeTenths(std::string_view time) {
-    return StrToIntOrZero(time.substr(0, 1)) * 600 + StrToIntOrZero(time.size() > 1 ? time.substr(1) : "");
+    return toIntOrZero(time.substr(0, 1)) * 600 + toIntOrZero(time.size() > 1 ? time.substr(1) : "");
 }
 
 // Early 3F of a 1000 m race: the stored time is a 600 m split, scaled to three furlongs; 新潟's
 // straight turf course is timed from the race time less the last 3F.
 int32_t thousandMetreF3F(std::string_view horseLine, int k, std::string_view course, const std::string& surface) {
-    int c = StrToIntOrZero(pastField(horseLine, uma::past_first_3f, k));
+    int c = toIntOrZero(pastField(horseLine, uma::past_first_3f, k));
     double x;
     if (course == texts().niigata && surface == texts().turf) {
         int t = raceTimeTenths(pastField(horseLine, uma::past_race_time, k));
-        int l = StrToIntOrZero(pastField(horseLine, uma::past_last_3f, k));
+        int l = toIntOrZero(pastField(horseLine, uma::past_last_3f, k));
         x = (t - l) * 3.0 / 2.0;
     } else if (course == texts().niigata || course == texts().kokura) {
         x = c * 3.0 / 2.0;
     } else {
         x = c * 3.0 / 2.0 - 3.0;
     }
-    return static_cast<int32_t>(RoundUp(1, x));
+    return static_cast<int32_t>(roundUp(1, x));
 }
 
 bool isCentralCourse(std::string_view course) {
@@ -122,10 +123,10 @@ void appendClassText(TextBuilder& text, std::string_view horseLine, int k, std::
     } else if (classCode == "00003") {
         words = texts().maiden;
     } else if (classCode == "00004") {
-        words = grade = GradeMark(pastField(horseLine, uma::past_grade_code, k));
+        words = grade = gradeMark(pastField(horseLine, uma::past_grade_code, k));
     } else {
         inWords = false;
-        amount = StrToIntOrZero(classCode.substr(0, 4));
+        amount = toIntOrZero(classCode.substr(0, 4));
     }
 
     std::string_view shortName = pastField(horseLine, uma::past_race_short_name, k);
@@ -142,7 +143,7 @@ void appendClassText(TextBuilder& text, std::string_view horseLine, int k, std::
 }
 
 void appendFinishText(TextBuilder& text, std::string_view finish) {
-    int n = StrToIntOrZero(finish);
+    int n = toIntOrZero(finish);
     bool placed = finish == "01" || finish == "02" || finish == "03";
     if (!placed && n == 0) {
         text << texts().unplaced;
@@ -154,7 +155,7 @@ void appendFinishText(TextBuilder& text, std::string_view finish) {
     if (placed) text << "</B>";
 }
 
-std::string cellText(std::string_view horseLine, int k, std::string_view course, const TBachu& b) {
+std::string cellText(std::string_view horseLine, int k, std::string_view course, const Bachu& b) {
     std::string_view date = pastField(horseLine, uma::past_race_date, k);
     TextBuilder text;
     text << course << date.substr(std::min<size_t>(4, date.size()), 2) << '.'
@@ -206,23 +207,23 @@ PredictedRace::PredictedRace(std::string_view course, std::string_view distance,
     : courseText(course), distanceText(distance), raceDateText(date), now(nowTime),
       raceDate(std::apply(parseDate, raceDateParts(date))) {}
 
-TBachu buildBachu(std::string_view horseLine, const PredictedRace& race, PastTexts pastTexts) {
-    TBachu b;
+Bachu buildBachu(std::string_view horseLine, const PredictedRace& race, PastTexts pastTexts) {
+    Bachu b;
     fillBachu(b, horseLine, race, pastTexts);
     return b;
 }
 
-void fillBachu(TBachu& b, std::string_view horseLine, const PredictedRace& race, PastTexts pastTexts) {
-    int raceDistance = StrToIntOrZero(race.distanceText);
+void fillBachu(Bachu& b, std::string_view horseLine, const PredictedRace& race, PastTexts pastTexts) {
+    int raceDistance = toIntOrZero(race.distanceText);
     for (int k = 0; k < kPastRaces; ++k) {
         std::string unusualCourse;
         const std::string_view course =
             courseAbbreviation(pastField(horseLine, uma::past_racecourse_code, k), unusualCourse);
-        b.pastSurface[k] = SurfaceName(pastField(horseLine, uma::past_jump_flag, k),
+        b.pastSurface[k] = surfaceName(pastField(horseLine, uma::past_jump_flag, k),
                                        pastField(horseLine, uma::past_turf_flag, k));
-        b.pastDistance[k] = StrToIntOrZero(pastField(horseLine, uma::past_distance, k));
+        b.pastDistance[k] = toIntOrZero(pastField(horseLine, uma::past_distance, k));
         b.pastF3F[k] = b.pastDistance[k] == 1000 ? thousandMetreF3F(horseLine, k, course, b.pastSurface[k])
-                                                 : StrToIntOrZero(pastField(horseLine, uma::past_first_3f, k));
+                                                 : toIntOrZero(pastField(horseLine, uma::past_first_3f, k));
         b.pastCorner4[k] = corner4Position(pastField(horseLine, uma::past_corner4, k));
         b.pastValid[k] = b.pastSurface[k] != texts().jump && b.pastSurface[k] == race.courseText &&
                          b.pastF3F[k] >= 150 && std::abs(raceDistance - b.pastDistance[k]) <= 400;

@@ -1,4 +1,5 @@
-// The past-performance column of one runner (TBachu): its last three races reduced to what the
+// The past-performance column of one runner: a "bachu" (馬柱), as a handicapper calls the block of
+// a horse's recent races printed beside its name. Its last three races reduced to what the
 // ratings need, a ready cell text per race in the grid mark-up, and the runner's totals. Past race
 // k = 0 is the most recent. All texts are CP932 bytes.
 #pragma once
@@ -16,7 +17,7 @@ namespace zv {
 
 inline constexpr int kPastRaces = 3;
 
-struct TBachu {
+struct Bachu {
     std::array<std::string, kPastRaces> pastText;     // grid cell text of past race k; empty when there is none
     std::array<std::string, kPastRaces> pastSurface;  // "芝", "ダ" or "障"
     std::array<int32_t, kPastRaces> pastDistance{};   // metres
@@ -33,7 +34,7 @@ struct TBachu {
     std::string name;      // horse name, trimmed
 };
 
-using TBachus = std::vector<TBachu>;
+using Bachus = std::vector<Bachu>;
 
 // What buildBachu needs of the race being predicted (texts as the store holds them).
 struct PredictedRace {
@@ -52,8 +53,8 @@ enum class PastTexts { Skip, Build };  // whether each past race also gets its g
 
 // Builds the record of one runner from its horse line; rate, pastTR, TR and combined stay 0.
 // Throws a conversion error when a past race date without blanks, or the race date, is not a date.
-TBachu buildBachu(std::string_view horseLine, const PredictedRace& race, PastTexts pastTexts = PastTexts::Build);
+Bachu buildBachu(std::string_view horseLine, const PredictedRace& race, PastTexts pastTexts = PastTexts::Build);
 // The same into a fresh record b (value-initialised), as the ratings stage fills its own vector.
-void fillBachu(TBachu& b, std::string_view horseLine, const PredictedRace& race, PastTexts pastTexts);
+void fillBachu(Bachu& b, std::string_view horseLine, const PredictedRace& race, PastTexts pastTexts);
 
 }  // namespace zv

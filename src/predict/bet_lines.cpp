@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "data/bvo_hen.h"
+#include "data/numbers.h"
 #include "data/convert.h"
 #include "data/records.h"
 #include "data/sjis.h"
@@ -94,12 +94,12 @@ void writeKey(std::string& key, const Line& line, const std::array<int, kMarks>&
     key.assign(text, sizeof text);
 }
 
-// Runner numbers of a key, written with PadNumber2.
+// Runner numbers of a key, written with padNumber2.
 std::vector<std::string> keyNumbers(const std::string& key) {
     std::vector<std::string> numbers;
     for (size_t i = 0; i + 2 <= key.size(); i += 2) {
-        int n = StrToIntOrZero(key.substr(i, 2));
-        if (n != 0) numbers.push_back(PadNumber2(n));
+        int n = toIntOrZero(key.substr(i, 2));
+        if (n != 0) numbers.push_back(padNumber2(n));
     }
     return numbers;
 }
@@ -128,10 +128,10 @@ std::string blockText(const std::vector<std::string>& lines, Layout layout) {
     return text;
 }
 
-// Appends runner n (PadNumber2), after a comma unless the text is empty.
+// Appends runner n (padNumber2), after a comma unless the text is empty.
 void appendListed(std::string& text, int n) {
     if (!text.empty()) text += ',';
-    text += PadNumber2(n);
+    text += padNumber2(n);
 }
 
 // The picks (by position) that take the given place in some existing line of the group.
@@ -200,7 +200,7 @@ BetLabels betLabels(const std::array<int, kMarks>& marks, bool trifecta) {
             if (marks[other] != 0) appendListed(partners, marks[other]);
         if (partners.empty()) continue;
         if (!labels.umaren.empty()) labels.umaren += "  ";
-        labels.umaren += PadNumber2(marks[head]) + arrow + partners;
+        labels.umaren += padNumber2(marks[head]) + arrow + partners;
     }
     if (trifecta) {
         labels.rentan1 = placeLabel(groups[5], marks, 0, {0, 1, 2});

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <string>
 
-#include "data/bvo_hen.h"
+#include "data/code_tables.h"
+#include "data/numbers.h"
+#include "data/text_fill.h"
 #include "data/records.h"
 #include "data/sjis.h"
 #include "number_text.h"
@@ -52,7 +54,7 @@ std::string withTenth(std::string_view digits) {
 // A counter cell: the number padded to 2 bytes plus its unit, empty for 0, or a status word.
 std::string countCell(int value, const char* unitUtf8) {
     if (value == 0) return {};
-    return PadLeft(std::to_string(value), 2) + sj(unitUtf8);
+    return padLeft(std::to_string(value), 2) + sj(unitUtf8);
 }
 
 std::string popularityCell(int value) {
@@ -70,20 +72,20 @@ std::string finishCell(int value) {
 
 void fillRow(std::string_view h, int group, std::array<std::string, kDetailGridColumns>& row) {
     auto past = [&](const FieldDef& f) { return pastField(h, f, group); };
-    auto pastInt = [&](const FieldDef& f) { return StrToIntOrZero(past(f)); };
+    auto pastInt = [&](const FieldDef& f) { return toIntOrZero(past(f)); };
 
     std::string_view date = past(uma::past_race_date);
     auto dateBytes = [&](size_t from, size_t len) { return std::string(date.substr(std::min(from, date.size()), len)); };
-    row[kDate] = RacecourseName(past(uma::past_racecourse_code)) + dateBytes(2, 2) + "/" + dateBytes(4, 2) + "/" +
+    row[kDate] = racecourseName(past(uma::past_racecourse_code)) + dateBytes(2, 2) + "/" + dateBytes(4, 2) + "/" +
                  dateBytes(6, 2);
     row[kRaceName] = std::string(past(uma::past_race_short_name));
 
     static const std::string noClass = sj("0万");
-    std::string raceClass = RaceClassLong(past(uma::past_race_class_code), past(uma::past_grade_code));
+    std::string raceClass = raceClassLong(past(uma::past_race_class_code), past(uma::past_grade_code));
     row[kClass] = raceClass == noClass ? std::string() : raceClass;
 
-    row[kDistance] = SurfaceName(past(uma::past_jump_flag), past(uma::past_turf_flag)) +
-                     std::string(past(uma::past_distance)) + "M" + GoingName(past(uma::past_going_code));
+    row[kDistance] = surfaceName(past(uma::past_jump_flag), past(uma::past_turf_flag)) +
+                     std::string(past(uma::past_distance)) + "M" + goingName(past(uma::past_going_code));
 
     std::string_view time = past(uma::past_race_time);
     if (!trimmed(time).empty()) {
@@ -96,14 +98,14 @@ void fillRow(std::string_view h, int group, std::array<std::string, kDetailGridC
     row[kJockey] = std::string(trimmed(past(uma::past_jockey_name)));
 
     std::string_view weight = past(uma::past_weight_carried);
-    if (!trimmed(weight).empty()) row[kWeight] = HandicapMark(past(uma::past_weight_rule_code)) + withTenth(weight);
+    if (!trimmed(weight).empty()) row[kWeight] = handicapMark(past(uma::past_weight_rule_code)) + withTenth(weight);
 
     std::string first3f = withTenth(past(uma::past_first_3f));
     if (!first3f.empty()) first3f += "-";
-    row[kPace] = PaceLetter(past(uma::past_pace_code)) + first3f + withTenth(past(uma::past_last_3f));
+    row[kPace] = paceLetter(past(uma::past_pace_code)) + first3f + withTenth(past(uma::past_last_3f));
 
     for (const FieldDef* corner : {&uma::past_corner1, &uma::past_corner2, &uma::past_corner3, &uma::past_corner4}) {
-        row[kCorners] += CornerMark(past(*corner));
+        row[kCorners] += cornerMark(past(*corner));
     }
 
     std::string_view bodyWeight = past(uma::past_body_weight);
@@ -154,7 +156,7 @@ void fillPastRaceGrid(std::string_view horseLine, HorseDetail& detail) {
         auto& row = detail.grid[r];
         for (int c = 1; c < kDetailGridColumns; ++c) row[c].clear();
         detail.rowState[r] = PastRowState::Central;
-        if (RacecourseName(pastField(horseLine, uma::past_racecourse_code, group)) == noRace) continue;
+        if (racecourseName(pastField(horseLine, uma::past_racecourse_code, group)) == noRace) continue;
         fillRow(horseLine, group, row);
         detail.rowState[r] = rowStateOf(row);
     }

@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include "code_memo.h"
-#include "data/bvo_hen.h"
+#include "data/code_tables.h"
+#include "data/numbers.h"
+#include "data/text_fill.h"
 #include "data/convert.h"
 #include "data/records.h"
 #include "data/sjis.h"
@@ -49,7 +51,7 @@ void blackOnWhite(GridCell& cell) {
     cell.bg = kWhite;
 }
 
-uint32_t pastBackground(const TBachu& b, int k) {
+uint32_t pastBackground(const Bachu& b, int k) {
     if (!b.pastValid[k]) return 0xDDDDDD;
     bool tr = b.pastTR[k] > 0, pr = b.pastPR[k] > 0;
     if (tr && pr) return 0xFFCCFF;
@@ -58,7 +60,7 @@ uint32_t pastBackground(const TBachu& b, int k) {
     return kWhite;
 }
 
-std::string pastCellText(const TBachu& b, int k) {
+std::string pastCellText(const Bachu& b, int k) {
     TextBuilder text;
     text << b.pastText[k];
     if (b.pastValid[k]) {
@@ -111,12 +113,12 @@ void fillEntryCells(GridRow& row, std::string_view runnerLine, int runner) {
 
     row[kColRunner].text = paragraph(kCentre, number);
 
-    row[kColName].text = (TextBuilder() << "<font size=\"8\">" << SexName(field(runnerLine, den2::sex_code))
-                                        << StrToIntOrZero(field(runnerLine, den2::age)) << texts().age
+    row[kColName].text = (TextBuilder() << "<font size=\"8\">" << sexName(field(runnerLine, den2::sex_code))
+                                        << toIntOrZero(field(runnerLine, den2::age)) << texts().age
                                         << "</font><BR><A HREF=\"" << number << "\">"
                                         << trimmed(field(runnerLine, den2::horse_name))
                                         << "</A><BR><P ALIGN=\"right\"><font size=\"8\">"
-                                        << tenthsText(StrToIntOrZero(field(runnerLine, den2::rate))) << "</font></P>")
+                                        << tenthsText(toIntOrZero(field(runnerLine, den2::rate))) << "</font></P>")
                               .str();
     row[kColJockey].text = (TextBuilder() << "<font size=\"8\">" << weightText(field(runnerLine, den2::weight_carried))
                                           << "k</font><BR>" << field(runnerLine, den2::jockey_name))
@@ -124,7 +126,7 @@ void fillEntryCells(GridRow& row, std::string_view runnerLine, int runner) {
     for (int c : {kColRunner, kColName, kColJockey}) blackOnWhite(row[c]);
 }
 
-void fillRatingCells(GridRow& row, const TBachu& b) {
+void fillRatingCells(GridRow& row, const Bachu& b) {
     for (int c = kColPast3; c <= kColPast1; ++c) {
         int k = pastRaceOfColumn(c);
         row[c].text = pastCellText(b, k);
@@ -147,10 +149,10 @@ void fillMarkCell(GridRow& row, int pick) {
 }
 
 std::string sexAgeCoatText(std::string_view runnerLine, std::string_view horseLine) {
-    std::string sexAge = SexName(field(runnerLine, den2::sex_code)) +
-                         std::to_string(StrToIntOrZero(field(runnerLine, den2::age)));
-    static const TwoByteCodeMemo coatColour(CoatColourName);
-    return PadRight(sexAge, 6) + PadRight(coatColour(field(horseLine, uma::coat_colour_code)), 6);
+    std::string sexAge = sexName(field(runnerLine, den2::sex_code)) +
+                         std::to_string(toIntOrZero(field(runnerLine, den2::age)));
+    static const TwoByteCodeMemo coatColour(coatColourName);
+    return padRight(sexAge, 6) + padRight(coatColour(field(horseLine, uma::coat_colour_code)), 6);
 }
 
 }  // namespace zv

@@ -18,7 +18,7 @@ GridRow headingRow();
 void fillEntryCells(GridRow& row, std::string_view runnerLine, int runner);
 
 // Columns 4-9 from the completed record.
-void fillRatingCells(GridRow& row, const TBachu& bachu);
+void fillRatingCells(GridRow& row, const Bachu& bachu);
 
 // Column 10: the mark of pick position `pick` (0 = ◎ .. 5 = ☆).
 void fillMarkCell(GridRow& row, int pick);

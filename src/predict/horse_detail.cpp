@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <stdexcept>
 
-#include "data/bvo_hen.h"
+#include "data/code_tables.h"
+#include "data/numbers.h"
+#include "data/text_fill.h"
 #include "data/convert.h"
 #include "data/error.h"
 #include "data/records.h"
@@ -18,7 +20,7 @@ using Counters = std::array<int, 4>;  // wins, seconds, thirds, fourth or worse
 
 Counters recordGroup(std::string_view h, int group) {
     Counters c{};
-    for (int i = 0; i < 4; ++i) c[i] = StrToIntOrZero(field(h, uma::recordCounter(group, i)));
+    for (int i = 0; i < 4; ++i) c[i] = toIntOrZero(field(h, uma::recordCounter(group, i)));
     return c;
 }
 
@@ -29,7 +31,7 @@ Counters sum(const Counters& a, const Counters& b) {
 // Four counters, each right-justified in 3 bytes, so the labels line up in a fixed-pitch font.
 std::string recordText(const Counters& c) {
     std::string text;
-    for (int n : c) text += PadLeft(std::to_string(n), 3);
+    for (int n : c) text += padLeft(std::to_string(n), 3);
     return text;
 }
 
@@ -37,7 +39,7 @@ std::string recordText(const Counters& c) {
 // added in 64 bits: two large prize fields together exceed the 32-bit range.
 std::string tenThousandYen(int64_t yen) {
     static const std::string unit = sj("万円");
-    std::string units = DropLast(std::to_string(yen), 4);
+    std::string units = dropLast(std::to_string(yen), 4);
     return (units.empty() ? "0" : units) + unit;
 }
 
@@ -106,11 +108,11 @@ HorseDetail buildHorseDetail(std::string_view sexAgeCoat, std::string_view h) {
         d.labels.push_back({name, sj(captionUtf8), std::move(text)});
     };
     add("lblSeinen", "", std::string(sexAgeCoat));
-    add("lblUmakigou", "", HorseMarkerName(field(h, uma::horse_marker_code)));
-    add("lblSanti", "産地", BirthplaceName(field(h, uma::birthplace_code)));
+    add("lblUmakigou", "", horseMarkerName(field(h, uma::horse_marker_code)));
+    add("lblSanti", "産地", birthplaceName(field(h, uma::birthplace_code)));
     add("lblSeisansya", "生産者", trimmedText(h, uma::breeder_name));
     add("lblBanusi", "馬主", trimmedText(h, uma::owner_name));
-    add("lblChokyosi", "調教師", trimmedText(h, uma::trainer_name) + TrainerCentreMark(field(h, uma::trainer_centre_code)));
+    add("lblChokyosi", "調教師", trimmedText(h, uma::trainer_name) + trainerCentreMark(field(h, uma::trainer_centre_code)));
     add("lblTiti", "父", trimmedText(h, uma::sire_name));
     add("lblHaha", "母", trimmedText(h, uma::dam_name));
     add("lblHahaTiti", "母父", trimmedText(h, uma::dam_sire_name));
@@ -121,7 +123,7 @@ HorseDetail buildHorseDetail(std::string_view sexAgeCoat, std::string_view h) {
     Counters career{};
     const FieldDef* careerFields[] = {&uma::record_firsts, &uma::record_seconds, &uma::record_thirds,
                                       &uma::record_unplaced};
-    for (int i = 0; i < 4; ++i) career[i] = StrToIntOrZero(field(h, *careerFields[i]));
+    for (int i = 0; i < 4; ++i) career[i] = toIntOrZero(field(h, *careerFields[i]));
     add("lbl1", "全成績", recordText(career));
     for (const RecordLabel& r : kRecordLabels) {
         Counters c = recordGroup(h, r.groupA);

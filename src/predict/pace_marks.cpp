@@ -27,7 +27,7 @@ void removeTop(RankingTable& table, size_t rows) { table.erase(table.begin(), ta
 
 }  // namespace
 
-PaceEstimate estimatePace(const std::vector<F3FRow>& f3fTable, const TBachus& bachus) {
+PaceEstimate estimatePace(const std::vector<F3FRow>& f3fTable, const Bachus& bachus) {
     PaceEstimate pace;
     pace.f3fAverageText = f3fCaption();
     pace.prAverageText = prCaption();
@@ -43,7 +43,7 @@ PaceEstimate estimatePace(const std::vector<F3FRow>& f3fTable, const TBachus& ba
     }
 
     int64_t prSum = 0;
-    for (const TBachu& b : bachus) prSum += b.PR;
+    for (const Bachu& b : bachus) prSum += b.PR;
     if (prSum > 0) {
         pace.prAverageHundredths = roundedQuotient(prSum * 100, static_cast<int64_t>(bachus.size()));
         pace.prAverageValue = hundredthsText(pace.prAverageHundredths);
@@ -63,15 +63,15 @@ PaceEstimate estimatePace(const std::vector<F3FRow>& f3fTable, const TBachus& ba
     return pace;
 }
 
-std::array<int, 6> pickMarks(const TBachus& bachus, int64_t prAverageHundredths) {
+std::array<int, 6> pickMarks(const Bachus& bachus, int64_t prAverageHundredths) {
     std::array<int, 6> marks{};
     int64_t rateSum = 0;
-    for (const TBachu& b : bachus) rateSum += b.rate;
+    for (const Bachu& b : bachus) rateSum += b.rate;
     if (prAverageHundredths <= 0 || rateSum <= 0) return marks;
 
     RankingTable table = fillRanking(bachus);
     std::erase_if(table, [&](const RankingRow& row) {
-        const TBachu& b = bachus[row.runner - 1];
+        const Bachu& b = bachus[row.runner - 1];
         return isLongLayoff(b.dates[1], b.dates[0]);
     });
     sortRanking(table, {{RankingColumn::Combined, true},

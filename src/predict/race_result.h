@@ -58,7 +58,7 @@ struct BetLabels {
 struct RaceRatings {
     int race = 0;                             // 0-based race index
     int runnerCount = 0;                      // M
-    TBachus bachus;                           // one record per runner, runner order; pastText only when asked for
+    Bachus bachus;                           // one record per runner, runner order; pastText only when asked for
     PaceEstimate pace;                        // header averages and pace
     std::array<int, kMarks> markedRunners{};  // runner numbers in mark order ◎ ○ ▲ △ × ☆; 0 = no pick
     bool trifecta = false;                    // the race has 3連単 lines (race 9 on, with picks)
@@ -79,7 +79,7 @@ struct RaceResult {
     std::string raceNumberText;            // "01".."12" as stored
     std::string titleLine1;                // lblTitle1
     std::string titleLine2;                // lblTitle2 (also the bet-line window's status text)
-    TBachus bachus;                        // one record per runner, runner order
+    Bachus bachus;                        // one record per runner, runner order
     std::vector<std::string> sexAgeCoat;   // per runner: sex+age padded to 6, coat colour padded to 6 (detail window)
     HeaderLabel f3fAverage;                // "前半3Fタイム平均：34.50"
     HeaderLabel prAverage;                 // "PR平均：1.25"

@@ -25,7 +25,7 @@ enum class RankingColumn { Runner, Rate, PR, TR, Both, Combined };
 using RankingTable = std::vector<RankingRow>;
 
 // One row per runner in runner order.
-RankingTable fillRanking(const TBachus& bachus);
+RankingTable fillRanking(const Bachus& bachus);
 
 // Stable sort on one column, highest first when descending.
 void sortRanking(RankingTable& table, RankingColumn column, bool descending);

@@ -3,7 +3,7 @@
 #include "rate_race.h"
 
 #include "bet_lines.h"
-#include "data/bvo_hen.h"
+#include "data/numbers.h"
 #include "data/convert.h"
 #include "data/error.h"
 #include "data/records.h"
@@ -41,7 +41,7 @@ RaceRatings rateRace(const RaceDataStore& store, int race, const LocalDateTime& 
         std::string_view runnerLine = store.den2Lines[first + n];
         std::string_view horseLine = store.umaLines[first + n];
         fillBachu(ratings.bachus[n], horseLine, predicted, pastTexts);
-        ratings.bachus[n].rate = StrToIntOrZero(field(runnerLine, den2::rate));
+        ratings.bachus[n].rate = toIntOrZero(field(runnerLine, den2::rate));
         // The window shows the weight; a race whose weight cannot be read is refused everywhere.
         strictReal(field(runnerLine, den2::weight_carried), den2::weight_carried.name);
     }

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdio>
 
-#include "data/bvo_hen.h"
+#include "data/numbers.h"
 
 namespace zv {
 namespace {
@@ -15,7 +15,7 @@ constexpr int32_t kCutBehind = 10;  // more than 1.0 s behind the reference time
 
 }  // namespace
 
-std::vector<F3FRow> buildF3FTable(const TBachus& bachus) {
+std::vector<F3FRow> buildF3FTable(const Bachus& bachus) {
     std::vector<F3FRow> rows;
     rows.reserve(bachus.size() * kPastRaces);
     for (size_t n = 0; n < bachus.size(); ++n) {
@@ -59,17 +59,17 @@ std::vector<F3FRow> rankF3FTable(std::vector<F3FRow> rows) {
     return rows;
 }
 
-std::vector<F3FRow> assignTR(TBachus& bachus) {
+std::vector<F3FRow> assignTR(Bachus& bachus) {
     std::vector<F3FRow> built = buildF3FTable(bachus);
     for (const F3FRow& row : rankF3FTable(built)) bachus[row.runner - 1].pastTR[row.k] = row.tr;
-    for (TBachu& b : bachus) {
+    for (Bachu& b : bachus) {
         b.TR = std::max({b.pastTR[0], b.pastTR[1], b.pastTR[2]});
         b.combined = b.TR + b.PR;
     }
     return built;
 }
 
-double indexValue(int32_t combined) { return RoundUp(2, combined * 5.263); }
+double indexValue(int32_t combined) { return roundUp(2, combined * 5.263); }
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "data/archive/intake.h"
-#include "data/bvo_hen.h"
+#include "data/numbers.h"
 #include "data/error.h"
 #include "data/field.h"
 #include "data/records.h"
@@ -63,7 +63,7 @@ std::string dateText(const LocalDateTime& d) {
 std::optional<LocalDateTime> headerDate(std::string_view line) {
     std::string_view date = field(line, den1::race_date);
     if (date.size() != 8 || date.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
-    LocalDateTime d{StrToIntOrZero(date.substr(0, 4)), StrToIntOrZero(date.substr(4, 2)), StrToIntOrZero(date.substr(6, 2)), 0};
+    LocalDateTime d{toIntOrZero(date.substr(0, 4)), toIntOrZero(date.substr(4, 2)), toIntOrZero(date.substr(6, 2)), 0};
     if (!isValidDate(d.year, d.month, d.day)) return std::nullopt;
     return d;
 }

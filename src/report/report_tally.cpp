@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "data/bvo_hen.h"
+#include "data/numbers.h"
 #include "data/error.h"
 #include "data/field.h"
 #include "data/records.h"
@@ -147,16 +147,16 @@ void ReportTally::lookUpOutcomes(const RaceDataStore& store, int dayKey) {
         std::string_view name = trimmed(field(line, uma::horse_name));
         for (int k = 0; k < kPastGroups; ++k) {
             std::string_view date = pastField(line, uma::past_race_date, k);
-            if (date.size() != 8 || StrToIntOrZero(date) >= dayKey) continue;
+            if (date.size() != 8 || toIntOrZero(date) >= dayKey) continue;
             std::string_view course = pastField(line, uma::past_racecourse_code, k);
-            int number = StrToIntOrZero(pastField(line, uma::past_horse_number, k));
+            int number = toIntOrZero(pastField(line, uma::past_horse_number, k));
             key = pendingKey(date, course, number, name);
             auto it = pending_.find(key);
             if (it == pending_.end()) continue;
             Runner& runner = races_[it->second.first].runners[it->second.second];
             runner.found = true;
-            runner.finish = StrToIntOrZero(pastField(line, uma::past_finish, k));
-            runner.popularity = StrToIntOrZero(pastField(line, uma::past_popularity, k));
+            runner.finish = toIntOrZero(pastField(line, uma::past_finish, k));
+            runner.popularity = toIntOrZero(pastField(line, uma::past_popularity, k));
             runner.opponent = std::string(trimmed(pastField(line, uma::past_opponent_name, k)));
             pending_.erase(it);
         }
@@ -182,11 +182,11 @@ void ReportTally::rateDay(const RaceDataStore& store, const LocalDateTime& day, 
         race.trifecta = ratings.trifecta;
         race.runners.resize(ratings.bachus.size());
         for (size_t n = 0; n < ratings.bachus.size(); ++n) {
-            const TBachu& b = ratings.bachus[n];
+            const Bachu& b = ratings.bachus[n];
             Runner& runner = race.runners[n];
             runner.name = b.name;
             int higher = 0;
-            for (const TBachu& other : ratings.bachus) higher += other.combined > b.combined;
+            for (const Bachu& other : ratings.bachus) higher += other.combined > b.combined;
             runner.rank = higher + 1;
             runner.indexBand = std::clamp(static_cast<int>(indexValue(b.combined) / 10), 0, kIndexBands - 1);
             for (int m = 0; m < static_cast<int>(race.marks.size()); ++m)

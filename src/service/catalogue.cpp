@@ -4,7 +4,7 @@
 #include <set>
 #include <system_error>
 
-#include "data/bvo_hen.h"
+#include "data/delimited_field.h"
 #include "data/convert.h"
 #include "data/field.h"
 #include "data/sjis.h"
@@ -31,7 +31,7 @@ bool isPlainFileName(std::string_view name) {
 
 }  // namespace
 
-std::string archiveUrl(const TBvo& entry) {
+std::string archiveUrl(const CatalogueEntry& entry) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string url = entry.path;
     for (char ch : entry.fileName) {
@@ -50,7 +50,7 @@ std::string archiveUrl(const TBvo& entry) {
 }
 
 std::string commaItem(std::string_view list, Membership who) {
-    return std::string(trimmed(GetField(",", list, who == Membership::Member ? 1 : 0)));
+    return std::string(trimmed(delimitedField(",", list, who == Membership::Member ? 1 : 0)));
 }
 
 int64_t taxedPrice(int64_t price) {
@@ -60,8 +60,8 @@ int64_t taxedPrice(int64_t price) {
     return static_cast<int64_t>(std::nearbyintl(taxed));
 }
 
-std::vector<TBvo> catalogueEntries(const ServiceSettingsFile& settings, Membership who) {
-    std::vector<TBvo> entries;
+std::vector<CatalogueEntry> catalogueEntries(const ServiceSettingsFile& settings, Membership who) {
+    std::vector<CatalogueEntry> entries;
     std::string prefix = settings.value(who == Membership::Member ? "SITE_DATA_MEMBER" : "SITE_DATA_GUEST", "URLB");
     for (const ProductSection& product : kProducts) {
         if (!settings.hasSection(product.name)) continue;
@@ -89,11 +89,11 @@ std::vector<std::string> gatherFileNames(const std::filesystem::path& folder) {
     return names;
 }
 
-std::vector<TBvo> listableEntries(const std::vector<TBvo>& entries, const std::vector<std::string>& present) {
+std::vector<CatalogueEntry> listableEntries(const std::vector<CatalogueEntry>& entries, const std::vector<std::string>& present) {
     std::set<std::string> presentNames(present.begin(), present.end());
     std::set<std::string> listed;
-    std::vector<TBvo> rows;
-    for (const TBvo& entry : entries) {
+    std::vector<CatalogueEntry> rows;
+    for (const CatalogueEntry& entry : entries) {
         const std::string& name = entry.fileName;
         if (listed.count(name) || presentNames.count(name)) continue;
         if (name.starts_with("hb") && presentNames.count("hz" + name.substr(2))) continue;

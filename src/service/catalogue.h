@@ -15,7 +15,7 @@
 namespace zv {
 
 // One archive on offer. All texts CP932.
-struct TBvo {
+struct CatalogueEntry {
     std::string fileName;
     std::string kind;   // the product's kind text
     std::string price;  // whole yen including tax, decimal text (shown followed by 円)
@@ -26,7 +26,7 @@ enum class Membership { Guest, Member };
 
 // The archive's URL: its path followed by the file name, the name percent-encoded so that blanks
 // and other bytes outside the plain URL characters reach the server as they are.
-std::string archiveUrl(const TBvo& entry);
+std::string archiveUrl(const CatalogueEntry& entry);
 
 // Item k (0 guest, 1 member) of a comma list, trimmed; a shorter list gives its last item.
 std::string commaItem(std::string_view list, Membership who);
@@ -36,14 +36,14 @@ int64_t taxedPrice(int64_t price);
 
 // The entries of both product sections, in file order. A PRICE item that is not a whole number
 // throws a conversion error. FILE= names that could leave the download folder are skipped.
-std::vector<TBvo> catalogueEntries(const ServiceSettingsFile& settings, Membership who);
+std::vector<CatalogueEntry> catalogueEntries(const ServiceSettingsFile& settings, Membership who);
 
 // Names of every file in folder and, recursively, its sub-folders; none when it does not exist.
 std::vector<std::string> gatherFileNames(const std::filesystem::path& folder);
 
 // The entries to list: each file name once (the first entry wins), none that is present, and no
 // "hb" archive whose "hz" counterpart is present.
-std::vector<TBvo> listableEntries(const std::vector<TBvo>& entries, const std::vector<std::string>& present);
+std::vector<CatalogueEntry> listableEntries(const std::vector<CatalogueEntry>& entries, const std::vector<std::string>& present);
 
 // Member, guest or (nothing) a failed login, from the login page or status text.
 std::optional<Membership> membershipOf(std::string_view loginText);

@@ -89,8 +89,8 @@ std::optional<Catalogue> prepareCatalogue(HttpTransport& transport, const std::s
     catalogue.credentials = credentials;
     catalogue.membership = *who;
     catalogue.memberLabel = memberLabel(credentials.userId, *who);
-    std::vector<TBvo> entries = catalogueEntries(settings, *who);
-    for (TBvo& entry : listableEntries(entries, gatherFileNames(downloadFolder))) {
+    std::vector<CatalogueEntry> entries = catalogueEntries(settings, *who);
+    for (CatalogueEntry& entry : listableEntries(entries, gatherFileNames(downloadFolder))) {
         catalogue.rows.push_back({std::move(entry), false});
     }
     catalogue.listLabel = catalogue.rows.empty() ? nothingToChoose : canChoose;

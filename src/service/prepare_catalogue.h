@@ -19,7 +19,7 @@ inline constexpr const char* kSettingsFilePath = "/keibaguest/settei/settei.txt"
 inline constexpr const char* kDefaultServiceHost = "https://www.brevanne.jp";
 
 struct CatalogueRow {
-    TBvo entry;
+    CatalogueEntry entry;
     bool ticked = false;
 };
 

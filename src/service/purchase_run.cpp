@@ -38,7 +38,7 @@ void createDownloadFolder(const std::filesystem::path& folder) {
 enum class Fetch { Done, GaveUp, Aborted };
 
 // Attempts 1 to 3 with a pause before each retry; then, when the user wants it, attempt 4 at once.
-Fetch fetchWithRetries(HttpTransport& transport, const Catalogue& catalogue, const TBvo& entry,
+Fetch fetchWithRetries(HttpTransport& transport, const Catalogue& catalogue, const CatalogueEntry& entry,
                        const std::filesystem::path& local, const ServiceUi& ui) {
     static const std::string cannot = sj("がダウンロードできませんでした。");
     static const std::string askAgain = sj("再度ダウンロードを試みますか？");
@@ -109,7 +109,7 @@ PurchaseOutcome runPurchase(HttpTransport& transport, Catalogue& catalogue, cons
     for (size_t i = catalogue.rows.size(); i-- > 0;) {
         ui.processMessages();
         if (!catalogue.rows[i].ticked) continue;
-        const TBvo& entry = catalogue.rows[i].entry;
+        const CatalogueEntry& entry = catalogue.rows[i].entry;
         ui.show(entry.fileName + downloading);
         ui.processMessages();
         std::filesystem::path local = places.downloadFolder / entry.fileName;

@@ -372,7 +372,7 @@ void ExportWindowsTest::printedRaceShowsTheBetLinesAndTheWholeGrid() {
                                      QStringLiteral("3着:")};
     for (int i = 0; i < betHeadings.size(); ++i) QCOMPARE(text.contains(betHeadings[i]), i < 2 || trifecta);
     QVERIFY(text.contains(QString::fromStdString(toUtf8(window.session().result()->titleLine1)).simplified().left(4)));
-    for (const TBachu& runner : window.session().result()->bachus) {
+    for (const Bachu& runner : window.session().result()->bachus) {
         const QString name = QString::fromStdString(toUtf8(runner.name));
         QVERIFY2(text.contains(name), qPrintable(name));
     }

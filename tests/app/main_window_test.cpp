@@ -188,7 +188,7 @@ void MainWindowTest::copyHorseNamesOfSelectedRows() {
     grid->selectionModel()->select(grid->model()->index(1, 3), QItemSelectionModel::Select);
     grid->selectionModel()->select(grid->model()->index(4, 0), QItemSelectionModel::Select);
     window.actions().copyHorseNames->trigger();
-    const TBachus& bachus = window.session().result()->bachus;
+    const Bachus& bachus = window.session().result()->bachus;
     QCOMPARE(QApplication::clipboard()->text(),
              QString::fromStdString(toUtf8(bachus[1].name + "\r\n" + bachus[4].name)));
 

@@ -68,7 +68,7 @@ RaceDataStore storeWithLines(const std::vector<std::string>& lines) {
     }
     for (int i = 0; i < store.raceCount; ++i) {
         store.runnerCountText[i] = std::string(field(store.den1Lines[i], den1::runner_count));
-        BuildRaceTitles(store, store.den1Lines[i], i);
+        buildRaceTitles(store, store.den1Lines[i], i);
     }
     return store;
 }
@@ -162,7 +162,7 @@ struct ShortenCase {
     const char* expected;
 };
 
-TEST(RaceTitles, ShortenRaceName) {
+TEST(RaceTitles, shortenRaceName) {
     constexpr ShortenCase kCases[] = {
         {"", ""},
         {"皐月賞", "皐月賞"},
@@ -179,16 +179,16 @@ TEST(RaceTitles, ShortenRaceName) {
         {"京王杯トロフィー", "京王杯Ｔ"},
         {"カップカップ", "ＣＣ"},
     };
-    for (const ShortenCase& c : kCases) EXPECT_EQ(ShortenRaceName(sj(c.name)), sj(c.expected)) << c.name;
+    for (const ShortenCase& c : kCases) EXPECT_EQ(shortenRaceName(sj(c.name)), sj(c.expected)) << c.name;
 }
 
 TEST(RaceTitles, ShorteningNeverStartsOnATrailByte) {
     // 0x89 0x83 is one character; byte-wise, its trail byte 0x83 and the "J" after it would read
     // as カ (0x83 0x4A) and the text would hold カップ.
     std::string name = std::string("\x89\x83") + "J" + sj("ップ");
-    EXPECT_EQ(ShortenRaceName(name), name);
+    EXPECT_EQ(shortenRaceName(name), name);
     std::string before = std::string("\x89\x83") + sj("カップ");
-    EXPECT_EQ(ShortenRaceName(before), std::string("\x89\x83") + sj("Ｃ"));
+    EXPECT_EQ(shortenRaceName(before), std::string("\x89\x83") + sj("Ｃ"));
 }
 
 struct CopyCase {

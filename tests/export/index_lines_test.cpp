@@ -21,7 +21,7 @@ RaceDataStore storeWithHeader(const char* racecourse, const char* date, const ch
 RaceRatings runners(std::vector<std::pair<const char*, int>> nameAndCombined) {
     RaceRatings r;
     for (const auto& [name, combined] : nameAndCombined) {
-        TBachu b;
+        Bachu b;
         b.name = sj(name);
         b.combined = combined;
         r.bachus.push_back(b);

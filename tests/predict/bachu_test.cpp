@@ -17,14 +17,14 @@ struct Predicted {
     std::string date = "2010/05/09" + sj("(日)");
 };
 
-TBachu build(const std::vector<PastRace>& past, const Predicted& race = {}) {
+Bachu build(const std::vector<PastRace>& past, const Predicted& race = {}) {
     return buildBachu(fixture::horseLine("HORSE NAME", past), {race.surface, race.distance, race.date, fixture::kNow});
 }
 
 PastRace pastRace() { return PastRace{}; }
 
 TEST(BuildBachu, ComposesTheCellTextOfAPastRace) {
-    TBachu b = build({pastRace()});
+    Bachu b = build({pastRace()});
     EXPECT_EQ(toUtf8(b.pastText[0]), "東05.02 500万下<BR>芝16 35.2 　　②①<BR><B> 1着</B> ");
     EXPECT_EQ(toUtf8(b.pastSurface[0]), "芝");
     EXPECT_EQ(b.pastDistance[0], 1600);
@@ -61,7 +61,7 @@ TEST(BuildBachu, DecidesWhichPastRacesCount) {
         p.distance = c.pastDistance;
         p.first3f = c.first3f;
         p.corners[3] = "02";
-        TBachu b = build({p}, {c.predictedSurface, c.predictedDistance});
+        Bachu b = build({p}, {c.predictedSurface, c.predictedDistance});
         EXPECT_EQ(b.pastValid[0], c.valid) << c.what;
         EXPECT_EQ(b.pastPR[0], c.pr) << c.what;
         EXPECT_EQ(b.PR, c.pr) << c.what;
@@ -77,7 +77,7 @@ TEST(BuildBachu, ReadsTheLastCornerIntoPositionAndPoints) {
     for (const Case& c : cases) {
         PastRace p = pastRace();
         p.corners[3] = c.code;
-        TBachu b = build({p});
+        Bachu b = build({p});
         EXPECT_EQ(b.pastCorner4[0], c.corner4) << c.code;
         EXPECT_EQ(b.pastPR[0], c.pr) << c.code;
     }
@@ -149,7 +149,7 @@ TEST(BuildBachu, WritesTheClassText) {
 TEST(BuildBachu, ShowsAMissingEarlyTimeAsDashes) {
     PastRace p = pastRace();
     p.first3f = "000";
-    TBachu b = build({p});
+    Bachu b = build({p});
     EXPECT_NE(toUtf8(b.pastText[0]).find("芝16 --.- "), std::string::npos) << toUtf8(b.pastText[0]);
     EXPECT_FALSE(b.pastValid[0]);
 }
@@ -157,13 +157,13 @@ TEST(BuildBachu, ShowsAMissingEarlyTimeAsDashes) {
 TEST(BuildBachu, TreatsAnUnknownCourseAsNoRace) {
     PastRace p = pastRace();
     p.course = "80";
-    TBachu b = build({p});
+    Bachu b = build({p});
     EXPECT_EQ(b.pastText[0], "");
     EXPECT_TRUE(b.pastValid[0]) << "validity does not look at the course";
 }
 
 TEST(BuildBachu, AHorseWithoutPastRacesHasNothingAndTodaysDates) {
-    TBachu b = build({});
+    Bachu b = build({});
     for (int k = 0; k < kPastRaces; ++k) {
         EXPECT_EQ(b.pastText[k], "");
         EXPECT_FALSE(b.pastValid[k]);

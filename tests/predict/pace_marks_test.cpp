@@ -14,10 +14,10 @@ struct Runner {
     LocalDateTime lastRace = {2010, 4, 4, 0};
 };
 
-TBachus fieldOf(const std::vector<Runner>& runners) {
-    TBachus bachus(runners.size());
+Bachus fieldOf(const std::vector<Runner>& runners) {
+    Bachus bachus(runners.size());
     for (size_t n = 0; n < runners.size(); ++n) {
-        TBachu& b = bachus[n];
+        Bachu& b = bachus[n];
         b.rate = runners[n].rate;
         b.PR = runners[n].PR;
         b.TR = runners[n].TR;
@@ -29,7 +29,7 @@ TBachus fieldOf(const std::vector<Runner>& runners) {
 }
 
 // The worked example's eight runners (runner n at index n - 1).
-TBachus workedExample() {
+Bachus workedExample() {
     return fieldOf({{80, 0, 8}, {71, 3, 9}, {90, 0, 0}, {40, 1, 5}, {60, 5, 10}, {30, 0, 0}, {55, 2, 9}, {62, 0, 0}});
 }
 
@@ -61,17 +61,17 @@ TEST(PickMarks, AtPaceHCountsTheRunnersRatedTenOrMore) {
 
 TEST(PickMarks, TakesTheHighestRatesWhenNoRunnerHasBothRatings) {
     // After ◎ ○ ▲ nobody has both TR and PR: △ × ☆ are the three highest rates.
-    TBachus bachus = fieldOf({{10, 0, 10}, {20, 0, 9}, {30, 0, 8}, {40, 0, 7}, {90, 3, 0}, {60, 0, 0}, {60, 0, 1}});
+    Bachus bachus = fieldOf({{10, 0, 10}, {20, 0, 9}, {30, 0, 8}, {40, 0, 7}, {90, 3, 0}, {60, 0, 0}, {60, 0, 1}});
     EXPECT_EQ(pickMarks(bachus, kPaceM), (Marks{1, 2, 3, 5, 6, 7}));
 }
 
 TEST(PickMarks, StopsLookingForBothRatingsAtTheFirstUnratedRow) {
-    TBachus bachus = fieldOf({{10, 3, 10}, {20, 3, 9}, {30, 3, 8}, {40, 0, 0}, {50, 0, 0}, {60, 0, 0}});
+    Bachus bachus = fieldOf({{10, 3, 10}, {20, 3, 9}, {30, 3, 8}, {40, 0, 0}, {50, 0, 0}, {60, 0, 0}});
     EXPECT_EQ(pickMarks(bachus, kPaceM), (Marks{1, 2, 3, 6, 5, 4}));
 }
 
 TEST(PickMarks, BreaksFullTiesByRunnerNumber) {
-    TBachus bachus = fieldOf({{50, 1, 9}, {50, 1, 9}, {50, 1, 9}, {50, 1, 9}, {50, 1, 9}, {50, 1, 9}, {50, 1, 9}});
+    Bachus bachus = fieldOf({{50, 1, 9}, {50, 1, 9}, {50, 1, 9}, {50, 1, 9}, {50, 1, 9}, {50, 1, 9}, {50, 1, 9}});
     EXPECT_EQ(pickMarks(bachus, kPaceM), (Marks{1, 2, 3, 4, 5, 6}));
 }
 
@@ -91,8 +91,8 @@ TEST(PickMarks, LeavesOutRunnersBackFromALongLayoff) {
 
 TEST(PickMarks, ClampsTheLayoffToTheEndOfAShorterMonth) {
     // 31 March 2009 + 11 months = 28 February 2010, which is not before 28 February.
-    TBachus bachus = fieldOf({{90, 3, 10}, {80, 2, 9}, {70, 1, 8}});
-    for (TBachu& b : bachus) b.dates[0] = {2010, 2, 28, 0};
+    Bachus bachus = fieldOf({{90, 3, 10}, {80, 2, 9}, {70, 1, 8}});
+    for (Bachu& b : bachus) b.dates[0] = {2010, 2, 28, 0};
     bachus[0].dates[1] = {2009, 3, 31, 0};
     EXPECT_EQ(pickMarks(bachus, kPaceM)[0], 1);
     bachus[0].dates[0] = {2010, 3, 1, 0};
@@ -100,7 +100,7 @@ TEST(PickMarks, ClampsTheLayoffToTheEndOfAShorterMonth) {
 }
 
 TEST(PickMarks, GivesNoMarksWithoutRatesOrPRAverage) {
-    TBachus noRates = fieldOf({{0, 3, 10}, {0, 2, 9}, {0, 1, 8}, {0, 1, 7}, {0, 1, 6}, {0, 1, 5}});
+    Bachus noRates = fieldOf({{0, 3, 10}, {0, 2, 9}, {0, 1, 8}, {0, 1, 7}, {0, 1, 6}, {0, 1, 5}});
     EXPECT_EQ(pickMarks(noRates, kPaceM), Marks{});
     EXPECT_EQ(pickMarks(workedExample(), 0), Marks{});
 }
@@ -129,7 +129,7 @@ TEST(EstimatePace, SetsTheAveragesAndThePace) {
         {"two", {3, 3, 0}, "PR平均：2.00", true, "H", 2},
     };
     for (const Case& c : cases) {
-        TBachus bachus(c.prs.size());
+        Bachus bachus(c.prs.size());
         for (size_t n = 0; n < c.prs.size(); ++n) bachus[n].PR = c.prs[n];
         PaceEstimate pace = estimatePace({}, bachus);
         EXPECT_EQ(toUtf8(pace.prAverageText), c.prText) << c.what;
@@ -151,7 +151,7 @@ TEST(EstimatePace, AveragesTheEarlyTimesOfTheTableAsBuilt) {
     for (const Case& c : cases) {
         std::vector<F3FRow> table;
         for (int t : c.times) table.push_back({1, 0, t, 0});
-        PaceEstimate pace = estimatePace(table, TBachus(1));
+        PaceEstimate pace = estimatePace(table, Bachus(1));
         EXPECT_EQ(toUtf8(pace.f3fAverageText), c.text);
         EXPECT_EQ(pace.f3fAverageShown, c.shown);
     }

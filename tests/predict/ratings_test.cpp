@@ -6,8 +6,8 @@ namespace zv {
 namespace {
 
 // One valid past race per runner, with the given early times.
-TBachus fieldWithTimes(const std::vector<int>& times) {
-    TBachus bachus(times.size());
+Bachus fieldWithTimes(const std::vector<int>& times) {
+    Bachus bachus(times.size());
     for (size_t n = 0; n < times.size(); ++n) {
         bachus[n].pastValid[0] = true;
         bachus[n].pastF3F[0] = times[n];
@@ -42,7 +42,7 @@ TEST(RankF3FTable, FollowsTheWorkedExamples) {
 }
 
 TEST(AssignTR, TakesTheBestRaceAndAddsThePoints) {
-    TBachus bachus(3);
+    Bachus bachus(3);
     // Runner 1: races at 34.0 and 34.5; runner 2: 34.2 plus 2 PR; runner 3: valid but cut, keeps its PR.
     bachus[0].pastValid = {true, true, false};
     bachus[0].pastF3F = {345, 340, 0};
@@ -67,10 +67,10 @@ TEST(AssignTR, TakesTheBestRaceAndAddsThePoints) {
 }
 
 TEST(AssignTR, LeavesAFieldWithoutValidRacesAtZero) {
-    TBachus bachus(2);
+    Bachus bachus(2);
     bachus[1].PR = 0;
     EXPECT_TRUE(assignTR(bachus).empty());
-    for (const TBachu& b : bachus) EXPECT_EQ(b.combined, 0);
+    for (const Bachu& b : bachus) EXPECT_EQ(b.combined, 0);
 }
 
 TEST(IndexValue, ScalesCombinedToAHundred) {

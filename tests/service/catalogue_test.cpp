@@ -48,7 +48,7 @@ TEST(CatalogueEntries, PricesKindsAndPathsPerMembership) {
     ServiceSettingsFile settings = ServiceSettingsFile::parse(kSettings);
     const std::string all = sj("出馬表+競走馬");
     const std::string sunday = sj("出馬表+競走馬(日曜重賞付)");
-    std::vector<TBvo> guest = catalogueEntries(settings, Membership::Guest);
+    std::vector<CatalogueEntry> guest = catalogueEntries(settings, Membership::Guest);
     ASSERT_EQ(guest.size(), 4u);
     EXPECT_EQ(guest[0].fileName, "hb0410.lzh");
     EXPECT_EQ(guest[0].kind, all);
@@ -60,7 +60,7 @@ TEST(CatalogueEntries, PricesKindsAndPathsPerMembership) {
     EXPECT_EQ(guest[2].price, "220");
     EXPECT_EQ(guest[2].path, "https://dl.example/guest/s/");
 
-    std::vector<TBvo> member = catalogueEntries(settings, Membership::Member);
+    std::vector<CatalogueEntry> member = catalogueEntries(settings, Membership::Member);
     ASSERT_EQ(member.size(), 4u);
     EXPECT_EQ(member[0].price, "840");
     EXPECT_EQ(member[0].path, "https://dl.example/member/m/");
@@ -69,7 +69,7 @@ TEST(CatalogueEntries, PricesKindsAndPathsPerMembership) {
 
 TEST(CatalogueEntries, MissingPartsAndBadPrices) {
     ServiceSettingsFile bare = ServiceSettingsFile::parse("[SYUTSUBA+KYOUSOUBA_ALL]\nPRICE=150\nFILE=a.lzh\n");
-    std::vector<TBvo> entries = catalogueEntries(bare, Membership::Guest);
+    std::vector<CatalogueEntry> entries = catalogueEntries(bare, Membership::Guest);
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].path, "https://");
     EXPECT_EQ(entries[0].price, "158");
@@ -87,12 +87,12 @@ TEST(CatalogueEntries, MissingPartsAndBadPrices) {
 }
 
 TEST(ListableEntries, HidesPresentFilesAndTheirHzCounterparts) {
-    std::vector<TBvo> entries = {
+    std::vector<CatalogueEntry> entries = {
         {"hb0410.lzh", "k1", "1", "p"}, {"hz0410.lzh", "k", "1", "p"}, {"hb0411.lzh", "k", "1", "p"},
         {"hb0412.lzh", "k", "1", "p"},  {"hb0411.lzh", "k2", "2", "q"}, {"HB0413.lzh", "k", "1", "p"},
     };
     std::vector<std::string> present = {"hz0410.lzh", "hb0412.lzh", "hz0413.lzh"};
-    std::vector<TBvo> rows = listableEntries(entries, present);
+    std::vector<CatalogueEntry> rows = listableEntries(entries, present);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].fileName, "hb0411.lzh");
     EXPECT_EQ(rows[0].kind, "k");  // the first of the duplicates

@@ -4,7 +4,9 @@
 #include <climits>
 #include <string>
 
-#include "data/bvo_hen.h"
+#include "data/numbers.h"
+#include "data/text_fill.h"
+#include "data/delimited_field.h"
 #include "data/sjis.h"
 
 namespace zv {
@@ -22,7 +24,7 @@ TEST(BvoHelpers, StrToIntOrZeroNeverFails) {
         {"abc", 0},       {"-", 0},         {"1.5", 0},   {"2147483647", INT_MAX}, {"-2147483648", INT_MIN},
         {"2147483648", 0}, {"99999999999", 0},
     };
-    for (const IntCase& c : kCases) EXPECT_EQ(StrToIntOrZero(c.text), c.expected) << '"' << c.text << '"';
+    for (const IntCase& c : kCases) EXPECT_EQ(toIntOrZero(c.text), c.expected) << '"' << c.text << '"';
 }
 
 struct RoundCase {
@@ -39,16 +41,16 @@ TEST(BvoHelpers, RoundUpBoundaries) {
         {1, -12.7, -12},   {3, 1.234, 1.24},  {3, 1.23, 1.23},    {2, 99.99, 100},   {2, 52.631, 52.7},
     };
     for (const RoundCase& c : kCases) {
-        EXPECT_NEAR(RoundUp(c.places, c.x), c.expected, 1e-9) << "RoundUp(" << c.places << ", " << c.x << ")";
+        EXPECT_NEAR(roundUp(c.places, c.x), c.expected, 1e-9) << "roundUp(" << c.places << ", " << c.x << ")";
     }
 }
 
 TEST(BvoHelpers, PowerIsTwoToTheLogarithm) {
-    EXPECT_EQ(Power(0, 3), 0);
-    EXPECT_EQ(Power(10, 0), 1);
-    EXPECT_NEAR(Power(10, 1), 10, 1e-12);
-    EXPECT_NEAR(Power(10, 2), 100, 1e-12);
-    EXPECT_NEAR(Power(10, -1), 0.1, 1e-15);
+    EXPECT_EQ(power(0, 3), 0);
+    EXPECT_EQ(power(10, 0), 1);
+    EXPECT_NEAR(power(10, 1), 10, 1e-12);
+    EXPECT_NEAR(power(10, 2), 100, 1e-12);
+    EXPECT_NEAR(power(10, -1), 0.1, 1e-15);
 }
 
 struct PadCase {
@@ -60,14 +62,14 @@ struct PadCase {
 
 TEST(BvoHelpers, TextFillCountsBytes) {
     const PadCase kCases[] = {
-        {PadLeft, "7", 3, "  7"},  {PadLeft, "123", 3, "123"}, {PadLeft, "1234", 3, "1234"},
-        {PadLeft, "", 2, "  "},    {PadLeft, "ab", 0, "ab"},   {PadLeft, "ab", -1, "ab"},
-        {PadRight, "7", 3, "7  "}, {PadRight, "123", 2, "123"}, {PadRight, "", 1, " "},
-        {ZeroPad, "5", 2, "05"},   {ZeroPad, "12", 2, "12"},   {ZeroPad, "", 3, "000"},
+        {padLeft, "7", 3, "  7"},  {padLeft, "123", 3, "123"}, {padLeft, "1234", 3, "1234"},
+        {padLeft, "", 2, "  "},    {padLeft, "ab", 0, "ab"},   {padLeft, "ab", -1, "ab"},
+        {padRight, "7", 3, "7  "}, {padRight, "123", 2, "123"}, {padRight, "", 1, " "},
+        {zeroPad, "5", 2, "05"},   {zeroPad, "12", 2, "12"},   {zeroPad, "", 3, "000"},
     };
     for (const PadCase& c : kCases) EXPECT_EQ(c.pad(c.text, c.width), c.expected) << '"' << c.text << '"';
-    EXPECT_EQ(PadRight(sj("牡"), 4), sj("牡") + "  ");
-    EXPECT_EQ(PadLeft(sj("牡"), 3), " " + sj("牡"));
+    EXPECT_EQ(padRight(sj("牡"), 4), sj("牡") + "  ");
+    EXPECT_EQ(padLeft(sj("牡"), 3), " " + sj("牡"));
 }
 
 TEST(BvoHelpers, DropLastRemovesBytes) {
@@ -79,16 +81,16 @@ TEST(BvoHelpers, DropLastRemovesBytes) {
     constexpr Case kCases[] = {
         {"12345678", 4, "1234"}, {"1234", 4, ""}, {"123", 4, ""}, {"", 4, ""}, {"12", 0, "12"}, {"12", -1, "12"},
     };
-    for (const Case& c : kCases) EXPECT_EQ(DropLast(c.text, c.n), c.expected) << c.text << " " << c.n;
+    for (const Case& c : kCases) EXPECT_EQ(dropLast(c.text, c.n), c.expected) << c.text << " " << c.n;
 }
 
-TEST(BvoHelpers, PadNumber2) {
+TEST(BvoHelpers, padNumber2) {
     struct Case {
         int n;
         const char* expected;
     };
     constexpr Case kCases[] = {{0, " 0"}, {7, " 7"}, {9, " 9"}, {10, "10"}, {18, "18"}, {123, "123"}, {-3, " -3"}};
-    for (const Case& c : kCases) EXPECT_EQ(PadNumber2(c.n), c.expected) << c.n;
+    for (const Case& c : kCases) EXPECT_EQ(padNumber2(c.n), c.expected) << c.n;
 }
 
 struct FieldCase {
@@ -98,7 +100,7 @@ struct FieldCase {
     const char* expected;
 };
 
-TEST(BvoHelpers, GetField) {
+TEST(BvoHelpers, delimitedField) {
     constexpr FieldCase kCases[] = {
         {",", "a,,b,c", 1, "b"},  {",", "a,b", 5, "b"},      {",", "a,b", 0, "a"},       {",", "a,b,c", 2, "c"},
         {",", " a,b \r\n", 1, "b"}, {",", ",a,b", 0, ""},    {",", ",,a,b", 1, "a"},     {",", "", 0, ""},
@@ -107,17 +109,17 @@ TEST(BvoHelpers, GetField) {
         {"", "a,b", 0, "a,b"},
     };
     for (const FieldCase& c : kCases) {
-        EXPECT_EQ(GetField(c.delimiter, c.text, c.index), c.expected)
-            << "GetField(\"" << c.delimiter << "\", \"" << c.text << "\", " << c.index << ")";
+        EXPECT_EQ(delimitedField(c.delimiter, c.text, c.index), c.expected)
+            << "delimitedField(\"" << c.delimiter << "\", \"" << c.text << "\", " << c.index << ")";
     }
 }
 
 TEST(BvoHelpers, GetFieldNeverSplitsATwoByteCharacter) {
     // 表 is 0x95 0x5C and ソ is 0x83 0x5C: their second byte is a backslash.
     std::string text = sj("表") + "\\" + sj("ソ") + "\\x";
-    EXPECT_EQ(GetField("\\", text, 0), sj("表"));
-    EXPECT_EQ(GetField("\\", text, 1), sj("ソ"));
-    EXPECT_EQ(GetField("\\", text, 2), "x");
+    EXPECT_EQ(delimitedField("\\", text, 0), sj("表"));
+    EXPECT_EQ(delimitedField("\\", text, 1), sj("ソ"));
+    EXPECT_EQ(delimitedField("\\", text, 2), "x");
 }
 
 }  // namespace

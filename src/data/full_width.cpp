@@ -1,4 +1,4 @@
-#include "henkan_j.h"
+#include "full_width.h"
 
 #include <array>
 #include <cstdint>
@@ -88,7 +88,7 @@ size_t appendKana(std::string& out, std::string_view text, size_t pos) {
 
 }  // namespace
 
-std::string ToFullWidth(std::string_view text) {
+std::string toFullWidth(std::string_view text) {
     std::string out;
     out.reserve(text.size() * 2);
     size_t pos = 0;

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/bvo_hen.h"
+#include "data/code_tables.h"
 #include "data/sjis.h"
 
 namespace zv {
@@ -140,25 +140,25 @@ struct Table {
     std::span<const TableCase> cases;
 };
 
-std::string classWithoutGrade(std::string_view code) { return RaceClassLong(code, " "); }
+std::string classWithoutGrade(std::string_view code) { return raceClassLong(code, " "); }
 
 const Table kTables[] = {
-    {"RacecourseName", RacecourseName, kRacecourses},
-    {"WeekdayName", WeekdayName, kWeekdays},
-    {"RaceTypeName", RaceTypeName, kRaceTypes},
-    {"GradeMark", GradeMark, kGrades},
-    {"WeightRuleName", WeightRuleName, kWeightRules},
-    {"RaceClassShort", RaceClassShort, kShortClasses},
-    {"RaceClassLong", classWithoutGrade, kLongClassesWithoutGrade},
-    {"SexName", SexName, kSexes},
-    {"CoatColourName", CoatColourName, kCoatColours},
-    {"HorseMarkerName", HorseMarkerName, kHorseMarkers},
-    {"BirthplaceName", BirthplaceName, kBirthplaces},
-    {"TrainerCentreMark", TrainerCentreMark, kTrainerCentres},
-    {"GoingName", GoingName, kGoings},
-    {"PaceLetter", PaceLetter, kPaces},
-    {"HandicapMark", HandicapMark, kHandicaps},
-    {"CornerMark", CornerMark, kCorners},
+    {"racecourseName", racecourseName, kRacecourses},
+    {"weekdayName", weekdayName, kWeekdays},
+    {"raceTypeName", raceTypeName, kRaceTypes},
+    {"gradeMark", gradeMark, kGrades},
+    {"weightRuleName", weightRuleName, kWeightRules},
+    {"raceClassShort", raceClassShort, kShortClasses},
+    {"raceClassLong", classWithoutGrade, kLongClassesWithoutGrade},
+    {"sexName", sexName, kSexes},
+    {"coatColourName", coatColourName, kCoatColours},
+    {"horseMarkerName", horseMarkerName, kHorseMarkers},
+    {"birthplaceName", birthplaceName, kBirthplaces},
+    {"trainerCentreMark", trainerCentreMark, kTrainerCentres},
+    {"goingName", goingName, kGoings},
+    {"paceLetter", paceLetter, kPaces},
+    {"handicapMark", handicapMark, kHandicaps},
+    {"cornerMark", cornerMark, kCorners},
 };
 
 TEST(CodeTables, EveryKeyAndEveryDefault) {
@@ -172,14 +172,14 @@ TEST(CodeTables, EveryKeyAndEveryDefault) {
 
 TEST(CodeTables, BirthplacesAreSixBytes) {
     for (const TableCase& c : kBirthplaces) {
-        std::string name = BirthplaceName(c.code);
+        std::string name = birthplaceName(c.code);
         if (!name.empty()) {
             EXPECT_EQ(name.size(), 6u) << c.code;
         }
     }
-    EXPECT_EQ(BirthplaceName("002"), sj("様似") + "  ");
-    EXPECT_EQ(BirthplaceName("055"), sj("森") + "    ");
-    EXPECT_EQ(BirthplaceName("228"), "      ");
+    EXPECT_EQ(birthplaceName("002"), sj("様似") + "  ");
+    EXPECT_EQ(birthplaceName("055"), sj("森") + "    ");
+    EXPECT_EQ(birthplaceName("228"), "      ");
 }
 
 struct SurfaceCase {
@@ -193,7 +193,7 @@ TEST(CodeTables, SurfaceRule) {
         {"1", "1", "障"}, {"1", "0", "障"}, {"0", "1", "芝"}, {" ", "1", "芝"},
         {"0", "0", "ダ"}, {"", "", "ダ"},   {"2", "2", "ダ"}, {"0", " ", "ダ"},
     };
-    for (const SurfaceCase& c : kCases) EXPECT_EQ(SurfaceName(c.jump, c.turf), sj(c.expected)) << c.jump << c.turf;
+    for (const SurfaceCase& c : kCases) EXPECT_EQ(surfaceName(c.jump, c.turf), sj(c.expected)) << c.jump << c.turf;
 }
 
 struct LongClassCase {
@@ -211,7 +211,7 @@ TEST(CodeTables, OpenRaceShowsItsGrade) {
         {"05000", "0", "500万"},  {"00009", "2", "オーブン，牝馬，アラブ混合"},
     };
     for (const LongClassCase& c : kCases) {
-        EXPECT_EQ(RaceClassLong(c.code, c.grade), sj(c.expected)) << c.code << " / " << c.grade;
+        EXPECT_EQ(raceClassLong(c.code, c.grade), sj(c.expected)) << c.code << " / " << c.grade;
     }
 }
 

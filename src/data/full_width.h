@@ -8,6 +8,6 @@
 
 namespace zv {
 
-std::string ToFullWidth(std::string_view text);
+std::string toFullWidth(std::string_view text);
 
 }  // namespace zv

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "data/henkan_j.h"
+#include "data/full_width.h"
 #include "data/sjis.h"
 
 namespace zv {
@@ -15,7 +15,7 @@ struct Case {
     const char* expected;  // UTF-8
 };
 
-TEST(ToFullWidth, ConvertsHalfWidthCharacters) {
+TEST(toFullWidth, ConvertsHalfWidthCharacters) {
     const Case kCases[] = {
         {"G1", "Ｇ１"},
         {"0123456789", "０１２３４５６７８９"},
@@ -52,20 +52,20 @@ TEST(ToFullWidth, ConvertsHalfWidthCharacters) {
         {"\t\r\n", "\t\r\n"},                             // control bytes pass through
     };
     for (const Case& c : kCases) {
-        EXPECT_EQ(toUtf8(ToFullWidth(c.input)), c.expected) << c.expected;
-        EXPECT_EQ(ToFullWidth(c.input), sj(c.expected)) << c.expected;
+        EXPECT_EQ(toUtf8(toFullWidth(c.input)), c.expected) << c.expected;
+        EXPECT_EQ(toFullWidth(c.input), sj(c.expected)) << c.expected;
     }
 }
 
-TEST(ToFullWidth, PassesOtherBytesThrough) {
+TEST(toFullWidth, PassesOtherBytesThrough) {
     // Half-width corner brackets, 0x80, 0xA0 and 0xFD..0xFF are not converted.
     const std::string bytes = "\xA2\xA3\x80\xA0\xFD\xFE\xFF";
-    EXPECT_EQ(ToFullWidth(bytes), bytes);
+    EXPECT_EQ(toFullWidth(bytes), bytes);
 }
 
-TEST(ToFullWidth, LeadByteAtTheEndIsCopiedAlone) {
-    EXPECT_EQ(ToFullWidth("1\x82"), sj("１") + "\x82");
-    EXPECT_EQ(ToFullWidth(std::string("\x82\x60", 2)), sj("Ａ"));  // a two-byte character, not "`"
+TEST(toFullWidth, LeadByteAtTheEndIsCopiedAlone) {
+    EXPECT_EQ(toFullWidth("1\x82"), sj("１") + "\x82");
+    EXPECT_EQ(toFullWidth(std::string("\x82\x60", 2)), sj("Ａ"));  // a two-byte character, not "`"
 }
 
 }  // namespace

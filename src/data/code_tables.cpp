@@ -1,5 +1,7 @@
 // The code tables of the race header, horse and past-race fields.
-#include "bvo_hen.h"
+#include "code_tables.h"
+#include "numbers.h"
+#include "text_fill.h"
 #include "code_table.h"
 #include "sjis.h"
 
@@ -135,49 +137,49 @@ constexpr CodeEntry kCornerPositions[] = {
 // Classes outside the tables are prize-money classes: the first four bytes in units of 10,000 yen.
 std::string prizeMoneyClass(std::string_view code) {
     static const std::string man = sj("万");
-    return std::to_string(StrToIntOrZero(code.substr(0, 4))) + man;
+    return std::to_string(toIntOrZero(code.substr(0, 4))) + man;
 }
 
 }  // namespace
 
-std::string RacecourseName(std::string_view code) {
+std::string racecourseName(std::string_view code) {
     static const CodeTable table(kRacecourses, "----");
     return table[code];
 }
 
-std::string WeekdayName(std::string_view code) {
+std::string weekdayName(std::string_view code) {
     static const CodeTable table(kWeekdays, "(祝)");
     return table[code];
 }
 
-std::string RaceTypeName(std::string_view code) {
+std::string raceTypeName(std::string_view code) {
     static const CodeTable table(kRaceTypes, "");
     return table[code];
 }
 
-std::string SurfaceName(std::string_view jump, std::string_view turf) {
+std::string surfaceName(std::string_view jump, std::string_view turf) {
     static const std::string jumpText = sj("障"), turfText = sj("芝"), dirtText = sj("ダ");
     if (jump == "1") return jumpText;
     return turf == "1" ? turfText : dirtText;
 }
 
-std::string GradeMark(std::string_view code) {
+std::string gradeMark(std::string_view code) {
     static const CodeTable table(kGrades, "");
     return table[code];
 }
 
-std::string WeightRuleName(std::string_view code) {
+std::string weightRuleName(std::string_view code) {
     static const CodeTable table(kWeightRules, "");
     return table[code];
 }
 
-std::string RaceClassShort(std::string_view code) {
+std::string raceClassShort(std::string_view code) {
     static const CodeTable table(kShortClasses, "");
     if (const std::string* text = table.find(code)) return *text;
     return prizeMoneyClass(code);
 }
 
-std::string RaceClassLong(std::string_view code, std::string_view grade) {
+std::string raceClassLong(std::string_view code, std::string_view grade) {
     static const CodeTable table(kLongClasses, "");
     static const CodeTable grades(kOpenRaceGrades, "");
     static const std::string open = sj("オープン");
@@ -189,54 +191,54 @@ std::string RaceClassLong(std::string_view code, std::string_view grade) {
     return *text;
 }
 
-std::string SexName(std::string_view code) {
+std::string sexName(std::string_view code) {
     static const CodeTable table(kSexes, "");
     return table[code];
 }
 
-std::string CoatColourName(std::string_view code) {
+std::string coatColourName(std::string_view code) {
     static const CodeTable table(kCoatColours, "鹿毛");
     return table[code];
 }
 
-std::string HorseMarkerName(std::string_view code) {
+std::string horseMarkerName(std::string_view code) {
     static const CodeTable table(kHorseMarkers, "");
     return table[code];
 }
 
-std::string BirthplaceName(std::string_view code) {
+std::string birthplaceName(std::string_view code) {
     static const CodeTable table(kBirthplaces, "", kBirthplaceWidth);
     return table[code];
 }
 
-std::string TrainerCentreMark(std::string_view code) {
+std::string trainerCentreMark(std::string_view code) {
     static const CodeTable table(kTrainerCentres, "");
     return table[code];
 }
 
-std::string GoingName(std::string_view code) {
+std::string goingName(std::string_view code) {
     static const CodeTable table(kGoings, "");
     return table[code];
 }
 
-std::string PaceLetter(std::string_view code) {
+std::string paceLetter(std::string_view code) {
     static const CodeTable table(kPaces, "");
     return table[code];
 }
 
-std::string HandicapMark(std::string_view code) {
+std::string handicapMark(std::string_view code) {
     static const CodeTable table(kHandicaps, "");
     return table[code];
 }
 
-std::string CornerMark(std::string_view code) {
+std::string cornerMark(std::string_view code) {
     static const std::string fullWidthBlank = sj("　");
     static const CodeTable incidents(kCornerIncidents, "");
     static const CodeTable positions(kCornerPositions, "  ");
     if (code == "00" || code == "  ") return fullWidthBlank;
     if (const std::string* text = incidents.find(code)) return *text;
     // Codes of 40 and up carry the position plus 40.
-    if (int value = StrToIntOrZero(code); value >= 40) return positions[ZeroPad(std::to_string(value - 40), 2)];
+    if (int value = toIntOrZero(code); value >= 40) return positions[zeroPad(std::to_string(value - 40), 2)];
     return positions[code];
 }
 
