@@ -63,7 +63,7 @@ struct RaceRatings {
     std::array<int, kMarks> markedRunners{};  // runner numbers in mark order ◎ ○ ▲ △ × ☆; 0 = no pick
     bool trifecta = false;                    // the race has 3連単 lines (race 9 on, with picks)
     std::array<std::string, kBetKeys> betKeys;  // six-character keys by bet type; "000000" = no line
-    RankingTable ranking;                     // grdKurai in runner order
+    RankingTable ranking;                     // in runner order
 };
 
 // The grid's sort state: column 1 ascending is runner order. The GUI keeps `column` from race to
@@ -89,7 +89,7 @@ struct RaceResult {
     std::array<int, kMarks> markedRunners{};  // runner numbers in mark order ◎ ○ ▲ △ × ☆; 0 = no pick
     BetLabels labels;
     std::array<std::string, kBetKeys> betKeys;  // six-character keys by bet type; "000000" = no line
-    RankingTable ranking;                  // grdKurai as the grid sort left it
+    RankingTable ranking;                  // in the order the grid sort left it
     std::vector<GridRow> cells;            // row 0 = headings, row n + 1 = runner n (runner order)
     std::vector<int> rowOrder;             // runner numbers from the top grid row down, after the sort
     GridSort sort;                         // sort column and indicator direction in effect

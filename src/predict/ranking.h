@@ -1,4 +1,4 @@
-// The ranking table (grdKurai): one row per runner with the keys the picks and the grid sort use.
+// The ranking table: one row per runner with the keys the picks and the grid sort use.
 // Every sort of the table is stable.
 #pragma once
 

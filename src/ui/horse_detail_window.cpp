@@ -216,14 +216,14 @@ void HorseDetailWindow::layOut() {
     style.value = record.x - kBlockGap - style.x - style.caption;
     // The top row continues right of the runner list.
     const int topX = runnerList_->geometry().right() + kMargin;
-    const int seinenWidth = QFontMetrics(labelFont()).horizontalAdvance(QStringLiteral("セン10　黒鹿毛")) + 8;
+    const int sexAgeWidth = QFontMetrics(labelFont()).horizontalAdvance(QStringLiteral("セン10　黒鹿毛")) + 8;
 
     for (const PlacedLabel& placed : placed_) {
         const LabelPlace& place = kPlaces[placed.place];
         if (place.block == Block::Top) {
             const bool first = std::string_view(place.name) == "lblSeinen";
-            const int x = first ? topX : topX + seinenWidth;
-            placed.value->setGeometry(x, place.y, first ? seinenWidth : width() - kMargin - x, kLabelHeight);
+            const int x = first ? topX : topX + sexAgeWidth;
+            placed.value->setGeometry(x, place.y, first ? sexAgeWidth : width() - kMargin - x, kLabelHeight);
         } else {
             const Column& column = columns[place.block];
             placed.caption->setGeometry(column.x, place.y, column.caption, kLabelHeight);

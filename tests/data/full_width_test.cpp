@@ -15,7 +15,7 @@ struct Case {
     const char* expected;  // UTF-8
 };
 
-TEST(toFullWidth, ConvertsHalfWidthCharacters) {
+TEST(FullWidth, ConvertsHalfWidthCharacters) {
     const Case kCases[] = {
         {"G1", "Ｇ１"},
         {"0123456789", "０１２３４５６７８９"},
@@ -57,13 +57,13 @@ TEST(toFullWidth, ConvertsHalfWidthCharacters) {
     }
 }
 
-TEST(toFullWidth, PassesOtherBytesThrough) {
+TEST(FullWidth, PassesOtherBytesThrough) {
     // Half-width corner brackets, 0x80, 0xA0 and 0xFD..0xFF are not converted.
     const std::string bytes = "\xA2\xA3\x80\xA0\xFD\xFE\xFF";
     EXPECT_EQ(toFullWidth(bytes), bytes);
 }
 
-TEST(toFullWidth, LeadByteAtTheEndIsCopiedAlone) {
+TEST(FullWidth, LeadByteAtTheEndIsCopiedAlone) {
     EXPECT_EQ(toFullWidth("1\x82"), sj("１") + "\x82");
     EXPECT_EQ(toFullWidth(std::string("\x82\x60", 2)), sj("Ａ"));  // a two-byte character, not "`"
 }

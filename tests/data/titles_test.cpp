@@ -162,7 +162,7 @@ struct ShortenCase {
     const char* expected;
 };
 
-TEST(RaceTitles, shortenRaceName) {
+TEST(RaceTitles, ShortensStockWords) {
     constexpr ShortenCase kCases[] = {
         {"", ""},
         {"皐月賞", "皐月賞"},
@@ -172,7 +172,7 @@ TEST(RaceTitles, shortenRaceName) {
         {"阪神ジュベナイルＦ", "阪神ＪＦ"},
         {"阪神ジュベナイルフィリーズ", "阪神ジュベナイルフィリーズ"},
         {"チャンピオンＳ", "ＣＳ"},
-        {"チャンピオンステークス", "チャンピオンＳ"},  // the Ｓ appears only after step 3 has run
+        {"チャンピオンステークス", "チャンピオンＳ"},  // ステークス is shortened after チャンピオンＳ
         {"チャレンジカップ", "ＣＣ"},
         {"レーシングプログラム", "Ｒプログラム"},
         {"セントウルステークス", "セントウルＳ"},
