@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "app/main_window.h"
-#include "data/demo_day.h"
+#include "demo/demo_day.h"
 #include "predict/compute_race.h"
 #include "settings/settings_store.h"
 #include "ui/race_grid_view.h"

@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "data/demo_day.h"
+#include "demo/demo_day.h"
 #include "data/store.h"
 
 namespace {

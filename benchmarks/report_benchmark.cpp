@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "data/demo_season.h"
+#include "demo/demo_season.h"
 #include "report/report_run.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "about_window.h"
 #include "clipboard_copies.h"
 #include "data/convert.h"
-#include "data/demo_day.h"
+#include "demo/demo_day.h"
 #include "data/error.h"
 #include "data/sjis.h"
 #include "data/titles.h"

@@ -2,7 +2,7 @@
 
 #include "commands.h"
 #include "data/convert.h"
-#include "data/demo_day.h"
+#include "demo/demo_day.h"
 #include "data/sjis.h"
 #include "data/store.h"
 

@@ -4,7 +4,7 @@
 
 #include "commands.h"
 #include "data/convert.h"
-#include "data/demo_season.h"
+#include "demo/demo_season.h"
 
 namespace zv::cli {
 namespace {

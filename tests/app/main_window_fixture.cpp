@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "data/convert.h"
-#include "data/demo_day.h"
+#include "demo/demo_day.h"
 #include "data/records.h"
 
 namespace zv::app::testing {

@@ -35,7 +35,7 @@
 #include "ui/proxy_window.h"
 #include "ui/race_grid_view.h"
 #include "ui/report_card_window.h"
-#include "data/demo_season.h"
+#include "demo/demo_season.h"
 #include <QEventLoop>
 
 namespace {

@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "commands.h"
-#include "data/demo_day.h"
+#include "demo/demo_day.h"
 #include "data/error.h"
 #include "data/sjis.h"
 #include "data/store.h"

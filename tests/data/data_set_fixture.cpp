@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "data/convert.h"
-#include "data/record_builder.h"
+#include "demo/record_builder.h"
 #include "data/records.h"
 #include "data/store.h"
 #include "data/text_file.h"

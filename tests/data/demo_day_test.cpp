@@ -1,4 +1,4 @@
-#include "data/demo_day.h"
+#include "demo/demo_day.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "data/record_builder.h"
+#include "demo/record_builder.h"
 
 #include <gtest/gtest.h>
 

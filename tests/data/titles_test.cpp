@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "data/error.h"
-#include "data/record_builder.h"
+#include "demo/record_builder.h"
 #include "data/records.h"
 #include "data/sjis.h"
 #include "data/titles.h"

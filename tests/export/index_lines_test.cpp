@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "data/record_builder.h"
+#include "demo/record_builder.h"
 #include "data/records.h"
 #include "data/sjis.h"
 

@@ -1,6 +1,6 @@
 #include "engine_fixture.h"
 
-#include "data/record_builder.h"
+#include "demo/record_builder.h"
 #include "data/records.h"
 #include "data/sjis.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "data/error.h"
-#include "data/record_builder.h"
+#include "demo/record_builder.h"
 #include "data/records.h"
 #include "data/sjis.h"
 #include "past_race_record.h"

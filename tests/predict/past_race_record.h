@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "data/record_builder.h"
+#include "demo/record_builder.h"
 #include "data/records.h"
 #include "data/sjis.h"
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <random>
 
-#include "data/demo_day.h"
+#include "demo/demo_day.h"
 #include "data/error.h"
 #include "data/store.h"
 #include "engine_fixture.h"

@@ -6,8 +6,8 @@
 #include <fstream>
 
 #include "archive_fixture.h"
-#include "data/demo_day.h"
-#include "data/demo_season.h"
+#include "demo/demo_day.h"
+#include "demo/demo_season.h"
 #include "data/store.h"
 #include "data_set_fixture.h"
 

@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "data/convert.h"
-#include "data/demo_day.h"
+#include "demo/demo_day.h"
 #include "data/error.h"
 #include "data/records.h"
 

@@ -6,7 +6,7 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "data/record_builder.h"
+#include "demo/record_builder.h"
 #include "data/records.h"
 #include "data/sjis.h"
 #include "past_race_record.h"

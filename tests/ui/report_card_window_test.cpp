@@ -11,7 +11,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "data/demo_season.h"
+#include "demo/demo_season.h"
 #include "ui/report_card_window.h"
 
 using zv::ui::ReportCardWindow;

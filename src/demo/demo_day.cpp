@@ -5,10 +5,10 @@
 
 #include "demo_card.h"
 #include "demo_horse.h"
-#include "error.h"
-#include "sjis.h"
-#include "store.h"
-#include "text_file.h"
+#include "data/error.h"
+#include "data/sjis.h"
+#include "data/store.h"
+#include "data/text_file.h"
 
 namespace zv {
 

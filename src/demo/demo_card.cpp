@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "record_builder.h"
-#include "records.h"
-#include "sjis.h"
+#include "data/records.h"
+#include "data/sjis.h"
 
 namespace zv::demo {
 namespace {

@@ -9,8 +9,8 @@
 #include "demo_career.h"
 #include "demo_names.h"
 #include "record_builder.h"
-#include "records.h"
-#include "sjis.h"
+#include "data/records.h"
+#include "data/sjis.h"
 
 namespace zv::demo {
 namespace {

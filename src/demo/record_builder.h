@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "field.h"
+#include "data/field.h"
 
 namespace zv {
 
