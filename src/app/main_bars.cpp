@@ -45,6 +45,8 @@ QMenu* addMainMenus(QMainWindow& window, const MainWindowActions& actions) {
     rollUp->setObjectName(QStringLiteral("btnRollUp"));
     rollUp->setDefaultAction(a.rollUp);
     rollUp->setAutoRaise(true);
+    // Like the caption button it stands in for, it never takes the keys from the grid.
+    rollUp->setFocusPolicy(Qt::NoFocus);
     bar->setCornerWidget(rollUp, Qt::TopRightCorner);
     return tools;
 }

@@ -207,7 +207,11 @@ void MainWindow::presentChange(SessionChange change) {
         }
         return;
     }
-    grid_->show();
+    if (grid_->isHidden()) {
+        // The grid takes the empty panel's place and the keys with it.
+        grid_->show();
+        grid_->setFocus();
+    }
     companions_.followRace();
 }
 
@@ -222,8 +226,12 @@ void MainWindow::loadDemoDay() {
 }
 
 void MainWindow::popUpRaceMenu(const QPoint& at) {
-    if (raceMenu_->actions().isEmpty()) return setup_.feedback.beep();
+    const QList<QAction*> items = raceMenu_->actions();
+    if (items.isEmpty()) return setup_.feedback.beep();
     raceMenu_->popup(at);
+    // The arrow keys start from the race on screen.
+    const int race = session_.currentRace();
+    if (race >= 0 && race < items.size()) raceMenu_->setActiveAction(items[race]);
 }
 
 void MainWindow::showPlace() {

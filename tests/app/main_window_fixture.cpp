@@ -44,6 +44,18 @@ void MainWindowFixture::writeDay(int badRace) {
     writeLines(dataFolder() / "bvo_uma.bv2", day.horseLines);
 }
 
+void MainWindowFixture::writeFirstRaces(int races) {
+    DemoDay day = makeDemoDay(7);
+    size_t runners = 0;
+    for (int r = 0; r < races; ++r) {
+        runners += size_t(parseInt(field(day.headerLines[size_t(r)], den1::runner_count)).value_or(0));
+    }
+    day.headerLines.resize(size_t(races));
+    day.runnerLines.resize(runners);
+    day.horseLines.resize(runners);
+    writeDayFiles(dataFolder(), day);
+}
+
 void MainWindowFixture::writeIni(const std::string& content) {
     std::ofstream(programFile().string() + ".ini", std::ios::binary) << content;
 }

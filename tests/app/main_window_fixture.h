@@ -29,6 +29,8 @@ public:
 
     // The demo day (seed 7) in the data folder; with a corrupt weight in race `badRace` when >= 0.
     void writeDay(int badRace = -1);
+    // Only the first races of the demo day (seed 7).
+    void writeFirstRaces(int races);
     void writeIni(const std::string& content);
     void writeSetting(const settings::Key& key, const QString& value);
 

@@ -8,19 +8,23 @@
 #include <QPushButton>
 #include <fstream>
 #include <iterator>
+#include <numeric>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QScreen>
+#include <QToolButton>
 #include <QtTest>
 
 #include "app/header_panel.h"
 #include "app/help_window.h"
 #include "data/sjis.h"
 #include "data/titles.h"
+#include "predict/bet_lines.h"
 #include "ui/grid_roles.h"
 #include "main_window_fixture.h"
 #include "ui/race_grid_view.h"
+#include "ui/ui_fonts.h"
 
 using namespace zv;
 using zv::app::MainWindow;
@@ -35,6 +39,7 @@ private slots:
     void theDemoItemNeverReplacesADataSet();
     void navigationMovesBetweenRacesAndBeepsAtTheEnds();
     void raceSelectItemShowsItsRace();
+    void theRaceMenuOpensAtTheGridOrUnderItsButtonWithTheCurrentRaceChecked();
     void developerItems_data();
     void developerItems();
     void copyHorseNamesOfSelectedRows();
@@ -42,6 +47,7 @@ private slots:
     void aRaceThatCannotBeComputedLeavesTheWindowUsable();
     void betIconFillsTheWindowOnlyWhenItOpens();
     void horseLinkSelectsTheRunner();
+    void theGridHasTheKeysFromTheStartAndOnceADayIsLoaded();
     void enterOrF2OnARowOpensItsDetailAndClosingItGivesTheGridTheKeys();
     void aSortKeepsTheCurrentRunnerAndStartsAtTheTop();
     void aHeadingClickNeverSelectsAColumn();
@@ -55,7 +61,29 @@ private slots:
     void startUpWithoutTheHorseFileLoadsNothing();
 };
 
-void MainWindowTest::initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+namespace {
+
+// Shows the window and makes it the active one, as a user's click would.
+void activate(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+// The first race of the day with at least runners runners.
+int raceWithRunners(const MainWindow& window, int runners) {
+    int race = 0;
+    while (window.session().store().runnerCount(race) < runners) ++race;
+    return race;
+}
+
+}  // namespace
+
+void MainWindowTest::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    ui::installFontSubstitutions();
+}
 
 void MainWindowTest::withoutDataNavigationOnlyBeeps() {
     MainWindowFixture fixture;
@@ -142,6 +170,36 @@ void MainWindowTest::raceSelectItemShowsItsRace() {
     items[11]->trigger();
     QCOMPARE(window.session().currentRace(), 11);
     QCOMPARE(fixture.beeps, 0);
+}
+
+void MainWindowTest::theRaceMenuOpensAtTheGridOrUnderItsButtonWithTheCurrentRaceChecked() {
+    MainWindowFixture fixture;
+    fixture.writeFirstRaces(12);  // a menu short enough to open where it is asked to
+    MainWindow& window = fixture.open();
+    activate(window);
+    window.showRace(4);
+    QMenu* menu = window.raceSelectMenu();
+    const QList<QAction*> items = menu->actions();
+    const auto verifyOpenAt = [&](const QPoint& corner) {
+        QVERIFY(menu->isVisible());
+        QCOMPARE(menu->geometry().topLeft(), corner);
+        for (int i = 0; i < items.size(); ++i) QCOMPARE(items[i]->isChecked(), i == 4);
+        QCOMPARE(menu->activeAction(), items[4]);
+        menu->hide();
+    };
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    verifyOpenAt(window.grid()->mapToGlobal(QPoint(0, 0)));
+    window.actions().selectRace->trigger();
+    verifyOpenAt(window.grid()->mapToGlobal(QPoint(0, 0)));
+    QToolButton* button = nullptr;
+    for (QToolButton* tool : window.findChildren<QToolButton*>()) {
+        if (tool->defaultAction() && tool->defaultAction()->text() == QStringLiteral("予想レースの選択")) {
+            button = tool;
+        }
+    }
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+    verifyOpenAt(button->mapToGlobal(QPoint(0, button->height())));
 }
 
 void MainWindowTest::developerItems_data() {
@@ -280,24 +338,23 @@ void MainWindowTest::horseLinkSelectsTheRunner() {
     QVERIFY(fixture.detail().isVisible());
 }
 
-namespace {
-
-// Shows the window and makes it the active one, as a user's click would.
-void activate(QWidget& window) {
-    window.show();
-    window.activateWindow();
-    QApplication::setActiveWindow(&window);
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+void MainWindowTest::theGridHasTheKeysFromTheStartAndOnceADayIsLoaded() {
+    {
+        MainWindowFixture fixture;
+        fixture.writeDay();
+        MainWindow& window = fixture.open();
+        activate(window);
+        QVERIFY(window.grid()->hasFocus());
+    }
+    MainWindowFixture fixture;
+    MainWindow& window = fixture.open();
+    activate(window);
+    auto* demo = window.findChild<QPushButton*>(QStringLiteral("demoButton"));
+    demo->setFocus();
+    QTest::keyClick(demo, Qt::Key_Space);
+    QVERIFY(window.session().hasData());
+    QVERIFY(window.grid()->hasFocus());
 }
-
-// The first race of the day with at least runners runners.
-int raceWithRunners(const MainWindow& window, int runners) {
-    int race = 0;
-    while (window.session().store().runnerCount(race) < runners) ++race;
-    return race;
-}
-
-}  // namespace
 
 void MainWindowTest::enterOrF2OnARowOpensItsDetailAndClosingItGivesTheGridTheKeys() {
     MainWindowFixture fixture;
@@ -407,14 +464,20 @@ void MainWindowTest::statusBarSaysWhichRaceOfTheDayIsShown() {
 
 namespace {
 
-// The label's text, measured in its own font, stays inside its room.
-void verifyFits(const app::HeaderPanel& header, const char* name) {
-    const QLabel* label = header.label(name);
-    QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= header.betLabelRoom(label),
-             qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(name), label->text())));
+// Every bet summary label shows its whole line and, measured in its own font, stays inside its room.
+void verifyShownWhole(const app::HeaderPanel& header, const BetLabels& labels) {
+    const std::pair<const char*, const std::string*> lines[] = {{"lblTan", &labels.tan},
+                                                                {"lblUmaren", &labels.umaren},
+                                                                {"lbl3Rentan1", &labels.rentan1},
+                                                                {"lbl3Rentan2", &labels.rentan2},
+                                                                {"lbl3Rentan3", &labels.rentan3}};
+    for (const auto& [name, text] : lines) {
+        const QLabel* label = header.label(name);
+        QCOMPARE(label->text(), QString::fromStdString(toUtf8(*text)));
+        QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= header.betLabelRoom(label),
+                 qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(name), label->text())));
+    }
 }
-
-constexpr const char* kBetLabels[] = {"lblTan", "lblUmaren", "lbl3Rentan1", "lbl3Rentan2", "lbl3Rentan3"};
 
 }  // namespace
 
@@ -423,15 +486,9 @@ void MainWindowTest::everyBetLabelOfTheDayShowsInFullInItsBox() {
     fixture.writeDay();
     MainWindow& window = fixture.open();
     window.show();
-    const app::HeaderPanel& header = *window.headerPanel();
     for (int race = 0; race < window.session().store().raceCount; ++race) {
         window.showRace(race);
-        const BetLabels& labels = window.session().result()->labels;
-        const std::string* texts[] = {&labels.tan, &labels.umaren, &labels.rentan1, &labels.rentan2, &labels.rentan3};
-        for (size_t i = 0; i < std::size(kBetLabels); ++i) {
-            QCOMPARE(header.label(kBetLabels[i])->text(), QString::fromStdString(toUtf8(*texts[i])));
-            verifyFits(header, kBetLabels[i]);
-        }
+        verifyShownWhole(*window.headerPanel(), window.session().result()->labels);
     }
 }
 
@@ -439,15 +496,21 @@ void MainWindowTest::theLongestBetLabelsStillFitWithTheWholeTextInTheTooltip() {
     MainWindowFixture fixture;
     MainWindow& window = fixture.open();
     window.show();
+    // The six widest numbers up to 18 in the label font; the widest go to the last marks, which
+    // the 馬連 line repeats most.
+    const QFontMetrics metrics(ui::labelFont());
+    std::vector<int> numbers(18);
+    std::iota(numbers.begin(), numbers.end(), 1);
+    std::stable_sort(numbers.begin(), numbers.end(), [&](int a, int b) {
+        return metrics.horizontalAdvance(QString::number(a)) > metrics.horizontalAdvance(QString::number(b));
+    });
+    std::array<int, kMarks> marks{};
+    for (int m = 0; m < kMarks; ++m) marks[size_t(m)] = numbers[size_t(kMarks - 1 - m)];
     RaceResult result;
-    result.labels.tan = sj("18,17,16");
-    result.labels.umaren = sj("18→ 17,16,15,14,13  17→ 16,15,14,13  16→ 15,14,13");
-    result.labels.rentan1 = "18,17,16";
-    result.labels.rentan2 = "18,17,16,15,14";
-    result.labels.rentan3 = "18,17,16,15,14";
+    result.labels = betLabels(marks, true);
     app::HeaderPanel& header = *window.headerPanel();
     header.showResult(&result);
-    for (const char* name : kBetLabels) verifyFits(header, name);
+    verifyShownWhole(header, result.labels);
     QVERIFY(header.label("lblUmaren")->toolTip().endsWith(QString::fromStdString(toUtf8(result.labels.umaren))));
 }
 

@@ -22,6 +22,8 @@ private slots:
     void layoutIsTheGridsFixedOne();
     void headingClickIsReportedAndTheIndicatorStaysTheProgramsOwn();
     void clickOnTheHorseNameReportsTheLink();
+    void theCurrentCellKeepsItsColoursInsideAFrame_data();
+    void theCurrentCellKeepsItsColoursInsideAFrame();
 };
 
 namespace {
@@ -164,6 +166,32 @@ void RaceGridTest::clickOnTheHorseNameReportsTheLink() {
     QSignalSpy none(&view, &RaceGridView::linkActivated);
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(view.model()->index(1, kColTR)).center());
     QCOMPARE(none.size(), 0);
+}
+
+void RaceGridTest::theCurrentCellKeepsItsColoursInsideAFrame_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QColor>("background");
+    QTest::newRow("runner 1's white bracket cell") << 2 << int(kColFrame) << QColor(Qt::white);
+    QTest::newRow("a black bracket cell") << 0 << int(kColFrame) << QColor(Qt::black);
+    QTest::newRow("a coloured past race") << 1 << int(kColPast1) << QColor(0xFF, 0xCC, 0x99);
+}
+
+void RaceGridTest::theCurrentCellKeepsItsColoursInsideAFrame() {
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QColor, background);
+    RaceGridView view;
+    view.resize(760, 300);
+    view.showResult(std::make_shared<const RaceResult>(threeRunners()));
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const QModelIndex index = view.model()->index(row, column);
+    view.setCurrentIndex(index);
+    const QRect cell = view.visualRect(index);
+    const QImage picture = view.viewport()->grab().toImage();
+    QCOMPARE(picture.pixelColor(cell.left() + 4, cell.top() + 4), background);
+    QCOMPARE(picture.pixelColor(cell.left() + 1, cell.center().y()), view.palette().color(QPalette::Highlight));
 }
 
 QTEST_MAIN(RaceGridTest)
