@@ -1,9 +1,9 @@
-// Pictures of every window for looking them over: the main window empty and with the demo day, the detail
-// window opened from a horse-name link, the bet-line window, the progress window during an export,
-// the login, download, proxy, about and help windows, and the race printed to PDF in both
-// orientations. Not a test: run it (under xvfb-run or with QT_QPA_PLATFORM=offscreen) with a
-// folder to write into, then look at the pictures. It also lists every past-race cell of the
-// demo day whose text is wider than its column.
+// Pictures of every window for looking them over: the main window empty and with the demo day, the
+// header with the longest bet summary lines, the detail window opened from a horse-name link, the
+// bet-line window, the progress window during an export, the login, download, proxy, about and
+// help windows, and the race printed to PDF in both orientations. Not a test: run it (under
+// xvfb-run or with QT_QPA_PLATFORM=offscreen) with a folder to write into, then look at the
+// pictures. It also lists every past-race cell of the demo day whose text is wider than its column.
 #include <QApplication>
 #include <QDir>
 #include <QFontMetrics>
@@ -27,6 +27,7 @@
 #include "app/download_window.h"
 #include "app/login_window.h"
 #include "main_window_fixture.h"
+#include "predict/bet_lines.h"
 #include "service/credential_cipher.h"
 #include "service/prepare_catalogue.h"
 #include "service_fixture.h"
@@ -188,6 +189,14 @@ int main(int argc, char** argv) {
         break;
     }
     save(window.grid()->horizontalHeader(), QStringLiteral("grid_heading"));
+    // The longest summary lines 18 runners can give: every mark on a two-digit number.
+    {
+        zv::RaceResult longest = *window.session().result();
+        longest.labels = zv::betLabels({18, 17, 16, 15, 14, 13}, true);
+        window.headerPanel()->showResult(&longest);
+        save(window.headerPanel(), QStringLiteral("header_longest"));
+        window.headerPanel()->showResult(window.session().result().get());
+    }
 
     // The detail window as the horse-name link opens it.
     window.openRunnerDetail(3, true);
