@@ -75,14 +75,18 @@ void ExportCommands::exportIndexFile() {
 
 void ExportCommands::exportPrAverageCsv() {
     if (!setup_.session->developerMode() || !dataSetLoaded()) return;
-    // Asked over the progress window once the run is on, else over the main window; from the
+    // Asked over the progress window once it shows, else over the main window; from the
     // worker the question waits for its answer on the GUI thread.
     const CsvQuestionHandler ask = [this](CsvQuestion, const std::string& message) {
         QString text = ui::fromCp932(message);
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        QWidget* over = progress_ && progress_->isVisible() ? static_cast<QWidget*>(progress_) : setup_.window;
         bool yes = false;
-        onGuiThread(over, [&] { yes = setup_.feedback.askYesAbort(over, text); });
+        onGuiThread(setup_.window, [&] {
+            QWidget* over = progress_ && progress_->isVisible() ? static_cast<QWidget*>(progress_) : setup_.window;
+            const auto question = [&] { yes = setup_.feedback.askYesAbort(over, text); };
+            if (reveal_) reveal_->holdDuring(question);
+            else question();
+        });
         return yes ? CsvAnswer::Yes : CsvAnswer::Abort;
     };
     // The question about a missing file comes before the run; the run only starts when the
@@ -102,21 +106,18 @@ void ExportCommands::runAllRaces(const std::function<void(const BatchRunOptions&
     abortRequested_ = false;
     const int race = setup_.session->currentRace();
 
-    // The progress window belongs to the application, not to the hidden main window. It only
-    // shows when the run lasts: a short one would make the windows blink away and back.
+    // The progress window belongs to the application, not to the hidden main window. It shows
+    // once the run has lasted, asked at every race and every tick of a timer meanwhile.
     progress_ = new ui::ProgressWindow(nullptr);
     connect(progress_, &ui::ProgressWindow::abortRequested, this, [this] { abortRequested_ = true; });
-    bool shown = false;
-    const auto showProgress = [this, &shown] {
-        if (std::exchange(shown, true)) return;
+    ProgressReveal reveal(setup_.clock, [this] {
         setup_.hideWindows();
         progress_->show();
-    };
-    QTimer delay;
-    delay.setSingleShot(true);
-    connect(&delay, &QTimer::timeout, progress_, showProgress);
-    if (setup_.progressDelay.count() > 0) delay.start(setup_.progressDelay);
-    else showProgress();
+    });
+    reveal_ = &reveal;
+    QTimer tick;
+    connect(&tick, &QTimer::timeout, progress_, [&reveal] { reveal.poll(); });
+    tick.start(kQuietRunLimit / 10);
 
     BatchRunOptions options;
     options.sortColumn = setup_.session->sortColumn();
@@ -124,8 +125,10 @@ void ExportCommands::runAllRaces(const std::function<void(const BatchRunOptions&
     options.fullBarAtEnd = fullBarAtEnd;
     options.abortRequested = [this] { return abortRequested_.load(); };
     const auto setBar = queuedBarSetter(progress_->progressBar());
-    options.progress = [this, setBar](int percent) {
+    // The queued calls reach the GUI thread before the run's end does, while all of this lives.
+    options.progress = [this, setBar, &reveal, window = progress_](int percent) {
         setBar(100, percent);
+        QMetaObject::invokeMethod(window, [&reveal] { reveal.poll(); }, Qt::QueuedConnection);
         if (setup_.progressOnWorker) setup_.progressOnWorker(percent);
     };
 
@@ -145,10 +148,11 @@ void ExportCommands::runAllRaces(const std::function<void(const BatchRunOptions&
             restoreFailure = std::current_exception();
         }
     }
-    delay.stop();
+    tick.stop();
+    reveal_ = nullptr;
     // Closing destroys the window; it is forgotten here already.
     std::exchange(progress_, nullptr)->close();
-    if (shown) setup_.showWindows();
+    if (reveal.revealed()) setup_.showWindows();
     if (failure) std::rethrow_exception(failure);
     if (restoreFailure) std::rethrow_exception(restoreFailure);
 }

@@ -1,16 +1,17 @@
 // The exports of the tools menu: the bet-line file of the race on screen, and the all-races runs
 // (the bet-line file of every race, the external index file, the PR-average CSV). An all-races
-// run computes the races on a worker thread behind the progress window, with the main window and
-// its companions hidden; the Abort button stops it after the race in progress.
+// run computes the races on a worker thread; once it has lasted (ProgressReveal), the main window
+// and its companions hide behind the progress window, whose Abort button stops the run after the
+// race in progress.
 #pragma once
 
 #include <QObject>
 #include <QString>
 #include <atomic>
-#include <chrono>
 #include <functional>
 
 #include "export/batch_run.h"
+#include "progress_reveal.h"
 #include "ui/user_feedback.h"
 
 class QWidget;
@@ -42,9 +43,7 @@ struct ExportCommandsSetup {
     std::function<void()> showWindows;
     // Told on the worker thread after each race's progress went to the bar (tests press Abort here).
     std::function<void(int percent)> progressOnWorker;
-    // A run that ends sooner shows no progress window and hides no window; a longer one hides
-    // the windows and shows the progress window once this time has passed.
-    std::chrono::milliseconds progressDelay{500};
+    RunClock clock;  // times the all-races runs; the steady clock when empty
 };
 
 class ExportCommands : public QObject {
@@ -69,6 +68,7 @@ private:
 
     ExportCommandsSetup setup_;
     ui::ProgressWindow* progress_ = nullptr;  // destroys itself when closed
+    ProgressReveal* reveal_ = nullptr;         // while a run goes on
     std::atomic<bool> abortRequested_ = false;
 };
 

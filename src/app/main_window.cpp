@@ -55,7 +55,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
       companions_(session_, *grid_),
       exports_({&session_, this, setup_.feedback, setup_.saveFileName,
                 [this] { companions_.hide(), hide(); }, [this] { showNormal(), companions_.showHidden(); },
-                setup_.allRacesProgress, setup_.allRacesProgressDelay},
+                setup_.allRacesProgress, setup_.allRacesClock},
                this),
       actions_(createMainWindowActions(this)),
       height_(*this, actions_.rollUp) {

@@ -6,7 +6,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -48,8 +47,7 @@ struct MainWindowSetup {
     std::function<bool(QWidget* parent, QPrinter& printer)> printerSetup;
     // Told on the worker thread after each race of an all-races run (tests press Abort here).
     std::function<void(int percent)> allRacesProgress;
-    // How long an all-races run goes before the progress window shows (and the windows hide).
-    std::chrono::milliseconds allRacesProgressDelay{500};
+    RunClock allRacesClock;  // times the all-races runs; the steady clock when empty
 };
 
 class MainWindow : public QMainWindow {

@@ -85,9 +85,10 @@ MainWindow& MainWindowFixture::open(const QString& archiveArgument) {
     };
     setup.printerSetup = [this](QWidget*, QPrinter& printer) { return printerAnswer && printerAnswer(printer); };
     setup.allRacesProgress = [this](int percent) {
+        runClockMs_ += racePace.count();
         if (allRacesProgress) allRacesProgress(percent);
     };
-    setup.allRacesProgressDelay = progressDelay;
+    setup.allRacesClock = [this] { return std::chrono::steady_clock::time_point(std::chrono::milliseconds(runClockMs_.load())); };
     window_ = std::make_unique<MainWindow>(std::move(setup));
     detail_ = new ui::HorseDetailWindow(window_.get());
     bets_ = new ui::BetLinesWindow(window_.get());

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <QTemporaryDir>
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -50,11 +51,13 @@ public:
     std::function<bool(QPrinter& printer)> printerAnswer;
     // Told on the worker thread after each race of an all-races run.
     std::function<void(int percent)> allRacesProgress;
-    // When an all-races run shows its progress window; at once unless a test says otherwise.
-    std::chrono::milliseconds progressDelay{0};
+    // How long each race of an all-races run takes by the run's clock, which moves only then: a
+    // second unless a test says otherwise, so the progress window shows after the first race.
+    std::chrono::milliseconds racePace{1000};
 
 private:
     QTemporaryDir dir_;
+    std::atomic<std::chrono::milliseconds::rep> runClockMs_ = 0;
     std::unique_ptr<settings::SettingsStore> settings_;
     std::unique_ptr<MainWindow> window_;
     ui::HorseDetailWindow* detail_ = nullptr;
