@@ -5,7 +5,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "commands.h"
+#include "cli/commands.h"
 #include "data/error.h"
 #include "data/sjis.h"
 #include "data/store.h"

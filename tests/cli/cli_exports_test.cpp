@@ -5,7 +5,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "commands.h"
+#include "cli/commands.h"
 #include "demo/demo_day.h"
 #include "data/error.h"
 #include "data/store.h"

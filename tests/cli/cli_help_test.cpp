@@ -12,7 +12,7 @@
 
 #include <sys/wait.h>
 
-#include "command_help.h"
+#include "cli/command_help.h"
 
 namespace zv::cli {
 namespace {

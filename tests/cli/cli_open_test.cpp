@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "archive_fixture.h"
-#include "commands.h"
+#include "cli/commands.h"
 #include "data/text_file.h"
 #include "data_set_fixture.h"
 

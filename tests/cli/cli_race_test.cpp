@@ -6,13 +6,13 @@
 #include <iterator>
 #include <sstream>
 
-#include "commands.h"
+#include "cli/commands.h"
 #include "demo/demo_day.h"
 #include "data/error.h"
 #include "data/sjis.h"
 #include "data/store.h"
 #include "data_set_fixture.h"
-#include "json.h"
+#include "cli/json.h"
 
 namespace zv::cli {
 namespace {

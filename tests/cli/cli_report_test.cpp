@@ -6,9 +6,9 @@
 #include <iterator>
 #include <sstream>
 
-#include "commands.h"
+#include "cli/commands.h"
 #include "data_set_fixture.h"
-#include "report_output.h"
+#include "cli/report_output.h"
 
 namespace zv::cli {
 namespace {
