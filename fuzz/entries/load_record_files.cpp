@@ -21,7 +21,7 @@ RaceDataStore sentinelStore() {
     RaceDataStore store;
     store.den1Lines = {"sentinel"};
     store.raceCount = 1;
-    store.runnerCountText = {"00"};
+    store.headers.resize(1);
     return store;
 }
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "data/error.h"
+#include "data/race_name.h"
 #include "data/sjis.h"
-#include "data/titles.h"
 #include "export/index_lines.h"
 #include "export/kmi_file.h"
 #include "export/kmi_lines.h"

@@ -3,10 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "data/records.h"
 #include "data/line_cutter.h"
+#include "data/records.h"
 #include "data/store.h"
-#include "data/titles.h"
 #include "fuzz_entries.h"
 #include "show_every_race.h"
 
@@ -29,13 +28,7 @@ void showRaceFromLines(Input input) {
         store.umaLines.push_back(std::string(lines[2 + 2 * n]));
     }
     store.raceCount = 1;
-    for (auto* texts : {&store.raceDateText, &store.runnerCountText, &store.titleLine1, &store.titleLine2,
-                        &store.menuTitle, &store.gradeText, &store.raceNumberText, &store.distanceText,
-                        &store.courseText, &store.jpnFlag}) {
-        texts->resize(1);
-    }
-    store.runnerCountText[0] = std::string(field(header, den1::runner_count));
-    buildRaceTitles(store, header, 0);
+    store.headers = readRaceHeaders(store.den1Lines);
     showEveryRace(store);
 }
 

@@ -5,8 +5,8 @@
 
 #include "data/convert.h"
 #include "data/error.h"
+#include "data/race_name.h"
 #include "data/sjis.h"
-#include "data/titles.h"
 #include "session/race_session.h"
 #include "ui/cp932_text.h"
 #include "ui/grid_markup.h"

@@ -14,8 +14,8 @@
 #include "data/convert.h"
 #include "demo/demo_day.h"
 #include "data/error.h"
+#include "data/race_name.h"
 #include "data/sjis.h"
-#include "data/titles.h"
 #include "download_command.h"
 #include "empty_data_panel.h"
 #include "focus_return.h"
@@ -203,7 +203,8 @@ void MainWindow::presentChange(SessionChange change) {
         const int r = session_.currentRace();
         const RaceDataStore& store = session_.store();
         if (r >= 0 && r < store.raceCount) {
-            header_->showTitles(ui::fromCp932(store.titleLine1[size_t(r)]), ui::fromCp932(store.titleLine2[size_t(r)]));
+            const RaceHeader& race = store.headers[size_t(r)];
+            header_->showTitles(ui::fromCp932(race.titleLine1), ui::fromCp932(race.titleLine2));
         }
         return;
     }
@@ -247,7 +248,7 @@ void MainWindow::rebuildRaceMenu() {
     const RaceDataStore& store = session_.store();
     for (int race = 0; race < store.raceCount && race < kMaxRaces; ++race) {
         // A caption's "&" is a character of the title, not a mnemonic.
-        QString caption = ui::fromCp932(store.menuTitle[size_t(race)]);
+        QString caption = ui::fromCp932(store.headers[size_t(race)].menuTitle);
         caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
         QAction* item = raceMenu_->addAction(caption);
         item->setCheckable(true);

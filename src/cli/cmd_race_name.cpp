@@ -1,8 +1,8 @@
 #include <ostream>
 
 #include "commands.h"
+#include "data/race_name.h"
 #include "data/sjis.h"
-#include "data/titles.h"
 
 namespace zv::cli {
 

@@ -17,7 +17,6 @@
 #include "records.h"
 #include "regular_file.h"
 #include "sjis.h"
-#include "titles.h"
 
 namespace zv {
 namespace {
@@ -116,12 +115,13 @@ RecordLines readRecordLines(const std::filesystem::path& folder, const char* nam
     return RecordLines(std::move(bytes), std::move(lines));
 }
 
-// Runner count of header line i, checked: a number from 0 to the most runners a race may have.
-int checkedRunnerCount(const RaceDataStore& store, int i) {
+// Runner count of header line i, read strictly: a number from 0 to the most runners a race may
+// have.
+int checkedRunnerCount(std::string_view line, int i) {
     auto where = [i] { return std::string(kDen1File) + sj(" の ") + std::to_string(i + 1) + sj("行目: "); };
     int count = 0;
     try {
-        count = store.runnerCount(i);
+        count = strictInt(line, den1::runner_count);
     } catch (const Error& e) {
         throw Error(e.kind(), where() + e.message(), e.field(), e.text());
     }
@@ -134,12 +134,18 @@ int checkedRunnerCount(const RaceDataStore& store, int i) {
 
 }  // namespace
 
-int RaceDataStore::runnerCount(int r) const { return strictInt(runnerCountText.at(r), den1::runner_count.name); }
-
-int RaceDataStore::firstRunner(int r) const {
-    int first = 0;
-    for (int i = 0; i < r; ++i) first += runnerCount(i);
-    return first;
+std::vector<RaceHeader> readRaceHeaders(const RecordLines& headerLines) {
+    std::vector<RaceHeader> headers;
+    headers.reserve(headerLines.size());
+    int firstRunner = 0;
+    for (size_t i = 0; i < headerLines.size(); ++i) {
+        const int count = checkedRunnerCount(headerLines[i], static_cast<int>(i));
+        RaceHeader& header = headers.emplace_back(raceHeaderTexts(headerLines[i]));
+        header.runnerCount = count;
+        header.firstRunner = firstRunner;
+        firstRunner += count;
+    }
+    return headers;
 }
 
 bool loadDataSet(RaceDataStore& store, const std::filesystem::path& folder, FileAccess access) {
@@ -155,18 +161,9 @@ bool loadDataSet(RaceDataStore& store, const std::filesystem::path& folder, File
         throw Error(ErrorKind::Format, sj("データにレースが含まれていません (") + pathText(folder / kDen1File) + sj(" にレースの行がありません)"));
     }
 
-    for (auto* texts : {&fresh.raceDateText, &fresh.runnerCountText, &fresh.titleLine1, &fresh.titleLine2,
-                        &fresh.menuTitle, &fresh.gradeText, &fresh.raceNumberText, &fresh.distanceText,
-                        &fresh.courseText, &fresh.jpnFlag}) {
-        texts->resize(fresh.raceCount);
-    }
+    fresh.headers = readRaceHeaders(fresh.den1Lines);
     size_t expected = 0;
-    for (int i = 0; i < fresh.raceCount; ++i) {
-        std::string_view line = fresh.den1Lines[i];
-        fresh.runnerCountText[i] = std::string(field(line, den1::runner_count));
-        expected += static_cast<size_t>(checkedRunnerCount(fresh, i));
-        buildRaceTitles(fresh, line, i);
-    }
+    for (const RaceHeader& header : fresh.headers) expected += static_cast<size_t>(header.runnerCount);
     // One wrong count would pair every later runner with another horse: refuse the set instead.
     if (fresh.den2Lines.size() != expected || fresh.umaLines.size() != expected) {
         throw Error(ErrorKind::Format, sj("データの整合性がありません: 出走頭数の合計 ") + std::to_string(expected) +

@@ -1,5 +1,5 @@
-// The race data store: one meeting day's three record files as raw CP932 lines, and the per-race
-// texts built from each race header line at load time. Races are 0-based indexes into the header
+// The race data store: one meeting day's three record files as raw CP932 lines, and each race's
+// header read once at load time. Races are 0-based indexes into the header
 // file; runner n of race r is line firstRunner(r) + n of the runner and horse arrays.
 #pragma once
 
@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "race_header.h"
 #include "record_lines.h"
 
 namespace zv {
@@ -32,26 +33,19 @@ struct RaceDataStore {
     RecordLines den2Lines;  // runner lines, index = global runner index
     RecordLines umaLines;   // horse lines, parallel to den2Lines
     int raceCount = 0;
-
-    // Per race, built at load time (titles.h).
-    std::vector<std::string> raceDateText;     // 2010/05/02(日)
-    std::vector<std::string> runnerCountText;  // runner_count as stored
-    std::vector<std::string> titleLine1;
-    std::vector<std::string> titleLine2;
-    std::vector<std::string> menuTitle;
-    std::vector<std::string> gradeText;
-    std::vector<std::string> raceNumberText;
-    std::vector<std::string> distanceText;
-    std::vector<std::string> courseText;
-    std::vector<std::string> jpnFlag;
+    std::vector<RaceHeader> headers;  // per race, read from its header line at load time
 
     bool operator==(const RaceDataStore&) const = default;
 
-    // Runner count of race r, converted strictly (throws a conversion error).
-    int runnerCount(int r) const;
-    // Global index of race r's first runner: the sum of the runner counts before it.
-    int firstRunner(int r) const;
+    int runnerCount(int r) const { return headers.at(static_cast<size_t>(r)).runnerCount; }
+    // Global index of race r's first runner.
+    int firstRunner(int r) const { return headers.at(static_cast<size_t>(r)).firstRunner; }
 };
+
+// The headers of a day's header lines as loading reads them: each line's texts, its runner count
+// read strictly and within 0..kMaxRunnersPerRace, and its first runner. Throws zv::Error naming
+// the line of the header file otherwise.
+std::vector<RaceHeader> readRaceHeaders(const RecordLines& headerLines);
 
 enum class FileAccess {
     // The files are read into memory of the store's own: later changes to them cannot touch it.

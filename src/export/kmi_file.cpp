@@ -7,7 +7,7 @@
 namespace zv {
 
 std::string allRacesKmiFileName(const RaceDataStore& store) {
-    std::string date = store.raceDateText.empty() ? std::string() : store.raceDateText[0];
+    std::string date = store.headers.empty() ? std::string() : store.headers[0].raceDateText;
     auto part = [&](size_t pos) { return pos < date.size() ? date.substr(pos, 2) : std::string(); };
     return "zv" + part(2) + part(5) + part(8) + ".kmi";
 }

@@ -26,7 +26,7 @@ bool allDigits(std::string_view text, size_t minLen, size_t maxLen) {
 }  // namespace
 
 LocalDateTime raceDay(const RaceDataStore& store, int race) {
-    std::string_view date = std::string_view(store.raceDateText.at(race)).substr(0, 10);
+    std::string_view date = std::string_view(store.headers.at(race).raceDateText).substr(0, 10);
     return strictDate(field(date, 1, 4), field(date, 6, 2), field(date, 9, 2), "raceDateText", date);
 }
 
@@ -41,7 +41,7 @@ std::optional<std::string> prCsvLine(const RaceDataStore& store, const RaceRatin
     std::string_view header = store.den1Lines.at(ratings.race);
     // Racecourse and race number come from the header fields rather than from fixed byte
     // positions of the title, which would cut the longer racecourse names apart.
-    std::string line = std::string(std::string_view(store.raceDateText.at(ratings.race)).substr(0, 10)) + "," +
+    std::string line = std::string(std::string_view(store.headers.at(ratings.race).raceDateText).substr(0, 10)) + "," +
                        racecourseName(field(header, den1::racecourse_code)) + "," +
                        std::string(field(header, den1::race_number)) + "," +
                        ratings.pace.f3fAverageValue + "," + ratings.pace.prAverageValue;

@@ -24,12 +24,13 @@ RaceResult computeRace(const RaceDataStore& store, int race, int sortColumn, con
     RaceResult result;
     result.race = race;
     result.runnerCount = ratings.runnerCount;
-    result.raceNumberText = store.raceNumberText[race];
-    result.titleLine1 = store.titleLine1[race];
-    result.titleLine2 = store.titleLine2[race];
+    const RaceHeader& header = store.headers[race];
+    result.raceNumberText = header.raceNumberText;
+    result.titleLine1 = header.titleLine1;
+    result.titleLine2 = header.titleLine2;
 
     const int count = result.runnerCount;
-    const int first = store.firstRunner(race);
+    const int first = header.firstRunner;
     result.bachus = std::move(ratings.bachus);
     result.sexAgeCoat.resize(count);
     result.cells.resize(count + 1);

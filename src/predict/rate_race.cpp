@@ -30,12 +30,13 @@ RaceRatings rateRace(const RaceDataStore& store, int race, const LocalDateTime& 
     }
     RaceRatings ratings;
     ratings.race = race;
-    ratings.runnerCount = store.runnerCount(race);
-    const int first = store.firstRunner(race);
+    const RaceHeader& header = store.headers[race];
+    ratings.runnerCount = header.runnerCount;
+    const int first = header.firstRunner;
     const int count = ratings.runnerCount;
     checkRunnerLines(store, first, count);
 
-    const PredictedRace predicted(store.courseText[race], store.distanceText[race], store.raceDateText[race], now);
+    const PredictedRace predicted(header.courseText, header.distanceText, header.raceDateText, now);
     ratings.bachus.resize(count);
     for (int n = 0; n < count; ++n) {
         std::string_view runnerLine = store.den2Lines[first + n];
@@ -52,7 +53,7 @@ RaceRatings rateRace(const RaceDataStore& store, int race, const LocalDateTime& 
     bool anyPick = false;
     for (int runner : ratings.markedRunners) anyPick = anyPick || runner != 0;
     // The race number is read only when there are picks to turn into lines.
-    ratings.trifecta = anyPick && hasTrifectaLines(store.raceNumberText[race]);
+    ratings.trifecta = anyPick && hasTrifectaLines(header.raceNumberText);
     fillBetKeys(ratings.betKeys, ratings.markedRunners, ratings.trifecta);
     ratings.ranking = fillRanking(ratings.bachus);
     return ratings;

@@ -18,8 +18,8 @@
 
 #include "app/header_panel.h"
 #include "app/help_window.h"
+#include "data/race_name.h"
 #include "data/sjis.h"
-#include "data/titles.h"
 #include "predict/bet_lines.h"
 #include "ui/grid_roles.h"
 #include "main_window_fixture.h"
@@ -166,7 +166,7 @@ void MainWindowTest::raceSelectItemShowsItsRace() {
     MainWindow& window = fixture.open();
     const QList<QAction*> items = window.raceSelectMenu()->actions();
     QCOMPARE(items.size(), window.session().store().raceCount);
-    QCOMPARE(items[11]->text(), QString::fromStdString(toUtf8(window.session().store().menuTitle[11])));
+    QCOMPARE(items[11]->text(), QString::fromStdString(toUtf8(window.session().store().headers[11].menuTitle)));
     items[11]->trigger();
     QCOMPARE(window.session().currentRace(), 11);
     QCOMPARE(fixture.beeps, 0);

@@ -79,7 +79,7 @@ TEST_F(CliRaceTest, ShowJsonIsCompleteForEveryRace) {
 TEST_F(CliRaceTest, ShowPrintsAReadableTable) {
     CommandRun r = run(cmdShow, data, {"10", "--sort-column", "9"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out.rfind(toUtf8(store.titleLine1[10]) + "\n" + toUtf8(store.titleLine2[10]) + "\n", 0), 0u) << r.out;
+    EXPECT_EQ(r.out.rfind(toUtf8(store.headers[10].titleLine1) + "\n" + toUtf8(store.headers[10].titleLine2) + "\n", 0), 0u) << r.out;
     EXPECT_NE(r.out.find("馬名"), std::string::npos);
 }
 

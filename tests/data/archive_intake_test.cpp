@@ -23,8 +23,8 @@ protected:
         EXPECT_EQ(copies(store.den1Lines), newDay.headers);
         EXPECT_EQ(copies(store.den2Lines), newDay.runners);
         EXPECT_EQ(copies(store.umaLines), newDay.horses);
-        EXPECT_EQ(store.raceNumberText[0], "01");
-        EXPECT_EQ(store.jpnFlag[0], "1");
+        EXPECT_EQ(store.headers[0].raceNumberText, "01");
+        EXPECT_EQ(store.headers[0].jpnFlag, "1");
         EXPECT_EQ(readFile(dataFolder() / kDen1File), joinCrLf(newDay.headers));
         EXPECT_EQ(readFile(dataFolder() / kDen2File), joinCrLf(newDay.runners));
         EXPECT_EQ(readFile(dataFolder() / kUmaFile), joinCrLf(newDay.horses));

@@ -87,9 +87,12 @@ TEST(LoadDataSet, LocatesRunnersBySummingCounts) {
     ASSERT_TRUE(loadDataSet(store, folder.path()));
 
     EXPECT_EQ(store.raceCount, 3);
-    EXPECT_EQ(store.runnerCountText, (std::vector<std::string>{"16", "14", "09"}));
+    ASSERT_EQ(store.headers.size(), 3u);
+    EXPECT_EQ(store.runnerCount(0), 16);
+    EXPECT_EQ(store.runnerCount(1), 14);
     EXPECT_EQ(store.runnerCount(2), 9);
     EXPECT_EQ(store.firstRunner(0), 0);
+    EXPECT_EQ(store.firstRunner(1), 16);
     EXPECT_EQ(store.firstRunner(2), 30);
     for (int n = 0; n < store.runnerCount(2); ++n) {
         int g = store.firstRunner(2) + n;

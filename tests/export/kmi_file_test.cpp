@@ -109,7 +109,7 @@ TEST_F(KmiFileTest, ReportsAFolderThatDoesNotExist) {
 
 TEST(AllRacesKmiFileName, UsesTheDateOfTheFirstRace) {
     RaceDataStore store;
-    store.raceDateText = {"2010/05/02" + sj("(日)")};
+    store.headers.emplace_back().raceDateText = "2010/05/02" + sj("(日)");
     EXPECT_EQ(allRacesKmiFileName(store), "zv100502.kmi");
 }
 

@@ -18,7 +18,7 @@ RaceDataStore storeOnDays(std::vector<const char*> dates) {
         RecordBuilder header(kHeaderLineLength);
         header.set(den1::racecourse_code, "04").setNumber(den1::race_number, static_cast<int64_t>(i + 1));
         store.den1Lines.push_back(header.line());
-        store.raceDateText.push_back(sj(dates[i]));
+        store.headers.emplace_back().raceDateText = sj(dates[i]);
     }
     return store;
 }

@@ -16,7 +16,7 @@ RaceDataStore oneRaceStore(const char* racecourse, const char* raceNumber, const
     RecordBuilder header(kHeaderLineLength);
     header.set(den1::racecourse_code, racecourse).set(den1::race_number, raceNumber);
     store.den1Lines = {header.line()};
-    store.raceDateText = {sj(dateText)};
+    store.headers.emplace_back().raceDateText = sj(dateText);
     return store;
 }
 

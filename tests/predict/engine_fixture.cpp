@@ -59,6 +59,7 @@ std::string runnerLine(const Entry& e) {
 RaceDataStore storeOf(const std::vector<Race>& races) {
     RaceDataStore store;
     store.raceCount = static_cast<int>(races.size());
+    int firstRunner = 0;
     for (size_t r = 0; r < races.size(); ++r) {
         const Race& race = races[r];
         RecordBuilder header(kHeaderLineLength);
@@ -67,14 +68,16 @@ RaceDataStore storeOf(const std::vector<Race>& races) {
             .set(den1::race_date, race.date.substr(0, 4) + race.date.substr(5, 2) + race.date.substr(8, 2))
             .setNumber(den1::runner_count, static_cast<int64_t>(race.entries.size()));
         store.den1Lines.push_back(header.line());
-        store.runnerCountText.push_back(std::string(field(header.line(), den1::runner_count)));
-        store.raceDateText.push_back(race.date + sj("(日)"));
-        store.raceNumberText.push_back(race.raceNumber);
-        store.distanceText.push_back(race.distance);
-        store.courseText.push_back(surfaceText(race.surface));
-        store.titleLine1.push_back("TITLE1 R" + race.raceNumber);
-        store.titleLine2.push_back("TITLE2 R" + race.raceNumber);
-        for (auto* texts : {&store.menuTitle, &store.gradeText, &store.jpnFlag}) texts->emplace_back();
+        RaceHeader& raceHeader = store.headers.emplace_back();
+        raceHeader.raceDateText = race.date + sj("(日)");
+        raceHeader.raceNumberText = race.raceNumber;
+        raceHeader.distanceText = race.distance;
+        raceHeader.courseText = surfaceText(race.surface);
+        raceHeader.titleLine1 = "TITLE1 R" + race.raceNumber;
+        raceHeader.titleLine2 = "TITLE2 R" + race.raceNumber;
+        raceHeader.runnerCount = static_cast<int>(race.entries.size());
+        raceHeader.firstRunner = firstRunner;
+        firstRunner += raceHeader.runnerCount;
         for (const Entry& e : race.entries) {
             store.den2Lines.push_back(runnerLine(e));
             store.umaLines.push_back(horseLine(e.name, e.past));

@@ -260,7 +260,10 @@ TEST(HorseDetailPaint, RowStateColoursAndCellAlignment) {
 TEST(HorseDetail, StoreRunnerIsFoundThroughTheRaceAndRejectedOutOfRange) {
     RaceDataStore store;
     store.raceCount = 2;
-    store.runnerCountText = {"01", "02"};
+    store.headers.resize(2);
+    store.headers[0].runnerCount = 1;
+    store.headers[1].runnerCount = 2;
+    store.headers[1].firstRunner = 1;
     RecordBuilder runner(kRunnerLineLength);
     runner.set(den2::sex_code, "1").set(den2::age, "03");
     store.den2Lines = {runner.line(), runner.line(), runner.line()};

@@ -219,8 +219,7 @@ TEST_F(RaceResultTest, StopsOnAnUnreadableNumber) {
     struct Case { const char* what; void (*spoil)(RaceDataStore&); };
     const Case cases[] = {
         {"weight", [](RaceDataStore& s) { s.den2Lines.replace(1, std::string(s.den2Lines[1]).replace(148, 3, "5x0")); }},
-        {"runner count", [](RaceDataStore& s) { s.runnerCountText[0] = "4x"; }},
-        {"race number with marks", [](RaceDataStore& s) { s.raceNumberText[0] = "1R"; }},
+        {"race number with marks", [](RaceDataStore& s) { s.headers[0].raceNumberText = "1R"; }},
     };
     for (const Case& c : cases) {
         RaceDataStore spoilt = store;

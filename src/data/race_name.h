@@ -1,5 +1,5 @@
-// Per-race display texts built from a race header line at load time, the race-name shortening
-// and the race name copy text.
+// The race name as people read and copy it: the stock words shortened, the clipboard's copy text
+// and the status bar's place of the race in the day.
 #pragma once
 
 #include <string>
@@ -8,12 +8,6 @@
 #include "store.h"
 
 namespace zv {
-
-// Fills every per-race text of race index (raceDateText, courseText, jpnFlag, gradeText,
-// distanceText, titleLine1, titleLine2, menuTitle, raceNumberText) from its header line.
-// runnerCountText[index] must already be set. Copies the number fields as text, so bad digits
-// never stop loading.
-void buildRaceTitles(RaceDataStore& store, std::string_view line, int index);
 
 // A race name with its long stock words abbreviated (ステークス -> Ｓ, カップ -> Ｃ, ...).
 std::string shortenRaceName(std::string_view name);

@@ -1,39 +1,20 @@
-#include "titles.h"
+#include "race_name.h"
 
 #include <chrono>
 #include <utility>
 #include <vector>
 
 #include "code_tables.h"
-#include "numbers.h"
 #include "convert.h"
 #include "error.h"
 #include "full_width.h"
+#include "numbers.h"
 #include "records.h"
 #include "sjis.h"
 #include "sjis_chars.h"
 
 namespace zv {
 namespace {
-
-std::string text(std::string_view line, const FieldDef& f) { return std::string(field(line, f)); }
-
-struct GradeTexts {
-    std::string gradeText;
-    std::string suffix;  // empty, or the grade text and one blank
-};
-
-// Flat-race grades G1..G3 name the race's grade (as Jpn(Gn) when the Jpn flag is set); every
-// other race, the jump grades too, shows its class.
-GradeTexts gradeTexts(std::string_view line, std::string_view jpnFlag) {
-    std::string mark = gradeMark(field(line, den1::grade_code));
-    if (mark == "G1 " || mark == "G2 " || mark == "G3 ") {
-        std::string grade = mark.substr(0, 2);
-        std::string gradeText = jpnFlag == "1" ? "Jpn(" + grade + ")" : grade;
-        return {gradeText, gradeText + " "};
-    }
-    return {raceClassShort(field(line, den1::race_class_code)), {}};
-}
 
 struct ShortWord {
     const char* word;
@@ -76,30 +57,6 @@ std::string copyWeekday(std::string_view dateText) {
 
 }  // namespace
 
-void buildRaceTitles(RaceDataStore& store, std::string_view line, int index) {
-    static const std::string postTime = sj(" 発走"), head = sj("頭  ");
-
-    store.raceDateText[index] = text(line, den1::race_year) + "/" + text(line, den1::race_month) + "/" +
-                                text(line, den1::race_day) + weekdayName(field(line, den1::weekday_code));
-    store.courseText[index] = surfaceName(field(line, den1::jump_flag), field(line, den1::turf_flag));
-    store.jpnFlag[index] = text(line, den1::jpn_grade_flag);
-    GradeTexts grade = gradeTexts(line, store.jpnFlag[index]);
-    store.gradeText[index] = grade.gradeText;
-    store.distanceText[index] = text(line, den1::distance);
-    store.titleLine1[index] = store.raceDateText[index] + postTime + text(line, den1::post_time) + " " +
-                              store.runnerCountText[index] + head + store.courseText[index] +
-                              store.distanceText[index] + "M";
-
-    std::string raceName(trimmed(field(line, den1::race_name)));
-    std::string front = racecourseName(field(line, den1::racecourse_code)) + text(line, den1::race_number) + "R " +
-                        raceTypeName(field(line, den1::race_type_code)) + " " +
-                        raceClassShort(field(line, den1::race_class_code)) + " ";
-    store.titleLine2[index] = front + weightRuleName(field(line, den1::weight_rule_code)) + " " +
-                              shortenRaceName(raceName) + " " + grade.suffix;
-    store.menuTitle[index] = front + raceName + " " + grade.suffix;
-    store.raceNumberText[index] = text(line, den1::race_number);
-}
-
 std::string shortenRaceName(std::string_view name) {
     static const auto kWords = [] {
         std::vector<std::pair<std::string, std::string>> words;
@@ -119,13 +76,14 @@ std::string raceNameCopyText(const RaceDataStore& store, int race) {
         throw Error(ErrorKind::Format, sj("レース番号が範囲外です: ") + std::to_string(race));
     }
     std::string_view line = store.den1Lines[race];
+    const RaceHeader& header = store.headers[race];
 
     std::string copy = shortenRaceName(trimmed(field(line, den1::race_name)));
     if (!copy.empty()) {
         std::string mark = gradeMark(field(line, den1::grade_code));
         if (!mark.empty()) {
             std::string fullWidthMark = toFullWidth(trimmed(mark));
-            copy += store.jpnFlag[race] == "1" ? jpnOpen + fullWidthMark + jpnClose : open + fullWidthMark + close;
+            copy += header.jpnFlag == "1" ? jpnOpen + fullWidthMark + jpnClose : open + fullWidthMark + close;
         }
     } else {
         copy = copyRaceType(raceTypeName(field(line, den1::race_type_code)));
@@ -134,7 +92,7 @@ std::string raceNameCopyText(const RaceDataStore& store, int race) {
         if (findSjis(raceClass, man) != std::string_view::npos) copy += below;
     }
     copy += "  " + racecourseName(field(line, den1::racecourse_code)) + dot;
-    copy += copyWeekday(store.raceDateText[race]);
+    copy += copyWeekday(header.raceDateText);
 
     std::string_view raceNumber = field(line, den1::race_number);
     if (toIntOrZero(raceNumber) > 9) {
@@ -142,12 +100,12 @@ std::string raceNameCopyText(const RaceDataStore& store, int race) {
     } else {
         copy += toFullWidth(std::to_string(strictInt(raceNumber, den1::race_number.name)));
     }
-    copy += raceMark + store.courseText[race] + store.distanceText[race] + metres;
+    copy += raceMark + header.courseText + header.distanceText + metres;
     return copy;
 }
 
 std::string racePlaceText(const RaceDataStore& store, int race) {
-    const std::string& menuTitle = store.menuTitle.at(static_cast<size_t>(race));
+    const std::string& menuTitle = store.headers.at(static_cast<size_t>(race)).menuTitle;
     return menuTitle.substr(0, menuTitle.find(' ')) + " (" + std::to_string(race + 1) + "/" +
            std::to_string(store.raceCount) + ")";
 }
