@@ -53,8 +53,8 @@ public:
 private:
     // Fixed-width lines of digits, blanks and double-byte names: compresses like a horse file.
     static void writeRecords(const fs::path& path, uint32_t seed) {
-        static const char* kWords[] = {"\x83\x5A\x83\x8B", "\x83\x94\x83\x48", "20260412", "  ", "0583",
-                                       "1345",             "04",               "\x93\x8C\x8B\x9E", "999"};
+        static const char* kWords[] = {
+            "\x83\x5A\x83\x8B", "\x83\x94\x83\x48", "20260412", "  ", "0583", "1345", "04", "\x93\x8C\x8B\x9E", "999"};
         std::ofstream out(path, std::ios::binary);
         uint32_t x = seed;
         for (int i = 0; i < kLines; ++i) {

@@ -8,8 +8,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "demo/demo_day.h"
 #include "data/store.h"
+#include "demo/demo_day.h"
 #include "predict/compute_race.h"
 #include "predict/rate_race.h"
 

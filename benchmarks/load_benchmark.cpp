@@ -8,8 +8,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "demo/demo_day.h"
 #include "data/store.h"
+#include "demo/demo_day.h"
 
 namespace {
 

@@ -38,7 +38,8 @@ const std::vector<fs::path>& seasonDays() {
             std::_Exit(0);
         }
         int status = 0;
-        if (child < 0 || waitpid(child, &status, 0) != child || status != 0) throw std::runtime_error("season not written");
+        if (child < 0 || waitpid(child, &status, 0) != child || status != 0)
+            throw std::runtime_error("season not written");
         std::vector<fs::path> folders;
         for (const auto& entry : fs::directory_iterator(root)) folders.push_back(entry.path());
         std::sort(folders.begin(), folders.end());
@@ -62,7 +63,8 @@ const std::vector<fs::path>& seasonArchives() {
         for (int d = 0; d < kArchiveDays; ++d) {
             const fs::path& day = seasonDays()[static_cast<size_t>(d)];
             fs::path archive = day.string() + ".lzh";
-            std::string command = "cd '" + day.string() + "' && jlha aq '" + archive.string() + "' bvo_*.bv2 >/dev/null";
+            std::string command =
+                "cd '" + day.string() + "' && jlha aq '" + archive.string() + "' bvo_*.bv2 >/dev/null";
             if (std::system(command.c_str()) != 0) throw std::runtime_error("jlha failed");
             packed.push_back(archive);
         }

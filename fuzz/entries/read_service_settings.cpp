@@ -23,7 +23,8 @@ void readCatalogue(const ServiceSettingsFile& settings, Membership who) {
     for (const CatalogueEntry& entry : entries) {
         toUtf8(archiveUrl(entry));
         const std::string& name = entry.fileName;
-        if (name.empty() || name == "." || name == ".." || name.find_first_of(std::string_view("/\0", 2)) != std::string::npos) {
+        if (name.empty() || name == "." || name == ".." ||
+            name.find_first_of(std::string_view("/\0", 2)) != std::string::npos) {
             throw InvariantBroken("a catalogue entry names a file outside the download folder");
         }
         if (present.size() < entries.size() / 2) present.push_back(entry.fileName);

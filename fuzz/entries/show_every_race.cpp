@@ -11,9 +11,9 @@
 #include "export/kmi_lines.h"
 #include "export/pr_csv_lines.h"
 #include "predict/bet_lines.h"
-#include "predict/horse_detail.h"
 #include "predict/compute_race.h"
 #include "predict/grid_sort.h"
+#include "predict/horse_detail.h"
 #include "predict/rate_race.h"
 
 namespace zv::fuzz {

@@ -33,7 +33,8 @@ QPixmap splashPicture() {
     title.setBold(true);
     painter.setFont(title);
     painter.setPen(Qt::white);
-    painter.drawText(QRect(24, 70, kPictureWidth - 48, 70), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Zelvora!"));
+    painter.drawText(QRect(24, 70, kPictureWidth - 48, 70), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Zelvora!"));
     QFont subtitle(zv::ui::proportionalFamily());
     subtitle.setPixelSize(16);
     painter.setFont(subtitle);

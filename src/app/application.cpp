@@ -12,11 +12,11 @@
 #include "main_window.h"
 #include "settings/settings_store.h"
 #include "single_instance.h"
+#include "ui/app_identity.h"
 #include "ui/bet_lines_window.h"
 #include "ui/horse_detail_window.h"
-#include "ui/app_identity.h"
-#include "ui/user_feedback.h"
 #include "ui/ui_fonts.h"
+#include "ui/user_feedback.h"
 
 namespace zv::app {
 
@@ -111,10 +111,12 @@ int runZelvora(int argc, char** argv) {
     auto* bets = new ui::BetLinesWindow(&mainWindow);
     mainWindow.attachWindows(detail, bets);
 
-    QObject::connect(&instance, &SingleInstance::activationRequested, &mainWindow, [&mainWindow](const QString& archive) {
-        bringToFront(&mainWindow);
-        if (!archive.isEmpty()) mainWindow.runCommand([&mainWindow, archive] { mainWindow.openArchive(archive); });
-    });
+    QObject::connect(&instance, &SingleInstance::activationRequested, &mainWindow,
+                     [&mainWindow](const QString& archive) {
+                         bringToFront(&mainWindow);
+                         if (!archive.isEmpty())
+                             mainWindow.runCommand([&mainWindow, archive] { mainWindow.openArchive(archive); });
+                     });
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(&mainWindow, &MainWindow::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 

@@ -22,7 +22,8 @@ QString archiveStartFolder(const QString& storedDownloadFolder, const QString& d
 }
 
 QString chooseArchiveFile(QWidget* parent, const settings::SettingsStore& store, const QString& dataFolder) {
-    const QString startDir = archiveStartFolder(QString::fromStdString(store.readText(settings::key::DataDir)), dataFolder);
+    const QString startDir =
+        archiveStartFolder(QString::fromStdString(store.readText(settings::key::DataDir)), dataFolder);
     return QFileDialog::getOpenFileName(parent, QStringLiteral("「出馬表+競走馬」(BVO)データの選択"), startDir,
                                         QStringLiteral("「出馬表+競走馬」(BVO)データファイル (*hb*.lzh *hz*.lzh)"));
 }

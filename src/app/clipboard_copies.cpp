@@ -22,7 +22,8 @@ void copySelectedHorseNames(const RaceSession& session, const ui::RaceGridView& 
         const GridCell* cell = grid.raceModel()->cellAt(row, kColRunner);
         if (!cell || !result) continue;
         const int number = strictInt(ui::markupPlainText(cell->text), horseNumberField);
-        if (number < 1 || number > int(result->bachus.size())) throw conversionError(horseNumberField, std::to_string(number));
+        if (number < 1 || number > int(result->bachus.size()))
+            throw conversionError(horseNumberField, std::to_string(number));
         if (!names.empty()) names += "\r\n";
         names += result->bachus[size_t(number - 1)].name;
     }

@@ -56,8 +56,8 @@ DownloadWindow::DownloadWindow(ServiceWindowsSetup setup, QWidget* parent)
     archiveList_->setRootIsDecorated(false);
     archiveList_->setSortingEnabled(false);
     archiveList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    archiveList_->setHeaderLabels({QStringLiteral("ファイル名"), QStringLiteral("種別"), QStringLiteral("価格(税込)"),
-                                  QStringLiteral("パス")});
+    archiveList_->setHeaderLabels(
+        {QStringLiteral("ファイル名"), QStringLiteral("種別"), QStringLiteral("価格(税込)"), QStringLiteral("パス")});
     archiveList_->headerItem()->setTextAlignment(ColPrice, Qt::AlignRight | Qt::AlignVCenter);
     archiveList_->header()->setSectionsClickable(false);
     archiveList_->header()->setStretchLastSection(false);
@@ -130,14 +130,16 @@ void DownloadWindow::fillList() {
     archiveList_->clear();
     static const std::string yen = sj("円");
     for (const CatalogueRow& row : catalogue_.rows) {
-        auto* item = new QTreeWidgetItem(archiveList_, {ui::fromCp932(row.entry.fileName), ui::fromCp932(row.entry.kind),
-                                                       ui::fromCp932(row.entry.price + yen), ui::fromCp932(row.entry.path)});
+        auto* item =
+            new QTreeWidgetItem(archiveList_, {ui::fromCp932(row.entry.fileName), ui::fromCp932(row.entry.kind),
+                                               ui::fromCp932(row.entry.price + yen), ui::fromCp932(row.entry.path)});
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(ColFile, row.ticked ? Qt::Checked : Qt::Unchecked);
         item->setTextAlignment(ColPrice, Qt::AlignRight | Qt::AlignVCenter);
     }
-    listCaption_->setText(catalogue_.rows.empty() ? QStringLiteral("現在ダウンロードできるファイルはありません")
-                                              : QStringLiteral("ダウンロードしたいファイルにチェックをしてOKボタンを押してください"));
+    listCaption_->setText(catalogue_.rows.empty()
+                              ? QStringLiteral("現在ダウンロードできるファイルはありません")
+                              : QStringLiteral("ダウンロードしたいファイルにチェックをしてOKボタンを押してください"));
     updateOk();
 }
 
@@ -150,8 +152,8 @@ void DownloadWindow::updateOk() {
 }
 
 void DownloadWindow::chooseFolder() {
-    const QString chosen =
-        QFileDialog::getExistingDirectory(this, QStringLiteral("BVOデータの保存先フォルダを指定してください"), folderEdit_->text());
+    const QString chosen = QFileDialog::getExistingDirectory(
+        this, QStringLiteral("BVOデータの保存先フォルダを指定してください"), folderEdit_->text());
     if (!chosen.isEmpty()) folderEdit_->setText(chosen);
 }
 

@@ -26,9 +26,10 @@ EmptyDataPanel::EmptyDataPanel(QAction* open, QAction* download, QAction* demo, 
     headingFont.setBold(true);
     heading->setFont(headingFont);
     layout->addWidget(heading, 0, Qt::AlignHCenter);
-    auto* hint = new QLabel(QStringLiteral("開催日のデータ（出馬表＋競走馬の書庫 .lzh）を読み込むと、ここにレースの一覧が表示されます。\n"
-                                           "書庫ファイルをこのウィンドウにドロップしても読み込めます。"),
-                            this);
+    auto* hint = new QLabel(
+        QStringLiteral("開催日のデータ（出馬表＋競走馬の書庫 .lzh）を読み込むと、ここにレースの一覧が表示されます。\n"
+                       "書庫ファイルをこのウィンドウにドロップしても読み込めます。"),
+        this);
     hint->setFont(ui::labelFont());
     hint->setAlignment(Qt::AlignCenter);
     hint->setWordWrap(true);

@@ -34,7 +34,8 @@ ExportCommands::ExportCommands(ExportCommandsSetup setup, QObject* parent) : QOb
 
 bool ExportCommands::dataSetLoaded() {
     if (setup_.session->hasData()) return true;
-    setup_.feedback.notice(setup_.window, QStringLiteral("レースデータが読み込まれていません。先にBVOデータを読み込んでください。"));
+    setup_.feedback.notice(setup_.window,
+                           QStringLiteral("レースデータが読み込まれていません。先にBVOデータを読み込んでください。"));
     return false;
 }
 
@@ -49,8 +50,8 @@ void ExportCommands::exportBetLineFile() {
         setup_.feedback.notice(setup_.window, QStringLiteral("表示中のレースがありません。"));
         return;
     }
-    const QString file = askSaveFile(QStringLiteral("kaime.kmi"), QStringLiteral("BrevanneRXシリーズ 買い目ファイル(*.kmi)"),
-                                     QStringLiteral("kmi"));
+    const QString file = askSaveFile(QStringLiteral("kaime.kmi"),
+                                     QStringLiteral("BrevanneRXシリーズ 買い目ファイル(*.kmi)"), QStringLiteral("kmi"));
     if (file.isEmpty()) return;
     writeRaceKmiFile(ui::toPath(file), setup_.session->store(), *result);
 }
@@ -58,8 +59,8 @@ void ExportCommands::exportBetLineFile() {
 void ExportCommands::exportAllBetLines() {
     if (!setup_.session->developerMode() || !dataSetLoaded()) return;
     const RaceDataStore& store = setup_.session->store();
-    const QString file = askSaveFile(ui::fromCp932(allRacesKmiFileName(store)), QStringLiteral("買い目一括ファイル(*.kmi)"),
-                                     QStringLiteral("kmi"));
+    const QString file = askSaveFile(ui::fromCp932(allRacesKmiFileName(store)),
+                                     QStringLiteral("買い目一括ファイル(*.kmi)"), QStringLiteral("kmi"));
     if (file.isEmpty()) return;
     runAllRaces([&](const BatchRunOptions& options) { writeAllRacesKmiFile(ui::toPath(file), store, options); }, true);
 }
@@ -67,8 +68,8 @@ void ExportCommands::exportAllBetLines() {
 void ExportCommands::exportIndexFile() {
     if (!dataSetLoaded()) return;
     const RaceDataStore& store = setup_.session->store();
-    const QString file =
-        askSaveFile(ui::fromCp932(indexFileName(store)), QStringLiteral("外部指数ファイル(*.idx)"), QStringLiteral("idx"));
+    const QString file = askSaveFile(ui::fromCp932(indexFileName(store)), QStringLiteral("外部指数ファイル(*.idx)"),
+                                     QStringLiteral("idx"));
     if (file.isEmpty()) return;
     runAllRaces([&](const BatchRunOptions& options) { writeIndexFile(ui::toPath(file), store, options); }, true);
 }
@@ -84,22 +85,26 @@ void ExportCommands::exportPrAverageCsv() {
         onGuiThread(setup_.window, [&] {
             QWidget* over = progress_ && progress_->isVisible() ? static_cast<QWidget*>(progress_) : setup_.window;
             const auto question = [&] { yes = setup_.feedback.askYesAbort(over, text); };
-            if (reveal_) reveal_->holdDuring(question);
-            else question();
+            if (reveal_)
+                reveal_->holdDuring(question);
+            else
+                question();
         });
         return yes ? CsvAnswer::Yes : CsvAnswer::Abort;
     };
     // The question about a missing file comes before the run; the run only starts when the
     // answer is Yes, so it is asked here once and answered again inside the run.
     const std::filesystem::path& folder = setup_.session->dataFolder();
-    if (!std::filesystem::exists(folder / kPrCsvFile) && ask(CsvQuestion::CreateMissingFile, missingCsvMessage()) != CsvAnswer::Yes) {
+    if (!std::filesystem::exists(folder / kPrCsvFile) &&
+        ask(CsvQuestion::CreateMissingFile, missingCsvMessage()) != CsvAnswer::Yes) {
         return;
     }
     const CsvQuestionHandler askAfterCreate = [ask](CsvQuestion question, const std::string& message) {
         return question == CsvQuestion::CreateMissingFile ? CsvAnswer::Yes : ask(question, message);
     };
     const RaceDataStore& store = setup_.session->store();
-    runAllRaces([&](const BatchRunOptions& options) { appendDayToPrCsv(folder, store, options, askAfterCreate); }, false);
+    runAllRaces([&](const BatchRunOptions& options) { appendDayToPrCsv(folder, store, options, askAfterCreate); },
+                false);
 }
 
 void ExportCommands::runAllRaces(const std::function<void(const BatchRunOptions&)>& run, bool fullBarAtEnd) {
@@ -128,7 +133,8 @@ void ExportCommands::runAllRaces(const std::function<void(const BatchRunOptions&
     // The queued calls reach the GUI thread before the run's end does, while all of this lives.
     options.progress = [this, setBar, &reveal, window = progress_](int percent) {
         setBar(100, percent);
-        QMetaObject::invokeMethod(window, [&reveal] { reveal.poll(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            window, [&reveal] { reveal.poll(); }, Qt::QueuedConnection);
         if (setup_.progressOnWorker) setup_.progressOnWorker(percent);
     };
 

@@ -36,7 +36,7 @@ struct ExportCommandsSetup {
     RaceSession* session = nullptr;  // must outlive the commands
     QWidget* window = nullptr;       // the dialogs open over it
     ui::UserFeedback feedback;
-    SaveFileChooser saveFileName;    // the real save dialog when empty
+    SaveFileChooser saveFileName;  // the real save dialog when empty
     // Hide the windows for an all-races run and show them again after it, also after a run that
     // failed; the race of before is computed again in between.
     std::function<void()> hideWindows;
@@ -68,7 +68,7 @@ private:
 
     ExportCommandsSetup setup_;
     ui::ProgressWindow* progress_ = nullptr;  // destroys itself when closed
-    ProgressReveal* reveal_ = nullptr;         // while a run goes on
+    ProgressReveal* reveal_ = nullptr;        // while a run goes on
     std::atomic<bool> abortRequested_ = false;
 };
 

@@ -9,7 +9,9 @@ namespace {
 
 class FocusReturn : public QObject {
 public:
-    FocusReturn(QWidget* window, QWidget* target) : QObject(window), target_(target) { window->installEventFilter(this); }
+    FocusReturn(QWidget* window, QWidget* target) : QObject(window), target_(target) {
+        window->installEventFilter(this);
+    }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Hide && target_ && target_->window()->isVisible()) {

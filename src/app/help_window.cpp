@@ -43,7 +43,8 @@ QString HelpWindow::pageText() const { return browser_->toPlainText(); }
 void showHelp(const std::filesystem::path& dataFolder, std::unique_ptr<HelpWindow>& window) {
     const std::filesystem::path helpFile = dataFolder / "ZV.chm";
     std::error_code ignored;
-    if (std::filesystem::exists(helpFile, ignored) && QDesktopServices::openUrl(QUrl::fromLocalFile(ui::fromPath(helpFile)))) {
+    if (std::filesystem::exists(helpFile, ignored) &&
+        QDesktopServices::openUrl(QUrl::fromLocalFile(ui::fromPath(helpFile)))) {
         return;
     }
     if (!window) window = std::make_unique<HelpWindow>();

@@ -65,17 +65,19 @@ LoginWindow::LoginWindow(ServiceWindowsSetup setup, QWidget* parent)
     buttons->addStretch();
     buttons->addWidget(okButton_);
     buttons->addWidget(cancelButton_);
-    auto* security = wrappedLabel(
-        QStringLiteral("セキュリティソフトをお使いの方でうまくダウンロードができない場合はセキュリティソフトを切って、再度お試しください。"), this);
+    auto* security = wrappedLabel(QStringLiteral("セキュリティソフトをお使いの方でうまくダウンロードができない場合はセ"
+                                                 "キュリティソフトを切って、再度お試しください。"),
+                                  this);
     security->setObjectName(QStringLiteral("Label1"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(waitMessage_);
     layout->addLayout(buttons);
     layout->addWidget(security);
-    layout->addWidget(wrappedLabel(QStringLiteral("プロキシサーバーを使用している場合、下のボタンを押して設定を行ってください。"
-                                                  "(正常に接続できていれば設定する必要はありません)"),
-                                   this));
+    layout->addWidget(
+        wrappedLabel(QStringLiteral("プロキシサーバーを使用している場合、下のボタンを押して設定を行ってください。"
+                                    "(正常に接続できていれば設定する必要はありません)"),
+                     this));
     layout->addWidget(proxyButton_);
     setFixedWidth(380);
 
@@ -119,7 +121,7 @@ void LoginWindow::storeCredentials() {
 
 void LoginWindow::updateOk() {
     okButton_->setEnabled(!busy_ && !providerList_->currentText().isEmpty() && !userIdEdit_->text().isEmpty() &&
-                       !passwordEdit_->text().isEmpty());
+                          !passwordEdit_->text().isEmpty());
 }
 
 void LoginWindow::reject() {
@@ -128,7 +130,8 @@ void LoginWindow::reject() {
 
 void LoginWindow::logIn() {
     // The account goes to the service as Shift_JIS: what it cannot hold is refused here.
-    if (!ui::fieldsFitCp932(setup_.feedback, {{QStringLiteral("ID"), userIdEdit_}, {QStringLiteral("パスワード"), passwordEdit_}})) {
+    if (!ui::fieldsFitCp932(setup_.feedback,
+                            {{QStringLiteral("ID"), userIdEdit_}, {QStringLiteral("パスワード"), passwordEdit_}})) {
         return;
     }
     waitMessage_->show();
@@ -137,7 +140,8 @@ void LoginWindow::logIn() {
 
     // While the login runs the window paints but takes no commands.
     busy_ = true;
-    for (QWidget* control : std::initializer_list<QWidget*>{providerList_, userIdEdit_, passwordEdit_, okButton_, cancelButton_, proxyButton_}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{providerList_, userIdEdit_, passwordEdit_, okButton_,
+                                                            cancelButton_, proxyButton_}) {
         control->setEnabled(false);
     }
     auto download = std::make_unique<DownloadWindow>(setup_, this);
@@ -149,7 +153,8 @@ void LoginWindow::logIn() {
         setup_.feedback.errorReport(this, ui::fromCp932(error.message()));
     }
     busy_ = false;
-    for (QWidget* control : std::initializer_list<QWidget*>{providerList_, userIdEdit_, passwordEdit_, cancelButton_, proxyButton_}) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{providerList_, userIdEdit_, passwordEdit_, cancelButton_, proxyButton_}) {
         control->setEnabled(true);
     }
     okButton_->unsetCursor();

@@ -20,23 +20,32 @@ MainWindowActions createMainWindowActions(QWidget* window) {
     MainWindowActions a;
     a.download = makeAction(window, "mnuDownload", QStringLiteral("BVOデータをダウンロードして読み込む(&D)..."),
                             QKeySequence(Qt::CTRL | Qt::Key_D));
-    a.open = makeAction(window, "mnuOpen", QStringLiteral("既存のBVOデータを読み込む(&O)..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    a.open = makeAction(window, "mnuOpen", QStringLiteral("既存のBVOデータを読み込む(&O)..."),
+                        QKeySequence(Qt::CTRL | Qt::Key_O));
     a.exit = makeAction(window, "mnuExit", QStringLiteral("Zelvora!を終了(&X)"), QKeySequence(Qt::CTRL | Qt::Key_F4));
-    a.selectRace = makeAction(window, "mnuSelect", QStringLiteral("予想レースの選択(&S)..."), QKeySequence(Qt::CTRL | Qt::Key_S));
-    a.previousRace = makeAction(window, "mnuPrev", QStringLiteral("前のレース(&B)"), QKeySequence(Qt::CTRL | Qt::Key_B));
+    a.selectRace =
+        makeAction(window, "mnuSelect", QStringLiteral("予想レースの選択(&S)..."), QKeySequence(Qt::CTRL | Qt::Key_S));
+    a.previousRace =
+        makeAction(window, "mnuPrev", QStringLiteral("前のレース(&B)"), QKeySequence(Qt::CTRL | Qt::Key_B));
     a.nextRace = makeAction(window, "mnuNext", QStringLiteral("次のレース(&N)"), QKeySequence(Qt::CTRL | Qt::Key_N));
     a.print = makeAction(window, "mnuPrint", QStringLiteral("印刷(&P)..."), QKeySequence(Qt::CTRL | Qt::Key_P));
-    a.betLines = makeAction(window, "mnuKaime", QStringLiteral("買い目の詳細を表示(&L)..."), QKeySequence(Qt::CTRL | Qt::Key_L));
-    a.betLineFile = makeAction(window, "popKaimeFile", QStringLiteral("BrevanneRXシリーズ用買い目ファイルを出力(&G)..."),
-                               QKeySequence(Qt::CTRL | Qt::Key_G));
+    a.betLines =
+        makeAction(window, "mnuKaime", QStringLiteral("買い目の詳細を表示(&L)..."), QKeySequence(Qt::CTRL | Qt::Key_L));
+    a.betLineFile =
+        makeAction(window, "popKaimeFile", QStringLiteral("BrevanneRXシリーズ用買い目ファイルを出力(&G)..."),
+                   QKeySequence(Qt::CTRL | Qt::Key_G));
     a.indexFile = makeAction(window, "popGaibuShisu", QStringLiteral("BrevanneRX4用外部指数ファイルを出力(&I)..."),
                              QKeySequence(Qt::CTRL | Qt::Key_I));
     a.developerSeparator = new QAction(window);
     a.developerSeparator->setSeparator(true);
-    a.copyHorseNames = makeAction(window, "mnuCopyBamei", QStringLiteral("選択行の馬名をコピー(&C)"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    a.copyRaceName = makeAction(window, "mnuCopyRace", QStringLiteral("レース名をコピー(&R)"), QKeySequence(Qt::CTRL | Qt::Key_R));
-    a.allBetLineFiles = makeAction(window, "mnuKaimeAll", QStringLiteral("買い目ファイルの一括出力(&K)"), QKeySequence(Qt::CTRL | Qt::Key_K));
-    a.prAverageCsv = makeAction(window, "mnuCSV", QStringLiteral("PR平均のCSV一括出力(&V)"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    a.copyHorseNames = makeAction(window, "mnuCopyBamei", QStringLiteral("選択行の馬名をコピー(&C)"),
+                                  QKeySequence(Qt::CTRL | Qt::Key_C));
+    a.copyRaceName =
+        makeAction(window, "mnuCopyRace", QStringLiteral("レース名をコピー(&R)"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    a.allBetLineFiles = makeAction(window, "mnuKaimeAll", QStringLiteral("買い目ファイルの一括出力(&K)"),
+                                   QKeySequence(Qt::CTRL | Qt::Key_K));
+    a.prAverageCsv =
+        makeAction(window, "mnuCSV", QStringLiteral("PR平均のCSV一括出力(&V)"), QKeySequence(Qt::CTRL | Qt::Key_V));
     a.help = makeAction(window, "mnuHelp", QStringLiteral("ヘルプを表示(&H)"), QKeySequence(Qt::Key_F1));
     a.demo = makeAction(window, "mnuDemo", QStringLiteral("デモデータを読み込む(&M)"));
     a.supportPage = makeAction(window, "mnuSupport", QStringLiteral("ソフトの購入・サポート(&S)"));
@@ -47,9 +56,9 @@ MainWindowActions createMainWindowActions(QWidget* window) {
     a.rollUp->setCheckable(true);
 
     // The grid must not take the short-cuts for itself: they work wherever the focus is.
-    for (QAction* action : {a.download, a.open, a.exit, a.selectRace, a.previousRace, a.nextRace, a.print,
-                            a.betLines, a.betLineFile, a.indexFile, a.copyHorseNames, a.copyRaceName, a.allBetLineFiles,
-                            a.prAverageCsv, a.help}) {
+    for (QAction* action :
+         {a.download, a.open, a.exit, a.selectRace, a.previousRace, a.nextRace, a.print, a.betLines, a.betLineFile,
+          a.indexFile, a.copyHorseNames, a.copyRaceName, a.allBetLineFiles, a.prAverageCsv, a.help}) {
         action->setShortcutContext(Qt::WindowShortcut);
         window->addAction(action);
     }

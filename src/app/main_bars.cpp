@@ -64,7 +64,8 @@ void addMainToolBar(QMainWindow& window, const MainWindowActions& actions, const
         auto* tool = new QToolButton(bar);
         auto* proxy = new QAction(toolIcon(icon), hint, tool);
         if (action == actions.selectRace) {
-            QObject::connect(proxy, &QAction::triggered, tool, [tool, popUpRaceMenuUnder] { popUpRaceMenuUnder(tool); });
+            QObject::connect(proxy, &QAction::triggered, tool,
+                             [tool, popUpRaceMenuUnder] { popUpRaceMenuUnder(tool); });
         } else {
             QObject::connect(proxy, &QAction::triggered, action, &QAction::trigger);
         }

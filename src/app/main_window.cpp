@@ -10,16 +10,16 @@
 #include <QVBoxLayout>
 
 #include "about_window.h"
+#include "archive_choice.h"
 #include "clipboard_copies.h"
 #include "data/convert.h"
-#include "demo/demo_day.h"
 #include "data/error.h"
 #include "data/race_name.h"
 #include "data/sjis.h"
+#include "demo/demo_day.h"
 #include "download_command.h"
 #include "empty_data_panel.h"
 #include "focus_return.h"
-#include "archive_choice.h"
 #include "header_panel.h"
 #include "help_window.h"
 #include "main_bars.h"
@@ -53,17 +53,17 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
       header_(new HeaderPanel),
       grid_(new ui::RaceGridView),
       companions_(session_, *grid_),
-      exports_({&session_, this, setup_.feedback, setup_.saveFileName,
-                [this] { companions_.hide(), hide(); }, [this] { showNormal(), companions_.showHidden(); },
-                setup_.allRacesProgress, setup_.allRacesClock},
+      exports_({&session_, this, setup_.feedback, setup_.saveFileName, [this] { companions_.hide(), hide(); },
+                [this] { showNormal(), companions_.showHidden(); }, setup_.allRacesProgress, setup_.allRacesClock},
                this),
       actions_(createMainWindowActions(this)),
       height_(*this, actions_.rollUp) {
     setObjectName(QStringLiteral("frmZV"));
     setWindowTitle(ui::applicationTitle());
     addReportCardMenuItem(addMainMenus(*this, actions_), this, setup_.dataFolder, setup_.settings);
-    addMainToolBar(*this, actions_, [] { openWebAddress(kSupportPageAddress); },
-                   [this](QWidget* button) { popUpRaceMenu(button->mapToGlobal(QPoint(0, button->height()))); });
+    addMainToolBar(
+        *this, actions_, [] { openWebAddress(kSupportPageAddress); },
+        [this](QWidget* button) { popUpRaceMenu(button->mapToGlobal(QPoint(0, button->height()))); });
     raceMenu_ = new QMenu(this);
     raceMenu_->setObjectName(QStringLiteral("popRace"));
     createCentre();
@@ -105,7 +105,9 @@ void MainWindow::connectCommands() {
     const MainWindowActions& a = actions_;
     command(a.download, [this] { onDownload(); });
     command(a.open, [this] {
-        if (const QString file = chooseArchiveFile(this, *setup_.settings, ui::fromPath(setup_.dataFolder)); !file.isEmpty()) openArchive(file);
+        if (const QString file = chooseArchiveFile(this, *setup_.settings, ui::fromPath(setup_.dataFolder));
+            !file.isEmpty())
+            openArchive(file);
     });
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
     // From the menu or the keyboard the race menu opens at the grid's top-left corner.
@@ -133,8 +135,10 @@ void MainWindow::connectCommands() {
     connect(a.dataServicePage, &QAction::triggered, this, [] { openWebAddress(kDataServiceAddress); });
     command(a.version, [this] { (new AboutWindow(this))->execFadingIn(); });
     const auto openBetLines = [this] {
-        if (session_.result() && !grid_->isHidden()) companions_.openBetLines();
-        else setup_.feedback.beep();
+        if (session_.result() && !grid_->isHidden())
+            companions_.openBetLines();
+        else
+            setup_.feedback.beep();
     };
     connect(header_, &HeaderPanel::betIconClicked, this, openBetLines);
     command(a.betLines, openBetLines);
@@ -153,7 +157,8 @@ void MainWindow::attachWindows(ui::HorseDetailWindow* detail, ui::BetLinesWindow
     if (detail) {
         connect(detail, &ui::HorseDetailWindow::runnerSelected, this,
                 [this](int index) { runCommand([this, index] { companions_.showHorse(index); }); });
-        const int width = store.readInt(settings::key::DetailWidth), height = store.readInt(settings::key::DetailHeight);
+        const int width = store.readInt(settings::key::DetailWidth),
+                  height = store.readInt(settings::key::DetailHeight);
         if (width > 0 && height > 0) detail->resize(width, height);
         restoreWindowPosition(store, detail, settings::key::DetailTop, settings::key::DetailLeft);
     }
@@ -219,7 +224,8 @@ void MainWindow::presentChange(SessionChange change) {
 void MainWindow::loadDemoDay() {
     // A data set already there (a bought day) is never replaced by the demo day.
     if (!writeDemoDayUnlessDataSet(setup_.dataFolder, 1)) {
-        setup_.feedback.notice(this, QStringLiteral("データフォルダにはすでにレースデータがあります。デモデータは書き込みませんでした。"));
+        setup_.feedback.notice(
+            this, QStringLiteral("データフォルダにはすでにレースデータがあります。デモデータは書き込みませんでした。"));
         if (!session_.hasData()) session_.loadDataFolder();
         return;
     }
@@ -267,7 +273,8 @@ void MainWindow::onPrint() {
 }
 
 void MainWindow::printRaceOn(QPrinter& printer) {
-    if (const std::shared_ptr<const RaceResult> result = session_.result()) printRaceGrid(printer, printTitleLines(*result), *grid_, QDate::currentDate());
+    if (const std::shared_ptr<const RaceResult> result = session_.result())
+        printRaceGrid(printer, printTitleLines(*result), *grid_, QDate::currentDate());
 }
 
 void MainWindow::onDownload() {
@@ -290,7 +297,8 @@ void MainWindow::saveSettings() {
         store.writeInt(settings::key::DetailWidth, detail->width());
         store.writeInt(settings::key::DetailHeight, detail->height());
     }
-    if (companions_.bets()) saveWindowPosition(store, companions_.bets(), settings::key::KaimeTop, settings::key::KaimeLeft);
+    if (companions_.bets())
+        saveWindowPosition(store, companions_.bets(), settings::key::KaimeTop, settings::key::KaimeLeft);
     writeStoredProxy(store, proxy_);
     store.writeText(settings::key::ExportDir, ui::lastSaveFolder().toStdString());
     store.sync();

@@ -37,12 +37,12 @@ class HelpWindow;
 
 // What the main window is created with.
 struct MainWindowSetup {
-    std::filesystem::path dataFolder;    // where archives are unpacked and the data set is read
-    std::filesystem::path programFile;   // its path + ".ini" holds the developer flag
+    std::filesystem::path dataFolder;             // where archives are unpacked and the data set is read
+    std::filesystem::path programFile;            // its path + ".ini" holds the developer flag
     settings::SettingsStore* settings = nullptr;  // must outlive the window
-    std::function<LocalDateTime()> clock;  // "now" for the engine; the local clock when empty
-    ui::UserFeedback feedback;           // beep and message boxes; the real ones where empty
-    SaveFileChooser saveFileName;        // the exports' save dialog; the real one when empty
+    std::function<LocalDateTime()> clock;         // "now" for the engine; the local clock when empty
+    ui::UserFeedback feedback;                    // beep and message boxes; the real ones where empty
+    SaveFileChooser saveFileName;                 // the exports' save dialog; the real one when empty
     // The printer setup dialog: false when cancelled; the real one when empty.
     std::function<bool(QWidget* parent, QPrinter& printer)> printerSetup;
     // Told on the worker thread after each race of an all-races run (tests press Abort here).

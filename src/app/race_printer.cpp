@@ -85,10 +85,14 @@ QStringList printTitleLines(const RaceResult& result) {
 }
 
 QString printFooter(int page, int pages, const QDate& printDate) {
-    return QStringLiteral("%1 / %2 ページ    印刷日: %3").arg(page).arg(pages).arg(printDate.toString(QStringLiteral("yyyy/MM/dd")));
+    return QStringLiteral("%1 / %2 ページ    印刷日: %3")
+        .arg(page)
+        .arg(pages)
+        .arg(printDate.toString(QStringLiteral("yyyy/MM/dd")));
 }
 
-void printRaceGrid(QPrinter& printer, const QStringList& titleLines, const ui::RaceGridView& grid, const QDate& printDate) {
+void printRaceGrid(QPrinter& printer, const QStringList& titleLines, const ui::RaceGridView& grid,
+                   const QDate& printDate) {
     std::vector<PrintColumn> columns;
     int gridWidth = 0;
     for (int column = 0; column < grid.model()->columnCount(); ++column) {

@@ -31,7 +31,8 @@ bool askPrinterSetup(QWidget* parent, const PrinterSetup& setup, QPrinter& print
 // Prints the title block and the grid on a printer that is set up already, inside 10 mm margins,
 // each page with a footer: "1 / 2 ページ" and the print date. Throws zv::Error when the printer
 // cannot be started.
-void printRaceGrid(QPrinter& printer, const QStringList& titleLines, const ui::RaceGridView& grid, const QDate& printDate);
+void printRaceGrid(QPrinter& printer, const QStringList& titleLines, const ui::RaceGridView& grid,
+                   const QDate& printDate);
 
 // The footer of page (1-based) of pages.
 QString printFooter(int page, int pages, const QDate& printDate);

@@ -18,11 +18,11 @@ class SettingsStore;
 namespace zv::app {
 
 struct ServiceWindowsSetup {
-    settings::SettingsStore* settings = nullptr;  // must outlive the windows
-    std::filesystem::path dataFolder;             // settei.txt and kakin.log lie here
-    StoredProxy* proxy = nullptr;                 // the main window's, edited by the proxy window
-    QWidget* mainWindow = nullptr;                // the windows open centred over it
-    ui::UserFeedback feedback;                    // the real message boxes where empty
+    settings::SettingsStore* settings = nullptr;              // must outlive the windows
+    std::filesystem::path dataFolder;                         // settei.txt and kakin.log lie here
+    StoredProxy* proxy = nullptr;                             // the main window's, edited by the proxy window
+    QWidget* mainWindow = nullptr;                            // the windows open centred over it
+    ui::UserFeedback feedback;                                // the real message boxes where empty
     std::function<void(const QString& archive)> openArchive;  // the main window's archive intake
 };
 

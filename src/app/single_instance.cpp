@@ -1,11 +1,11 @@
 #include "single_instance.h"
 
-#include <QFile>
-#include <QLocalSocket>
-#include <QStandardPaths>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QFile>
+#include <QLocalSocket>
+#include <QStandardPaths>
 
 namespace zv::app {
 
@@ -28,7 +28,7 @@ bool ownSocket(const QString& path) {
 
 // Whether the process at the other end of a connected socket runs as this user.
 bool peerIsThisUser(const QLocalSocket& socket) {
-    ucred peer {};
+    ucred peer{};
     socklen_t size = sizeof peer;
     return ::getsockopt(static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
            peer.uid == ::getuid();

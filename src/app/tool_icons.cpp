@@ -39,8 +39,8 @@ void drawIcon(QPainter& p, ToolIcon which) {
             break;
         case ToolIcon::Open:
             p.setBrush(QColor(0xF2, 0xC1, 0x4E));
-            p.drawPolygon(QPolygonF({QPointF(2, 5), QPointF(8, 5), QPointF(10, 7), QPointF(18, 7), QPointF(18, 17),
-                                     QPointF(2, 17)}));
+            p.drawPolygon(QPolygonF(
+                {QPointF(2, 5), QPointF(8, 5), QPointF(10, 7), QPointF(18, 7), QPointF(18, 17), QPointF(2, 17)}));
             break;
         case ToolIcon::SelectRace:
             p.setBrush(Qt::white);

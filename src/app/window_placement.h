@@ -10,7 +10,6 @@ class SettingsStore;
 struct Key;
 }  // namespace zv::settings
 
-
 namespace zv::app {
 
 inline constexpr int kRolledUpLimit = 100;

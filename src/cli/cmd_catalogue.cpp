@@ -15,8 +15,8 @@ int cmdCatalogue(CliContext& ctx) {
     if (catalogue->rows.empty()) ctx.err << terminalText(catalogue->listLabel) << "\n";
     static const std::string yen = sj("円");
     for (const CatalogueRow& row : catalogue->rows) {
-        ctx.out << toUtf8(row.entry.fileName) << '\t' << toUtf8(row.entry.kind) << '\t'
-                << toUtf8(row.entry.price + yen) << '\n';
+        ctx.out << toUtf8(row.entry.fileName) << '\t' << toUtf8(row.entry.kind) << '\t' << toUtf8(row.entry.price + yen)
+                << '\n';
     }
     return 0;
 }

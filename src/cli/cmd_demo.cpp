@@ -2,9 +2,9 @@
 
 #include "commands.h"
 #include "data/convert.h"
-#include "demo/demo_day.h"
 #include "data/sjis.h"
 #include "data/store.h"
+#include "demo/demo_day.h"
 
 namespace zv::cli {
 

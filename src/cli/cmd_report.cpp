@@ -19,8 +19,10 @@ int cmdReport(CliContext& ctx) {
 
     report::ReportCard card = report::runReport(paths);
     if (csvFile) writeExportFile(*csvFile, report::reportCsv(card), FileDurability::Regenerable);
-    if (json) writeReportJson(ctx.out, card);
-    else writeReportText(ctx.out, card);
+    if (json)
+        writeReportJson(ctx.out, card);
+    else
+        writeReportText(ctx.out, card);
     return card.days.empty() ? 1 : 0;
 }
 

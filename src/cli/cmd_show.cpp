@@ -2,9 +2,9 @@
 #include <ostream>
 
 #include "commands.h"
-#include "data/text_fill.h"
 #include "data/convert.h"
 #include "data/sjis.h"
+#include "data/text_fill.h"
 #include "predict/compute_race.h"
 #include "predict/ratings.h"
 #include "race_json.h"
@@ -49,7 +49,7 @@ void writeTable(std::ostream& out, const RaceResult& result) {
             << '\n';
     }
     const std::pair<const char*, const std::string*> labels[] = {
-        {"単勝・複勝: ", &result.labels.tan},        {"馬連・馬単・3連複: ", &result.labels.umaren},
+        {"単勝・複勝: ", &result.labels.tan},    {"馬連・馬単・3連複: ", &result.labels.umaren},
         {"3連単 1着: ", &result.labels.rentan1}, {"3連単 2着: ", &result.labels.rentan2},
         {"3連単 3着: ", &result.labels.rentan3},
     };
@@ -70,8 +70,10 @@ int cmdShow(CliContext& ctx) {
     if (ctx.args.size() != 1) throw UsageError{"show takes one race number"};
     RaceDataStore store = ctx.loadStore();
     RaceResult result = computeRace(store, ctx.raceArg(store, ctx.args[0]), sortColumn, localNow());
-    if (json) writeRaceJson(ctx.out, result);
-    else writeTable(ctx.out, result);
+    if (json)
+        writeRaceJson(ctx.out, result);
+    else
+        writeTable(ctx.out, result);
     return 0;
 }
 

@@ -30,7 +30,8 @@ void printProgramHelp(std::ostream& out, std::span<const Command> commands) {
     }
     out << "\n共通のオプション:\n";
     static constexpr OptionHelp common[] = {
-        {"--data-dir DIR", "データフォルダ (既定: $ZELVORA_DATA_DIR、なければ $XDG_DATA_HOME/Zelvora か ~/.local/share/Zelvora)"},
+        {"--data-dir DIR",
+         "データフォルダ (既定: $ZELVORA_DATA_DIR、なければ $XDG_DATA_HOME/Zelvora か ~/.local/share/Zelvora)"},
         {"-h, --help", "この説明を表示します"},
     };
     printOptions(out, common);

@@ -18,8 +18,10 @@ void array(JsonWriter& json, const Container& items, Write write) {
 }
 
 void labelValue(JsonWriter& json, const HeaderLabel& label) {
-    if (label.shown) json.value(toUtf8(label.value));
-    else json.null();
+    if (label.shown)
+        json.value(toUtf8(label.value));
+    else
+        json.null();
 }
 
 void writeRunner(JsonWriter& json, const RaceResult& result, int n) {

@@ -40,7 +40,8 @@ std::string shareText(int part, int whole) {
 }
 
 // A table: headings and rows of cells, the first column left-aligned, the others right-aligned.
-void writeTable(std::ostream& out, const std::vector<std::string>& headings, const std::vector<std::vector<std::string>>& rows) {
+void writeTable(std::ostream& out, const std::vector<std::string>& headings,
+                const std::vector<std::vector<std::string>>& rows) {
     std::vector<int> widths;
     for (const std::string& h : headings) widths.push_back(displayWidth(h));
     for (const auto& row : rows)
@@ -70,15 +71,19 @@ void writeRateTable(std::ostream& out, const char* title, const char* firstHeadi
         }
         cells.push_back(std::move(c));
     }
-    writeTable(out, {firstHeading, "頭数", "単勝母数", "1着", "勝率", "連対母数", "2着以内", "連対率", "複勝母数", "3着以内", "複勝率"},
+    writeTable(out,
+               {firstHeading, "頭数", "単勝母数", "1着", "勝率", "連対母数", "2着以内", "連対率", "複勝母数", "3着以内",
+                "複勝率"},
                cells);
 }
 
 void rateRowJson(JsonWriter& json, const RateRow& row) {
     auto rate = [&](const char* name, const std::optional<double>& value) {
         json.key(name);
-        if (value) json.value(*value);
-        else json.null();
+        if (value)
+            json.value(*value);
+        else
+            json.null();
     };
     json.beginObject();
     json.key("label").value(row.label);
@@ -103,7 +108,8 @@ int displayWidth(std::string_view utf8) {
         unsigned char lead = static_cast<unsigned char>(utf8[i]);
         int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
         char32_t c = length == 1 ? lead : lead & (0x3F >> (length - 1));
-        for (int k = 1; k < length && i + k < utf8.size(); ++k) c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        for (int k = 1; k < length && i + k < utf8.size(); ++k)
+            c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
         width += isWide(c) ? 2 : 1;
         i += static_cast<size_t>(length);
     }
@@ -138,7 +144,8 @@ void writeReportText(std::ostream& out, const ReportCard& card) {
     writeTable(out, {"券種", "レース数", "的中", "的中率", "点数"}, bets);
 
     out << "\n■ 開催日\n";
-    for (const report::ReportDay& day : card.days) out << day.date << "  " << day.races << "レース  " << day.path << "\n";
+    for (const report::ReportDay& day : card.days)
+        out << day.date << "  " << day.races << "レース  " << day.path << "\n";
     if (!card.skipped.empty()) {
         out << "\n■ 集計しなかった入力\n";
         for (const report::SkippedInput& s : card.skipped) out << s.path << ": " << s.reason << "\n";
@@ -150,7 +157,14 @@ void writeReportJson(std::ostream& out, const ReportCard& card) {
     json.beginObject();
     json.key("days").beginArray();
     for (const report::ReportDay& day : card.days) {
-        json.beginObject().key("date").value(day.date).key("path").value(day.path).key("races").value(day.races).endObject();
+        json.beginObject()
+            .key("date")
+            .value(day.date)
+            .key("path")
+            .value(day.path)
+            .key("races")
+            .value(day.races)
+            .endObject();
     }
     json.endArray();
     json.key("skipped").beginArray();
@@ -160,12 +174,19 @@ void writeReportJson(std::ostream& out, const ReportCard& card) {
     json.endArray();
     const report::Coverage& c = card.coverage;
     json.key("coverage").beginObject();
-    json.key("races").value(c.races).key("runners").value(c.runners).key("runnersWithResult").value(c.runnersWithResult);
+    json.key("races")
+        .value(c.races)
+        .key("runners")
+        .value(c.runners)
+        .key("runnersWithResult")
+        .value(c.runnersWithResult);
     json.key("racesWithWinner").value(c.racesWithWinner).key("racesWithFirstTwo").value(c.racesWithFirstTwo);
     json.key("racesWithFirstThree").value(c.racesWithFirstThree);
     json.endObject();
-    const std::pair<const char*, const std::vector<RateRow>*> tables[] = {
-        {"byMark", &card.byMark}, {"byRank", &card.byRank}, {"byIndexBand", &card.byIndexBand}, {"byPopularity", &card.byPopularity}};
+    const std::pair<const char*, const std::vector<RateRow>*> tables[] = {{"byMark", &card.byMark},
+                                                                          {"byRank", &card.byRank},
+                                                                          {"byIndexBand", &card.byIndexBand},
+                                                                          {"byPopularity", &card.byPopularity}};
     for (const auto& [name, rows] : tables) {
         json.key(name).beginArray();
         for (const RateRow& row : *rows) rateRowJson(json, row);
@@ -175,8 +196,10 @@ void writeReportJson(std::ostream& out, const ReportCard& card) {
     for (const report::BetLineRow& row : card.betLines) {
         json.beginObject().key("type").value(row.type).key("races").value(row.races).key("hits").value(row.hits);
         json.key("hitRate");
-        if (row.hitRate()) json.value(*row.hitRate());
-        else json.null();
+        if (row.hitRate())
+            json.value(*row.hitRate());
+        else
+            json.null();
         json.key("lines").value(row.lines).endObject();
     }
     json.endArray();

@@ -3,8 +3,8 @@
 #include <iostream>
 
 #include "data/error.h"
-#include "interrupt.h"
 #include "data/sjis.h"
+#include "interrupt.h"
 #include "service/credential_cipher.h"
 #include "session/service_settings.h"
 #include "settings/settings_store.h"
@@ -46,7 +46,8 @@ ServiceSession::ServiceSession(CliContext& ctx, bool asksQuestions) : ctx_(ctx) 
     if (user) {
         credentials_ = {fromUtf8(*user), fromUtf8(readPasswordLine(std::cin))};
     } else {
-        credentials_ = {fromUtf8(stored.readText(key::DataUserID)), decipherPassword(stored.readText(key::DataPassword))};
+        credentials_ = {fromUtf8(stored.readText(key::DataUserID)),
+                        decipherPassword(stored.readText(key::DataPassword))};
     }
     if (credentials_.userId.empty() || credentials_.password.empty()) {
         throw UsageError{"no stored user ID and password: give --user ID and --password-stdin"};

@@ -20,7 +20,8 @@ constexpr std::chrono::milliseconds kPollInterval{50};
 }  // namespace
 
 std::string dataFolderBusyMessage() {
-    return sj("他の Zelvora がこのデータフォルダで作業中です。\r\n\r\nその作業が終わってから、もう一度お試しください。");
+    return sj(
+        "他の Zelvora がこのデータフォルダで作業中です。\r\n\r\nその作業が終わってから、もう一度お試しください。");
 }
 
 DataFolderLock::DataFolderLock(const std::filesystem::path& folder, std::chrono::milliseconds wait) {
@@ -53,7 +54,8 @@ std::optional<DataFolderLock> lockWhenInDataFolder(const std::filesystem::path& 
     if (folder.empty()) folder = ".";
     std::error_code ec;
     for (const char* name : {kDen1File, kDen2File, kUmaFile}) {
-        if (std::filesystem::exists(folder / name, ec)) return std::optional<DataFolderLock>(std::in_place, folder, wait);
+        if (std::filesystem::exists(folder / name, ec))
+            return std::optional<DataFolderLock>(std::in_place, folder, wait);
     }
     return std::nullopt;
 }

@@ -5,7 +5,10 @@
 namespace zv {
 
 Error::Error(ErrorKind kind, std::string message, std::string field, std::string text)
-    : std::runtime_error(message), kind_(kind), message_(std::move(message)), field_(std::move(field)),
+    : std::runtime_error(message),
+      kind_(kind),
+      message_(std::move(message)),
+      field_(std::move(field)),
       text_(std::move(text)) {}
 
 Error conversionError(const std::string& field, const std::string& text) {

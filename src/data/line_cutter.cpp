@@ -15,7 +15,7 @@ namespace {
 // of the bytes too few for a block.
 __attribute__((target("avx2"))) size_t skipPlainBlocksAvx2(const char* data, size_t from, size_t size) {
     const __m256i low = _mm256_set1_epi8(kCtrlZ);
-    auto lowBytes = [low, data](size_t at) __attribute__((target("avx2"))) {
+    auto lowBytes = [ low, data ](size_t at) __attribute__((target("avx2"))) {
         __m256i bytes = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data + at));
         return _mm256_cmpeq_epi8(_mm256_min_epu8(bytes, low), bytes);
     };
@@ -43,8 +43,8 @@ size_t skipPlainBlocksSse2(const char* data, size_t from, size_t size) {
 unsigned breakInSixteen(const char* data, size_t at) {
     const __m128i lf = _mm_set1_epi8('\n'), cr = _mm_set1_epi8('\r'), eof = _mm_set1_epi8(kCtrlZ);
     __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
-    __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, lf), _mm_cmpeq_epi8(bytes, cr)),
-                                _mm_cmpeq_epi8(bytes, eof));
+    __m128i hits =
+        _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, lf), _mm_cmpeq_epi8(bytes, cr)), _mm_cmpeq_epi8(bytes, eof));
     int mask = _mm_movemask_epi8(hits);
     return mask ? static_cast<unsigned>(__builtin_ctz(mask)) : 16u;
 }

@@ -40,8 +40,8 @@ RaceHeader raceHeaderTexts(std::string_view line) {
     const std::string front = racecourseName(field(line, den1::racecourse_code)) + h.raceNumberText + "R " +
                               raceTypeName(field(line, den1::race_type_code)) + " " +
                               raceClassShort(field(line, den1::race_class_code)) + " ";
-    h.titleLine2 = front + weightRuleName(field(line, den1::weight_rule_code)) + " " + shortenRaceName(raceName) +
-                   " " + suffix;
+    h.titleLine2 =
+        front + weightRuleName(field(line, den1::weight_rule_code)) + " " + shortenRaceName(raceName) + " " + suffix;
     h.menuTitle = front + raceName + " " + suffix;
     return h;
 }

@@ -16,8 +16,8 @@ struct RaceHeader {
     std::string courseText;      // surface: 芝, ダ or 障
     std::string jpnFlag;         // jpn_grade_flag as stored; "1" names a grade Jpn(Gn)
     std::string titleLine1;      // 2010/03/21(日) 発走15:45 16頭  芝1800M
-    std::string titleLine2;      // 中山11R サラ3歳以上 オープン ハンデ スプリングＳ G2 (shortened name)
-    std::string menuTitle;       // 中山11R サラ3歳以上 オープン スプリングステークス G2 (full name)
+    std::string titleLine2;  // 中山11R サラ3歳以上 オープン ハンデ スプリングＳ G2 (shortened name)
+    std::string menuTitle;   // 中山11R サラ3歳以上 オープン スプリングステークス G2 (full name)
     // Read strictly by the loader (readRaceHeaders in store.h).
     int runnerCount = 0;
     int firstRunner = 0;  // index of the race's first runner line: the runner counts before it summed

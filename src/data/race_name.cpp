@@ -70,8 +70,7 @@ std::string shortenRaceName(std::string_view name) {
 
 std::string raceNameCopyText(const RaceDataStore& store, int race) {
     static const std::string open = sj("（"), close = sj("）"), jpnOpen = sj("（Jpn（"), jpnClose = sj("）) "),
-                             man = sj("万"), below = sj("下"), dot = sj("・"), raceMark = sj("Ｒ "),
-                             metres = sj("ｍ");
+                             man = sj("万"), below = sj("下"), dot = sj("・"), raceMark = sj("Ｒ "), metres = sj("ｍ");
     if (race < 0 || race >= store.raceCount) {
         throw Error(ErrorKind::Format, sj("レース番号が範囲外です: ") + std::to_string(race));
     }

@@ -20,8 +20,7 @@ public:
         for (const std::string& line : lines) push_back(line);
     }
     // Takes over buffer; every view in lines must point into it.
-    RecordLines(std::shared_ptr<const char[]> buffer, std::vector<std::string_view> lines)
-        : lines_(std::move(lines)) {
+    RecordLines(std::shared_ptr<const char[]> buffer, std::vector<std::string_view> lines) : lines_(std::move(lines)) {
         buffers_.push_back(std::move(buffer));
     }
 

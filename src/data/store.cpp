@@ -68,8 +68,7 @@ std::shared_ptr<const char[]> mappedFile(int fd, size_t size, const std::filesys
 
 // The record lines of one file, as views into one buffer holding the whole file. Empty lines at
 // its very end are dropped; a file with more records than capacity is refused.
-RecordLines readRecordLines(const std::filesystem::path& folder, const char* name, size_t capacity,
-                            FileAccess access) {
+RecordLines readRecordLines(const std::filesystem::path& folder, const char* name, size_t capacity, FileAccess access) {
     const std::filesystem::path path = folder / name;
     const RegularFile file(path, kMaxRecordFileBytes);
     const int fd = file.fd();
@@ -158,7 +157,8 @@ bool loadDataSet(RaceDataStore& store, const std::filesystem::path& folder, File
     fresh.umaLines = readRecordLines(folder, kUmaFile, kMaxHorseLines, access);
     fresh.raceCount = static_cast<int>(fresh.den1Lines.size());
     if (fresh.raceCount == 0) {
-        throw Error(ErrorKind::Format, sj("データにレースが含まれていません (") + pathText(folder / kDen1File) + sj(" にレースの行がありません)"));
+        throw Error(ErrorKind::Format, sj("データにレースが含まれていません (") + pathText(folder / kDen1File) +
+                                           sj(" にレースの行がありません)"));
     }
 
     fresh.headers = readRaceHeaders(fresh.den1Lines);

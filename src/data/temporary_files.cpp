@@ -10,8 +10,8 @@
 #include <cctype>
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 
 #include "file_sink.h"
@@ -105,8 +105,8 @@ std::optional<struct stat> unlockedTemporary(const fs::path& path) {
     int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     struct stat st {};
-    bool unlocked = ::fstat(fd, &st) == 0 && (S_ISREG(st.st_mode) || S_ISDIR(st.st_mode)) &&
-                    ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    bool unlocked =
+        ::fstat(fd, &st) == 0 && (S_ISREG(st.st_mode) || S_ISDIR(st.st_mode)) && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
     ::close(fd);
     return unlocked ? std::optional<struct stat>(st) : std::nullopt;
 }

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "record_builder.h"
 #include "data/records.h"
 #include "data/sjis.h"
+#include "record_builder.h"
 
 namespace zv::demo {
 namespace {

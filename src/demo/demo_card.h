@@ -16,13 +16,13 @@ const char* classCode(int level);
 
 struct RacePlan {
     int number;
-    char typeCode;           // race_type_code: '2' サラ3歳, '4' サラ4歳以上, '8'/'9' steeplechases
+    char typeCode;  // race_type_code: '2' サラ3歳, '4' サラ4歳以上, '8'/'9' steeplechases
     int level;
     bool jump;
     bool turf;
     int distance;
-    std::string_view name;   // UTF-8; empty for a plain race
-    char grade;              // grade_code '0'..'5', ' ' for none
+    std::string_view name;  // UTF-8; empty for a plain race
+    char grade;             // grade_code '0'..'5', ' ' for none
     bool jpn;
     const char* weightRule;  // weight_rule_code
     int minRunners;
@@ -30,14 +30,15 @@ struct RacePlan {
 };
 
 struct CourseDay {
-    const char* code;   // racecourse_code
-    bool west;          // horses mostly from the western training centre (栗東)
+    const char* code;      // racecourse_code
+    bool west;             // horses mostly from the western training centre (栗東)
     int firstPostMinutes;  // post time of race 1, minutes after midnight
     std::span<const RacePlan> races;
 };
 
 // The meeting day: a Sunday.
-inline constexpr std::chrono::year_month_day kMeetingDay{std::chrono::year{2026}, std::chrono::May, std::chrono::day{3}};
+inline constexpr std::chrono::year_month_day kMeetingDay{std::chrono::year{2026}, std::chrono::May,
+                                                         std::chrono::day{3}};
 
 std::span<const CourseDay> demoCourses();
 

@@ -17,8 +17,8 @@ struct OpenRace {
     const char* course;
     bool turf;
     int distance;
-    char grade;   // ' ' for a listed race
-    bool young;   // for two- and three-year-olds
+    char grade;      // ' ' for a listed race
+    bool young;      // for two- and three-year-olds
     unsigned month;  // when it is run; 0 for a race run all year
 };
 
@@ -27,14 +27,14 @@ constexpr OpenRace kFlatOpenRaces[] = {
     {"若葉Ｓ", "01", true, 2000, ' ', true, 3},   {"京成杯", "05", true, 2000, '2', true, 1},
     {"毎日杯", "01", true, 1800, '2', true, 3},   {"共同通", "04", true, 1800, '2', true, 2},
     {"きさら", "00", true, 1800, '2', true, 2},   {"ホープ", "05", true, 2000, '0', true, 12},
-    {"東スポ", "04", true, 1800, '1', true, 11},   {"すみれ", "01", true, 2200, ' ', true, 2},
+    {"東スポ", "04", true, 1800, '1', true, 11},  {"すみれ", "01", true, 2200, ' ', true, 2},
     {"スプリ", "05", true, 1800, '1', true, 3},   {"ヒヤシ", "05", false, 1800, ' ', true, 3},
-    {"有馬記", "05", true, 2500, '0', false, 12},  {"菊花賞", "00", true, 3000, '0', false, 10},
+    {"有馬記", "05", true, 2500, '0', false, 12}, {"菊花賞", "00", true, 3000, '0', false, 10},
     {"阪神大", "01", true, 3000, '1', false, 3},  {"日経賞", "05", true, 2500, '1', false, 3},
     {"ダイヤ", "04", true, 3400, '2', false, 2},  {"京都記", "00", true, 2200, '1', false, 2},
     {"ＡＪＣ", "05", true, 2200, '1', false, 1},  {"日経新", "00", true, 2400, '1', false, 1},
     {"中山記", "05", true, 1800, '1', false, 2},  {"金鯱賞", "02", true, 2000, '1', false, 3},
-    {"中日新", "02", true, 2000, '2', false, 12},  {"小倉大", "03", true, 1800, '2', false, 2},
+    {"中日新", "02", true, 2000, '2', false, 12}, {"小倉大", "03", true, 1800, '2', false, 2},
     {"大阪杯", "01", true, 2000, '0', false, 4},  {"福島民", "06", true, 2000, ' ', false, 4},
     {"七夕賞", "06", true, 2000, '2', false, 7},  {"小倉記", "03", true, 2000, '2', false, 8},
     {"札幌記", "08", true, 2000, '1', false, 8},  {"函館記", "09", true, 2000, '2', false, 6},
@@ -47,8 +47,8 @@ constexpr OpenRace kFlatOpenRaces[] = {
 constexpr OpenRace kJumpOpenRaces[] = {
     {"中山大", "05", false, 4100, '3', false, 12}, {"阪神ス", "01", false, 3140, '4', false, 3},
     {"東京ハ", "04", false, 3110, '4', false, 10}, {"小倉サ", "03", false, 3390, '5', false, 8},
-    {"新潟ジ", "07", false, 3250, '5', false, 8}, {"京都ジ", "00", false, 3170, '5', false, 11},
-    {"", "05", false, 3200, ' ', false, 0},       {"", "01", false, 3000, ' ', false, 0},
+    {"新潟ジ", "07", false, 3250, '5', false, 8},  {"京都ジ", "00", false, 3170, '5', false, 11},
+    {"", "05", false, 3200, ' ', false, 0},        {"", "01", false, 3000, ' ', false, 0},
 };
 
 struct CourseDistances {
@@ -69,17 +69,23 @@ constexpr int kTokyoT[] = {1400, 1600, 1800, 2000, 2300, 2400, 3400}, kTokyoD[] 
               kTokyoJ[] = {3000, 3110, 3300};
 constexpr int kNakayamaT[] = {1200, 1600, 1800, 2000, 2200, 2500}, kNakayamaD[] = {1200, 1800, 2400},
               kNakayamaJ[] = {2880, 3200, 3350, 4100};
-constexpr int kFukushimaT[] = {1200, 1800, 2000, 2600}, kFukushimaD[] = {1150, 1700, 2400}, kFukushimaJ[] = {2750, 3380};
+constexpr int kFukushimaT[] = {1200, 1800, 2000, 2600}, kFukushimaD[] = {1150, 1700, 2400},
+              kFukushimaJ[] = {2750, 3380};
 constexpr int kNiigataT[] = {1000, 1200, 1400, 1600, 1800, 2000, 2200, 2400}, kNiigataD[] = {1200, 1800, 2500},
               kNiigataJ[] = {2850, 2890, 3250};
 constexpr int kHokkaidoT[] = {1200, 1500, 1800, 2000, 2600}, kHokkaidoD[] = {1000, 1700, 2400};
 
 constexpr CourseDistances kDistances[] = {
-    {"00", kKyotoT, kKyotoD, kKyotoJ},       {"01", kHanshinT, kHanshinD, kHanshinJ},
-    {"02", kChukyoT, kChukyoD, kChukyoJ},    {"03", kKokuraT, kKokuraD, kKokuraJ},
-    {"04", kTokyoT, kTokyoD, kTokyoJ},       {"05", kNakayamaT, kNakayamaD, kNakayamaJ},
-    {"06", kFukushimaT, kFukushimaD, kFukushimaJ}, {"07", kNiigataT, kNiigataD, kNiigataJ},
-    {"08", kHokkaidoT, kHokkaidoD, {}},      {"09", kHokkaidoT, kHokkaidoD, {}},
+    {"00", kKyotoT, kKyotoD, kKyotoJ},
+    {"01", kHanshinT, kHanshinD, kHanshinJ},
+    {"02", kChukyoT, kChukyoD, kChukyoJ},
+    {"03", kKokuraT, kKokuraD, kKokuraJ},
+    {"04", kTokyoT, kTokyoD, kTokyoJ},
+    {"05", kNakayamaT, kNakayamaD, kNakayamaJ},
+    {"06", kFukushimaT, kFukushimaD, kFukushimaJ},
+    {"07", kNiigataT, kNiigataD, kNiigataJ},
+    {"08", kHokkaidoT, kHokkaidoD, {}},
+    {"09", kHokkaidoT, kHokkaidoD, {}},
 };
 
 const CourseDistances& distancesOf(const std::string& code) {
@@ -207,7 +213,9 @@ int weightCarried(int ageThen, bool female, const Start& s, int ability) {
 
 }  // namespace
 
-bool leftHanded(const std::string& courseCode) { return courseCode == "04" || courseCode == "07" || courseCode == "02"; }
+bool leftHanded(const std::string& courseCode) {
+    return courseCode == "04" || courseCode == "07" || courseCode == "02";
+}
 
 bool straightCourse(const Start& start) {
     return start.courseCode == "07" && start.turf && !start.jump && start.distance == 1000;
@@ -234,8 +242,9 @@ std::vector<Segment> plannedSegments(Random& random, const RacePlan& today, int 
     }
     if (age == 3) {
         int rung = today.level == kMaiden ? 0 : today.level == k500 ? 1 : 2;
-        int count = rung == 0 ? (random.chance(10) ? 0 : random.between(1, 6))
-                              : rung == 1 ? random.between(2, 7) : random.between(3, 7);
+        int count = rung == 0   ? (random.chance(10) ? 0 : random.between(1, 6))
+                    : rung == 1 ? random.between(2, 7)
+                                : random.between(3, 7);
         return {{false, {kMaiden, k500, kOpen}, rung, count}};
     }
     static constexpr int kMin[] = {2, 4, 6, 8, 10};
@@ -275,7 +284,8 @@ bool fitsOpenRace(const OpenRace& r, const Start& s, const RacePlan& today, int 
     year_month_day ymd{s.date};
     if (auto day = raceDay(r, ymd.year()); day && (*day - s.date > days{1} || s.date - *day > days{1})) return false;
     if (run.count(std::string(r.shortName) + std::to_string(static_cast<int>(ymd.year())))) return false;
-    return s.jump || (r.young == (ageThen <= 3) && r.turf == today.turf && std::abs(r.distance - today.distance) <= 600);
+    return s.jump ||
+           (r.young == (ageThen <= 3) && r.turf == today.turf && std::abs(r.distance - today.distance) <= 600);
 }
 
 void placeRace(Random& random, Start& s, const RacePlan& today, const HorseTraits& horse, int ageThen, RacesRun& run) {
@@ -305,7 +315,8 @@ void placeRace(Random& random, Start& s, const RacePlan& today, const HorseTrait
     } else {
         s.turf = today.jump ? random.chance(50) : (random.chance(75) ? today.turf : !today.turf);
         static constexpr int kDeltas[] = {-400, -200, 0, 0, 0, 200, 400};
-        int target = today.jump ? random.between(1600, 2400) : today.distance + random.pick(std::span<const int>(kDeltas));
+        int target =
+            today.jump ? random.between(1600, 2400) : today.distance + random.pick(std::span<const int>(kDeltas));
         // Races beyond 2600 m are nearly all open races.
         if (s.level != kOpen) target = std::min(target, 2600);
         s.distance = nearestDistance(s.turf ? d.turf : d.dirt, target);
@@ -330,10 +341,14 @@ Start makeStart(Random& random, sys_days date, const Segment& seg, int level, bo
     static constexpr int kGoingWeights[] = {70, 15, 10, 5};
     s.goingCode = static_cast<int>(random.weighted(kGoingWeights));
     s.horseNumber = random.between(1, s.fieldSize);
-    s.finish = win ? 1 : (level == kOpen && random.chance(6)) ? 1 : nonWinningFinish(random, s.fieldSize, horse.ability);
+    s.finish = win                                    ? 1
+               : (level == kOpen && random.chance(6)) ? 1
+                                                      : nonWinningFinish(random, s.fieldSize, horse.ability);
     int early = earlyPosition(random, std::clamp(horse.style + random.between(-1, 1), 0, 3), s.fieldSize);
-    if (s.jump) jumpTimes(random, s);
-    else flatTimes(random, s, early, level);
+    if (s.jump)
+        jumpTimes(random, s);
+    else
+        flatTimes(random, s, early, level);
     placeCorners(random, s, early);
     s.runningStyle = shownStyle(early, s.fieldSize);
     if (s.finish > 1 && random.chance(1)) {  // stopped during the race

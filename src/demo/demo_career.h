@@ -17,10 +17,10 @@ namespace zv::demo {
 struct HorseTraits {
     int age;
     bool female;
-    bool west;        // trained at 栗東, so it mostly ran in the west
-    int ability;      // 0..100
-    int style;        // 0 front-runner, 1 stalker, 2 mid-pack, 3 closer
-    int bodyWeight;   // kilograms
+    bool west;           // trained at 栗東, so it mostly ran in the west
+    int ability;         // 0..100
+    int style;           // 0 front-runner, 1 stalker, 2 mid-pack, 3 closer
+    int bodyWeight;      // kilograms
     std::string jockey;  // today's rider (UTF-8)
 };
 
@@ -32,24 +32,24 @@ struct Start {
     int distance = 0;
     int level = kMaiden;
     char grade = ' ';
-    std::string shortName;   // UTF-8, empty for none
+    std::string shortName;  // UTF-8, empty for none
     const char* weightRule = "01";
     int fieldSize = 0;
     int paceCode = 1;
     int goingCode = 0;
     int horseNumber = 0;
-    int weightCarried = 0;   // tenths of a kilogram
+    int weightCarried = 0;  // tenths of a kilogram
     int bodyWeight = 0;
     std::string jockey;
     int popularity = 0;
-    int finish = 0;          // 1.., or 33 for a horse that did not finish
-    int time = 0;            // tenths of a second; 0 when none was taken
-    int margin = 0;          // tenths behind the winner; negative for the winner's lead (the record holds it unsigned)
-    int firstPart = 0;       // early 3F in tenths (the first 2F in a 1000 m race); 0 when none
-    int last3f = 0;          // tenths; 0 when none
+    int finish = 0;     // 1.., or 33 for a horse that did not finish
+    int time = 0;       // tenths of a second; 0 when none was taken
+    int margin = 0;     // tenths behind the winner; negative for the winner's lead (the record holds it unsigned)
+    int firstPart = 0;  // early 3F in tenths (the first 2F in a 1000 m race); 0 when none
+    int last3f = 0;     // tenths; 0 when none
     std::array<int, 4> corners{};  // 0 where the course has no such corner
-    int runningStyle = 0;    // 0..3 as shown by the positions
-    std::string opponent;    // UTF-8
+    int runningStyle = 0;          // 0..3 as shown by the positions
+    std::string opponent;          // UTF-8
 };
 
 // Starts from the most recent one backwards; empty for a debutant.

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <system_error>
 
-#include "demo_card.h"
-#include "demo_horse.h"
 #include "data/error.h"
 #include "data/sjis.h"
 #include "data/store.h"
 #include "data/text_file.h"
+#include "demo_card.h"
+#include "demo_horse.h"
 
 namespace zv {
 
@@ -51,8 +51,8 @@ void writeDayFiles(const std::filesystem::path& folder, const DemoDay& day) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec) {
-        throw Error(ErrorKind::Io, sj("フォルダを作成できません: ") + fromUtf8(folder.string()) + " (" +
-                                       fromUtf8(ec.message()) + ")");
+        throw Error(ErrorKind::Io,
+                    sj("フォルダを作成できません: ") + fromUtf8(folder.string()) + " (" + fromUtf8(ec.message()) + ")");
     }
     writeFileReplacing(folder / kDen1File, joinCrLf(day.headerLines), FileDurability::Regenerable);
     writeFileReplacing(folder / kDen2File, joinCrLf(day.runnerLines), FileDurability::Regenerable);
@@ -62,7 +62,8 @@ void writeDayFiles(const std::filesystem::path& folder, const DemoDay& day) {
 bool writeDemoDayUnlessDataSet(const std::filesystem::path& folder, uint32_t seed) {
     std::error_code ignored;
     bool present = true;
-    for (const char* name : {kDen1File, kDen2File, kUmaFile}) present = present && std::filesystem::exists(folder / name, ignored);
+    for (const char* name : {kDen1File, kDen2File, kUmaFile})
+        present = present && std::filesystem::exists(folder / name, ignored);
     if (present) return false;
     writeDemoDay(folder, seed);
     return true;

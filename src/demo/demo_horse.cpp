@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <vector>
 
+#include "data/records.h"
+#include "data/sjis.h"
 #include "demo_career.h"
 #include "demo_names.h"
 #include "record_builder.h"
-#include "data/records.h"
-#include "data/sjis.h"
 
 namespace zv::demo {
 namespace {
@@ -40,11 +40,24 @@ std::string unusedName(std::set<std::string>& used, MakeName make) {
 
 Profile makeProfile(Random& random, const CourseDay& course, const RacePlan& today, NamesInUse& names) {
     static constexpr std::array<std::pair<int, int>, 4> kOlderAges{{{4, 35}, {5, 30}, {6, 20}, {7, 15}}};
-    static constexpr std::array<std::pair<const char*, int>, 16> kBirthplaces{{
-        {"003", 14}, {"005", 12}, {"006", 12}, {"007", 8}, {"004", 6}, {"010", 10}, {"016", 6}, {"001", 3},
-        {"002", 3}, {"008", 4}, {"096", 4}, {"040", 4}, {"044", 3}, {"009", 3}, {"073", 3}, {"075", 1}}};
-    static constexpr std::array<std::pair<const char*, int>, 8> kCoats{{
-        {"03", 35}, {"04", 20}, {"01", 20}, {"07", 8}, {"05", 8}, {"02", 5}, {"06", 3}, {"11", 1}}};
+    static constexpr std::array<std::pair<const char*, int>, 16> kBirthplaces{{{"003", 14},
+                                                                               {"005", 12},
+                                                                               {"006", 12},
+                                                                               {"007", 8},
+                                                                               {"004", 6},
+                                                                               {"010", 10},
+                                                                               {"016", 6},
+                                                                               {"001", 3},
+                                                                               {"002", 3},
+                                                                               {"008", 4},
+                                                                               {"096", 4},
+                                                                               {"040", 4},
+                                                                               {"044", 3},
+                                                                               {"009", 3},
+                                                                               {"073", 3},
+                                                                               {"075", 1}}};
+    static constexpr std::array<std::pair<const char*, int>, 8> kCoats{
+        {{"03", 35}, {"04", 20}, {"01", 20}, {"07", 8}, {"05", 8}, {"02", 5}, {"06", 3}, {"11", 1}}};
     static constexpr std::array<int, 4> kStyles{15, 35, 30, 20};
 
     Profile p;
@@ -80,9 +93,7 @@ Pedigree makePedigree(Random& random) {
     return p;
 }
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 int weightCarriedToday(const RacePlan& today, const HorseTraits& t) {
     std::string_view rule = today.weightRule;
@@ -107,7 +118,10 @@ long long winPrize(const Start& s) {
         case k1000: return 11'000'000;
         case k1600: return 15'500'000;
         default:
-            return s.grade == '0' ? 150'000'000 : s.grade == '1' ? 65'000'000 : s.grade == '2' ? 41'000'000 : 24'000'000;
+            return s.grade == '0'   ? 150'000'000
+                   : s.grade == '1' ? 65'000'000
+                   : s.grade == '2' ? 41'000'000
+                                    : 24'000'000;
     }
 }
 
@@ -149,7 +163,9 @@ std::string dateText(std::chrono::sys_days d) {
            format("%02lld", static_cast<unsigned>(ymd.day()));
 }
 
-std::string timeText(int tenths) { return tenths <= 0 ? "" : format("%lld", tenths / 600) + format("%03lld", tenths % 600); }
+std::string timeText(int tenths) {
+    return tenths <= 0 ? "" : format("%lld", tenths / 600) + format("%03lld", tenths % 600);
+}
 
 void writePastRace(RecordBuilder& b, int k, const Start& s) {
     using namespace uma;
@@ -208,7 +224,8 @@ std::string runnerLine(const Profile& p, const RacePlan& today, int frame) {
     RecordBuilder runner(kRunnerLineLength);
     runner.setNumber(den2::frame_number, frame).set(den2::horse_name, sj(p.name));
     runner.set(den2::sex_code, std::string(1, p.sexCode)).setNumber(den2::age, p.traits.age);
-    runner.setNumber(den2::weight_carried, weightCarriedToday(today, p.traits)).set(den2::jockey_name, sj(p.traits.jockey));
+    runner.setNumber(den2::weight_carried, weightCarriedToday(today, p.traits))
+        .set(den2::jockey_name, sj(p.traits.jockey));
     runner.setNumber(den2::rate, p.rate);
     return runner.line();
 }

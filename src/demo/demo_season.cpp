@@ -83,7 +83,8 @@ struct Season::State {
         h.ability.turf = std::clamp(a + random.between(-12, 12), 0, 100);
         h.ability.dirt = std::clamp(a + random.between(-12, 12), 0, 100);
         h.ability.jump = a;
-        h.ability.bestDistance = plan.jump ? plan.distance : std::clamp(plan.distance + 100 * random.between(-6, 6), 1000, 3200);
+        h.ability.bestDistance =
+            plan.jump ? plan.distance : std::clamp(plan.distance + 100 * random.between(-6, 6), 1000, 3200);
         h.ability.earlySpeed = std::clamp(a * 3 / 4 + (3 - h.profile.traits.style) * 6 + random.between(0, 10), 0, 100);
         h.pool = poolOf(plan);
         h.readyOn = readyOn;
@@ -118,10 +119,13 @@ struct Season::State {
         for (size_t h : pool) {
             if (horses[h].readyOn > date) continue;
             const HiddenAbility& a = horses[h].ability;
-            int fit = plan.jump ? 0 : -std::abs(plan.distance - a.bestDistance) / 100 + (plan.turf ? a.turf - a.dirt : a.dirt - a.turf) / 5;
+            int fit = plan.jump ? 0
+                                : -std::abs(plan.distance - a.bestDistance) / 100 +
+                                      (plan.turf ? a.turf - a.dirt : a.dirt - a.turf) / 5;
             candidates.emplace_back(fit + random.between(0, 8), h);
         }
-        std::stable_sort(candidates.begin(), candidates.end(), [](const auto& x, const auto& y) { return x.first > y.first; });
+        std::stable_sort(candidates.begin(), candidates.end(),
+                         [](const auto& x, const auto& y) { return x.first > y.first; });
         std::vector<size_t> field;
         for (size_t i = 0; i < candidates.size() && static_cast<int>(field.size()) < runners; ++i) {
             field.push_back(candidates[i].second);

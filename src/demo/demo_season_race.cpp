@@ -125,10 +125,12 @@ std::vector<Start> runSeasonRace(Random& random, const CourseDay& course, const 
     for (int p = 0; p < field; ++p) starts[market[p]].popularity = p + 1;
 
     // Times: the winner's from the leader's early part, an even middle and a closing part.
-    const int leader = std::min(usualLeaderFirst3f(plan.turf, plan.distance) - (leaderSpeed - 65) / 4 +
-                                    random.between(-3, 3), 385);
+    const int leader =
+        std::min(usualLeaderFirst3f(plan.turf, plan.distance) - (leaderSpeed - 65) / 4 + random.between(-3, 3), 385);
     const int closing = (plan.turf ? random.between(335, plan.distance > 2000 ? 360 : 350) : random.between(360, 378)) +
-                        (fastPace ? 5 : slowPace ? -5 : 0);
+                        (fastPace   ? 5
+                         : slowPace ? -5
+                                    : 0);
     const int perFurlong = (plan.turf ? 116 : 122) + (plan.distance - 1200) / 400 + random.between(0, 4);
     int middle = (plan.distance - 1200) * perFurlong / 200;
     middle += ((plan.turf ? goingCode * 4 : -goingCode * 2) + (kOpen - std::min(plan.level, int(kOpen))) * 2) *

@@ -16,16 +16,16 @@ namespace zv::demo {
 
 // What a horse is really capable of; no record shows it.
 struct HiddenAbility {
-    int turf = 50;          // 0..100
+    int turf = 50;  // 0..100
     int dirt = 50;
     int jump = 50;
     int bestDistance = 1600;  // metres
-    int earlySpeed = 50;    // 0..100: how soon it gets to the front
+    int earlySpeed = 50;      // 0..100: how soon it gets to the front
 };
 
 // A runner as the race sees it.
 struct SeasonRunner {
-    std::string name;   // UTF-8
+    std::string name;  // UTF-8
     std::string jockey;
     HiddenAbility ability;
     int weightCarried = 0;  // tenths of a kilogram

@@ -13,8 +13,8 @@ namespace zv {
 inline constexpr const char* kPrCsvFile = "zv.csv";
 
 struct PrCsvOutcome {
-    bool declined = false;        // no zv.csv and the user would not have it created: nothing done
-    BatchOutcome batch;           // races computed; aborted by the Abort request
+    bool declined = false;  // no zv.csv and the user would not have it created: nothing done
+    BatchOutcome batch;     // races computed; aborted by the Abort request
     int linesAdded = 0;
     bool abortedAtDuplicate = false;
     bool reachedNextDay = false;  // the data set holds another day after the one written

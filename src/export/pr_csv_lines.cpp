@@ -3,9 +3,9 @@
 #include <cstdio>
 
 #include "data/code_tables.h"
+#include "data/line_cutter.h"
 #include "data/numbers.h"
 #include "data/records.h"
-#include "data/line_cutter.h"
 #include "data/store.h"
 #include "predict/grid_sort.h"
 #include "predict/ranking.h"
@@ -43,8 +43,8 @@ std::optional<std::string> prCsvLine(const RaceDataStore& store, const RaceRatin
     // positions of the title, which would cut the longer racecourse names apart.
     std::string line = std::string(std::string_view(store.headers.at(ratings.race).raceDateText).substr(0, 10)) + "," +
                        racecourseName(field(header, den1::racecourse_code)) + "," +
-                       std::string(field(header, den1::race_number)) + "," +
-                       ratings.pace.f3fAverageValue + "," + ratings.pace.prAverageValue;
+                       std::string(field(header, den1::race_number)) + "," + ratings.pace.f3fAverageValue + "," +
+                       ratings.pace.prAverageValue;
     RankingTable ranking = ratings.ranking;
     sortRankingAsGrid(ranking, sortColumn);
     sortRanking(ranking, RankingColumn::Combined, true);

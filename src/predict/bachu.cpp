@@ -7,8 +7,8 @@
 
 #include "code_memo.h"
 #include "data/code_tables.h"
-#include "data/numbers.h"
 #include "data/field.h"
+#include "data/numbers.h"
 #include "data/records.h"
 #include "data/sjis.h"
 #include "number_text.h"
@@ -133,8 +133,10 @@ void appendClassText(TextBuilder& text, std::string_view horseLine, int k, std::
     if (shortName != "      ") {
         text << shortName;
         if (!isCentralCourse(course)) return;
-        if (inWords) text << words;
-        else if (amount != 0) text << amount;
+        if (inWords)
+            text << words;
+        else if (amount != 0)
+            text << amount;
     } else if (inWords) {
         text << words;
     } else if (amount >= 100) {
@@ -163,8 +165,10 @@ std::string cellText(std::string_view horseLine, int k, std::string_view course,
     appendClassText(text, horseLine, k, course);
     const std::string distance = std::to_string(b.pastDistance[k]);
     text << "<BR>" << b.pastSurface[k] << std::string_view(distance).substr(0, 2) << ' ';
-    if (b.pastF3F[k] == 0) text << texts().noTime;
-    else text << tenthsText(b.pastF3F[k]);
+    if (b.pastF3F[k] == 0)
+        text << texts().noTime;
+    else
+        text << tenthsText(b.pastF3F[k]);
     text << ' ';
     for (const FieldDef* corner : {&uma::past_corner1, &uma::past_corner2, &uma::past_corner3, &uma::past_corner4}) {
         appendCornerMark(text, pastField(horseLine, *corner, k));
@@ -204,7 +208,10 @@ std::array<std::string_view, 3> raceDateParts(std::string_view date) {
 
 PredictedRace::PredictedRace(std::string_view course, std::string_view distance, std::string_view date,
                              const LocalDateTime& nowTime)
-    : courseText(course), distanceText(distance), raceDateText(date), now(nowTime),
+    : courseText(course),
+      distanceText(distance),
+      raceDateText(date),
+      now(nowTime),
       raceDate(std::apply(parseDate, raceDateParts(date))) {}
 
 Bachu buildBachu(std::string_view horseLine, const PredictedRace& race, PastTexts pastTexts) {
@@ -219,8 +226,8 @@ void fillBachu(Bachu& b, std::string_view horseLine, const PredictedRace& race, 
         std::string unusualCourse;
         const std::string_view course =
             courseAbbreviation(pastField(horseLine, uma::past_racecourse_code, k), unusualCourse);
-        b.pastSurface[k] = surfaceName(pastField(horseLine, uma::past_jump_flag, k),
-                                       pastField(horseLine, uma::past_turf_flag, k));
+        b.pastSurface[k] =
+            surfaceName(pastField(horseLine, uma::past_jump_flag, k), pastField(horseLine, uma::past_turf_flag, k));
         b.pastDistance[k] = toIntOrZero(pastField(horseLine, uma::past_distance, k));
         b.pastF3F[k] = b.pastDistance[k] == 1000 ? thousandMetreF3F(horseLine, k, course, b.pastSurface[k])
                                                  : toIntOrZero(pastField(horseLine, uma::past_first_3f, k));
@@ -230,7 +237,8 @@ void fillBachu(Bachu& b, std::string_view horseLine, const PredictedRace& race, 
         if (b.pastValid[k]) b.pastPR[k] = prPoints(b.pastCorner4[k]);
 
         b.dates[k + 1] = pastRaceDate(pastField(horseLine, uma::past_race_date, k), race.now);
-        if (pastTexts == PastTexts::Build && course != texts().missingCourse) b.pastText[k] = cellText(horseLine, k, course, b);
+        if (pastTexts == PastTexts::Build && course != texts().missingCourse)
+            b.pastText[k] = cellText(horseLine, k, course, b);
     }
     if (race.raceDate) {
         b.dates[0] = *race.raceDate;

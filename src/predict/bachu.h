@@ -21,17 +21,17 @@ struct Bachu {
     std::array<std::string, kPastRaces> pastText;     // grid cell text of past race k; empty when there is none
     std::array<std::string, kPastRaces> pastSurface;  // "芝", "ダ" or "障"
     std::array<int32_t, kPastRaces> pastDistance{};   // metres
-    std::array<int32_t, kPastRaces> pastF3F{};        // early three furlongs in tenths of a second (1000 m rule applied)
-    std::array<int32_t, kPastRaces> pastCorner4{};    // position at the last corner; 0 when none
-    std::array<int32_t, kPastRaces> pastTR{};         // TR earned in race k (0..10); set by assignTR
-    std::array<int32_t, kPastRaces> pastPR{};         // PR points earned in race k (0..3)
-    std::array<bool, kPastRaces> pastValid{};         // race k counts for the ratings
+    std::array<int32_t, kPastRaces> pastF3F{};      // early three furlongs in tenths of a second (1000 m rule applied)
+    std::array<int32_t, kPastRaces> pastCorner4{};  // position at the last corner; 0 when none
+    std::array<int32_t, kPastRaces> pastTR{};       // TR earned in race k (0..10); set by assignTR
+    std::array<int32_t, kPastRaces> pastPR{};       // PR points earned in race k (0..3)
+    std::array<bool, kPastRaces> pastValid{};       // race k counts for the ratings
     std::array<LocalDateTime, kPastRaces + 1> dates;  // [0] the race predicted, [k + 1] past race k
-    int32_t TR = 0;        // best pastTR
-    int32_t PR = 0;        // sum of pastPR
-    int32_t combined = 0;  // TR + PR
-    int32_t rate = 0;      // the runner line's rate in tenths, read leniently
-    std::string name;      // horse name, trimmed
+    int32_t TR = 0;                                   // best pastTR
+    int32_t PR = 0;                                   // sum of pastPR
+    int32_t combined = 0;                             // TR + PR
+    int32_t rate = 0;                                 // the runner line's rate in tenths, read leniently
+    std::string name;                                 // horse name, trimmed
 };
 
 using Bachus = std::vector<Bachu>;
@@ -46,7 +46,8 @@ struct PredictedRace {
     // reads it again to throw the conversion error.
     std::optional<LocalDateTime> raceDate;
 
-    PredictedRace(std::string_view course, std::string_view distance, std::string_view date, const LocalDateTime& nowTime);
+    PredictedRace(std::string_view course, std::string_view distance, std::string_view date,
+                  const LocalDateTime& nowTime);
 };
 
 enum class PastTexts { Skip, Build };  // whether each past race also gets its grid cell text

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "data/numbers.h"
 #include "data/convert.h"
+#include "data/numbers.h"
 #include "data/records.h"
 #include "data/sjis.h"
 
@@ -139,9 +139,8 @@ std::string placeLabel(const BetGroup& group, const std::array<int, kMarks>& mar
                        std::initializer_list<int> candidates) {
     std::string label;
     for (int pick : candidates) {
-        bool used = std::any_of(group.lines.begin(), group.lines.end(), [&](const Line& line) {
-            return line.picks[place] == pick && lineExists(line, marks);
-        });
+        bool used = std::any_of(group.lines.begin(), group.lines.end(),
+                                [&](const Line& line) { return line.picks[place] == pick && lineExists(line, marks); });
         if (used) appendListed(label, marks[pick]);
     }
     return label;
@@ -159,7 +158,9 @@ BetKeyRange betKeyRange(BetType type) {
 
 std::string_view betTypeName(BetType type) { return betGroups()[static_cast<size_t>(type)].nameUtf8; }
 
-bool hasTrifectaLines(std::string_view raceNumberText) { return strictInt(raceNumberText, den1::race_number.name) >= 9; }
+bool hasTrifectaLines(std::string_view raceNumberText) {
+    return strictInt(raceNumberText, den1::race_number.name) >= 9;
+}
 
 std::array<std::string, kBetKeys> computeBetKeys(const std::array<int, kMarks>& marks, bool trifecta) {
     std::array<std::string, kBetKeys> keys;
@@ -183,8 +184,10 @@ void fillBetKeys(std::array<std::string, kBetKeys>& keys, const std::array<int, 
     }();
     for (size_t at = 0; at < keyLines.size(); ++at) {
         const KeyLine& k = keyLines[at];
-        if ((trifecta || !k.trifectaOnly) && lineExists(k.line, marks)) writeKey(keys[at], k.line, marks, k.ascending);
-        else keys[at].assign(kNoBetLine);
+        if ((trifecta || !k.trifectaOnly) && lineExists(k.line, marks))
+            writeKey(keys[at], k.line, marks, k.ascending);
+        else
+            keys[at].assign(kNoBetLine);
     }
 }
 

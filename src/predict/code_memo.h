@@ -21,8 +21,10 @@ public:
     template <class Out>
     void appendTo(Out& out, std::string_view code) const {
         int slot = slotOf(code);
-        if (slot < 0) out << std::string_view(lookup_(code));
-        else out << std::string_view(known_[slot]);
+        if (slot < 0)
+            out << std::string_view(lookup_(code));
+        else
+            out << std::string_view(known_[slot]);
     }
 
     // The memo's answer, or nothing for a code it does not hold.

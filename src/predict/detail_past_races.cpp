@@ -5,24 +5,38 @@
 
 #include "data/code_tables.h"
 #include "data/numbers.h"
-#include "data/text_fill.h"
 #include "data/records.h"
 #include "data/sjis.h"
+#include "data/text_fill.h"
 #include "number_text.h"
 
 namespace zv {
 namespace {
 
 enum Column {
-    kDate = 1, kRaceName, kClass, kDistance, kTime, kFieldSize, kPopularity, kFinish, kJockey,
-    kWeight, kPace, kCorners, kBodyWeight, kHorseNumber, kMargin, kOpponent,
+    kDate = 1,
+    kRaceName,
+    kClass,
+    kDistance,
+    kTime,
+    kFieldSize,
+    kPopularity,
+    kFinish,
+    kJockey,
+    kWeight,
+    kPace,
+    kCorners,
+    kBodyWeight,
+    kHorseNumber,
+    kMargin,
+    kOpponent,
 };
 
 const std::array<std::string, kDetailGridColumns>& columnHeadings() {
     static const std::array<std::string, kDetailGridColumns> headings = {
-        "", sj("開催日"), sj("レース"), sj("条件"), sj("距離"), sj("タイム"), sj("頭数"), sj("人気"), sj("着順"),
-        sj("騎手"), sj("斤量"), sj("ペース/F"), sj("通過順位"), sj("体重　"), sj("馬番　"), sj("着差　"),
-        sj("1（2）着馬"),
+        "",           sj("開催日"), sj("レース"),     sj("条件"), sj("距離"),     sj("タイム"),   sj("頭数"),
+        sj("人気"),   sj("着順"),   sj("騎手"),       sj("斤量"), sj("ペース/F"), sj("通過順位"), sj("体重　"),
+        sj("馬番　"), sj("着差　"), sj("1（2）着馬"),
     };
     return headings;
 }
@@ -75,7 +89,9 @@ void fillRow(std::string_view h, int group, std::array<std::string, kDetailGridC
     auto pastInt = [&](const FieldDef& f) { return toIntOrZero(past(f)); };
 
     std::string_view date = past(uma::past_race_date);
-    auto dateBytes = [&](size_t from, size_t len) { return std::string(date.substr(std::min(from, date.size()), len)); };
+    auto dateBytes = [&](size_t from, size_t len) {
+        return std::string(date.substr(std::min(from, date.size()), len));
+    };
     row[kDate] = racecourseName(past(uma::past_racecourse_code)) + dateBytes(2, 2) + "/" + dateBytes(4, 2) + "/" +
                  dateBytes(6, 2);
     row[kRaceName] = std::string(past(uma::past_race_short_name));

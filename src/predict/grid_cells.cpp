@@ -4,11 +4,11 @@
 
 #include "code_memo.h"
 #include "data/code_tables.h"
-#include "data/numbers.h"
-#include "data/text_fill.h"
 #include "data/convert.h"
+#include "data/numbers.h"
 #include "data/records.h"
 #include "data/sjis.h"
+#include "data/text_fill.h"
 #include "number_text.h"
 #include "ratings.h"
 #include "text_builder.h"
@@ -24,9 +24,9 @@ constexpr const char* kRight = "<BR><P ALIGN=\"right\">";
 struct Texts {
     std::string age = sj("歳");
     std::string marks[kMarks] = {sj("◎"), sj("○"), sj("▲"), sj("△"), sj("×"), sj("☆")};
-    std::array<std::string, kGridColumns> headings = {sj("枠"), sj("馬"), sj("馬　名"), sj("騎手"),
-                                                      sj("3走前"), sj("2走前"), sj("1走前"), "TR",
-                                                      "PR", "F3F", sj("印")};
+    std::array<std::string, kGridColumns> headings = {sj("枠"),    sj("馬"),    sj("馬　名"), sj("騎手"),
+                                                      sj("3走前"), sj("2走前"), sj("1走前"),  "TR",
+                                                      "PR",        "F3F",       sj("印")};
 };
 
 const Texts& texts() {
@@ -37,8 +37,8 @@ const Texts& texts() {
 // Bracket colours 1-8: text, background.
 bool frameColours(char frame, uint32_t& fg, uint32_t& bg) {
     static constexpr uint32_t kColours[8][2] = {
-        {kBlack, kWhite},    {kWhite, kBlack},    {kWhite, 0xFF0000}, {kWhite, 0x0000FF},
-        {kBlack, 0xFFFF00},  {kWhite, 0x008000},  {kBlack, 0xFF9900}, {kBlack, 0xFF66FF},
+        {kBlack, kWhite},   {kWhite, kBlack},   {kWhite, 0xFF0000}, {kWhite, 0x0000FF},
+        {kBlack, 0xFFFF00}, {kWhite, 0x008000}, {kBlack, 0xFF9900}, {kBlack, 0xFF66FF},
     };
     if (frame < '1' || frame > '8') return false;
     fg = kColours[frame - '1'][0];
@@ -65,10 +65,14 @@ std::string pastCellText(const Bachu& b, int k) {
     text << b.pastText[k];
     if (b.pastValid[k]) {
         text << '[';
-        if (b.pastTR[k] >= 1) text << "<B>TR:" << b.pastTR[k] << "</B>";
-        else text << "TR:0";
-        if (b.pastPR[k] >= 1) text << " <B>PR:" << b.pastPR[k] << "</B>";
-        else text << " PR:0";
+        if (b.pastTR[k] >= 1)
+            text << "<B>TR:" << b.pastTR[k] << "</B>";
+        else
+            text << "TR:0";
+        if (b.pastPR[k] >= 1)
+            text << " <B>PR:" << b.pastPR[k] << "</B>";
+        else
+            text << " PR:0";
         text << ']';
     } else if (!b.pastText[k].empty()) {
         text << "[TR:- PR:-]";
@@ -113,13 +117,13 @@ void fillEntryCells(GridRow& row, std::string_view runnerLine, int runner) {
 
     row[kColRunner].text = paragraph(kCentre, number);
 
-    row[kColName].text = (TextBuilder() << "<font size=\"8\">" << sexName(field(runnerLine, den2::sex_code))
-                                        << toIntOrZero(field(runnerLine, den2::age)) << texts().age
-                                        << "</font><BR><A HREF=\"" << number << "\">"
-                                        << trimmed(field(runnerLine, den2::horse_name))
-                                        << "</A><BR><P ALIGN=\"right\"><font size=\"8\">"
-                                        << tenthsText(toIntOrZero(field(runnerLine, den2::rate))) << "</font></P>")
-                              .str();
+    row[kColName].text =
+        (TextBuilder() << "<font size=\"8\">" << sexName(field(runnerLine, den2::sex_code))
+                       << toIntOrZero(field(runnerLine, den2::age)) << texts().age << "</font><BR><A HREF=\"" << number
+                       << "\">" << trimmed(field(runnerLine, den2::horse_name))
+                       << "</A><BR><P ALIGN=\"right\"><font size=\"8\">"
+                       << tenthsText(toIntOrZero(field(runnerLine, den2::rate))) << "</font></P>")
+            .str();
     row[kColJockey].text = (TextBuilder() << "<font size=\"8\">" << weightText(field(runnerLine, den2::weight_carried))
                                           << "k</font><BR>" << field(runnerLine, den2::jockey_name))
                                .str();
@@ -137,20 +141,20 @@ void fillRatingCells(GridRow& row, const Bachu& b) {
     row[kColPR].text = paragraph(kRight, std::to_string(b.PR));
     TextBuilder index;
     index << kRight;
-    if (b.combined >= 10) index << "<B>" << indexText(b.combined) << "</B>";
-    else index << indexText(b.combined);
+    if (b.combined >= 10)
+        index << "<B>" << indexText(b.combined) << "</B>";
+    else
+        index << indexText(b.combined);
     index << "<BR>(" << b.combined << ")</P>";
     row[kColIndex].text = index.str();
     for (int c : {kColTR, kColPR, kColIndex, kColMark}) blackOnWhite(row[c]);
 }
 
-void fillMarkCell(GridRow& row, int pick) {
-    row[kColMark].text = paragraph(kCentre, texts().marks[pick]);
-}
+void fillMarkCell(GridRow& row, int pick) { row[kColMark].text = paragraph(kCentre, texts().marks[pick]); }
 
 std::string sexAgeCoatText(std::string_view runnerLine, std::string_view horseLine) {
-    std::string sexAge = sexName(field(runnerLine, den2::sex_code)) +
-                         std::to_string(toIntOrZero(field(runnerLine, den2::age)));
+    std::string sexAge =
+        sexName(field(runnerLine, den2::sex_code)) + std::to_string(toIntOrZero(field(runnerLine, den2::age)));
     static const TwoByteCodeMemo coatColour(coatColourName);
     return padRight(sexAge, 6) + padRight(coatColour(field(horseLine, uma::coat_colour_code)), 6);
 }

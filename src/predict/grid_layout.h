@@ -10,17 +10,17 @@ namespace zv {
 inline constexpr int kGridColumns = 11;
 
 enum GridColumn {
-    kColFrame = 0,     // 枠: bracket number
-    kColRunner = 1,    // 馬: runner number
-    kColName = 2,      // 馬　名: sex and age, horse name (a link), rate
-    kColJockey = 3,    // 騎手: weight carried, jockey
-    kColPast3 = 4,     // 3走前: past race k = 2
-    kColPast2 = 5,     // 2走前: past race k = 1
-    kColPast1 = 6,     // 1走前: past race k = 0
+    kColFrame = 0,   // 枠: bracket number
+    kColRunner = 1,  // 馬: runner number
+    kColName = 2,    // 馬　名: sex and age, horse name (a link), rate
+    kColJockey = 3,  // 騎手: weight carried, jockey
+    kColPast3 = 4,   // 3走前: past race k = 2
+    kColPast2 = 5,   // 2走前: past race k = 1
+    kColPast1 = 6,   // 1走前: past race k = 0
     kColTR = 7,
     kColPR = 8,
-    kColIndex = 9,     // F3F: index value and combined
-    kColMark = 10,     // 印
+    kColIndex = 9,  // F3F: index value and combined
+    kColMark = 10,  // 印
 };
 
 // Heading texts (CP932) of the eleven columns.

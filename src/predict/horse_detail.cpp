@@ -4,12 +4,12 @@
 #include <stdexcept>
 
 #include "data/code_tables.h"
-#include "data/numbers.h"
-#include "data/text_fill.h"
 #include "data/convert.h"
 #include "data/error.h"
+#include "data/numbers.h"
 #include "data/records.h"
 #include "data/sjis.h"
+#include "data/text_fill.h"
 #include "detail_past_races.h"
 #include "grid_cells.h"
 
@@ -24,9 +24,7 @@ Counters recordGroup(std::string_view h, int group) {
     return c;
 }
 
-Counters sum(const Counters& a, const Counters& b) {
-    return {a[0] + b[0], a[1] + b[1], a[2] + b[2], a[3] + b[3]};
-}
+Counters sum(const Counters& a, const Counters& b) { return {a[0] + b[0], a[1] + b[1], a[2] + b[2], a[3] + b[3]}; }
 
 // Four counters, each right-justified in 3 bytes, so the labels line up in a fixed-pitch font.
 std::string recordText(const Counters& c) {
@@ -112,7 +110,8 @@ HorseDetail buildHorseDetail(std::string_view sexAgeCoat, std::string_view h) {
     add("lblSanti", "産地", birthplaceName(field(h, uma::birthplace_code)));
     add("lblSeisansya", "生産者", trimmedText(h, uma::breeder_name));
     add("lblBanusi", "馬主", trimmedText(h, uma::owner_name));
-    add("lblChokyosi", "調教師", trimmedText(h, uma::trainer_name) + trainerCentreMark(field(h, uma::trainer_centre_code)));
+    add("lblChokyosi", "調教師",
+        trimmedText(h, uma::trainer_name) + trainerCentreMark(field(h, uma::trainer_centre_code)));
     add("lblTiti", "父", trimmedText(h, uma::sire_name));
     add("lblHaha", "母", trimmedText(h, uma::dam_name));
     add("lblHahaTiti", "母父", trimmedText(h, uma::dam_sire_name));
@@ -142,8 +141,8 @@ HorseDetail buildHorseDetail(const RaceDataStore& store, int race, int runner) {
     }
     int count = store.runnerCount(race);
     if (runner < 0 || runner >= count) {
-        throw Error(ErrorKind::Format, sj("馬番が範囲外です: ") + std::to_string(runner + 1) + " (1.." +
-                                           std::to_string(count) + ")");
+        throw Error(ErrorKind::Format,
+                    sj("馬番が範囲外です: ") + std::to_string(runner + 1) + " (1.." + std::to_string(count) + ")");
     }
     size_t g = static_cast<size_t>(store.firstRunner(race) + runner);
     std::string_view horseLine = store.umaLines.at(g);

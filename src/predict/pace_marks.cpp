@@ -23,7 +23,9 @@ const std::string& prCaption() {
 
 int runnerAt(const RankingTable& table, size_t row) { return row < table.size() ? table[row].runner : 0; }
 
-void removeTop(RankingTable& table, size_t rows) { table.erase(table.begin(), table.begin() + std::min(rows, table.size())); }
+void removeTop(RankingTable& table, size_t rows) {
+    table.erase(table.begin(), table.begin() + std::min(rows, table.size()));
+}
 
 }  // namespace
 

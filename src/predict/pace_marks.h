@@ -18,12 +18,12 @@ struct PaceEstimate {
     std::string f3fAverageText;   // "前半3Fタイム平均：34.50", or the bare caption when not shown
     std::string f3fAverageValue;  // "34.50", or empty
     bool f3fAverageShown = false;
-    std::string prAverageText;    // "PR平均：1.25", or the bare caption when not shown
-    std::string prAverageValue;   // "1.25", or empty
-    bool prAverageShown = false;  // the pace label is shown with it
+    std::string prAverageText;        // "PR平均：1.25", or the bare caption when not shown
+    std::string prAverageValue;       // "1.25", or empty
+    bool prAverageShown = false;      // the pace label is shown with it
     int64_t prAverageHundredths = 0;  // the PR average as shown; 0 when there is none
-    std::string paceText;        // "S", "M", "H" or empty
-    int paceImage = 3;           // 0 S, 1 M, 2 H, 3 neutral
+    std::string paceText;             // "S", "M", "H" or empty
+    int paceImage = 3;                // 0 S, 1 M, 2 H, 3 neutral
 };
 
 // Averages and pace from the F3F table as built and the runners' PR.

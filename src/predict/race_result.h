@@ -40,7 +40,7 @@ using GridRow = std::array<GridCell, kGridColumns>;
 
 // A header label: its full text (caption and value) and whether it is shown.
 struct HeaderLabel {
-    std::string text;   // caption followed by the value
+    std::string text;  // caption followed by the value
     bool shown = false;
     std::string value;  // the value alone ("34.50"); empty when there is none
 };
@@ -56,14 +56,14 @@ struct BetLabels {
 
 // The ratings stage of one race: what the exports and the report card read.
 struct RaceRatings {
-    int race = 0;                             // 0-based race index
-    int runnerCount = 0;                      // M
-    Bachus bachus;                           // one record per runner, runner order; pastText only when asked for
-    PaceEstimate pace;                        // header averages and pace
-    std::array<int, kMarks> markedRunners{};  // runner numbers in mark order ◎ ○ ▲ △ × ☆; 0 = no pick
-    bool trifecta = false;                    // the race has 3連単 lines (race 9 on, with picks)
+    int race = 0;                               // 0-based race index
+    int runnerCount = 0;                        // M
+    Bachus bachus;                              // one record per runner, runner order; pastText only when asked for
+    PaceEstimate pace;                          // header averages and pace
+    std::array<int, kMarks> markedRunners{};    // runner numbers in mark order ◎ ○ ▲ △ × ☆; 0 = no pick
+    bool trifecta = false;                      // the race has 3連単 lines (race 9 on, with picks)
     std::array<std::string, kBetKeys> betKeys;  // six-character keys by bet type; "000000" = no line
-    RankingTable ranking;                     // in runner order
+    RankingTable ranking;                       // in runner order
 };
 
 // The grid's sort state: column 1 ascending is runner order. The GUI keeps `column` from race to
@@ -74,25 +74,25 @@ struct GridSort {
 };
 
 struct RaceResult {
-    int race = 0;                          // 0-based race index
-    int runnerCount = 0;                   // M
-    std::string raceNumberText;            // "01".."12" as stored
-    std::string titleLine1;                // lblTitle1
-    std::string titleLine2;                // lblTitle2 (also the bet-line window's status text)
+    int race = 0;                         // 0-based race index
+    int runnerCount = 0;                  // M
+    std::string raceNumberText;           // "01".."12" as stored
+    std::string titleLine1;               // lblTitle1
+    std::string titleLine2;               // lblTitle2 (also the bet-line window's status text)
     Bachus bachus;                        // one record per runner, runner order
-    std::vector<std::string> sexAgeCoat;   // per runner: sex+age padded to 6, coat colour padded to 6 (detail window)
-    HeaderLabel f3fAverage;                // "前半3Fタイム平均：34.50"
-    HeaderLabel prAverage;                 // "PR平均：1.25"
-    HeaderLabel pace;                      // "推定ペース：", shown with the PR average
-    std::string paceText;                  // "S", "M", "H" or empty
-    int paceImage = kPaceImageNeutral;     // kPaceImageS/M/H or kPaceImageNeutral
+    std::vector<std::string> sexAgeCoat;  // per runner: sex+age padded to 6, coat colour padded to 6 (detail window)
+    HeaderLabel f3fAverage;               // "前半3Fタイム平均：34.50"
+    HeaderLabel prAverage;                // "PR平均：1.25"
+    HeaderLabel pace;                     // "推定ペース：", shown with the PR average
+    std::string paceText;                 // "S", "M", "H" or empty
+    int paceImage = kPaceImageNeutral;    // kPaceImageS/M/H or kPaceImageNeutral
     std::array<int, kMarks> markedRunners{};  // runner numbers in mark order ◎ ○ ▲ △ × ☆; 0 = no pick
     BetLabels labels;
     std::array<std::string, kBetKeys> betKeys;  // six-character keys by bet type; "000000" = no line
-    RankingTable ranking;                  // in the order the grid sort left it
-    std::vector<GridRow> cells;            // row 0 = headings, row n + 1 = runner n (runner order)
-    std::vector<int> rowOrder;             // runner numbers from the top grid row down, after the sort
-    GridSort sort;                         // sort column and indicator direction in effect
+    RankingTable ranking;                       // in the order the grid sort left it
+    std::vector<GridRow> cells;                 // row 0 = headings, row n + 1 = runner n (runner order)
+    std::vector<int> rowOrder;                  // runner numbers from the top grid row down, after the sort
+    GridSort sort;                              // sort column and indicator direction in effect
 
     // True when the race has at least one bet line.
     bool hasBetLines() const;

@@ -35,13 +35,15 @@ RankingTable fillRanking(const Bachus& bachus) {
     table.reserve(bachus.size());
     for (size_t n = 0; n < bachus.size(); ++n) {
         const Bachu& b = bachus[n];
-        table.push_back({static_cast<int32_t>(n + 1), b.rate, b.PR, b.TR, (b.PR >= 1 && b.TR >= 1) ? 1 : 0,
-                         b.combined});
+        table.push_back(
+            {static_cast<int32_t>(n + 1), b.rate, b.PR, b.TR, (b.PR >= 1 && b.TR >= 1) ? 1 : 0, b.combined});
     }
     return table;
 }
 
-void sortRanking(RankingTable& table, RankingColumn column, bool descending) { sortRanking(table, {{column, descending}}); }
+void sortRanking(RankingTable& table, RankingColumn column, bool descending) {
+    sortRanking(table, {{column, descending}});
+}
 
 void sortRanking(RankingTable& table, std::initializer_list<RankingKey> keys) {
     struct Member {

@@ -11,8 +11,8 @@
 namespace zv {
 
 struct RankingRow {
-    int32_t runner = 0;    // runner number, 1-based
-    int32_t rate = 0;      // rate in tenths
+    int32_t runner = 0;  // runner number, 1-based
+    int32_t rate = 0;    // rate in tenths
     int32_t PR = 0;
     int32_t TR = 0;
     int32_t both = 0;      // 1 when PR >= 1 and TR >= 1, else 0

@@ -3,9 +3,9 @@
 #include "rate_race.h"
 
 #include "bet_lines.h"
-#include "data/numbers.h"
 #include "data/convert.h"
 #include "data/error.h"
+#include "data/numbers.h"
 #include "data/records.h"
 #include "data/sjis.h"
 #include "data/store.h"

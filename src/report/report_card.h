@@ -66,12 +66,12 @@ struct ReportCard {
     std::vector<ReportDay> days;  // in date order
     std::vector<SkippedInput> skipped;
     Coverage coverage;
-    std::vector<RateRow> byMark;       // ◎ ○ ▲ △ × ☆ 無印
-    std::vector<RateRow> byRank;       // combined rank in the race: 1位 .. 5位, 6位以下
-    std::vector<RateRow> byIndexBand;  // 0.0–9.9 .. 90.0–100.0
-    std::vector<RateRow> byPopularity; // 1番人気 .. 5番人気, over runners whose own record was found
-    std::vector<BetLineRow> betLines;  // the six bet types in order
-    bool aborted = false;              // the run was stopped before every day was read
+    std::vector<RateRow> byMark;        // ◎ ○ ▲ △ × ☆ 無印
+    std::vector<RateRow> byRank;        // combined rank in the race: 1位 .. 5位, 6位以下
+    std::vector<RateRow> byIndexBand;   // 0.0–9.9 .. 90.0–100.0
+    std::vector<RateRow> byPopularity;  // 1番人気 .. 5番人気, over runners whose own record was found
+    std::vector<BetLineRow> betLines;   // the six bet types in order
+    bool aborted = false;               // the run was stopped before every day was read
 };
 
 }  // namespace zv::report

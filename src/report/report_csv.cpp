@@ -27,7 +27,8 @@ void appendRateRows(std::string& csv, const char* table, const std::vector<RateR
 
 std::string reportCsv(const ReportCard& card) {
     std::string csv = "\xEF\xBB\xBF";
-    csv += "表,項目,頭数,単勝母数,1着,勝率,連対母数,2着以内,連対率,複勝母数,3着以内,複勝率,レース数,的中,的中率,点数\r\n";
+    csv +=
+        "表,項目,頭数,単勝母数,1着,勝率,連対母数,2着以内,連対率,複勝母数,3着以内,複勝率,レース数,的中,的中率,点数\r\n";
     appendRateRows(csv, "印", card.byMark);
     appendRateRows(csv, "順位", card.byRank);
     appendRateRows(csv, "指数帯", card.byIndexBand);

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "data/archive/intake.h"
-#include "data/numbers.h"
 #include "data/error.h"
 #include "data/field.h"
+#include "data/numbers.h"
 #include "data/records.h"
 #include "data/sjis.h"
 #include "data/store.h"
@@ -85,7 +85,8 @@ bool hasAnyRecordFile(const fs::path& folder) {
 
 bool looksLikeArchive(const fs::path& file) {
     std::string ext = file.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return ext == ".lzh" || ext == ".lha";
 }
 
@@ -103,14 +104,17 @@ public:
         if (hasAnyRecordFile(path)) return addDayFolder(path);
 
         std::vector<fs::path> entries;
-        for (fs::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec)) entries.push_back(it->path());
+        for (fs::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec))
+            entries.push_back(it->path());
         if (ec) return skip(path, "フォルダを読めません: " + ec.message());
         std::sort(entries.begin(), entries.end());
         size_t before = sources_.size() + skipped_.size();
         for (const fs::path& entry : entries) {
             if (aborted()) return;
-            if (fs::is_directory(entry, ec) && hasAnyRecordFile(entry)) addDayFolder(entry);
-            else if (fs::is_regular_file(entry, ec) && looksLikeArchive(entry)) addArchive(entry);
+            if (fs::is_directory(entry, ec) && hasAnyRecordFile(entry))
+                addDayFolder(entry);
+            else if (fs::is_regular_file(entry, ec) && looksLikeArchive(entry))
+                addArchive(entry);
         }
         if (sources_.size() + skipped_.size() == before) skip(path, "開催日のフォルダも書庫ファイルもありません");
     }
@@ -124,7 +128,8 @@ private:
     void addDayFolder(const fs::path& folder) {
         std::error_code ec;
         for (const char* name : {kDen1File, kDen2File, kUmaFile}) {
-            if (!fs::is_regular_file(folder / name, ec)) return skip(folder, std::string("ファイルがありません: ") + name);
+            if (!fs::is_regular_file(folder / name, ec))
+                return skip(folder, std::string("ファイルがありません: ") + name);
         }
         addDay(folder, folder, false);
     }
@@ -171,7 +176,8 @@ ReportCard runReport(const std::vector<fs::path>& paths, const ReportOptions& op
         collector.add(path);
     }
     std::vector<DaySource> sources = collector.take();
-    std::stable_sort(sources.begin(), sources.end(), [](const DaySource& a, const DaySource& b) { return a.date < b.date; });
+    std::stable_sort(sources.begin(), sources.end(),
+                     [](const DaySource& a, const DaySource& b) { return a.date < b.date; });
     const int total = static_cast<int>(sources.size());
     if (options.progress) options.progress(0, total);
 

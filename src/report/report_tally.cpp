@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "data/numbers.h"
 #include "data/error.h"
 #include "data/field.h"
+#include "data/numbers.h"
 #include "data/records.h"
 #include "data/sjis.h"
 #include "predict/bet_lines.h"
@@ -19,7 +19,7 @@ namespace {
 constexpr int kFinishNoPosition = 0;
 constexpr int kFinishScratched = 34;
 constexpr int kFinishExcluded = 35;
-constexpr int kRankRows = 6;           // 1位 .. 5位, 6位以下
+constexpr int kRankRows = 6;  // 1位 .. 5位, 6位以下
 constexpr int kIndexBands = 10;
 constexpr int kPopularityRows = 5;
 
@@ -72,7 +72,8 @@ Places placesOf(const Race& race) {
         const auto& r = runners[n];
         if (!r.found || !didNotRun(r.finish)) ++places.ran;
         if (!r.found) continue;
-        if (r.finish >= 1 && r.finish <= 3 && places.runner[r.finish - 1] < 0) places.runner[r.finish - 1] = static_cast<int>(n);
+        if (r.finish >= 1 && r.finish <= 3 && places.runner[r.finish - 1] < 0)
+            places.runner[r.finish - 1] = static_cast<int>(n);
     }
     // A beaten runner's record names the winner.
     for (const auto& r : runners) {
@@ -123,8 +124,10 @@ std::vector<RateRow> indexBandRows() {
     std::vector<RateRow> rows;
     for (int band = 0; band < kIndexBands; ++band) {
         char label[32];
-        if (band == kIndexBands - 1) std::snprintf(label, sizeof label, "%d.0–100.0", band * 10);
-        else std::snprintf(label, sizeof label, "%d.0–%d.9", band * 10, band * 10 + 9);
+        if (band == kIndexBands - 1)
+            std::snprintf(label, sizeof label, "%d.0–100.0", band * 10);
+        else
+            std::snprintf(label, sizeof label, "%d.0–%d.9", band * 10, band * 10 + 9);
         rows.push_back(rowLabelled(label));
     }
     return rows;

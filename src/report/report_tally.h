@@ -29,12 +29,12 @@ public:
 
 private:
     struct Runner {
-        std::string name;      // CP932, trimmed
-        int mark = -1;         // 0 ◎ .. 5 ☆; -1 unmarked
-        int rank = 0;          // combined rank in the race, ties sharing the better one
-        int indexBand = 0;     // 0 (0.0–9.9) .. 9 (90.0–100.0)
-        bool found = false;    // its own later record was found
-        int finish = 0;        // from that record
+        std::string name;    // CP932, trimmed
+        int mark = -1;       // 0 ◎ .. 5 ☆; -1 unmarked
+        int rank = 0;        // combined rank in the race, ties sharing the better one
+        int indexBand = 0;   // 0 (0.0–9.9) .. 9 (90.0–100.0)
+        bool found = false;  // its own later record was found
+        int finish = 0;      // from that record
         int popularity = 0;
         std::string opponent;  // from that record: the winner's name, or the second's after a win
     };

@@ -4,8 +4,8 @@
 #include <set>
 #include <system_error>
 
-#include "data/delimited_field.h"
 #include "data/convert.h"
+#include "data/delimited_field.h"
 #include "data/field.h"
 #include "data/sjis.h"
 #include "data/sjis_chars.h"
@@ -89,7 +89,8 @@ std::vector<std::string> gatherFileNames(const std::filesystem::path& folder) {
     return names;
 }
 
-std::vector<CatalogueEntry> listableEntries(const std::vector<CatalogueEntry>& entries, const std::vector<std::string>& present) {
+std::vector<CatalogueEntry> listableEntries(const std::vector<CatalogueEntry>& entries,
+                                            const std::vector<std::string>& present) {
     std::set<std::string> presentNames(present.begin(), present.end());
     std::set<std::string> listed;
     std::vector<CatalogueEntry> rows;

@@ -43,7 +43,8 @@ std::vector<std::string> gatherFileNames(const std::filesystem::path& folder);
 
 // The entries to list: each file name once (the first entry wins), none that is present, and no
 // "hb" archive whose "hz" counterpart is present.
-std::vector<CatalogueEntry> listableEntries(const std::vector<CatalogueEntry>& entries, const std::vector<std::string>& present);
+std::vector<CatalogueEntry> listableEntries(const std::vector<CatalogueEntry>& entries,
+                                            const std::vector<std::string>& present);
 
 // Member, guest or (nothing) a failed login, from the login page or status text.
 std::optional<Membership> membershipOf(std::string_view loginText);

@@ -105,36 +105,37 @@ std::string proxyHost(const ProxySettings& proxy) { return proxy.server + ":" + 
 
 FetchFailure failureOf(CURLcode code, const Transfer& transfer, bool credentialsSent) {
     switch (code) {
-    case CURLE_OPERATION_TIMEDOUT: return FetchFailure::TimedOut;
-    case CURLE_COULDNT_CONNECT: return FetchFailure::Refused;
-    case CURLE_COULDNT_RESOLVE_HOST:
-    case CURLE_COULDNT_RESOLVE_PROXY: return FetchFailure::HostNotFound;
-    case CURLE_PEER_FAILED_VERIFICATION: return FetchFailure::UntrustedCertificate;
-    case CURLE_SSL_CONNECT_ERROR:
-    case CURLE_SSL_CERTPROBLEM:
-    case CURLE_SSL_CIPHER:
-    case CURLE_SSL_CACERT_BADFILE:
-    case CURLE_SSL_ENGINE_INITFAILED:
-    case CURLE_SSL_ENGINE_NOTFOUND:
-    case CURLE_SSL_ENGINE_SETFAILED:
-    case CURLE_SSL_CRL_BADFILE:
-    case CURLE_SSL_ISSUER_ERROR:
-    case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
-    case CURLE_SSL_INVALIDCERTSTATUS:
-    case CURLE_SSL_SHUTDOWN_FAILED:
-    case CURLE_SSL_CLIENTCERT: return FetchFailure::SecureChannel;
-    case CURLE_GOT_NOTHING:
-    case CURLE_RECV_ERROR:
-    case CURLE_SEND_ERROR:
-    case CURLE_PARTIAL_FILE: return FetchFailure::ConnectionLost;
-    case CURLE_FILESIZE_EXCEEDED: return FetchFailure::TooLarge;
-    case CURLE_ABORTED_BY_CALLBACK: return FetchFailure::Aborted;
-    case CURLE_WRITE_ERROR:
-        return transfer.tooLarge ? FetchFailure::TooLarge
-                                 : transfer.sinkFailed ? FetchFailure::LocalFile : FetchFailure::Other;
-    case CURLE_UNSUPPORTED_PROTOCOL:  // a redirect to plain HTTP while credentials are on
-        return credentialsSent ? FetchFailure::CredentialsOverPlainHttp : FetchFailure::Other;
-    default: return FetchFailure::Other;
+        case CURLE_OPERATION_TIMEDOUT: return FetchFailure::TimedOut;
+        case CURLE_COULDNT_CONNECT: return FetchFailure::Refused;
+        case CURLE_COULDNT_RESOLVE_HOST:
+        case CURLE_COULDNT_RESOLVE_PROXY: return FetchFailure::HostNotFound;
+        case CURLE_PEER_FAILED_VERIFICATION: return FetchFailure::UntrustedCertificate;
+        case CURLE_SSL_CONNECT_ERROR:
+        case CURLE_SSL_CERTPROBLEM:
+        case CURLE_SSL_CIPHER:
+        case CURLE_SSL_CACERT_BADFILE:
+        case CURLE_SSL_ENGINE_INITFAILED:
+        case CURLE_SSL_ENGINE_NOTFOUND:
+        case CURLE_SSL_ENGINE_SETFAILED:
+        case CURLE_SSL_CRL_BADFILE:
+        case CURLE_SSL_ISSUER_ERROR:
+        case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
+        case CURLE_SSL_INVALIDCERTSTATUS:
+        case CURLE_SSL_SHUTDOWN_FAILED:
+        case CURLE_SSL_CLIENTCERT: return FetchFailure::SecureChannel;
+        case CURLE_GOT_NOTHING:
+        case CURLE_RECV_ERROR:
+        case CURLE_SEND_ERROR:
+        case CURLE_PARTIAL_FILE: return FetchFailure::ConnectionLost;
+        case CURLE_FILESIZE_EXCEEDED: return FetchFailure::TooLarge;
+        case CURLE_ABORTED_BY_CALLBACK: return FetchFailure::Aborted;
+        case CURLE_WRITE_ERROR:
+            return transfer.tooLarge     ? FetchFailure::TooLarge
+                   : transfer.sinkFailed ? FetchFailure::LocalFile
+                                         : FetchFailure::Other;
+        case CURLE_UNSUPPORTED_PROTOCOL:  // a redirect to plain HTTP while credentials are on
+            return credentialsSent ? FetchFailure::CredentialsOverPlainHttp : FetchFailure::Other;
+        default: return FetchFailure::Other;
     }
 }
 

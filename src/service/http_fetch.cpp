@@ -114,7 +114,8 @@ FetchResult fetchToFile(HttpTransport& transport, const std::filesystem::path& l
         result.detail = "the response is not the expected file";
     }
     if (result.ok) {
-        if (std::error_code ec = temp->moveOver(localFile)) result = localFileFailure("cannot rename to", localFile, ec.value());
+        if (std::error_code ec = temp->moveOver(localFile))
+            result = localFileFailure("cannot rename to", localFile, ec.value());
     }
     return result;
 }

@@ -16,15 +16,15 @@ namespace zv {
 struct TransferHooks {
     std::function<void(int64_t total)> begin;  // body starts; total 0 when the server names none
     std::function<void(int64_t done)> progress;
-    std::function<void()> end;                 // after a transfer that had begun
-    std::function<bool()> aborted;             // polled during the transfer; true stops it
+    std::function<void()> end;      // after a transfer that had begun
+    std::function<bool()> aborted;  // polled during the transfer; true stops it
 };
 
 // Why a request failed, for the cause line under the message that reports it (fetch_failure.h).
 enum class FetchFailure {
     None,
-    TimedOut,                  // no answer, or a stalled transfer, within the time limits
-    Refused,                   // nothing accepted the connection
+    TimedOut,  // no answer, or a stalled transfer, within the time limits
+    Refused,   // nothing accepted the connection
     HostNotFound,
     UntrustedCertificate,      // the server's certificate is not trusted for its host
     SecureChannel,             // another failure of the TLS handshake
@@ -34,8 +34,8 @@ enum class FetchFailure {
     ProxyRefused,              // the proxy answered the tunnel request with another error status
     CredentialsOverPlainHttp,  // the account's credentials would have gone out unencrypted
     TooLarge,
-    NotExpectedFile,           // the answer is not the file asked for (an error page, say)
-    LocalFile,                 // the answer could not be stored
+    NotExpectedFile,  // the answer is not the file asked for (an error page, say)
+    LocalFile,        // the answer could not be stored
     Aborted,
     Other,
 };

@@ -28,9 +28,9 @@ struct Catalogue {
     std::string provider;
     Credentials credentials;
     Membership membership = Membership::Guest;
-    std::string memberLabel;       // lblMember
+    std::string memberLabel;         // lblMember
     std::vector<CatalogueRow> rows;  // in list order
-    std::string listLabel;         // lblList
+    std::string listLabel;           // lblList
 
     bool anyTicked() const;
 };

@@ -28,6 +28,8 @@ ServiceConfig readServiceConfig(const settings::SettingsStore& stored, const Sto
     return config;
 }
 
-ServiceConfig readServiceConfig(const settings::SettingsStore& stored) { return readServiceConfig(stored, readStoredProxy(stored)); }
+ServiceConfig readServiceConfig(const settings::SettingsStore& stored) {
+    return readServiceConfig(stored, readStoredProxy(stored));
+}
 
 }  // namespace zv

@@ -54,10 +54,10 @@ inline constexpr Key DataCAFile{"Data", "CAFile", ValueType::Text};
 }  // namespace key
 
 inline constexpr std::array kAllKeys{
-    key::MainHeight,   key::MainRestoreHeight, key::MainWidth,    key::MainTop,       key::MainLeft,
-    key::DetailTop,    key::DetailLeft,        key::KaimeTop,     key::KaimeLeft,     key::ProxyPort,
-    key::ProxyServer,  key::ProxyUserID,       key::ProxyPassword, key::DataDir,      key::DataProvider,
-    key::DataUserID,   key::DataPassword,      key::DataServiceHost, key::DataCAFile,   key::DetailWidth,
+    key::MainHeight,   key::MainRestoreHeight, key::MainWidth,       key::MainTop,    key::MainLeft,
+    key::DetailTop,    key::DetailLeft,        key::KaimeTop,        key::KaimeLeft,  key::ProxyPort,
+    key::ProxyServer,  key::ProxyUserID,       key::ProxyPassword,   key::DataDir,    key::DataProvider,
+    key::DataUserID,   key::DataPassword,      key::DataServiceHost, key::DataCAFile, key::DetailWidth,
     key::DetailHeight, key::ExportDir,
 };
 

@@ -1,11 +1,11 @@
 #include "settings_store.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include "data/convert.h"
 

@@ -14,10 +14,10 @@
 #include <QToolBar>
 #include <algorithm>
 
-#include "data/error.h"
 #include "cp932_text.h"
-#include "data/sjis_chars.h"
 #include "data/data_folder_lock.h"
+#include "data/error.h"
+#include "data/sjis_chars.h"
 #include "data/text_file.h"
 #include "save_folder.h"
 #include "ui_fonts.h"
@@ -79,12 +79,14 @@ BetLinesWindow::BetLinesWindow(QWidget* parent)
 }
 
 void BetLinesWindow::createCommands() {
-    auto* save = new QAction(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("テキストファイルとして保存(&S)..."), this);
+    auto* save = new QAction(style()->standardIcon(QStyle::SP_DialogSaveButton),
+                             QStringLiteral("テキストファイルとして保存(&S)..."), this);
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     save->setToolTip(QStringLiteral("保存"));
     auto* close = new QAction(QStringLiteral("買い目の詳細を閉じる(&X)"), this);
     close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
-    auto* copy = new QAction(style()->standardIcon(QStyle::SP_FileDialogDetailedView), QStringLiteral("選択範囲をコピー(&C)"), this);
+    auto* copy = new QAction(style()->standardIcon(QStyle::SP_FileDialogDetailedView),
+                             QStringLiteral("選択範囲をコピー(&C)"), this);
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     copy->setToolTip(QStringLiteral("選択範囲をコピー"));
     auto* selectAll = new QAction(QStringLiteral("すべて選択(&A)"), this);

@@ -7,8 +7,9 @@
 namespace zv::ui {
 
 QString notCp932Message(const QString& field) {
-    return QStringLiteral("%1に使用できない文字が含まれています。\n"
-                          "Shift_JISで表せる文字で入力し直してください。")
+    return QStringLiteral(
+               "%1に使用できない文字が含まれています。\n"
+               "Shift_JISで表せる文字で入力し直してください。")
         .arg(field);
 }
 

@@ -33,10 +33,14 @@ std::optional<std::pair<Token, size_t>> tagAt(std::string_view text) {
         Token::Kind kind;
     };
     static constexpr Fixed fixed[] = {
-        {"<BR>", Token::Break},          {"<P ALIGN=\"center\">", Token::ParaCenter},
-        {"<P ALIGN=\"right\">", Token::ParaRight}, {"</P>", Token::ParaEnd},
-        {"<font size=\"8\">", Token::SmallOn}, {"</font>", Token::SmallOff},
-        {"<B>", Token::BoldOn},          {"</B>", Token::BoldOff},
+        {"<BR>", Token::Break},
+        {"<P ALIGN=\"center\">", Token::ParaCenter},
+        {"<P ALIGN=\"right\">", Token::ParaRight},
+        {"</P>", Token::ParaEnd},
+        {"<font size=\"8\">", Token::SmallOn},
+        {"</font>", Token::SmallOff},
+        {"<B>", Token::BoldOn},
+        {"</B>", Token::BoldOff},
         {"</A>", Token::LinkOff},
     };
     for (const Fixed& f : fixed) {
@@ -74,13 +78,13 @@ std::vector<Token> tokenize(std::string_view text) {
     return tokens;
 }
 
-
 QString styledRun(const MarkupRun& run) {
     QString html = run.text.toHtmlEscaped();
     if (run.bold) html = QStringLiteral("<b>") + html + QStringLiteral("</b>");
     if (run.small) html = QStringLiteral("<span style=\"font-size:8pt\">") + html + QStringLiteral("</span>");
     if (!run.link.isEmpty()) {
-        html = QStringLiteral("<a href=\"") + run.link.toHtmlEscaped() + QStringLiteral("\">") + html + QStringLiteral("</a>");
+        html = QStringLiteral("<a href=\"") + run.link.toHtmlEscaped() + QStringLiteral("\">") + html +
+               QStringLiteral("</a>");
     }
     return html;
 }

@@ -29,8 +29,23 @@ constexpr int kGridWidths[kDetailGridColumns] = {40, 80, 50, 54, 64, 38, 32, 32,
 // widest counters, a jockey of four characters, a handicap with both furlong times, four corner
 // positions, and a horse name of nine characters.
 constexpr const char* kWidestTexts[kDetailGridColumns] = {
-    "5走前", "札(地)08/05/25", "皐月賞", "オープン，牝馬", "障3900M不", "2.59.9", "18頭", "18人", "18着",
-    "ルメール", "H56.0", "H35.2-34.8", "⑱⑱⑱⑱", "512k", "18番", "-12.5", "ゼルヴォラブライト",
+    "5走前",
+    "札(地)08/05/25",
+    "皐月賞",
+    "オープン，牝馬",
+    "障3900M不",
+    "2.59.9",
+    "18頭",
+    "18人",
+    "18着",
+    "ルメール",
+    "H56.0",
+    "H35.2-34.8",
+    "⑱⑱⑱⑱",
+    "512k",
+    "18番",
+    "-12.5",
+    "ゼルヴォラブライト",
 };
 
 // Where a group of labels stands: the profile on the left, the records in the middle, the
@@ -45,9 +60,9 @@ struct LabelPlace {
     int y;
 };
 
-constexpr int kMargin = 8;     // from the window's edges
-constexpr int kBlockGap = 14;  // between a block's values and the next block's captions
-constexpr int kCaptionGap = 6; // between a caption and its value
+constexpr int kMargin = 8;      // from the window's edges
+constexpr int kBlockGap = 14;   // between a block's values and the next block's captions
+constexpr int kCaptionGap = 6;  // between a caption and its value
 constexpr int kLabelHeight = 15;
 constexpr char kEmptyRecord[] = "  0  0  0  0";
 
@@ -97,7 +112,8 @@ constexpr LabelPlace kPlaces[] = {
 int captionWidth(Block block, const QFontMetrics& metrics) {
     int widest = 0;
     for (const LabelPlace& place : kPlaces) {
-        if (place.block == block) widest = std::max(widest, metrics.horizontalAdvance(QString::fromUtf8(place.caption)));
+        if (place.block == block)
+            widest = std::max(widest, metrics.horizontalAdvance(QString::fromUtf8(place.caption)));
     }
     return widest;
 }
@@ -312,7 +328,8 @@ void HorseDetailWindow::showPastRaces(const HorseDetail& detail) {
 
 int HorseDetailWindow::cellWidth(const QString& text) const {
     // As the item view lays a cell out: the text between two margins, and the grid line.
-    const int textMargin = pastRaceGrid_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, pastRaceGrid_) + 1;
+    const int textMargin =
+        pastRaceGrid_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, pastRaceGrid_) + 1;
     return QFontMetrics(pastRaceGrid_->font()).horizontalAdvance(text) + 2 * textMargin + 1;
 }
 
@@ -320,7 +337,8 @@ void HorseDetailWindow::fitColumns() {
     // A text wider than any expected (a name of full length) widens its column for this horse.
     for (int column = 0; column < kDetailGridColumns; ++column) {
         int width = baseWidths_[size_t(column)];
-        for (int row = 0; row < kDetailGridRows; ++row) width = std::max(width, cellWidth(pastRaceGrid_->item(row, column)->text()));
+        for (int row = 0; row < kDetailGridRows; ++row)
+            width = std::max(width, cellWidth(pastRaceGrid_->item(row, column)->text()));
         if (pastRaceGrid_->columnWidth(column) != width) pastRaceGrid_->setColumnWidth(column, width);
     }
 }

@@ -31,7 +31,8 @@ ProxyWindow::ProxyWindow(StoredProxy& settings, QWidget* parent, UserFeedback fe
     passwordEdit_->setObjectName(QStringLiteral("txtPass"));
     passwordEdit_->setEchoMode(QLineEdit::Password);
 
-    auto* intro = new QLabel(QStringLiteral("プロキシサーバーの設定をしてください。(正常に接続できていれば設定する必要はありません)"), this);
+    auto* intro = new QLabel(
+        QStringLiteral("プロキシサーバーの設定をしてください。(正常に接続できていれば設定する必要はありません)"), this);
     intro->setWordWrap(true);
     auto* server = new QFormLayout;
     server->addRow(QStringLiteral("アドレス："), serverEdit_);

@@ -39,10 +39,11 @@ void RaceGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         painter->fillRect(rect, tint);
     }
     const QVariant foreground = index.data(Qt::ForegroundRole);
-    painterFor(option.font).paint(*painter, rect, linesOf(index),
-                                  foreground.isValid() ? foreground.value<QColor>() : QColor(Qt::black),
-                                  option.palette.color(QPalette::Link));
-    if (index.data(RightBorderRole).toBool()) painter->fillRect(QRect(rect.right() - 1, rect.top(), 2, rect.height()), Qt::black);
+    painterFor(option.font)
+        .paint(*painter, rect, linesOf(index), foreground.isValid() ? foreground.value<QColor>() : QColor(Qt::black),
+               option.palette.color(QPalette::Link));
+    if (index.data(RightBorderRole).toBool())
+        painter->fillRect(QRect(rect.right() - 1, rect.top(), 2, rect.height()), Qt::black);
     if (current) {
         painter->save();
         painter->setPen(QPen(highlight, 2));
@@ -52,7 +53,8 @@ void RaceGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     }
 }
 
-QString RaceGridDelegate::linkAt(const QModelIndex& index, const QFont& font, int cellWidth, int cellHeight, QPoint point) {
+QString RaceGridDelegate::linkAt(const QModelIndex& index, const QFont& font, int cellWidth, int cellHeight,
+                                 QPoint point) {
     return CellPainter(font).linkAt(QSize(cellWidth, cellHeight), linesOf(index), point);
 }
 
@@ -61,8 +63,9 @@ bool RaceGridDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, con
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
-            const QString link = painterFor(option.font).linkAt(option.rect.size(), linesOf(index),
-                                                                mouse->position().toPoint() - option.rect.topLeft());
+            const QString link =
+                painterFor(option.font)
+                    .linkAt(option.rect.size(), linesOf(index), mouse->position().toPoint() - option.rect.topLeft());
             if (!link.isEmpty()) {
                 emit linkActivated(link);
                 return true;

@@ -3,8 +3,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyleOptionHeader>
 #include <QScrollBar>
+#include <QStyleOptionHeader>
 #include <set>
 
 #include "grid_roles.h"
@@ -173,10 +173,9 @@ void RaceGridView::keyPressEvent(QKeyEvent* event) {
 void RaceGridView::mouseMoveEvent(QMouseEvent* event) {
     const QModelIndex index = indexAt(event->position().toPoint());
     const QRect rect = visualRect(index);
-    const bool overLink =
-        index.isValid() &&
-        !RaceGridDelegate::linkAt(index, font(), rect.width(), rect.height(), event->position().toPoint() - rect.topLeft())
-             .isEmpty();
+    const bool overLink = index.isValid() && !RaceGridDelegate::linkAt(index, font(), rect.width(), rect.height(),
+                                                                       event->position().toPoint() - rect.topLeft())
+                                                  .isEmpty();
     viewport()->setCursor(overLink ? Qt::PointingHandCursor : Qt::ArrowCursor);
     QTableView::mouseMoveEvent(event);
 }

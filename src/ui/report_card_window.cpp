@@ -20,9 +20,9 @@
 #include <QtCharts/QValueAxis>
 #include <filesystem>
 
+#include "data/data_folder_lock.h"
 #include "data/error.h"
 #include "data/sjis.h"
-#include "data/data_folder_lock.h"
 #include "data/text_file.h"
 #include "report/report_csv.h"
 #include "report/report_run.h"
@@ -53,8 +53,9 @@ QTableWidget* makeTable(const QStringList& headings) {
 
 QTableWidget* makeRateTable(const QString& firstHeading) {
     return makeTable({firstHeading, QStringLiteral("頭数"), QStringLiteral("単勝母数"), QStringLiteral("1着"),
-                      QStringLiteral("勝率"), QStringLiteral("連対母数"), QStringLiteral("2着以内"), QStringLiteral("連対率"),
-                      QStringLiteral("複勝母数"), QStringLiteral("3着以内"), QStringLiteral("複勝率")});
+                      QStringLiteral("勝率"), QStringLiteral("連対母数"), QStringLiteral("2着以内"),
+                      QStringLiteral("連対率"), QStringLiteral("複勝母数"), QStringLiteral("3着以内"),
+                      QStringLiteral("複勝率")});
 }
 
 void setRow(QTableWidget* table, int row, const QStringList& cells) {
@@ -80,7 +81,8 @@ ReportCardWindow::ReportCardWindow(const QString& startFolder, QWidget* parent)
     };
     chooseSave_ = [](QWidget* p, const QString& proposed) {
         const QString start = lastSaveFolder().isEmpty() ? proposed : lastSaveFolder() + QLatin1Char('/') + proposed;
-        const QString chosen = QFileDialog::getSaveFileName(p, QStringLiteral("CSVに保存"), start, QStringLiteral("CSV (*.csv)"));
+        const QString chosen =
+            QFileDialog::getSaveFileName(p, QStringLiteral("CSVに保存"), start, QStringLiteral("CSV (*.csv)"));
         rememberSaveFolderOf(chosen);
         return chosen;
     };
@@ -211,7 +213,8 @@ void ReportCardWindow::start() {
     report::ReportOptions options;
     options.abortRequested = [abort = abort_] { return abort->load(); };
     options.progress = [this](int done, int total) {
-        QMetaObject::invokeMethod(this, [this, done, total] { onProgress(done, total); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, done, total] { onProgress(done, total); }, Qt::QueuedConnection);
     };
     worker_ = QThread::create([this, paths, options] {
         report::ReportCard card;
@@ -220,9 +223,11 @@ void ReportCardWindow::start() {
         } catch (const Error& e) {
             card.skipped.push_back({std::string(), toUtf8(e.message())});
         }
-        QMetaObject::invokeMethod(this, [this, card] { onDone(card); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, card] { onDone(card); }, Qt::QueuedConnection);
     });
-    for (QWidget* w : std::initializer_list<QWidget*>{startButton_, addFolderButton_, addArchivesButton_, clearButton_, saveCsvButton_}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{startButton_, addFolderButton_, addArchivesButton_, clearButton_,
+                                                      saveCsvButton_}) {
         w->setEnabled(false);
     }
     abortButton_->setEnabled(true);
@@ -236,16 +241,15 @@ void ReportCardWindow::requestAbort() {
     abortButton_->setEnabled(false);
 }
 
-void ReportCardWindow::onProgress(int done, int total) {
-    progressBar_->setValue(total == 0 ? 0 : done * 100 / total);
-}
+void ReportCardWindow::onProgress(int done, int total) { progressBar_->setValue(total == 0 ? 0 : done * 100 / total); }
 
 void ReportCardWindow::onDone(const report::ReportCard& card) {
     worker_->wait();
     delete worker_;
     worker_ = nullptr;
     card_ = card;
-    for (QWidget* w : std::initializer_list<QWidget*>{startButton_, addFolderButton_, addArchivesButton_, clearButton_}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{startButton_, addFolderButton_, addArchivesButton_, clearButton_}) {
         w->setEnabled(true);
     }
     abortButton_->setEnabled(false);
@@ -261,17 +265,20 @@ void ReportCardWindow::showCard() {
     if (card_.days.empty()) {
         summary = QStringLiteral("読み込めた開催日がありません。");
     } else {
-        summary = QStringLiteral("%1日 (%2〜%3)  %4レース。結果が分かった出走馬 %5頭中 %6頭 (%7)。"
-                                 "着順が分かったレース: 1着 %8 / 1・2着 %9 / 1〜3着 %10。")
-                      .arg(card_.days.size())
-                      .arg(QString::fromStdString(card_.days.front().date), QString::fromStdString(card_.days.back().date))
-                      .arg(c.races)
-                      .arg(c.runners)
-                      .arg(c.runnersWithResult)
-                      .arg(percentText(c.runners ? std::optional<double>(double(c.runnersWithResult) / c.runners) : std::nullopt))
-                      .arg(c.racesWithWinner)
-                      .arg(c.racesWithFirstTwo)
-                      .arg(c.racesWithFirstThree);
+        summary =
+            QStringLiteral(
+                "%1日 (%2〜%3)  %4レース。結果が分かった出走馬 %5頭中 %6頭 (%7)。"
+                "着順が分かったレース: 1着 %8 / 1・2着 %9 / 1〜3着 %10。")
+                .arg(card_.days.size())
+                .arg(QString::fromStdString(card_.days.front().date), QString::fromStdString(card_.days.back().date))
+                .arg(c.races)
+                .arg(c.runners)
+                .arg(c.runnersWithResult)
+                .arg(percentText(c.runners ? std::optional<double>(double(c.runnersWithResult) / c.runners)
+                                           : std::nullopt))
+                .arg(c.racesWithWinner)
+                .arg(c.racesWithFirstTwo)
+                .arg(c.racesWithFirstThree);
     }
     if (card_.aborted) summary += QStringLiteral(" 中止したため、途中までの開催日だけを集計しています。");
     if (!card_.skipped.empty()) summary += QStringLiteral(" 読めなかった入力: %1件。").arg(card_.skipped.size());
@@ -307,8 +314,8 @@ void ReportCardWindow::fillBetTable() {
     for (size_t i = 0; i < card_.betLines.size(); ++i) {
         const report::BetLineRow& r = card_.betLines[i];
         setRow(betTable_, static_cast<int>(i),
-               {QString::fromStdString(r.type), QString::number(r.races), QString::number(r.hits), percentText(r.hitRate()),
-                QString::number(r.lines)});
+               {QString::fromStdString(r.type), QString::number(r.races), QString::number(r.hits),
+                percentText(r.hitRate()), QString::number(r.lines)});
     }
 }
 

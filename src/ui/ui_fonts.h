@@ -9,8 +9,8 @@
 
 namespace zv::ui {
 
-QString fixedPitchFamily();     // "ＭＳ ゴシック"
-QString proportionalFamily();   // "ＭＳ Ｐゴシック"
+QString fixedPitchFamily();    // "ＭＳ ゴシック"
+QString proportionalFamily();  // "ＭＳ Ｐゴシック"
 
 // Registers the stand-ins; call once after the application object exists.
 void installFontSubstitutions();

@@ -12,10 +12,15 @@ namespace zv::ui {
 UserFeedback UserFeedback::system() {
     UserFeedback feedback;
     feedback.beep = [] { QApplication::beep(); };
-    feedback.notice = [](QWidget* parent, const QString& text) { QMessageBox::information(parent, applicationTitle(), text); };
-    feedback.errorReport = [](QWidget* parent, const QString& text) { QMessageBox::critical(parent, applicationTitle(), text); };
+    feedback.notice = [](QWidget* parent, const QString& text) {
+        QMessageBox::information(parent, applicationTitle(), text);
+    };
+    feedback.errorReport = [](QWidget* parent, const QString& text) {
+        QMessageBox::critical(parent, applicationTitle(), text);
+    };
     feedback.askYesAbort = [](QWidget* parent, const QString& text) {
-        return QMessageBox::question(parent, applicationTitle(), text, QMessageBox::Yes | QMessageBox::Abort) == QMessageBox::Yes;
+        return QMessageBox::question(parent, applicationTitle(), text, QMessageBox::Yes | QMessageBox::Abort) ==
+               QMessageBox::Yes;
     };
     feedback.noticeWithDetails = [](QWidget* parent, const QString& text, const QString& details) {
         QMessageBox box(QMessageBox::Information, applicationTitle(), text, QMessageBox::Ok, parent);

@@ -12,9 +12,9 @@ namespace zv::ui {
 
 struct UserFeedback {
     std::function<void()> beep;
-    std::function<void(QWidget* parent, const QString& text)> notice;        // an information box
-    std::function<void(QWidget* parent, const QString& text)> errorReport;   // an unexpected failure
-    std::function<bool(QWidget* parent, const QString& text)> askYesAbort;   // true for Yes
+    std::function<void(QWidget* parent, const QString& text)> notice;       // an information box
+    std::function<void(QWidget* parent, const QString& text)> errorReport;  // an unexpected failure
+    std::function<bool(QWidget* parent, const QString& text)> askYesAbort;  // true for Yes
     // details: the cause of a failed request, shown as the box's details; empty for none.
     std::function<void(QWidget* parent, const QString& text, const QString& details)> noticeWithDetails;
     std::function<bool(QWidget* parent, const QString& text, const QString& details)> askYesNo;  // true for Yes

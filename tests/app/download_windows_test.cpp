@@ -67,14 +67,20 @@ private:
 void DownloadWindowsTest::init() {
     service_ = std::make_unique<fixture::FakeService>();
     data_ = std::make_unique<fixture::TempFolder>();
-    settings_ = std::make_unique<settings::SettingsStore>(QString::fromStdString((data_->path() / "settings.ini").string()));
+    settings_ =
+        std::make_unique<settings::SettingsStore>(QString::fromStdString((data_->path() / "settings.ini").string()));
     const std::string https = service_->hostPort(true);
     service_->putFile(kSettingsFilePath,
-                      "[SITE_AUTH]\r\nURLB=" + https + "/login\r\n"
-                      "[SITE_DATA_GUEST]\r\nURLB=" + https + "/guest\r\n"
-                      "[SITE_DATA_MEMBER]\r\nURLB=" + https + "/member\r\n"
-                      "[SYUTSUBA+KYOUSOUBA_ALL]\r\nPATHB=/all/\r\nPRICE=1000,800\r\n"
-                      "FILE=hb0410.lzh\r\nFILE=hb0411.lzh\r\nFILE=hb0412.lzh\r\nFILE=hb0413.lzh\r\n");
+                      "[SITE_AUTH]\r\nURLB=" + https +
+                          "/login\r\n"
+                          "[SITE_DATA_GUEST]\r\nURLB=" +
+                          https +
+                          "/guest\r\n"
+                          "[SITE_DATA_MEMBER]\r\nURLB=" +
+                          https +
+                          "/member\r\n"
+                          "[SYUTSUBA+KYOUSOUBA_ALL]\r\nPATHB=/all/\r\nPRICE=1000,800\r\n"
+                          "FILE=hb0410.lzh\r\nFILE=hb0411.lzh\r\nFILE=hb0412.lzh\r\nFILE=hb0413.lzh\r\n");
     for (const char* name : {"hb0411.lzh", "hb0412.lzh", "hb0413.lzh"}) {
         service_->putFile(std::string("/member/all/") + name, archive(name));
     }
@@ -131,7 +137,8 @@ DownloadWindowsTest::Run DownloadWindowsTest::login(const QString& userId, const
         auto* download = static_cast<DownloadWindow*>(shown);
         QTimer::singleShot(0, download, [&run, download, drive] {
             run.memberText = download->memberText();
-            for (int i = 0; i < download->archiveList()->topLevelItemCount(); ++i) run.rows << download->archiveList()->topLevelItem(i)->text(0);
+            for (int i = 0; i < download->archiveList()->topLevelItemCount(); ++i)
+                run.rows << download->archiveList()->topLevelItem(i)->text(0);
             if (drive) drive(*download);
             if (download->isVisible()) download->reject();
         });
@@ -152,10 +159,14 @@ void DownloadWindowsTest::loginShowsMembershipAndTheArchivesNotYetPresent_data()
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("memberText");
     QTest::addColumn<QString>("firstPrice");
-    QTest::newRow("a member sees the member label and prices") << "member-id" << "member-pw"
-                                                               << "member-idはBIGLOBEメンバーとして認証されています" << "840円";
-    QTest::newRow("a guest sees the guest label and prices") << "guest-id" << "guest-pw"
-                                                             << "guest-idはBIGLOBEゲストとして認証されています" << "1050円";
+    QTest::newRow("a member sees the member label and prices") << "member-id"
+                                                               << "member-pw"
+                                                               << "member-idはBIGLOBEメンバーとして認証されています"
+                                                               << "840円";
+    QTest::newRow("a guest sees the guest label and prices") << "guest-id"
+                                                             << "guest-pw"
+                                                             << "guest-idはBIGLOBEゲストとして認証されています"
+                                                             << "1050円";
 }
 
 void DownloadWindowsTest::loginShowsMembershipAndTheArchivesNotYetPresent() {
@@ -193,7 +204,8 @@ void DownloadWindowsTest::refusedLoginKeepsTheWindowOpenAndTheTypedCredentials()
     QCOMPARE(settings_->readText(settings::key::DataUserID), std::string("member-id"));
     QCOMPARE(decipherPassword(settings_->readText(settings::key::DataPassword)), std::string("wrong-pw"));
     const auto mode = std::filesystem::status(settings_->filePath().toStdString()).permissions();
-    QCOMPARE(mode & std::filesystem::perms::all, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    QCOMPARE(mode & std::filesystem::perms::all,
+             std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     QVERIFY(!std::filesystem::exists(data_->path() / "BVO" / "hb0411.lzh"));
 }
 
@@ -201,7 +213,8 @@ void DownloadWindowsTest::loginThatNeverReachesTheServerSaysWhyInTheDetails() {
     settings_->writeText(settings::key::DataCAFile, service_->unrelatedCaFile().string());
     const Run run = login(QStringLiteral("member-id"), "member-pw");
     QVERIFY(run.loginVisibleAfterOk);
-    QCOMPARE(notices_, QStringList{QStringLiteral("認証先のサーバーに接続できませんでした。\r\n\r\nもう一度認証をやり直してください。")});
+    QCOMPARE(notices_, QStringList{QStringLiteral(
+                           "認証先のサーバーに接続できませんでした。\r\n\r\nもう一度認証をやり直してください。")});
     QCOMPARE(details_, QStringList{QString::fromStdString("原因: " + service_->hostPort(true)) +
                                    QStringLiteral(" のサーバー証明書を信頼できません")});
 }
@@ -216,7 +229,8 @@ void DownloadWindowsTest::purchaseFetchesTickedArchivesWithARetryAndOpensTheTopm
         auto* ok = download.findChild<QPushButton*>(QStringLiteral("btnOK"));
         QVERIFY(ok->isEnabled());
         QTest::mouseClick(ok, Qt::LeftButton);
-        for (int i = 0; i < download.archiveList()->topLevelItemCount(); ++i) rowsAfter << download.archiveList()->topLevelItem(i)->text(0);
+        for (int i = 0; i < download.archiveList()->topLevelItemCount(); ++i)
+            rowsAfter << download.archiveList()->topLevelItem(i)->text(0);
     });
     QVERIFY(errors_.isEmpty());
     QVERIFY(notices_.isEmpty());

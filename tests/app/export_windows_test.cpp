@@ -1,10 +1,10 @@
 #include <QComboBox>
+#include <QDate>
 #include <QPrinter>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QDate>
 #include <QtTest>
 #include <chrono>
 #include <fstream>
@@ -12,9 +12,9 @@
 #include <utility>
 
 #include "data/sjis.h"
+#include "main_window_fixture.h"
 #include "predict/bet_lines.h"
 #include "predict/horse_detail.h"
-#include "main_window_fixture.h"
 #include "ui/progress_window.h"
 #include "ui/race_grid_view.h"
 
@@ -92,7 +92,8 @@ void ExportWindowsTest::detailWindowShowsTheChosenRunner() {
     window.openRunnerDetail(2, true);
     const HorseDetail expected = buildHorseDetail(window.session().store(), window.session().currentRace(), 1);
     for (const char* name : {"lblSeinen", "lblTiti", "lblSouSyokin", "lbl1", "lblKyakusitu"}) {
-        QCOMPARE(fixture.detail().labelText(QString::fromLatin1(name)), QString::fromStdString(toUtf8(expected.label(name))));
+        QCOMPARE(fixture.detail().labelText(QString::fromLatin1(name)),
+                 QString::fromStdString(toUtf8(expected.label(name))));
     }
     QTableWidget* grid = fixture.detail().pastRaceGrid();
     QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("開催日"));
@@ -177,7 +178,8 @@ void ExportWindowsTest::indexRunRestoresTheRaceAndTheWindows() {
     QObject::connect(&probe, &QTimer::timeout, [&] {
         if (ui::ProgressWindow* progress = window.progressWindow()) {
             seenPercent = progress->percent();
-            windowsHiddenDuringRun = !window.isVisible() && !fixture.detail().isVisible() && !fixture.bets().isVisible();
+            windowsHiddenDuringRun =
+                !window.isVisible() && !fixture.detail().isVisible() && !fixture.bets().isVisible();
         }
     });
     probe.start(0);
@@ -216,7 +218,8 @@ void ExportWindowsTest::abortDuringTheRunKeepsTheRacesDone() {
     bool pressed = false;
     fixture.allRacesProgress = [&](int) {
         if (std::exchange(pressed, true)) return;
-        QMetaObject::invokeMethod(window.progressWindow()->abortButton(), &QPushButton::click, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(window.progressWindow()->abortButton(), &QPushButton::click,
+                                  Qt::BlockingQueuedConnection);
     };
     window.actions().indexFile->trigger();
     probe.stop();
@@ -344,7 +347,9 @@ void ExportWindowsTest::printedRaceShowsTheBetLinesAndTheWholeGrid() {
     int race = -1;
     for (int r = 0; r < window.session().store().raceCount && race < 0; ++r) {
         window.showRace(r);
-        if (std::stoi(window.session().result()->raceNumberText) == raceNumber && window.session().result()->hasBetLines()) race = r;
+        if (std::stoi(window.session().result()->raceNumberText) == raceNumber &&
+            window.session().result()->hasBetLines())
+            race = r;
     }
     QVERIFY(race >= 0);
     QCOMPARE(hasTrifectaLines(window.session().result()->raceNumberText), trifecta);
@@ -377,7 +382,8 @@ void ExportWindowsTest::printedRaceShowsTheBetLinesAndTheWholeGrid() {
     QCOMPARE(text.count(QStringLiteral("騎手")), pages);
     QCOMPARE(text.count(QLatin1Char('\f')), pages);
     // Every page's footer: its number, the page count and the print date.
-    for (int page = 1; page <= pages; ++page) QVERIFY(text.contains(QStringLiteral("%1 / %2 ページ").arg(page).arg(pages)));
+    for (int page = 1; page <= pages; ++page)
+        QVERIFY(text.contains(QStringLiteral("%1 / %2 ページ").arg(page).arg(pages)));
     QCOMPARE(text.count(QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd"))), pages);
 }
 

@@ -4,8 +4,8 @@
 #include <fstream>
 
 #include "data/convert.h"
-#include "demo/demo_day.h"
 #include "data/records.h"
+#include "demo/demo_day.h"
 
 namespace zv::app::testing {
 
@@ -25,9 +25,13 @@ MainWindowFixture::~MainWindowFixture() {
     settings_.reset();
 }
 
-std::filesystem::path MainWindowFixture::dataFolder() const { return std::filesystem::path(dir_.path().toStdString()) / "data"; }
+std::filesystem::path MainWindowFixture::dataFolder() const {
+    return std::filesystem::path(dir_.path().toStdString()) / "data";
+}
 
-std::filesystem::path MainWindowFixture::programFile() const { return std::filesystem::path(dir_.path().toStdString()) / "zelvora"; }
+std::filesystem::path MainWindowFixture::programFile() const {
+    return std::filesystem::path(dir_.path().toStdString()) / "zelvora";
+}
 
 QString MainWindowFixture::settingsPath() const { return dir_.filePath(QStringLiteral("Zelvora.conf")); }
 
@@ -35,7 +39,8 @@ void MainWindowFixture::writeDay(int badRace) {
     DemoDay day = makeDemoDay(7);
     if (badRace >= 0) {
         int first = 0;
-        for (int r = 0; r < badRace; ++r) first += parseInt(field(day.headerLines[size_t(r)], den1::runner_count)).value_or(0);
+        for (int r = 0; r < badRace; ++r)
+            first += parseInt(field(day.headerLines[size_t(r)], den1::runner_count)).value_or(0);
         std::string& line = day.runnerLines[size_t(first)];
         line.replace(size_t(den2::weight_carried.pos - 1), size_t(den2::weight_carried.len), "5x0");
     }
@@ -88,7 +93,9 @@ MainWindow& MainWindowFixture::open(const QString& archiveArgument) {
         runClockMs_ += racePace.count();
         if (allRacesProgress) allRacesProgress(percent);
     };
-    setup.allRacesClock = [this] { return std::chrono::steady_clock::time_point(std::chrono::milliseconds(runClockMs_.load())); };
+    setup.allRacesClock = [this] {
+        return std::chrono::steady_clock::time_point(std::chrono::milliseconds(runClockMs_.load()));
+    };
     window_ = std::make_unique<MainWindow>(std::move(setup));
     detail_ = new ui::HorseDetailWindow(window_.get());
     bets_ = new ui::BetLinesWindow(window_.get());

@@ -4,25 +4,25 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QtTest>
 #include <fstream>
 #include <iterator>
 #include <numeric>
-#include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QScrollBar>
-#include <QScreen>
-#include <QToolButton>
-#include <QtTest>
 
 #include "app/header_panel.h"
 #include "app/help_window.h"
 #include "data/race_name.h"
 #include "data/sjis.h"
+#include "main_window_fixture.h"
 #include "predict/bet_lines.h"
 #include "ui/grid_roles.h"
-#include "main_window_fixture.h"
 #include "ui/race_grid_view.h"
 #include "ui/ui_fonts.h"
 
@@ -229,7 +229,8 @@ void MainWindowTest::developerItems() {
     QApplication::clipboard()->setText(QStringLiteral("before"));
     a.copyRaceName->trigger();
     if (developer) {
-        QCOMPARE(QApplication::clipboard()->text(), QString::fromStdString(toUtf8(raceNameCopyText(window.session().store(), 0))));
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QString::fromStdString(toUtf8(raceNameCopyText(window.session().store(), 0))));
     } else {
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("before"));
     }
@@ -437,7 +438,8 @@ void MainWindowTest::betLineShortcutsActInTheWindowThatHasTheFocus() {
     QCOMPARE(bets.statusText(), title);
     const int raceBefore = window.session().currentRace();
     QTest::keyClick(bets.textView(), Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(proposals, QStringList{QString::fromStdString(toUtf8(ui::proposedBetTextFileName(fromUtf8(title.toStdString()))))});
+    QCOMPARE(proposals,
+             QStringList{QString::fromStdString(toUtf8(ui::proposedBetTextFileName(fromUtf8(title.toStdString()))))});
     QVERIFY(proposals.first().endsWith(QStringLiteral("R.txt")));
     bets.textView()->selectAll();
     QTest::keyClick(bets.textView(), Qt::Key_C, Qt::ControlModifier);
@@ -554,8 +556,9 @@ void MainWindowTest::startUpWithABadArchiveArgumentStillLoadsTheDataFolder() {
     fixture.writeDay();
     MainWindow& window = fixture.open(QStringLiteral("/nonexistent/day.lzh"));
     QCOMPARE(fixture.notices.size(), 1);
-    QCOMPARE(fixture.notices.first(),
-             QStringLiteral("指定した書庫ファイルにデータは含まれておりません。\r\n\r\n正しいBVOデータをご利用ください。"));
+    QCOMPARE(
+        fixture.notices.first(),
+        QStringLiteral("指定した書庫ファイルにデータは含まれておりません。\r\n\r\n正しいBVOデータをご利用ください。"));
     QCOMPARE(window.session().currentRace(), 0);
 }
 

@@ -1,3 +1,4 @@
+#include <unistd.h>
 #include <QDate>
 #include <QDir>
 #include <QLocale>
@@ -5,7 +6,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <unistd.h>
 
 #include "app/about_window.h"
 #include "app/archive_choice.h"
@@ -35,7 +35,11 @@ private slots:
 
 namespace {
 
-QString uniqueName() { return QStringLiteral("ZelvoraTest-%1-%2").arg(QCoreApplication::applicationPid()).arg(QRandomGenerator::global()->generate()); }
+QString uniqueName() {
+    return QStringLiteral("ZelvoraTest-%1-%2")
+        .arg(QCoreApplication::applicationPid())
+        .arg(QRandomGenerator::global()->generate());
+}
 
 }  // namespace
 
@@ -82,8 +86,8 @@ void ShellTest::theSocketLivesInTheUsersRuntimeFolder() {
     QVERIFY(!runtime.isEmpty());
     QCOMPARE(QFileInfo(first.socketPath()).absolutePath(), QFileInfo(runtime).absoluteFilePath());
     QVERIFY(QFileInfo::exists(first.socketPath()));
-    QCOMPARE(QFileInfo(runtime).permissions() & (QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
-                                                  QFileDevice::ExeOther),
+    QCOMPARE(QFileInfo(runtime).permissions() &
+                 (QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther),
              QFileDevice::Permissions());
 }
 
@@ -138,8 +142,8 @@ void ShellTest::dropOpensOnlyAFirstLzhFile_data() {
     const auto file = [](const char* path) { return QUrl::fromLocalFile(QString::fromUtf8(path)); };
     QTest::newRow("day.lzh") << QList<QUrl>{file("/d/day.lzh")} << "/d/day.lzh";
     QTest::newRow("day.LZH is not taken") << QList<QUrl>{file("/d/day.LZH")} << "";
-    QTest::newRow("of three archives only the first") << QList<QUrl>{file("/d/a.lzh"), file("/d/b.lzh"), file("/d/c.lzh")}
-                                                        << "/d/a.lzh";
+    QTest::newRow("of three archives only the first")
+        << QList<QUrl>{file("/d/a.lzh"), file("/d/b.lzh"), file("/d/c.lzh")} << "/d/a.lzh";
     QTest::newRow("a first file of another kind") << QList<QUrl>{file("/d/a.txt"), file("/d/b.lzh")} << "";
     QTest::newRow("a web address") << QList<QUrl>{QUrl(QStringLiteral("https://example.jp/a.lzh"))} << "";
     QTest::newRow("nothing") << QList<QUrl>{} << "";

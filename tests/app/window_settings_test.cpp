@@ -56,7 +56,8 @@ void WindowSettingsTest::garbageGivesTheDefaults_data() {
 void WindowSettingsTest::garbageGivesTheDefaults() {
     QFETCH(QString, stored);
     MainWindowFixture fixture;
-    for (const settings::Key* k : {&key::MainHeight, &key::MainRestoreHeight, &key::MainTop, &key::MainLeft, &key::ProxyPort}) {
+    for (const settings::Key* k :
+         {&key::MainHeight, &key::MainRestoreHeight, &key::MainTop, &key::MainLeft, &key::ProxyPort}) {
         fixture.writeSetting(*k, stored);
     }
     MainWindow& window = fixture.open();
@@ -138,14 +139,25 @@ void WindowSettingsTest::closeWritesEverySettingOfTheWindows() {
     fixture.closeWindow();
     QSettings stored(fixture.settingsPath(), QSettings::IniFormat);
     const std::pair<const char*, QString> expected[] = {
-        {"frmMain/Top", "34"},          {"frmMain/Left", "12"},           {"frmMain/Height", "700"},
-        {"frmMain/Height2", "700"},     {"frmMain/Width", "750"},         {"frmDetail/Left", "56"},
-        {"frmDetail/Top", "78"},        {"frmDetail/Width", "1000"},      {"frmDetail/Height", "600"},        {"frmKaime/Left", "90"},          {"frmKaime/Top", "21"},
-        {"frmOption/gProxyPort", "8080"}, {"frmOption/gProxyServer", "proxy.example"},
-        {"frmOption/gProxyUserID", "user"}, {"frmOption/gProxyPassword", "pass word"},
+        {"frmMain/Top", "34"},
+        {"frmMain/Left", "12"},
+        {"frmMain/Height", "700"},
+        {"frmMain/Height2", "700"},
+        {"frmMain/Width", "750"},
+        {"frmDetail/Left", "56"},
+        {"frmDetail/Top", "78"},
+        {"frmDetail/Width", "1000"},
+        {"frmDetail/Height", "600"},
+        {"frmKaime/Left", "90"},
+        {"frmKaime/Top", "21"},
+        {"frmOption/gProxyPort", "8080"},
+        {"frmOption/gProxyServer", "proxy.example"},
+        {"frmOption/gProxyUserID", "user"},
+        {"frmOption/gProxyPassword", "pass word"},
     };
     for (const auto& [name, value] : expected) QCOMPARE(stored.value(QString::fromLatin1(name)).toString(), value);
-    QCOMPARE(QFileInfo(fixture.settingsPath()).permissions() & (QFile::ReadGroup | QFile::ReadOther), QFileDevice::Permissions());
+    QCOMPARE(QFileInfo(fixture.settingsPath()).permissions() & (QFile::ReadGroup | QFile::ReadOther),
+             QFileDevice::Permissions());
 }
 
 void WindowSettingsTest::everySaveDialogStartsWhereTheUserSavedLastAcrossARestart() {

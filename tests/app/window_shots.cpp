@@ -20,12 +20,14 @@
 #include <QTreeWidget>
 #include <cstdio>
 
+#include <QEventLoop>
 #include "app/about_window.h"
+#include "app/download_window.h"
 #include "app/header_panel.h"
 #include "app/help_window.h"
 #include "app/japanese_ui.h"
-#include "app/download_window.h"
 #include "app/login_window.h"
+#include "demo/demo_season.h"
 #include "main_window_fixture.h"
 #include "predict/bet_lines.h"
 #include "service/credential_cipher.h"
@@ -36,8 +38,6 @@
 #include "ui/proxy_window.h"
 #include "ui/race_grid_view.h"
 #include "ui/report_card_window.h"
-#include "demo/demo_season.h"
-#include <QEventLoop>
 
 namespace {
 
@@ -78,14 +78,15 @@ int listClippedDetailTexts(zv::app::MainWindow& window, zv::ui::HorseDetailWindo
                     const QModelIndex index = grid->model()->index(row, column);
                     const int need = grid->itemDelegate()->sizeHint(option, index).width() + 1;
                     if (need > grid->columnWidth(column)) {
-                        report(race + 1, runner, QStringLiteral("cell %1,%2").arg(row).arg(column), index.data().toString(),
-                               need, grid->columnWidth(column));
+                        report(race + 1, runner, QStringLiteral("cell %1,%2").arg(row).arg(column),
+                               index.data().toString(), need, grid->columnWidth(column));
                     }
                 }
             }
             for (QLabel* label : detail.findChildren<QLabel*>()) {
                 const int need = label->fontMetrics().horizontalAdvance(label->text());
-                if (need > label->width()) report(race + 1, runner, label->objectName(), label->text(), need, label->width());
+                if (need > label->width())
+                    report(race + 1, runner, label->objectName(), label->text(), need, label->width());
             }
         }
     }
@@ -109,11 +110,16 @@ void printPdf(zv::app::MainWindow& window, QPageLayout::Orientation orientation,
 void shootServiceWindows(zv::app::MainWindow& window, const std::filesystem::path& dataFolder) {
     zv::fixture::FakeService service;
     const std::string https = service.hostPort(true);
-    service.putFile(zv::kSettingsFilePath, "[SITE_AUTH]\r\nURLB=" + https + "/login\r\n"
-                                           "[SITE_DATA_GUEST]\r\nURLB=" + https + "/guest\r\n"
-                                           "[SITE_DATA_MEMBER]\r\nURLB=" + https + "/member\r\n"
-                                           "[SYUTSUBA+KYOUSOUBA_ALL]\r\nPATHB=/all/\r\nPRICE=1000,800\r\n"
-                                           "FILE=hb0410.lzh\r\nFILE=hb0411.lzh\r\nFILE=hb0412.lzh\r\n");
+    service.putFile(zv::kSettingsFilePath, "[SITE_AUTH]\r\nURLB=" + https +
+                                               "/login\r\n"
+                                               "[SITE_DATA_GUEST]\r\nURLB=" +
+                                               https +
+                                               "/guest\r\n"
+                                               "[SITE_DATA_MEMBER]\r\nURLB=" +
+                                               https +
+                                               "/member\r\n"
+                                               "[SYUTSUBA+KYOUSOUBA_ALL]\r\nPATHB=/all/\r\nPRICE=1000,800\r\n"
+                                               "FILE=hb0410.lzh\r\nFILE=hb0411.lzh\r\nFILE=hb0412.lzh\r\n");
     zv::settings::SettingsStore settings(QString::fromStdString((dataFolder / "service.ini").string()));
     namespace key = zv::settings::key;
     settings.writeText(key::DataServiceHost, service.hostPort(false));
@@ -128,7 +134,9 @@ void shootServiceWindows(zv::app::MainWindow& window, const std::filesystem::pat
     setup.dataFolder = dataFolder;
     setup.proxy = &window.proxy();
     setup.mainWindow = &window;
-    setup.feedback.noticeWithDetails = [](QWidget*, const QString& text, const QString&) { std::printf("notice: %s\n", qPrintable(text)); };
+    setup.feedback.noticeWithDetails = [](QWidget*, const QString& text, const QString&) {
+        std::printf("notice: %s\n", qPrintable(text));
+    };
     setup.feedback.errorReport = [](QWidget*, const QString& text) { std::printf("error: %s\n", qPrintable(text)); };
     setup.feedback.askYesNo = [](QWidget*, const QString&, const QString&) { return false; };
     setup.openArchive = [](const QString&) {};
@@ -136,7 +144,8 @@ void shootServiceWindows(zv::app::MainWindow& window, const std::filesystem::pat
     login.downloadWindowShown = [](QDialog* shown) {
         QTimer::singleShot(0, shown, [shown] {
             auto* download = static_cast<zv::app::DownloadWindow*>(shown);
-            if (download->archiveList()->topLevelItemCount() > 0) download->archiveList()->topLevelItem(0)->setCheckState(0, Qt::Checked);
+            if (download->archiveList()->topLevelItemCount() > 0)
+                download->archiveList()->topLevelItem(0)->setCheckState(0, Qt::Checked);
             settle();
             save(download, QStringLiteral("download"));
             download->reject();
@@ -252,9 +261,10 @@ int main(int argc, char** argv) {
     window.raceSelectMenu()->hide();
 
     // A question as the CSV export asks it, with the standard buttons in Japanese.
-    QMessageBox question(QMessageBox::Question, QStringLiteral("Zelvora!"),
-                         QStringLiteral("インストールフォルダに zv.csv がありません。\n\n新規に zv.csv を作成して書き込みますか？"),
-                         QMessageBox::Yes | QMessageBox::Abort, &window);
+    QMessageBox question(
+        QMessageBox::Question, QStringLiteral("Zelvora!"),
+        QStringLiteral("インストールフォルダに zv.csv がありません。\n\n新規に zv.csv を作成して書き込みますか？"),
+        QMessageBox::Yes | QMessageBox::Abort, &window);
     question.show();
     settle();
     save(&question, QStringLiteral("question"));

@@ -65,7 +65,10 @@ TEST(CliDemo, KeepExistingLeavesADataSetAlone) {
 
 TEST(CliDemo, RefusesBadArgumentsAndWritesNothing) {
     const std::vector<std::vector<std::string>> cases = {
-        {"--seed", "x"}, {"--seed", "-1"}, {"--seed"}, {"a", "b"},
+        {"--seed", "x"},
+        {"--seed", "-1"},
+        {"--seed"},
+        {"a", "b"},
     };
     for (const auto& args : cases) {
         fixture::TempFolder root;

@@ -6,10 +6,10 @@
 #include <sstream>
 
 #include "cli/commands.h"
-#include "demo/demo_day.h"
 #include "data/error.h"
 #include "data/store.h"
 #include "data_set_fixture.h"
+#include "demo/demo_day.h"
 
 namespace zv::cli {
 namespace {

@@ -28,9 +28,8 @@ OpenRun runOpen(const fs::path& dataFolder, std::vector<std::string> args) {
 TEST(CliOpen, PrintsTheRaceCountOrTheMessageWithTerminalLineEnds) {
     fixture::TempFolder root;
     fixture::Day day = fixture::sampleDay();
-    std::string good = fixture::craftArchive({{kDen1File, joinCrLf(day.headers)},
-                                              {kDen2File, joinCrLf(day.runners)},
-                                              {kUmaFile, joinCrLf(day.horses)}});
+    std::string good = fixture::craftArchive(
+        {{kDen1File, joinCrLf(day.headers)}, {kDen2File, joinCrLf(day.runners)}, {kUmaFile, joinCrLf(day.horses)}});
     fixture::writeFile(root.path(), "good.lzh", good);
     fixture::writeFile(root.path(), "bad.lzh", "not an archive");
 
@@ -43,7 +42,8 @@ TEST(CliOpen, PrintsTheRaceCountOrTheMessageWithTerminalLineEnds) {
     OpenRun bad = runOpen(root.path() / "data", {(root.path() / "bad.lzh").string()});
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.out, "");
-    EXPECT_EQ(bad.err, "zelvora-cli: 指定した書庫ファイルにデータは含まれておりません。\n\n正しいBVOデータをご利用ください。\n");
+    EXPECT_EQ(bad.err,
+              "zelvora-cli: 指定した書庫ファイルにデータは含まれておりません。\n\n正しいBVOデータをご利用ください。\n");
     EXPECT_EQ(fixture::snapshot(root.path() / "data"), before);
 }
 

@@ -7,12 +7,12 @@
 #include <sstream>
 
 #include "cli/commands.h"
-#include "demo/demo_day.h"
+#include "cli/json.h"
 #include "data/error.h"
 #include "data/sjis.h"
 #include "data/store.h"
 #include "data_set_fixture.h"
-#include "cli/json.h"
+#include "demo/demo_day.h"
 
 namespace zv::cli {
 namespace {
@@ -79,12 +79,17 @@ TEST_F(CliRaceTest, ShowJsonIsCompleteForEveryRace) {
 TEST_F(CliRaceTest, ShowPrintsAReadableTable) {
     CommandRun r = run(cmdShow, data, {"10", "--sort-column", "9"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out.rfind(toUtf8(store.headers[10].titleLine1) + "\n" + toUtf8(store.headers[10].titleLine2) + "\n", 0), 0u) << r.out;
+    EXPECT_EQ(r.out.rfind(toUtf8(store.headers[10].titleLine1) + "\n" + toUtf8(store.headers[10].titleLine2) + "\n", 0),
+              0u)
+        << r.out;
     EXPECT_NE(r.out.find("馬名"), std::string::npos);
 }
 
 TEST_F(CliRaceTest, ShowRejectsBadArguments) {
-    struct Case { const char* what; std::vector<std::string> args; };
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+    };
     const Case usage[] = {
         {"unsortable column", {"0", "--sort-column", "4"}},
         {"no race", {}},
@@ -96,8 +101,13 @@ TEST_F(CliRaceTest, ShowRejectsBadArguments) {
 
 TEST_F(CliRaceTest, BetlinesWritesTheWindowTextWithNothingAfterTheLastLine) {
     // On this demo day race index 10 is race 11 (with trifecta lines), 5 is race 6, 3 has no marks.
-    struct Case { const char* race; size_t size; const char* start; };
-    const Case cases[] = {{"10", 840, "[単勝] 計3点\r\n"}, {"5", 462, "[単勝] 計3点\r\n"}, {"3", 30, "このレースの買い目はありません"}};
+    struct Case {
+        const char* race;
+        size_t size;
+        const char* start;
+    };
+    const Case cases[] = {
+        {"10", 840, "[単勝] 計3点\r\n"}, {"5", 462, "[単勝] 計3点\r\n"}, {"3", 30, "このレースの買い目はありません"}};
     for (const Case& c : cases) {
         fs::path out = root.path() / "bet.txt";
         EXPECT_EQ(run(cmdBetlines, data, {c.race, "--out", out.string()}).status, 0);
@@ -134,10 +144,17 @@ TEST_F(CliRaceTest, KmiIntoAMissingFolderFailsAndWritesNothing) {
 }
 
 TEST(JsonWriter, EscapesStringsAndPlacesCommas) {
-    struct Case { const char* text; const char* json; };
+    struct Case {
+        const char* text;
+        const char* json;
+    };
     const Case cases[] = {
-        {"plain", "\"plain\""},           {"say \"hi\"", "\"say \\\"hi\\\"\""}, {"a\\b", "\"a\\\\b\""},
-        {"line\r\nend", "\"line\\r\\nend\""}, {"\x01\x1f", "\"\\u0001\\u001f\""},  {"馬", "\"馬\""},
+        {"plain", "\"plain\""},
+        {"say \"hi\"", "\"say \\\"hi\\\"\""},
+        {"a\\b", "\"a\\\\b\""},
+        {"line\r\nend", "\"line\\r\\nend\""},
+        {"\x01\x1f", "\"\\u0001\\u001f\""},
+        {"馬", "\"馬\""},
     };
     for (const Case& c : cases) EXPECT_EQ(jsonQuoted(c.text), c.json) << c.text;
 

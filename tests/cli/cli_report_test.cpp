@@ -7,8 +7,8 @@
 #include <sstream>
 
 #include "cli/commands.h"
-#include "data_set_fixture.h"
 #include "cli/report_output.h"
+#include "data_set_fixture.h"
 
 namespace zv::cli {
 namespace {
@@ -43,8 +43,10 @@ TEST_F(CliReportTest, SeasonWritesOneFolderPerMeetingDayTheSameForTheSameSeed) {
     ASSERT_EQ(run(cmdSeason, root.path(), {(root.path() / "again").string(), "--days", "3", "--seed", "9"}).status, 0);
     for (const std::string& name : names) {
         for (const char* file : {"bvo_den1.bv2", "bvo_den2.bv2", "bvo_uma.bv2"}) {
-            std::ifstream a(season() / name / file, std::ios::binary), b(root.path() / "again" / name / file, std::ios::binary);
-            EXPECT_TRUE(std::equal(std::istreambuf_iterator<char>(a), {}, std::istreambuf_iterator<char>(b), {})) << name << file;
+            std::ifstream a(season() / name / file, std::ios::binary),
+                b(root.path() / "again" / name / file, std::ios::binary);
+            EXPECT_TRUE(std::equal(std::istreambuf_iterator<char>(a), {}, std::istreambuf_iterator<char>(b), {}))
+                << name << file;
         }
     }
     EXPECT_THROW(run(cmdSeason, root.path(), {season().string(), "--days", "0"}), UsageError);
@@ -54,12 +56,37 @@ TEST_F(CliReportTest, JsonHoldsEveryKeyAndTextStatesTheCoverage) {
     ASSERT_EQ(run(cmdSeason, root.path(), {season().string(), "--days", "4"}).status, 0);
     CommandRun json = run(cmdReport, root.path(), {"--json", season().string(), (root.path() / "nowhere").string()});
     EXPECT_EQ(json.status, 0);
-    for (const char* key : {"\"days\":", "\"date\":", "\"path\":", "\"races\":", "\"skipped\":", "\"reason\":",
-                            "\"coverage\":", "\"runners\":", "\"runnersWithResult\":", "\"racesWithWinner\":",
-                            "\"racesWithFirstTwo\":", "\"racesWithFirstThree\":", "\"byMark\":", "\"byRank\":",
-                            "\"byIndexBand\":", "\"byPopularity\":", "\"label\":", "\"winBase\":", "\"wins\":",
-                            "\"winRate\":", "\"top2Base\":", "\"top2\":", "\"top2Rate\":", "\"top3Base\":", "\"top3\":",
-                            "\"top3Rate\":", "\"betLines\":", "\"type\":", "\"hits\":", "\"hitRate\":", "\"lines\":"}) {
+    for (const char* key : {"\"days\":",
+                            "\"date\":",
+                            "\"path\":",
+                            "\"races\":",
+                            "\"skipped\":",
+                            "\"reason\":",
+                            "\"coverage\":",
+                            "\"runners\":",
+                            "\"runnersWithResult\":",
+                            "\"racesWithWinner\":",
+                            "\"racesWithFirstTwo\":",
+                            "\"racesWithFirstThree\":",
+                            "\"byMark\":",
+                            "\"byRank\":",
+                            "\"byIndexBand\":",
+                            "\"byPopularity\":",
+                            "\"label\":",
+                            "\"winBase\":",
+                            "\"wins\":",
+                            "\"winRate\":",
+                            "\"top2Base\":",
+                            "\"top2\":",
+                            "\"top2Rate\":",
+                            "\"top3Base\":",
+                            "\"top3\":",
+                            "\"top3Rate\":",
+                            "\"betLines\":",
+                            "\"type\":",
+                            "\"hits\":",
+                            "\"hitRate\":",
+                            "\"lines\":"}) {
         EXPECT_NE(json.out.find(key), std::string::npos) << key;
     }
     EXPECT_NE(json.out.find("\"label\":\"◎\""), std::string::npos);
@@ -78,8 +105,10 @@ TEST_F(CliReportTest, TextColumnsLineUpWhateverTheCharacters) {
     std::vector<int> widths;
     bool inMarks = false;
     for (std::string line; std::getline(text, line);) {
-        if (line.rfind("■", 0) == 0) inMarks = line.find("印別") != std::string::npos;
-        else if (inMarks && !line.empty()) widths.push_back(displayWidth(line));
+        if (line.rfind("■", 0) == 0)
+            inMarks = line.find("印別") != std::string::npos;
+        else if (inMarks && !line.empty())
+            widths.push_back(displayWidth(line));
     }
     ASSERT_EQ(widths.size(), 8u);  // headings and seven marks
     for (int w : widths) EXPECT_EQ(w, widths[0]);

@@ -101,7 +101,8 @@ TEST_F(BadArchive, DamagedMembersGiveTheExtractionMessage) {
     const Case cases[] = {
         {"an unknown method", fixture::craftArchive(unknownMethod),
          extractMessage({"2 : " + sj("対応していない圧縮形式です: -lh9- (bvo_den2.bv2)")})},
-        {"a corrupted data byte", corrupt, extractMessage({"3 : " + sj("データが壊れています (CRCエラー): bvo_uma.bv2")})},
+        {"a corrupted data byte", corrupt,
+         extractMessage({"3 : " + sj("データが壊れています (CRCエラー): bvo_uma.bv2")})},
         {"a wrong header checksum", badChecksum, extractMessage({"1 : " + sj("書庫ファイルが壊れています")})},
     };
     for (const Case& c : cases) {

@@ -59,8 +59,9 @@ TEST_F(TwoWriters, AnIntakeRefusedWhileAnotherWriterKeepsTheFolderChangesNothing
 
     EXPECT_EQ(result.status, IntakeStatus::Busy);
     EXPECT_EQ(result.message, dataFolderBusyMessage());
-    EXPECT_EQ(toUtf8(result.message),
-              "他の Zelvora がこのデータフォルダで作業中です。\r\n\r\nその作業が終わってから、もう一度お試しください。");
+    EXPECT_EQ(
+        toUtf8(result.message),
+        "他の Zelvora がこのデータフォルダで作業中です。\r\n\r\nその作業が終わってから、もう一度お試しください。");
     EXPECT_EQ(fixture::snapshot(dataFolder()), before);
     EXPECT_TRUE(store == storeBefore);
 }

@@ -34,9 +34,9 @@ struct JlhaCase {
 };
 
 constexpr JlhaCase kJlhaCases[] = {
-    {"-a0q", "-lh5-"},  {"-a1q", "-lh5-"},  {"-a2q", "-lh5-"},  {"-a0zq", "-lh0-"}, {"-a1zq", "-lh0-"},
-    {"-a2zq", "-lh0-"}, {"-a0o6q", "-lh6-"}, {"-a1o6q", "-lh6-"}, {"-a2o6q", "-lh6-"}, {"-a0o7q", "-lh7-"},
-    {"-a1o7q", "-lh7-"}, {"-a2o7q", "-lh7-"},
+    {"-a0q", "-lh5-"},   {"-a1q", "-lh5-"},   {"-a2q", "-lh5-"},   {"-a0zq", "-lh0-"},
+    {"-a1zq", "-lh0-"},  {"-a2zq", "-lh0-"},  {"-a0o6q", "-lh6-"}, {"-a1o6q", "-lh6-"},
+    {"-a2o6q", "-lh6-"}, {"-a0o7q", "-lh7-"}, {"-a1o7q", "-lh7-"}, {"-a2o7q", "-lh7-"},
 };
 
 TEST(ExtractArchive, UnpacksEveryLevelAndMethodJlhaMakesWithExactNames) {

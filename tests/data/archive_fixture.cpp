@@ -113,17 +113,13 @@ std::vector<std::string> writeDay(const fs::path& folder, const Day& day, DayFor
     std::vector<std::string> headers = day.headers, runners = day.runners;
     std::vector<std::string> names;
     switch (form) {
-    case DayForm::Version2:
-        names = {kDen1File, kDen2File, kUmaFile};
-        break;
-    case DayForm::Version3:
-        for (std::string& h : headers) h = toVersion3Header(h);
-        for (std::string& r : runners) r = toVersion3Runner(r);
-        names = {"bvo_den1.bv3", "bvo_den2.bv3", "bvo_uma.bv3"};
-        break;
-    case DayForm::Replacement:
-        names = {"bvo_tok1.bv2", "bvo_tok2.bv2", kUmaFile};
-        break;
+        case DayForm::Version2: names = {kDen1File, kDen2File, kUmaFile}; break;
+        case DayForm::Version3:
+            for (std::string& h : headers) h = toVersion3Header(h);
+            for (std::string& r : runners) r = toVersion3Runner(r);
+            names = {"bvo_den1.bv3", "bvo_den2.bv3", "bvo_uma.bv3"};
+            break;
+        case DayForm::Replacement: names = {"bvo_tok1.bv2", "bvo_tok2.bv2", kUmaFile}; break;
     }
     writeFile(folder, names[0].c_str(), joinCrLf(headers));
     writeFile(folder, names[1].c_str(), joinCrLf(runners));

@@ -14,18 +14,22 @@
 namespace zv::fixture {
 
 // Packs the named files of folder into archive with jlha; options as jlha takes them ("-a2o7q").
-void packWithJlha(const std::filesystem::path& folder, const std::filesystem::path& archive,
-                  const std::string& options, const std::vector<std::string>& names);
+void packWithJlha(const std::filesystem::path& folder, const std::filesystem::path& archive, const std::string& options,
+                  const std::vector<std::string>& names);
 
 struct CraftedMember {
     CraftedMember(std::string name, std::string data, std::string method = "-lh0-", int level = 0,
                   std::optional<uint32_t> declaredLength = std::nullopt,
                   std::optional<uint16_t> unixMode = std::nullopt)
-        : name(std::move(name)), data(std::move(data)), method(std::move(method)), level(level),
-          declaredLength(declaredLength), unixMode(unixMode) {}
+        : name(std::move(name)),
+          data(std::move(data)),
+          method(std::move(method)),
+          level(level),
+          declaredLength(declaredLength),
+          unixMode(unixMode) {}
 
-    std::string name;                        // stored name bytes, as they stand
-    std::string data;                        // stored as they are (the method field is not honoured)
+    std::string name;  // stored name bytes, as they stand
+    std::string data;  // stored as they are (the method field is not honoured)
     std::string method;
     int level;                               // 0 or 1
     std::optional<uint32_t> declaredLength;  // uncompressed size in the header; default data.size()

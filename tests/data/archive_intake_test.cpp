@@ -57,8 +57,8 @@ TEST_F(ArchiveIntake, Version3HeaderByte74BecomesTheJpnFlagOfA777ByteLine) {
 
 TEST_F(ArchiveIntake, ProgressRunsUpTo100AndEndsAt0) {
     std::vector<int> percents;
-    IntakeResult result = openArchive(packDay(DayForm::Version2), dataFolder(), store,
-                                      [&](int p) { percents.push_back(p); });
+    IntakeResult result =
+        openArchive(packDay(DayForm::Version2), dataFolder(), store, [&](int p) { percents.push_back(p); });
     ASSERT_TRUE(result.ok);
     ASSERT_GE(percents.size(), 2u);
     EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end() - 1));
@@ -92,7 +92,8 @@ TEST_F(ArchiveIntake, MembersNeverReplaceTheFilesTheUserKeeps) {
     IntakeResult result = openArchive(writeArchive(fixture::craftArchive(members)), dataFolder(), store, {});
     expectNewDayLoaded(result);
     for (const char* name : kept) EXPECT_EQ(readFile(dataFolder() / name), std::string("mine: ") + name);
-    for (const char* name : {"KAKIN.LOG", "Other.INI", ".hidden"}) EXPECT_FALSE(fs::exists(dataFolder() / name)) << name;
+    for (const char* name : {"KAKIN.LOG", "Other.INI", ".hidden"})
+        EXPECT_FALSE(fs::exists(dataFolder() / name)) << name;
 }
 
 TEST_F(ArchiveIntake, AVersion3HorseFileReplacesAVersion2OneOfTheSameArchive) {

@@ -26,18 +26,16 @@ const NameCase kNameCases[] = {
     {"dir/", ""},
     {"dir/..", ""},
     {std::string("bvo_uma.bv2\0x", 13), ""},
-    {"\x95\x5C.txt", "\x95\x5C.txt"},               // 表.txt: 0x5C is the character's second byte
-    {"\x95\x5C\\\x95\x5C.txt", "\x95\x5C.txt"},     // 表\表.txt
-    {"\x82\xA0/\x95\x5C", "\x95\x5C"},              // あ/表
+    {"\x95\x5C.txt", "\x95\x5C.txt"},            // 表.txt: 0x5C is the character's second byte
+    {"\x95\x5C\\\x95\x5C.txt", "\x95\x5C.txt"},  // 表\表.txt
+    {"\x82\xA0/\x95\x5C", "\x95\x5C"},           // あ/表
 };
 
 TEST(SafeFileName, KeepsOnlyTheLastComponentAndRefusesNamesThatCannotBeWritten) {
     for (const NameCase& c : kNameCases) EXPECT_EQ(safeFileName(c.raw), c.written) << c.raw;
 }
 
-std::span<const uint8_t> bytes(const std::string& s) {
-    return {reinterpret_cast<const uint8_t*>(s.data()), s.size()};
-}
+std::span<const uint8_t> bytes(const std::string& s) { return {reinterpret_cast<const uint8_t*>(s.data()), s.size()}; }
 
 TEST(RawMemberName, ReadsTheStoredBytesOfLevel0And1Headers) {
     const std::string names[] = {"BVO_UMA.BV2", "\x95\x5C\\a.txt", "../x"};

@@ -71,8 +71,9 @@ TEST_F(MemoryBoundIntake, ALongLineWithoutEndIsCutToWhatTheVersion2LineTakes) {
 TEST_F(MemoryBoundIntake, ADataMemberLargerThanARecordFileIsRefusedBeforeUnpacking) {
     std::vector<CraftedMember> members = dayMembers();
     members.push_back({"bvo_den1.bv3", "x", "-lh0-", 0, uint32_t{1} << 31});
-    expectRefusedUnderCap(writeArchive(fixture::craftArchive(members)), IntakeStatus::ExtractFailed,
-                          sj("データの展開でエラーが発生しました。\r\n\r\n7 : データファイルが大きすぎます: bvo_den1.bv3"));
+    expectRefusedUnderCap(
+        writeArchive(fixture::craftArchive(members)), IntakeStatus::ExtractFailed,
+        sj("データの展開でエラーが発生しました。\r\n\r\n7 : データファイルが大きすぎます: bvo_den1.bv3"));
 }
 
 }  // namespace

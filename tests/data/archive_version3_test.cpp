@@ -49,7 +49,8 @@ TEST(Version3Line, FullLinesTakeEachByteFromItsVersion3Position) {
         const std::string& out = c.kind == Version3Kind::Header ? header2 : runner2;
         const std::string& in = c.kind == Version3Kind::Header ? header : runner;
         EXPECT_EQ(byteAt(out, c.version2Pos), byteAt(in, c.version3Pos))
-            << "version-2 byte " << c.version2Pos << " of the " << (c.kind == Version3Kind::Header ? "header" : "runner");
+            << "version-2 byte " << c.version2Pos << " of the "
+            << (c.kind == Version3Kind::Header ? "header" : "runner");
     }
 }
 
@@ -149,7 +150,8 @@ TEST(Version3File, EmptyLinesAtTheEndAreNotWritten) {
     std::string line = numberedLine(876);
     fixture::writeFile(folder.path(), "bvo_den2.bv3", "\n" + line + "\r\n\r\n\n\r");
     convertVersion3File(folder.path() / "bvo_den2.bv3");
-    EXPECT_EQ(readFile(folder.path() / "bvo_den2.bv2"), "\r\n" + convertVersion3Line(line, Version3Kind::Runner) + "\r\n");
+    EXPECT_EQ(readFile(folder.path() / "bvo_den2.bv2"),
+              "\r\n" + convertVersion3Line(line, Version3Kind::Runner) + "\r\n");
 }
 
 TEST(Version3File, RefusesWhatItCannotConvertWithoutWritingAnything) {
@@ -169,13 +171,13 @@ TEST(Version3File, RefusesWhatItCannotConvertWithoutWritingAnything) {
         TempFolder folder;
         std::string lines;
         switch (c.made) {
-        case Made::Nothing: break;
-        case Made::OneLine: fixture::writeFile(folder.path(), c.name, "line\r\n"); break;
-        case Made::FortyLines:
-            for (int i = 0; i < 40; ++i) lines += "line\r\n";
-            fixture::writeFile(folder.path(), c.name, lines);
-            break;
-        case Made::Pipe: ASSERT_EQ(::mkfifo((folder.path() / c.name).c_str(), 0600), 0); break;
+            case Made::Nothing: break;
+            case Made::OneLine: fixture::writeFile(folder.path(), c.name, "line\r\n"); break;
+            case Made::FortyLines:
+                for (int i = 0; i < 40; ++i) lines += "line\r\n";
+                fixture::writeFile(folder.path(), c.name, lines);
+                break;
+            case Made::Pipe: ASSERT_EQ(::mkfifo((folder.path() / c.name).c_str(), 0600), 0); break;
         }
         auto before = fixture::snapshot(folder.path());
         try {

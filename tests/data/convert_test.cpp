@@ -8,11 +8,24 @@ namespace zv {
 namespace {
 
 TEST(ParseInt, AcceptsWholeNumbersWithLeadingBlanksAndSign) {
-    struct Case { const char* text; std::optional<int32_t> value; };
+    struct Case {
+        const char* text;
+        std::optional<int32_t> value;
+    };
     const Case cases[] = {
-        {"09", 9}, {"  12", 12}, {"-3", -3}, {"+7", 7}, {"2147483647", 2147483647},
-        {"-2147483648", INT32_MIN}, {"2147483648", std::nullopt}, {"", std::nullopt}, {"  ", std::nullopt},
-        {"12 ", std::nullopt}, {"1a", std::nullopt}, {"-", std::nullopt}, {"\x82\x50", std::nullopt},
+        {"09", 9},
+        {"  12", 12},
+        {"-3", -3},
+        {"+7", 7},
+        {"2147483647", 2147483647},
+        {"-2147483648", INT32_MIN},
+        {"2147483648", std::nullopt},
+        {"", std::nullopt},
+        {"  ", std::nullopt},
+        {"12 ", std::nullopt},
+        {"1a", std::nullopt},
+        {"-", std::nullopt},
+        {"\x82\x50", std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(parseInt(c.text), c.value) << '"' << c.text << '"';
 }

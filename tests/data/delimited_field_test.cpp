@@ -19,10 +19,10 @@ struct FieldCase {
 
 TEST(DelimitedField, PicksTheFieldAndCollapsesCommaRuns) {
     constexpr FieldCase kCases[] = {
-        {",", "a,,b,c", 1, "b"},  {",", "a,b", 5, "b"},      {",", "a,b", 0, "a"},       {",", "a,b,c", 2, "c"},
-        {",", " a,b \r\n", 1, "b"}, {",", ",a,b", 0, ""},    {",", ",,a,b", 1, "a"},     {",", "", 0, ""},
-        {",", "abc", 3, "abc"},   {"=", "key=value", 1, "value"}, {"=", "k==v", 1, ""},  {"=", "k==v", 2, "v"},
-        {"::", "a::b::c", 2, "c"}, {"\t", "a\t\tb", 2, "b"}, {",", "a,b", -1, ""},       {",", "a,b", INT_MAX, "b"},
+        {",", "a,,b,c", 1, "b"},    {",", "a,b", 5, "b"},           {",", "a,b", 0, "a"},   {",", "a,b,c", 2, "c"},
+        {",", " a,b \r\n", 1, "b"}, {",", ",a,b", 0, ""},           {",", ",,a,b", 1, "a"}, {",", "", 0, ""},
+        {",", "abc", 3, "abc"},     {"=", "key=value", 1, "value"}, {"=", "k==v", 1, ""},   {"=", "k==v", 2, "v"},
+        {"::", "a::b::c", 2, "c"},  {"\t", "a\t\tb", 2, "b"},       {",", "a,b", -1, ""},   {",", "a,b", INT_MAX, "b"},
         {"", "a,b", 0, "a,b"},
     };
     for (const FieldCase& c : kCases) {

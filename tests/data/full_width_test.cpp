@@ -11,7 +11,7 @@ namespace zv {
 namespace {
 
 struct Case {
-    std::string input;  // CP932 bytes
+    std::string input;     // CP932 bytes
     const char* expected;  // UTF-8
 };
 
@@ -23,22 +23,25 @@ TEST(FullWidth, ConvertsHalfWidthCharacters) {
         {"abcxyz", "ａｂｃｘｙｚ"},
         {"JG3", "ＪＧ３"},
         {"", ""},
-        {sj("スプリングＳ"), "スプリングＳ"},             // already full-width: unchanged
+        {sj("スプリングＳ"), "スプリングＳ"},  // already full-width: unchanged
         {sj("中山") + "11", "中山１１"},
-        {"\xCA\xDF\xDD", "パン"},                         // ﾊﾟﾝ
-        {"\xB3\xDE", "ウ゛"},                             // ｳﾞ: ウ takes no mark, so it is added
-        {"\xB6\xDE", "ガ"},                               // ｶﾞ
-        {"\xC4\xDE", "ド"},                               // ﾄﾞ
-        {"\xCA\xDE", "バ"},                               // ﾊﾞ
-        {"\xCE\xDF", "ポ"},                               // ﾎﾟ
-        {"\xCB\xDF\xCC\xDF\xCD\xDF", "ピプペ"},           // ﾋﾟﾌﾟﾍﾟ
-        {"\xB6\xDF", "カ゜"},                             // ｶﾟ: only ﾊ..ﾎ take the semi-voiced mark
-        {"\xC4\xDF", "ト゜"},                             // ﾄﾟ
-        {"\xB1\xDF", "ア゜"},                             // ｱﾟ
-        {"\xDD\xDE", "ン゛"},                             // ﾝﾞ
-        {"\xDE", "\xEF\xBE\x9E"},                         // a lone ﾞ stays half-width
-        {"\xDF" "A", "\xEF\xBE\x9F" "Ａ"},                // a lone ﾟ stays half-width
-        {"\xB6\xDE\xDE", "ガ\xEF\xBE\x9E"},               // the second mark stands alone
+        {"\xCA\xDF\xDD", "パン"},                // ﾊﾟﾝ
+        {"\xB3\xDE", "ウ゛"},                    // ｳﾞ: ウ takes no mark, so it is added
+        {"\xB6\xDE", "ガ"},                      // ｶﾞ
+        {"\xC4\xDE", "ド"},                      // ﾄﾞ
+        {"\xCA\xDE", "バ"},                      // ﾊﾞ
+        {"\xCE\xDF", "ポ"},                      // ﾎﾟ
+        {"\xCB\xDF\xCC\xDF\xCD\xDF", "ピプペ"},  // ﾋﾟﾌﾟﾍﾟ
+        {"\xB6\xDF", "カ゜"},                    // ｶﾟ: only ﾊ..ﾎ take the semi-voiced mark
+        {"\xC4\xDF", "ト゜"},                    // ﾄﾟ
+        {"\xB1\xDF", "ア゜"},                    // ｱﾟ
+        {"\xDD\xDE", "ン゛"},                    // ﾝﾞ
+        {"\xDE", "\xEF\xBE\x9E"},                // a lone ﾞ stays half-width
+        {"\xDF"
+         "A",
+         "\xEF\xBE\x9F"
+         "Ａ"},                              // a lone ﾟ stays half-width
+        {"\xB6\xDE\xDE", "ガ\xEF\xBE\x9E"},  // the second mark stands alone
         {"\xA6\xA7\xAF\xB0\xB1\xDC", "ヲァッーアワ"},
         {"\xB7\xB8\xB9\xBA\xBB\xBC\xBD\xBE\xBF", "キクケコサシスセソ"},
         {"\xC0\xC1\xC2\xC3\xC5\xC6\xC7\xC8\xC9", "タチツテナニヌネノ"},
@@ -48,8 +51,8 @@ TEST(FullWidth, ConvertsHalfWidthCharacters) {
         {" !\"#$%&'()+}", "　！”＃＄％＆’（）＋｝"},
         {"=`|-^\\~{@[*;", "＝‘｜－＾￥￣｛＠「＊；"},
         {":]<>?_,./", "：」＜＞？＿，．／"},
-        {"\xA4\xA1\xA5", "、。・"},                       // ､｡･
-        {"\t\r\n", "\t\r\n"},                             // control bytes pass through
+        {"\xA4\xA1\xA5", "、。・"},  // ､｡･
+        {"\t\r\n", "\t\r\n"},        // control bytes pass through
     };
     for (const Case& c : kCases) {
         EXPECT_EQ(toUtf8(toFullWidth(c.input)), c.expected) << c.expected;

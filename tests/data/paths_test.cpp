@@ -18,12 +18,16 @@ class ScopedEnv {
 public:
     ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
         if (const char* old = std::getenv(name)) old_ = old;
-        if (value) ::setenv(name, value->c_str(), 1);
-        else ::unsetenv(name);
+        if (value)
+            ::setenv(name, value->c_str(), 1);
+        else
+            ::unsetenv(name);
     }
     ~ScopedEnv() {
-        if (old_) ::setenv(name_, old_->c_str(), 1);
-        else ::unsetenv(name_);
+        if (old_)
+            ::setenv(name_, old_->c_str(), 1);
+        else
+            ::unsetenv(name_);
     }
 
 private:
@@ -47,8 +51,7 @@ TEST(ResolveDataFolder, ChoosesOptionThenEnvironmentThenUserDataFolder) {
         {"ZELVORA_DATA_DIR next", std::nullopt, base + "/env", std::nullopt, base, base + "/env"},
         {"an empty option counts as none", std::string(), base + "/env", std::nullopt, base, base + "/env"},
         {"XDG_DATA_HOME/Zelvora", std::nullopt, std::nullopt, base + "/xdg", base, base + "/xdg/Zelvora"},
-        {"an empty ZELVORA_DATA_DIR counts as none", std::nullopt, "", base + "/xdg", base,
-         base + "/xdg/Zelvora"},
+        {"an empty ZELVORA_DATA_DIR counts as none", std::nullopt, "", base + "/xdg", base, base + "/xdg/Zelvora"},
         {"~/.local/share/Zelvora", std::nullopt, std::nullopt, std::nullopt, base, base + "/.local/share/Zelvora"},
         {"a relative XDG_DATA_HOME is ignored", std::nullopt, std::nullopt, "relative/xdg", base,
          base + "/.local/share/Zelvora"},

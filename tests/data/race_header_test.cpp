@@ -39,7 +39,8 @@ struct TitleCase {
 TEST(RaceHeaderTexts, FlatGradesFollowTheNameOtherRacesShowNone) {
     const TitleCase kCases[] = {
         {{.name = "皐月賞", .grade = "0", .weightRule = "03", .raceType = "2"},
-         "中山11R サラ3歳 オープン 定量 皐月賞 G1 ", "中山11R サラ3歳 オープン 皐月賞 G1 "},
+         "中山11R サラ3歳 オープン 定量 皐月賞 G1 ",
+         "中山11R サラ3歳 オープン 皐月賞 G1 "},
         {{.name = "スプリングステークス", .grade = "2"},
          "中山11R サラ3歳以上 オープン ハンデ スプリングＳ G3 ",
          "中山11R サラ3歳以上 オープン スプリングステークス G3 "},
@@ -54,7 +55,8 @@ TEST(RaceHeaderTexts, FlatGradesFollowTheNameOtherRacesShowNone) {
          "中山11R サラ3歳以上 オープン 東京盃 Jpn(G3) "},
         // Jump grades and ungraded races have no grade after the name.
         {{.jump = "1", .name = "中山大障害", .grade = "3", .weightRule = "01", .raceType = "8"},
-         "中山11R サラ障害3歳以上 オープン 馬齢 中山大障害 ", "中山11R サラ障害3歳以上 オープン 中山大障害 "},
+         "中山11R サラ障害3歳以上 オープン 馬齢 中山大障害 ",
+         "中山11R サラ障害3歳以上 オープン 中山大障害 "},
         {{.name = "東京ハイジャンプ", .grade = "4", .raceType = "9"},
          "中山11R サラ障害4歳以上 オープン ハンデ 東京ハイジャンプ ",
          "中山11R サラ障害4歳以上 オープン 東京ハイジャンプ "},
@@ -62,15 +64,19 @@ TEST(RaceHeaderTexts, FlatGradesFollowTheNameOtherRacesShowNone) {
          "中山11R サラ3歳以上 オープン ハンデ 小倉サマージャンプ ",
          "中山11R サラ3歳以上 オープン 小倉サマージャンプ "},
         {{.name = "早春ステークス", .grade = " ", .raceClass = "16000"},
-         "中山11R サラ3歳以上 1600万 ハンデ 早春Ｓ ", "中山11R サラ3歳以上 1600万 早春ステークス "},
+         "中山11R サラ3歳以上 1600万 ハンデ 早春Ｓ ",
+         "中山11R サラ3歳以上 1600万 早春ステークス "},
         {{.racecourse = "04", .raceNumber = "10", .name = "ジャパンカップ", .grade = "0", .weightRule = "03"},
-         "東京10R サラ3歳以上 オープン 定量 ジャパンＣ G1 ", "東京10R サラ3歳以上 オープン ジャパンカップ G1 "},
+         "東京10R サラ3歳以上 オープン 定量 ジャパンＣ G1 ",
+         "東京10R サラ3歳以上 オープン ジャパンカップ G1 "},
         // A race without a name keeps both blanks around the missing piece.
         {{.raceNumber = "01", .name = "", .grade = " ", .weightRule = "01", .raceType = "2", .raceClass = "00003"},
-         "中山01R サラ3歳 未勝利 馬齢  ", "中山01R サラ3歳 未勝利  "},
+         "中山01R サラ3歳 未勝利 馬齢  ",
+         "中山01R サラ3歳 未勝利  "},
         // Blanks around a name go; a full-width blank inside it stays.
         {{.name = "  春　特別 ", .grade = " ", .weightRule = "99", .raceClass = "05000"},
-         "中山11R サラ3歳以上 500万  春　特別 ", "中山11R サラ3歳以上 500万 春　特別 "},
+         "中山11R サラ3歳以上 500万  春　特別 ",
+         "中山11R サラ3歳以上 500万 春　特別 "},
     };
     for (const TitleCase& c : kCases) {
         RaceHeader h = raceHeaderTexts(headerLine(c.header));
@@ -80,8 +86,8 @@ TEST(RaceHeaderTexts, FlatGradesFollowTheNameOtherRacesShowNone) {
 }
 
 TEST(RaceHeaderTexts, BadDigitsDoNotStopTheTitles) {
-    RaceHeader h = raceHeaderTexts(headerLine({.raceNumber = "x1", .year = "20a0", .month = "  ", .weekday = "99",
-                                               .distance = "abcd", .runners = "?"}));
+    RaceHeader h = raceHeaderTexts(headerLine(
+        {.raceNumber = "x1", .year = "20a0", .month = "  ", .weekday = "99", .distance = "abcd", .runners = "?"}));
     EXPECT_EQ(toUtf8(h.titleLine1), "20a0/  /21(祝) 発走15:45 ? 頭  芝abcdM");
     EXPECT_EQ(toUtf8(h.menuTitle), "中山x1R サラ3歳以上 オープン スプリングステークス G2 ");
 }
@@ -112,7 +118,9 @@ TEST(ReadRaceHeaders, RefusesACountThatIsNoNumberOrOutOfRange) {
         ErrorKind kind;
     };
     constexpr Case kCases[] = {
-        {"4x", ErrorKind::Conversion}, {"  ", ErrorKind::Conversion}, {"51", ErrorKind::Capacity},
+        {"4x", ErrorKind::Conversion},
+        {"  ", ErrorKind::Conversion},
+        {"51", ErrorKind::Capacity},
         {"-1", ErrorKind::Capacity},
     };
     for (const Case& c : kCases) {

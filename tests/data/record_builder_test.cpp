@@ -15,7 +15,10 @@ TEST(RecordBuilder, WritesFieldsAtTheirPositions) {
     b.setNumber(den1::runner_count, 9).set(den1::jpn_grade_flag, "1");
     const std::string& line = b.line();
     ASSERT_EQ(line.size(), static_cast<size_t>(kHeaderLineLength));
-    struct Case { FieldDef f; std::string value; };
+    struct Case {
+        FieldDef f;
+        std::string value;
+    };
     const Case cases[] = {
         {den1::racecourse_code, "04"},
         {den1::race_number, "01"},

@@ -1,5 +1,5 @@
-#include "data/line_cutter.h"
 #include "data/store.h"
+#include "data/line_cutter.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,10 @@ using fixture::writeDataSet;
 using fixture::writeFile;
 
 TEST(SplitLines, EndsLinesAtCrLfAndCtrlZ) {
-    struct Case { std::string_view content; std::vector<std::string> lines; };
+    struct Case {
+        std::string_view content;
+        std::vector<std::string> lines;
+    };
     const Case cases[] = {
         {"", {}},
         {"a", {"a"}},
@@ -37,15 +40,22 @@ TEST(SplitLines, EndsLinesAtCrLfAndCtrlZ) {
         {"\n", {""}},
         {"a\n\nb\n", {"a", "", "b"}},
         {"a\n\n", {"a", ""}},
-        {"a\r\nb\x1A" "c\r\n", {"a", "b"}},
-        {"\x1A" "a\r\n", {}},
-        {"a\r\x1A" "b\n", {"a"}},
+        {"a\r\nb\x1A"
+         "c\r\n",
+         {"a", "b"}},
+        {"\x1A"
+         "a\r\n",
+         {}},
+        {"a\r\x1A"
+         "b\n",
+         {"a"}},
         {"a\r\r\nb", {"a", "b"}},
         {std::string_view("\x82\xA0\0z\n", 5), {std::string("\x82\xA0\0z", 4)}},
     };
     for (const Case& c : cases) {
         std::vector<std::string_view> lines = splitLines(c.content);
-        EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.end()), c.lines) << testing::PrintToString(std::string(c.content));
+        EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.end()), c.lines)
+            << testing::PrintToString(std::string(c.content));
         // Content arriving in two pieces, split anywhere, is cut into the same lines.
         for (size_t split = 0; split <= c.content.size(); ++split) {
             std::vector<std::string> pieces;
@@ -104,16 +114,22 @@ TEST(LoadDataSet, LocatesRunnersBySummingCounts) {
 }
 
 TEST(LoadDataSet, ReadsLastLineWithoutEndAndDropsEmptyLinesAtTheEnd) {
-    struct Case { const char* name; std::string den1Tail; std::string den2Tail; };
+    struct Case {
+        const char* name;
+        std::string den1Tail;
+        std::string den2Tail;
+    };
     const Case cases[] = {
         {"no line end after the last line", "", ""},
         {"empty lines after the last line", "\r\n\r\n", "\n\r\n\n"},
     };
     for (const Case& c : cases) {
         TempFolder folder;
-        writeFile(folder.path(), kDen1File, fixture::headerLine("02") + "\r\n" + fixture::headerLine("01") + c.den1Tail);
-        writeFile(folder.path(), kDen2File,
-                  fixture::runnerLine(0) + "\r\n" + fixture::runnerLine(1) + "\r\n" + fixture::runnerLine(2) + c.den2Tail);
+        writeFile(folder.path(), kDen1File,
+                  fixture::headerLine("02") + "\r\n" + fixture::headerLine("01") + c.den1Tail);
+        writeFile(
+            folder.path(), kDen2File,
+            fixture::runnerLine(0) + "\r\n" + fixture::runnerLine(1) + "\r\n" + fixture::runnerLine(2) + c.den2Tail);
         writeFile(folder.path(), kUmaFile,
                   fixture::horseLine(0) + "\n" + fixture::horseLine(1) + "\n" + fixture::horseLine(2));
         RaceDataStore store;
@@ -174,7 +190,10 @@ TEST(LoadDataSet, RefusesDataBeyondCapacitiesAndKeepsThePreviousSet) {
 }
 
 TEST(LoadDataSet, AcceptsDataAtTheCapacities) {
-    struct Case { const char* name; std::vector<std::string> counts; };
+    struct Case {
+        const char* name;
+        std::vector<std::string> counts;
+    };
     const Case cases[] = {
         {"39 races", repeated("01", 39)},
         {"1000 runners in 20 races of 50", repeated("50", 20)},
@@ -235,7 +254,8 @@ TEST(LoadDataSet, WhatIsNotARegularFileIsRefusedSayingWhatItIs) {
     };
     const Case cases[] = {
         {"a folder", [](const std::filesystem::path& p) { std::filesystem::create_directory(p); }, "フォルダです"},
-        {"a named pipe", [](const std::filesystem::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); }, "名前付きパイプです"},
+        {"a named pipe", [](const std::filesystem::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); },
+         "名前付きパイプです"},
         {"a link to /dev/zero", [](const std::filesystem::path& p) { std::filesystem::create_symlink("/dev/zero", p); },
          "キャラクタデバイスです"},
     };
@@ -315,7 +335,12 @@ TEST(LoadDataSet, EmptyFilesHoldNoRaceAndKeepTheStore) {
 
 // Mapping the files gives the store reading gives, empty files and line ends of every kind included.
 TEST(LoadDataSet, MappedFilesGiveTheStoreReadFilesGive) {
-    struct Case { const char* name; std::string den1; std::string den2; std::string uma; };
+    struct Case {
+        const char* name;
+        std::string den1;
+        std::string den2;
+        std::string uma;
+    };
     const Case cases[] = {
         {"a small day", fixture::headerLine("02") + "\r\n" + fixture::headerLine("01") + "\r\n",
          fixture::runnerLine(0) + "\r\n" + fixture::runnerLine(1) + "\n" + fixture::runnerLine(2),

@@ -45,9 +45,11 @@ TEST(TemporaryNames, AreTheProgramsOwnOnly) {
         const char* name;
         bool temporary;
     } cases[] = {
-        {".kaime.kmi.zv-4711-a8Zq0c", true}, {".intake.zv-12-Qx81bb", true},  {"kaime.kmi.zv-4711-a8Zq0c", false},
-        {".kaime.kmi.zv--a8Zq0c", false},    {".kaime.kmi.zv-47x1-a8Zq0c", false}, {".kaime.kmi.zv-4711-a8Zq0", false},
-        {".kaime.kmi.4711-a8Zq0c", false},   {".zelvora.lock", false},        {".kaime.kmi.zv-4711-a8Zq_c", false},
+        {".kaime.kmi.zv-4711-a8Zq0c", true},  {".intake.zv-12-Qx81bb", true},
+        {"kaime.kmi.zv-4711-a8Zq0c", false},  {".kaime.kmi.zv--a8Zq0c", false},
+        {".kaime.kmi.zv-47x1-a8Zq0c", false}, {".kaime.kmi.zv-4711-a8Zq0", false},
+        {".kaime.kmi.4711-a8Zq0c", false},    {".zelvora.lock", false},
+        {".kaime.kmi.zv-4711-a8Zq_c", false},
     };
     for (const Case& c : cases) EXPECT_EQ(isTemporaryName(c.name), c.temporary) << c.name;
 }
@@ -61,9 +63,9 @@ TEST(RemoveStaleTemporaries, RemovesWhatEndedRunsLeftAndNothingElse) {
         bool removed;
     };
     const Case cases[] = {
-        {temporaryName("kaime.kmi", ended), std::chrono::seconds(0), true},      // its process has ended
-        {temporaryName("zv.csv", self), std::chrono::seconds(120), true},         // a minute unchanged
-        {temporaryName("day.idx", self), std::chrono::seconds(10), false},        // may still be written
+        {temporaryName("kaime.kmi", ended), std::chrono::seconds(0), true},  // its process has ended
+        {temporaryName("zv.csv", self), std::chrono::seconds(120), true},    // a minute unchanged
+        {temporaryName("day.idx", self), std::chrono::seconds(10), false},   // may still be written
         {".kaime.kmi.zv-" + std::to_string(ended) + "-Ab3dE", std::chrono::seconds(600), false},  // not ours
         {"kaime.kmi", std::chrono::seconds(600), false},
     };

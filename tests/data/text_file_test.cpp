@@ -22,7 +22,10 @@ std::string readBytes(const std::filesystem::path& path) {
 }
 
 TEST(JoinCrLf, EndsEveryLineWithCrLf) {
-    struct Case { std::vector<std::string> lines; std::string bytes; };
+    struct Case {
+        std::vector<std::string> lines;
+        std::string bytes;
+    };
     const Case cases[] = {
         {{}, ""},
         {{""}, "\r\n"},
@@ -80,7 +83,11 @@ private:
 
 TEST(WriteFileReplacing, RefusedStepIsAnIoErrorThatKeepsTheOldFile) {
     using Step = RefusingDisk::Step;
-    struct Case { Step step; int error; const char* says; };
+    struct Case {
+        Step step;
+        int error;
+        const char* says;
+    };
     const Case cases[] = {
         {Step::Create, EACCES, "Permission denied"},
         {Step::Write, ENOSPC, "No space left on device"},
@@ -137,7 +144,8 @@ TEST(WriteFileReplacing, RefusesAReadOnlyFileAndLeavesIt) {
         FAIL() << "written";
     } catch (const Error& e) {
         EXPECT_EQ(e.kind(), ErrorKind::Io);
-        EXPECT_EQ(toUtf8(e.message()), "読み取り専用のファイルには書き込めません: " + (folder.path() / "zv.csv").string());
+        EXPECT_EQ(toUtf8(e.message()),
+                  "読み取り専用のファイルには書き込めません: " + (folder.path() / "zv.csv").string());
     }
     EXPECT_EQ(readBytes(folder.path() / "zv.csv"), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1);

@@ -18,10 +18,9 @@ struct PadCase {
 
 TEST(TextFill, WidthsCountBytes) {
     const PadCase kCases[] = {
-        {padLeft, "7", 3, "  7"},  {padLeft, "123", 3, "123"}, {padLeft, "1234", 3, "1234"},
-        {padLeft, "", 2, "  "},    {padLeft, "ab", 0, "ab"},   {padLeft, "ab", -1, "ab"},
-        {padRight, "7", 3, "7  "}, {padRight, "123", 2, "123"}, {padRight, "", 1, " "},
-        {zeroPad, "5", 2, "05"},   {zeroPad, "12", 2, "12"},   {zeroPad, "", 3, "000"},
+        {padLeft, "7", 3, "  7"}, {padLeft, "123", 3, "123"}, {padLeft, "1234", 3, "1234"}, {padLeft, "", 2, "  "},
+        {padLeft, "ab", 0, "ab"}, {padLeft, "ab", -1, "ab"},  {padRight, "7", 3, "7  "},    {padRight, "123", 2, "123"},
+        {padRight, "", 1, " "},   {zeroPad, "5", 2, "05"},    {zeroPad, "12", 2, "12"},     {zeroPad, "", 3, "000"},
     };
     for (const PadCase& c : kCases) EXPECT_EQ(c.pad(c.text, c.width), c.expected) << '"' << c.text << '"';
     EXPECT_EQ(padRight(sj("牡"), 4), sj("牡") + "  ");

@@ -21,7 +21,8 @@ fixture::Race smallRace(const std::string& number, const std::string& weight = "
 
 RaceDataStore storeOfRaces(int count) {
     std::vector<fixture::Race> races;
-    for (int i = 0; i < count; ++i) races.push_back(smallRace(i < 9 ? "0" + std::to_string(i + 1) : std::to_string(i + 1)));
+    for (int i = 0; i < count; ++i)
+        races.push_back(smallRace(i < 9 ? "0" + std::to_string(i + 1) : std::to_string(i + 1)));
     return fixture::storeOf(races);
 }
 
@@ -44,7 +45,9 @@ struct Recorder {
 };
 
 TEST(BatchPercent, RoundsHalvesUp) {
-    struct Case { int done, total, percent; };
+    struct Case {
+        int done, total, percent;
+    };
     const Case cases[] = {{1, 3, 33}, {2, 3, 67}, {3, 3, 100}, {1, 8, 13}, {3, 8, 38}, {0, 12, 0}, {1, 12, 8}};
     for (const Case& c : cases) EXPECT_EQ(batchPercent(c.done, c.total), c.percent) << c.done << "/" << c.total;
 }

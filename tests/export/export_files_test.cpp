@@ -11,8 +11,8 @@
 #include "data/data_folder_lock.h"
 #include "data/error.h"
 #include "data/file_sink.h"
-#include "data/sjis.h"
 #include "data/line_cutter.h"
+#include "data/sjis.h"
 #include "data/store.h"
 #include "export/index_file.h"
 #include "export/pr_csv.h"
@@ -41,8 +41,9 @@ protected:
     }
     // The files in the folder, the data folder's lock file aside.
     int filesInFolder() const {
-        return static_cast<int>(std::count_if(fs::directory_iterator(folder), fs::directory_iterator(),
-                                              [](const fs::directory_entry& e) { return e.path().filename() != kDataFolderLockFile; }));
+        return static_cast<int>(
+            std::count_if(fs::directory_iterator(folder), fs::directory_iterator(),
+                          [](const fs::directory_entry& e) { return e.path().filename() != kDataFolderLockFile; }));
     }
 
     // Seven runners with rates and one past race each, so the race has a PR average and ratings.
@@ -227,13 +228,22 @@ TEST_F(ExportFilesTest, CsvKeepsOddOldContentByteForByte) {
 }
 
 TEST_F(ExportFilesTest, CsvWritesOneMeetingDay) {
-    struct Case { const char* what; std::vector<fixture::Race> races; int added; bool nextDay; };
+    struct Case {
+        const char* what;
+        std::vector<fixture::Race> races;
+        int added;
+        bool nextDay;
+    };
     const Case cases[] = {
         {"two days", {race("01", "2010/05/01"), race("02", "2010/05/01"), race("01", "2010/05/02")}, 2, true},
         {"first race without PR average",
-         {race("01", "2010/05/02", false), race("02", "2010/05/02"), race("03", "2010/05/02")}, 2, false},
+         {race("01", "2010/05/02", false), race("02", "2010/05/02"), race("03", "2010/05/02")},
+         2,
+         false},
         {"later race without PR average",
-         {race("01", "2010/05/02"), race("02", "2010/05/02", false), race("03", "2010/05/02")}, 2, false},
+         {race("01", "2010/05/02"), race("02", "2010/05/02", false), race("03", "2010/05/02")},
+         2,
+         false},
     };
     for (const Case& c : cases) {
         fs::remove(folder / kPrCsvFile);

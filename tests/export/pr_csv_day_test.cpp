@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "data/error.h"
-#include "demo/record_builder.h"
 #include "data/records.h"
 #include "data/sjis.h"
+#include "demo/record_builder.h"
 
 namespace zv {
 namespace {
@@ -62,13 +62,17 @@ TEST(PrCsvDay, WritesTheFirstDayOnlyAndStopsAtTheNextDay) {
     EXPECT_TRUE(day.addRace(race(1, true)));
     EXPECT_FALSE(day.addRace(race(2, true)));
     EXPECT_TRUE(day.reachedNextDay());
-    EXPECT_EQ(utf8(day.lines()), (std::vector<std::string>{"2010/05/01,東京,01,35.00,1.50,1",
-                                                            "2010/05/01,東京,02,35.00,1.50,1"}));
+    EXPECT_EQ(utf8(day.lines()),
+              (std::vector<std::string>{"2010/05/01,東京,01,35.00,1.50,1", "2010/05/01,東京,02,35.00,1.50,1"}));
     EXPECT_TRUE(asked.questions.empty());
 }
 
 TEST(PrCsvDay, RacesWithoutPRAverageAreSkippedWithoutEndingTheDay) {
-    struct Case { const char* what; std::vector<bool> withPR; std::vector<std::string> numbers; };
+    struct Case {
+        const char* what;
+        std::vector<bool> withPR;
+        std::vector<std::string> numbers;
+    };
     const Case cases[] = {
         {"first race without PR average", {false, true, true}, {"02", "03"}},
         {"middle race without PR average", {true, false, true}, {"01", "03"}},
@@ -131,7 +135,12 @@ TEST(PrCsvDay, UnreadableRaceDateIsAConversionError) {
 }
 
 TEST(AppendCsvLines, KeepsOldBytesAndEndsEveryNewLineInCrLf) {
-    struct Case { const char* what; const char* old; std::vector<std::string> lines; const char* content; };
+    struct Case {
+        const char* what;
+        const char* old;
+        std::vector<std::string> lines;
+        const char* content;
+    };
     const Case cases[] = {
         {"new file", "", {"a", "b"}, "a\r\nb\r\n"},
         {"old lines", "x\r\n", {"a"}, "x\r\na\r\n"},

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "data/error.h"
-#include "demo/record_builder.h"
 #include "data/records.h"
 #include "data/sjis.h"
+#include "demo/record_builder.h"
 
 namespace zv {
 namespace {
@@ -33,7 +33,13 @@ RaceRatings ratingsWith(std::vector<int> combined, const char* f3f, const char* 
 }
 
 TEST(PrCsvLine, ListsRunnersAtTenOrMoreHighestFirstKeepingTableOrderOnTies) {
-    struct Case { const char* what; std::vector<int> combined; const char* f3f; const char* pr; const char* line; };
+    struct Case {
+        const char* what;
+        std::vector<int> combined;
+        const char* f3f;
+        const char* pr;
+        const char* line;
+    };
     const Case cases[] = {
         {"three listed", {0, 0, 12, 4, 10, 0, 0, 12}, "35.20", "1.25", "2010/05/02,東京,11,35.20,1.25,3,8,5"},
         {"none reaches 10", {9, 0, 3}, "34.50", "0.67", "2010/05/02,東京,11,34.50,0.67"},
@@ -63,7 +69,8 @@ TEST(PrCsvLine, RaceWithoutPRAverageGivesNoLine) {
 
 TEST(PrCsvLine, LongRacecourseNamesStayWhole) {
     RaceDataStore store = oneRaceStore("65", "03", "2010/05/02(日)");
-    EXPECT_EQ(toUtf8(*prCsvLine(store, ratingsWith({0}, "35.00", "1.00"), kColRunner)), "2010/05/02,ＵＡＥ,03,35.00,1.00");
+    EXPECT_EQ(toUtf8(*prCsvLine(store, ratingsWith({0}, "35.00", "1.00"), kColRunner)),
+              "2010/05/02,ＵＡＥ,03,35.00,1.00");
 }
 
 TEST(RaceDay, ReadsTheDateTextStrictly) {
@@ -79,7 +86,10 @@ TEST(RaceDay, ReadsTheDateTextStrictly) {
 }
 
 TEST(ReadCsvDay, AcceptsYearMonthDayWithSlashesOnly) {
-    struct Case { const char* text; std::optional<LocalDateTime> day; };
+    struct Case {
+        const char* text;
+        std::optional<LocalDateTime> day;
+    };
     const Case cases[] = {
         {"2010/05/02", LocalDateTime{2010, 5, 2, 0}},
         {"2010/5/2", LocalDateTime{2010, 5, 2, 0}},
@@ -96,7 +106,12 @@ TEST(ReadCsvDay, AcceptsYearMonthDayWithSlashesOnly) {
 
 TEST(LookUpDay, FindsTheDayAndCountsLinesThatAreNotDated) {
     const LocalDateTime day{2010, 5, 2, 0};
-    struct Case { const char* what; const char* content; bool found; int unreadable; };
+    struct Case {
+        const char* what;
+        const char* content;
+        bool found;
+        int unreadable;
+    };
     const Case cases[] = {
         {"empty file", "", false, 0},
         {"other day", "2010/05/01,a,01,35.00,1.00\r\n", false, 0},

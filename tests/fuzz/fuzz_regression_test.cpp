@@ -13,8 +13,8 @@ struct Target {
 };
 
 constexpr Target kTargets[] = {
-    {"loader", loadRecordFiles},       {"mapped", mapRecordFiles},           {"race", showRaceFromLines},
-    {"archive", takeInArchive},        {"settings", readServiceSettings},    {"cipher", decipherStoredPassword},
+    {"loader", loadRecordFiles}, {"mapped", mapRecordFiles},        {"race", showRaceFromLines},
+    {"archive", takeInArchive},  {"settings", readServiceSettings}, {"cipher", decipherStoredPassword},
 };
 
 class SavedFuzzInputs : public testing::TestWithParam<Target> {};

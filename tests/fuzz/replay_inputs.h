@@ -10,7 +10,7 @@
 namespace zv::fuzz {
 
 struct SavedInput {
-    std::string name;   // folder and file name, for the failure message
+    std::string name;  // folder and file name, for the failure message
     std::vector<uint8_t> bytes;
 };
 

@@ -69,7 +69,11 @@ TEST(BuildBachu, DecidesWhichPastRacesCount) {
 }
 
 TEST(BuildBachu, ReadsTheLastCornerIntoPositionAndPoints) {
-    struct Case { const char* code; int corner4; int pr; };
+    struct Case {
+        const char* code;
+        int corner4;
+        int pr;
+    };
     const Case cases[] = {
         {"01", 1, 3}, {"02", 2, 2}, {"03", 3, 1}, {"04", 4, 0}, {"41", 1, 3}, {"43", 3, 1},
         {"31", 0, 0}, {"39", 0, 0}, {"00", 0, 0}, {"  ", 0, 0}, {"xx", 0, 0},
@@ -84,8 +88,15 @@ TEST(BuildBachu, ReadsTheLastCornerIntoPositionAndPoints) {
 }
 
 TEST(BuildBachu, ScalesTheEarlyTimeOfThousandMetreRaces) {
-    struct Case { const char* what; const char* course; const char* surface; const char* first3f; const char* time;
-                  const char* last3f; int f3f; };
+    struct Case {
+        const char* what;
+        const char* course;
+        const char* surface;
+        const char* first3f;
+        const char* time;
+        const char* last3f;
+        int f3f;
+    };
     const Case cases[] = {
         {"niigata turf: race time less last 3F", "07", "turf", "238", "0568", "330", 357},
         {"kokura", "03", "turf", "238", "0568", "330", 357},
@@ -107,10 +118,13 @@ TEST(BuildBachu, ScalesTheEarlyTimeOfThousandMetreRaces) {
 }
 
 TEST(BuildBachu, WritesTheFinishingText) {
-    struct Case { const char* finish; const char* ending; };
+    struct Case {
+        const char* finish;
+        const char* ending;
+    };
     const Case cases[] = {
         {"00", "<BR>--着 "}, {"01", "<BR><B> 1着</B> "}, {"02", "<BR><B> 2着</B> "}, {"03", "<BR><B> 3着</B> "},
-        {"04", "<BR> 4着 "}, {"12", "<BR>12着 "}, {"  ", "<BR>--着 "},
+        {"04", "<BR> 4着 "}, {"12", "<BR>12着 "},        {"  ", "<BR>--着 "},
     };
     for (const Case& c : cases) {
         PastRace p = pastRace();
@@ -121,8 +135,14 @@ TEST(BuildBachu, WritesTheFinishingText) {
 }
 
 TEST(BuildBachu, WritesTheClassText) {
-    struct Case { const char* what; const char* course; std::string classCode; std::string grade;
-                  std::string shortName; const char* start; };
+    struct Case {
+        const char* what;
+        const char* course;
+        std::string classCode;
+        std::string grade;
+        std::string shortName;
+        const char* start;
+    };
     const Case cases[] = {
         {"below 100 shows nothing", "04", "00500", " ", "      ", "東05.02 <BR>"},
         {"1600", "04", "16000", " ", "      ", "東05.02 1600万下<BR>"},
@@ -173,7 +193,11 @@ TEST(BuildBachu, AHorseWithoutPastRacesHasNothingAndTodaysDates) {
 }
 
 TEST(BuildBachu, RejectsDatesThatDoNotExist) {
-    struct Case { const char* what; std::string pastDate; std::string raceDate; };
+    struct Case {
+        const char* what;
+        std::string pastDate;
+        std::string raceDate;
+    };
     const Case cases[] = {
         {"31 February", "20100231", "2010/05/09"},
         {"month 13", "20101301", "2010/05/09"},

@@ -42,7 +42,12 @@ TEST(BetKeys, PutNumbersInAscendingOrPickOrder) {
 }
 
 TEST(BetKeys, CountTheLinesOfEachRace) {
-    struct Case { const char* what; Marks marks; bool trifecta; int lines; };
+    struct Case {
+        const char* what;
+        Marks marks;
+        bool trifecta;
+        int lines;
+    };
     const Case cases[] = {
         {"race 8", kExamplePicks, false, 49},
         {"race 9", kExamplePicks, true, 85},
@@ -66,17 +71,29 @@ TEST(BetKeys, NeverNameRunnerZero) {
 }
 
 TEST(BetLabels, ListThePicks) {
-    struct Case { const char* what; Marks marks; bool trifecta; BetLabels labels; };
+    struct Case {
+        const char* what;
+        Marks marks;
+        bool trifecta;
+        BetLabels labels;
+    };
     const Case cases[] = {
-        {"race 11", kExamplePicks, true,
-         {" 5, 2, 7", " 5→ 2, 7, 4, 3, 1   2→ 7, 4, 3, 1   7→ 4, 3, 1", " 5, 2, 7", " 5, 2, 7, 4, 3", " 5, 2, 7, 4, 3"}},
+        {"race 11",
+         kExamplePicks,
+         true,
+         {" 5, 2, 7", " 5→ 2, 7, 4, 3, 1   2→ 7, 4, 3, 1   7→ 4, 3, 1", " 5, 2, 7", " 5, 2, 7, 4, 3",
+          " 5, 2, 7, 4, 3"}},
         {"race 8", kExamplePicks, false, {" 5, 2, 7", " 5→ 2, 7, 4, 3, 1   2→ 7, 4, 3, 1   7→ 4, 3, 1", "", "", ""}},
-        {"two-digit numbers", {12, 3, 10, 4, 1, 9}, false,
+        {"two-digit numbers",
+         {12, 3, 10, 4, 1, 9},
+         false,
          {"12, 3,10", "12→ 3,10, 4, 1, 9   3→10, 4, 1, 9  10→ 4, 1, 9", "", "", ""}},
         {"no marks", {}, true, {"", "", "", "", ""}},
         {"two picks", {5, 2, 0, 0, 0, 0}, true, {" 5, 2", " 5→ 2", "", "", ""}},
         {"no ◎", {0, 2, 1, 0, 0, 0}, true, {" 2, 1", " 2→ 1", "", "", ""}},
-        {"no △", {5, 2, 7, 0, 3, 1}, true,
+        {"no △",
+         {5, 2, 7, 0, 3, 1},
+         true,
          {" 5, 2, 7", " 5→ 2, 7, 3, 1   2→ 7, 3, 1   7→ 3, 1", " 5, 2, 7", " 5, 2, 7, 3", " 5, 2, 7, 3"}},
     };
     for (const Case& c : cases) {

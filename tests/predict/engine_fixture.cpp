@@ -1,8 +1,8 @@
 #include "engine_fixture.h"
 
-#include "demo/record_builder.h"
 #include "data/records.h"
 #include "data/sjis.h"
+#include "demo/record_builder.h"
 
 namespace zv::fixture {
 namespace {

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "data/error.h"
-#include "demo/record_builder.h"
 #include "data/records.h"
 #include "data/sjis.h"
+#include "demo/record_builder.h"
 #include "past_race_record.h"
 
 namespace zv {
@@ -63,30 +63,22 @@ const std::string kSexAgeCoat = sj("牡4   鹿毛  ");
 
 TEST(HorseDetail, LabelsShowTheProfileAndRecord) {
     HorseDetail d = buildHorseDetail(kSexAgeCoat, profileHorse().line());
-    struct Case { const char* name; const char* text; };
+    struct Case {
+        const char* name;
+        const char* text;
+    };
     const Case cases[] = {
-        {"lblSeinen", "牡4   鹿毛  "},
-        {"lblUmakigou", "(抽)"},
-        {"lblSanti", "様似  "},
-        {"lblSeisansya", "牧場"},
-        {"lblBanusi", "馬主太郎"},
-        {"lblChokyosi", "調教師 (栗)"},
-        {"lblTiti", "チチウマ"},
-        {"lblHaha", "ハハウマ"},
-        {"lblHahaTiti", "ハハチチ"},
-        {"lblHahaHaha", "ハハハハ"},
-        {"lblSouSyokin", "2500万円"},
-        {"lblHonSyokin", "1234万円"},
-        {"lbl1", "  3  1  0  5"},
-        {"lbl2", " 11  2  4 16"},
-        {"lbl3", "  0  0  0  0"},
-        {"lbl4", "  1  2  1  0"},
-        {"lbl6", "  1  2  3  4"},
-        {"lbl7", " 10  0  1 12"},
-        {"lbl10", "  0  0  0  0"},
-        {"lbl2400", "  0  0  0  9"},
-        {"lbl1000d", "  2  0  0  0"},
-        {"lblKyakusitu", "逃1 先0 差2 追0"},
+        {"lblSeinen", "牡4   鹿毛  "}, {"lblUmakigou", "(抽)"},
+        {"lblSanti", "様似  "},        {"lblSeisansya", "牧場"},
+        {"lblBanusi", "馬主太郎"},     {"lblChokyosi", "調教師 (栗)"},
+        {"lblTiti", "チチウマ"},       {"lblHaha", "ハハウマ"},
+        {"lblHahaTiti", "ハハチチ"},   {"lblHahaHaha", "ハハハハ"},
+        {"lblSouSyokin", "2500万円"},  {"lblHonSyokin", "1234万円"},
+        {"lbl1", "  3  1  0  5"},      {"lbl2", " 11  2  4 16"},
+        {"lbl3", "  0  0  0  0"},      {"lbl4", "  1  2  1  0"},
+        {"lbl6", "  1  2  3  4"},      {"lbl7", " 10  0  1 12"},
+        {"lbl10", "  0  0  0  0"},     {"lbl2400", "  0  0  0  9"},
+        {"lbl1000d", "  2  0  0  0"},  {"lblKyakusitu", "逃1 先0 差2 追0"},
     };
     for (const Case& c : cases) EXPECT_EQ(toUtf8(d.label(c.name)), c.text) << c.name;
 }
@@ -102,7 +94,10 @@ TEST(HorseDetail, ListsEveryLabelOnceInWindowOrder) {
 }
 
 TEST(HorseDetail, PrizeMoneyIsShownInTenThousandYenAndSummedIn64Bits) {
-    struct Case { int64_t part1, part2; const char* total; };
+    struct Case {
+        int64_t part1, part2;
+        const char* total;
+    };
     const Case cases[] = {
         {9999, 0, "0万円"},
         {0, 0, "0万円"},
@@ -119,12 +114,13 @@ TEST(HorseDetail, PrizeMoneyIsShownInTenThousandYenAndSummedIn64Bits) {
 }
 
 TEST(HorseDetail, BadPrizeOrRunningStyleRaisesConversionErrorNamingTheField) {
-    struct Case { FieldDef field; const char* text; };
+    struct Case {
+        FieldDef field;
+        const char* text;
+    };
     const Case cases[] = {
-        {uma::main_prize, "          "},
-        {uma::total_prize_part1, "2147483648"},
-        {uma::total_prize_part2, "12a4"},
-        {uma::style_front_runner, "  "},
+        {uma::main_prize, "          "},  {uma::total_prize_part1, "2147483648"},
+        {uma::total_prize_part2, "12a4"}, {uma::style_front_runner, "  "},
         {uma::style_closer, "x1"},
     };
     for (const Case& c : cases) {
@@ -149,8 +145,9 @@ TEST(HorseDetail, GridHasHeadingsAndTheLastRaceAtTheBottom) {
     EXPECT_EQ(toUtf8(d.grid[1][0]), "5走前");
     EXPECT_EQ(toUtf8(d.grid[5][0]), "1走前");
 
-    const char* lastRace[] = {"1走前", "中山08/05/25", "      ", "500万", "芝1600M良", "1.34.5", "16頭", " 3人",
-                              " 2着", "ヨコヤマ", "56.0", "M35.2-34.8", "③③②①", "480k", " 7番", "0.3", "ライバル"};
+    const char* lastRace[] = {"1走前", "中山08/05/25", "      ", "500万",    "芝1600M良", "1.34.5",
+                              "16頭",  " 3人",         " 2着",   "ヨコヤマ", "56.0",      "M35.2-34.8",
+                              "③③②①",  "480k",         " 7番",   "0.3",      "ライバル"};
     for (int c = 0; c < kDetailGridColumns; ++c) EXPECT_EQ(toUtf8(d.grid[5][c]), lastRace[c]) << "column " << c;
     EXPECT_EQ(toUtf8(d.grid[4][1]), "東京08/05/25");
     EXPECT_EQ(toUtf8(d.grid[4][3]), "G1");
@@ -180,30 +177,59 @@ TEST(HorseDetail, PastRaceCellsAndRowStates) {
          PastRowState::Central},
         {"no margin", with([](PastRace& p) { p.margin = "998"; }), 15, "0.0", PastRowState::Central},
         {"long margin", with([](PastRace& p) { p.margin = "125"; }), 15, "12.5", PastRowState::Central},
-        {"scratched", with([](PastRace& p) { p.finish = "34"; p.time = "    "; }), 8, "取消", PastRowState::NoTime},
+        {"scratched", with([](PastRace& p) {
+             p.finish = "34";
+             p.time = "    ";
+         }),
+         8, "取消", PastRowState::NoTime},
         {"no time, no margin", with([](PastRace& p) { p.time = "    "; }), 15, "", PastRowState::NoTime},
         {"fell", with([](PastRace& p) { p.finish = "31"; }), 8, "落馬", PastRowState::Central},
         {"excluded popularity", with([](PastRace& p) { p.popularity = "35"; }), 7, "除外", PastRowState::Central},
         {"no popularity", with([](PastRace& p) { p.popularity = "  "; }), 7, "", PastRowState::Central},
         {"no field size", with([](PastRace& p) { p.fieldSize = "00"; }), 6, "", PastRowState::Central},
-        {"local racecourse", with([](PastRace& p) { p.racecourse = "10"; }), 1, "大井08/05/25", PastRowState::NotCentral},
-        {"local racecourse without time", with([](PastRace& p) { p.racecourse = "10"; p.time = "    "; }), 5, "",
+        {"local racecourse", with([](PastRace& p) { p.racecourse = "10"; }), 1, "大井08/05/25",
          PastRowState::NotCentral},
-        {"steeplechase", with([](PastRace& p) { p.jump = "1"; p.distance = "3000"; }), 4, "障3000M良",
-         PastRowState::Steeplechase},
-        {"dirt, heavy going", with([](PastRace& p) { p.turf = "0"; p.going = "2"; }), 4, "ダ1600M重",
-         PastRowState::Central},
+        {"local racecourse without time", with([](PastRace& p) {
+             p.racecourse = "10";
+             p.time = "    ";
+         }),
+         5, "", PastRowState::NotCentral},
+        {"steeplechase", with([](PastRace& p) {
+             p.jump = "1";
+             p.distance = "3000";
+         }),
+         4, "障3000M良", PastRowState::Steeplechase},
+        {"dirt, heavy going", with([](PastRace& p) {
+             p.turf = "0";
+             p.going = "2";
+         }),
+         4, "ダ1600M重", PastRowState::Central},
         {"race under a minute", with([](PastRace& p) { p.time = "0583"; }), 5, "0.58.3", PastRowState::Central},
         {"blank class code", with([](PastRace& p) { p.classCode = "     "; }), 3, "", PastRowState::Central},
-        {"open race with grade 3", with([](PastRace& p) { p.classCode = "00004"; p.grade = "2"; }), 3, "G3",
-         PastRowState::Central},
+        {"open race with grade 3", with([](PastRace& p) {
+             p.classCode = "00004";
+             p.grade = "2";
+         }),
+         3, "G3", PastRowState::Central},
         {"handicap", with([](PastRace& p) { p.weightRule = "02"; }), 10, "H56.0", PastRowState::Central},
-        {"no weight", with([](PastRace& p) { p.weightRule = "02"; p.weight = "   "; }), 10, "", PastRowState::Central},
+        {"no weight", with([](PastRace& p) {
+             p.weightRule = "02";
+             p.weight = "   ";
+         }),
+         10, "", PastRowState::Central},
         {"no early time", with([](PastRace& p) { p.first3f = "   "; }), 11, "M34.8", PastRowState::Central},
-        {"no furlong times, no pace", with([](PastRace& p) { p.first3f = "   "; p.last3f = "   "; p.pace = " "; }),
+        {"no furlong times, no pace", with([](PastRace& p) {
+             p.first3f = "   ";
+             p.last3f = "   ";
+             p.pace = " ";
+         }),
          11, "", PastRowState::Central},
-        {"corner codes", with([](PastRace& p) { p.corners[0] = "45"; p.corners[1] = "00"; p.corners[2] = "40"; }), 12,
-         "⑤　  ①", PastRowState::Central},
+        {"corner codes", with([](PastRace& p) {
+             p.corners[0] = "45";
+             p.corners[1] = "00";
+             p.corners[2] = "40";
+         }),
+         12, "⑤　  ①", PastRowState::Central},
         {"no body weight", with([](PastRace& p) { p.bodyWeight = "   "; }), 13, "", PastRowState::Central},
         {"no horse number", with([](PastRace& p) { p.horseNumber = "  "; }), 14, "", PastRowState::Central},
         {"race short name kept as stored", with([](PastRace& p) { p.shortName = "皐月賞"; }), 2, "皐月賞",
@@ -246,15 +272,18 @@ TEST(HorseDetailPaint, RowStateColoursAndCellAlignment) {
     EXPECT_EQ(pastRowTextColour(PastRowState::NoTime), 0x808080u);
     EXPECT_EQ(pastRowTextColour(PastRowState::Steeplechase), std::nullopt);
 
-    struct Case { int row, column; DetailCellAlignment alignment; };
-    const Case cases[] = {
-        {0, 5, DetailCellAlignment::Centre}, {3, 0, DetailCellAlignment::Centre},
-        {1, 1, DetailCellAlignment::Left},   {1, 4, DetailCellAlignment::Left},
-        {1, 5, DetailCellAlignment::Right},  {5, 8, DetailCellAlignment::Right},
-        {2, 9, DetailCellAlignment::Left},   {2, 10, DetailCellAlignment::Right},
-        {5, 15, DetailCellAlignment::Right}, {5, 16, DetailCellAlignment::Left},
+    struct Case {
+        int row, column;
+        DetailCellAlignment alignment;
     };
-    for (const Case& c : cases) EXPECT_EQ(detailCellAlignment(c.row, c.column), c.alignment) << c.row << "," << c.column;
+    const Case cases[] = {
+        {0, 5, DetailCellAlignment::Centre}, {3, 0, DetailCellAlignment::Centre}, {1, 1, DetailCellAlignment::Left},
+        {1, 4, DetailCellAlignment::Left},   {1, 5, DetailCellAlignment::Right},  {5, 8, DetailCellAlignment::Right},
+        {2, 9, DetailCellAlignment::Left},   {2, 10, DetailCellAlignment::Right}, {5, 15, DetailCellAlignment::Right},
+        {5, 16, DetailCellAlignment::Left},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(detailCellAlignment(c.row, c.column), c.alignment) << c.row << "," << c.column;
 }
 
 TEST(HorseDetail, StoreRunnerIsFoundThroughTheRaceAndRejectedOutOfRange) {

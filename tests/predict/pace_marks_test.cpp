@@ -38,9 +38,7 @@ constexpr int64_t kPaceH = 250;
 
 using Marks = std::array<int, 6>;
 
-TEST(PickMarks, FollowsTheWorkedExample) {
-    EXPECT_EQ(pickMarks(workedExample(), kPaceM), (Marks{5, 2, 7, 4, 3, 1}));
-}
+TEST(PickMarks, FollowsTheWorkedExample) { EXPECT_EQ(pickMarks(workedExample(), kPaceM), (Marks{5, 2, 7, 4, 3, 1})); }
 
 TEST(PickMarks, AtPaceHPrefersTheRunnersJustBelowTheTop) {
     // Rows 1 to 3 are rated 10 or more: ◎ row 3, ○ row 2, ▲ row 1; the rest as at pace M.
@@ -48,10 +46,15 @@ TEST(PickMarks, AtPaceHPrefersTheRunnersJustBelowTheTop) {
 }
 
 TEST(PickMarks, AtPaceHCountsTheRunnersRatedTenOrMore) {
-    struct Case { const char* what; std::vector<Runner> runners; Marks marks; };
+    struct Case {
+        const char* what;
+        std::vector<Runner> runners;
+        Marks marks;
+    };
     const Case cases[] = {
         {"two at 10 or more: E is 3",
-         {{50, 3, 10}, {50, 2, 10}, {50, 1, 5}, {40, 1, 4}, {70, 0, 0}, {60, 0, 0}}, {3, 2, 1, 4, 5, 6}},
+         {{50, 3, 10}, {50, 2, 10}, {50, 1, 5}, {40, 1, 4}, {70, 0, 0}, {60, 0, 0}},
+         {3, 2, 1, 4, 5, 6}},
         {"five at 10 or more",
          {{50, 3, 10}, {50, 2, 10}, {50, 1, 10}, {50, 0, 10}, {50, 1, 9}, {90, 0, 0}, {80, 0, 0}, {10, 1, 3}},
          {4, 5, 3, 8, 6, 7}},
@@ -76,14 +79,19 @@ TEST(PickMarks, BreaksFullTiesByRunnerNumber) {
 }
 
 TEST(PickMarks, LeavesOutRunnersBackFromALongLayoff) {
-    struct Case { const char* what; LocalDateTime lastRace; int top; };
+    struct Case {
+        const char* what;
+        LocalDateTime lastRace;
+        int top;
+    };
     const Case cases[] = {
         {"exactly eleven months stays", {2009, 6, 2, 0}, 1},
         {"a day more is out", {2009, 6, 1, 0}, 2},
         {"no past race (today) stays", {2026, 12, 10, 43200}, 1},
     };
     for (const Case& c : cases) {
-        std::vector<Runner> runners = {{90, 3, 10}, {80, 2, 9}, {70, 1, 8}, {60, 1, 7}, {50, 1, 6}, {40, 1, 5}, {30, 1, 4}};
+        std::vector<Runner> runners = {{90, 3, 10}, {80, 2, 9}, {70, 1, 8}, {60, 1, 7},
+                                       {50, 1, 6},  {40, 1, 5}, {30, 1, 4}};
         runners[0].lastRace = c.lastRace;
         EXPECT_EQ(pickMarks(fieldOf(runners), kPaceM)[0], c.top) << c.what;
     }
@@ -106,20 +114,37 @@ TEST(PickMarks, GivesNoMarksWithoutRatesOrPRAverage) {
 }
 
 TEST(PickMarks, YieldsNoPickForARowTheTableDoesNotHave) {
-    struct Case { const char* what; std::vector<Runner> runners; int64_t pace; Marks marks; };
+    struct Case {
+        const char* what;
+        std::vector<Runner> runners;
+        int64_t pace;
+        Marks marks;
+    };
     const Case cases[] = {
         {"five runners", {{50, 3, 10}, {40, 2, 9}, {30, 1, 8}, {20, 1, 7}, {10, 0, 0}}, kPaceM, {1, 2, 3, 4, 5, 0}},
-        {"four runners, no one with both", {{50, 3, 10}, {40, 2, 9}, {30, 1, 8}, {20, 0, 0}}, kPaceM,
+        {"four runners, no one with both",
+         {{50, 3, 10}, {40, 2, 9}, {30, 1, 8}, {20, 0, 0}},
+         kPaceM,
          {1, 2, 3, 4, 0, 0}},
         {"two runners", {{50, 3, 10}, {40, 2, 9}}, kPaceM, {1, 2, 0, 0, 0, 0}},
         {"two runners at pace H", {{50, 3, 10}, {40, 2, 9}}, kPaceH, {0, 2, 1, 0, 0, 0}},
-        {"every runner laid off", {{50, 3, 10, {2000, 1, 1, 0}}, {40, 2, 9, {2000, 1, 1, 0}}}, kPaceM, {0, 0, 0, 0, 0, 0}},
+        {"every runner laid off",
+         {{50, 3, 10, {2000, 1, 1, 0}}, {40, 2, 9, {2000, 1, 1, 0}}},
+         kPaceM,
+         {0, 0, 0, 0, 0, 0}},
     };
     for (const Case& c : cases) EXPECT_EQ(pickMarks(fieldOf(c.runners), c.pace), c.marks) << c.what;
 }
 
 TEST(EstimatePace, SetsTheAveragesAndThePace) {
-    struct Case { const char* what; std::vector<int> prs; const char* prText; bool shown; const char* pace; int image; };
+    struct Case {
+        const char* what;
+        std::vector<int> prs;
+        const char* prText;
+        bool shown;
+        const char* pace;
+        int image;
+    };
     const Case cases[] = {
         {"no points", {0, 0, 0}, "PR平均：", false, "", 3},
         {"one point in eight", {1, 0, 0, 0, 0, 0, 0, 0}, "PR平均：0.13", true, "S", 0},
@@ -140,7 +165,11 @@ TEST(EstimatePace, SetsTheAveragesAndThePace) {
 }
 
 TEST(EstimatePace, AveragesTheEarlyTimesOfTheTableAsBuilt) {
-    struct Case { std::vector<int> times; const char* text; bool shown; };
+    struct Case {
+        std::vector<int> times;
+        const char* text;
+        bool shown;
+    };
     const Case cases[] = {
         {{}, "前半3Fタイム平均：", false},
         {{345}, "前半3Fタイム平均：34.50", true},

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <random>
 
-#include "demo/demo_day.h"
 #include "data/error.h"
 #include "data/store.h"
+#include "demo/demo_day.h"
 #include "engine_fixture.h"
 #include "predict/compute_race.h"
 
@@ -33,10 +33,17 @@ void expectWhole(const RaceResult& r) {
 }
 
 TEST(RaceResultRobustness, DamagedLinesComputeOrStopWithAnError) {
-    struct Damage { const char* what; std::string bytes; };
+    struct Damage {
+        const char* what;
+        std::string bytes;
+    };
     const Damage damages[] = {
-        {"digits", "0123456789"}, {"blanks", " "}, {"letters", "AZaz"}, {"signs", "+-."},
-        {"CP932 lead bytes", "\x82\x88\x93\xE0"}, {"controls", std::string("\x00\x1A\r\t", 4)},
+        {"digits", "0123456789"},
+        {"blanks", " "},
+        {"letters", "AZaz"},
+        {"signs", "+-."},
+        {"CP932 lead bytes", "\x82\x88\x93\xE0"},
+        {"controls", std::string("\x00\x1A\r\t", 4)},
         {"cut lines", ""},
     };
     const RaceDataStore intact = loadedDemoDay();

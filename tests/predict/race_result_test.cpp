@@ -58,7 +58,9 @@ class RaceResultTest : public ::testing::Test {
 protected:
     RaceDataStore store = fixture::storeOf({fourRunners(), withoutRates()});
     RaceResult compute(int race, int sortColumn = 1) { return computeRace(store, race, sortColumn, fixture::kNow); }
-    static std::string text(const RaceResult& r, int runner, int column) { return toUtf8(r.cells[runner][column].text); }
+    static std::string text(const RaceResult& r, int runner, int column) {
+        return toUtf8(r.cells[runner][column].text);
+    }
 };
 
 TEST_F(RaceResultTest, ComputesTheHeader) {
@@ -78,13 +80,17 @@ TEST_F(RaceResultTest, ComputesTheHeader) {
     EXPECT_EQ(toUtf8(r.labels.umaren), " 1→ 3, 2   3→ 2");
     EXPECT_EQ(toUtf8(r.labels.rentan2), " 1, 3, 2");
     EXPECT_EQ(r.betKeys[0], "010000");
-    EXPECT_EQ(r.betKeys[6], "0103" "00");
+    EXPECT_EQ(r.betKeys[6],
+              "0103"
+              "00");
     EXPECT_TRUE(r.hasBetLines());
 }
 
 TEST_F(RaceResultTest, FillsTheRatings) {
     RaceResult r = compute(0);
-    struct Expect { int TR, PR, combined; };
+    struct Expect {
+        int TR, PR, combined;
+    };
     const Expect expected[] = {{10, 3, 13}, {0, 2, 2}, {9, 1, 10}, {0, 0, 0}};
     for (int n = 0; n < 4; ++n) {
         EXPECT_EQ(r.bachus[n].TR, expected[n].TR) << n;
@@ -101,13 +107,19 @@ TEST_F(RaceResultTest, FillsTheRatings) {
 
 TEST_F(RaceResultTest, WritesTheCellTexts) {
     RaceResult r = compute(0);
-    struct Case { int row, column; std::string text; };
+    struct Case {
+        int row, column;
+        std::string text;
+    };
     const Case cases[] = {
-        {0, kColName, "馬　名"}, {0, kColPast1, "1走前"}, {0, kColMark, "印"},
+        {0, kColName, "馬　名"},
+        {0, kColPast1, "1走前"},
+        {0, kColMark, "印"},
         {1, kColFrame, "<BR><P ALIGN=\"center\">1</P>"},
         {1, kColRunner, "<BR><P ALIGN=\"center\">1</P>"},
-        {1, kColName, "<font size=\"8\">牡4歳</font><BR><A HREF=\"1\">FIRST</A><BR><P ALIGN=\"right\">"
-                      "<font size=\"8\">4.5</font></P>"},
+        {1, kColName,
+         "<font size=\"8\">牡4歳</font><BR><A HREF=\"1\">FIRST</A><BR><P ALIGN=\"right\">"
+         "<font size=\"8\">4.5</font></P>"},
         {1, kColJockey, "<font size=\"8\">57.0k</font><BR>JOCKEY"},
         {1, kColPast1, "東04.18 500万下<BR>芝16 34.0 　　②①<BR><B> 1着</B> [<B>TR:10</B> <B>PR:3</B>]"},
         {1, kColPast2, "東03.01 500万下<BR>ダ16 35.0 　　②①<BR><B> 1着</B> [TR:- PR:-]"},
@@ -129,20 +141,17 @@ TEST_F(RaceResultTest, WritesTheCellTexts) {
 
 TEST_F(RaceResultTest, ColoursTheCells) {
     RaceResult r = compute(0);
-    struct Case { int row, column; CellColour fg, bg; };
+    struct Case {
+        int row, column;
+        CellColour fg, bg;
+    };
     const Case cases[] = {
-        {0, kColFrame, std::nullopt, std::nullopt},
-        {1, kColFrame, 0x000000, 0xFFFFFF},
-        {2, kColFrame, 0xFFFFFF, 0x000000},
-        {3, kColFrame, 0xFFFFFF, 0xFF0000},
-        {4, kColFrame, 0xFFFFFF, 0x0000FF},
-        {1, kColName, 0x000000, 0xFFFFFF},
-        {1, kColMark, 0x000000, 0xFFFFFF},
-        {1, kColPast1, std::nullopt, 0xFFCCFF},
-        {1, kColPast2, std::nullopt, 0xDDDDDD},
-        {1, kColPast3, std::nullopt, 0xDDDDDD},
-        {2, kColPast1, std::nullopt, 0xFFCC99},
-        {3, kColPast1, std::nullopt, 0xCCFFFF},
+        {0, kColFrame, std::nullopt, std::nullopt}, {1, kColFrame, 0x000000, 0xFFFFFF},
+        {2, kColFrame, 0xFFFFFF, 0x000000},         {3, kColFrame, 0xFFFFFF, 0xFF0000},
+        {4, kColFrame, 0xFFFFFF, 0x0000FF},         {1, kColName, 0x000000, 0xFFFFFF},
+        {1, kColMark, 0x000000, 0xFFFFFF},          {1, kColPast1, std::nullopt, 0xFFCCFF},
+        {1, kColPast2, std::nullopt, 0xDDDDDD},     {1, kColPast3, std::nullopt, 0xDDDDDD},
+        {2, kColPast1, std::nullopt, 0xFFCC99},     {3, kColPast1, std::nullopt, 0xCCFFFF},
         {4, kColPast1, std::nullopt, 0xFFFFFF},
     };
     for (const Case& c : cases) {
@@ -161,14 +170,15 @@ TEST_F(RaceResultTest, MarksLongLayoffsWithARightBorder) {
 }
 
 TEST_F(RaceResultTest, SortsTheRowsOnTheRememberedColumn) {
-    struct Case { int column; std::vector<int> rows; GridSort sort; };
+    struct Case {
+        int column;
+        std::vector<int> rows;
+        GridSort sort;
+    };
     const Case cases[] = {
-        {kColRunner, {1, 2, 3, 4}, {kColRunner, true}},
-        {kColName, {4, 3, 2, 1}, {kColName, false}},
-        {kColTR, {1, 3, 2, 4}, {kColTR, false}},
-        {kColPR, {1, 2, 3, 4}, {kColPR, false}},
-        {kColIndex, {1, 3, 2, 4}, {kColIndex, false}},
-        {kColMark, {1, 3, 2, 4}, {kColMark, false}},
+        {kColRunner, {1, 2, 3, 4}, {kColRunner, true}}, {kColName, {4, 3, 2, 1}, {kColName, false}},
+        {kColTR, {1, 3, 2, 4}, {kColTR, false}},        {kColPR, {1, 2, 3, 4}, {kColPR, false}},
+        {kColIndex, {1, 3, 2, 4}, {kColIndex, false}},  {kColMark, {1, 3, 2, 4}, {kColMark, false}},
         {kColJockey, {1, 2, 3, 4}, {kColRunner, true}},
     };
     for (const Case& c : cases) {
@@ -216,9 +226,13 @@ TEST_F(RaceResultTest, RaceWithoutRatesHasNoMarksOrLines) {
 }
 
 TEST_F(RaceResultTest, StopsOnAnUnreadableNumber) {
-    struct Case { const char* what; void (*spoil)(RaceDataStore&); };
+    struct Case {
+        const char* what;
+        void (*spoil)(RaceDataStore&);
+    };
     const Case cases[] = {
-        {"weight", [](RaceDataStore& s) { s.den2Lines.replace(1, std::string(s.den2Lines[1]).replace(148, 3, "5x0")); }},
+        {"weight",
+         [](RaceDataStore& s) { s.den2Lines.replace(1, std::string(s.den2Lines[1]).replace(148, 3, "5x0")); }},
         {"race number with marks", [](RaceDataStore& s) { s.headers[0].raceNumberText = "1R"; }},
     };
     for (const Case& c : cases) {

@@ -16,12 +16,19 @@ Bachus fieldWithTimes(const std::vector<int>& times) {
 }
 
 TEST(RankF3FTable, FollowsTheWorkedExamples) {
-    struct Case { const char* what; std::vector<int> times; std::vector<int> keptTimes; std::vector<int> tr; };
+    struct Case {
+        const char* what;
+        std::vector<int> times;
+        std::vector<int> keptTimes;
+        std::vector<int> tr;
+    };
     const Case cases[] = {
         {"close field, one cut", {345, 340, 351, 342, 342}, {340, 342, 342, 345}, {10, 9, 9, 7}},
         {"outlier", {348, 350, 340, 348}, {340, 348, 348, 350}, {10, 10, 10, 8}},
-        {"twelve distinct, the zero dropped", {351, 350, 349, 348, 347, 346, 345, 344, 343, 342, 341, 340},
-         {340, 341, 342, 343, 344, 345, 346, 347, 348, 349}, {10, 9, 8, 7, 6, 5, 4, 3, 2, 1}},
+        {"twelve distinct, the zero dropped",
+         {351, 350, 349, 348, 347, 346, 345, 344, 343, 342, 341, 340},
+         {340, 341, 342, 343, 344, 345, 346, 347, 348, 349},
+         {10, 9, 8, 7, 6, 5, 4, 3, 2, 1}},
         {"alone", {355}, {355}, {10}},
         {"shared fastest", {340, 340, 342}, {340, 340, 342}, {10, 10, 8}},
         {"exactly 1.0 s behind stays", {340, 341, 350}, {340, 341, 350}, {10, 9, 8}},

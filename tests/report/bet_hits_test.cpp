@@ -6,7 +6,14 @@ namespace zv::report {
 namespace {
 
 TEST(BetLineHits, EachBetTypePaysAsItsRuleSays) {
-    struct Case { const char* what; BetType type; const char* key; std::array<int, 3> first; int ran; bool hits; };
+    struct Case {
+        const char* what;
+        BetType type;
+        const char* key;
+        std::array<int, 3> first;
+        int ran;
+        bool hits;
+    };
     const Case cases[] = {
         {"単勝 the winner", BetType::Win, "050000", {5, 2, 7}, 12, true},
         {"単勝 the second", BetType::Win, "020000", {5, 2, 7}, 12, false},

@@ -6,10 +6,10 @@
 #include <fstream>
 
 #include "archive_fixture.h"
-#include "demo/demo_day.h"
-#include "demo/demo_season.h"
 #include "data/store.h"
 #include "data_set_fixture.h"
+#include "demo/demo_day.h"
+#include "demo/demo_season.h"
 
 namespace zv::report {
 namespace {

@@ -74,7 +74,8 @@ RateRow total(const std::vector<RateRow>& rows) {
     RateRow sum;
     for (const RateRow& r : rows) {
         sum.runners += r.runners;
-        for (auto [to, from] : {std::pair{&sum.win, &r.win}, std::pair{&sum.top2, &r.top2}, std::pair{&sum.top3, &r.top3}}) {
+        for (auto [to, from] :
+             {std::pair{&sum.win, &r.win}, std::pair{&sum.top2, &r.top2}, std::pair{&sum.top3, &r.top3}}) {
             to->base += from->base;
             to->count += from->count;
         }
@@ -83,25 +84,39 @@ RateRow total(const std::vector<RateRow>& rows) {
 }
 
 TEST(ReportTally, FindsOutcomesInLaterHorseLinesAndCountsOnlyKnownPlaces) {
-    struct Expected { int withResult, winner, firstTwo, firstThree, runners, winBase, wins, top2Base, top2, top3Base, top3; };
-    struct Case { const char* what; std::vector<Later> later; Expected e; };
+    struct Expected {
+        int withResult, winner, firstTwo, firstThree, runners, winBase, wins, top2Base, top2, top3Base, top3;
+    };
+    struct Case {
+        const char* what;
+        std::vector<Later> later;
+        Expected e;
+    };
     const Case cases[] = {
         {"every runner's own finish",
-         {{"ALPHA", "01", "01", "02", "BRAVO"}, {"BRAVO", "02", "02", "01", "ALPHA"}, {"CHARLIE", "03", "03", "03", "ALPHA"},
+         {{"ALPHA", "01", "01", "02", "BRAVO"},
+          {"BRAVO", "02", "02", "01", "ALPHA"},
+          {"CHARLIE", "03", "03", "03", "ALPHA"},
           {"DELTA", "04", "04", "04", "ALPHA"}},
          {4, 1, 1, 1, 4, 4, 1, 4, 2, 4, 3}},
-        {"the winner known only from a beaten runner", {{"DELTA", "04", "04", "04", "ALPHA"}},
+        {"the winner known only from a beaten runner",
+         {{"DELTA", "04", "04", "04", "ALPHA"}},
          {1, 1, 0, 0, 4, 4, 1, 0, 0, 0, 0}},
-        {"the second from the winner's own record", {{"ALPHA", "01", "01", "02", "BRAVO"}},
+        {"the second from the winner's own record",
+         {{"ALPHA", "01", "01", "02", "BRAVO"}},
          {1, 1, 1, 0, 4, 4, 1, 4, 2, 0, 0}},
         {"a scratched runner is not counted",
-         {{"ALPHA", "01", "01", "02", "BRAVO"}, {"BRAVO", "02", "02", "01", "ALPHA"}, {"CHARLIE", "03", "34", "34", "ALPHA"},
+         {{"ALPHA", "01", "01", "02", "BRAVO"},
+          {"BRAVO", "02", "02", "01", "ALPHA"},
+          {"CHARLIE", "03", "34", "34", "ALPHA"},
           {"DELTA", "04", "03", "04", "ALPHA"}},
          {4, 1, 1, 1, 3, 3, 1, 3, 2, 3, 3}},
-        {"horses never seen again", {{"ALPHA", "01", "01", "02", "BRAVO"}, {"BRAVO", "02", "02", "01", "ALPHA"}},
+        {"horses never seen again",
+         {{"ALPHA", "01", "01", "02", "BRAVO"}, {"BRAVO", "02", "02", "01", "ALPHA"}},
          {2, 1, 1, 0, 4, 4, 1, 4, 2, 0, 0}},
         {"no position leaves the result unknown", {{"ALPHA", "01", "00", "01", ""}}, {1, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0}},
-        {"another horse at the same number is someone else", {{"ZULU", "01", "01", "01", "BRAVO"}},
+        {"another horse at the same number is someone else",
+         {{"ZULU", "01", "01", "01", "BRAVO"}},
          {0, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0}},
     };
     for (const Case& c : cases) {
@@ -153,8 +168,10 @@ TEST(ReportTally, TablesHoldTheirRowsInOrder) {
 }
 
 TEST(ReportTally, BetLinesCountRacesWhoseNeededPlacesAreKnown) {
-    ReportCard card = cardAfter({{"ALPHA", "01", "01", "02", "BRAVO"}, {"BRAVO", "02", "02", "01", "ALPHA"},
-                                 {"CHARLIE", "03", "03", "03", "ALPHA"}, {"DELTA", "04", "04", "04", "ALPHA"}});
+    ReportCard card = cardAfter({{"ALPHA", "01", "01", "02", "BRAVO"},
+                                 {"BRAVO", "02", "02", "01", "ALPHA"},
+                                 {"CHARLIE", "03", "03", "03", "ALPHA"},
+                                 {"DELTA", "04", "04", "04", "ALPHA"}});
     int racesWithLines = 0;
     for (const BetLineRow& row : card.betLines) {
         EXPECT_LE(row.hits, row.races) << row.type;

@@ -36,8 +36,8 @@ TEST(BillingLog, AppendsAndCreates) {
 TEST(BillingLog, ReadOnlyLogReceivesNothing) {
     fixture::TempFolder folder;
     fixture::writeFile(folder.path(), kBillingLogName, "old\r\n");
-    std::filesystem::permissions(folder.path() / kBillingLogName, std::filesystem::perms::owner_read |
-                                                                       std::filesystem::perms::group_read);
+    std::filesystem::permissions(folder.path() / kBillingLogName,
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
     EXPECT_NO_THROW(appendBillingLine(folder.path(), "new\r\n"));
     EXPECT_EQ(fixture::readFile(folder.path() / kBillingLogName), "old\r\n");
 }

@@ -10,26 +10,39 @@ namespace zv {
 namespace {
 
 TEST(TaxedPrice, ExtendedPrecisionWithHalvesToEven) {
-    struct Case { int64_t price; int64_t taxed; };
+    struct Case {
+        int64_t price;
+        int64_t taxed;
+    };
     // Exact products: 10.5 and 30 × 1.05 fall a hair below their half (1.05 is held a hair low),
     // 150 × 1.05 rounds to exactly 157.5 and goes to the even 158, 210 to the even 220.
     const Case cases[] = {
-        {0, 0},       {1, 1},       {10, 10},     {30, 31},     {50, 52},     {70, 74},     {90, 94},
-        {100, 105},   {110, 115},   {130, 136},   {150, 158},   {170, 178},   {190, 199},   {210, 220},
-        {230, 241},   {250, 262},   {270, 284},   {290, 304},   {300, 315},   {310, 326},   {330, 346},
-        {350, 367},   {370, 388},   {390, 409},   {410, 430},   {500, 525},   {630, 662},   {650, 682},
-        {800, 840},   {1000, 1050}, {1010, 1060}, {1030, 1082}, {1050, 1102}, {1070, 1124}, {1090, 1144},
-        {1110, 1166}, {1130, 1186}, {1150, 1208}, {2147483647, 2254857829},
+        {0, 0},       {1, 1},       {10, 10},
+        {30, 31},     {50, 52},     {70, 74},
+        {90, 94},     {100, 105},   {110, 115},
+        {130, 136},   {150, 158},   {170, 178},
+        {190, 199},   {210, 220},   {230, 241},
+        {250, 262},   {270, 284},   {290, 304},
+        {300, 315},   {310, 326},   {330, 346},
+        {350, 367},   {370, 388},   {390, 409},
+        {410, 430},   {500, 525},   {630, 662},
+        {650, 682},   {800, 840},   {1000, 1050},
+        {1010, 1060}, {1030, 1082}, {1050, 1102},
+        {1070, 1124}, {1090, 1144}, {1110, 1166},
+        {1130, 1186}, {1150, 1208}, {2147483647, 2254857829},
     };
     for (const Case& c : cases) EXPECT_EQ(taxedPrice(c.price), c.taxed) << c.price;
 }
 
 TEST(CommaItem, GuestFirstMemberSecond) {
-    struct Case { const char* list; std::string guest; std::string member; };
+    struct Case {
+        const char* list;
+        std::string guest;
+        std::string member;
+    };
     const Case cases[] = {
-        {"1000,800", "1000", "800"}, {"210", "210", "210"},     {"a,,b", "a", "b"},
-        {" a , b ", "a", "b"},       {",,a,,,b,,", "", "a"},   {"", "", ""},
-        {"x,y,z", "x", "y"},
+        {"1000,800", "1000", "800"}, {"210", "210", "210"}, {"a,,b", "a", "b"},  {" a , b ", "a", "b"},
+        {",,a,,,b,,", "", "a"},      {"", "", ""},          {"x,y,z", "x", "y"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(commaItem(c.list, Membership::Guest), c.guest) << c.list;
@@ -74,8 +87,8 @@ TEST(CatalogueEntries, MissingPartsAndBadPrices) {
     EXPECT_EQ(entries[0].path, "https://");
     EXPECT_EQ(entries[0].price, "158");
 
-    EXPECT_TRUE(catalogueEntries(ServiceSettingsFile::parse("[SYUTSUBA+KYOUSOUBA_ALL]\nPRICE=x\n"), Membership::Guest)
-                    .empty());
+    EXPECT_TRUE(
+        catalogueEntries(ServiceSettingsFile::parse("[SYUTSUBA+KYOUSOUBA_ALL]\nPRICE=x\n"), Membership::Guest).empty());
     try {
         catalogueEntries(ServiceSettingsFile::parse("[SYUTSUBA+KYOUSOUBA_ALL]\nPRICE=1,2x\nFILE=a.lzh\n"),
                          Membership::Member);
@@ -88,7 +101,7 @@ TEST(CatalogueEntries, MissingPartsAndBadPrices) {
 
 TEST(ListableEntries, HidesPresentFilesAndTheirHzCounterparts) {
     std::vector<CatalogueEntry> entries = {
-        {"hb0410.lzh", "k1", "1", "p"}, {"hz0410.lzh", "k", "1", "p"}, {"hb0411.lzh", "k", "1", "p"},
+        {"hb0410.lzh", "k1", "1", "p"}, {"hz0410.lzh", "k", "1", "p"},  {"hb0411.lzh", "k", "1", "p"},
         {"hb0412.lzh", "k", "1", "p"},  {"hb0411.lzh", "k2", "2", "q"}, {"HB0413.lzh", "k", "1", "p"},
     };
     std::vector<std::string> present = {"hz0410.lzh", "hb0412.lzh", "hz0413.lzh"};
@@ -112,7 +125,10 @@ TEST(GatherFileNames, WalksSubFoldersAndSkipsFolderNames) {
 
 TEST(Membership, FromLoginText) {
     const std::string memberPage = sj("<html>このページにはフレームが使用されていますが、</html>\r\n");
-    struct Case { std::string text; std::optional<Membership> who; };
+    struct Case {
+        std::string text;
+        std::optional<Membership> who;
+    };
     const Case cases[] = {
         {memberPage, Membership::Member},
         {"403\r\n", Membership::Guest},
@@ -127,11 +143,14 @@ TEST(Membership, FromLoginText) {
 TEST(MemberLabel, UserIdComesBackFromTheLabel) {
     EXPECT_EQ(memberLabel("abc", Membership::Member), sj("abcはBIGLOBEメンバーとして認証されています"));
     EXPECT_EQ(memberLabel("abc", Membership::Guest), sj("abcはBIGLOBEゲストとして認証されています"));
-    struct Case { std::string id; std::string back; };
+    struct Case {
+        std::string id;
+        std::string back;
+    };
     const Case cases[] = {
         {"user01", "user01"},
         {"", ""},
-        {sj("ぱは"), sj("ぱ")},           // cut at the first は
+        {sj("ぱは"), sj("ぱ")},            // cut at the first は
         {"\x83\x82\xCD", "\x83\x82\xCD"},  // 0x82 0xCD inside other characters is no は
     };
     for (const Case& c : cases) EXPECT_EQ(userIdFromMemberLabel(memberLabel(c.id, Membership::Guest)), c.back);

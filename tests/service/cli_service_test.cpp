@@ -9,8 +9,8 @@
 #include <fstream>
 
 #include "data/sjis.h"
-#include "data/temporary_files.h"
 #include "data/store.h"
+#include "data/temporary_files.h"
 #include "service/billing_log.h"
 #include "service/credential_cipher.h"
 #include "service/prepare_catalogue.h"
@@ -40,11 +40,16 @@ class CliService : public ::testing::Test {
 protected:
     CliService() {
         std::string https = service_.hostPort(true);
-        service_.putFile(kSettingsFilePath, "[SITE_AUTH]\r\nURLB=" + https + "/login\r\n"
-                                            "[SITE_DATA_MEMBER]\r\nURLB=" + https + "/member\r\n"
-                                            "[SITE_DATA_GUEST]\r\nURLB=" + https + "/guest\r\n"
-                                            "[SYUTSUBA+KYOUSOUBA_ALL]\r\nPATHB=/all/\r\nPRICE=1000,800\r\n"
-                                            "FILE=hb0411.lzh\r\nFILE=hb0412.lzh\r\nFILE=hb0413.lzh\r\n");
+        service_.putFile(kSettingsFilePath, "[SITE_AUTH]\r\nURLB=" + https +
+                                                "/login\r\n"
+                                                "[SITE_DATA_MEMBER]\r\nURLB=" +
+                                                https +
+                                                "/member\r\n"
+                                                "[SITE_DATA_GUEST]\r\nURLB=" +
+                                                https +
+                                                "/guest\r\n"
+                                                "[SYUTSUBA+KYOUSOUBA_ALL]\r\nPATHB=/all/\r\nPRICE=1000,800\r\n"
+                                                "FILE=hb0411.lzh\r\nFILE=hb0412.lzh\r\nFILE=hb0413.lzh\r\n");
         service_.putFile("/member/all/hb0411.lzh", dataSetArchive());
         service_.putFile("/member/all/hb0412.lzh", dataSetArchive());
         std::filesystem::create_directories(download());
@@ -56,7 +61,8 @@ protected:
 
     CliRun run(const std::string& args, const std::string& input = "member-pw\n") const {
         int status = std::system(shellCommand(args, input).c_str());
-        return {WEXITSTATUS(status), fixture::readFile(home_.path() / "stdout"), fixture::readFile(home_.path() / "stderr")};
+        return {WEXITSTATUS(status), fixture::readFile(home_.path() / "stdout"),
+                fixture::readFile(home_.path() / "stderr")};
     }
     // The command runs as the returned process (the shell execs it).
     pid_t start(const std::string& args, const std::string& input = "member-pw\n") const {
@@ -83,8 +89,8 @@ protected:
         return names;
     }
     std::string serviceOptions() const {
-        return "--service-host " + service_.hostPort(false) + " --ca-file '" + service_.caFile().string() + "' --dir '" +
-               download().string() + "'";
+        return "--service-host " + service_.hostPort(false) + " --ca-file '" + service_.caFile().string() +
+               "' --dir '" + download().string() + "'";
     }
     void storeSettings(const std::string& password) const {
         std::filesystem::create_directories(home_.path() / "config" / "Zelvora");
@@ -141,7 +147,8 @@ TEST_F(CliService, AnInterruptedDownloadLeavesNoPartialFile) {
         SCOPED_TRACE(signal == SIGINT ? "SIGINT" : "SIGKILL");
         const pid_t cli = start(stalled);
         for (int waited = 0; partialFiles().empty() && waited < 3000; ++waited) ::usleep(10000);
-        ASSERT_EQ(partialFiles().size(), 1u) << "the transfer never began: " << fixture::readFile(home_.path() / "stderr");
+        ASSERT_EQ(partialFiles().size(), 1u)
+            << "the transfer never began: " << fixture::readFile(home_.path() / "stderr");
         ::kill(cli, signal);
         int status = 0;
         ASSERT_EQ(::waitpid(cli, &status, 0), cli);
@@ -159,7 +166,12 @@ TEST_F(CliService, AnInterruptedDownloadLeavesNoPartialFile) {
 }
 
 TEST_F(CliService, DownloadRefusals) {
-    struct Case { std::string args; std::string input; int status; const char* why; };
+    struct Case {
+        std::string args;
+        std::string input;
+        int status;
+        const char* why;
+    };
     const Case cases[] = {
         {"download --user member-id --password-stdin " + serviceOptions() + " hb0411.lzh", "member-pw\n", 2,
          "--password-stdin without --yes"},
@@ -212,7 +224,8 @@ TEST(CliServiceProgram, MissingProgramIsReported) {
                           "' catalogue 2> '" + err.string() + "'";
     int status = std::system(command.c_str());
     EXPECT_EQ(WEXITSTATUS(status), 1);
-    EXPECT_NE(fixture::readFile(err).find("通信用のプログラムを起動できません"), std::string::npos) << fixture::readFile(err);
+    EXPECT_NE(fixture::readFile(err).find("通信用のプログラムを起動できません"), std::string::npos)
+        << fixture::readFile(err);
 }
 
 }  // namespace

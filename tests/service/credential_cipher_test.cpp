@@ -18,7 +18,11 @@ std::string errorText(const std::function<void()>& action) {
 }
 
 TEST(CredentialCipher, StoredFormHasTheKnownLengthAndValue) {
-    struct Case { std::string plain; size_t length; const char* stored; };
+    struct Case {
+        std::string plain;
+        size_t length;
+        const char* stored;
+    };
     const Case cases[] = {
         {"a", 24, "mvxMiM321VFkZcUWFturTw=="},
         {"secret", 24, "TzDOQbfuXZrsYcQWlKFH/w=="},
@@ -35,7 +39,8 @@ TEST(CredentialCipher, StoredFormHasTheKnownLengthAndValue) {
 
 TEST(CredentialCipher, RoundTripsEveryLengthAndShiftJisBytes) {
     std::vector<std::string> passwords = {sj("パスワード"), std::string("\x00\x01\xff", 3)};
-    for (int n = 1; n <= 40; ++n) passwords.push_back(std::string(static_cast<size_t>(n), static_cast<char>('0' + n % 10)));
+    for (int n = 1; n <= 40; ++n)
+        passwords.push_back(std::string(static_cast<size_t>(n), static_cast<char>('0' + n % 10)));
     for (const std::string& p : passwords) {
         std::string stored = encipherPassword(p);
         EXPECT_EQ(stored.size(), 4 * (((p.size() / 16 + 1) * 16 + 2) / 3)) << p.size();
@@ -50,14 +55,14 @@ TEST(CredentialCipher, EmptyStaysEmpty) {
 }
 
 TEST(CredentialCipher, DamagedStoredValues) {
-    struct Case { const char* stored; const char* why; };
+    struct Case {
+        const char* stored;
+        const char* why;
+    };
     const Case emptyResults[] = {
-        {"AeJ7bbhBkqRySeGA6pLOIA==", "last byte 0"},
-        {"E+F0QGyj4DzwI13K2XUamQ==", "last byte 17"},
-        {"E5mopgt3TyZL/gNnt7PaQg==", "last byte 88"},
-        {"mvxMiM321VFkZcUWFturT3xhYmNk", "21 bytes, not whole blocks"},
-        {"mvxMiM321VFkZcUWFturTw=!", "not Base64"},
-        {"mvxMiM321VFkZcUWFturTw", "Base64 without its padding"},
+        {"AeJ7bbhBkqRySeGA6pLOIA==", "last byte 0"},  {"E+F0QGyj4DzwI13K2XUamQ==", "last byte 17"},
+        {"E5mopgt3TyZL/gNnt7PaQg==", "last byte 88"}, {"mvxMiM321VFkZcUWFturT3xhYmNk", "21 bytes, not whole blocks"},
+        {"mvxMiM321VFkZcUWFturTw=!", "not Base64"},   {"mvxMiM321VFkZcUWFturTw", "Base64 without its padding"},
     };
     for (const Case& c : emptyResults) EXPECT_EQ(decipherPassword(c.stored), "") << c.why;
     // The other padding bytes are not examined.
@@ -71,7 +76,8 @@ TEST(CredentialCipher, KeyRules) {
     Rijndael cipher;
     EXPECT_EQ(errorText([&] { cipher.encryptToBase64("x"); }), "Rijndael: Key not set");
     EXPECT_EQ(errorText([&] { cipher.setKey(""); }), "Rijndael: Key must be between 1 and 255 bytes");
-    EXPECT_EQ(errorText([&] { cipher.setKey(std::string(256, 'k')); }), "Rijndael: Key must be between 1 and 255 bytes");
+    EXPECT_EQ(errorText([&] { cipher.setKey(std::string(256, 'k')); }),
+              "Rijndael: Key must be between 1 and 255 bytes");
     cipher.setKey(std::string(255, 'k'));
     EXPECT_EQ(cipher.encryptToBase64("x").size(), 24u);
     // Every use wipes the key, also a failing one.

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "data/sjis.h"
 #include "service/curl_transport.h"
 #include "service/fetch_failure.h"
-#include "data/sjis.h"
 #include "service_fixture.h"
 
 namespace zv {
@@ -51,7 +51,11 @@ TEST_F(HttpFetch, TextComesBackWithCrLfLines) {
 }
 
 TEST_F(HttpFetch, LoginAnswersAndStatusTexts) {
-    struct Case { Credentials credentials; std::string path; std::string start; };
+    struct Case {
+        Credentials credentials;
+        std::string path;
+        std::string start;
+    };
     const Case cases[] = {
         {member_, "/login", "<html><body>"},
         {guest_, "/login", "403\r\n"},
@@ -118,12 +122,18 @@ TEST_F(HttpFetch, FailuresNameTheirCause) {
     unrelatedCa.caFile = service_->unrelatedCaFile();
     ServiceConfig impatient = config();
     impatient.lowSpeedSeconds = 1;
-    struct Case { ServiceConfig config; std::string url; long status; std::string cause; };
+    struct Case {
+        ServiceConfig config;
+        std::string url;
+        long status;
+        std::string cause;
+    };
     const Case cases[] = {
         {config(), https("/status/500"), 500, "原因: サーバーがエラーを返しました（HTTP 500）"},
         {config(), "https://" + refused + "/x", 0, "原因: " + refused + " への接続を拒否されました"},
         {unrelatedCa, https("/text.txt"), 0, "原因: " + service_->hostPort(true) + " のサーバー証明書を信頼できません"},
-        {impatient, https("/slow"), 200, "原因: " + service_->hostPort(true) + " から時間内に応答がありませんでした（タイムアウト）"},
+        {impatient, https("/slow"), 200,
+         "原因: " + service_->hostPort(true) + " から時間内に応答がありませんでした（タイムアウト）"},
     };
     for (const Case& c : cases) {
         CurlTransport transport(c.config);
@@ -171,7 +181,12 @@ TEST_F(HttpFetch, FailedDownloadKeepsTheEarlierCopy) {
     small.maxBytes = 1000;
     TransferHooks abort;
     abort.aborted = [] { return true; };
-    struct Case { std::string url; Credentials credentials; FileFetchOptions options; TransferHooks hooks; };
+    struct Case {
+        std::string url;
+        Credentials credentials;
+        FileFetchOptions options;
+        TransferHooks hooks;
+    };
     const Case cases[] = {
         {https("/member/missing.lzh"), member_, {}, {}},
         {https("/member/archive.lzh"), {"member-id", "wrong"}, {}, {}},
@@ -208,15 +223,28 @@ TEST_F(HttpFetch, RequestsGoThroughTheProxy) {
     TextFetch ok = via({"127.0.0.1", proxy.port(), "proxy-user", "proxy-pw"});
     EXPECT_TRUE(ok.result.ok) << ok.result.detail;
     EXPECT_TRUE(ok.text.starts_with("<html>"));
-    struct Case { ProxySettings settings; long status; FetchFailure failure; const char* why; };
+    struct Case {
+        ProxySettings settings;
+        long status;
+        FetchFailure failure;
+        const char* why;
+    };
     const Case refused[] = {
-        {{"127.0.0.1", proxy.port(), "proxy-user", "wrong"}, 401, FetchFailure::ProxyAuthentication,
+        {{"127.0.0.1", proxy.port(), "proxy-user", "wrong"},
+         401,
+         FetchFailure::ProxyAuthentication,
          "wrong proxy password (tinyproxy says 401)"},
-        {{"127.0.0.1", proxy.port(), "proxy-user", "  "}, 407, FetchFailure::ProxyAuthentication,
+        {{"127.0.0.1", proxy.port(), "proxy-user", "  "},
+         407,
+         FetchFailure::ProxyAuthentication,
          "blank password: no proxy credentials"},
-        {{"127.0.0.1", proxy.port(), "", "proxy-pw"}, 407, FetchFailure::ProxyAuthentication,
+        {{"127.0.0.1", proxy.port(), "", "proxy-pw"},
+         407,
+         FetchFailure::ProxyAuthentication,
          "no user: no proxy credentials"},
-        {{"127.0.0.1", fixture::unusedPort(), "proxy-user", "proxy-pw"}, 0, FetchFailure::Refused,
+        {{"127.0.0.1", fixture::unusedPort(), "proxy-user", "proxy-pw"},
+         0,
+         FetchFailure::Refused,
          "nothing listens there"},
     };
     for (const Case& c : refused) {

@@ -55,9 +55,14 @@ class ServiceChain : public ::testing::Test {
 protected:
     ServiceChain() {
         std::string https = service_.hostPort(true);
-        settings_ = "[SITE_AUTH]\r\nURLB=" + https + "/login\r\n"
-                    "[SITE_DATA_GUEST]\r\nURLB=" + https + "/guest\r\n"
-                    "[SITE_DATA_MEMBER]\r\nURLB=" + https + "/member\r\n"
+        settings_ = "[SITE_AUTH]\r\nURLB=" + https +
+                    "/login\r\n"
+                    "[SITE_DATA_GUEST]\r\nURLB=" +
+                    https +
+                    "/guest\r\n"
+                    "[SITE_DATA_MEMBER]\r\nURLB=" +
+                    https +
+                    "/member\r\n"
                     "[SYUTSUBA+KYOUSOUBA_ALL]\r\nPATHB=/all/,/all/\r\nPRICE=1000,800\r\n"
                     "FILE=hb0410.lzh\r\nFILE=hb0411.lzh\r\nFILE=hb0412.lzh\r\n"
                     "[SUNDBL_SYUTSUBA+KYOUSOUBA]\r\nPATHB=/sun/\r\nPRICE=150\r\nFILE=hs0411.lzh\r\n";
@@ -155,7 +160,13 @@ TEST_F(ServiceChain, FailedPreparations) {
     const std::string refused = sj("認証できませんでした。ユーザーIDとパスワードをお確かめください。");
     const std::string noLogin =
         sj("BrevanneOnLineの設定ファイルに認証先が見つかりませんでした。\r\n\r\nもう一度認証をやり直してください。");
-    struct Case { const char* why; std::string settings; Credentials credentials; std::string message; int pauses; };
+    struct Case {
+        const char* why;
+        std::string settings;
+        Credentials credentials;
+        std::string message;
+        int pauses;
+    };
     const Case cases[] = {
         {"wrong password", settings_, {"member-id", "nope"}, refused, 0},
         {"missing settings file", "", member_, notObtained, 2},
@@ -177,18 +188,24 @@ TEST_F(ServiceChain, FailedPreparations) {
 TEST_F(ServiceChain, FailedRequestsSayWhyUnderTheMessage) {
     const std::string notObtained =
         sj("BrevanneOnLineの設定ファイルが取得できませんでした。\r\n\r\nもう一度認証をやり直してください。");
-    const std::string unreachable = sj("認証先のサーバーに接続できませんでした。\r\n\r\nもう一度認証をやり直してください。");
+    const std::string unreachable =
+        sj("認証先のサーバーに接続できませんでした。\r\n\r\nもう一度認証をやり直してください。");
     const std::string https = service_.hostPort(true);
-    struct Case { const char* why; std::string serviceHost; std::filesystem::path caFile; std::string loginPath;
-                  std::string message; std::string cause; };
+    struct Case {
+        const char* why;
+        std::string serviceHost;
+        std::filesystem::path caFile;
+        std::string loginPath;
+        std::string message;
+        std::string cause;
+    };
     const Case cases[] = {
         {"the settings host answers 500", "http://" + service_.hostPort(false) + "/status/500", service_.caFile(),
-         "/login",
-         notObtained, "原因: サーバーがエラーを返しました（HTTP 500）"},
+         "/login", notObtained, "原因: サーバーがエラーを返しました（HTTP 500）"},
         {"the login host's certificate is not trusted", service_.hostPort(false), service_.unrelatedCaFile(), "/login",
          unreachable, "原因: " + https + " のサーバー証明書を信頼できません"},
-        {"the login host stalls", service_.hostPort(false), service_.caFile(), "/slow",
-         unreachable, "原因: " + https + " から時間内に応答がありませんでした（タイムアウト）"},
+        {"the login host stalls", service_.hostPort(false), service_.caFile(), "/slow", unreachable,
+         "原因: " + https + " から時間内に応答がありませんでした（タイムアウト）"},
     };
     config_.lowSpeedSeconds = 1;
     for (const Case& c : cases) {
@@ -226,10 +243,12 @@ TEST_F(ServiceChain, PurchaseOfTwoArchivesWithOneRetry) {
 
     EXPECT_EQ(outcome.end, PurchaseEnd::Completed);
     ASSERT_EQ(ui_.questions.size(), 1u);
-    EXPECT_EQ(ui_.questions[0],
-              sj("チェックされたファイルの合計金額は998円(税込)になります。\r\n\r\nダウンロードしてもよろしいですか？"));
+    EXPECT_EQ(
+        ui_.questions[0],
+        sj("チェックされたファイルの合計金額は998円(税込)になります。\r\n\r\nダウンロードしてもよろしいですか？"));
     EXPECT_EQ(ui_.pauses, std::vector<int>{1000});
-    EXPECT_EQ(ui_.statuses, (std::vector<std::string>{sj("hs0411.lzhをダウンロード中..."), sj("hb0411.lzhをダウンロード中...")}));
+    EXPECT_EQ(ui_.statuses,
+              (std::vector<std::string>{sj("hs0411.lzhをダウンロード中..."), sj("hb0411.lzhをダウンロード中...")}));
     EXPECT_EQ(outcome.lastArchive, places().downloadFolder / "hb0411.lzh");
     EXPECT_EQ(fixture::readFile(places().downloadFolder / "hs0411.lzh"), archive("hs0411.lzh"));
     EXPECT_EQ(fixture::readFile(places().downloadFolder / "hb0411.lzh"), archive("hb0411.lzh"));
@@ -242,8 +261,14 @@ TEST_F(ServiceChain, PurchaseOfTwoArchivesWithOneRetry) {
 
 TEST_F(ServiceChain, PurchaseStopsWhenAnArchiveCannotBeFetched) {
     const std::string again = sj("hb0411.lzhがダウンロードできませんでした。\r\n\r\n再度ダウンロードを試みますか？");
-    const std::string later = sj("hb0411.lzhがダウンロードできませんでした。\r\n\r\n間をあけて再度ダウンロードを試みてください。");
-    struct Case { const char* why; std::vector<bool> answers; std::vector<std::string> notices; size_t attempts; };
+    const std::string later =
+        sj("hb0411.lzhがダウンロードできませんでした。\r\n\r\n間をあけて再度ダウンロードを試みてください。");
+    struct Case {
+        const char* why;
+        std::vector<bool> answers;
+        std::vector<std::string> notices;
+        size_t attempts;
+    };
     const Case cases[] = {
         {"No after attempt 3", {true, false}, {}, 3},
         {"Yes after attempt 3, attempt 4 fails", {true, true}, {later}, 4},
@@ -294,7 +319,13 @@ TEST_F(ServiceChain, RunsThatEndBeforeFetching) {
     ASSERT_TRUE(prepared);
     prepared->rows[0].ticked = true;
     const std::string noCredentials = sj("なんらかの理由でユーザーIDまたはパスワードが取得できませんでした。");
-    struct Case { const char* why; std::vector<bool> answers; Credentials credentials; bool abort; PurchaseEnd end; };
+    struct Case {
+        const char* why;
+        std::vector<bool> answers;
+        Credentials credentials;
+        bool abort;
+        PurchaseEnd end;
+    };
     const Case cases[] = {
         {"the user declines the total", {false}, member_, false, PurchaseEnd::Declined},
         {"no password kept", {true}, {"member-id", ""}, false, PurchaseEnd::MissingCredentials},
@@ -312,7 +343,7 @@ TEST_F(ServiceChain, RunsThatEndBeforeFetching) {
         EXPECT_EQ(logged("/member/all/"), before) << c.why;
         EXPECT_EQ(catalogue.rows.size(), 3u) << c.why;
         EXPECT_EQ(ui_.notices, c.end == PurchaseEnd::MissingCredentials ? std::vector<std::string>{noCredentials}
-                                                                         : std::vector<std::string>{})
+                                                                        : std::vector<std::string>{})
             << c.why;
         EXPECT_FALSE(std::filesystem::exists(data_.path() / kBillingLogName)) << c.why;
     }

@@ -70,8 +70,8 @@ ChildProcess::~ChildProcess() {
 FakeService::FakeService() {
     writeConfig();
     std::filesystem::path ready = root() / "ready.json";
-    process_ = std::make_unique<ChildProcess>(std::vector<std::string>{
-        "python3", ZV_FAKE_SERVICE_SCRIPT, "--root", root().string(), "--ready", ready.string()});
+    process_ = std::make_unique<ChildProcess>(std::vector<std::string>{"python3", ZV_FAKE_SERVICE_SCRIPT, "--root",
+                                                                       root().string(), "--ready", ready.string()});
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     while (!std::filesystem::exists(ready)) {
         if (std::chrono::steady_clock::now() > deadline) throw std::runtime_error("the fake service did not start");
@@ -121,9 +121,10 @@ std::vector<std::string> FakeService::requests() const {
 TinyProxy::TinyProxy(std::string_view user, std::string_view password) {
     port_ = unusedPort();
     std::filesystem::path conf = folder_.path() / "tinyproxy.conf";
-    writeText(conf, "Port " + std::to_string(port_) + "\nListen 127.0.0.1\nTimeout 30\nMaxClients 20\nLogLevel Error\n" +
-                        "LogFile \"" + (folder_.path() / "tinyproxy.log").string() + "\"\nBasicAuth " +
-                        std::string(user) + " " + std::string(password) + "\n");
+    writeText(conf, "Port " + std::to_string(port_) +
+                        "\nListen 127.0.0.1\nTimeout 30\nMaxClients 20\nLogLevel Error\n" + "LogFile \"" +
+                        (folder_.path() / "tinyproxy.log").string() + "\"\nBasicAuth " + std::string(user) + " " +
+                        std::string(password) + "\n");
     process_ = std::make_unique<ChildProcess>(std::vector<std::string>{"tinyproxy", "-d", "-c", conf.string()});
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (!canConnect(port_)) {
@@ -150,9 +151,9 @@ std::string lhaArchive(const std::vector<ArchiveMember>& members) {
         std::string header = "-lh0-";
         appendLe(header, static_cast<uint32_t>(m.content.size()), 4);  // packed size
         appendLe(header, static_cast<uint32_t>(m.content.size()), 4);  // original size
-        appendLe(header, (30u << 25) | (5u << 21) | (2u << 16), 4);     // 2010-05-02 00:00
-        header += '\x20';                                                // attribute
-        header += '\0';                                                  // header level 0
+        appendLe(header, (30u << 25) | (5u << 21) | (2u << 16), 4);    // 2010-05-02 00:00
+        header += '\x20';                                              // attribute
+        header += '\0';                                                // header level 0
         header += static_cast<char>(m.name.size());
         header += m.name;
         appendLe(header, archive::Crc16::of(m.content), 2);

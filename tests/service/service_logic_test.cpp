@@ -43,10 +43,11 @@ void PrintTo(const Said& said, std::ostream* out) { *out << toUtf8(said.text) <<
 class ServiceLogic : public ::testing::Test {
 protected:
     ServiceLogic() {
-        transport_.serve(kSettingsUrl, "[SITE_AUTH]\r\nURLB=login.test/login\r\n"
-                                       "[SITE_DATA_MEMBER]\r\nURLB=dl.test/member\r\n"
-                                       "[SYUTSUBA+KYOUSOUBA_ALL]\r\nPATHB=/all/\r\nPRICE=1000,800\r\n"
-                                       "FILE=hb0411.lzh\r\nFILE=hb0412.lzh\r\n");
+        transport_.serve(kSettingsUrl,
+                         "[SITE_AUTH]\r\nURLB=login.test/login\r\n"
+                         "[SITE_DATA_MEMBER]\r\nURLB=dl.test/member\r\n"
+                         "[SYUTSUBA+KYOUSOUBA_ALL]\r\nPATHB=/all/\r\nPRICE=1000,800\r\n"
+                         "FILE=hb0411.lzh\r\nFILE=hb0412.lzh\r\n");
         transport_.serve(kLoginUrl, memberPage());
         transport_.serve(kArchiveUrl, archive());
         ui_.notify = [this](const std::string& text, const std::string& cause) { notices_.push_back({text, cause}); };
@@ -89,12 +90,17 @@ protected:
 TEST_F(ServiceLogic, SettingsFileFailuresSayWhy) {
     const std::string notObtained =
         sj("BrevanneOnLineの設定ファイルが取得できませんでした。\r\n\r\nもう一度認証をやり直してください。");
-    struct Case { Answer answer; std::string cause; };
+    struct Case {
+        Answer answer;
+        std::string cause;
+    };
     const Case cases[] = {
-        {failedRequest(FetchFailure::TimedOut, "service.test"), "原因: service.test から時間内に応答がありませんでした（タイムアウト）"},
+        {failedRequest(FetchFailure::TimedOut, "service.test"),
+         "原因: service.test から時間内に応答がありませんでした（タイムアウト）"},
         {failedRequest(FetchFailure::Refused, "service.test:80"), "原因: service.test:80 への接続を拒否されました"},
         {servedStatus(500), "原因: サーバーがエラーを返しました（HTTP 500）"},
-        {failedRequest(FetchFailure::ProxyAuthentication, "proxy.test:3128", 407), "原因: プロキシサーバーの認証が必要です（HTTP 407）"},
+        {failedRequest(FetchFailure::ProxyAuthentication, "proxy.test:3128", 407),
+         "原因: プロキシサーバーの認証が必要です（HTTP 407）"},
     };
     for (const Case& c : cases) {
         notices_.clear();
@@ -125,19 +131,37 @@ TEST_F(ServiceLogic, SettingsFileRequestCarriesEmptyBasicAuthentication) {
 
 TEST_F(ServiceLogic, LoginAnswersDecideTheMembershipOrSayWhy) {
     const std::string refused = sj("認証できませんでした。ユーザーIDとパスワードをお確かめください。");
-    const std::string unreachable = sj("認証先のサーバーに接続できませんでした。\r\n\r\nもう一度認証をやり直してください。");
-    struct Case { const char* why; Answer answer; std::optional<Membership> membership; Said said; };
+    const std::string unreachable =
+        sj("認証先のサーバーに接続できませんでした。\r\n\r\nもう一度認証をやり直してください。");
+    struct Case {
+        const char* why;
+        Answer answer;
+        std::optional<Membership> membership;
+        Said said;
+    };
     const Case cases[] = {
         {"member page", servedPage(memberPage()), Membership::Member, {}},
         {"403 is a guest", servedStatus(403), Membership::Guest, {}},
-        {"wrong password", servedStatus(401), std::nullopt, {refused, sj("原因: サーバーがエラーを返しました（HTTP 401）")}},
-        {"server error", servedStatus(500), std::nullopt, {refused, sj("原因: サーバーがエラーを返しました（HTTP 500）")}},
+        {"wrong password",
+         servedStatus(401),
+         std::nullopt,
+         {refused, sj("原因: サーバーがエラーを返しました（HTTP 401）")}},
+        {"server error",
+         servedStatus(500),
+         std::nullopt,
+         {refused, sj("原因: サーバーがエラーを返しました（HTTP 500）")}},
         {"some other page", servedPage("<html>maintenance</html>"), std::nullopt, {refused, ""}},
-        {"untrusted certificate", failedRequest(FetchFailure::UntrustedCertificate, "login.test"), std::nullopt,
+        {"untrusted certificate",
+         failedRequest(FetchFailure::UntrustedCertificate, "login.test"),
+         std::nullopt,
          {unreachable, sj("原因: login.test のサーバー証明書を信頼できません")}},
-        {"proxy refuses with 403", failedRequest(FetchFailure::ProxyRefused, "proxy.test:3128", 403), std::nullopt,
+        {"proxy refuses with 403",
+         failedRequest(FetchFailure::ProxyRefused, "proxy.test:3128", 403),
+         std::nullopt,
          {unreachable, sj("原因: プロキシサーバーが接続を断りました（HTTP 403）")}},
-        {"time-out", failedRequest(FetchFailure::TimedOut, "login.test"), std::nullopt,
+        {"time-out",
+         failedRequest(FetchFailure::TimedOut, "login.test"),
+         std::nullopt,
          {unreachable, sj("原因: login.test から時間内に応答がありませんでした（タイムアウト）")}},
     };
     for (const Case& c : cases) {
@@ -155,8 +179,8 @@ TEST_F(ServiceLogic, LoginAnswersDecideTheMembershipOrSayWhy) {
 }
 
 TEST_F(ServiceLogic, PurchaseRetriesThenBillsAndKeepsTheArchive) {
-    transport_.answer(kArchiveUrl,
-                      {servedStatus(500), failedRequest(FetchFailure::ConnectionLost, "dl.test"), servedPage(archive())});
+    transport_.answer(kArchiveUrl, {servedStatus(500), failedRequest(FetchFailure::ConnectionLost, "dl.test"),
+                                    servedPage(archive())});
     PurchaseOutcome outcome = buyTheFirstRow();
     EXPECT_EQ(outcome.end, PurchaseEnd::Completed);
     EXPECT_EQ(outcome.lastArchive, data_.path() / "BVO" / "hb0411.lzh");
@@ -168,10 +192,17 @@ TEST_F(ServiceLogic, PurchaseRetriesThenBillsAndKeepsTheArchive) {
 
 TEST_F(ServiceLogic, FailedDownloadsAskAndSayWhy) {
     const std::string again = sj("hb0411.lzhがダウンロードできませんでした。\r\n\r\n再度ダウンロードを試みますか？");
-    const std::string later = sj("hb0411.lzhがダウンロードできませんでした。\r\n\r\n間をあけて再度ダウンロードを試みてください。");
+    const std::string later =
+        sj("hb0411.lzhがダウンロードできませんでした。\r\n\r\n間をあけて再度ダウンロードを試みてください。");
     const std::string http500 = sj("原因: サーバーがエラーを返しました（HTTP 500）");
     const std::string notArchive = sj("原因: 受け取ったデータは求めたファイルではありません");
-    struct Case { const char* why; Answer answer; bool retry; std::string cause; size_t attempts; };
+    struct Case {
+        const char* why;
+        Answer answer;
+        bool retry;
+        std::string cause;
+        size_t attempts;
+    };
     const Case cases[] = {
         {"HTTP 500, No", servedStatus(500), false, http500, 3},
         {"HTTP 500, Yes, fails again", servedStatus(500), true, http500, 4},

@@ -24,7 +24,11 @@ TEST(ServiceSettingsFile, ReadsKeysByTheRules) {
         "KEY=a=b\r"
         "EMPTY=\r";
     ServiceSettingsFile file = ServiceSettingsFile::parse(text);
-    struct Case { const char* section; const char* key; const char* value; };
+    struct Case {
+        const char* section;
+        const char* key;
+        const char* value;
+    };
     const Case cases[] = {
         {"SITE_AUTH", "URLB", "login.example/auth "},
         {"Site_Auth", "urlb", "login.example/auth "},
@@ -51,11 +55,7 @@ TEST(ServiceSettingsFile, FileLinesAreRawAndUpperCaseOnly) {
 
 TEST(ServiceSettingsFile, UnusableContentReadsAsEmpty) {
     const std::string contents[] = {
-        "",
-        "no sections at all\nURLB=x\n",
-        std::string("\x00\x01\x02[\xff\xfe]\x00", 8),
-        "[",
-        "]\n[]",
+        "", "no sections at all\nURLB=x\n", std::string("\x00\x01\x02[\xff\xfe]\x00", 8), "[", "]\n[]",
     };
     for (const std::string& content : contents) {
         ServiceSettingsFile file = ServiceSettingsFile::parse(content);

@@ -6,9 +6,9 @@
 #include <fstream>
 
 #include "data/convert.h"
-#include "demo/demo_day.h"
 #include "data/error.h"
 #include "data/records.h"
+#include "demo/demo_day.h"
 
 namespace zv {
 namespace {
@@ -23,8 +23,10 @@ protected:
         DemoDay day = makeDemoDay(7);
         if (badRace >= 0) {
             int first = 0;
-            for (int r = 0; r < badRace; ++r) first += parseInt(field(day.headerLines[size_t(r)], den1::runner_count)).value_or(0);
-            day.runnerLines[size_t(first)].replace(size_t(den2::weight_carried.pos - 1), size_t(den2::weight_carried.len), "5x0");
+            for (int r = 0; r < badRace; ++r)
+                first += parseInt(field(day.headerLines[size_t(r)], den1::runner_count)).value_or(0);
+            day.runnerLines[size_t(first)].replace(size_t(den2::weight_carried.pos - 1),
+                                                   size_t(den2::weight_carried.len), "5x0");
         }
         writeLines(kDen1File, day.headerLines);
         writeLines(kDen2File, day.runnerLines);

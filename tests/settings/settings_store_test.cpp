@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <sys/stat.h>
 
 #include "settings/settings_store.h"
 
@@ -53,8 +53,8 @@ TEST_F(SettingsStoreTest, StoredTextThatIsNotANumberGivesTheDefault) {
         int expected;
     };
     const Case cases[] = {
-        {"820", 820},       {"-5", -5},        {"  42", 42}, {"abc", 700}, {"", 700},
-        {"12x", 700},       {"9999999999", 700}, {"1.5", 700}, {"0x10", 700},
+        {"820", 820}, {"-5", -5},          {"  42", 42}, {"abc", 700},  {"", 700},
+        {"12x", 700}, {"9999999999", 700}, {"1.5", 700}, {"0x10", 700},
     };
     for (const Case& c : cases) {
         writeRaw(QStringLiteral("[frmMain]\nHeight=%1\n").arg(QString::fromUtf8(c.stored)));
@@ -104,7 +104,7 @@ TEST_F(SettingsStoreTest, WrittenFileIsReadableByTheUserAlone) {
             SettingsStore store(path());
             store.writeText(key::DataPassword, "secret");
         }
-        struct stat info{};
+        struct stat info {};
         ASSERT_EQ(::stat(QFile::encodeName(path()).constData(), &info), 0) << c.name;
         EXPECT_EQ(info.st_mode & 0777, 0600u) << c.name;
     }

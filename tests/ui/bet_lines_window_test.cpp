@@ -1,5 +1,5 @@
-#include <QPlainTextEdit>
 #include <QFontMetrics>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QtTest>

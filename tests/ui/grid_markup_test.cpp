@@ -52,7 +52,8 @@ void GridMarkupTest::linesAndAlignment_data() {
         << "<BR><P ALIGN=\"right\"><B>52.7</B><BR>(10)</P>" << QStringList{"\u00a0", "52.7", "(10)"}
         << QList<int>{left, right, right};
     QTest::newRow("the name cell: small sex and age, the link, the rate on the right")
-        << "<font size=\"8\">牡3歳</font><BR><A HREF=\"4\">テストホース</A><BR><P ALIGN=\"right\"><font size=\"8\">4.5</font></P>"
+        << "<font size=\"8\">牡3歳</font><BR><A HREF=\"4\">テストホース</A><BR><P ALIGN=\"right\"><font "
+           "size=\"8\">4.5</font></P>"
         << QStringList{"牡3歳", "テストホース", "4.5"} << QList<int>{left, left, right};
     QTest::newRow("an empty cell is one empty line") << "" << QStringList{"\u00a0"} << QList<int>{left};
 }
@@ -92,11 +93,16 @@ void GridMarkupTest::boldSmallAndLink() {
 void GridMarkupTest::textIsShownAsItStands_data() {
     QTest::addColumn<QString>("markup");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("runs of blanks") << "1  2   3" << "1  2   3";
-    QTest::newRow("the full-width blank") << "馬　名" << "馬　名";
-    QTest::newRow("characters of the markup language that are no tag") << "a<b & <x> </A" << "a<b & <x> </A";
-    QTest::newRow("an unknown font size") << "<font size=\"9\">z" << "<font size=\"9\">z";
-    QTest::newRow("a link that never ends its value") << "<A HREF=\"3" << "<A HREF=\"3";
+    QTest::newRow("runs of blanks") << "1  2   3"
+                                    << "1  2   3";
+    QTest::newRow("the full-width blank") << "馬　名"
+                                          << "馬　名";
+    QTest::newRow("characters of the markup language that are no tag") << "a<b & <x> </A"
+                                                                       << "a<b & <x> </A";
+    QTest::newRow("an unknown font size") << "<font size=\"9\">z"
+                                          << "<font size=\"9\">z";
+    QTest::newRow("a link that never ends its value") << "<A HREF=\"3"
+                                                      << "<A HREF=\"3";
 }
 
 void GridMarkupTest::textIsShownAsItStands() {
@@ -110,9 +116,12 @@ void GridMarkupTest::textIsShownAsItStands() {
 void GridMarkupTest::plainTextDropsTheMarkup_data() {
     QTest::addColumn<QString>("markup");
     QTest::addColumn<QString>("plain");
-    QTest::newRow("a runner number cell") << "<BR><P ALIGN=\"center\">12</P>" << "12";
-    QTest::newRow("a name cell") << "<font size=\"8\">牝4歳</font><BR><A HREF=\"2\">名馬</A>" << "牝4歳名馬";
-    QTest::newRow("no markup") << "abc" << "abc";
+    QTest::newRow("a runner number cell") << "<BR><P ALIGN=\"center\">12</P>"
+                                          << "12";
+    QTest::newRow("a name cell") << "<font size=\"8\">牝4歳</font><BR><A HREF=\"2\">名馬</A>"
+                                 << "牝4歳名馬";
+    QTest::newRow("no markup") << "abc"
+                               << "abc";
 }
 
 void GridMarkupTest::plainTextDropsTheMarkup() {

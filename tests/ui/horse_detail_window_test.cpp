@@ -6,9 +6,9 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "demo/record_builder.h"
 #include "data/records.h"
 #include "data/sjis.h"
+#include "demo/record_builder.h"
 #include "past_race_record.h"
 #include "predict/horse_detail.h"
 #include "ui/horse_detail_window.h"
@@ -97,7 +97,7 @@ void DetailWindowTest::widestTextsOfRealRacesFitWithoutMovingTheColumns_data() {
     winner.margin = "999";
     QTest::newRow("a winner ten lengths clear") << winner;
     PastRace abroad;
-    abroad.racecourse = "65";   // ＵＡＥ
+    abroad.racecourse = "65";    // ＵＡＥ
     abroad.classCode = "00094";  // 能力試験
     abroad.corners = {"34", "34", "34", "34"};
     QTest::newRow("an ability test abroad with a corner incident") << abroad;
@@ -154,7 +154,9 @@ void DetailWindowTest::labelsStandApartInsideThePanel() {
         QVERIFY2(panel.contains(label->geometry()), qPrintable(label->objectName()));
         QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), qPrintable(label->text()));
         for (QLabel* other : labels) {
-            if (other != label) QVERIFY2(!label->geometry().intersects(other->geometry()), qPrintable(label->text() + " / " + other->text()));
+            if (other != label)
+                QVERIFY2(!label->geometry().intersects(other->geometry()),
+                         qPrintable(label->text() + " / " + other->text()));
         }
     }
 }

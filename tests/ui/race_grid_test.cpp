@@ -76,11 +76,14 @@ void RaceGridTest::coloursAndBordersComeFromTheResult_data() {
     QTest::addColumn<QColor>("background");
     QTest::addColumn<QColor>("foreground");
     QTest::addColumn<bool>("border");
-    QTest::newRow("bracket 2 is white on black") << 0 << int(kColFrame) << QColor(Qt::black) << QColor(Qt::white) << false;
-    QTest::newRow("bracket 1 is black on white") << 2 << int(kColFrame) << QColor(Qt::white) << QColor(Qt::black) << false;
-    QTest::newRow("a past race with PR only") << 0 << int(kColPast1) << QColor(0xFF, 0xCC, 0x99) << QColor(Qt::black) << false;
-    QTest::newRow("a layoff follows the most recent race") << 1 << int(kColPast1) << QColor(0xFF, 0xCC, 0x99) << QColor(Qt::black)
-                                                           << true;
+    QTest::newRow("bracket 2 is white on black")
+        << 0 << int(kColFrame) << QColor(Qt::black) << QColor(Qt::white) << false;
+    QTest::newRow("bracket 1 is black on white")
+        << 2 << int(kColFrame) << QColor(Qt::white) << QColor(Qt::black) << false;
+    QTest::newRow("a past race with PR only")
+        << 0 << int(kColPast1) << QColor(0xFF, 0xCC, 0x99) << QColor(Qt::black) << false;
+    QTest::newRow("a layoff follows the most recent race")
+        << 1 << int(kColPast1) << QColor(0xFF, 0xCC, 0x99) << QColor(Qt::black) << true;
     QTest::newRow("a default colour stays the grid's") << 0 << int(kColPast2) << QColor() << QColor(Qt::black) << false;
 }
 
@@ -114,7 +117,8 @@ void RaceGridTest::layoutIsTheGridsFixedOne() {
     view.showResult(result);
     QCOMPARE(view.horizontalHeader()->height(), kGridHeaderHeight);
     QCOMPARE(view.rowHeight(0), kGridRowHeight);
-    for (int column = 0; column < kGridColumns; ++column) QCOMPARE(view.columnWidth(column), kGridColumnWidths[size_t(column)]);
+    for (int column = 0; column < kGridColumns; ++column)
+        QCOMPARE(view.columnWidth(column), kGridColumnWidths[size_t(column)]);
     QCOMPARE(view.horizontalHeader()->sortIndicatorSection(), kColTR);
     QCOMPARE(view.horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
     QVERIFY(!view.isSortingEnabled());

@@ -34,8 +34,8 @@ public:
         uint32_t crc = value_;
         for (; size >= 8; size -= 8, p += 8) {
             crc ^= p[0] | (p[1] << 8);
-            crc = t[7][crc & 0xFF] ^ t[6][crc >> 8] ^ t[5][p[2]] ^ t[4][p[3]] ^ t[3][p[4]] ^ t[2][p[5]] ^
-                  t[1][p[6]] ^ t[0][p[7]];
+            crc = t[7][crc & 0xFF] ^ t[6][crc >> 8] ^ t[5][p[2]] ^ t[4][p[3]] ^ t[3][p[4]] ^ t[2][p[5]] ^ t[1][p[6]] ^
+                  t[0][p[7]];
         }
         for (; size > 0; --size, ++p) crc = (crc >> 8) ^ t[0][(crc ^ *p) & 0xFF];
         value_ = static_cast<uint16_t>(crc);

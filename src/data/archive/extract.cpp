@@ -3,15 +3,15 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <algorithm>
 #include <memory>
 #include <optional>
 
 #include "crc16.h"
-#include "member_name.h"
 #include "data/sjis.h"
+#include "member_name.h"
 
 namespace zv::archive {
 namespace {
@@ -122,9 +122,9 @@ std::vector<ExtractError> extractArchive(const std::filesystem::path& archive, c
     std::error_code ec;
     std::filesystem::space_info space = std::filesystem::space(folder, ec);
     if (!ec && total > space.available) {
-        return {{static_cast<int>(ExtractErrorCode::NoSpace),
-                 sj("ディスクの空き容量が足りません (必要 ") + std::to_string(total) + sj(" バイト、空き ") +
-                     std::to_string(space.available) + sj(" バイト)")}};
+        return {{static_cast<int>(ExtractErrorCode::NoSpace), sj("ディスクの空き容量が足りません (必要 ") +
+                                                                  std::to_string(total) + sj(" バイト、空き ") +
+                                                                  std::to_string(space.available) + sj(" バイト)")}};
     }
 
     std::vector<ExtractError> errors;

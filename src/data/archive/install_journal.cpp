@@ -84,8 +84,8 @@ void markRollback(const fs::path& root) {
     syncToDisk(root);
 }
 
-std::vector<std::string> rollForward(const fs::path& root, const fs::path& dataFolder, const std::vector<fs::path>& names,
-                                     const RenameFn& rename) {
+std::vector<std::string> rollForward(const fs::path& root, const fs::path& dataFolder,
+                                     const std::vector<fs::path>& names, const RenameFn& rename) {
     std::vector<std::string> failures;
     for (const fs::path& name : names) {
         if (!entryExists(root / "incoming" / name)) continue;  // moved in already

@@ -19,7 +19,8 @@ const std::string& noDataMessage() {
 }
 
 std::string extractFailedMessage(const std::vector<archive::ExtractError>& errors) {
-    static const std::string head = sj("データの展開でエラーが発生しました。\r\n"), tail = sj("開発元にお問い合わせください。");
+    static const std::string head = sj("データの展開でエラーが発生しました。\r\n"),
+                             tail = sj("開発元にお問い合わせください。");
     std::string message = head;
     for (const archive::ExtractError& e : errors) message += "\r\n" + std::to_string(e.code) + " : " + e.text;
     return message + "\r\n\r\n" + tail;
@@ -28,7 +29,8 @@ std::string extractFailedMessage(const std::vector<archive::ExtractError>& error
 std::string installFailedMessage(const archive::InstallOutcome& outcome, const fs::path& staging) {
     static const std::string head = sj("データファイルを入れ替えられませんでした。\r\n"),
                              restored = sj("データフォルダは元のままです。"),
-                             broken = sj("データフォルダを元に戻せませんでした。元のファイルは次のフォルダに残っています: ");
+                             broken =
+                                 sj("データフォルダを元に戻せませんでした。元のファイルは次のフォルダに残っています: ");
     std::string message = head;
     for (const std::string& line : outcome.failures) message += "\r\n" + line;
     return message + "\r\n\r\n" + (outcome.restored ? restored : broken + fromUtf8(staging.string()));
@@ -69,8 +71,8 @@ void renameReplacing(const fs::path& folder, const char* from, const char* to) {
     std::error_code ec;
     fs::rename(folder / from, folder / to, ec);
     if (ec) {
-        throw Error(ErrorKind::Io, sj("ファイル名を変更できません: ") + from + " -> " + to + " (" +
-                                       fromUtf8(ec.message()) + ")");
+        throw Error(ErrorKind::Io,
+                    sj("ファイル名を変更できません: ") + from + " -> " + to + " (" + fromUtf8(ec.message()) + ")");
     }
 }
 
@@ -113,8 +115,9 @@ IntakeResult openArchive(const fs::path& archive, const fs::path& dataFolder, Ra
     archive::ArchiveListing listing = archive::listArchive(archive);
     if (!holdsDataSet(listing)) return failed(IntakeStatus::NoDataSet, noDataMessage());
     if (!listing.intact) {
-        return failed(IntakeStatus::ExtractFailed,
-                      extractFailedMessage({{static_cast<int>(ExtractErrorCode::Damaged), sj("書庫ファイルが壊れています")}}));
+        return failed(
+            IntakeStatus::ExtractFailed,
+            extractFailedMessage({{static_cast<int>(ExtractErrorCode::Damaged), sj("書庫ファイルが壊れています")}}));
     }
     if (std::vector<archive::ExtractError> oversized = oversizedDataMembers(listing); !oversized.empty()) {
         return failed(IntakeStatus::ExtractFailed, extractFailedMessage(oversized));
@@ -127,7 +130,8 @@ IntakeResult openArchive(const fs::path& archive, const fs::path& dataFolder, Ra
         return failed(IntakeStatus::ExtractFailed,
                       extractFailedMessage({{static_cast<int>(ExtractErrorCode::WriteFailed), e.message()}}));
     }
-    std::vector<archive::ExtractError> errors = archive::extractArchive(archive, listing, staging->incoming(), progress);
+    std::vector<archive::ExtractError> errors =
+        archive::extractArchive(archive, listing, staging->incoming(), progress);
     if (!errors.empty()) return failed(IntakeStatus::ExtractFailed, extractFailedMessage(errors));
 
     try {

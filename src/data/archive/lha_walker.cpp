@@ -94,8 +94,8 @@ const ArchiveMember* LhaWalker::next() {
     LHAFileHeader* header = lha_reader_next_file(d.reader);
     while (header && lha_reader_current_is_fake(d.reader)) header = lha_reader_next_file(d.reader);
     if (!header) {
-        bool atEnd = d.fileSize > 0 && (d.nextHeaderAt == d.fileSize ||
-                                        (d.nextHeaderAt + 1 == d.fileSize && d.lastByte == 0));
+        bool atEnd =
+            d.fileSize > 0 && (d.nextHeaderAt == d.fileSize || (d.nextHeaderAt + 1 == d.fileSize && d.lastByte == 0));
         d.finish(atEnd);
         return nullptr;
     }

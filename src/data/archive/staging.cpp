@@ -25,7 +25,8 @@ std::optional<std::string> blockedTarget(const fs::path& target) {
     std::error_code ec;
     fs::file_status status = fs::symlink_status(target, ec);
     if (ec || !fs::exists(status) || fs::is_symlink(status)) return std::nullopt;
-    if (!fs::is_regular_file(status)) return sj("同じ名前のフォルダがあるため置き換えられません: ") + nameText(target.filename());
+    if (!fs::is_regular_file(status))
+        return sj("同じ名前のフォルダがあるため置き換えられません: ") + nameText(target.filename());
     if ((status.permissions() & fs::perms::owner_write) == fs::perms::none) {
         return sj("同じ名前の読み取り専用ファイルがあるため置き換えられません: ") + nameText(target.filename());
     }

@@ -32,7 +32,7 @@ public:
 
 private:
     std::string line_;
-    bool inLine_ = false;    // bytes of an unfinished line have arrived
+    bool inLine_ = false;   // bytes of an unfinished line have arrived
     bool afterCr_ = false;  // the last byte was a CR: an LF right after it belongs to that line end
 };
 
