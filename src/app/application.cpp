@@ -8,6 +8,7 @@
 #include "about_window.h"
 #include "data/error.h"
 #include "data/paths.h"
+#include "data/sjis.h"
 #include "japanese_ui.h"
 #include "main_window.h"
 #include "settings/settings_store.h"
@@ -96,6 +97,13 @@ int runZelvora(int argc, char** argv) {
     }
 
     installJapaneseUi(app);
+    // Without a CP932 converter no data set could be read or shown right: say so and stop.
+    try {
+        toUtf8({});
+    } catch (const ConverterMissing& missing) {
+        ui::UserFeedback::system().errorReport(nullptr, QString::fromUtf8(missing.what()));
+        return 1;
+    }
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     auto* splash = new AboutWindow(nullptr);
     splash->showAsSplash();

@@ -17,8 +17,8 @@ RaceDataStore CliContext::loadStore() const {
     std::filesystem::path folder = dataFolder();
     // A command ends within milliseconds: mapping spares copying a day's files into fresh memory.
     if (!loadDataFolder(store, folder, FileAccess::Map)) {
-        throw Error(ErrorKind::Io, sj("データが読み込まれていません (") + fromUtf8(folder.string()) +
-                                       sj(" にレースデータがありません)"));
+        throw Error(ErrorKind::Io,
+                    sj("データが読み込まれていません (") + pathText(folder) + sj(" にレースデータがありません)"));
     }
     return store;
 }

@@ -6,6 +6,7 @@
 #include "data/sjis.h"
 #include "data/text_fill.h"
 #include "predict/compute_race.h"
+#include "predict/mark_symbols.h"
 #include "predict/ratings.h"
 #include "race_json.h"
 
@@ -22,9 +23,8 @@ int sortColumnArg(const std::optional<std::string>& text) {
 }
 
 std::string markOf(const RaceResult& result, int runner) {
-    static const std::string marks[kMarks] = {sj("◎"), sj("○"), sj("▲"), sj("△"), sj("×"), sj("☆")};
     for (int pick = 0; pick < kMarks; ++pick) {
-        if (result.markedRunners[pick] == runner) return marks[pick];
+        if (result.markedRunners[pick] == runner) return markSymbol(pick);
     }
     return "";
 }

@@ -19,6 +19,12 @@ std::string readPasswordLine(std::istream& in) {
     return line;
 }
 
+// What the user typed, as CP932; refused when it holds a character CP932 cannot hold.
+std::string typedText(std::string_view utf8, std::string_view caption) {
+    if (std::optional<std::string> cp932 = fromUtf8Exactly(utf8)) return *cp932;
+    throw Error(ErrorKind::Conversion, notCp932Message(sj(caption)));
+}
+
 }  // namespace
 
 ServiceSession::ServiceSession(CliContext& ctx, bool asksQuestions) : ctx_(ctx) {
@@ -44,7 +50,7 @@ ServiceSession::ServiceSession(CliContext& ctx, bool asksQuestions) : ctx_(ctx) 
                           : std::filesystem::path(stored.readText(key::DataDir, (dataFolder_ / "BVO").string()));
     transport_.emplace(config_);
     if (user) {
-        credentials_ = {fromUtf8(*user), fromUtf8(readPasswordLine(std::cin))};
+        credentials_ = {typedText(*user, "ID"), typedText(readPasswordLine(std::cin), "パスワード")};
     } else {
         credentials_ = {fromUtf8(stored.readText(key::DataUserID)),
                         decipherPassword(stored.readText(key::DataPassword))};

@@ -30,8 +30,8 @@ DataFolderLock::DataFolderLock(const std::filesystem::path& folder, std::chrono:
     if (fd_ < 0) {
         // Nobody can write in a folder where the lock file cannot be made: nothing to keep apart.
         if (errno == EACCES || errno == EROFS || errno == EPERM || errno == ENOENT) return;
-        throw Error(ErrorKind::Io, sj("データフォルダをロックできません: ") + fromUtf8(path.string()) + " (" +
-                                       fromUtf8(std::strerror(errno)) + ")");
+        throw Error(ErrorKind::Io,
+                    sj("データフォルダをロックできません: ") + pathText(path) + " (" + errnoText(errno) + ")");
     }
     const auto giveUp = std::chrono::steady_clock::now() + wait;
     while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {

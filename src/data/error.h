@@ -1,14 +1,16 @@
 // The one error type of the core. A category, a message, and for decoders the field and the
-// text that failed. Like every text of the core, message, field and text are CP932 bytes.
+// text that failed. Like every text of the core, message, field and text are CP932 bytes;
+// what() is the message in UTF-8, for logs, terminals and test output.
 #pragma once
 
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 
 namespace zv {
 
 enum class ErrorKind {
-    Conversion,  // a strict number conversion failed
+    Conversion,  // a strict conversion failed: a number, or a typed text CP932 cannot hold
     Io,          // a file could not be read or written
     Format,      // a file or archive is not what it should be
     Capacity,    // a data set beyond the store's limits
@@ -34,5 +36,9 @@ private:
 
 // A strict conversion failed: names the field and quotes the text.
 Error conversionError(const std::string& field, const std::string& text);
+
+// A file name and a system error number as they stand in a message (CP932).
+std::string pathText(const std::filesystem::path& path);
+std::string errnoText(int error);
 
 }  // namespace zv

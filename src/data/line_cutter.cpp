@@ -73,10 +73,20 @@ size_t findLineBreak(std::string_view text, size_t from) {
     return from;
 }
 
-std::vector<std::string_view> splitLines(std::string_view content) {
+std::vector<std::string_view> splitLines(std::string_view content, LineEnds ends) {
     std::vector<std::string_view> lines;
-    LineCutter cutter(content.data());
-    cutter.finish(content.size(), [&](std::string_view line) { lines.push_back(line); });
+    if (ends == LineEnds::RecordFile) {
+        LineCutter(content.data()).finish(content.size(), [&](std::string_view line) { lines.push_back(line); });
+        return lines;
+    }
+    size_t i = 0;
+    while (i < content.size()) {
+        size_t end = content.find_first_of("\r\n", i);
+        if (end == std::string_view::npos) end = content.size();
+        lines.push_back(content.substr(i, end - i));
+        if (content.substr(end).starts_with("\r\n")) ++end;
+        i = end + 1;
+    }
     return lines;
 }
 

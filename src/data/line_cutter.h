@@ -35,8 +35,14 @@ private:
     State state_ = State::InLine;
 };
 
-// Every line of content, as LineCutter cuts them.
-std::vector<std::string_view> splitLines(std::string_view content);
+// How the lines of a text end.
+enum class LineEnds {
+    RecordFile,  // as LineCutter cuts them (above)
+    CrLfOrCr,    // CR LF, LF or a lone CR each end one line; Ctrl+Z is an ordinary byte
+};
+
+// Every line of content, without its line end. A final line end gives no extra empty line.
+std::vector<std::string_view> splitLines(std::string_view content, LineEnds ends = LineEnds::RecordFile);
 
 template <class Take>
 void LineCutter::cut(size_t end, Take&& take) {

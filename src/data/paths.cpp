@@ -45,8 +45,8 @@ std::filesystem::path resolveDataFolder(const std::optional<std::filesystem::pat
     std::filesystem::create_directories(folder, ec);
     if (!ec && !std::filesystem::is_directory(folder, ec)) ec = std::make_error_code(std::errc::not_a_directory);
     if (ec) {
-        throw Error(ErrorKind::Io, sj("データフォルダを作成できません: ") + fromUtf8(folder.string()) + " (" +
-                                       fromUtf8(ec.message()) + ")");
+        throw Error(ErrorKind::Io,
+                    sj("データフォルダを作成できません: ") + pathText(folder) + " (" + fromUtf8(ec.message()) + ")");
     }
     return folder;
 }

@@ -13,8 +13,6 @@
 namespace zv {
 namespace {
 
-std::string pathText(const std::filesystem::path& p) { return fromUtf8(p.string()); }
-
 const char* kindText(mode_t mode) {
     if (S_ISFIFO(mode)) return "名前付きパイプです";
     if (S_ISCHR(mode)) return "キャラクタデバイスです";
@@ -30,15 +28,13 @@ RegularFile::RegularFile(const std::filesystem::path& path, uintmax_t maxBytes) 
     // Non-blocking: opening a named pipe for reading would otherwise wait for a writer forever.
     fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) {
-        throw Error(ErrorKind::Io,
-                    sj("ファイルを開けません: ") + pathText(path) + " (" + fromUtf8(std::strerror(errno)) + ")");
+        throw Error(ErrorKind::Io, sj("ファイルを開けません: ") + pathText(path) + " (" + errnoText(errno) + ")");
     }
     struct stat st {};
     if (::fstat(fd_, &st) != 0) {
         int err = errno;
         ::close(fd_);
-        throw Error(ErrorKind::Io,
-                    sj("ファイルを読み込めません: ") + pathText(path) + " (" + fromUtf8(std::strerror(err)) + ")");
+        throw Error(ErrorKind::Io, sj("ファイルを読み込めません: ") + pathText(path) + " (" + errnoText(err) + ")");
     }
     if (!S_ISREG(st.st_mode)) {
         ::close(fd_);

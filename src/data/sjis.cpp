@@ -11,7 +11,7 @@ namespace {
 // replaced and its first byte skipped, so conversion always finishes.
 std::string convert(std::string_view in, const char* to, const char* from, std::string_view replacement) {
     iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(in);
+    if (cd == reinterpret_cast<iconv_t>(-1)) throw ConverterMissing();
     std::string out;
     out.reserve(in.size() * 3 / 2 + 4);
     char buffer[1024];
@@ -39,8 +39,24 @@ std::string convert(std::string_view in, const char* to, const char* from, std::
 
 }  // namespace
 
+ConverterMissing::ConverterMissing()
+    : std::runtime_error(
+          "文字コードを変換できません: iconv が CP932 を扱えません (glibc の gconv モジュールが必要です)") {}
+
 std::string toUtf8(std::string_view cp932) { return convert(cp932, "UTF-8", "CP932", "\xEF\xBF\xBD"); }
 
 std::string fromUtf8(std::string_view utf8) { return convert(utf8, "CP932", "UTF-8", "?"); }
+
+std::optional<std::string> fromUtf8Exactly(std::string_view utf8) {
+    std::string cp932 = fromUtf8(utf8);
+    // "?" stood in for a character when the text does not come back whole.
+    if (toUtf8(cp932) != utf8) return std::nullopt;
+    return cp932;
+}
+
+std::string notCp932Message(std::string_view field) {
+    return std::string(field) +
+           fromUtf8("に使用できない文字が含まれています。\nShift_JISで表せる文字で入力し直してください。");
+}
 
 }  // namespace zv

@@ -3,16 +3,34 @@
 // maps 0x5C to the yen sign.
 #pragma once
 
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace zv {
 
-// CP932 bytes to UTF-8. Bytes that are not valid CP932 become U+FFFD; never throws.
+// The system's iconv has no CP932 converter (glibc's gconv modules are missing). Every text the
+// program shows or writes would be wrong, so the conversions stop with this instead of passing
+// the bytes through. what() is UTF-8.
+class ConverterMissing : public std::runtime_error {
+public:
+    ConverterMissing();
+};
+
+// CP932 bytes to UTF-8. Bytes that are not valid CP932 become U+FFFD.
 std::string toUtf8(std::string_view cp932);
 
-// UTF-8 to CP932. Characters CP932 cannot hold become "?"; never throws.
+// UTF-8 to CP932, for texts the program itself made (its messages, file names, system texts).
+// Characters CP932 cannot hold become "?".
 std::string fromUtf8(std::string_view utf8);
+
+// UTF-8 a person typed, to CP932: nothing when it holds a character CP932 cannot hold, so that a
+// password or a name never goes out with "?" in its place.
+std::optional<std::string> fromUtf8Exactly(std::string_view utf8);
+
+// What the user is told when the field with this caption (CP932) holds such a character.
+std::string notCp932Message(std::string_view field);
 
 // A text written in this program's (UTF-8) source as CP932 bytes. For literals and tables.
 inline std::string sj(std::string_view utf8) { return fromUtf8(utf8); }

@@ -21,10 +21,8 @@
 namespace zv {
 namespace {
 
-std::string pathText(const std::filesystem::path& p) { return fromUtf8(p.string()); }
-
 Error ioError(const char* what, const std::filesystem::path& path, int err) {
-    return Error(ErrorKind::Io, sj(what) + pathText(path) + " (" + fromUtf8(std::strerror(err)) + ")");
+    return Error(ErrorKind::Io, sj(what) + pathText(path) + " (" + errnoText(err) + ")");
 }
 
 // True when path exists; false when it does not. Any other failure to look is an I/O error.

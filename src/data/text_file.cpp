@@ -16,8 +16,7 @@ namespace zv {
 namespace {
 
 Error writeError(const std::filesystem::path& path, int err) {
-    return Error(ErrorKind::Io, sj("ファイルを書き込めません: ") + fromUtf8(path.string()) + " (" +
-                                    fromUtf8(std::strerror(err)) + ")");
+    return Error(ErrorKind::Io, sj("ファイルを書き込めません: ") + pathText(path) + " (" + errnoText(err) + ")");
 }
 
 }  // namespace
@@ -46,7 +45,7 @@ void writeFileReplacing(const std::filesystem::path& path, std::string_view byte
     struct stat existing {};
     const bool replacing = ::stat(target.c_str(), &existing) == 0;
     if (replacing && (existing.st_mode & S_IWUSR) == 0) {
-        throw Error(ErrorKind::Io, sj("読み取り専用のファイルには書き込めません: ") + fromUtf8(path.string()));
+        throw Error(ErrorKind::Io, sj("読み取り専用のファイルには書き込めません: ") + pathText(path));
     }
     removeStaleTemporaries(target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path());
 

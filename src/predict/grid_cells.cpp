@@ -9,6 +9,7 @@
 #include "data/records.h"
 #include "data/sjis.h"
 #include "data/text_fill.h"
+#include "mark_symbols.h"
 #include "number_text.h"
 #include "ratings.h"
 #include "text_builder.h"
@@ -23,7 +24,6 @@ constexpr const char* kRight = "<BR><P ALIGN=\"right\">";
 
 struct Texts {
     std::string age = sj("歳");
-    std::string marks[kMarks] = {sj("◎"), sj("○"), sj("▲"), sj("△"), sj("×"), sj("☆")};
     std::array<std::string, kGridColumns> headings = {sj("枠"),    sj("馬"),    sj("馬　名"), sj("騎手"),
                                                       sj("3走前"), sj("2走前"), sj("1走前"),  "TR",
                                                       "PR",        "F3F",       sj("印")};
@@ -150,7 +150,7 @@ void fillRatingCells(GridRow& row, const Bachu& b) {
     for (int c : {kColTR, kColPR, kColIndex, kColMark}) blackOnWhite(row[c]);
 }
 
-void fillMarkCell(GridRow& row, int pick) { row[kColMark].text = paragraph(kCentre, texts().marks[pick]); }
+void fillMarkCell(GridRow& row, int pick) { row[kColMark].text = paragraph(kCentre, markSymbol(pick)); }
 
 std::string sexAgeCoatText(std::string_view runnerLine, std::string_view horseLine) {
     std::string sexAge =

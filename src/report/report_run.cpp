@@ -7,6 +7,7 @@
 #include <string>
 
 #include "data/archive/intake.h"
+#include "data/ascii_case.h"
 #include "data/error.h"
 #include "data/field.h"
 #include "data/numbers.h"
@@ -84,10 +85,8 @@ bool hasAnyRecordFile(const fs::path& folder) {
 }
 
 bool looksLikeArchive(const fs::path& file) {
-    std::string ext = file.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext == ".lzh" || ext == ".lha";
+    const std::string ext = file.extension().string();
+    return equalsNoCase(ext, ".lzh") || equalsNoCase(ext, ".lha");
 }
 
 class InputCollector {

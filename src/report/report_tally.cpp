@@ -9,6 +9,7 @@
 #include "data/records.h"
 #include "data/sjis.h"
 #include "predict/bet_lines.h"
+#include "predict/mark_symbols.h"
 #include "predict/rate_race.h"
 #include "predict/ratings.h"
 #include "report/bet_hits.h"
@@ -120,6 +121,14 @@ std::vector<RateRow> rowsLabelled(std::initializer_list<std::string> labels) {
     return rows;
 }
 
+// ◎ ○ ▲ △ × ☆, then the unmarked runners.
+std::vector<RateRow> markRows() {
+    std::vector<RateRow> rows;
+    for (std::string_view symbol : kMarkSymbolsUtf8) rows.push_back(rowLabelled(std::string(symbol)));
+    rows.push_back(rowLabelled("無印"));
+    return rows;
+}
+
 std::vector<RateRow> indexBandRows() {
     std::vector<RateRow> rows;
     for (int band = 0; band < kIndexBands; ++band) {
@@ -203,7 +212,7 @@ void ReportTally::rateDay(const RaceDataStore& store, const LocalDateTime& day, 
 
 ReportCard ReportTally::card() const {
     ReportCard card;
-    card.byMark = rowsLabelled({"◎", "○", "▲", "△", "×", "☆", "無印"});
+    card.byMark = markRows();
     card.byRank = rowsLabelled({"1位", "2位", "3位", "4位", "5位", "6位以下"});
     card.byIndexBand = indexBandRows();
     card.byPopularity = rowsLabelled({"1番人気", "2番人気", "3番人気", "4番人気", "5番人気"});

@@ -12,8 +12,7 @@ namespace zv {
 namespace {
 
 [[noreturn]] void failWriting(const std::filesystem::path& file, int error) {
-    throw Error(ErrorKind::Io, sj("課金ログに書き込めません: ") + fromUtf8(file.string()) + " (" +
-                                   fromUtf8(std::strerror(error)) + ")");
+    throw Error(ErrorKind::Io, sj("課金ログに書き込めません: ") + pathText(file) + " (" + errnoText(error) + ")");
 }
 
 }  // namespace

@@ -6,22 +6,14 @@
 #include <optional>
 #include <system_error>
 
+#include "data/ascii_case.h"
 #include "data/file_sink.h"
+#include "data/line_cutter.h"
 #include "data/temporary_files.h"
 #include "data/text_file.h"
 
 namespace zv {
 namespace {
-
-bool startsWithNoCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (size_t i = 0; i < prefix.size(); ++i) {
-        char a = text[i];
-        if (a >= 'A' && a <= 'Z') a = static_cast<char>(a - 'A' + 'a');
-        if (a != prefix[i]) return false;
-    }
-    return true;
-}
 
 bool holdsSecrets(const Credentials& credentials) {
     return !credentials.userId.empty() || !credentials.password.empty();
@@ -49,14 +41,7 @@ FetchResult localFileFailure(const std::string& what, const std::filesystem::pat
 std::string withCrLfLines(std::string_view body) {
     std::string out;
     out.reserve(body.size() + body.size() / 16);
-    size_t i = 0;
-    while (i < body.size()) {
-        size_t end = body.find_first_of("\r\n", i);
-        if (end == std::string_view::npos) end = body.size();
-        out.append(body.substr(i, end - i)).append("\r\n");
-        if (end < body.size() && body[end] == '\r' && end + 1 < body.size() && body[end + 1] == '\n') ++end;
-        i = end + 1;
-    }
+    for (std::string_view line : splitLines(body, LineEnds::CrLfOrCr)) out.append(line).append("\r\n");
     return out;
 }
 

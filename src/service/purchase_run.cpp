@@ -30,8 +30,8 @@ void createDownloadFolder(const std::filesystem::path& folder) {
     if (std::filesystem::is_directory(folder, ec)) return;
     std::filesystem::create_directory(folder, ec);  // a single level
     if (ec) {
-        throw Error(ErrorKind::Io, sj("保存先のフォルダを作成できません: ") + fromUtf8(folder.string()) + " (" +
-                                       fromUtf8(ec.message()) + ")");
+        throw Error(ErrorKind::Io,
+                    sj("保存先のフォルダを作成できません: ") + pathText(folder) + " (" + fromUtf8(ec.message()) + ")");
     }
 }
 

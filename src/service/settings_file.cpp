@@ -3,42 +3,19 @@
 #include <fstream>
 #include <iterator>
 
+#include "data/ascii_case.h"
 #include "data/error.h"
+#include "data/line_cutter.h"
 #include "data/sjis.h"
 
 namespace zv {
-namespace {
-
-bool equalsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
-
-// Lines end at CR LF, LF or CR.
-std::vector<std::string_view> splitLines(std::string_view content) {
-    std::vector<std::string_view> lines;
-    size_t i = 0;
-    while (i < content.size()) {
-        size_t end = content.find_first_of("\r\n", i);
-        if (end == std::string_view::npos) end = content.size();
-        lines.push_back(content.substr(i, end - i));
-        if (end < content.size() && content[end] == '\r' && end + 1 < content.size() && content[end + 1] == '\n') ++end;
-        i = end + 1;
-    }
-    return lines;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 ServiceSettingsFile ServiceSettingsFile::parse(std::string_view content) {
     ServiceSettingsFile file;
     Section* current = nullptr;
     Section dropped;  // receives the lines of a repeated section
-    for (std::string_view line : splitLines(content)) {
+    for (std::string_view line : splitLines(content, LineEnds::CrLfOrCr)) {
         if (line.empty() || line == "\x1a") continue;
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             std::string_view name = line.substr(1, line.size() - 2);
@@ -57,13 +34,13 @@ ServiceSettingsFile ServiceSettingsFile::parse(std::string_view content) {
 
 ServiceSettingsFile ServiceSettingsFile::load(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw Error(ErrorKind::Io, sj("設定ファイルを読めません: ") + fromUtf8(path.string()));
+    if (!in) throw Error(ErrorKind::Io, sj("設定ファイルを読めません: ") + pathText(path));
     std::string content;
     char buffer[65536];
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
         content.append(buffer, static_cast<size_t>(in.gcount()));
         if (content.size() > kMaxBytes) {
-            throw Error(ErrorKind::Format, sj("設定ファイルが大きすぎます: ") + fromUtf8(path.string()));
+            throw Error(ErrorKind::Format, sj("設定ファイルが大きすぎます: ") + pathText(path));
         }
     }
     return parse(content);

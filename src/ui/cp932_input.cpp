@@ -3,15 +3,11 @@
 #include <QLineEdit>
 
 #include "cp932_text.h"
+#include "data/sjis.h"
 
 namespace zv::ui {
 
-QString notCp932Message(const QString& field) {
-    return QStringLiteral(
-               "%1に使用できない文字が含まれています。\n"
-               "Shift_JISで表せる文字で入力し直してください。")
-        .arg(field);
-}
+QString notCp932Message(const QString& field) { return fromCp932(zv::notCp932Message(toCp932(field))); }
 
 bool fieldsFitCp932(const UserFeedback& feedback, std::initializer_list<std::pair<QString, QLineEdit*>> fields) {
     for (const auto& [caption, edit] : fields) {

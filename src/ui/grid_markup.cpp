@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cp932_text.h"
+#include "data/ascii_case.h"
 
 namespace zv::ui {
 
@@ -16,15 +17,6 @@ struct Token {
     Kind kind;
     std::string_view value;  // the text, or the link value
 };
-
-bool startsWithNoCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (size_t i = 0; i < prefix.size(); ++i) {
-        const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-        if (lower(text[i]) != lower(prefix[i])) return false;
-    }
-    return true;
-}
 
 // The tag at the start of text, with its length; nothing when text does not start with one.
 std::optional<std::pair<Token, size_t>> tagAt(std::string_view text) {

@@ -48,7 +48,7 @@ UserFeedback UserFeedback::withSystemDefaults(UserFeedback given) {
 
 QString errorText(const std::exception& error) {
     if (const auto* own = dynamic_cast<const Error*>(&error)) return fromCp932(own->message());
-    return QString::fromLocal8Bit(error.what());
+    return QString::fromUtf8(error.what());
 }
 
 }  // namespace zv::ui

@@ -81,6 +81,29 @@ TEST(SplitLines, FindsBreaksAnywhereInLongLines) {
     }
 }
 
+TEST(SplitLines, ServiceTextEndsLinesAtEveryBreak) {
+    struct Case {
+        std::string_view content;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"", {}},
+        {"a\r\nb", {"a", "b"}},
+        {"a\rb\nc\r\n", {"a", "b", "c"}},  // a lone CR ends a line of its own
+        {"a\r\r\nb", {"a", "", "b"}},
+        {"a\n\n", {"a", ""}},
+        {"a\x1A"
+         "b\n",
+         {"a\x1A"
+          "b"}},  // Ctrl+Z ends nothing
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string_view> lines = splitLines(c.content, LineEnds::CrLfOrCr);
+        EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.end()), c.lines)
+            << testing::PrintToString(std::string(c.content));
+    }
+}
+
 // A store holding a small day, to check that refused loads leave it as it was.
 RaceDataStore loadedStore() {
     TempFolder folder;

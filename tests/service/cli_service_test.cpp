@@ -189,6 +189,27 @@ TEST_F(CliService, DownloadRefusals) {
     }
 }
 
+// The account goes out as Shift_JIS: what it cannot hold is refused before any request.
+TEST_F(CliService, AccountTextShiftJisCannotHoldIsRefused) {
+    struct Case {
+        std::string user;
+        std::string password;
+        const char* field;
+    };
+    const Case cases[] = {
+        {"member-\xED\x95\x9C", "member-pw\n", "ID"},                 // a Hangul syllable
+        {"member-id", "member-pw-\xF0\x9F\x90\x8E\n", "パスワード"},  // an emoji
+    };
+    for (const Case& c : cases) {
+        CliRun r = run("download --yes --user '" + c.user + "' --password-stdin " + serviceOptions() + " hb0411.lzh",
+                       c.password);
+        EXPECT_EQ(r.status, 1) << c.field << ": " << r.err;
+        EXPECT_NE(r.err.find(std::string(c.field) + "に使用できない文字が含まれています"), std::string::npos) << r.err;
+        EXPECT_FALSE(std::filesystem::exists(download() / "hb0411.lzh")) << c.field;
+        EXPECT_FALSE(std::filesystem::exists(data() / kBillingLogName)) << c.field;
+    }
+}
+
 // The password takes standard input, so the total price could not be confirmed there.
 TEST_F(CliService, PasswordFromStandardInputNeedsYes) {
     CliRun r = run("download --user member-id --password-stdin " + serviceOptions() + " hb0411.lzh");

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "crc16.h"
+#include "data/error.h"
 #include "data/sjis.h"
 #include "member_name.h"
 
@@ -19,8 +20,6 @@ namespace {
 constexpr size_t kChunkSize = 1 << 18;
 
 bool writtenMember(const ArchiveMember& m) { return m.isFile && !m.fileName.empty() && !replacesKeptFile(m.fileName); }
-
-std::string errnoText(int err) { return fromUtf8(std::strerror(err)); }
 
 bool writeAll(int fd, const char* data, size_t size) {
     while (size > 0) {

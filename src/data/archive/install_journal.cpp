@@ -21,7 +21,7 @@ constexpr const char* kRollbackName = "rollback";
 constexpr uintmax_t kMaxJournalBytes = 1u << 20;
 
 std::string failureText(const char* what, const fs::path& name, const std::error_code& ec) {
-    return sj(what) + fromUtf8(name.string()) + " (" + fromUtf8(ec.message()) + ")";
+    return sj(what) + pathText(name) + " (" + fromUtf8(ec.message()) + ")";
 }
 
 bool entryExists(const fs::path& path) {
@@ -36,7 +36,7 @@ std::string readAll(const fs::path& path) {
     while (filled < bytes.size()) {
         ssize_t got = ::read(file.fd(), bytes.data() + filled, bytes.size() - filled);
         if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) throw Error(ErrorKind::Io, sj("ファイルを読み込めません: ") + fromUtf8(path.string()));
+        if (got <= 0) throw Error(ErrorKind::Io, sj("ファイルを読み込めません: ") + pathText(path));
         filled += static_cast<size_t>(got);
     }
     return bytes;

@@ -33,7 +33,7 @@ std::string installFailedMessage(const archive::InstallOutcome& outcome, const f
                                  sj("データフォルダを元に戻せませんでした。元のファイルは次のフォルダに残っています: ");
     std::string message = head;
     for (const std::string& line : outcome.failures) message += "\r\n" + line;
-    return message + "\r\n\r\n" + (outcome.restored ? restored : broken + fromUtf8(staging.string()));
+    return message + "\r\n\r\n" + (outcome.restored ? restored : broken + pathText(staging));
 }
 
 IntakeResult failed(IntakeStatus status, std::string message) { return {false, status, std::move(message), 0}; }

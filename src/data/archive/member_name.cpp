@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "data/ascii_case.h"
+
 namespace zv::archive {
 namespace {
 
@@ -68,9 +70,7 @@ std::string safeFileName(std::string_view rawName) {
 
 bool replacesKeptFile(std::string_view fileName) {
     std::string lower(fileName);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
+    for (char& c : lower) c = asciiLower(c);
     if (lower.starts_with('.') || lower.ends_with(".ini")) return true;
     for (const char* kept : {"zv.csv", "kakin.log", "settei.txt"}) {
         if (lower == kept) return true;

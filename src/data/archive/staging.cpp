@@ -14,10 +14,8 @@ namespace {
 
 constexpr const char* kStagingName = "intake";
 
-std::string nameText(const fs::path& name) { return fromUtf8(name.string()); }
-
 std::string failureText(const char* what, const fs::path& name, const std::error_code& ec) {
-    return sj(what) + nameText(name) + " (" + fromUtf8(ec.message()) + ")";
+    return sj(what) + pathText(name) + " (" + fromUtf8(ec.message()) + ")";
 }
 
 // A same-name entry of the data folder the install may not replace, as a failure text.
@@ -26,9 +24,9 @@ std::optional<std::string> blockedTarget(const fs::path& target) {
     fs::file_status status = fs::symlink_status(target, ec);
     if (ec || !fs::exists(status) || fs::is_symlink(status)) return std::nullopt;
     if (!fs::is_regular_file(status))
-        return sj("同じ名前のフォルダがあるため置き換えられません: ") + nameText(target.filename());
+        return sj("同じ名前のフォルダがあるため置き換えられません: ") + pathText(target.filename());
     if ((status.permissions() & fs::perms::owner_write) == fs::perms::none) {
-        return sj("同じ名前の読み取り専用ファイルがあるため置き換えられません: ") + nameText(target.filename());
+        return sj("同じ名前の読み取り専用ファイルがあるため置き換えられません: ") + pathText(target.filename());
     }
     return std::nullopt;
 }
@@ -57,7 +55,7 @@ TemporaryFolder madeIn(const fs::path& dataFolder) {
     try {
         return TemporaryFolder(dataFolder, kStagingName);
     } catch (const std::system_error& e) {
-        throw Error(ErrorKind::Io, sj("作業フォルダを作成できません: ") + fromUtf8(dataFolder.string()) + " (" +
+        throw Error(ErrorKind::Io, sj("作業フォルダを作成できません: ") + pathText(dataFolder) + " (" +
                                        fromUtf8(e.code().message()) + ")");
     }
 }
@@ -70,7 +68,7 @@ StagingFolder::StagingFolder(const fs::path& dataFolder) : folder_(madeIn(dataFo
     if (!ec) fs::create_directory(previous(), ec);
     if (ec) {
         fs::remove_all(root(), ec);
-        throw Error(ErrorKind::Io, sj("作業フォルダを作成できません: ") + fromUtf8(root().string()));
+        throw Error(ErrorKind::Io, sj("作業フォルダを作成できません: ") + pathText(root()));
     }
 }
 

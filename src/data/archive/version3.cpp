@@ -22,8 +22,6 @@ struct ByteRange {
 constexpr ByteRange kHeaderRanges[] = {{1, 73}, {75, 350}, {419, 426}, {74, 74}, {428, 846}};
 constexpr ByteRange kRunnerRanges[] = {{1, 255}, {257, 694}, {728, 742}, {844, 855}, {856, 876}};
 
-std::string pathText(const std::filesystem::path& p) { return fromUtf8(p.string()); }
-
 constexpr size_t kReadPiece = 64u << 10;
 
 }  // namespace
