@@ -11,7 +11,6 @@
 #include "data/error.h"
 #include "data/sjis.h"
 #include "download_window.h"
-#include "service/credential_cipher.h"
 #include "service_runner.h"
 #include "settings/settings_store.h"
 #include "ui/cp932_input.h"
@@ -102,10 +101,8 @@ void LoginWindow::loadCredentials() {
     providerList_->setCurrentIndex(provider >= 0 && provider < providerList_->count() ? provider : -1);
     userIdEdit_->setText(QString::fromStdString(setup_.settings->readText(key::DataUserID)));
     passwordEdit_->clear();
-    const std::string stored = setup_.settings->readText(key::DataPassword);
-    if (stored.empty()) return;
     try {
-        passwordEdit_->setText(ui::fromCp932(decipherPassword(stored)));
+        passwordEdit_->setText(ui::fromCp932(setup_.settings->readSecret(key::DataPassword)));
     } catch (const Error& error) {
         setup_.feedback.errorReport(this, ui::fromCp932(error.message()));
     }
@@ -115,7 +112,7 @@ void LoginWindow::storeCredentials() {
     namespace key = settings::key;
     setup_.settings->writeInt(key::DataProvider, providerList_->currentIndex());
     setup_.settings->writeText(key::DataUserID, userIdEdit_->text().toStdString());
-    setup_.settings->writeText(key::DataPassword, encipherPassword(ui::toCp932(passwordEdit_->text())));
+    setup_.settings->writeSecret(key::DataPassword, ui::toCp932(passwordEdit_->text()));
     setup_.settings->sync();
 }
 

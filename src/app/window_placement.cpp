@@ -8,8 +8,8 @@
 
 namespace zv::app {
 
-void restoreWindowPosition(const settings::SettingsStore& store, QWidget* window, const settings::Key& topKey,
-                           const settings::Key& leftKey) {
+void restoreWindowPosition(const settings::SettingsStore& store, QWidget* window, const settings::IntKey& topKey,
+                           const settings::IntKey& leftKey) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize size = screen ? screen->geometry().size() : QSize(1024, 768);
     const int top = store.readInt(topKey, centredOffset(size.height(), window->height()));
@@ -17,8 +17,8 @@ void restoreWindowPosition(const settings::SettingsStore& store, QWidget* window
     window->move(left, top);
 }
 
-void saveWindowPosition(settings::SettingsStore& store, const QWidget* window, const settings::Key& topKey,
-                        const settings::Key& leftKey) {
+void saveWindowPosition(settings::SettingsStore& store, const QWidget* window, const settings::IntKey& topKey,
+                        const settings::IntKey& leftKey) {
     store.writeInt(leftKey, window->x());
     store.writeInt(topKey, window->y());
 }

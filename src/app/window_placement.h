@@ -22,9 +22,9 @@ constexpr int startHeight(int storedHeight, int restoreHeight) {
 }
 
 // Moves window to its stored position, centred on the primary screen by default.
-void restoreWindowPosition(const settings::SettingsStore& store, QWidget* window, const settings::Key& topKey,
-                           const settings::Key& leftKey);
-void saveWindowPosition(settings::SettingsStore& store, const QWidget* window, const settings::Key& topKey,
-                        const settings::Key& leftKey);
+void restoreWindowPosition(const settings::SettingsStore& store, QWidget* window, const settings::IntKey& topKey,
+                           const settings::IntKey& leftKey);
+void saveWindowPosition(settings::SettingsStore& store, const QWidget* window, const settings::IntKey& topKey,
+                        const settings::IntKey& leftKey);
 
 }  // namespace zv::app

@@ -5,7 +5,6 @@
 #include "data/error.h"
 #include "data/sjis.h"
 #include "interrupt.h"
-#include "service/credential_cipher.h"
 #include "session/service_settings.h"
 #include "settings/settings_store.h"
 
@@ -52,8 +51,7 @@ ServiceSession::ServiceSession(CliContext& ctx, bool asksQuestions) : ctx_(ctx) 
     if (user) {
         credentials_ = {typedText(*user, "ID"), typedText(readPasswordLine(std::cin), "パスワード")};
     } else {
-        credentials_ = {fromUtf8(stored.readText(key::DataUserID)),
-                        decipherPassword(stored.readText(key::DataPassword))};
+        credentials_ = {fromUtf8(stored.readText(key::DataUserID)), stored.readSecret(key::DataPassword)};
     }
     if (credentials_.userId.empty() || credentials_.password.empty()) {
         throw UsageError{"no stored user ID and password: give --user ID and --password-stdin"};

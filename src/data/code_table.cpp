@@ -6,12 +6,12 @@
 
 namespace zv {
 
-CodeTable::CodeTable(std::span<const CodeEntry> entries, std::string_view otherText, int fillWidth)
-    : other_(sj(otherText)) {
-    entries_.reserve(entries.size());
-    for (const CodeEntry& e : entries) {
+CodeTable::CodeTable(const CodeTableSource& source) : other_(sj(source.otherText)) {
+    entries_.reserve(source.entries.size());
+    for (const CodeEntry& e : source.entries) {
         std::string text = sj(e.text);
-        if (fillWidth > 0 && text.size() < static_cast<size_t>(fillWidth)) text.resize(fillWidth, ' ');
+        const auto fillWidth = static_cast<size_t>(std::max(source.fillWidth, 0));
+        if (text.size() < fillWidth) text.resize(fillWidth, ' ');
         entries_.emplace_back(std::string(e.code), std::move(text));
     }
     std::sort(entries_.begin(), entries_.end());

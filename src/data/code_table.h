@@ -15,10 +15,17 @@ struct CodeEntry {
     std::string_view text;  // UTF-8 source text
 };
 
+// A table as written: its entries and the text for every code outside it.
+struct CodeTableSource {
+    std::string_view name;  // the lookup that answers from it
+    std::span<const CodeEntry> entries;
+    std::string_view otherText;  // UTF-8 source text
+    int fillWidth = 0;           // > 0: every text is filled up with half-width blanks to that many bytes
+};
+
 class CodeTable {
 public:
-    // fillWidth > 0: every text is filled up with half-width blanks to that many bytes.
-    CodeTable(std::span<const CodeEntry> entries, std::string_view otherText, int fillWidth = 0);
+    explicit CodeTable(const CodeTableSource& source);
 
     // The text of code, or nullptr when code is not in the table.
     const std::string* find(std::string_view code) const;

@@ -142,6 +142,33 @@ constexpr CodeEntry kCornerPositions[] = {
     {"10", "⑩"}, {"11", "⑪"}, {"12", "⑫"}, {"13", "⑬"}, {"14", "⑭"}, {"15", "⑮"}, {"16", "⑯"}, {"17", "⑰"}, {"18", "⑱"},
 };
 
+// Every table with the lookup that answers from it.
+constexpr CodeTableSource kRacecoursesTable{"racecourseName", kRacecourses, "----"};
+constexpr CodeTableSource kWeekdaysTable{"weekdayName", kWeekdays, "(祝)"};
+constexpr CodeTableSource kRaceTypesTable{"raceTypeName", kRaceTypes, ""};
+constexpr CodeTableSource kGradesTable{"gradeMark", kGrades, ""};
+constexpr CodeTableSource kWeightRulesTable{"weightRuleName", kWeightRules, ""};
+constexpr CodeTableSource kShortClassesTable{"raceClassShort", kShortClasses, ""};
+constexpr CodeTableSource kLongClassesTable{"raceClassLong", kLongClasses, ""};
+constexpr CodeTableSource kOpenRaceGradesTable{"raceClassLong grades", kOpenRaceGrades, ""};
+constexpr CodeTableSource kSexesTable{"sexName", kSexes, ""};
+constexpr CodeTableSource kCoatColoursTable{"coatColourName", kCoatColours, "鹿毛"};
+constexpr CodeTableSource kHorseMarkersTable{"horseMarkerName", kHorseMarkers, ""};
+constexpr CodeTableSource kBirthplacesTable{"birthplaceName", kBirthplaces, "", kBirthplaceWidth};
+constexpr CodeTableSource kTrainerCentresTable{"trainerCentreMark", kTrainerCentres, ""};
+constexpr CodeTableSource kGoingsTable{"goingName", kGoings, ""};
+constexpr CodeTableSource kPacesTable{"paceLetter", kPaces, ""};
+constexpr CodeTableSource kHandicapsTable{"handicapMark", kHandicaps, ""};
+constexpr CodeTableSource kCornerIncidentsTable{"cornerMark incidents", kCornerIncidents, ""};
+constexpr CodeTableSource kCornerPositionsTable{"cornerMark positions", kCornerPositions, "  "};
+
+constexpr CodeTableSource kSources[] = {
+    kRacecoursesTable,  kWeekdaysTable,        kRaceTypesTable,       kGradesTable, kWeightRulesTable,
+    kShortClassesTable, kLongClassesTable,     kOpenRaceGradesTable,  kSexesTable,  kCoatColoursTable,
+    kHorseMarkersTable, kBirthplacesTable,     kTrainerCentresTable,  kGoingsTable, kPacesTable,
+    kHandicapsTable,    kCornerIncidentsTable, kCornerPositionsTable,
+};
+
 // Classes outside the tables are prize-money classes: the first four bytes in units of 10,000 yen.
 std::string prizeMoneyClass(std::string_view code) {
     static const std::string man = sj("万");
@@ -150,18 +177,20 @@ std::string prizeMoneyClass(std::string_view code) {
 
 }  // namespace
 
+std::span<const CodeTableSource> codeTableSources() { return kSources; }
+
 std::string racecourseName(std::string_view code) {
-    static const CodeTable table(kRacecourses, "----");
+    static const CodeTable table(kRacecoursesTable);
     return table[code];
 }
 
 std::string weekdayName(std::string_view code) {
-    static const CodeTable table(kWeekdays, "(祝)");
+    static const CodeTable table(kWeekdaysTable);
     return table[code];
 }
 
 std::string raceTypeName(std::string_view code) {
-    static const CodeTable table(kRaceTypes, "");
+    static const CodeTable table(kRaceTypesTable);
     return table[code];
 }
 
@@ -172,24 +201,24 @@ std::string surfaceName(std::string_view jump, std::string_view turf) {
 }
 
 std::string gradeMark(std::string_view code) {
-    static const CodeTable table(kGrades, "");
+    static const CodeTable table(kGradesTable);
     return table[code];
 }
 
 std::string weightRuleName(std::string_view code) {
-    static const CodeTable table(kWeightRules, "");
+    static const CodeTable table(kWeightRulesTable);
     return table[code];
 }
 
 std::string raceClassShort(std::string_view code) {
-    static const CodeTable table(kShortClasses, "");
+    static const CodeTable table(kShortClassesTable);
     if (const std::string* text = table.find(code)) return *text;
     return prizeMoneyClass(code);
 }
 
 std::string raceClassLong(std::string_view code, std::string_view grade) {
-    static const CodeTable table(kLongClasses, "");
-    static const CodeTable grades(kOpenRaceGrades, "");
+    static const CodeTable table(kLongClassesTable);
+    static const CodeTable grades(kOpenRaceGradesTable);
     static const std::string open = sj("オープン");
     const std::string* text = table.find(code);
     if (!text) return prizeMoneyClass(code);
@@ -200,49 +229,49 @@ std::string raceClassLong(std::string_view code, std::string_view grade) {
 }
 
 std::string sexName(std::string_view code) {
-    static const CodeTable table(kSexes, "");
+    static const CodeTable table(kSexesTable);
     return table[code];
 }
 
 std::string coatColourName(std::string_view code) {
-    static const CodeTable table(kCoatColours, "鹿毛");
+    static const CodeTable table(kCoatColoursTable);
     return table[code];
 }
 
 std::string horseMarkerName(std::string_view code) {
-    static const CodeTable table(kHorseMarkers, "");
+    static const CodeTable table(kHorseMarkersTable);
     return table[code];
 }
 
 std::string birthplaceName(std::string_view code) {
-    static const CodeTable table(kBirthplaces, "", kBirthplaceWidth);
+    static const CodeTable table(kBirthplacesTable);
     return table[code];
 }
 
 std::string trainerCentreMark(std::string_view code) {
-    static const CodeTable table(kTrainerCentres, "");
+    static const CodeTable table(kTrainerCentresTable);
     return table[code];
 }
 
 std::string goingName(std::string_view code) {
-    static const CodeTable table(kGoings, "");
+    static const CodeTable table(kGoingsTable);
     return table[code];
 }
 
 std::string paceLetter(std::string_view code) {
-    static const CodeTable table(kPaces, "");
+    static const CodeTable table(kPacesTable);
     return table[code];
 }
 
 std::string handicapMark(std::string_view code) {
-    static const CodeTable table(kHandicaps, "");
+    static const CodeTable table(kHandicapsTable);
     return table[code];
 }
 
 std::string cornerMark(std::string_view code) {
     static const std::string fullWidthBlank = sj("　");
-    static const CodeTable incidents(kCornerIncidents, "");
-    static const CodeTable positions(kCornerPositions, "  ");
+    static const CodeTable incidents(kCornerIncidentsTable);
+    static const CodeTable positions(kCornerPositionsTable);
     if (code == "00" || code == "  ") return fullWidthBlank;
     if (const std::string* text = incidents.find(code)) return *text;
     // Codes of 40 and up carry the position plus 40.

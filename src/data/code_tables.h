@@ -5,10 +5,16 @@
 // them.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "code_table.h"
+
 namespace zv {
+
+// Every table as written, for the checks that keep them sound.
+std::span<const CodeTableSource> codeTableSources();
 
 // Race header tables.
 std::string racecourseName(std::string_view code);  // "04" -> 東京; 47..49, 56..59 -> empty; other -> "----"

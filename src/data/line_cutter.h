@@ -7,12 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "line_break_scan.h"
+
 namespace zv {
-
-inline constexpr char kCtrlZ = '\x1A';
-
-// Position of the first LF, CR or Ctrl+Z in text at or after from, or text.size().
-size_t findLineBreak(std::string_view text, size_t from);
 
 // Cuts bytes into lines while they arrive, so the loader scans each piece of a file right after
 // reading it, while it is still in the cache. The lines are views into the bytes.

@@ -1,6 +1,7 @@
 // Building a cell text from its pieces in a buffer on the stack, handed out as one std::string.
 // A cell is a dozen small pieces; appending them to a std::string one at a time, with its growth
-// checks and reallocations, costs more than the work that makes the pieces.
+// checks and reallocations, costs more than the work that makes the pieces. PlainTextBuilder does
+// the same with a std::string: the reference TextBuilder is tested against.
 #pragma once
 
 #include <charconv>
@@ -54,6 +55,28 @@ private:
     size_t size_ = 0;
     bool spilled_ = false;
     std::string spill_;
+};
+
+class PlainTextBuilder {
+public:
+    PlainTextBuilder& operator<<(std::string_view piece) {
+        text_ += piece;
+        return *this;
+    }
+    PlainTextBuilder& operator<<(char c) {
+        text_ += c;
+        return *this;
+    }
+    PlainTextBuilder& operator<<(long long n) {
+        text_ += std::to_string(n);
+        return *this;
+    }
+    PlainTextBuilder& operator<<(int n) { return *this << static_cast<long long>(n); }
+
+    std::string str() const { return text_; }
+
+private:
+    std::string text_;
 };
 
 }  // namespace zv

@@ -1,5 +1,7 @@
-// Every persisted setting of the program, declared once: section, value name, type and default.
-// Integers are stored as decimal text and read leniently (missing or not a number: the default).
+// Every persisted setting of the program, declared once: section, value name and what it holds.
+// The key's type says how it is read and written, so a text cannot be read as a number:
+// integers are stored as decimal text and read leniently (missing or not a number: the default);
+// secrets are enciphered with the service password cipher on the way in and out.
 #pragma once
 
 #include <array>
@@ -7,59 +9,66 @@
 
 namespace zv::settings {
 
-enum class ValueType {
-    Int,
-    Text,
-    Secret,  // text that must never be printed (passwords)
-};
-
-struct Key {
+struct IntKey {
     std::string_view section;
     std::string_view name;
-    ValueType type;
-    int intDefault = 0;
-    // True when the default depends on the screen or the data folder; the caller passes it in.
-    bool computedDefault = false;
+    int fallback = 0;
+};
+
+struct TextKey {
+    std::string_view section;
+    std::string_view name;
+};
+
+// A password, stored enciphered; it is never printed.
+struct SecretKey {
+    std::string_view section;
+    std::string_view name;
 };
 
 namespace key {
-// Main window. Top and Left default to the window centred on the screen.
-inline constexpr Key MainHeight{"frmMain", "Height", ValueType::Int, 700};
-inline constexpr Key MainRestoreHeight{"frmMain", "Height2", ValueType::Int, 700};
-inline constexpr Key MainWidth{"frmMain", "Width", ValueType::Int, 690};
-inline constexpr Key MainTop{"frmMain", "Top", ValueType::Int, 0, true};
-inline constexpr Key MainLeft{"frmMain", "Left", ValueType::Int, 0, true};
-// Horse detail window and bet-line window positions, centred by default.
-inline constexpr Key DetailTop{"frmDetail", "Top", ValueType::Int, 0, true};
-inline constexpr Key DetailLeft{"frmDetail", "Left", ValueType::Int, 0, true};
-inline constexpr Key KaimeTop{"frmKaime", "Top", ValueType::Int, 0, true};
-inline constexpr Key KaimeLeft{"frmKaime", "Left", ValueType::Int, 0, true};
+// Main window. Top and Left default to the window centred on the screen (the caller computes it).
+inline constexpr IntKey MainHeight{"frmMain", "Height", 700};
+inline constexpr IntKey MainRestoreHeight{"frmMain", "Height2", 700};
+inline constexpr IntKey MainWidth{"frmMain", "Width", 690};
+inline constexpr IntKey MainTop{"frmMain", "Top"};
+inline constexpr IntKey MainLeft{"frmMain", "Left"};
+// Horse detail window and bet-line window positions, centred by default (computed by the caller).
+inline constexpr IntKey DetailTop{"frmDetail", "Top"};
+inline constexpr IntKey DetailLeft{"frmDetail", "Left"};
+inline constexpr IntKey KaimeTop{"frmKaime", "Top"};
+inline constexpr IntKey KaimeLeft{"frmKaime", "Left"};
 // Horse detail window size; 0 for the size that shows every past-race column.
-inline constexpr Key DetailWidth{"frmDetail", "Width", ValueType::Int, 0};
-inline constexpr Key DetailHeight{"frmDetail", "Height", ValueType::Int, 0};
+inline constexpr IntKey DetailWidth{"frmDetail", "Width"};
+inline constexpr IntKey DetailHeight{"frmDetail", "Height"};
 // The folder every export's save dialog starts in: where the user saved last.
-inline constexpr Key ExportDir{"Export", "Dir", ValueType::Text};
-// Proxy used by the data-service client.
-inline constexpr Key ProxyPort{"frmOption", "gProxyPort", ValueType::Int, 0};
-inline constexpr Key ProxyServer{"frmOption", "gProxyServer", ValueType::Text};
-inline constexpr Key ProxyUserID{"frmOption", "gProxyUserID", ValueType::Text};
-inline constexpr Key ProxyPassword{"frmOption", "gProxyPassword", ValueType::Secret};
-// Data service: download folder (default: data folder + "BVO"), login, service host, extra CA file.
-inline constexpr Key DataDir{"Data", "Dir", ValueType::Text, 0, true};
-inline constexpr Key DataProvider{"Data", "Provider", ValueType::Int, -1};
-inline constexpr Key DataUserID{"Data", "UserID", ValueType::Text};
-inline constexpr Key DataPassword{"Data", "Password", ValueType::Secret};
-inline constexpr Key DataServiceHost{"Data", "ServiceHost", ValueType::Text, 0, true};
-inline constexpr Key DataCAFile{"Data", "CAFile", ValueType::Text};
+inline constexpr TextKey ExportDir{"Export", "Dir"};
+// Proxy used by the data-service client. Its password is kept in clear, as typed: the settings
+// file has always held it so, and older files must keep working.
+inline constexpr IntKey ProxyPort{"frmOption", "gProxyPort"};
+inline constexpr TextKey ProxyServer{"frmOption", "gProxyServer"};
+inline constexpr TextKey ProxyUserID{"frmOption", "gProxyUserID"};
+inline constexpr TextKey ProxyPassword{"frmOption", "gProxyPassword"};
+// Data service: download folder (default computed: data folder + "BVO"), login, service host
+// (default computed: the service's own host), extra CA file.
+inline constexpr TextKey DataDir{"Data", "Dir"};
+inline constexpr IntKey DataProvider{"Data", "Provider", -1};
+inline constexpr TextKey DataUserID{"Data", "UserID"};
+inline constexpr SecretKey DataPassword{"Data", "Password"};
+inline constexpr TextKey DataServiceHost{"Data", "ServiceHost"};
+inline constexpr TextKey DataCAFile{"Data", "CAFile"};
 }  // namespace key
 
-inline constexpr std::array kAllKeys{
-    key::MainHeight,   key::MainRestoreHeight, key::MainWidth,       key::MainTop,    key::MainLeft,
-    key::DetailTop,    key::DetailLeft,        key::KaimeTop,        key::KaimeLeft,  key::ProxyPort,
-    key::ProxyServer,  key::ProxyUserID,       key::ProxyPassword,   key::DataDir,    key::DataProvider,
-    key::DataUserID,   key::DataPassword,      key::DataServiceHost, key::DataCAFile, key::DetailWidth,
-    key::DetailHeight, key::ExportDir,
+inline constexpr std::array kIntKeys{
+    key::MainHeight,   key::MainRestoreHeight, key::MainWidth,    key::MainTop,   key::MainLeft,
+    key::DetailTop,    key::DetailLeft,        key::KaimeTop,     key::KaimeLeft, key::DetailWidth,
+    key::DetailHeight, key::ProxyPort,         key::DataProvider,
 };
+inline constexpr std::array kTextKeys{
+    key::ExportDir, key::ProxyServer, key::ProxyUserID,     key::ProxyPassword,
+    key::DataDir,   key::DataUserID,  key::DataServiceHost, key::DataCAFile,
+};
+inline constexpr std::array kSecretKeys{key::DataPassword};
 
 // The developer flag lives in an INI file, section "Option", value "DeveloperMode".
 inline constexpr std::string_view kIniSection = "Option";

@@ -8,12 +8,14 @@
 #include <QFileInfo>
 
 #include "data/convert.h"
+#include "service/credential_cipher.h"
 
 namespace zv::settings {
 
 namespace {
 
-QString storedName(const Key& key) {
+template <class AnyKey>
+QString storedName(const AnyKey& key) {
     return QString::fromUtf8(key.section.data(), qsizetype(key.section.size())) + '/' +
            QString::fromUtf8(key.name.data(), qsizetype(key.name.size()));
 }
@@ -44,27 +46,36 @@ SettingsStore::SettingsStore(const QString& filePath)
 
 SettingsStore::~SettingsStore() { sync(); }
 
-int SettingsStore::readInt(const Key& key) const { return readInt(key, key.intDefault); }
+int SettingsStore::readInt(const IntKey& key) const { return readInt(key, key.fallback); }
 
-int SettingsStore::readInt(const Key& key, int computedDefault) const {
+int SettingsStore::readInt(const IntKey& key, int computedDefault) const {
     const QVariant value = settings_->value(storedName(key));
     if (!value.isValid()) return computedDefault;
     return zv::parseInt(value.toString().toStdString()).value_or(computedDefault);
 }
 
-std::string SettingsStore::readText(const Key& key, const std::string& computedDefault) const {
+std::string SettingsStore::readText(const TextKey& key, const std::string& computedDefault) const {
     const QVariant value = settings_->value(storedName(key));
     if (!value.isValid()) return computedDefault;
     return value.toString().toStdString();
 }
 
-void SettingsStore::writeInt(const Key& key, int value) {
+void SettingsStore::writeInt(const IntKey& key, int value) {
     settings_->setValue(storedName(key), QString::number(value));
     dirty_ = true;
 }
 
-void SettingsStore::writeText(const Key& key, const std::string& value) {
+void SettingsStore::writeText(const TextKey& key, const std::string& value) {
     settings_->setValue(storedName(key), QString::fromStdString(value));
+    dirty_ = true;
+}
+
+std::string SettingsStore::readSecret(const SecretKey& key) const {
+    return decipherPassword(settings_->value(storedName(key)).toString().toStdString());
+}
+
+void SettingsStore::writeSecret(const SecretKey& key, std::string_view secret) {
+    settings_->setValue(storedName(key), QString::fromStdString(encipherPassword(secret)));
     dirty_ = true;
 }
 

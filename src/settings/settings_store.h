@@ -7,6 +7,7 @@
 #include <QString>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "settings_keys.h"
 
@@ -23,14 +24,19 @@ public:
     SettingsStore& operator=(const SettingsStore&) = delete;
 
     // Lenient: a missing value or one that is not a whole number gives the key's default.
-    int readInt(const Key& key) const;
+    int readInt(const IntKey& key) const;
     // For keys whose default is computed by the caller (window centring).
-    int readInt(const Key& key, int computedDefault) const;
+    int readInt(const IntKey& key, int computedDefault) const;
     // A missing value gives an empty text (or computedDefault).
-    std::string readText(const Key& key, const std::string& computedDefault = {}) const;
+    std::string readText(const TextKey& key, const std::string& computedDefault = {}) const;
+    // The deciphered secret as CP932 bytes, the form the service gets; empty when none is stored.
+    // Throws zv::Error when the stored text cannot be deciphered.
+    std::string readSecret(const SecretKey& key) const;
 
-    void writeInt(const Key& key, int value);
-    void writeText(const Key& key, const std::string& value);
+    void writeInt(const IntKey& key, int value);
+    void writeText(const TextKey& key, const std::string& value);
+    // secret: CP932 bytes; stored enciphered.
+    void writeSecret(const SecretKey& key, std::string_view secret);
 
     // Writes pending changes to disk and keeps the file at mode 0600.
     void sync();

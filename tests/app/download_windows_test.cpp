@@ -18,7 +18,6 @@
 #include "app/login_window.h"
 #include "data/sjis.h"
 #include "service/billing_log.h"
-#include "service/credential_cipher.h"
 #include "service/prepare_catalogue.h"
 #include "service_fixture.h"
 #include "settings/settings_store.h"
@@ -129,7 +128,7 @@ ServiceWindowsSetup DownloadWindowsTest::setup() {
 DownloadWindowsTest::Run DownloadWindowsTest::login(const QString& userId, const std::string& password,
                                                     const std::function<void(DownloadWindow&)>& drive) {
     settings_->writeText(settings::key::DataUserID, userId.toStdString());
-    settings_->writeText(settings::key::DataPassword, encipherPassword(password));
+    settings_->writeSecret(settings::key::DataPassword, password);
     settings_->sync();
     Run run;
     LoginWindow window(setup());
@@ -202,7 +201,7 @@ void DownloadWindowsTest::refusedLoginKeepsTheWindowOpenAndTheTypedCredentials()
     QCOMPARE(notices_, QStringList{QStringLiteral("認証できませんでした。ユーザーIDとパスワードをお確かめください。")});
     QCOMPARE(details_, QStringList{QStringLiteral("原因: サーバーがエラーを返しました（HTTP 401）")});
     QCOMPARE(settings_->readText(settings::key::DataUserID), std::string("member-id"));
-    QCOMPARE(decipherPassword(settings_->readText(settings::key::DataPassword)), std::string("wrong-pw"));
+    QCOMPARE(settings_->readSecret(settings::key::DataPassword), std::string("wrong-pw"));
     const auto mode = std::filesystem::status(settings_->filePath().toStdString()).permissions();
     QCOMPARE(mode & std::filesystem::perms::all,
              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);

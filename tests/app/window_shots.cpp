@@ -30,7 +30,6 @@
 #include "demo/demo_season.h"
 #include "main_window_fixture.h"
 #include "predict/bet_lines.h"
-#include "service/credential_cipher.h"
 #include "service/prepare_catalogue.h"
 #include "service_fixture.h"
 #include "settings/settings_store.h"
@@ -126,7 +125,7 @@ void shootServiceWindows(zv::app::MainWindow& window, const std::filesystem::pat
     settings.writeText(key::DataCAFile, service.caFile().string());
     settings.writeInt(key::DataProvider, 0);
     settings.writeText(key::DataUserID, "member-id");
-    settings.writeText(key::DataPassword, zv::encipherPassword("member-pw"));
+    settings.writeSecret(key::DataPassword, "member-pw");
     settings.sync();
 
     zv::app::ServiceWindowsSetup setup;

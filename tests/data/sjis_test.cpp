@@ -18,11 +18,11 @@ TEST(Sjis, TypedTextConvertsOnlyWhenCp932HoldsAllOfIt) {
     const Case cases[] = {
         {"", true},
         {"member-01", true},
-        {"東京優駿①", true},               // ① exists only in CP932, not in plain Shift_JIS
-        {"ﾄｳｷｮｳ", true},                   // half-width katakana
-        {"\xED\x95\x9C", false},           // Hangul
+        {"東京優駿①", true},                  // ① exists only in CP932, not in plain Shift_JIS
+        {"ﾄｳｷｮｳ", true},                      // half-width katakana
+        {"\xED\x95\x9C", false},              // Hangul
         {"pass\xF0\x9F\x90\x8Eword", false},  // an emoji inside
-        {"?", true},                       // a real question mark is no stand-in
+        {"?", true},                          // a real question mark is no stand-in
     };
     for (const Case& c : cases) {
         std::optional<std::string> cp932 = fromUtf8Exactly(c.utf8);

@@ -68,19 +68,6 @@ TEST(SplitLines, EndsLinesAtCrLfAndCtrlZ) {
     }
 }
 
-TEST(SplitLines, FindsBreaksAnywhereInLongLines) {
-    // Breaks before, inside and after the 64-byte blocks the scan tests at once.
-    for (size_t at : {0u, 1u, 15u, 16u, 63u, 64u, 65u, 127u, 200u}) {
-        for (char byte : {'\n', '\r', kCtrlZ}) {
-            std::string content(260, '\x82');
-            content[at] = byte;
-            content[at + 3] = '\x05';  // a low byte that is no break
-            EXPECT_EQ(findLineBreak(content, 0), at) << at;
-            EXPECT_EQ(findLineBreak(content, at + 1), content.size()) << at;
-        }
-    }
-}
-
 TEST(SplitLines, ServiceTextEndsLinesAtEveryBreak) {
     struct Case {
         std::string_view content;

@@ -23,7 +23,7 @@ LAYERS = {
     "export": ["predict", "data"],
     "report": ["predict", "data"],
     "service": ["data"],
-    "settings": ["data"],
+    "settings": ["service", "data"],
     "session": ["predict", "service", "settings", "data"],
     "ui": ["session", "predict", "report", "data"],
     "app": ["demo", "ui", "session", "export", "service", "settings", "predict", "data"],

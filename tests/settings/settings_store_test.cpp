@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include "data/error.h"
+#include "service/credential_cipher.h"
 #include "settings/settings_store.h"
 
 namespace zv::settings {
@@ -28,16 +30,12 @@ protected:
 
 TEST_F(SettingsStoreTest, MissingFileGivesEveryDefault) {
     const SettingsStore store(path());
-    for (const Key& key : kAllKeys) {
-        if (key.type == ValueType::Int) {
-            EXPECT_EQ(store.readInt(key), key.intDefault) << key.name;
-            if (key.computedDefault) {
-                EXPECT_EQ(store.readInt(key, 1234), 1234) << key.name;
-            }
-        } else {
-            EXPECT_EQ(store.readText(key), "") << key.name;
-        }
+    for (const IntKey& key : kIntKeys) {
+        EXPECT_EQ(store.readInt(key), key.fallback) << key.name;
+        EXPECT_EQ(store.readInt(key, 1234), 1234) << key.name;
     }
+    for (const TextKey& key : kTextKeys) EXPECT_EQ(store.readText(key), "") << key.name;
+    for (const SecretKey& key : kSecretKeys) EXPECT_EQ(store.readSecret(key), "") << key.name;
     EXPECT_EQ(store.readInt(key::MainHeight), 700);
     EXPECT_EQ(store.readInt(key::MainRestoreHeight), 700);
     EXPECT_EQ(store.readInt(key::MainWidth), 690);
@@ -87,6 +85,22 @@ TEST_F(SettingsStoreTest, WrittenValuesReadBackUnderTheirSectionsAndNames) {
     EXPECT_TRUE(content.contains("[frmOption]"));
 }
 
+TEST_F(SettingsStoreTest, SecretsAreStoredEnciphered) {
+    {
+        SettingsStore store(path());
+        store.writeSecret(key::DataPassword, "member-pw");
+    }
+    QFile file(path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString content = QString::fromUtf8(file.readAll());
+    EXPECT_FALSE(content.contains(QStringLiteral("member-pw")));
+    EXPECT_TRUE(content.contains(QStringLiteral("Password=") + QString::fromStdString(encipherPassword("member-pw"))));
+    EXPECT_EQ(SettingsStore(path()).readSecret(key::DataPassword), "member-pw");
+
+    writeRaw(QStringLiteral("[Data]\nPassword=c2hvcnQ=\n"));  // deciphers to too few bytes
+    EXPECT_THROW(SettingsStore(path()).readSecret(key::DataPassword), Error);
+}
+
 TEST_F(SettingsStoreTest, WrittenFileIsReadableByTheUserAlone) {
     struct Case {
         const char* name;
@@ -102,7 +116,7 @@ TEST_F(SettingsStoreTest, WrittenFileIsReadableByTheUserAlone) {
         }
         {
             SettingsStore store(path());
-            store.writeText(key::DataPassword, "secret");
+            store.writeSecret(key::DataPassword, "secret");
         }
         struct stat info {};
         ASSERT_EQ(::stat(QFile::encodeName(path()).constData(), &info), 0) << c.name;

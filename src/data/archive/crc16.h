@@ -1,6 +1,7 @@
 // CRC-16/ARC (reflected polynomial 0xA001, initial value 0), the checksum LHA archives keep of
 // every member's uncompressed data. Eight bytes at a time through eight tables ("slicing by 8"):
-// table k gives the effect of a byte followed by k zero bytes.
+// table k gives the effect of a byte followed by k zero bytes. crc16Bitwise is the definition,
+// bit by bit: the reference the tables are tested against.
 #pragma once
 
 #include <array>
@@ -10,12 +11,20 @@
 
 namespace zv::archive {
 
+constexpr uint16_t crc16Bitwise(std::string_view bytes, uint16_t crc = 0) {
+    unsigned value = crc;
+    for (unsigned char b : bytes) {
+        value ^= b;
+        for (int bit = 0; bit < 8; ++bit) value = (value & 1) ? (value >> 1) ^ 0xA001 : value >> 1;
+    }
+    return static_cast<uint16_t>(value);
+}
+
 inline constexpr std::array<std::array<uint16_t, 256>, 8> kCrc16Tables = [] {
     std::array<std::array<uint16_t, 256>, 8> tables{};
     for (unsigned i = 0; i < 256; ++i) {
-        unsigned crc = i;
-        for (int bit = 0; bit < 8; ++bit) crc = (crc & 1) ? (crc >> 1) ^ 0xA001 : crc >> 1;
-        tables[0][i] = static_cast<uint16_t>(crc);
+        const char byte = static_cast<char>(i);
+        tables[0][i] = crc16Bitwise(std::string_view(&byte, 1));
     }
     for (size_t k = 1; k < 8; ++k) {
         for (unsigned i = 0; i < 256; ++i) {
