@@ -7,7 +7,7 @@ class QWidget;
 
 namespace zv::settings {
 class SettingsStore;
-struct Key;
+struct IntKey;
 }  // namespace zv::settings
 
 namespace zv::app {

@@ -65,7 +65,7 @@ void MainWindowFixture::writeIni(const std::string& content) {
     std::ofstream(programFile().string() + ".ini", std::ios::binary) << content;
 }
 
-void MainWindowFixture::writeSetting(const settings::Key& key, const QString& value) {
+void MainWindowFixture::writeSetting(const settings::IntKey& key, const QString& value) {
     QSettings raw(settingsPath(), QSettings::IniFormat);
     raw.setValue(QString::fromUtf8(key.section.data(), qsizetype(key.section.size())) + '/' +
                      QString::fromUtf8(key.name.data(), qsizetype(key.name.size())),

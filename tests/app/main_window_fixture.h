@@ -33,7 +33,7 @@ public:
     // Only the first races of the demo day (seed 7).
     void writeFirstRaces(int races);
     void writeIni(const std::string& content);
-    void writeSetting(const settings::Key& key, const QString& value);
+    void writeSetting(const settings::IntKey& key, const QString& value);
 
     // A new main window (the previous one closed first) with its three windows attached.
     MainWindow& open(const QString& archiveArgument = {});

@@ -56,7 +56,7 @@ void WindowSettingsTest::garbageGivesTheDefaults_data() {
 void WindowSettingsTest::garbageGivesTheDefaults() {
     QFETCH(QString, stored);
     MainWindowFixture fixture;
-    for (const settings::Key* k :
+    for (const settings::IntKey* k :
          {&key::MainHeight, &key::MainRestoreHeight, &key::MainTop, &key::MainLeft, &key::ProxyPort}) {
         fixture.writeSetting(*k, stored);
     }
