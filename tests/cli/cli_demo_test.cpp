@@ -9,35 +9,19 @@
 #include "data/error.h"
 #include "data/sjis.h"
 #include "data/store.h"
-#include "data_set_fixture.h"
+#include "support/command_run.h"
+#include "support/data_set_fixture.h"
+#include "support/files.h"
 
 namespace zv::cli {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CommandRun {
-    int status;
-    std::string out;
-};
-
-CommandRun run(int (*command)(CliContext&), const fs::path& dataFolder, std::vector<std::string> args) {
-    std::ostringstream out, err;
-    CliContext ctx{std::move(args), out, err, dataFolder};
-    int status = command(ctx);
-    EXPECT_EQ(err.str(), "");
-    return {status, out.str()};
-}
-
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 TEST(CliDemo, WritesTheDayThatRacesLists) {
     fixture::TempFolder root;
-    EXPECT_EQ(run(cmdDemo, root.path() / "data", {}).status, 0);
-    CommandRun races = run(cmdRaces, root.path() / "data", {});
+    EXPECT_EQ(fixture::runCommand(cmdDemo, root.path() / "data", {}).status, 0);
+    fixture::CommandRun races = fixture::runCommand(cmdRaces, root.path() / "data", {});
     EXPECT_EQ(races.status, 0);
     EXPECT_EQ(std::count(races.out.begin(), races.out.end(), '\n'), 36);
     EXPECT_EQ(races.out.rfind("0\t東京01R サラ3歳 未勝利 ", 0), 0u) << races.out.substr(0, 80);
@@ -46,21 +30,21 @@ TEST(CliDemo, WritesTheDayThatRacesLists) {
 
 TEST(CliDemo, WritesIntoTheNamedFolderWithTheSeedAsked) {
     fixture::TempFolder root;
-    run(cmdDemo, root.path() / "data", {"--seed", "5", (root.path() / "a").string()});
-    run(cmdDemo, root.path() / "data", {(root.path() / "b").string(), "--seed", "5"});
-    run(cmdDemo, root.path() / "data", {(root.path() / "c").string()});
-    EXPECT_EQ(readBytes(root.path() / "a" / kUmaFile), readBytes(root.path() / "b" / kUmaFile));
-    EXPECT_NE(readBytes(root.path() / "a" / kUmaFile), readBytes(root.path() / "c" / kUmaFile));
+    fixture::runCommand(cmdDemo, root.path() / "data", {"--seed", "5", (root.path() / "a").string()});
+    fixture::runCommand(cmdDemo, root.path() / "data", {(root.path() / "b").string(), "--seed", "5"});
+    fixture::runCommand(cmdDemo, root.path() / "data", {(root.path() / "c").string()});
+    EXPECT_EQ(fixture::readFile(root.path() / "a" / kUmaFile), fixture::readFile(root.path() / "b" / kUmaFile));
+    EXPECT_NE(fixture::readFile(root.path() / "a" / kUmaFile), fixture::readFile(root.path() / "c" / kUmaFile));
 }
 
 TEST(CliDemo, KeepExistingLeavesADataSetAlone) {
     fixture::TempFolder root;
     fixture::writeDataSet(root.path(), {"02"});
-    const std::string before = readBytes(root.path() / kDen1File);
-    CommandRun kept = run(cmdDemo, root.path(), {"--keep-existing"});
+    const std::string before = fixture::readFile(root.path() / kDen1File);
+    fixture::CommandRun kept = fixture::runCommand(cmdDemo, root.path(), {"--keep-existing"});
     EXPECT_EQ(kept.status, 0);
     EXPECT_NE(kept.out.find("left as it is"), std::string::npos);
-    EXPECT_EQ(readBytes(root.path() / kDen1File), before);
+    EXPECT_EQ(fixture::readFile(root.path() / kDen1File), before);
 }
 
 TEST(CliDemo, RefusesBadArgumentsAndWritesNothing) {
@@ -76,7 +60,7 @@ TEST(CliDemo, RefusesBadArgumentsAndWritesNothing) {
         for (std::string& a : inFolder) {
             if (a == "a" || a == "b") a = (root.path() / a).string();
         }
-        EXPECT_THROW(run(cmdDemo, root.path(), inFolder), UsageError) << args.front();
+        EXPECT_THROW(fixture::runCommand(cmdDemo, root.path(), inFolder), UsageError) << args.front();
         EXPECT_TRUE(fs::is_empty(root.path())) << args.front();
     }
 }
@@ -96,7 +80,7 @@ TEST(CliRaces, AFolderWithoutADataSetOrWithoutARaceIsAnError) {
         fixture::TempFolder root;
         if (c.emptyFiles) fixture::writeDataSet(root.path(), {});
         try {
-            run(cmdRaces, root.path(), {});
+            fixture::runCommand(cmdRaces, root.path(), {});
             ADD_FAILURE() << c.what << ": no error";
         } catch (const Error& e) {
             EXPECT_EQ(toUtf8(e.message()).rfind(c.message, 0), 0u) << c.what << ": " << toUtf8(e.message());

@@ -8,31 +8,15 @@
 #include "cli/commands.h"
 #include "data/error.h"
 #include "data/store.h"
-#include "data_set_fixture.h"
 #include "demo/demo_day.h"
+#include "support/command_run.h"
+#include "support/data_set_fixture.h"
+#include "support/files.h"
 
 namespace zv::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct CommandRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CommandRun run(int (*command)(CliContext&), const fs::path& dataFolder, std::vector<std::string> args) {
-    std::ostringstream out, err;
-    CliContext ctx{std::move(args), out, err, dataFolder};
-    int status = command(ctx);
-    return {status, out.str(), err.str()};
-}
-
-std::string read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 size_t count(const std::string& text, const std::string& what) {
     size_t n = 0;
@@ -54,7 +38,7 @@ protected:
 };
 
 TEST_F(CliExportsTest, DetailJsonHasEveryLabelTheGridAndTheRowStates) {
-    CommandRun r = run(cmdDetail, data, {"0", "1", "--json"});
+    fixture::CommandRun r = fixture::runCommand(cmdDetail, data, {"0", "1", "--json"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind("{\"labels\":{\"lblSeinen\":", 0), 0u) << r.out;
     EXPECT_EQ(count(r.out, "\"lbl"), 39u);
@@ -65,7 +49,7 @@ TEST_F(CliExportsTest, DetailJsonHasEveryLabelTheGridAndTheRowStates) {
 }
 
 TEST_F(CliExportsTest, DetailTextShowsCaptionsAndRows) {
-    CommandRun r = run(cmdDetail, data, {"2", "3"});
+    fixture::CommandRun r = fixture::runCommand(cmdDetail, data, {"2", "3"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("\n総賞金: "), std::string::npos);
     EXPECT_NE(r.out.find("\n1走前 | "), std::string::npos);
@@ -73,50 +57,51 @@ TEST_F(CliExportsTest, DetailTextShowsCaptionsAndRows) {
 
 TEST_F(CliExportsTest, DetailRejectsRunnersOutsideTheRace) {
     const std::vector<std::string> bad[] = {{"0", "0"}, {"0", "99"}, {"99", "1"}};
-    for (const auto& args : bad) EXPECT_THROW(run(cmdDetail, data, args), Error) << args[0] << " " << args[1];
-    EXPECT_THROW(run(cmdDetail, data, {"0", "x"}), UsageError);
-    EXPECT_THROW(run(cmdDetail, data, {"0"}), UsageError);
+    for (const auto& args : bad)
+        EXPECT_THROW(fixture::runCommand(cmdDetail, data, args), Error) << args[0] << " " << args[1];
+    EXPECT_THROW(fixture::runCommand(cmdDetail, data, {"0", "x"}), UsageError);
+    EXPECT_THROW(fixture::runCommand(cmdDetail, data, {"0"}), UsageError);
 }
 
 TEST_F(CliExportsTest, IdxWritesTheHeadingAndOneLinePerRunner) {
-    CommandRun r = run(cmdIdx, data, {(root.path() / "out.idx").string()});
+    fixture::CommandRun r = fixture::runCommand(cmdIdx, data, {(root.path() / "out.idx").string()});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(count(read(root.path() / "out.idx"), "\r\n"), 1u + store.den2Lines.size());
+    EXPECT_EQ(count(fixture::readFile(root.path() / "out.idx"), "\r\n"), 1u + store.den2Lines.size());
 }
 
 TEST_F(CliExportsTest, IdxIntoAMissingFolderChangesNothing) {
-    EXPECT_THROW(run(cmdIdx, data, {(root.path() / "missing" / "out.idx").string()}), Error);
+    EXPECT_THROW(fixture::runCommand(cmdIdx, data, {(root.path() / "missing" / "out.idx").string()}), Error);
     EXPECT_FALSE(fs::exists(root.path() / "missing"));
-    EXPECT_THROW(run(cmdIdx, data, {}), UsageError);
+    EXPECT_THROW(fixture::runCommand(cmdIdx, data, {}), UsageError);
 }
 
 TEST_F(CliExportsTest, CsvWithoutYesCreatesNothingAndWithYesAppendsTheDayEachTime) {
-    CommandRun declined = run(cmdCsv, data, {});
+    fixture::CommandRun declined = fixture::runCommand(cmdCsv, data, {});
     EXPECT_EQ(declined.status, 1);
     EXPECT_NE(declined.err.find("zv.csv がありません"), std::string::npos) << declined.err;
     EXPECT_FALSE(fs::exists(data / "zv.csv"));
 
-    CommandRun first = run(cmdCsv, data, {"--yes"});
+    fixture::CommandRun first = fixture::runCommand(cmdCsv, data, {"--yes"});
     EXPECT_EQ(first.status, 0);
-    std::string once = read(data / "zv.csv");
+    std::string once = fixture::readFile(data / "zv.csv");
     ASSERT_FALSE(once.empty());
 
-    CommandRun second = run(cmdCsv, data, {"--yes"});
+    fixture::CommandRun second = fixture::runCommand(cmdCsv, data, {"--yes"});
     EXPECT_EQ(second.status, 0);
     EXPECT_NE(second.err.find("すでに存在する"), std::string::npos) << second.err;
-    EXPECT_EQ(read(data / "zv.csv"), once + once);
+    EXPECT_EQ(fixture::readFile(data / "zv.csv"), once + once);
 
-    CommandRun refused = run(cmdCsv, data, {});
+    fixture::CommandRun refused = fixture::runCommand(cmdCsv, data, {});
     EXPECT_EQ(refused.status, 1);
-    EXPECT_EQ(read(data / "zv.csv"), once + once);
+    EXPECT_EQ(fixture::readFile(data / "zv.csv"), once + once);
 }
 
 TEST_F(CliExportsTest, CsvReportsOldLinesThatDoNotStartWithADate) {
     std::ofstream(data / "zv.csv", std::ios::binary) << "heading\r\n\r\nlast";
-    CommandRun r = run(cmdCsv, data, {"--yes"});
+    fixture::CommandRun r = fixture::runCommand(cmdCsv, data, {"--yes"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.err.find("2 line(s) do not start with a date"), std::string::npos) << r.err;
-    EXPECT_EQ(read(data / "zv.csv").rfind("heading\r\n\r\nlast\r\n", 0), 0u);
+    EXPECT_EQ(fixture::readFile(data / "zv.csv").rfind("heading\r\n\r\nlast\r\n", 0), 0u);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <sys/wait.h>
 
 #include "cli/command_help.h"
+#include "support/files.h"
 
 namespace zv::cli {
 namespace {
@@ -33,8 +34,7 @@ ProgramRun runProgram(const std::string& args) {
 }
 
 std::string readSource(const std::string& path) {
-    std::ifstream in(std::string(ZV_SOURCE_DIR) + "/" + path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return fixture::readFile(std::filesystem::path(ZV_SOURCE_DIR) / path);
 }
 
 // The option as typed, without its value: "--sort-column C" gives "--sort-column".

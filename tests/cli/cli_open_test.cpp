@@ -2,28 +2,16 @@
 
 #include <sstream>
 
-#include "archive_fixture.h"
 #include "cli/commands.h"
 #include "data/text_file.h"
-#include "data_set_fixture.h"
+#include "support/archive_fixture.h"
+#include "support/command_run.h"
+#include "support/data_set_fixture.h"
 
 namespace zv::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct OpenRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-OpenRun runOpen(const fs::path& dataFolder, std::vector<std::string> args) {
-    std::ostringstream out, err;
-    CliContext ctx{std::move(args), out, err, dataFolder};
-    int status = cmdOpen(ctx);
-    return {status, out.str(), err.str()};
-}
 
 TEST(CliOpen, PrintsTheRaceCountOrTheMessageWithTerminalLineEnds) {
     fixture::TempFolder root;
@@ -33,13 +21,13 @@ TEST(CliOpen, PrintsTheRaceCountOrTheMessageWithTerminalLineEnds) {
     fixture::writeFile(root.path(), "good.lzh", good);
     fixture::writeFile(root.path(), "bad.lzh", "not an archive");
 
-    OpenRun ok = runOpen(root.path() / "data", {(root.path() / "good.lzh").string()});
+    fixture::CommandRun ok = fixture::runCommand(cmdOpen, root.path() / "data", {(root.path() / "good.lzh").string()});
     EXPECT_EQ(ok.status, 0);
     EXPECT_EQ(ok.out, "2\n");
     EXPECT_EQ(ok.err, "");
 
     fixture::FolderSnapshot before = fixture::snapshot(root.path() / "data");
-    OpenRun bad = runOpen(root.path() / "data", {(root.path() / "bad.lzh").string()});
+    fixture::CommandRun bad = fixture::runCommand(cmdOpen, root.path() / "data", {(root.path() / "bad.lzh").string()});
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.out, "");
     EXPECT_EQ(bad.err,
@@ -49,8 +37,8 @@ TEST(CliOpen, PrintsTheRaceCountOrTheMessageWithTerminalLineEnds) {
 
 TEST(CliOpen, NeedsExactlyOneArchive) {
     fixture::TempFolder root;
-    EXPECT_THROW(runOpen(root.path(), {}), UsageError);
-    EXPECT_THROW(runOpen(root.path(), {"a.lzh", "b.lzh"}), UsageError);
+    EXPECT_THROW(fixture::runCommand(cmdOpen, root.path(), {}), UsageError);
+    EXPECT_THROW(fixture::runCommand(cmdOpen, root.path(), {"a.lzh", "b.lzh"}), UsageError);
     EXPECT_TRUE(fs::is_empty(root.path()));
 }
 

@@ -11,30 +11,15 @@
 #include "data/error.h"
 #include "data/sjis.h"
 #include "data/store.h"
-#include "data_set_fixture.h"
 #include "demo/demo_day.h"
+#include "support/command_run.h"
+#include "support/data_set_fixture.h"
+#include "support/files.h"
 
 namespace zv::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct CommandRun {
-    int status;
-    std::string out;
-};
-
-CommandRun run(int (*command)(CliContext&), const fs::path& dataFolder, std::vector<std::string> args) {
-    std::ostringstream out, err;
-    CliContext ctx{std::move(args), out, err, dataFolder};
-    int status = command(ctx);
-    return {status, out.str()};
-}
-
-std::string read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 size_t count(const std::string& text, const std::string& what) {
     size_t n = 0;
@@ -57,7 +42,7 @@ protected:
 
 TEST_F(CliRaceTest, ShowJsonIsCompleteForEveryRace) {
     for (int race = 0; race < store.raceCount; ++race) {
-        CommandRun r = run(cmdShow, data, {std::to_string(race), "--json"});
+        fixture::CommandRun r = fixture::runCommand(cmdShow, data, {std::to_string(race), "--json"});
         ASSERT_EQ(r.status, 0);
         EXPECT_EQ(r.out.rfind("{\"race\":" + std::to_string(race) + ",\"raceNumber\":", 0), 0u) << r.out;
         size_t runners = static_cast<size_t>(store.runnerCount(race));
@@ -77,7 +62,7 @@ TEST_F(CliRaceTest, ShowJsonIsCompleteForEveryRace) {
 }
 
 TEST_F(CliRaceTest, ShowPrintsAReadableTable) {
-    CommandRun r = run(cmdShow, data, {"10", "--sort-column", "9"});
+    fixture::CommandRun r = fixture::runCommand(cmdShow, data, {"10", "--sort-column", "9"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind(toUtf8(store.headers[10].titleLine1) + "\n" + toUtf8(store.headers[10].titleLine2) + "\n", 0),
               0u)
@@ -95,8 +80,8 @@ TEST_F(CliRaceTest, ShowRejectsBadArguments) {
         {"no race", {}},
         {"two races", {"0", "1"}},
     };
-    for (const Case& c : usage) EXPECT_THROW(run(cmdShow, data, c.args), UsageError) << c.what;
-    EXPECT_THROW(run(cmdShow, data, {"99"}), Error);
+    for (const Case& c : usage) EXPECT_THROW(fixture::runCommand(cmdShow, data, c.args), UsageError) << c.what;
+    EXPECT_THROW(fixture::runCommand(cmdShow, data, {"99"}), Error);
 }
 
 TEST_F(CliRaceTest, BetlinesWritesTheWindowTextWithNothingAfterTheLastLine) {
@@ -110,8 +95,8 @@ TEST_F(CliRaceTest, BetlinesWritesTheWindowTextWithNothingAfterTheLastLine) {
         {"10", 840, "[単勝] 計3点\r\n"}, {"5", 462, "[単勝] 計3点\r\n"}, {"3", 30, "このレースの買い目はありません"}};
     for (const Case& c : cases) {
         fs::path out = root.path() / "bet.txt";
-        EXPECT_EQ(run(cmdBetlines, data, {c.race, "--out", out.string()}).status, 0);
-        std::string text = read(out);
+        EXPECT_EQ(fixture::runCommand(cmdBetlines, data, {c.race, "--out", out.string()}).status, 0);
+        std::string text = fixture::readFile(out);
         EXPECT_EQ(text.size(), c.size) << c.race;
         EXPECT_TRUE(toUtf8(text).starts_with(c.start)) << c.race;
         EXPECT_EQ(count(text, "\n"), count(text, "\r\n")) << c.race;
@@ -123,15 +108,15 @@ TEST_F(CliRaceTest, BetlinesWritesTheWindowTextWithNothingAfterTheLastLine) {
 }
 
 TEST_F(CliRaceTest, BetlinesWithoutOutputFileWritesNothing) {
-    EXPECT_THROW(run(cmdBetlines, data, {"10"}), UsageError);
+    EXPECT_THROW(fixture::runCommand(cmdBetlines, data, {"10"}), UsageError);
     EXPECT_EQ(std::distance(fs::directory_iterator(root.path()), fs::directory_iterator()), 1);
 }
 
 TEST_F(CliRaceTest, KmiWritesOneRaceOrTheWholeDay) {
     fs::path one = root.path() / "one.kmi", all = root.path() / "all.kmi";
-    EXPECT_EQ(run(cmdKmi, data, {one.string(), "--race", "10"}).status, 0);
-    EXPECT_EQ(run(cmdKmi, data, {all.string()}).status, 0);
-    std::string oneText = read(one), allText = read(all);
+    EXPECT_EQ(fixture::runCommand(cmdKmi, data, {one.string(), "--race", "10"}).status, 0);
+    EXPECT_EQ(fixture::runCommand(cmdKmi, data, {all.string()}).status, 0);
+    std::string oneText = fixture::readFile(one), allText = fixture::readFile(all);
     EXPECT_EQ(oneText.size() % 21, 0u);
     EXPECT_EQ(allText.size() % 21, 0u);
     EXPECT_NE(allText.find(oneText), std::string::npos) << "the day holds race 10's records";
@@ -139,7 +124,7 @@ TEST_F(CliRaceTest, KmiWritesOneRaceOrTheWholeDay) {
 }
 
 TEST_F(CliRaceTest, KmiIntoAMissingFolderFailsAndWritesNothing) {
-    EXPECT_THROW(run(cmdKmi, data, {(root.path() / "no" / "all.kmi").string()}), Error);
+    EXPECT_THROW(fixture::runCommand(cmdKmi, data, {(root.path() / "no" / "all.kmi").string()}), Error);
     EXPECT_FALSE(fs::exists(root.path() / "no"));
 }
 

@@ -8,25 +8,14 @@
 
 #include "cli/commands.h"
 #include "cli/report_output.h"
-#include "data_set_fixture.h"
+#include "support/command_run.h"
+#include "support/data_set_fixture.h"
+#include "support/files.h"
 
 namespace zv::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct CommandRun {
-    int status;
-    std::string out;
-};
-
-CommandRun run(int (*command)(CliContext&), const fs::path& dataFolder, std::vector<std::string> args) {
-    std::ostringstream out, err;
-    CliContext ctx{std::move(args), out, err, dataFolder};
-    int status = command(ctx);
-    EXPECT_EQ(err.str(), "");
-    return {status, out.str()};
-}
 
 class CliReportTest : public ::testing::Test {
 protected:
@@ -35,12 +24,15 @@ protected:
 };
 
 TEST_F(CliReportTest, SeasonWritesOneFolderPerMeetingDayTheSameForTheSameSeed) {
-    ASSERT_EQ(run(cmdSeason, root.path(), {season().string(), "--days", "3", "--seed", "9"}).status, 0);
+    ASSERT_EQ(fixture::runCommand(cmdSeason, root.path(), {season().string(), "--days", "3", "--seed", "9"}).status, 0);
     std::vector<std::string> names;
     for (const auto& e : fs::directory_iterator(season())) names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"20260509", "20260510", "20260516"}));
-    ASSERT_EQ(run(cmdSeason, root.path(), {(root.path() / "again").string(), "--days", "3", "--seed", "9"}).status, 0);
+    ASSERT_EQ(
+        fixture::runCommand(cmdSeason, root.path(), {(root.path() / "again").string(), "--days", "3", "--seed", "9"})
+            .status,
+        0);
     for (const std::string& name : names) {
         for (const char* file : {"bvo_den1.bv2", "bvo_den2.bv2", "bvo_uma.bv2"}) {
             std::ifstream a(season() / name / file, std::ios::binary),
@@ -49,12 +41,13 @@ TEST_F(CliReportTest, SeasonWritesOneFolderPerMeetingDayTheSameForTheSameSeed) {
                 << name << file;
         }
     }
-    EXPECT_THROW(run(cmdSeason, root.path(), {season().string(), "--days", "0"}), UsageError);
+    EXPECT_THROW(fixture::runCommand(cmdSeason, root.path(), {season().string(), "--days", "0"}), UsageError);
 }
 
 TEST_F(CliReportTest, JsonHoldsEveryKeyAndTextStatesTheCoverage) {
-    ASSERT_EQ(run(cmdSeason, root.path(), {season().string(), "--days", "4"}).status, 0);
-    CommandRun json = run(cmdReport, root.path(), {"--json", season().string(), (root.path() / "nowhere").string()});
+    ASSERT_EQ(fixture::runCommand(cmdSeason, root.path(), {season().string(), "--days", "4"}).status, 0);
+    fixture::CommandRun json =
+        fixture::runCommand(cmdReport, root.path(), {"--json", season().string(), (root.path() / "nowhere").string()});
     EXPECT_EQ(json.status, 0);
     for (const char* key : {"\"days\":",
                             "\"date\":",
@@ -92,7 +85,7 @@ TEST_F(CliReportTest, JsonHoldsEveryKeyAndTextStatesTheCoverage) {
     EXPECT_NE(json.out.find("\"label\":\"◎\""), std::string::npos);
     EXPECT_NE(json.out.find("\"type\":\"3連単\""), std::string::npos);
 
-    CommandRun text = run(cmdReport, root.path(), {season().string()});
+    fixture::CommandRun text = fixture::runCommand(cmdReport, root.path(), {season().string()});
     EXPECT_EQ(text.status, 0);
     EXPECT_NE(text.out.find("結果が分かった出走馬"), std::string::npos);
     EXPECT_NE(text.out.find("最後の数日"), std::string::npos);
@@ -100,8 +93,8 @@ TEST_F(CliReportTest, JsonHoldsEveryKeyAndTextStatesTheCoverage) {
 }
 
 TEST_F(CliReportTest, TextColumnsLineUpWhateverTheCharacters) {
-    ASSERT_EQ(run(cmdSeason, root.path(), {season().string(), "--days", "2"}).status, 0);
-    std::istringstream text(run(cmdReport, root.path(), {season().string()}).out);
+    ASSERT_EQ(fixture::runCommand(cmdSeason, root.path(), {season().string(), "--days", "2"}).status, 0);
+    std::istringstream text(fixture::runCommand(cmdReport, root.path(), {season().string()}).out);
     std::vector<int> widths;
     bool inMarks = false;
     for (std::string line; std::getline(text, line);) {
@@ -115,16 +108,16 @@ TEST_F(CliReportTest, TextColumnsLineUpWhateverTheCharacters) {
 }
 
 TEST_F(CliReportTest, CsvIsUtf8WithAByteOrderMarkAndNoDayIsExitOne) {
-    ASSERT_EQ(run(cmdSeason, root.path(), {season().string(), "--days", "2"}).status, 0);
+    ASSERT_EQ(fixture::runCommand(cmdSeason, root.path(), {season().string(), "--days", "2"}).status, 0);
     fs::path csv = root.path() / "card.csv";
-    EXPECT_EQ(run(cmdReport, root.path(), {"--csv", csv.string(), season().string()}).status, 0);
-    std::ifstream in(csv, std::ios::binary);
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(fixture::runCommand(cmdReport, root.path(), {"--csv", csv.string(), season().string()}).status, 0);
+    const std::string content = fixture::readFile(csv);
     EXPECT_EQ(content.rfind("\xEF\xBB\xBF表,項目,頭数,", 0), 0u);
     EXPECT_NE(content.find("\r\n印,◎,"), std::string::npos);
     EXPECT_NE(content.find("\r\n買い目,単勝,"), std::string::npos);
 
-    CommandRun none = run(cmdReport, root.path(), {"--json", (root.path() / "nowhere").string()});
+    fixture::CommandRun none =
+        fixture::runCommand(cmdReport, root.path(), {"--json", (root.path() / "nowhere").string()});
     EXPECT_EQ(none.status, 1);
     EXPECT_NE(none.out.find("見つかりません"), std::string::npos);
 }

@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include "archive_intake_fixture.h"
 #include "data/data_folder_lock.h"
 #include "data/sjis.h"
 #include "data/temporary_files.h"
+#include "support/archive_intake_fixture.h"
 
 namespace zv {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "archive_fixture.h"
 #include "data/archive/extract.h"
-#include "data_set_fixture.h"
+#include "support/archive_fixture.h"
+#include "support/data_set_fixture.h"
 
 namespace zv::archive {
 namespace {

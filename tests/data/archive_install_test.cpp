@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "archive_fixture.h"
 #include "data/archive/staging.h"
 #include "data/error.h"
 #include "data/sjis.h"
-#include "data_set_fixture.h"
+#include "support/archive_fixture.h"
+#include "support/data_set_fixture.h"
 
 namespace zv::archive {
 namespace {

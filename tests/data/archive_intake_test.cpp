@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "archive_intake_fixture.h"
 #include "data/sjis.h"
 #include "data/temporary_files.h"
+#include "support/archive_intake_fixture.h"
 
 namespace zv {
 namespace {

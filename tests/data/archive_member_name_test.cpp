@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "archive_fixture.h"
 #include "data/archive/member_name.h"
+#include "support/archive_fixture.h"
 
 namespace zv::archive {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "archive_fixture.h"
 #include "data/archive/version3.h"
 #include "data/error.h"
-#include "data_set_fixture.h"
+#include "support/archive_fixture.h"
+#include "support/data_set_fixture.h"
 
 namespace zv::archive {
 namespace {

@@ -13,7 +13,7 @@
 #include "data/records.h"
 #include "data/sjis.h"
 #include "data/store.h"
-#include "data_set_fixture.h"
+#include "support/data_set_fixture.h"
 
 namespace zv {
 namespace {

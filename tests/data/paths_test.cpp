@@ -8,7 +8,7 @@
 #include <string>
 
 #include "data/error.h"
-#include "data_set_fixture.h"
+#include "support/data_set_fixture.h"
 
 namespace zv {
 namespace {

@@ -12,7 +12,7 @@
 #include "data/field.h"
 #include "data/records.h"
 #include "data/sjis.h"
-#include "data_set_fixture.h"
+#include "support/data_set_fixture.h"
 
 namespace zv {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "data/file_sink.h"
 #include "data/text_file.h"
-#include "data_set_fixture.h"
+#include "support/data_set_fixture.h"
 
 namespace zv {
 namespace {

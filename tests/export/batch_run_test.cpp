@@ -4,7 +4,7 @@
 
 #include "data/error.h"
 #include "data/sjis.h"
-#include "predict/engine_fixture.h"
+#include "support/engine_fixture.h"
 
 namespace zv {
 namespace {

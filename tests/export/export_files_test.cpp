@@ -16,7 +16,8 @@
 #include "data/store.h"
 #include "export/index_file.h"
 #include "export/pr_csv.h"
-#include "predict/engine_fixture.h"
+#include "support/engine_fixture.h"
+#include "support/files.h"
 
 namespace zv {
 namespace {
@@ -32,10 +33,6 @@ protected:
     }
     void TearDown() override { fs::remove_all(folder); }
 
-    static std::string read(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
     static void write(const fs::path& path, const std::string& bytes) {
         std::ofstream(path, std::ios::binary) << bytes;
     }
@@ -92,7 +89,7 @@ TEST_F(ExportFilesTest, IndexFileHasTheHeadingAndOneLinePerRunner) {
     RaceDataStore store = fixture::storeOf({race("01"), race("02"), race("03")});
     BatchOutcome outcome = writeIndexFile(folder / "zv.idx", store, options);
     EXPECT_EQ(outcome.racesDone, 3);
-    std::string text = read(folder / "zv.idx");
+    std::string text = fixture::readFile(folder / "zv.idx");
     std::vector<std::string> rows = lines(text);
     ASSERT_EQ(rows.size(), 1u + 3u * 7u);
     EXPECT_EQ(rows[0], "F3F");
@@ -110,7 +107,7 @@ TEST_F(ExportFilesTest, IndexFileAfterAnAbortHoldsTheRacesDone) {
     options.progress = [&](int percent) { bar.push_back(percent); };
     BatchOutcome outcome = writeIndexFile(folder / "zv.idx", store, options);
     EXPECT_TRUE(outcome.aborted);
-    EXPECT_EQ(lines(read(folder / "zv.idx")).size(), 1u + 7u);
+    EXPECT_EQ(lines(fixture::readFile(folder / "zv.idx")).size(), 1u + 7u);
     EXPECT_EQ(bar, std::vector<int>{50});
 }
 
@@ -124,7 +121,7 @@ TEST_F(ExportFilesTest, IndexFileIsNotWrittenWhenARaceCannotBeComputed) {
         EXPECT_EQ(e.kind(), ErrorKind::Conversion);
         EXPECT_NE(toUtf8(e.message()).find("2番目のレース"), std::string::npos) << toUtf8(e.message());
     }
-    EXPECT_EQ(read(folder / "zv.idx"), "OLD");
+    EXPECT_EQ(fixture::readFile(folder / "zv.idx"), "OLD");
     EXPECT_EQ(filesInFolder(), 1);
 }
 
@@ -142,7 +139,7 @@ TEST_F(ExportFilesTest, IndexFileInAFolderThatCannotHoldItIsReportedAndNothingCh
         }
     }
     EXPECT_EQ(filesInFolder(), 1);
-    EXPECT_EQ(read(folder / "plain-file"), "x");
+    EXPECT_EQ(fixture::readFile(folder / "plain-file"), "x");
 }
 
 // A folder that refuses new files, as a read-only one does for anyone but the superuser.
@@ -169,7 +166,7 @@ TEST_F(ExportFilesTest, ReadOnlyFolderIsReportedAndNothingChanges) {
     }
     EXPECT_THROW(appendDayToPrCsv(folder, store, options, answer(CsvAnswer::Yes, asked)), Error);
     EXPECT_EQ(filesInFolder(), 1);
-    EXPECT_EQ(read(folder / kPrCsvFile), "OLD\r\n");
+    EXPECT_EQ(fixture::readFile(folder / kPrCsvFile), "OLD\r\n");
 }
 
 TEST_F(ExportFilesTest, IndexFileNameUsesTheFirstRaceDate) {
@@ -192,13 +189,13 @@ TEST_F(ExportFilesTest, CsvRunTwiceWithYesAppendsTheDayTwice) {
     std::vector<CsvQuestion> asked;
     PrCsvOutcome first = appendDayToPrCsv(folder, store, options, answer(CsvAnswer::Yes, asked));
     EXPECT_EQ(first.linesAdded, 2);
-    std::string once = read(folder / kPrCsvFile);
+    std::string once = fixture::readFile(folder / kPrCsvFile);
     ASSERT_EQ(lines(once).size(), 2u);
     EXPECT_TRUE(toUtf8(lines(once)[0]).starts_with("2010/05/02,中山,01,")) << toUtf8(lines(once)[0]);
 
     PrCsvOutcome second = appendDayToPrCsv(folder, store, options, answer(CsvAnswer::Yes, asked));
     EXPECT_EQ(second.linesAdded, 2);
-    EXPECT_EQ(read(folder / kPrCsvFile), once + once);
+    EXPECT_EQ(fixture::readFile(folder / kPrCsvFile), once + once);
     EXPECT_EQ(asked, (std::vector<CsvQuestion>{CsvQuestion::CreateMissingFile, CsvQuestion::AppendDuplicateDay}));
 }
 
@@ -210,7 +207,7 @@ TEST_F(ExportFilesTest, CsvDuplicateAnsweredAbortLeavesTheFileAsItWas) {
     PrCsvOutcome outcome = appendDayToPrCsv(folder, store, options, answer(CsvAnswer::Abort, asked));
     EXPECT_TRUE(outcome.abortedAtDuplicate);
     EXPECT_EQ(outcome.unreadableLines, 1);
-    EXPECT_EQ(read(folder / kPrCsvFile), old);
+    EXPECT_EQ(fixture::readFile(folder / kPrCsvFile), old);
     EXPECT_EQ(filesInFolder(), 1);
 }
 
@@ -222,7 +219,7 @@ TEST_F(ExportFilesTest, CsvKeepsOddOldContentByteForByte) {
     PrCsvOutcome outcome = appendDayToPrCsv(folder, store, options, answer(CsvAnswer::Abort, asked));
     EXPECT_EQ(outcome.linesAdded, 1);
     EXPECT_TRUE(asked.empty());
-    std::string text = read(folder / kPrCsvFile);
+    std::string text = fixture::readFile(folder / kPrCsvFile);
     EXPECT_EQ(text.substr(0, old.size() + 2), old + "\r\n");
     EXPECT_TRUE(toUtf8(text.substr(old.size() + 2)).starts_with("2010/05/02,中山,01,"));
 }
@@ -252,7 +249,7 @@ TEST_F(ExportFilesTest, CsvWritesOneMeetingDay) {
             appendDayToPrCsv(folder, fixture::storeOf(c.races), options, answer(CsvAnswer::Yes, asked));
         EXPECT_EQ(outcome.linesAdded, c.added) << c.what;
         EXPECT_EQ(outcome.reachedNextDay, c.nextDay) << c.what;
-        EXPECT_EQ(lines(read(folder / kPrCsvFile)).size(), static_cast<size_t>(c.added)) << c.what;
+        EXPECT_EQ(lines(fixture::readFile(folder / kPrCsvFile)).size(), static_cast<size_t>(c.added)) << c.what;
     }
 }
 
@@ -261,7 +258,7 @@ TEST_F(ExportFilesTest, CsvIsLeftAsItWasWhenARaceCannotBeComputed) {
     write(folder / kPrCsvFile, "OLD\r\n");
     std::vector<CsvQuestion> asked;
     EXPECT_THROW(appendDayToPrCsv(folder, store, options, answer(CsvAnswer::Yes, asked)), Error);
-    EXPECT_EQ(read(folder / kPrCsvFile), "OLD\r\n");
+    EXPECT_EQ(fixture::readFile(folder / kPrCsvFile), "OLD\r\n");
     EXPECT_EQ(filesInFolder(), 1);
 }
 

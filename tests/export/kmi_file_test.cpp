@@ -9,7 +9,8 @@
 
 #include "data/error.h"
 #include "data/sjis.h"
-#include "predict/engine_fixture.h"
+#include "support/engine_fixture.h"
+#include "support/files.h"
 
 namespace zv {
 namespace {
@@ -23,11 +24,6 @@ protected:
         fs::create_directories(folder);
     }
     void TearDown() override { fs::remove_all(folder); }
-
-    static std::string read(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
 
     // Seven runners with rates and past races, so the race gets all six picks.
     static fixture::Race markedRace(const std::string& number, const std::string& weight = "570") {
@@ -58,7 +54,7 @@ TEST_F(KmiFileTest, WritesEveryRaceInOrder) {
     options.now = fixture::kNow;
     BatchOutcome outcome = writeAllRacesKmiFile(folder / "all.kmi", store, options);
     EXPECT_EQ(outcome.racesDone, 2);
-    std::string text = read(folder / "all.kmi");
+    std::string text = fixture::readFile(folder / "all.kmi");
     EXPECT_EQ(text.size(), (49u + 85u) * 21u);
     EXPECT_EQ(text.substr(0, 21), "0520100502080010000\r\n");
     EXPECT_EQ(text.substr(49 * 21, 13), "0520100502110");
@@ -72,7 +68,7 @@ TEST_F(KmiFileTest, KeepsTheRacesDoneBeforeAnAbort) {
     options.abortRequested = [&] { return ++asked == 2; };
     BatchOutcome outcome = writeAllRacesKmiFile(folder / "all.kmi", store, options);
     EXPECT_TRUE(outcome.aborted);
-    EXPECT_EQ(read(folder / "all.kmi").size(), 49u * 21u);
+    EXPECT_EQ(fixture::readFile(folder / "all.kmi").size(), 49u * 21u);
 }
 
 TEST_F(KmiFileTest, WritesNothingWhenARaceCannotBeComputed) {
@@ -81,7 +77,7 @@ TEST_F(KmiFileTest, WritesNothingWhenARaceCannotBeComputed) {
     options.now = fixture::kNow;
     std::ofstream(folder / "all.kmi", std::ios::binary) << "OLD";
     EXPECT_THROW(writeAllRacesKmiFile(folder / "all.kmi", store, options), Error);
-    EXPECT_EQ(read(folder / "all.kmi"), "OLD");
+    EXPECT_EQ(fixture::readFile(folder / "all.kmi"), "OLD");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
@@ -91,7 +87,7 @@ TEST_F(KmiFileTest, WritesAnEmptyFileForARaceWithoutMarks) {
     RaceDataStore store = fixture::storeOf({race});
     writeRaceKmiFile(folder / "one.kmi", store, computeRace(store, 0, kColRunner, fixture::kNow));
     EXPECT_TRUE(fs::exists(folder / "one.kmi"));
-    EXPECT_EQ(read(folder / "one.kmi"), "");
+    EXPECT_EQ(fixture::readFile(folder / "one.kmi"), "");
 }
 
 TEST_F(KmiFileTest, ReportsAFolderThatDoesNotExist) {

@@ -6,7 +6,7 @@
 #include "data/records.h"
 #include "data/sjis.h"
 #include "demo/record_builder.h"
-#include "past_race_record.h"
+#include "support/past_race_record.h"
 
 namespace zv {
 namespace {

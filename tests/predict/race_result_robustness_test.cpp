@@ -9,8 +9,8 @@
 #include "data/error.h"
 #include "data/store.h"
 #include "demo/demo_day.h"
-#include "engine_fixture.h"
 #include "predict/compute_race.h"
+#include "support/engine_fixture.h"
 
 namespace zv {
 namespace {

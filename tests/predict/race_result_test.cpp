@@ -4,8 +4,8 @@
 
 #include "data/error.h"
 #include "data/sjis.h"
-#include "engine_fixture.h"
 #include "predict/grid_sort.h"
+#include "support/engine_fixture.h"
 
 namespace zv {
 namespace {

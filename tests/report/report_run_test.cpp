@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <fstream>
 
-#include "archive_fixture.h"
 #include "data/store.h"
-#include "data_set_fixture.h"
 #include "demo/demo_day.h"
 #include "demo/demo_season.h"
+#include "support/archive_fixture.h"
+#include "support/data_set_fixture.h"
 
 namespace zv::report {
 namespace {

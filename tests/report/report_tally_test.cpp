@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "predict/engine_fixture.h"
+#include "support/engine_fixture.h"
 
 namespace zv::report {
 namespace {

@@ -168,11 +168,4 @@ std::string lhaArchive(const std::vector<ArchiveMember>& members) {
     return archive;
 }
 
-std::string readFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 }  // namespace zv::fixture

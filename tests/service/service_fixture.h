@@ -11,7 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "../data/data_set_fixture.h"
+#include "support/data_set_fixture.h"
+#include "support/files.h"
 
 namespace zv::fixture {
 
@@ -81,7 +82,5 @@ std::string lhaArchive(const std::vector<ArchiveMember>& members);
 inline std::string lhaArchive(std::string_view memberName, std::string_view content) {
     return lhaArchive({{std::string(memberName), std::string(content)}});
 }
-
-std::string readFile(const std::filesystem::path& file);
 
 }  // namespace zv::fixture

@@ -9,8 +9,8 @@
 #include "data/records.h"
 #include "data/sjis.h"
 #include "demo/record_builder.h"
-#include "past_race_record.h"
 #include "predict/horse_detail.h"
+#include "support/past_race_record.h"
 #include "ui/horse_detail_window.h"
 #include "ui/ui_fonts.h"
 

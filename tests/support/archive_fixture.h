@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "support/files.h"
+
 namespace zv::fixture {
 
 // Packs the named files of folder into archive with jlha; options as jlha takes them ("-a2o7q").
@@ -66,7 +68,5 @@ std::vector<std::string> writeDay(const std::filesystem::path& folder, const Day
 // Every entry below folder: relative path -> kind, permissions and content (or link target).
 using FolderSnapshot = std::map<std::string, std::string>;
 FolderSnapshot snapshot(const std::filesystem::path& folder);
-
-std::string readFile(const std::filesystem::path& path);
 
 }  // namespace zv::fixture

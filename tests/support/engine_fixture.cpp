@@ -1,4 +1,4 @@
-#include "engine_fixture.h"
+#include "support/engine_fixture.h"
 
 #include "data/records.h"
 #include "data/sjis.h"

@@ -1,4 +1,4 @@
-#include "data_set_fixture.h"
+#include "support/data_set_fixture.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -11,18 +11,6 @@
 #include "demo/record_builder.h"
 
 namespace zv::fixture {
-
-TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zv-test-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ec;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
-    std::filesystem::remove_all(path_, ec);
-}
 
 std::string headerLine(std::string_view countText, int raceNumber) {
     RecordBuilder b(kHeaderLineLength);

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "archive_fixture.h"
 #include "data/archive/intake.h"
 #include "data/store.h"
 #include "data/text_file.h"
-#include "data_set_fixture.h"
+#include "support/archive_fixture.h"
+#include "support/data_set_fixture.h"
 
 namespace zv::fixture {
 

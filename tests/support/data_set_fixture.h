@@ -8,20 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "support/temp_folder.h"
+
 namespace zv::fixture {
-
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
 
 // A race header line of racecourse 04 whose runner_count field holds countText as it stands.
 std::string headerLine(std::string_view countText, int raceNumber = 1);

@@ -1,4 +1,4 @@
-#include "archive_fixture.h"
+#include "support/archive_fixture.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -9,7 +9,7 @@
 #include "data/records.h"
 #include "data/store.h"
 #include "data/text_file.h"
-#include "data_set_fixture.h"
+#include "support/data_set_fixture.h"
 
 namespace zv::fixture {
 namespace fs = std::filesystem;
@@ -125,11 +125,6 @@ std::vector<std::string> writeDay(const fs::path& folder, const Day& day, DayFor
     writeFile(folder, names[1].c_str(), joinCrLf(runners));
     writeFile(folder, names[2].c_str(), joinCrLf(day.horses));
     return names;
-}
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 FolderSnapshot snapshot(const fs::path& folder) {
