@@ -18,7 +18,7 @@ bool readDeveloperFlag(const std::filesystem::path& iniFile) {
     const QString path = QFile::decodeName(iniFile.c_str());
     if (!QFile::exists(path)) return false;
     const QSettings ini(path, QSettings::IniFormat);
-    const QString name = QString::fromUtf8(kIniSection.data(), qsizetype(kIniSection.size())) + '/' +
+    const QString name = QString::fromUtf8(kIniSection.data(), qsizetype(kIniSection.size())) + QLatin1Char('/') +
                          QString::fromUtf8(kIniDeveloperMode.data(), qsizetype(kIniDeveloperMode.size()));
     const QVariant value = ini.value(name);
     if (!value.isValid()) return false;

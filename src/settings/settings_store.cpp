@@ -16,7 +16,7 @@ namespace {
 
 template <class AnyKey>
 QString storedName(const AnyKey& key) {
-    return QString::fromUtf8(key.section.data(), qsizetype(key.section.size())) + '/' +
+    return QString::fromUtf8(key.section.data(), qsizetype(key.section.size())) + QLatin1Char('/') +
            QString::fromUtf8(key.name.data(), qsizetype(key.name.size()));
 }
 

@@ -182,7 +182,8 @@ void DownloadWindowsTest::loginShowsMembershipAndTheArchivesNotYetPresent() {
     });
     QVERIFY(notices_.isEmpty());
     QCOMPARE(run.memberText, memberText);
-    QCOMPARE(run.rows, (QStringList{"hb0411.lzh", "hb0412.lzh", "hb0413.lzh"}));
+    QCOMPARE(run.rows,
+             (QStringList{QStringLiteral("hb0411.lzh"), QStringLiteral("hb0412.lzh"), QStringLiteral("hb0413.lzh")}));
     QCOMPARE(price, firstPrice);
     QCOMPARE(listLabel, QStringLiteral("ダウンロードしたいファイルにチェックをしてOKボタンを押してください"));
     QVERIFY(run.loginAccepted);

@@ -67,7 +67,7 @@ void MainWindowFixture::writeIni(const std::string& content) {
 
 void MainWindowFixture::writeSetting(const settings::IntKey& key, const QString& value) {
     QSettings raw(settingsPath(), QSettings::IniFormat);
-    raw.setValue(QString::fromUtf8(key.section.data(), qsizetype(key.section.size())) + '/' +
+    raw.setValue(QString::fromUtf8(key.section.data(), qsizetype(key.section.size())) + QLatin1Char('/') +
                      QString::fromUtf8(key.name.data(), qsizetype(key.name.size())),
                  value);
 }

@@ -138,7 +138,7 @@ void WindowSettingsTest::closeWritesEverySettingOfTheWindows() {
     fixture.detail().resize(1000, 600);
     fixture.closeWindow();
     QSettings stored(fixture.settingsPath(), QSettings::IniFormat);
-    const std::pair<const char*, QString> expected[] = {
+    const std::pair<const char*, const char*> expected[] = {
         {"frmMain/Top", "34"},
         {"frmMain/Left", "12"},
         {"frmMain/Height", "700"},
@@ -155,7 +155,8 @@ void WindowSettingsTest::closeWritesEverySettingOfTheWindows() {
         {"frmOption/gProxyUserID", "user"},
         {"frmOption/gProxyPassword", "pass word"},
     };
-    for (const auto& [name, value] : expected) QCOMPARE(stored.value(QString::fromLatin1(name)).toString(), value);
+    for (const auto& [name, value] : expected)
+        QCOMPARE(stored.value(QString::fromLatin1(name)).toString(), QString::fromLatin1(value));
     QCOMPARE(QFileInfo(fixture.settingsPath()).permissions() & (QFile::ReadGroup | QFile::ReadOther),
              QFileDevice::Permissions());
 }

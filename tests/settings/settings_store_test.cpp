@@ -18,7 +18,7 @@ class SettingsStoreTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { QStandardPaths::setTestModeEnabled(true); }
 
-    QString path() const { return dir_.filePath("Zelvora.conf"); }
+    QString path() const { return dir_.filePath(QStringLiteral("Zelvora.conf")); }
 
     void writeRaw(const QString& content) const {
         QFile file(path());
@@ -81,9 +81,9 @@ TEST_F(SettingsStoreTest, WrittenValuesReadBackUnderTheirSectionsAndNames) {
     QFile file(path());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString content = QString::fromUtf8(file.readAll());
-    EXPECT_TRUE(content.contains("[frmMain]"));
-    EXPECT_TRUE(content.contains("Height2=820"));
-    EXPECT_TRUE(content.contains("[frmOption]"));
+    EXPECT_TRUE(content.contains(QStringLiteral("[frmMain]")));
+    EXPECT_TRUE(content.contains(QStringLiteral("Height2=820")));
+    EXPECT_TRUE(content.contains(QStringLiteral("[frmOption]")));
 }
 
 TEST_F(SettingsStoreTest, SecretsAreStoredEnciphered) {

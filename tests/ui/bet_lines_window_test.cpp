@@ -72,7 +72,8 @@ void BetWindowTest::theLongestLinesShowWithoutScrollingAcross() {
     ui::BetLinesWindow window;
     const QString trifecta = QStringLiteral("12-14-16  12-14-15  12-16-14  12-16-15  12-15-14  12-15-16");
     // Enough lines that the scroll bar beside them is shown and takes its share of the width.
-    window.setContent(QStringLiteral("東京11R"), QStringLiteral("[3連単] 計36点\n") + (trifecta + '\n').repeated(60));
+    window.setContent(QStringLiteral("東京11R"),
+                      QStringLiteral("[3連単] 計36点\n") + (trifecta + QLatin1Char('\n')).repeated(60));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QPlainTextEdit* memo = window.textView();

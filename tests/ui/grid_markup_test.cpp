@@ -47,15 +47,18 @@ void GridMarkupTest::linesAndAlignment_data() {
     const int centre = Qt::AlignHCenter;
     const int right = Qt::AlignRight;
     QTest::newRow("a centred number under an empty line")
-        << "<BR><P ALIGN=\"center\">7</P>" << QStringList{"\u00a0", "7"} << QList<int>{left, centre};
+        << "<BR><P ALIGN=\"center\">7</P>" << QStringList{QStringLiteral("\u00a0"), QStringLiteral("7")}
+        << QList<int>{left, centre};
     QTest::newRow("the index and the combined rating stay right-aligned across the break")
-        << "<BR><P ALIGN=\"right\"><B>52.7</B><BR>(10)</P>" << QStringList{"\u00a0", "52.7", "(10)"}
+        << "<BR><P ALIGN=\"right\"><B>52.7</B><BR>(10)</P>"
+        << QStringList{QStringLiteral("\u00a0"), QStringLiteral("52.7"), QStringLiteral("(10)")}
         << QList<int>{left, right, right};
     QTest::newRow("the name cell: small sex and age, the link, the rate on the right")
         << "<font size=\"8\">牡3歳</font><BR><A HREF=\"4\">テストホース</A><BR><P ALIGN=\"right\"><font "
            "size=\"8\">4.5</font></P>"
-        << QStringList{"牡3歳", "テストホース", "4.5"} << QList<int>{left, left, right};
-    QTest::newRow("an empty cell is one empty line") << "" << QStringList{"\u00a0"} << QList<int>{left};
+        << QStringList{QStringLiteral("牡3歳"), QStringLiteral("テストホース"), QStringLiteral("4.5")}
+        << QList<int>{left, left, right};
+    QTest::newRow("an empty cell is one empty line") << "" << QStringList{QStringLiteral("\u00a0")} << QList<int>{left};
 }
 
 void GridMarkupTest::linesAndAlignment() {

@@ -156,7 +156,7 @@ void DetailWindowTest::labelsStandApartInsideThePanel() {
         for (QLabel* other : labels) {
             if (other != label)
                 QVERIFY2(!label->geometry().intersects(other->geometry()),
-                         qPrintable(label->text() + " / " + other->text()));
+                         qPrintable(label->text() + QStringLiteral(" / ") + other->text()));
         }
     }
 }

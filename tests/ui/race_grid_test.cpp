@@ -60,7 +60,7 @@ void RaceGridTest::rowsFollowTheResultsOrder() {
     model.setResult(result);
     QCOMPARE(model.rowCount(), 3);
     QCOMPARE(model.columnCount(), kGridColumns);
-    const QStringList expected{"2", "3", "1"};
+    const QStringList expected{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("1")};
     for (int row = 0; row < 3; ++row) {
         QCOMPARE(model.index(row, kColRunner).data().toString(), expected[row]);
         QCOMPARE(model.index(row, kColRunner).data(ui::RunnerNumberRole).toInt(), expected[row].toInt());
