@@ -4,8 +4,10 @@
 #pragma once
 
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QUrl>
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -17,6 +19,19 @@ class SettingsStore;
 namespace zv::app {
 
 std::optional<QString> archiveToOpenFromDrop(const QList<QUrl>& urls);
+
+// Takes files dropped on a window as copies, never as moves: the archive stays where the user
+// keeps it. A drop is taken whatever it holds; open gets its archive, if it has one.
+class ArchiveDropTarget : public QObject {
+public:
+    ArchiveDropTarget(QWidget* window, std::function<void(const QString& archive)> open);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::function<void(const QString& archive)> open_;
+};
 
 // Where the open dialog starts: the download folder the settings name, else the one downloads go
 // to by default (BVO in the data folder), else the data folder.

@@ -4,12 +4,33 @@
 #include "predict/bet_lines.h"
 #include "predict/horse_detail.h"
 #include "session/race_session.h"
+#include "settings/settings_store.h"
 #include "ui/bet_lines_window.h"
 #include "ui/cp932_text.h"
 #include "ui/horse_detail_window.h"
 #include "ui/race_grid_view.h"
+#include "window_placement.h"
 
 namespace zv::app {
+
+void CompanionWindows::restorePlacement(const settings::SettingsStore& store) {
+    if (detail_) {
+        const int width = store.readInt(settings::key::DetailWidth),
+                  height = store.readInt(settings::key::DetailHeight);
+        if (width > 0 && height > 0) detail_->resize(width, height);
+        restoreWindowPosition(store, detail_, settings::key::DetailTop, settings::key::DetailLeft);
+    }
+    if (bets_) restoreWindowPosition(store, bets_, settings::key::KaimeTop, settings::key::KaimeLeft);
+}
+
+void CompanionWindows::savePlacement(settings::SettingsStore& store) const {
+    if (detail_) {
+        saveWindowPosition(store, detail_, settings::key::DetailTop, settings::key::DetailLeft);
+        store.writeInt(settings::key::DetailWidth, detail_->width());
+        store.writeInt(settings::key::DetailHeight, detail_->height());
+    }
+    if (bets_) saveWindowPosition(store, bets_, settings::key::KaimeTop, settings::key::KaimeLeft);
+}
 
 void CompanionWindows::attach(ui::HorseDetailWindow* detail, ui::BetLinesWindow* bets) {
     detail_ = detail;

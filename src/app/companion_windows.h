@@ -7,6 +7,9 @@
 namespace zv {
 class RaceSession;
 }
+namespace zv::settings {
+class SettingsStore;
+}
 namespace zv::ui {
 class BetLinesWindow;
 class HorseDetailWindow;
@@ -21,6 +24,9 @@ public:
     CompanionWindows(const RaceSession& session, ui::RaceGridView& grid) : session_(session), grid_(grid) {}
 
     void attach(ui::HorseDetailWindow* detail, ui::BetLinesWindow* bets);
+    // The attached windows' places, and the detail window's size, from the settings and back.
+    void restorePlacement(const settings::SettingsStore& store);
+    void savePlacement(settings::SettingsStore& store) const;
     ui::HorseDetailWindow* detail() const { return detail_; }
     ui::BetLinesWindow* bets() const { return bets_; }
     bool detailShown() const;

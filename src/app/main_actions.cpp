@@ -65,4 +65,11 @@ MainWindowActions createMainWindowActions(QWidget* window) {
     return a;
 }
 
+void showDeveloperItems(const MainWindowActions& actions, bool developerMode) {
+    for (QAction* item : {actions.developerSeparator, actions.copyHorseNames, actions.copyRaceName,
+                          actions.allBetLineFiles, actions.prAverageCsv}) {
+        item->setVisible(developerMode);
+    }
+}
+
 }  // namespace zv::app

@@ -33,4 +33,8 @@ struct MainWindowActions {
 // The actions, owned by window; their short-cuts work wherever the focus is in it.
 MainWindowActions createMainWindowActions(QWidget* window);
 
+// The developer's items (copies, all-races bet-line files, the PR-average CSV) are shown only in
+// developer mode.
+void showDeveloperItems(const MainWindowActions& actions, bool developerMode);
+
 }  // namespace zv::app

@@ -1,10 +1,7 @@
 #include "main_window.h"
 
 #include <QCloseEvent>
-#include <QDate>
 #include <QLabel>
-#include <QMenu>
-#include <QMimeData>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QVBoxLayout>
@@ -16,7 +13,7 @@
 #include "data/error.h"
 #include "data/race_name.h"
 #include "data/sjis.h"
-#include "demo/demo_day.h"
+#include "demo_day_command.h"
 #include "download_command.h"
 #include "empty_data_panel.h"
 #include "focus_return.h"
@@ -33,7 +30,6 @@
 #include "ui/race_grid_view.h"
 #include "ui/save_folder.h"
 #include "web_addresses.h"
-#include "window_placement.h"
 
 namespace zv::app {
 
@@ -64,8 +60,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
     addMainToolBar(
         *this, actions_, [] { openWebAddress(kSupportPageAddress); },
         [this](QWidget* button) { popUpRaceMenu(button->mapToGlobal(QPoint(0, button->height()))); });
-    raceMenu_ = new QMenu(this);
-    raceMenu_->setObjectName(QStringLiteral("popRace"));
+    raceMenu_ = new RaceMenu([this](int race) { runCommand([this, race] { showRace(race); }); }, this);
     createCentre();
     session_.setListener([this](SessionChange change) { presentChange(change); });
     const MainStatusBar statusBar = addMainStatusBar(*this);
@@ -74,11 +69,9 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
     connectCommands();
     // The width is fixed; only the height follows the user.
     setFixedWidth(750);
-    setAcceptDrops(true);
-    for (QAction* item : {actions_.developerSeparator, actions_.copyHorseNames, actions_.copyRaceName,
-                          actions_.allBetLineFiles, actions_.prAverageCsv}) {
-        item->setVisible(session_.developerMode());
-    }
+    new ArchiveDropTarget(this,
+                          [this](const QString& archive) { runCommand([this, archive] { openArchive(archive); }); });
+    showDeveloperItems(actions_, session_.developerMode());
     restoreSettings();
 }
 
@@ -130,7 +123,7 @@ void MainWindow::connectCommands() {
         if (session_.developerMode() && !copyRaceName(session_)) setup_.feedback.beep();
     });
     command(a.help, [this] { showHelp(setup_.dataFolder, help_); });
-    command(a.demo, [this] { loadDemoDay(); });
+    command(a.demo, [this] { loadDemoDay(session_, setup_.feedback, this); });
     connect(a.supportPage, &QAction::triggered, this, [] { openWebAddress(kSupportPageAddress); });
     connect(a.dataServicePage, &QAction::triggered, this, [] { openWebAddress(kDataServiceAddress); });
     command(a.version, [this] { (new AboutWindow(this))->execFadingIn(); });
@@ -153,16 +146,11 @@ void MainWindow::connectCommands() {
 
 void MainWindow::attachWindows(ui::HorseDetailWindow* detail, ui::BetLinesWindow* bets) {
     companions_.attach(detail, bets);
-    const settings::SettingsStore& store = *setup_.settings;
+    companions_.restorePlacement(*setup_.settings);
     if (detail) {
         connect(detail, &ui::HorseDetailWindow::runnerSelected, this,
                 [this](int index) { runCommand([this, index] { companions_.showHorse(index); }); });
-        const int width = store.readInt(settings::key::DetailWidth),
-                  height = store.readInt(settings::key::DetailHeight);
-        if (width > 0 && height > 0) detail->resize(width, height);
-        restoreWindowPosition(store, detail, settings::key::DetailTop, settings::key::DetailLeft);
     }
-    if (bets) restoreWindowPosition(store, bets, settings::key::KaimeTop, settings::key::KaimeLeft);
     for (QWidget* window : {static_cast<QWidget*>(detail), static_cast<QWidget*>(bets)}) {
         if (window) returnFocusWhenHidden(window, grid_);
     }
@@ -198,19 +186,15 @@ void MainWindow::openArchive(const QString& path) {
 void MainWindow::presentChange(SessionChange change) {
     const std::shared_ptr<const RaceResult> result = session_.result();
     emptyPanel_->setVisible(!session_.hasData());
-    if (change == SessionChange::DataSet) return rebuildRaceMenu();
+    if (change == SessionChange::DataSet) return raceMenu_->rebuild(session_.store());
     if (change == SessionChange::Order) return grid_->refreshOrder(result);
     showPlace();
     grid_->showResult(result);
     header_->showResult(result.get());
     if (!result) {
         // The race cannot be shown: its titles stand over an empty grid.
-        const int r = session_.currentRace();
-        const RaceDataStore& store = session_.store();
-        if (r >= 0 && r < store.raceCount) {
-            const RaceHeader& race = store.headers[size_t(r)];
-            header_->showTitles(ui::fromCp932(race.titleLine1), ui::fromCp932(race.titleLine2));
-        }
+        if (const RaceHeader* race = session_.currentHeader())
+            header_->showTitles(ui::fromCp932(race->titleLine1), ui::fromCp932(race->titleLine2));
         return;
     }
     if (grid_->isHidden()) {
@@ -221,60 +205,24 @@ void MainWindow::presentChange(SessionChange change) {
     companions_.followRace();
 }
 
-void MainWindow::loadDemoDay() {
-    // A data set already there (a bought day) is never replaced by the demo day.
-    if (!writeDemoDayUnlessDataSet(setup_.dataFolder, 1)) {
-        setup_.feedback.notice(
-            this, QStringLiteral("データフォルダにはすでにレースデータがあります。デモデータは書き込みませんでした。"));
-        if (!session_.hasData()) session_.loadDataFolder();
-        return;
-    }
-    session_.loadDataFolder();
-}
-
 void MainWindow::popUpRaceMenu(const QPoint& at) {
-    const QList<QAction*> items = raceMenu_->actions();
-    if (items.isEmpty()) return setup_.feedback.beep();
-    raceMenu_->popup(at);
-    // The arrow keys start from the race on screen.
-    const int race = session_.currentRace();
-    if (race >= 0 && race < items.size()) raceMenu_->setActiveAction(items[race]);
+    if (!raceMenu_->popUpAt(at, session_.currentRace())) setup_.feedback.beep();
 }
 
 void MainWindow::showPlace() {
     const int race = session_.currentRace();
-    const RaceDataStore& store = session_.store();
-    placeText_->setText(race >= 0 && race < store.raceCount ? ui::fromCp932(racePlaceText(store, race)) : QString());
-    const QList<QAction*> items = raceMenu_->actions();
-    for (int i = 0; i < items.size(); ++i) items[i]->setChecked(i == race);
-}
-
-void MainWindow::rebuildRaceMenu() {
-    raceMenu_->clear();
-    const RaceDataStore& store = session_.store();
-    for (int race = 0; race < store.raceCount && race < kMaxRaces; ++race) {
-        // A caption's "&" is a character of the title, not a mnemonic.
-        QString caption = ui::fromCp932(store.headers[size_t(race)].menuTitle);
-        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction* item = raceMenu_->addAction(caption);
-        item->setCheckable(true);
-        connect(item, &QAction::triggered, this, [this, race] { runCommand([this, race] { showRace(race); }); });
-    }
+    placeText_->setText(session_.currentHeader() ? ui::fromCp932(racePlaceText(session_.store(), race)) : QString());
+    raceMenu_->check(race);
 }
 
 void MainWindow::onPrint() {
-    if (!session_.result() || grid_->isHidden()) {
-        setup_.feedback.beep();
-        return;
-    }
-    // Screen resolution keeps the grid's pixel and point fonts in the proportions of the screen.
-    QPrinter printer(QPrinter::ScreenResolution);
-    if (askPrinterSetup(this, setup_.printerSetup, printer)) printRaceOn(printer);
+    const std::shared_ptr<const RaceResult> result = session_.result();
+    if (!result || grid_->isHidden()) return setup_.feedback.beep();
+    printRaceAfterSetup(this, setup_.printerSetup, *result, *grid_);
 }
 
 void MainWindow::printRaceOn(QPrinter& printer) {
-    if (const std::shared_ptr<const RaceResult> result = session_.result())
-        printRaceGrid(printer, printTitleLines(*result), *grid_, QDate::currentDate());
+    if (const std::shared_ptr<const RaceResult> result = session_.result()) printRace(printer, *result, *grid_);
 }
 
 void MainWindow::onDownload() {
@@ -292,13 +240,7 @@ void MainWindow::restoreSettings() {
 void MainWindow::saveSettings() {
     settings::SettingsStore& store = *setup_.settings;
     height_.save(store);
-    if (ui::HorseDetailWindow* detail = companions_.detail()) {
-        saveWindowPosition(store, detail, settings::key::DetailTop, settings::key::DetailLeft);
-        store.writeInt(settings::key::DetailWidth, detail->width());
-        store.writeInt(settings::key::DetailHeight, detail->height());
-    }
-    if (companions_.bets())
-        saveWindowPosition(store, companions_.bets(), settings::key::KaimeTop, settings::key::KaimeLeft);
+    companions_.savePlacement(store);
     writeStoredProxy(store, proxy_);
     store.writeText(settings::key::ExportDir, ui::lastSaveFolder().toStdString());
     store.sync();
@@ -309,29 +251,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     companions_.hide();
     emit closed();
-}
-
-// Dropped files are copied from, never moved: the archive stays where the user keeps it.
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!event->mimeData()->hasUrls() || !(event->possibleActions() & Qt::CopyAction)) return;
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
-}
-
-void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
-    if (!(event->possibleActions() & Qt::CopyAction)) return;
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
-}
-
-void MainWindow::dropEvent(QDropEvent* event) {
-    // The drop is taken whatever it holds; only a first file ending exactly in ".lzh" is opened.
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
-    if (const std::optional<QString> archive = archiveToOpenFromDrop(event->mimeData()->urls())) {
-        const QString path = *archive;
-        runCommand([this, path] { openArchive(path); });
-    }
 }
 
 }  // namespace zv::app

@@ -13,12 +13,13 @@
 #include "companion_windows.h"
 #include "export_commands.h"
 #include "main_actions.h"
+#include "main_window_setup.h"
+#include "race_menu.h"
 #include "session/race_session.h"
 #include "session/service_settings.h"
 #include "ui/user_feedback.h"
 #include "window_height.h"
 
-class QMenu;
 class QPrinter;
 class QLabel;
 class QProgressBar;
@@ -34,21 +35,6 @@ namespace zv::app {
 
 class HeaderPanel;
 class HelpWindow;
-
-// What the main window is created with.
-struct MainWindowSetup {
-    std::filesystem::path dataFolder;             // where archives are unpacked and the data set is read
-    std::filesystem::path programFile;            // its path + ".ini" holds the developer flag
-    settings::SettingsStore* settings = nullptr;  // must outlive the window
-    std::function<LocalDateTime()> clock;         // "now" for the engine; the local clock when empty
-    ui::UserFeedback feedback;                    // beep and message boxes; the real ones where empty
-    SaveFileChooser saveFileName;                 // the exports' save dialog; the real one when empty
-    // The printer setup dialog: false when cancelled; the real one when empty.
-    std::function<bool(QWidget* parent, QPrinter& printer)> printerSetup;
-    // Told on the worker thread after each race of an all-races run (tests press Abort here).
-    std::function<void(int percent)> allRacesProgress;
-    RunClock allRacesClock;  // times the all-races runs; the steady clock when empty
-};
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -83,7 +69,7 @@ public:
     bool rolledUp() const { return height_.rolledUp(); }
     ui::RaceGridView* grid() const { return grid_; }
     HeaderPanel* headerPanel() const { return header_; }
-    QMenu* raceSelectMenu() const { return raceMenu_; }
+    RaceMenu* raceSelectMenu() const { return raceMenu_; }
     QProgressBar* progressBar() const { return progressBar_; }
     HelpWindow* helpWindow() const { return help_.get(); }
     StoredProxy& proxy() { return proxy_; }
@@ -94,9 +80,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     void createCentre();
@@ -106,10 +89,7 @@ private:
     // Draws a change of the session: the race menu, or the race into the header, the grid and
     // the open companion windows.
     void presentChange(SessionChange change);
-    void rebuildRaceMenu();
     void popUpRaceMenu(const QPoint& at);
-    // The help menu's demo day: written into the data folder unless a data set is there, and loaded.
-    void loadDemoDay();
     // The status bar's place text and the race menu's check follow the current race.
     void showPlace();
     void onPrint();
@@ -124,7 +104,7 @@ private:
     MainWindowActions actions_;
     WindowHeight height_;
     StoredProxy proxy_;
-    QMenu* raceMenu_ = nullptr;
+    RaceMenu* raceMenu_ = nullptr;
     QLabel* placeText_ = nullptr;
     QWidget* emptyPanel_ = nullptr;
     QProgressBar* progressBar_ = nullptr;

@@ -165,4 +165,15 @@ bool askPrinterSetup(QWidget* parent, const PrinterSetup& setup, QPrinter& print
     return dialog.exec() == QDialog::Accepted;
 }
 
+void printRace(QPrinter& printer, const RaceResult& result, const ui::RaceGridView& grid) {
+    printRaceGrid(printer, printTitleLines(result), grid, QDate::currentDate());
+}
+
+void printRaceAfterSetup(QWidget* parent, const PrinterSetup& setup, const RaceResult& result,
+                         const ui::RaceGridView& grid) {
+    // Screen resolution keeps the grid's pixel and point fonts in the proportions of the screen.
+    QPrinter printer(QPrinter::ScreenResolution);
+    if (askPrinterSetup(parent, setup, printer)) printRace(printer, result, grid);
+}
+
 }  // namespace zv::app

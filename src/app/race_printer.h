@@ -34,6 +34,13 @@ bool askPrinterSetup(QWidget* parent, const PrinterSetup& setup, QPrinter& print
 void printRaceGrid(QPrinter& printer, const QStringList& titleLines, const ui::RaceGridView& grid,
                    const QDate& printDate);
 
+// The race as the grid shows it, printed today on a printer that is set up already.
+void printRace(QPrinter& printer, const RaceResult& result, const ui::RaceGridView& grid);
+// Asks for the printer (setup, or the real dialog when it is empty) and prints the race; nothing
+// when the user cancels.
+void printRaceAfterSetup(QWidget* parent, const PrinterSetup& setup, const RaceResult& result,
+                         const ui::RaceGridView& grid);
+
 // The footer of page (1-based) of pages.
 QString printFooter(int page, int pages, const QDate& printDate);
 

@@ -56,6 +56,10 @@ public:
     const RaceDataStore& store() const { return store_; }
     bool hasData() const { return store_.raceCount > 0; }
     int currentRace() const { return currentRace_; }
+    // The current race's header; null when no race is current.
+    const RaceHeader* currentHeader() const {
+        return currentRace_ >= 0 && currentRace_ < store_.raceCount ? &store_.headers[size_t(currentRace_)] : nullptr;
+    }
     // The current race's result; empty when no race is current or it could not be computed.
     // A result never changes once handed out: a new order is a new result.
     std::shared_ptr<const RaceResult> result() const { return result_; }
