@@ -12,7 +12,7 @@ if [ -n "${ZV_BENCH_BUILD:-}" ]; then
   cmake -S . -B "$build" -DZV_BUILD_GUI="$gui" -DZV_BUILD_BENCHMARKS=ON >/dev/null
 else
   build=build-bench
-  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZV_BUILD_GUI="$gui" -DZV_BUILD_BENCHMARKS=ON >/dev/null
+  cmake --preset bench -DZV_BUILD_GUI="$gui" >/dev/null
 fi
 targets=(load_benchmarks engine_benchmarks archive_benchmarks report_benchmarks zelvora-cli)
 if [ "$gui" = ON ]; then targets+=(gui_benchmarks); fi

@@ -12,8 +12,7 @@ targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then targets=(loader mapped race archive settings cipher markup); fi
 
 build=build-fuzz
-CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DZV_FUZZ=ON -DZV_WERROR=ON -DZV_BUILD_BENCHMARKS=OFF \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --preset fuzz >/dev/null
 cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}"
 
 export QT_QPA_PLATFORM=offscreen

@@ -11,7 +11,7 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   liblhasa-dev lhasa jlha-utils \
   libcurl4-openssl-dev libssl-dev openssl ca-certificates \
   libgtest-dev libgmock-dev libbenchmark-dev libmimalloc-dev \
-  clang clang-format libclang-rt-14-dev \
+  clang clang-format clang-tidy libclang-rt-14-dev \
   fonts-ipafont-gothic fonts-ipafont-mincho \
   xvfb xauth poppler-utils tinyproxy python3 \
   desktop-file-utils shared-mime-info dpkg-dev file

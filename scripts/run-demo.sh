@@ -6,8 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZV_WERROR=ON
-cmake --build build -j"$(nproc)"
+cmake --preset dev
+cmake --build --preset dev -j"$(nproc)"
 
 cli=build/src/cli/zelvora-cli
 gui=build/src/app/zelvora

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test.
+# Builds everything and runs every test (CMakePresets.json "dev": build/).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZV_WERROR=ON
-cmake --build build -j"$(nproc)"
+cmake --preset dev
+cmake --build --preset dev -j"$(nproc)"
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"
-ctest --test-dir build --output-on-failure -j"$(nproc)"
+ctest --preset dev -j"$(nproc)"

@@ -8,8 +8,9 @@ namespace zv::app {
 
 void loadDemoDay(RaceSession& session, const ui::UserFeedback& feedback, QWidget* parent) {
     if (!writeDemoDayUnlessDataSet(session.dataFolder(), 1)) {
-        feedback.notice(parent,
-                        QStringLiteral("データフォルダにはすでにレースデータがあります。デモデータは書き込みませんでした。"));
+        feedback.notice(
+            parent,
+            QStringLiteral("データフォルダにはすでにレースデータがあります。デモデータは書き込みませんでした。"));
         if (session.hasData()) return;
     }
     session.loadDataFolder();

@@ -23,7 +23,7 @@ QString askSaveFileName(QWidget* parent, const QString& proposedName, const QStr
     dialog.setDefaultSuffix(suffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.selectFile(proposedName);
-    const QString chosen = dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    QString chosen = dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     ui::rememberSaveFolderOf(chosen);
     return chosen;
 }

@@ -1,5 +1,6 @@
 #include "long_work.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QPointer>
 #include <QProgressBar>
@@ -35,14 +36,17 @@ void onGuiThread(QObject* context, const std::function<void()>& fn) {
 }
 
 std::function<void(int maximum, int value)> queuedBarSetter(QProgressBar* bar) {
-    return [guarded = QPointer<QProgressBar>(bar)](int maximum, int value) {
-        if (!guarded) return;
+    // The guard is read on the GUI thread only: the bar may go away there while the worker runs,
+    // and a QPointer read on another thread would race with its clearing.
+    auto guarded = std::make_shared<const QPointer<QProgressBar>>(bar);
+    return [guarded](int maximum, int value) {
         QMetaObject::invokeMethod(
-            guarded.data(),
+            QCoreApplication::instance(),
             [guarded, maximum, value] {
-                if (!guarded) return;
-                guarded->setRange(0, maximum);
-                guarded->setValue(value);
+                if (QProgressBar* target = *guarded) {
+                    target->setRange(0, maximum);
+                    target->setValue(value);
+                }
             },
             Qt::QueuedConnection);
     };

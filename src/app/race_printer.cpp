@@ -14,6 +14,7 @@
 #include "data/sjis.h"
 #include "predict/bet_lines.h"
 #include "predict/race_result.h"
+#include "ui/cp932_text.h"
 #include "ui/race_grid_view.h"
 #include "ui/ui_fonts.h"
 
@@ -24,8 +25,6 @@ namespace {
 // The grid is laid out in screen pixels; a printer page holds this many of them per inch.
 constexpr double kScreenDpi = 96.0;
 constexpr int kTitleGap = 6;
-
-QString fromCp932(const std::string& text) { return QString::fromStdString(toUtf8(text)); }
 
 struct PrintColumn {
     int column;
@@ -67,18 +66,18 @@ void paintRow(QPainter& painter, const ui::RaceGridView& grid, const std::vector
 
 QStringList printTitleLines(const RaceResult& result) {
     QStringList lines;
-    lines << fromCp932(result.titleLine1) << fromCp932(result.titleLine2);
+    lines << ui::fromCp932(result.titleLine1) << ui::fromCp932(result.titleLine2);
     if (result.f3fAverage.shown) {
-        lines << fromCp932(result.f3fAverage.text) + QStringLiteral("  ") + fromCp932(result.prAverage.text) +
-                     QStringLiteral("  推定ペース：") + fromCp932(result.paceText);
+        lines << ui::fromCp932(result.f3fAverage.text) + QStringLiteral("  ") + ui::fromCp932(result.prAverage.text) +
+                     QStringLiteral("  推定ペース：") + ui::fromCp932(result.paceText);
     }
     lines << QString();
-    lines << QStringLiteral("           [単勝・複勝] ") + fromCp932(result.labels.tan);
-    lines << QStringLiteral("    [馬連・馬単・3連複] ") + fromCp932(result.labels.umaren);
+    lines << QStringLiteral("           [単勝・複勝] ") + ui::fromCp932(result.labels.tan);
+    lines << QStringLiteral("    [馬連・馬単・3連複] ") + ui::fromCp932(result.labels.umaren);
     if (hasTrifectaLines(result.raceNumberText)) {
-        lines << QStringLiteral("[3連単フォーメーション] 1着:") + fromCp932(result.labels.rentan1);
-        lines << QStringLiteral("                        2着:") + fromCp932(result.labels.rentan2);
-        lines << QStringLiteral("                        3着:") + fromCp932(result.labels.rentan3);
+        lines << QStringLiteral("[3連単フォーメーション] 1着:") + ui::fromCp932(result.labels.rentan1);
+        lines << QStringLiteral("                        2着:") + ui::fromCp932(result.labels.rentan2);
+        lines << QStringLiteral("                        3着:") + ui::fromCp932(result.labels.rentan3);
     }
     lines << QString();
     return lines;

@@ -13,7 +13,7 @@ namespace {
 
 // The user's runtime folder when it is one only the user can enter, else empty.
 QString privateRuntimeFolder() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     struct stat st {};
     if (folder.isEmpty() || ::lstat(QFile::encodeName(folder).constData(), &st) != 0) return {};
     if (!S_ISDIR(st.st_mode) || st.st_uid != ::getuid() || (st.st_mode & 077) != 0) return {};
@@ -82,7 +82,7 @@ void SingleInstance::acceptConnection() {
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         const auto readMessage = [this, socket] {
-            constexpr qint64 kLongestMessage = 64 * 1024;
+            constexpr qint64 kLongestMessage = qint64{64} * 1024;
             if (socket->canReadLine()) {
                 QByteArray line = socket->readLine();
                 if (line.endsWith('\n')) line.chop(1);

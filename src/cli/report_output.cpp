@@ -43,6 +43,7 @@ std::string shareText(int part, int whole) {
 void writeTable(std::ostream& out, const std::vector<std::string>& headings,
                 const std::vector<std::vector<std::string>>& rows) {
     std::vector<int> widths;
+    widths.reserve(headings.size());
     for (const std::string& h : headings) widths.push_back(displayWidth(h));
     for (const auto& row : rows)
         for (size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], displayWidth(row[c]));

@@ -34,6 +34,7 @@ int runInServiceProgram(const std::string& command, CliContext& ctx) {
     args.push_back(command);
     args.insert(args.end(), ctx.args.begin(), ctx.args.end());
     std::vector<char*> argv;
+    argv.reserve(args.size() + 1);
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
 

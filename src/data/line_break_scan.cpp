@@ -88,16 +88,12 @@ Scan scanFor(ScanPath path) {
 }  // namespace
 
 bool scanPathAvailable(ScanPath path) {
-    switch (path) {
-        case ScanPath::Plain: return true;
 #if defined(__x86_64__)
-        case ScanPath::Sse2: return true;  // every x86-64 processor has it
-        case ScanPath::Avx2: return __builtin_cpu_supports("avx2");
+    // Every x86-64 processor has SSE2.
+    return path != ScanPath::Avx2 || __builtin_cpu_supports("avx2");
 #else
-        default: return false;
+    return path == ScanPath::Plain;
 #endif
-    }
-    return false;
 }
 
 size_t findLineBreakBy(ScanPath path, std::string_view text, size_t from) {

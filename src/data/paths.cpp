@@ -40,7 +40,7 @@ std::filesystem::path chosenDataFolder(const std::optional<std::filesystem::path
 }
 
 std::filesystem::path resolveDataFolder(const std::optional<std::filesystem::path>& override) {
-    const std::filesystem::path folder = chosenDataFolder(override);
+    std::filesystem::path folder = chosenDataFolder(override);
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (!ec && !std::filesystem::is_directory(folder, ec)) ec = std::make_error_code(std::errc::not_a_directory);

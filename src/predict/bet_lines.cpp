@@ -87,7 +87,7 @@ void writeKey(std::string& key, const Line& line, const std::array<int, kMarks>&
     }
     char text[6] = {'0', '0', '0', '0', '0', '0'};
     const int numbers[3] = {a, b, c};
-    for (int i = 0; i < line.size; ++i) {
+    for (size_t i = 0; i < static_cast<size_t>(line.size); ++i) {
         text[2 * i] = static_cast<char>('0' + numbers[i] / 10 % 10);
         text[2 * i + 1] = static_cast<char>('0' + numbers[i] % 10);
     }
@@ -203,7 +203,7 @@ BetLabels betLabels(const std::array<int, kMarks>& marks, bool trifecta) {
             if (marks[other] != 0) appendListed(partners, marks[other]);
         if (partners.empty()) continue;
         if (!labels.umaren.empty()) labels.umaren += "  ";
-        labels.umaren += padNumber2(marks[head]) + arrow + partners;
+        labels.umaren.append(padNumber2(marks[head])).append(arrow).append(partners);
     }
     if (trifecta) {
         labels.rentan1 = placeLabel(groups[5], marks, 0, {0, 1, 2});

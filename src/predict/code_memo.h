@@ -50,7 +50,7 @@ private:
     static int charIndex(char c) { return c == ' ' ? 10 : (c >= '0' && c <= '9' ? c - '0' : -1); }
 
     Lookup lookup_;
-    std::array<std::string, kChars * kChars> known_;
+    std::array<std::string, size_t{kChars} * kChars> known_;
 };
 
 }  // namespace zv

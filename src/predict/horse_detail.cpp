@@ -144,7 +144,7 @@ HorseDetail buildHorseDetail(const RaceDataStore& store, int race, int runner) {
         throw Error(ErrorKind::Format,
                     sj("馬番が範囲外です: ") + std::to_string(runner + 1) + " (1.." + std::to_string(count) + ")");
     }
-    size_t g = static_cast<size_t>(store.firstRunner(race) + runner);
+    size_t g = static_cast<size_t>(store.firstRunner(race)) + static_cast<size_t>(runner);
     std::string_view horseLine = store.umaLines.at(g);
     return buildHorseDetail(sexAgeCoatText(store.den2Lines.at(g), horseLine), horseLine);
 }

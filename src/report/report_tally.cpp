@@ -124,6 +124,7 @@ std::vector<RateRow> rowsLabelled(std::initializer_list<std::string> labels) {
 // ◎ ○ ▲ △ × ☆, then the unmarked runners.
 std::vector<RateRow> markRows() {
     std::vector<RateRow> rows;
+    rows.reserve(kMarkSymbolsUtf8.size() + 1);
     for (std::string_view symbol : kMarkSymbolsUtf8) rows.push_back(rowLabelled(std::string(symbol)));
     rows.push_back(rowLabelled("無印"));
     return rows;

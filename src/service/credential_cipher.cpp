@@ -35,7 +35,7 @@ std::string aesEcb(const std::array<unsigned char, 32>& key, std::string_view da
         EVP_CipherFinal_ex(ctx.get(), dst + outLen, &finalLen) != 1) {
         throw Error(ErrorKind::Format, "Rijndael: cipher failed");
     }
-    out.resize(static_cast<size_t>(outLen + finalLen));
+    out.resize(static_cast<size_t>(outLen) + static_cast<size_t>(finalLen));
     return out;
 }
 

@@ -34,7 +34,7 @@ QString realSaveDialog(QWidget* parent, const QString& proposedName) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     dialog.selectFile(proposedName);
-    const QString chosen = dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    QString chosen = dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     rememberSaveFolderOf(chosen);
     return chosen;
 }

@@ -20,6 +20,7 @@
 #include <QtCharts/QValueAxis>
 #include <filesystem>
 
+#include "cp932_text.h"
 #include "data/data_folder_lock.h"
 #include "data/error.h"
 #include "data/sjis.h"
@@ -81,7 +82,7 @@ ReportCardWindow::ReportCardWindow(const QString& startFolder, QWidget* parent)
     };
     chooseSave_ = [](QWidget* p, const QString& proposed) {
         const QString start = lastSaveFolder().isEmpty() ? proposed : lastSaveFolder() + QLatin1Char('/') + proposed;
-        const QString chosen =
+        QString chosen =
             QFileDialog::getSaveFileName(p, QStringLiteral("CSVに保存"), start, QStringLiteral("CSV (*.csv)"));
         rememberSaveFolderOf(chosen);
         return chosen;
@@ -376,7 +377,7 @@ void ReportCardWindow::saveCsv() {
     try {
         writeExportFile(file.toStdString(), report::reportCsv(card_), FileDurability::Regenerable);
     } catch (const Error& e) {
-        UserFeedback::system().errorReport(this, QString::fromStdString(toUtf8(e.message())));
+        UserFeedback::system().errorReport(this, fromCp932(e.message()));
     }
 }
 

@@ -61,6 +61,7 @@ std::error_code syncToDisk(const fs::path& path) {
 
 void writeJournal(const fs::path& root, const std::vector<fs::path>& names) {
     std::vector<std::string> lines;
+    lines.reserve(names.size());
     for (const fs::path& name : names) lines.push_back(name.string());
     writeFileReplacing(root / kJournalName, joinCrLf(lines));
     syncToDisk(root);
