@@ -20,6 +20,7 @@
 #include "app/help_window.h"
 #include "data/race_name.h"
 #include "data/sjis.h"
+#include "demo/demo_day.h"
 #include "main_window_fixture.h"
 #include "predict/bet_lines.h"
 #include "ui/grid_roles.h"
@@ -54,6 +55,7 @@ private slots:
     void betLineShortcutsActInTheWindowThatHasTheFocus();
     void statusBarSaysWhichRaceOfTheDayIsShown();
     void dropsAreTakenAsCopiesNeverAsMoves();
+    void everyBetLabelOfTheDayShowsInFullInItsBox_data();
     void everyBetLabelOfTheDayShowsInFullInItsBox();
     void theLongestBetLabelsStillFitWithTheWholeTextInTheTooltip();
     void helpWithoutTheHelpFileShowsTheShippedPage();
@@ -483,9 +485,16 @@ void verifyShownWhole(const app::HeaderPanel& header, const BetLabels& labels) {
 
 }  // namespace
 
+void MainWindowTest::everyBetLabelOfTheDayShowsInFullInItsBox_data() {
+    QTest::addColumn<uint>("seed");
+    QTest::newRow("the demo day the start script writes") << 1u;
+    QTest::newRow("the demo day of these tests") << 7u;
+}
+
 void MainWindowTest::everyBetLabelOfTheDayShowsInFullInItsBox() {
+    QFETCH(uint, seed);
     MainWindowFixture fixture;
-    fixture.writeDay();
+    writeDemoDay(fixture.dataFolder(), seed);
     MainWindow& window = fixture.open();
     window.show();
     for (int race = 0; race < window.session().store().raceCount; ++race) {
