@@ -6,7 +6,6 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QStyle>
@@ -20,6 +19,7 @@
 #include "data/sjis_chars.h"
 #include "data/text_file.h"
 #include "save_folder.h"
+#include "user_feedback.h"
 #include "ui_fonts.h"
 
 namespace zv::ui {
@@ -97,7 +97,7 @@ void BetLinesWindow::createCommands() {
         try {
             saveAsText();
         } catch (const Error& error) {
-            QMessageBox::critical(this, windowTitle(), fromCp932(error.message()));
+            UserFeedback::system().errorReport(this, fromCp932(error.message()));
         }
     });
     connect(close, &QAction::triggered, this, &QWidget::hide);
