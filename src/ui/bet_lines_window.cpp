@@ -19,8 +19,8 @@
 #include "data/sjis_chars.h"
 #include "data/text_file.h"
 #include "save_folder.h"
-#include "user_feedback.h"
 #include "ui_fonts.h"
+#include "user_feedback.h"
 
 namespace zv::ui {
 

@@ -69,17 +69,11 @@ void DownloadWindowsTest::init() {
     settings_ =
         std::make_unique<settings::SettingsStore>(QString::fromStdString((data_->path() / "settings.ini").string()));
     const std::string https = service_->hostPort(true);
-    service_->putFile(kSettingsFilePath,
-                      "[SITE_AUTH]\r\nURLB=" + https +
-                          "/login\r\n"
-                          "[SITE_DATA_GUEST]\r\nURLB=" +
-                          https +
-                          "/guest\r\n"
-                          "[SITE_DATA_MEMBER]\r\nURLB=" +
-                          https +
-                          "/member\r\n"
-                          "[SYUTSUBA+KYOUSOUBA_ALL]\r\nPATHB=/all/\r\nPRICE=1000,800\r\n"
-                          "FILE=hb0410.lzh\r\nFILE=hb0411.lzh\r\nFILE=hb0412.lzh\r\nFILE=hb0413.lzh\r\n");
+    service_->putFile(
+        kSettingsFilePath,
+        fixture::serviceSettingsText(https,
+                                     "[SYUTSUBA+KYOUSOUBA_ALL]\r\nPATHB=/all/\r\nPRICE=1000,800\r\n"
+                                     "FILE=hb0410.lzh\r\nFILE=hb0411.lzh\r\nFILE=hb0412.lzh\r\nFILE=hb0413.lzh\r\n"));
     for (const char* name : {"hb0411.lzh", "hb0412.lzh", "hb0413.lzh"}) {
         service_->putFile(std::string("/member/all/") + name, archive(name));
     }

@@ -55,17 +55,11 @@ class ServiceChain : public ::testing::Test {
 protected:
     ServiceChain() {
         std::string https = service_.hostPort(true);
-        settings_ = "[SITE_AUTH]\r\nURLB=" + https +
-                    "/login\r\n"
-                    "[SITE_DATA_GUEST]\r\nURLB=" +
-                    https +
-                    "/guest\r\n"
-                    "[SITE_DATA_MEMBER]\r\nURLB=" +
-                    https +
-                    "/member\r\n"
-                    "[SYUTSUBA+KYOUSOUBA_ALL]\r\nPATHB=/all/,/all/\r\nPRICE=1000,800\r\n"
-                    "FILE=hb0410.lzh\r\nFILE=hb0411.lzh\r\nFILE=hb0412.lzh\r\n"
-                    "[SUNDBL_SYUTSUBA+KYOUSOUBA]\r\nPATHB=/sun/\r\nPRICE=150\r\nFILE=hs0411.lzh\r\n";
+        settings_ = fixture::serviceSettingsText(
+            https,
+            "[SYUTSUBA+KYOUSOUBA_ALL]\r\nPATHB=/all/,/all/\r\nPRICE=1000,800\r\n"
+            "FILE=hb0410.lzh\r\nFILE=hb0411.lzh\r\nFILE=hb0412.lzh\r\n"
+            "[SUNDBL_SYUTSUBA+KYOUSOUBA]\r\nPATHB=/sun/\r\nPRICE=150\r\nFILE=hs0411.lzh\r\n");
         service_.putFile(kSettingsFilePath, settings_);
         for (const char* name : {"hb0410.lzh", "hb0411.lzh", "hb0412.lzh"}) {
             service_.putFile(std::string("/member/all/") + name, archive(name));

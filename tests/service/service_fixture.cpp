@@ -168,4 +168,9 @@ std::string lhaArchive(const std::vector<ArchiveMember>& members) {
     return archive;
 }
 
+std::string serviceSettingsText(const std::string& https, std::string_view catalogue) {
+    return "[SITE_AUTH]\r\nURLB=" + https + "/login\r\n[SITE_DATA_GUEST]\r\nURLB=" + https +
+           "/guest\r\n[SITE_DATA_MEMBER]\r\nURLB=" + https + "/member\r\n" + std::string(catalogue);
+}
+
 }  // namespace zv::fixture

@@ -70,6 +70,10 @@ private:
     std::unique_ptr<ChildProcess> process_;
 };
 
+// The service's settings file with its login, guest and member sites at https (a "host:port"),
+// followed by the catalogue sections as given.
+std::string serviceSettingsText(const std::string& https, std::string_view catalogue);
+
 // A port nothing listens on (just released by the kernel).
 int unusedPort();
 

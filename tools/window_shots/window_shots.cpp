@@ -109,16 +109,10 @@ void printPdf(zv::app::MainWindow& window, QPageLayout::Orientation orientation,
 void shootServiceWindows(zv::app::MainWindow& window, const std::filesystem::path& dataFolder) {
     zv::fixture::FakeService service;
     const std::string https = service.hostPort(true);
-    service.putFile(zv::kSettingsFilePath, "[SITE_AUTH]\r\nURLB=" + https +
-                                               "/login\r\n"
-                                               "[SITE_DATA_GUEST]\r\nURLB=" +
-                                               https +
-                                               "/guest\r\n"
-                                               "[SITE_DATA_MEMBER]\r\nURLB=" +
-                                               https +
-                                               "/member\r\n"
-                                               "[SYUTSUBA+KYOUSOUBA_ALL]\r\nPATHB=/all/\r\nPRICE=1000,800\r\n"
-                                               "FILE=hb0410.lzh\r\nFILE=hb0411.lzh\r\nFILE=hb0412.lzh\r\n");
+    service.putFile(zv::kSettingsFilePath,
+                    zv::fixture::serviceSettingsText(https,
+                                                     "[SYUTSUBA+KYOUSOUBA_ALL]\r\nPATHB=/all/\r\nPRICE=1000,800\r\n"
+                                                     "FILE=hb0410.lzh\r\nFILE=hb0411.lzh\r\nFILE=hb0412.lzh\r\n"));
     zv::settings::SettingsStore settings(QString::fromStdString((dataFolder / "service.ini").string()));
     namespace key = zv::settings::key;
     settings.writeText(key::DataServiceHost, service.hostPort(false));
