@@ -76,12 +76,11 @@ size_t scanVector(const char* data, size_t from, size_t size) {
 
 using Scan = size_t (*)(const char*, size_t, size_t);
 
-Scan scanFor(ScanPath path) {
+Scan scanFor([[maybe_unused]] ScanPath path) {
 #if defined(__x86_64__)
     if (path == ScanPath::Avx2) return scanVector<skipPlainBlocksAvx2>;
     if (path == ScanPath::Sse2) return scanVector<skipPlainBlocksSse2>;
 #endif
-    (void)path;
     return scanPlain;
 }
 

@@ -56,7 +56,7 @@ std::optional<std::string> fromUtf8Exactly(std::string_view utf8) {
 
 std::string notCp932Message(std::string_view field) {
     return std::string(field) +
-           fromUtf8("に使用できない文字が含まれています。\nShift_JISで表せる文字で入力し直してください。");
+           sj("に使用できない文字が含まれています。\nShift_JISで表せる文字で入力し直してください。");
 }
 
 }  // namespace zv
