@@ -50,7 +50,7 @@ void BM_ReadThreeFiles(benchmark::State& state) {
     const std::filesystem::path& folder = fullDay().folder();
     int64_t bytes = 0;
     for (auto _ : state) {
-        for (const char* name : {zv::kDen1File, zv::kDen2File, zv::kUmaFile}) {
+        for (const char* name : {zv::kHeaderFile, zv::kRunnerFile, zv::kHorseFile}) {
             std::string content = readFile(folder / name);
             bytes += static_cast<int64_t>(content.size());
             benchmark::DoNotOptimize(content);
@@ -68,7 +68,7 @@ void BM_LoadFullDay(benchmark::State& state) {
         benchmark::DoNotOptimize(store);
     }
     state.counters["races"] = store.raceCount;
-    state.counters["runners"] = static_cast<double>(store.den2Lines.size());
+    state.counters["runners"] = static_cast<double>(store.runnerLines.size());
 }
 BENCHMARK(BM_LoadFullDay)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 

@@ -19,7 +19,7 @@ void writeFile(const std::filesystem::path& path, std::string_view bytes) {
 // A store that a failed load must leave exactly as it was.
 RaceDataStore sentinelStore() {
     RaceDataStore store;
-    store.den1Lines = {"sentinel"};
+    store.headerLines = {"sentinel"};
     store.raceCount = 1;
     store.headers.resize(1);
     return store;
@@ -28,7 +28,7 @@ RaceDataStore sentinelStore() {
 void load(Input input, FileAccess access) {
     std::string_view rest(reinterpret_cast<const char*>(input.data()), input.size());
     const std::filesystem::path folder = freshScratchFolder("load");
-    for (const char* name : {kDen1File, kDen2File, kUmaFile}) {
+    for (const char* name : {kHeaderFile, kRunnerFile, kHorseFile}) {
         size_t end = rest.find('\0');
         writeFile(folder / name, rest.substr(0, end));
         rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);

@@ -19,16 +19,16 @@ void showRaceFromLines(Input input) {
 
     RaceDataStore store;
     std::string header(lines[0]);
-    const size_t countAt = static_cast<size_t>(den1::runner_count.pos - 1);
+    const size_t countAt = static_cast<size_t>(header_line::runner_count.pos - 1);
     if (header.size() < countAt + 2) header.resize(countAt + 2, ' ');
     header.replace(countAt, 2, std::string(1, char('0' + runners / 10)) + char('0' + runners % 10));
-    store.den1Lines = {header};
+    store.headerLines = {header};
     for (int n = 0; n < runners; ++n) {
-        store.den2Lines.push_back(std::string(lines[1 + 2 * n]));
-        store.umaLines.push_back(std::string(lines[2 + 2 * n]));
+        store.runnerLines.push_back(std::string(lines[1 + 2 * n]));
+        store.horseLines.push_back(std::string(lines[2 + 2 * n]));
     }
     store.raceCount = 1;
-    store.headers = readRaceHeaders(store.den1Lines);
+    store.headers = readRaceHeaders(store.headerLines);
     showEveryRace(store);
 }
 

@@ -39,7 +39,7 @@ void intake(const fs::path& archive) {
         return;
     }
     if (store.raceCount != result.raceCount) throw InvariantBroken("the intake reports another race count");
-    for (const char* name : {kDen1File, kDen2File, kUmaFile}) {
+    for (const char* name : {kHeaderFile, kRunnerFile, kHorseFile}) {
         if (!fs::is_regular_file(fs::symlink_status(dataFolder / name))) {
             throw InvariantBroken("a loaded data set lacks a record file");
         }

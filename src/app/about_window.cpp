@@ -46,11 +46,11 @@ QPixmap splashPicture() {
 }  // namespace
 
 AboutWindow::AboutWindow(QWidget* owner) : QDialog(owner, Qt::FramelessWindowHint | Qt::Dialog) {
-    setObjectName(QStringLiteral("frmAbout"));
+    setObjectName(QStringLiteral("aboutWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     const QPixmap picture = splashPicture();
     auto* image = new QLabel(this);
-    image->setObjectName(QStringLiteral("Image1"));
+    image->setObjectName(QStringLiteral("splashImage"));
     image->setPixmap(picture);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -68,8 +68,8 @@ AboutWindow::AboutWindow(QWidget* owner) : QDialog(owner, Qt::FramelessWindowHin
         label->setAlignment(Qt::AlignRight);
         label->setGeometry(kPictureWidth - 260, y, 250, 16);
     };
-    topRightLabel(QStringLiteral("lblVersion"), QStringLiteral("Version 1.09"), 8);
-    topRightLabel(QStringLiteral("lblCopyright"), QStringLiteral("Zelvora Project"), 26);
+    topRightLabel(QStringLiteral("versionLabel"), QStringLiteral("Version " ZV_VERSION), 8);
+    topRightLabel(QStringLiteral("copyrightLabel"), QStringLiteral("Zelvora Project"), 26);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->geometry().center() - QPoint(width() / 2, height() / 2));

@@ -22,10 +22,10 @@ void copySelectedHorseNames(const RaceSession& session, const ui::RaceGridView& 
         const GridCell* cell = grid.raceModel()->cellAt(row, kColRunner);
         if (!cell || !result) continue;
         const int number = strictInt(ui::markupPlainText(cell->text), horseNumberField);
-        if (number < 1 || number > int(result->bachus.size()))
+        if (number < 1 || number > int(result->pastColumns.size()))
             throw conversionError(horseNumberField, std::to_string(number));
         if (!names.empty()) names += "\r\n";
-        names += result->bachus[size_t(number - 1)].name;
+        names += result->pastColumns[size_t(number - 1)].name;
     }
     QApplication::clipboard()->setText(ui::fromCp932(names));
 }

@@ -20,7 +20,7 @@ void CompanionWindows::restorePlacement(const settings::SettingsStore& store) {
         if (width > 0 && height > 0) detail_->resize(width, height);
         restoreWindowPosition(store, detail_, settings::key::DetailTop, settings::key::DetailLeft);
     }
-    if (bets_) restoreWindowPosition(store, bets_, settings::key::KaimeTop, settings::key::KaimeLeft);
+    if (bets_) restoreWindowPosition(store, bets_, settings::key::BetLinesTop, settings::key::BetLinesLeft);
 }
 
 void CompanionWindows::savePlacement(settings::SettingsStore& store) const {
@@ -29,7 +29,7 @@ void CompanionWindows::savePlacement(settings::SettingsStore& store) const {
         store.writeInt(settings::key::DetailWidth, detail_->width());
         store.writeInt(settings::key::DetailHeight, detail_->height());
     }
-    if (bets_) saveWindowPosition(store, bets_, settings::key::KaimeTop, settings::key::KaimeLeft);
+    if (bets_) saveWindowPosition(store, bets_, settings::key::BetLinesTop, settings::key::BetLinesLeft);
 }
 
 void CompanionWindows::attach(ui::HorseDetailWindow* detail, ui::BetLinesWindow* bets) {
@@ -48,8 +48,8 @@ void CompanionWindows::openRunnerDetail(int runnerNumber, bool show) {
     if (row >= 0) grid_.setCurrentIndex(grid_.raceModel()->index(row, kColName));
     if (!detail_) return;
     QStringList entries;
-    for (size_t n = 0; n < result->bachus.size(); ++n) {
-        entries << ui::fromCp932(padLeft(std::to_string(n + 1), 2) + " " + result->bachus[n].name);
+    for (size_t n = 0; n < result->pastColumns.size(); ++n) {
+        entries << ui::fromCp932(padLeft(std::to_string(n + 1), 2) + " " + result->pastColumns[n].name);
     }
     detail_->fillRunners(entries, runnerNumber - 1);
     if (show) {

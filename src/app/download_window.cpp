@@ -43,16 +43,16 @@ DownloadWindow::DownloadWindow(ServiceWindowsSetup setup, QWidget* parent)
       okButton_(new QPushButton(QStringLiteral("&OK"), this)),
       cancelButton_(new QPushButton(QStringLiteral("キャンセル(&C)"), this)) {
     setup_.feedback = ui::UserFeedback::withSystemDefaults(std::move(setup_.feedback));
-    setObjectName(QStringLiteral("frmDownload"));
+    setObjectName(QStringLiteral("downloadWindow"));
     setWindowTitle(QStringLiteral("BVOデータのダウンロード"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    memberLabel_->setObjectName(QStringLiteral("lblMember"));
-    folderEdit_->setObjectName(QStringLiteral("txtDir"));
-    folderButton_->setObjectName(QStringLiteral("btnDir"));
+    memberLabel_->setObjectName(QStringLiteral("memberLabel"));
+    folderEdit_->setObjectName(QStringLiteral("folderEdit"));
+    folderButton_->setObjectName(QStringLiteral("folderButton"));
     folderButton_->setText(QStringLiteral("..."));
     folderButton_->setToolTip(QStringLiteral("保存先のフォルダを指定"));
-    listCaption_->setObjectName(QStringLiteral("lblList"));
-    archiveList_->setObjectName(QStringLiteral("sListView1"));
+    listCaption_->setObjectName(QStringLiteral("listCaption"));
+    archiveList_->setObjectName(QStringLiteral("archiveList"));
     archiveList_->setRootIsDecorated(false);
     archiveList_->setSortingEnabled(false);
     archiveList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -66,15 +66,15 @@ DownloadWindow::DownloadWindow(ServiceWindowsSetup setup, QWidget* parent)
     archiveList_->setColumnWidth(ColPrice, 80);
     archiveList_->setColumnHidden(ColPath, true);
     archiveList_->setMinimumSize(430, 180);
-    downloadingLabel_->setObjectName(QStringLiteral("lblDownFile"));
-    progressBar_->setObjectName(QStringLiteral("Gauge1"));
+    downloadingLabel_->setObjectName(QStringLiteral("downloadingLabel"));
+    progressBar_->setObjectName(QStringLiteral("progressBar"));
     progressBar_->setRange(0, 100);
     progressBar_->setValue(0);
     progressBar_->hide();
-    okButton_->setObjectName(QStringLiteral("btnOK"));
+    okButton_->setObjectName(QStringLiteral("okButton"));
     okButton_->setEnabled(false);
     okButton_->setDefault(true);
-    cancelButton_->setObjectName(QStringLiteral("btnCancel"));
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
 
     auto* folder = new QHBoxLayout;
     folder->addWidget(new QLabel(QStringLiteral("保存先："), this));

@@ -34,34 +34,34 @@ QPixmap betIconPicture() {
 }  // namespace
 
 HeaderPanel::HeaderPanel(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("pnlHeader"));
+    setObjectName(QStringLiteral("headerPanel"));
     setFixedHeight(kPanelHeight);
     const QColor white(Qt::white);
     const QColor dark(0x33, 0x33, 0x33);
-    titleLine1_ = addLabel("lblTitle1", {12, 18}, white);
-    titleLine2_ = addLabel("lblTitle2", {12, 38}, white);
-    f3fAverage_ = addLabel("lblF3FAve", {12, 64}, white);
-    prAverage_ = addLabel("lblPRAve", {160, 64}, white);
-    pace_ = addLabel("lblPace", {290, 64}, white);
+    titleLine1_ = addLabel("titleLine1", {12, 18}, white);
+    titleLine2_ = addLabel("titleLine2", {12, 38}, white);
+    f3fAverage_ = addLabel("f3fAverage", {12, 64}, white);
+    prAverage_ = addLabel("prAverage", {160, 64}, white);
+    pace_ = addLabel("pace", {290, 64}, white);
     f3fAverage_->setText(QStringLiteral("前半3Fタイム平均："));
     prAverage_->setText(QStringLiteral("PR平均："));
     pace_->setText(QStringLiteral("推定ペース："));
     paceImage_ = new QLabel(this);
-    paceImage_->setObjectName(QStringLiteral("imgPace"));
+    paceImage_->setObjectName(QStringLiteral("paceImage"));
     paceImage_->setGeometry(358, 64, 13, 13);
     paceImage_->setPixmap(paceImage(kPaceImageNeutral));
     for (QWidget* hidden : {static_cast<QWidget*>(f3fAverage_), static_cast<QWidget*>(prAverage_),
                             static_cast<QWidget*>(pace_), static_cast<QWidget*>(paceImage_)}) {
         hidden->hide();
     }
-    winPlaceLine_ = addLabel("lblTan", {483, 12}, dark);
-    pairsLine_ = addLabel("lblUmaren", {483, 29}, dark);
-    trifectaFirst_ = addLabel("lbl3Rentan1", {521, 45}, dark);
-    trifectaSecond_ = addLabel("lbl3Rentan2", {521, 57}, dark);
-    trifectaThird_ = addLabel("lbl3Rentan3", {521, 69}, dark);
+    winPlaceLine_ = addLabel("winPlaceLine", {483, 12}, dark);
+    pairsLine_ = addLabel("pairsLine", {483, 29}, dark);
+    trifectaFirst_ = addLabel("trifectaFirstLine", {521, 45}, dark);
+    trifectaSecond_ = addLabel("trifectaSecondLine", {521, 57}, dark);
+    trifectaThird_ = addLabel("trifectaThirdLine", {521, 69}, dark);
 
     betIcon_ = new QLabel(this);
-    betIcon_->setObjectName(QStringLiteral("Image1"));
+    betIcon_->setObjectName(QStringLiteral("betIcon"));
     betIcon_->setGeometry(715, 66, 12, 12);
     betIcon_->setPixmap(betIconPicture());
     betIcon_->setToolTip(QStringLiteral("買い目の詳細を表示"));
@@ -116,11 +116,11 @@ void HeaderPanel::showResult(const RaceResult* result) {
     paceImage_->setPixmap(paceImage(result->paceImage));
     paceImage_->setVisible(result->pace.shown);
     const BetLabels& bets = result->labels;
-    setBetLabel(winPlaceLine_, zv::ui::fromCp932(bets.tan), QStringLiteral("単勝・複勝"));
-    setBetLabel(pairsLine_, zv::ui::fromCp932(bets.umaren), QStringLiteral("馬連・馬単・3連複"));
-    setBetLabel(trifectaFirst_, zv::ui::fromCp932(bets.rentan1), QStringLiteral("3連単フォーメーション 1着"));
-    setBetLabel(trifectaSecond_, zv::ui::fromCp932(bets.rentan2), QStringLiteral("3連単フォーメーション 2着"));
-    setBetLabel(trifectaThird_, zv::ui::fromCp932(bets.rentan3), QStringLiteral("3連単フォーメーション 3着"));
+    setBetLabel(winPlaceLine_, zv::ui::fromCp932(bets.winPlace), QStringLiteral("単勝・複勝"));
+    setBetLabel(pairsLine_, zv::ui::fromCp932(bets.pairs), QStringLiteral("馬連・馬単・3連複"));
+    setBetLabel(trifectaFirst_, zv::ui::fromCp932(bets.trifectaFirst), QStringLiteral("3連単フォーメーション 1着"));
+    setBetLabel(trifectaSecond_, zv::ui::fromCp932(bets.trifectaSecond), QStringLiteral("3連単フォーメーション 2着"));
+    setBetLabel(trifectaThird_, zv::ui::fromCp932(bets.trifectaThird), QStringLiteral("3連単フォーメーション 3着"));
     update();
 }
 

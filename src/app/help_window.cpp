@@ -13,7 +13,7 @@
 namespace zv::app {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
-    setObjectName(QStringLiteral("frmHelp"));
+    setObjectName(QStringLiteral("helpWindow"));
     setWindowTitle(QStringLiteral("Zelvora! ヘルプ"));
     browser_->setOpenExternalLinks(true);
     QFont font(zv::ui::proportionalFamily());

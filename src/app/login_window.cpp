@@ -40,19 +40,19 @@ LoginWindow::LoginWindow(ServiceWindowsSetup setup, QWidget* parent)
       proxyButton_(new QPushButton(QStringLiteral("プロキシサーバーの設定"), this)),
       waitMessage_(new QLabel(QStringLiteral("認証中です。しばらくお待ちください..."), this)) {
     setup_.feedback = ui::UserFeedback::withSystemDefaults(std::move(setup_.feedback));
-    setObjectName(QStringLiteral("frmNinsyo"));
+    setObjectName(QStringLiteral("loginWindow"));
     setWindowTitle(QStringLiteral("ユーザー認証"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    providerList_->setObjectName(QStringLiteral("cmbProvider"));
+    providerList_->setObjectName(QStringLiteral("providerList"));
     providerList_->addItem(QStringLiteral("BIGLOBE"));
-    userIdEdit_->setObjectName(QStringLiteral("txtID"));
-    passwordEdit_->setObjectName(QStringLiteral("txtPass"));
+    userIdEdit_->setObjectName(QStringLiteral("userIdEdit"));
+    passwordEdit_->setObjectName(QStringLiteral("passwordEdit"));
     passwordEdit_->setEchoMode(QLineEdit::Password);
-    okButton_->setObjectName(QStringLiteral("btnOK"));
+    okButton_->setObjectName(QStringLiteral("okButton"));
     okButton_->setDefault(true);
-    cancelButton_->setObjectName(QStringLiteral("btnCancel"));
-    proxyButton_->setObjectName(QStringLiteral("btnProxy"));
-    waitMessage_->setObjectName(QStringLiteral("lblMes"));
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+    proxyButton_->setObjectName(QStringLiteral("proxyButton"));
+    waitMessage_->setObjectName(QStringLiteral("waitMessage"));
     waitMessage_->setStyleSheet(QStringLiteral("color: #c00000;"));
     waitMessage_->hide();
 
@@ -67,7 +67,7 @@ LoginWindow::LoginWindow(ServiceWindowsSetup setup, QWidget* parent)
     auto* security = wrappedLabel(QStringLiteral("セキュリティソフトをお使いの方でうまくダウンロードができない場合はセ"
                                                  "キュリティソフトを切って、再度お試しください。"),
                                   this);
-    security->setObjectName(QStringLiteral("Label1"));
+    security->setObjectName(QStringLiteral("securityNote"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(waitMessage_);

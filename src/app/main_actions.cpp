@@ -18,40 +18,42 @@ QAction* makeAction(QObject* owner, const char* name, const QString& caption, co
 
 MainWindowActions createMainWindowActions(QWidget* window) {
     MainWindowActions a;
-    a.download = makeAction(window, "mnuDownload", QStringLiteral("BVOデータをダウンロードして読み込む(&D)..."),
+    a.download = makeAction(window, "downloadAction", QStringLiteral("BVOデータをダウンロードして読み込む(&D)..."),
                             QKeySequence(Qt::CTRL | Qt::Key_D));
-    a.open = makeAction(window, "mnuOpen", QStringLiteral("既存のBVOデータを読み込む(&O)..."),
+    a.open = makeAction(window, "openArchiveAction", QStringLiteral("既存のBVOデータを読み込む(&O)..."),
                         QKeySequence(Qt::CTRL | Qt::Key_O));
-    a.exit = makeAction(window, "mnuExit", QStringLiteral("Zelvora!を終了(&X)"), QKeySequence(Qt::CTRL | Qt::Key_F4));
-    a.selectRace =
-        makeAction(window, "mnuSelect", QStringLiteral("予想レースの選択(&S)..."), QKeySequence(Qt::CTRL | Qt::Key_S));
+    a.exit =
+        makeAction(window, "exitAction", QStringLiteral("Zelvora!を終了(&X)"), QKeySequence(Qt::CTRL | Qt::Key_F4));
+    a.selectRace = makeAction(window, "selectRaceAction", QStringLiteral("予想レースの選択(&S)..."),
+                              QKeySequence(Qt::CTRL | Qt::Key_S));
     a.previousRace =
-        makeAction(window, "mnuPrev", QStringLiteral("前のレース(&B)"), QKeySequence(Qt::CTRL | Qt::Key_B));
-    a.nextRace = makeAction(window, "mnuNext", QStringLiteral("次のレース(&N)"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    a.print = makeAction(window, "mnuPrint", QStringLiteral("印刷(&P)..."), QKeySequence(Qt::CTRL | Qt::Key_P));
-    a.betLines =
-        makeAction(window, "mnuKaime", QStringLiteral("買い目の詳細を表示(&L)..."), QKeySequence(Qt::CTRL | Qt::Key_L));
+        makeAction(window, "previousRaceAction", QStringLiteral("前のレース(&B)"), QKeySequence(Qt::CTRL | Qt::Key_B));
+    a.nextRace =
+        makeAction(window, "nextRaceAction", QStringLiteral("次のレース(&N)"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    a.print = makeAction(window, "printAction", QStringLiteral("印刷(&P)..."), QKeySequence(Qt::CTRL | Qt::Key_P));
+    a.betLines = makeAction(window, "betLinesAction", QStringLiteral("買い目の詳細を表示(&L)..."),
+                            QKeySequence(Qt::CTRL | Qt::Key_L));
     a.betLineFile =
-        makeAction(window, "popKaimeFile", QStringLiteral("BrevanneRXシリーズ用買い目ファイルを出力(&G)..."),
+        makeAction(window, "betLineFileAction", QStringLiteral("BrevanneRXシリーズ用買い目ファイルを出力(&G)..."),
                    QKeySequence(Qt::CTRL | Qt::Key_G));
-    a.indexFile = makeAction(window, "popGaibuShisu", QStringLiteral("BrevanneRX4用外部指数ファイルを出力(&I)..."),
+    a.indexFile = makeAction(window, "indexFileAction", QStringLiteral("BrevanneRX4用外部指数ファイルを出力(&I)..."),
                              QKeySequence(Qt::CTRL | Qt::Key_I));
     a.developerSeparator = new QAction(window);
     a.developerSeparator->setSeparator(true);
-    a.copyHorseNames = makeAction(window, "mnuCopyBamei", QStringLiteral("選択行の馬名をコピー(&C)"),
+    a.copyHorseNames = makeAction(window, "copyHorseNamesAction", QStringLiteral("選択行の馬名をコピー(&C)"),
                                   QKeySequence(Qt::CTRL | Qt::Key_C));
-    a.copyRaceName =
-        makeAction(window, "mnuCopyRace", QStringLiteral("レース名をコピー(&R)"), QKeySequence(Qt::CTRL | Qt::Key_R));
-    a.allBetLineFiles = makeAction(window, "mnuKaimeAll", QStringLiteral("買い目ファイルの一括出力(&K)"),
+    a.copyRaceName = makeAction(window, "copyRaceNameAction", QStringLiteral("レース名をコピー(&R)"),
+                                QKeySequence(Qt::CTRL | Qt::Key_R));
+    a.allBetLineFiles = makeAction(window, "allBetLineFilesAction", QStringLiteral("買い目ファイルの一括出力(&K)"),
                                    QKeySequence(Qt::CTRL | Qt::Key_K));
-    a.prAverageCsv =
-        makeAction(window, "mnuCSV", QStringLiteral("PR平均のCSV一括出力(&V)"), QKeySequence(Qt::CTRL | Qt::Key_V));
-    a.help = makeAction(window, "mnuHelp", QStringLiteral("ヘルプを表示(&H)"), QKeySequence(Qt::Key_F1));
-    a.demo = makeAction(window, "mnuDemo", QStringLiteral("デモデータを読み込む(&M)"));
-    a.supportPage = makeAction(window, "mnuSupport", QStringLiteral("ソフトの購入・サポート(&S)"));
-    a.dataServicePage = makeAction(window, "mnuBrevanne", QStringLiteral("BrevanneOnLine(&B)"));
-    a.version = makeAction(window, "mnuVersion", QStringLiteral("バージョン情報(&A)..."));
-    a.rollUp = makeAction(window, "mnuRollUp", QStringLiteral("▲"));
+    a.prAverageCsv = makeAction(window, "prCsvAction", QStringLiteral("PR平均のCSV一括出力(&V)"),
+                                QKeySequence(Qt::CTRL | Qt::Key_V));
+    a.help = makeAction(window, "helpAction", QStringLiteral("ヘルプを表示(&H)"), QKeySequence(Qt::Key_F1));
+    a.demo = makeAction(window, "demoAction", QStringLiteral("デモデータを読み込む(&M)"));
+    a.supportPage = makeAction(window, "supportPageAction", QStringLiteral("ソフトの購入・サポート(&S)"));
+    a.dataServicePage = makeAction(window, "dataServicePageAction", QStringLiteral("BrevanneOnLine(&B)"));
+    a.version = makeAction(window, "versionAction", QStringLiteral("バージョン情報(&A)..."));
+    a.rollUp = makeAction(window, "rollUpAction", QStringLiteral("▲"));
     a.rollUp->setToolTip(QStringLiteral("ロールアップ"));
     a.rollUp->setCheckable(true);
 

@@ -42,7 +42,7 @@ QMenu* addMainMenus(QMainWindow& window, const MainWindowActions& actions) {
 
     // The roll-up button at the right of the menu bar, standing in for the frame's caption button.
     auto* rollUp = new QToolButton(&window);
-    rollUp->setObjectName(QStringLiteral("btnRollUp"));
+    rollUp->setObjectName(QStringLiteral("rollUpButton"));
     rollUp->setDefaultAction(a.rollUp);
     rollUp->setAutoRaise(true);
     // Like the caption button it stands in for, it never takes the keys from the grid.
@@ -53,8 +53,8 @@ QMenu* addMainMenus(QMainWindow& window, const MainWindowActions& actions) {
 
 void addMainToolBar(QMainWindow& window, const MainWindowActions& actions, const std::function<void()>& openHomePage,
                     const std::function<void(QWidget*)>& popUpRaceMenuUnder) {
-    QToolBar* bar = window.addToolBar(QStringLiteral("ToolBar1"));
-    bar->setObjectName(QStringLiteral("ToolBar1"));
+    QToolBar* bar = window.addToolBar(QStringLiteral("mainToolBar"));
+    bar->setObjectName(QStringLiteral("mainToolBar"));
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->setIconSize(QSize(20, 20));
@@ -89,7 +89,7 @@ void addMainToolBar(QMainWindow& window, const MainWindowActions& actions, const
     bar->addWidget(spacer);
     // A push button: the tool bar would shrink a tool button's picture to its own icon size.
     auto* banner = new QPushButton(bar);
-    banner->setObjectName(QStringLiteral("imgHomePage"));
+    banner->setObjectName(QStringLiteral("homePageBanner"));
     banner->setFlat(true);
     banner->setIcon(QIcon(homePageBanner()));
     banner->setIconSize(QSize(200, 26));
@@ -103,10 +103,10 @@ void addMainToolBar(QMainWindow& window, const MainWindowActions& actions, const
 
 MainStatusBar addMainStatusBar(QMainWindow& window) {
     auto* statusText = new QLabel(&window);
-    statusText->setObjectName(QStringLiteral("pnlStatus"));
+    statusText->setObjectName(QStringLiteral("statusText"));
     statusText->setFixedWidth(550);
     auto* progressBar = new QProgressBar(&window);
-    progressBar->setObjectName(QStringLiteral("Gauge1"));
+    progressBar->setObjectName(QStringLiteral("progressBar"));
     progressBar->setRange(0, 100);
     progressBar->setValue(0);
     progressBar->setFixedWidth(192);

@@ -54,7 +54,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
                this),
       actions_(createMainWindowActions(this)),
       height_(*this, actions_.rollUp) {
-    setObjectName(QStringLiteral("frmZV"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(ui::applicationTitle());
     addReportCardMenuItem(addMainMenus(*this, actions_), this, setup_.dataFolder, setup_.settings);
     addMainToolBar(

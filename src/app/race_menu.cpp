@@ -6,7 +6,7 @@
 namespace zv::app {
 
 RaceMenu::RaceMenu(std::function<void(int race)> choose, QWidget* parent) : QMenu(parent), choose_(std::move(choose)) {
-    setObjectName(QStringLiteral("popRace"));
+    setObjectName(QStringLiteral("raceMenu"));
 }
 
 void RaceMenu::rebuild(const RaceDataStore& store) {

@@ -72,12 +72,12 @@ QStringList printTitleLines(const RaceResult& result) {
                      QStringLiteral("  推定ペース：") + ui::fromCp932(result.paceText);
     }
     lines << QString();
-    lines << QStringLiteral("           [単勝・複勝] ") + ui::fromCp932(result.labels.tan);
-    lines << QStringLiteral("    [馬連・馬単・3連複] ") + ui::fromCp932(result.labels.umaren);
+    lines << QStringLiteral("           [単勝・複勝] ") + ui::fromCp932(result.labels.winPlace);
+    lines << QStringLiteral("    [馬連・馬単・3連複] ") + ui::fromCp932(result.labels.pairs);
     if (hasTrifectaLines(result.raceNumberText)) {
-        lines << QStringLiteral("[3連単フォーメーション] 1着:") + ui::fromCp932(result.labels.rentan1);
-        lines << QStringLiteral("                        2着:") + ui::fromCp932(result.labels.rentan2);
-        lines << QStringLiteral("                        3着:") + ui::fromCp932(result.labels.rentan3);
+        lines << QStringLiteral("[3連単フォーメーション] 1着:") + ui::fromCp932(result.labels.trifectaFirst);
+        lines << QStringLiteral("                        2着:") + ui::fromCp932(result.labels.trifectaSecond);
+        lines << QStringLiteral("                        3着:") + ui::fromCp932(result.labels.trifectaThird);
     }
     lines << QString();
     return lines;

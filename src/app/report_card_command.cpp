@@ -26,7 +26,7 @@ QString startFolder(const std::filesystem::path& dataFolder, settings::SettingsS
 void addReportCardMenuItem(QMenu* tools, QWidget* mainWindow, const std::filesystem::path& dataFolder,
                            settings::SettingsStore* settings) {
     auto* action = new QAction(QStringLiteral("成績集計(&J)..."), mainWindow);
-    action->setObjectName(QStringLiteral("mnuReportCard"));
+    action->setObjectName(QStringLiteral("reportCardAction"));
     tools->addSeparator();
     tools->addAction(action);
     auto window = std::make_shared<QPointer<ui::ReportCardWindow>>();

@@ -42,16 +42,16 @@ void writeTable(std::ostream& out, const RaceResult& result) {
                   padLeft(sj("指数"), 7) + "  " + sj("印"))
         << '\n';
     for (int runner : result.rowOrder) {
-        const Bachu& b = result.bachus[runner - 1];
+        const PastColumn& b = result.pastColumns[runner - 1];
         out << toUtf8(padLeft(std::to_string(runner), 3) + "  " + padRight(b.name, 30) +
                       padLeft(std::to_string(b.TR), 4) + padLeft(std::to_string(b.PR), 4) +
                       padLeft(indexText(b.combined), 7) + "  " + markOf(result, runner))
             << '\n';
     }
     const std::pair<const char*, const std::string*> labels[] = {
-        {"単勝・複勝: ", &result.labels.tan},    {"馬連・馬単・3連複: ", &result.labels.umaren},
-        {"3連単 1着: ", &result.labels.rentan1}, {"3連単 2着: ", &result.labels.rentan2},
-        {"3連単 3着: ", &result.labels.rentan3},
+        {"単勝・複勝: ", &result.labels.winPlace},     {"馬連・馬単・3連複: ", &result.labels.pairs},
+        {"3連単 1着: ", &result.labels.trifectaFirst}, {"3連単 2着: ", &result.labels.trifectaSecond},
+        {"3連単 3着: ", &result.labels.trifectaThird},
     };
     bool any = false;
     for (const auto& [caption, text] : labels) {

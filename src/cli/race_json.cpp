@@ -25,7 +25,7 @@ void labelValue(JsonWriter& json, const HeaderLabel& label) {
 }
 
 void writeRunner(JsonWriter& json, const RaceResult& result, int n) {
-    const Bachu& b = result.bachus[n];
+    const PastColumn& b = result.pastColumns[n];
     const GridRow& row = result.cells[n + 1];
     json.beginObject();
     json.key("number").value(n + 1);
@@ -82,11 +82,11 @@ void writeRaceJson(std::ostream& out, const RaceResult& result) {
     json.key("marks");
     array(json, result.markedRunners, [&](int runner) { json.value(runner); });
     json.key("labels").beginObject();
-    json.key("tan").value(toUtf8(result.labels.tan));
-    json.key("umaren").value(toUtf8(result.labels.umaren));
-    json.key("rentan1").value(toUtf8(result.labels.rentan1));
-    json.key("rentan2").value(toUtf8(result.labels.rentan2));
-    json.key("rentan3").value(toUtf8(result.labels.rentan3));
+    json.key("tan").value(toUtf8(result.labels.winPlace));
+    json.key("umaren").value(toUtf8(result.labels.pairs));
+    json.key("rentan1").value(toUtf8(result.labels.trifectaFirst));
+    json.key("rentan2").value(toUtf8(result.labels.trifectaSecond));
+    json.key("rentan3").value(toUtf8(result.labels.trifectaThird));
     json.endObject();
     json.key("betKeys");
     array(json, result.betKeys, [&](const std::string& key) { json.value(key); });

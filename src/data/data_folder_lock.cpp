@@ -53,7 +53,7 @@ std::optional<DataFolderLock> lockWhenInDataFolder(const std::filesystem::path& 
     std::filesystem::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
     std::error_code ec;
-    for (const char* name : {kDen1File, kDen2File, kUmaFile}) {
+    for (const char* name : {kHeaderFile, kRunnerFile, kHorseFile}) {
         if (std::filesystem::exists(folder / name, ec))
             return std::optional<DataFolderLock>(std::in_place, folder, wait);
     }

@@ -44,14 +44,14 @@ std::string copyRaceType(const std::string& raceType) {
 std::string copyWeekday(std::string_view dateText) {
     static const std::string kNames[] = {sj("日曜"), sj("月曜"), sj("火曜"), sj("水曜"),
                                          sj("木曜"), sj("金曜"), sj("土曜")};
-    int year = strictInt(field(dateText, 1, 4), den1::race_year.name);
-    int month = strictInt(field(dateText, 6, 2), den1::race_month.name);
-    int day = strictInt(field(dateText, 9, 2), den1::race_day.name);
+    int year = strictInt(field(dateText, 1, 4), header_line::race_year.name);
+    int month = strictInt(field(dateText, 6, 2), header_line::race_month.name);
+    int day = strictInt(field(dateText, 9, 2), header_line::race_day.name);
     bool inRange = year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= 31;
     std::chrono::year_month_day date{std::chrono::year(inRange ? year : 1),
                                      std::chrono::month(inRange ? static_cast<unsigned>(month) : 1),
                                      std::chrono::day(inRange ? static_cast<unsigned>(day) : 1)};
-    if (!inRange || !date.ok()) throw conversionError(den1::race_date.name, std::string(field(dateText, 1, 10)));
+    if (!inRange || !date.ok()) throw conversionError(header_line::race_date.name, std::string(field(dateText, 1, 10)));
     return kNames[std::chrono::weekday(std::chrono::sys_days(date)).c_encoding()];
 }
 
@@ -74,30 +74,30 @@ std::string raceNameCopyText(const RaceDataStore& store, int race) {
     if (race < 0 || race >= store.raceCount) {
         throw Error(ErrorKind::Format, sj("レース番号が範囲外です: ") + std::to_string(race));
     }
-    std::string_view line = store.den1Lines[race];
+    std::string_view line = store.headerLines[race];
     const RaceHeader& header = store.headers[race];
 
-    std::string copy = shortenRaceName(trimmed(field(line, den1::race_name)));
+    std::string copy = shortenRaceName(trimmed(field(line, header_line::race_name)));
     if (!copy.empty()) {
-        std::string mark = gradeMark(field(line, den1::grade_code));
+        std::string mark = gradeMark(field(line, header_line::grade_code));
         if (!mark.empty()) {
             std::string fullWidthMark = toFullWidth(trimmed(mark));
             copy += header.jpnFlag == "1" ? jpnOpen + fullWidthMark + jpnClose : open + fullWidthMark + close;
         }
     } else {
-        copy = copyRaceType(raceTypeName(field(line, den1::race_type_code)));
-        std::string raceClass = raceClassShort(field(line, den1::race_class_code));
+        copy = copyRaceType(raceTypeName(field(line, header_line::race_type_code)));
+        std::string raceClass = raceClassShort(field(line, header_line::race_class_code));
         copy += raceClass;
         if (findSjis(raceClass, man) != std::string_view::npos) copy += below;
     }
-    copy += "  " + racecourseName(field(line, den1::racecourse_code)) + dot;
+    copy += "  " + racecourseName(field(line, header_line::racecourse_code)) + dot;
     copy += copyWeekday(header.raceDateText);
 
-    std::string_view raceNumber = field(line, den1::race_number);
+    std::string_view raceNumber = field(line, header_line::race_number);
     if (toIntOrZero(raceNumber) > 9) {
         copy += raceNumber;
     } else {
-        copy += toFullWidth(std::to_string(strictInt(raceNumber, den1::race_number.name)));
+        copy += toFullWidth(std::to_string(strictInt(raceNumber, header_line::race_number.name)));
     }
     copy += raceMark + header.courseText + header.distanceText + metres;
     return copy;

@@ -1,14 +1,14 @@
 // Record layouts of a day's data set, version 2. Each field once: name, 1-based byte position,
-// byte length. den1: one race header line per race; den2: one runner line per runner; uma: one
-// horse line per runner, parallel to den2. Past-race fields (past_*) give group 0's position;
-// group k stands 590 x k bytes further on (pastField).
+// byte length. header_line: one race header line per race (bvo_den1); runner_line: one runner line per runner
+// (bvo_den2); horse_line: one horse line per runner, parallel to the runners (bvo_uma). Past-race fields (past_*) give
+// group 0's position; group k stands 590 x k bytes further on (pastField).
 #pragma once
 
 #include "field.h"
 
 namespace zv {
 
-namespace den1 {
+namespace header_line {
 inline constexpr FieldDef racecourse_code{"racecourse_code", 1, 2};
 inline constexpr FieldDef race_number{"race_number", 11, 2};
 inline constexpr FieldDef race_date{"race_date", 13, 8};
@@ -28,9 +28,9 @@ inline constexpr FieldDef post_time{"post_time", 332, 5};
 inline constexpr FieldDef runner_count{"runner_count", 337, 2};
 inline constexpr FieldDef jpn_grade_flag{"jpn_grade_flag", 358, 1};
 // The 12-byte race key of the export files: racecourse_code + race_date + race_number.
-}  // namespace den1
+}  // namespace header_line
 
-namespace den2 {
+namespace runner_line {
 inline constexpr FieldDef frame_number{"frame_number", 23, 1};
 inline constexpr FieldDef horse_name{"horse_name", 33, 18};
 inline constexpr FieldDef sex_code{"sex_code", 65, 1};
@@ -38,9 +38,9 @@ inline constexpr FieldDef age{"age", 66, 2};
 inline constexpr FieldDef weight_carried{"weight_carried", 149, 3};
 inline constexpr FieldDef jockey_name{"jockey_name", 189, 6};
 inline constexpr FieldDef rate{"rate", 706, 3};
-}  // namespace den2
+}  // namespace runner_line
 
-namespace uma {
+namespace horse_line {
 // Profile
 inline constexpr FieldDef horse_name{"horse_name", 8, 30};
 inline constexpr FieldDef coat_colour_code{"coat_colour_code", 86, 2};
@@ -121,6 +121,6 @@ inline constexpr FieldDef past_corner2{"past_corner2", 1457, 2};
 inline constexpr FieldDef past_corner3{"past_corner3", 1459, 2};
 inline constexpr FieldDef past_corner4{"past_corner4", 1461, 2};
 inline constexpr FieldDef past_opponent_name{"past_opponent_name", 1581, 30};
-}  // namespace uma
+}  // namespace horse_line
 
 }  // namespace zv

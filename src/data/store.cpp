@@ -115,10 +115,10 @@ RecordLines readRecordLines(const std::filesystem::path& folder, const char* nam
 // Runner count of header line i, read strictly: a number from 0 to the most runners a race may
 // have.
 int checkedRunnerCount(std::string_view line, int i) {
-    auto where = [i] { return std::string(kDen1File) + sj(" の ") + std::to_string(i + 1) + sj("行目: "); };
+    auto where = [i] { return std::string(kHeaderFile) + sj(" の ") + std::to_string(i + 1) + sj("行目: "); };
     int count = 0;
     try {
-        count = strictInt(line, den1::runner_count);
+        count = strictInt(line, header_line::runner_count);
     } catch (const Error& e) {
         throw Error(e.kind(), where() + e.message(), e.field(), e.text());
     }
@@ -146,27 +146,27 @@ std::vector<RaceHeader> readRaceHeaders(const RecordLines& headerLines) {
 }
 
 bool loadDataSet(RaceDataStore& store, const std::filesystem::path& folder, FileAccess access) {
-    for (const char* name : {kDen1File, kDen2File, kUmaFile}) {
+    for (const char* name : {kHeaderFile, kRunnerFile, kHorseFile}) {
         if (!fileExists(folder / name)) return false;
     }
     RaceDataStore fresh;
-    fresh.den1Lines = readRecordLines(folder, kDen1File, kMaxRaces, access);
-    fresh.den2Lines = readRecordLines(folder, kDen2File, kMaxRunnerLines, access);
-    fresh.umaLines = readRecordLines(folder, kUmaFile, kMaxHorseLines, access);
-    fresh.raceCount = static_cast<int>(fresh.den1Lines.size());
+    fresh.headerLines = readRecordLines(folder, kHeaderFile, kMaxRaces, access);
+    fresh.runnerLines = readRecordLines(folder, kRunnerFile, kMaxRunnerLines, access);
+    fresh.horseLines = readRecordLines(folder, kHorseFile, kMaxHorseLines, access);
+    fresh.raceCount = static_cast<int>(fresh.headerLines.size());
     if (fresh.raceCount == 0) {
-        throw Error(ErrorKind::Format, sj("データにレースが含まれていません (") + pathText(folder / kDen1File) +
+        throw Error(ErrorKind::Format, sj("データにレースが含まれていません (") + pathText(folder / kHeaderFile) +
                                            sj(" にレースの行がありません)"));
     }
 
-    fresh.headers = readRaceHeaders(fresh.den1Lines);
+    fresh.headers = readRaceHeaders(fresh.headerLines);
     size_t expected = 0;
     for (const RaceHeader& header : fresh.headers) expected += static_cast<size_t>(header.runnerCount);
     // One wrong count would pair every later runner with another horse: refuse the set instead.
-    if (fresh.den2Lines.size() != expected || fresh.umaLines.size() != expected) {
+    if (fresh.runnerLines.size() != expected || fresh.horseLines.size() != expected) {
         throw Error(ErrorKind::Format, sj("データの整合性がありません: 出走頭数の合計 ") + std::to_string(expected) +
-                                           sj("、出走馬データ ") + std::to_string(fresh.den2Lines.size()) +
-                                           sj("行、馬データ ") + std::to_string(fresh.umaLines.size()) + sj("行"));
+                                           sj("、出走馬データ ") + std::to_string(fresh.runnerLines.size()) +
+                                           sj("行、馬データ ") + std::to_string(fresh.horseLines.size()) + sj("行"));
     }
     store = std::move(fresh);
     return true;

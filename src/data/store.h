@@ -24,14 +24,14 @@ inline constexpr int kMaxRunnersPerRace = 50;
 // neither read into memory nor converted.
 inline constexpr uintmax_t kMaxRecordFileBytes = 64u << 20;
 
-inline constexpr const char* kDen1File = "bvo_den1.bv2";
-inline constexpr const char* kDen2File = "bvo_den2.bv2";
-inline constexpr const char* kUmaFile = "bvo_uma.bv2";
+inline constexpr const char* kHeaderFile = "bvo_den1.bv2";
+inline constexpr const char* kRunnerFile = "bvo_den2.bv2";
+inline constexpr const char* kHorseFile = "bvo_uma.bv2";
 
 struct RaceDataStore {
-    RecordLines den1Lines;  // race header lines, index = race
-    RecordLines den2Lines;  // runner lines, index = global runner index
-    RecordLines umaLines;   // horse lines, parallel to den2Lines
+    RecordLines headerLines;  // race header lines, index = race
+    RecordLines runnerLines;  // runner lines, index = global runner index
+    RecordLines horseLines;   // horse lines, parallel to runnerLines
     int raceCount = 0;
     std::vector<RaceHeader> headers;  // per race, read from its header line at load time
 

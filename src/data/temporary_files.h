@@ -1,6 +1,6 @@
 // The program's own temporary files and folders, and the removal of those a killed run left.
 // Every temporary is hidden and named "." + what it stands for + ".zv-" + process id + "-" + six
-// random letters and digits (".kaime.kmi.zv-4711-a8Zq0c", ".intake.zv-4711-Qx81bb"). Its writer
+// random letters and digits (".race.kmi.zv-4711-a8Zq0c", ".intake.zv-4711-Qx81bb"). Its writer
 // holds an advisory lock on it while it lives. A temporary is stale when nobody holds its lock and
 // either its process no longer exists or it has not changed for a minute. Every writer removes
 // the stale temporary files of the folder it writes in, and nothing else there; stale temporary

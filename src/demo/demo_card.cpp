@@ -92,14 +92,15 @@ std::string headerLine(const CourseDay& course, const RacePlan& plan, int runner
     char weekday[4];
     std::snprintf(weekday, sizeof weekday, "%02u", (std::chrono::weekday{date}.c_encoding() + 1) % 7 + 1);
     RecordBuilder b(kHeaderLineLength);
-    b.set(den1::racecourse_code, course.code).setNumber(den1::race_number, plan.number);
-    b.set(den1::race_date, dateText).set(den1::weekday_code, weekday);
-    b.set(den1::jump_flag, plan.jump ? "1" : "0").set(den1::race_name, sj(plan.name));
-    b.set(den1::grade_code, std::string(1, plan.grade)).set(den1::weight_rule_code, plan.weightRule);
-    b.set(den1::race_type_code, std::string(1, plan.typeCode)).set(den1::race_class_code, classCode(plan.level));
-    b.set(den1::turf_flag, plan.turf && !plan.jump ? "1" : "0").setNumber(den1::distance, plan.distance);
-    b.set(den1::post_time, postTime(course.firstPostMinutes + kPostOffsets[plan.number - 1]));
-    b.setNumber(den1::runner_count, runners).set(den1::jpn_grade_flag, plan.jpn ? "1" : "0");
+    b.set(header_line::racecourse_code, course.code).setNumber(header_line::race_number, plan.number);
+    b.set(header_line::race_date, dateText).set(header_line::weekday_code, weekday);
+    b.set(header_line::jump_flag, plan.jump ? "1" : "0").set(header_line::race_name, sj(plan.name));
+    b.set(header_line::grade_code, std::string(1, plan.grade)).set(header_line::weight_rule_code, plan.weightRule);
+    b.set(header_line::race_type_code, std::string(1, plan.typeCode))
+        .set(header_line::race_class_code, classCode(plan.level));
+    b.set(header_line::turf_flag, plan.turf && !plan.jump ? "1" : "0").setNumber(header_line::distance, plan.distance);
+    b.set(header_line::post_time, postTime(course.firstPostMinutes + kPostOffsets[plan.number - 1]));
+    b.setNumber(header_line::runner_count, runners).set(header_line::jpn_grade_flag, plan.jpn ? "1" : "0");
     return b.line();
 }
 

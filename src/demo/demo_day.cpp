@@ -54,15 +54,15 @@ void writeDayFiles(const std::filesystem::path& folder, const DemoDay& day) {
         throw Error(ErrorKind::Io,
                     sj("フォルダを作成できません: ") + fromUtf8(folder.string()) + " (" + fromUtf8(ec.message()) + ")");
     }
-    writeFileReplacing(folder / kDen1File, joinCrLf(day.headerLines), FileDurability::Regenerable);
-    writeFileReplacing(folder / kDen2File, joinCrLf(day.runnerLines), FileDurability::Regenerable);
-    writeFileReplacing(folder / kUmaFile, joinCrLf(day.horseLines), FileDurability::Regenerable);
+    writeFileReplacing(folder / kHeaderFile, joinCrLf(day.headerLines), FileDurability::Regenerable);
+    writeFileReplacing(folder / kRunnerFile, joinCrLf(day.runnerLines), FileDurability::Regenerable);
+    writeFileReplacing(folder / kHorseFile, joinCrLf(day.horseLines), FileDurability::Regenerable);
 }
 
 bool writeDemoDayUnlessDataSet(const std::filesystem::path& folder, uint32_t seed) {
     std::error_code ignored;
     bool present = true;
-    for (const char* name : {kDen1File, kDen2File, kUmaFile})
+    for (const char* name : {kHeaderFile, kRunnerFile, kHorseFile})
         present = present && std::filesystem::exists(folder / name, ignored);
     if (present) return false;
     writeDemoDay(folder, seed);

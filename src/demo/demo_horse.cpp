@@ -15,7 +15,7 @@
 namespace zv::demo {
 namespace {
 
-using Counters = std::array<std::array<int, 4>, uma::kRecordGroups>;
+using Counters = std::array<std::array<int, 4>, horse_line::kRecordGroups>;
 
 template <class T, size_t N>
 const T& weightedPick(Random& random, const std::array<std::pair<T, int>, N>& table) {
@@ -138,16 +138,18 @@ void countRecord(const std::vector<Start>& career, Counters& groups, std::array<
         int place = s.finish >= 1 && s.finish <= 3 ? s.finish - 1 : 3;
         ++totals[place];
         ++groups[0][place];
-        if (s.finish <= 2) ++groups[uma::kGroupRunningStyle][s.runningStyle];
+        if (s.finish <= 2) ++groups[horse_line::kGroupRunningStyle][s.runningStyle];
         if (s.jump) {
             ++groups[16][place];
             continue;
         }
-        int handed = (s.turf ? uma::kGroupTurfRight : uma::kGroupDirtRight) + (leftHanded(s.courseCode) ? 1 : 0);
+        int handed =
+            (s.turf ? horse_line::kGroupTurfRight : horse_line::kGroupDirtRight) + (leftHanded(s.courseCode) ? 1 : 0);
         ++groups[handed][place];
-        if (straightCourse(s)) ++groups[uma::kGroupStraight][place];
+        if (straightCourse(s)) ++groups[horse_line::kGroupStraight][place];
         ++groups[(s.turf ? 8 : 12) + s.goingCode][place];
-        ++groups[(s.turf ? uma::kGroupTurfDistance : uma::kGroupDirtDistance) + distanceBand(s.distance)][place];
+        ++groups[(s.turf ? horse_line::kGroupTurfDistance : horse_line::kGroupDirtDistance) + distanceBand(s.distance)]
+                [place];
     }
 }
 
@@ -168,7 +170,7 @@ std::string timeText(int tenths) {
 }
 
 void writePastRace(RecordBuilder& b, int k, const Start& s) {
-    using namespace uma;
+    using namespace horse_line;
     b.setPast(past_racecourse_code, k, s.courseCode).setPast(past_race_date, k, dateText(s.date));
     b.setPast(past_jump_flag, k, s.jump ? "1" : "0").setPast(past_race_short_name, k, sj(s.shortName));
     b.setPast(past_grade_code, k, std::string(1, s.grade)).setPast(past_weight_rule_code, k, s.weightRule);
@@ -189,7 +191,7 @@ void writePastRace(RecordBuilder& b, int k, const Start& s) {
 }  // namespace
 
 std::string horseLine(const Profile& p, const Pedigree& pedigree, const std::vector<Start>& career) {
-    using namespace uma;
+    using namespace horse_line;
     RecordBuilder b(kHorseLineLength);
     b.set(horse_name, sj(p.name)).set(coat_colour_code, p.coat).set(birthplace_code, p.birthplace);
     b.set(horse_marker_code, p.marker).set(sire_name, sj(pedigree.sire));
@@ -222,11 +224,11 @@ std::string horseLine(const Profile& p, const Pedigree& pedigree, const std::vec
 
 std::string runnerLine(const Profile& p, const RacePlan& today, int frame) {
     RecordBuilder runner(kRunnerLineLength);
-    runner.setNumber(den2::frame_number, frame).set(den2::horse_name, sj(p.name));
-    runner.set(den2::sex_code, std::string(1, p.sexCode)).setNumber(den2::age, p.traits.age);
-    runner.setNumber(den2::weight_carried, weightCarriedToday(today, p.traits))
-        .set(den2::jockey_name, sj(p.traits.jockey));
-    runner.setNumber(den2::rate, p.rate);
+    runner.setNumber(runner_line::frame_number, frame).set(runner_line::horse_name, sj(p.name));
+    runner.set(runner_line::sex_code, std::string(1, p.sexCode)).setNumber(runner_line::age, p.traits.age);
+    runner.setNumber(runner_line::weight_carried, weightCarriedToday(today, p.traits))
+        .set(runner_line::jockey_name, sj(p.traits.jockey));
+    runner.setNumber(runner_line::rate, p.rate);
     return runner.line();
 }
 

@@ -6,12 +6,12 @@
 namespace zv {
 
 void appendIndexLines(const RaceDataStore& store, const RaceRatings& ratings, std::vector<std::string>& lines) {
-    std::string_view header = store.den1Lines.at(ratings.race);
-    std::string prefix = std::string(field(header, den1::racecourse_code)) + "," +
-                         std::string(field(header, den1::race_date)) + "," +
-                         std::string(field(header, den1::race_number)) + ",";
-    for (size_t n = 0; n < ratings.bachus.size(); ++n) {
-        const Bachu& runner = ratings.bachus[n];
+    std::string_view header = store.headerLines.at(ratings.race);
+    std::string prefix = std::string(field(header, header_line::racecourse_code)) + "," +
+                         std::string(field(header, header_line::race_date)) + "," +
+                         std::string(field(header, header_line::race_number)) + ",";
+    for (size_t n = 0; n < ratings.pastColumns.size(); ++n) {
+        const PastColumn& runner = ratings.pastColumns[n];
         lines.push_back(prefix + std::to_string(n + 1) + "," + runner.name + "," + indexText(runner.combined));
     }
 }

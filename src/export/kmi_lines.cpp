@@ -13,9 +13,9 @@ constexpr std::array<char, kBetTypes> kBetTypeCodes{'0', '1', '3', '5', '6', '7'
 
 void appendKmiLines(std::vector<std::string>& lines, std::string_view raceHeaderLine,
                     const std::array<std::string, kBetKeys>& betKeys) {
-    std::string prefix = std::string(field(raceHeaderLine, den1::racecourse_code)) +
-                         std::string(field(raceHeaderLine, den1::race_date)) +
-                         std::string(field(raceHeaderLine, den1::race_number));
+    std::string prefix = std::string(field(raceHeaderLine, header_line::racecourse_code)) +
+                         std::string(field(raceHeaderLine, header_line::race_date)) +
+                         std::string(field(raceHeaderLine, header_line::race_number));
     for (int type = 0; type < kBetTypes; ++type) {
         BetKeyRange range = betKeyRange(static_cast<BetType>(type));
         for (int at = range.first; at < range.first + range.count; ++at) {

@@ -38,12 +38,12 @@ std::string dayText(const LocalDateTime& day) {
 
 std::optional<std::string> prCsvLine(const RaceDataStore& store, const RaceRatings& ratings, int sortColumn) {
     if (!ratings.pace.prAverageShown) return std::nullopt;
-    std::string_view header = store.den1Lines.at(ratings.race);
+    std::string_view header = store.headerLines.at(ratings.race);
     // Racecourse and race number come from the header fields rather than from fixed byte
     // positions of the title, which would cut the longer racecourse names apart.
     std::string line = std::string(std::string_view(store.headers.at(ratings.race).raceDateText).substr(0, 10)) + "," +
-                       racecourseName(field(header, den1::racecourse_code)) + "," +
-                       std::string(field(header, den1::race_number)) + "," + ratings.pace.f3fAverageValue + "," +
+                       racecourseName(field(header, header_line::racecourse_code)) + "," +
+                       std::string(field(header, header_line::race_number)) + "," + ratings.pace.f3fAverageValue + "," +
                        ratings.pace.prAverageValue;
     RankingTable ranking = ratings.ranking;
     sortRankingAsGrid(ranking, sortColumn);

@@ -159,7 +159,7 @@ BetKeyRange betKeyRange(BetType type) {
 std::string_view betTypeName(BetType type) { return betGroups()[static_cast<size_t>(type)].nameUtf8; }
 
 bool hasTrifectaLines(std::string_view raceNumberText) {
-    return strictInt(raceNumberText, den1::race_number.name) >= 9;
+    return strictInt(raceNumberText, header_line::race_number.name) >= 9;
 }
 
 std::array<std::string, kBetKeys> computeBetKeys(const std::array<int, kMarks>& marks, bool trifecta) {
@@ -195,20 +195,20 @@ BetLabels betLabels(const std::array<int, kMarks>& marks, bool trifecta) {
     static const std::string arrow = sj("→");
     const std::vector<BetGroup>& groups = betGroups();
     BetLabels labels;
-    labels.tan = placeLabel(groups[0], marks, 0, {0, 1, 2});
+    labels.winPlace = placeLabel(groups[0], marks, 0, {0, 1, 2});
     for (int head = 0; head < 3; ++head) {
         if (marks[head] == 0) continue;
         std::string partners;
         for (int other = head + 1; other < kMarks; ++other)
             if (marks[other] != 0) appendListed(partners, marks[other]);
         if (partners.empty()) continue;
-        if (!labels.umaren.empty()) labels.umaren += "  ";
-        labels.umaren.append(padNumber2(marks[head])).append(arrow).append(partners);
+        if (!labels.pairs.empty()) labels.pairs += "  ";
+        labels.pairs.append(padNumber2(marks[head])).append(arrow).append(partners);
     }
     if (trifecta) {
-        labels.rentan1 = placeLabel(groups[5], marks, 0, {0, 1, 2});
-        labels.rentan2 = placeLabel(groups[5], marks, 1, {0, 1, 2, 3, 4});
-        labels.rentan3 = placeLabel(groups[5], marks, 2, {0, 1, 2, 3, 4});
+        labels.trifectaFirst = placeLabel(groups[5], marks, 0, {0, 1, 2});
+        labels.trifectaSecond = placeLabel(groups[5], marks, 1, {0, 1, 2, 3, 4});
+        labels.trifectaThird = placeLabel(groups[5], marks, 2, {0, 1, 2, 3, 4});
     }
     return labels;
 }

@@ -31,15 +31,15 @@ RaceResult computeRace(const RaceDataStore& store, int race, int sortColumn, con
 
     const int count = result.runnerCount;
     const int first = header.firstRunner;
-    result.bachus = std::move(ratings.bachus);
+    result.pastColumns = std::move(ratings.pastColumns);
     result.sexAgeCoat.resize(count);
     result.cells.resize(count + 1);
     result.cells[0] = headingRow();
     for (int n = 0; n < count; ++n) {
-        std::string_view runnerLine = store.den2Lines[first + n];
+        std::string_view runnerLine = store.runnerLines[first + n];
         fillEntryCells(result.cells[n + 1], runnerLine, n + 1);
-        result.sexAgeCoat[n] = sexAgeCoatText(runnerLine, store.umaLines[first + n]);
-        fillRatingCells(result.cells[n + 1], result.bachus[n]);
+        result.sexAgeCoat[n] = sexAgeCoatText(runnerLine, store.horseLines[first + n]);
+        fillRatingCells(result.cells[n + 1], result.pastColumns[n]);
     }
 
     const PaceEstimate& pace = ratings.pace;

@@ -88,54 +88,56 @@ void fillRow(std::string_view h, int group, std::array<std::string, kDetailGridC
     auto past = [&](const FieldDef& f) { return pastField(h, f, group); };
     auto pastInt = [&](const FieldDef& f) { return toIntOrZero(past(f)); };
 
-    std::string_view date = past(uma::past_race_date);
+    std::string_view date = past(horse_line::past_race_date);
     auto dateBytes = [&](size_t from, size_t len) {
         return std::string(date.substr(std::min(from, date.size()), len));
     };
-    row[kDate] = racecourseName(past(uma::past_racecourse_code)) + dateBytes(2, 2) + "/" + dateBytes(4, 2) + "/" +
-                 dateBytes(6, 2);
-    row[kRaceName] = std::string(past(uma::past_race_short_name));
+    row[kDate] = racecourseName(past(horse_line::past_racecourse_code)) + dateBytes(2, 2) + "/" + dateBytes(4, 2) +
+                 "/" + dateBytes(6, 2);
+    row[kRaceName] = std::string(past(horse_line::past_race_short_name));
 
     static const std::string noClass = sj("0万");
-    std::string raceClass = raceClassLong(past(uma::past_race_class_code), past(uma::past_grade_code));
+    std::string raceClass = raceClassLong(past(horse_line::past_race_class_code), past(horse_line::past_grade_code));
     row[kClass] = raceClass == noClass ? std::string() : raceClass;
 
-    row[kDistance] = surfaceName(past(uma::past_jump_flag), past(uma::past_turf_flag)) +
-                     std::string(past(uma::past_distance)) + "M" + goingName(past(uma::past_going_code));
+    row[kDistance] = surfaceName(past(horse_line::past_jump_flag), past(horse_line::past_turf_flag)) +
+                     std::string(past(horse_line::past_distance)) + "M" + goingName(past(horse_line::past_going_code));
 
-    std::string_view time = past(uma::past_race_time);
+    std::string_view time = past(horse_line::past_race_time);
     if (!trimmed(time).empty()) {
         row[kTime] = std::string(time.substr(0, 1)) + "." + withTenth(time.substr(std::min<size_t>(1, time.size())));
     }
 
-    row[kFieldSize] = countCell(pastInt(uma::past_field_size), "頭");
-    row[kPopularity] = popularityCell(pastInt(uma::past_popularity));
-    row[kFinish] = finishCell(pastInt(uma::past_finish));
-    row[kJockey] = std::string(trimmed(past(uma::past_jockey_name)));
+    row[kFieldSize] = countCell(pastInt(horse_line::past_field_size), "頭");
+    row[kPopularity] = popularityCell(pastInt(horse_line::past_popularity));
+    row[kFinish] = finishCell(pastInt(horse_line::past_finish));
+    row[kJockey] = std::string(trimmed(past(horse_line::past_jockey_name)));
 
-    std::string_view weight = past(uma::past_weight_carried);
-    if (!trimmed(weight).empty()) row[kWeight] = handicapMark(past(uma::past_weight_rule_code)) + withTenth(weight);
+    std::string_view weight = past(horse_line::past_weight_carried);
+    if (!trimmed(weight).empty())
+        row[kWeight] = handicapMark(past(horse_line::past_weight_rule_code)) + withTenth(weight);
 
-    std::string first3f = withTenth(past(uma::past_first_3f));
+    std::string first3f = withTenth(past(horse_line::past_first_3f));
     if (!first3f.empty()) first3f += "-";
-    row[kPace] = paceLetter(past(uma::past_pace_code)) + first3f + withTenth(past(uma::past_last_3f));
+    row[kPace] = paceLetter(past(horse_line::past_pace_code)) + first3f + withTenth(past(horse_line::past_last_3f));
 
-    for (const FieldDef* corner : {&uma::past_corner1, &uma::past_corner2, &uma::past_corner3, &uma::past_corner4}) {
+    for (const FieldDef* corner :
+         {&horse_line::past_corner1, &horse_line::past_corner2, &horse_line::past_corner3, &horse_line::past_corner4}) {
         row[kCorners] += cornerMark(past(*corner));
     }
 
-    std::string_view bodyWeight = past(uma::past_body_weight);
+    std::string_view bodyWeight = past(horse_line::past_body_weight);
     if (!trimmed(bodyWeight).empty()) row[kBodyWeight] = std::string(bodyWeight) + "k";
-    row[kHorseNumber] = countCell(pastInt(uma::past_horse_number), "番");
+    row[kHorseNumber] = countCell(pastInt(horse_line::past_horse_number), "番");
 
     if (!row[kTime].empty()) {
         static const std::string winner = sj(" 1着");
-        int margin = pastInt(uma::past_margin);
+        int margin = pastInt(horse_line::past_margin);
         if (margin == 998) margin = 0;
         if (row[kFinish] == winner) margin = -margin;  // a winner's margin is to the second horse
         row[kMargin] = tenthsText(margin);
     }
-    row[kOpponent] = std::string(trimmed(past(uma::past_opponent_name)));
+    row[kOpponent] = std::string(trimmed(past(horse_line::past_opponent_name)));
 }
 
 PastRowState rowStateOf(const std::array<std::string, kDetailGridColumns>& row) {
@@ -172,7 +174,7 @@ void fillPastRaceGrid(std::string_view horseLine, HorseDetail& detail) {
         auto& row = detail.grid[r];
         for (int c = 1; c < kDetailGridColumns; ++c) row[c].clear();
         detail.rowState[r] = PastRowState::Central;
-        if (racecourseName(pastField(horseLine, uma::past_racecourse_code, group)) == noRace) continue;
+        if (racecourseName(pastField(horseLine, horse_line::past_racecourse_code, group)) == noRace) continue;
         fillRow(horseLine, group, row);
         detail.rowState[r] = rowStateOf(row);
     }

@@ -51,7 +51,7 @@ void blackOnWhite(GridCell& cell) {
     cell.bg = kWhite;
 }
 
-uint32_t pastBackground(const Bachu& b, int k) {
+uint32_t pastBackground(const PastColumn& b, int k) {
     if (!b.pastValid[k]) return 0xDDDDDD;
     bool tr = b.pastTR[k] > 0, pr = b.pastPR[k] > 0;
     if (tr && pr) return 0xFFCCFF;
@@ -60,7 +60,7 @@ uint32_t pastBackground(const Bachu& b, int k) {
     return kWhite;
 }
 
-std::string pastCellText(const Bachu& b, int k) {
+std::string pastCellText(const PastColumn& b, int k) {
     TextBuilder text;
     text << b.pastText[k];
     if (b.pastValid[k]) {
@@ -87,7 +87,7 @@ std::string paragraph(std::string_view opening, std::string_view text) {
 
 // Weight in kilograms with one decimal and no leading zero ("57.0", ".5").
 std::string weightText(std::string_view weightField) {
-    double tenths = strictReal(weightField, den2::weight_carried.name);
+    double tenths = strictReal(weightField, runner_line::weight_carried.name);
     std::string text = tenthsText(std::llround(tenths));
     size_t zero = text[0] == '-' ? 1 : 0;
     if (text.compare(zero, 2, "0.") == 0) text.erase(zero, 1);
@@ -106,7 +106,7 @@ GridRow headingRow() {
 
 void fillEntryCells(GridRow& row, std::string_view runnerLine, int runner) {
     const std::string number = std::to_string(runner);
-    std::string_view frame = field(runnerLine, den2::frame_number);
+    std::string_view frame = field(runnerLine, runner_line::frame_number);
 
     row[kColFrame].text = paragraph(kCentre, frame);
     uint32_t fg, bg;
@@ -118,19 +118,20 @@ void fillEntryCells(GridRow& row, std::string_view runnerLine, int runner) {
     row[kColRunner].text = paragraph(kCentre, number);
 
     row[kColName].text =
-        (TextBuilder() << "<font size=\"8\">" << sexName(field(runnerLine, den2::sex_code))
-                       << toIntOrZero(field(runnerLine, den2::age)) << texts().age << "</font><BR><A HREF=\"" << number
-                       << "\">" << trimmed(field(runnerLine, den2::horse_name))
+        (TextBuilder() << "<font size=\"8\">" << sexName(field(runnerLine, runner_line::sex_code))
+                       << toIntOrZero(field(runnerLine, runner_line::age)) << texts().age << "</font><BR><A HREF=\""
+                       << number << "\">" << trimmed(field(runnerLine, runner_line::horse_name))
                        << "</A><BR><P ALIGN=\"right\"><font size=\"8\">"
-                       << tenthsText(toIntOrZero(field(runnerLine, den2::rate))) << "</font></P>")
+                       << tenthsText(toIntOrZero(field(runnerLine, runner_line::rate))) << "</font></P>")
             .str();
-    row[kColJockey].text = (TextBuilder() << "<font size=\"8\">" << weightText(field(runnerLine, den2::weight_carried))
-                                          << "k</font><BR>" << field(runnerLine, den2::jockey_name))
-                               .str();
+    row[kColJockey].text =
+        (TextBuilder() << "<font size=\"8\">" << weightText(field(runnerLine, runner_line::weight_carried))
+                       << "k</font><BR>" << field(runnerLine, runner_line::jockey_name))
+            .str();
     for (int c : {kColRunner, kColName, kColJockey}) blackOnWhite(row[c]);
 }
 
-void fillRatingCells(GridRow& row, const Bachu& b) {
+void fillRatingCells(GridRow& row, const PastColumn& b) {
     for (int c = kColPast3; c <= kColPast1; ++c) {
         int k = pastRaceOfColumn(c);
         row[c].text = pastCellText(b, k);
@@ -153,10 +154,10 @@ void fillRatingCells(GridRow& row, const Bachu& b) {
 void fillMarkCell(GridRow& row, int pick) { row[kColMark].text = paragraph(kCentre, markSymbol(pick)); }
 
 std::string sexAgeCoatText(std::string_view runnerLine, std::string_view horseLine) {
-    std::string sexAge =
-        sexName(field(runnerLine, den2::sex_code)) + std::to_string(toIntOrZero(field(runnerLine, den2::age)));
+    std::string sexAge = sexName(field(runnerLine, runner_line::sex_code)) +
+                         std::to_string(toIntOrZero(field(runnerLine, runner_line::age)));
     static const TwoByteCodeMemo coatColour(coatColourName);
-    return padRight(sexAge, 6) + padRight(coatColour(field(horseLine, uma::coat_colour_code)), 6);
+    return padRight(sexAge, 6) + padRight(coatColour(field(horseLine, horse_line::coat_colour_code)), 6);
 }
 
 }  // namespace zv

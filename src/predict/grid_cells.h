@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "bachu.h"
+#include "past_column.h"
 #include "race_result.h"
 
 namespace zv {
@@ -18,7 +18,7 @@ GridRow headingRow();
 void fillEntryCells(GridRow& row, std::string_view runnerLine, int runner);
 
 // Columns 4-9 from the completed record.
-void fillRatingCells(GridRow& row, const Bachu& bachu);
+void fillRatingCells(GridRow& row, const PastColumn& column);
 
 // Column 10: the mark of pick position `pick` (0 = ◎ .. 5 = ☆).
 void fillMarkCell(GridRow& row, int pick);

@@ -20,7 +20,7 @@ using Counters = std::array<int, 4>;  // wins, seconds, thirds, fourth or worse
 
 Counters recordGroup(std::string_view h, int group) {
     Counters c{};
-    for (int i = 0; i < 4; ++i) c[i] = toIntOrZero(field(h, uma::recordCounter(group, i)));
+    for (int i = 0; i < 4; ++i) c[i] = toIntOrZero(field(h, horse_line::recordCounter(group, i)));
     return c;
 }
 
@@ -43,8 +43,8 @@ std::string tenThousandYen(int64_t yen) {
 
 std::string runningStyleText(std::string_view h) {
     auto count = [&](const FieldDef& f) { return std::to_string(strictInt(h, f)); };
-    std::string front = count(uma::style_front_runner), stalker = count(uma::style_stalker);
-    std::string midPack = count(uma::style_mid_pack), closer = count(uma::style_closer);
+    std::string front = count(horse_line::style_front_runner), stalker = count(horse_line::style_stalker);
+    std::string midPack = count(horse_line::style_mid_pack), closer = count(horse_line::style_closer);
     return sj("逃") + front + sj(" 先") + stalker + sj(" 差") + midPack + sj(" 追") + closer;
 }
 
@@ -57,31 +57,31 @@ struct RecordLabel {
 
 // Record labels from the record table (lbl1, the career record, comes from its own fields).
 constexpr RecordLabel kRecordLabels[] = {
-    {"lbl2", "全芝", uma::kGroupTurfRight, uma::kGroupTurfLeft},
-    {"lbl3", "全ダート", uma::kGroupDirtRight, uma::kGroupDirtLeft},
-    {"lbl4", "芝重", uma::kGroupTurfHeavyA, uma::kGroupTurfHeavyB},
-    {"lbl5", "ダート重", uma::kGroupDirtHeavyA, uma::kGroupDirtHeavyB},
-    {"lbl6", "芝右回り", uma::kGroupTurfRight, -1},
-    {"lbl7", "芝左回り", uma::kGroupTurfLeft, -1},
-    {"lbl8", "ダート右回り", uma::kGroupDirtRight, -1},
-    {"lbl9", "ダート左回り", uma::kGroupDirtLeft, -1},
-    {"lbl10", "直線成績", uma::kGroupStraight, -1},
-    {"lbl1000", "芝～1000m", uma::kGroupTurfDistance + 0, -1},
-    {"lbl1200", "芝～1200m", uma::kGroupTurfDistance + 1, -1},
-    {"lbl1400", "芝～1400m", uma::kGroupTurfDistance + 2, -1},
-    {"lbl1600", "芝～1600m", uma::kGroupTurfDistance + 3, -1},
-    {"lbl1800", "芝～1800m", uma::kGroupTurfDistance + 4, -1},
-    {"lbl2000", "芝～2000m", uma::kGroupTurfDistance + 5, -1},
-    {"lbl2200", "芝～2200m", uma::kGroupTurfDistance + 6, -1},
-    {"lbl2400", "芝2201m～", uma::kGroupTurfDistance + 7, -1},
-    {"lbl1000d", "ダ～1000m", uma::kGroupDirtDistance + 0, -1},
-    {"lbl1200d", "ダ～1200m", uma::kGroupDirtDistance + 1, -1},
-    {"lbl1400d", "ダ～1400m", uma::kGroupDirtDistance + 2, -1},
-    {"lbl1600d", "ダ～1600m", uma::kGroupDirtDistance + 3, -1},
-    {"lbl1800d", "ダ～1800m", uma::kGroupDirtDistance + 4, -1},
-    {"lbl2000d", "ダ～2000m", uma::kGroupDirtDistance + 5, -1},
-    {"lbl2200d", "ダ～2200m", uma::kGroupDirtDistance + 6, -1},
-    {"lbl2400d", "ダ2201m～", uma::kGroupDirtDistance + 7, -1},
+    {"lbl2", "全芝", horse_line::kGroupTurfRight, horse_line::kGroupTurfLeft},
+    {"lbl3", "全ダート", horse_line::kGroupDirtRight, horse_line::kGroupDirtLeft},
+    {"lbl4", "芝重", horse_line::kGroupTurfHeavyA, horse_line::kGroupTurfHeavyB},
+    {"lbl5", "ダート重", horse_line::kGroupDirtHeavyA, horse_line::kGroupDirtHeavyB},
+    {"lbl6", "芝右回り", horse_line::kGroupTurfRight, -1},
+    {"lbl7", "芝左回り", horse_line::kGroupTurfLeft, -1},
+    {"lbl8", "ダート右回り", horse_line::kGroupDirtRight, -1},
+    {"lbl9", "ダート左回り", horse_line::kGroupDirtLeft, -1},
+    {"lbl10", "直線成績", horse_line::kGroupStraight, -1},
+    {"lbl1000", "芝～1000m", horse_line::kGroupTurfDistance + 0, -1},
+    {"lbl1200", "芝～1200m", horse_line::kGroupTurfDistance + 1, -1},
+    {"lbl1400", "芝～1400m", horse_line::kGroupTurfDistance + 2, -1},
+    {"lbl1600", "芝～1600m", horse_line::kGroupTurfDistance + 3, -1},
+    {"lbl1800", "芝～1800m", horse_line::kGroupTurfDistance + 4, -1},
+    {"lbl2000", "芝～2000m", horse_line::kGroupTurfDistance + 5, -1},
+    {"lbl2200", "芝～2200m", horse_line::kGroupTurfDistance + 6, -1},
+    {"lbl2400", "芝2201m～", horse_line::kGroupTurfDistance + 7, -1},
+    {"lbl1000d", "ダ～1000m", horse_line::kGroupDirtDistance + 0, -1},
+    {"lbl1200d", "ダ～1200m", horse_line::kGroupDirtDistance + 1, -1},
+    {"lbl1400d", "ダ～1400m", horse_line::kGroupDirtDistance + 2, -1},
+    {"lbl1600d", "ダ～1600m", horse_line::kGroupDirtDistance + 3, -1},
+    {"lbl1800d", "ダ～1800m", horse_line::kGroupDirtDistance + 4, -1},
+    {"lbl2000d", "ダ～2000m", horse_line::kGroupDirtDistance + 5, -1},
+    {"lbl2200d", "ダ～2200m", horse_line::kGroupDirtDistance + 6, -1},
+    {"lbl2400d", "ダ2201m～", horse_line::kGroupDirtDistance + 7, -1},
 };
 
 std::string trimmedText(std::string_view h, const FieldDef& f) { return std::string(trimmed(field(h, f))); }
@@ -97,8 +97,9 @@ const std::string& HorseDetail::label(std::string_view name) const {
 
 HorseDetail buildHorseDetail(std::string_view sexAgeCoat, std::string_view h) {
     // The strict conversions come first, so a bad field leaves nothing half built.
-    int64_t totalPrize = int64_t{strictInt(h, uma::total_prize_part1)} + strictInt(h, uma::total_prize_part2);
-    int64_t mainPrize = strictInt(h, uma::main_prize);
+    int64_t totalPrize =
+        int64_t{strictInt(h, horse_line::total_prize_part1)} + strictInt(h, horse_line::total_prize_part2);
+    int64_t mainPrize = strictInt(h, horse_line::main_prize);
     std::string runningStyle = runningStyleText(h);
 
     HorseDetail d;
@@ -106,22 +107,22 @@ HorseDetail buildHorseDetail(std::string_view sexAgeCoat, std::string_view h) {
         d.labels.push_back({name, sj(captionUtf8), std::move(text)});
     };
     add("lblSeinen", "", std::string(sexAgeCoat));
-    add("lblUmakigou", "", horseMarkerName(field(h, uma::horse_marker_code)));
-    add("lblSanti", "産地", birthplaceName(field(h, uma::birthplace_code)));
-    add("lblSeisansya", "生産者", trimmedText(h, uma::breeder_name));
-    add("lblBanusi", "馬主", trimmedText(h, uma::owner_name));
+    add("lblUmakigou", "", horseMarkerName(field(h, horse_line::horse_marker_code)));
+    add("lblSanti", "産地", birthplaceName(field(h, horse_line::birthplace_code)));
+    add("lblSeisansya", "生産者", trimmedText(h, horse_line::breeder_name));
+    add("lblBanusi", "馬主", trimmedText(h, horse_line::owner_name));
     add("lblChokyosi", "調教師",
-        trimmedText(h, uma::trainer_name) + trainerCentreMark(field(h, uma::trainer_centre_code)));
-    add("lblTiti", "父", trimmedText(h, uma::sire_name));
-    add("lblHaha", "母", trimmedText(h, uma::dam_name));
-    add("lblHahaTiti", "母父", trimmedText(h, uma::dam_sire_name));
-    add("lblHahaHaha", "母母", trimmedText(h, uma::dam_dam_name));
+        trimmedText(h, horse_line::trainer_name) + trainerCentreMark(field(h, horse_line::trainer_centre_code)));
+    add("lblTiti", "父", trimmedText(h, horse_line::sire_name));
+    add("lblHaha", "母", trimmedText(h, horse_line::dam_name));
+    add("lblHahaTiti", "母父", trimmedText(h, horse_line::dam_sire_name));
+    add("lblHahaHaha", "母母", trimmedText(h, horse_line::dam_dam_name));
     add("lblSouSyokin", "総賞金", tenThousandYen(totalPrize));
     add("lblHonSyokin", "本賞金", tenThousandYen(mainPrize));
 
     Counters career{};
-    const FieldDef* careerFields[] = {&uma::record_firsts, &uma::record_seconds, &uma::record_thirds,
-                                      &uma::record_unplaced};
+    const FieldDef* careerFields[] = {&horse_line::record_firsts, &horse_line::record_seconds,
+                                      &horse_line::record_thirds, &horse_line::record_unplaced};
     for (int i = 0; i < 4; ++i) career[i] = toIntOrZero(field(h, *careerFields[i]));
     add("lbl1", "全成績", recordText(career));
     for (const RecordLabel& r : kRecordLabels) {
@@ -145,8 +146,8 @@ HorseDetail buildHorseDetail(const RaceDataStore& store, int race, int runner) {
                     sj("馬番が範囲外です: ") + std::to_string(runner + 1) + " (1.." + std::to_string(count) + ")");
     }
     size_t g = static_cast<size_t>(store.firstRunner(race)) + static_cast<size_t>(runner);
-    std::string_view horseLine = store.umaLines.at(g);
-    return buildHorseDetail(sexAgeCoatText(store.den2Lines.at(g), horseLine), horseLine);
+    std::string_view horseLine = store.horseLines.at(g);
+    return buildHorseDetail(sexAgeCoatText(store.runnerLines.at(g), horseLine), horseLine);
 }
 
 }  // namespace zv

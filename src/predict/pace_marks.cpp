@@ -29,7 +29,7 @@ void removeTop(RankingTable& table, size_t rows) {
 
 }  // namespace
 
-PaceEstimate estimatePace(const std::vector<F3FRow>& f3fTable, const Bachus& bachus) {
+PaceEstimate estimatePace(const std::vector<F3FRow>& f3fTable, const PastColumns& pastColumns) {
     PaceEstimate pace;
     pace.f3fAverageText = f3fCaption();
     pace.prAverageText = prCaption();
@@ -45,9 +45,9 @@ PaceEstimate estimatePace(const std::vector<F3FRow>& f3fTable, const Bachus& bac
     }
 
     int64_t prSum = 0;
-    for (const Bachu& b : bachus) prSum += b.PR;
+    for (const PastColumn& b : pastColumns) prSum += b.PR;
     if (prSum > 0) {
-        pace.prAverageHundredths = roundedQuotient(prSum * 100, static_cast<int64_t>(bachus.size()));
+        pace.prAverageHundredths = roundedQuotient(prSum * 100, static_cast<int64_t>(pastColumns.size()));
         pace.prAverageValue = hundredthsText(pace.prAverageHundredths);
         pace.prAverageText += pace.prAverageValue;
         pace.prAverageShown = true;
@@ -65,15 +65,15 @@ PaceEstimate estimatePace(const std::vector<F3FRow>& f3fTable, const Bachus& bac
     return pace;
 }
 
-std::array<int, 6> pickMarks(const Bachus& bachus, int64_t prAverageHundredths) {
+std::array<int, 6> pickMarks(const PastColumns& pastColumns, int64_t prAverageHundredths) {
     std::array<int, 6> marks{};
     int64_t rateSum = 0;
-    for (const Bachu& b : bachus) rateSum += b.rate;
+    for (const PastColumn& b : pastColumns) rateSum += b.rate;
     if (prAverageHundredths <= 0 || rateSum <= 0) return marks;
 
-    RankingTable table = fillRanking(bachus);
+    RankingTable table = fillRanking(pastColumns);
     std::erase_if(table, [&](const RankingRow& row) {
-        const Bachu& b = bachus[row.runner - 1];
+        const PastColumn& b = pastColumns[row.runner - 1];
         return isLongLayoff(b.dates[1], b.dates[0]);
     });
     sortRanking(table, {{RankingColumn::Combined, true},

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "bachu.h"
+#include "past_column.h"
 #include "ratings.h"
 
 namespace zv {
@@ -27,10 +27,10 @@ struct PaceEstimate {
 };
 
 // Averages and pace from the F3F table as built and the runners' PR.
-PaceEstimate estimatePace(const std::vector<F3FRow>& f3fTable, const Bachus& bachus);
+PaceEstimate estimatePace(const std::vector<F3FRow>& f3fTable, const PastColumns& pastColumns);
 
 // The six picks in mark order ◎ ○ ▲ △ × ☆. A pick whose row the table no longer has is 0 (no
 // pick). All are 0 when there is no PR average or the rates of the field sum to 0 or less.
-std::array<int, 6> pickMarks(const Bachus& bachus, int64_t prAverageHundredths);
+std::array<int, 6> pickMarks(const PastColumns& pastColumns, int64_t prAverageHundredths);
 
 }  // namespace zv

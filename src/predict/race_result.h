@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "bachu.h"
 #include "calendar.h"
 #include "grid_layout.h"
 #include "pace_marks.h"
+#include "past_column.h"
 #include "ranking.h"
 
 namespace zv {
@@ -47,18 +47,18 @@ struct HeaderLabel {
 
 // The five bet-line labels of the header (empty when the race has no such lines).
 struct BetLabels {
-    std::string tan;      // ◎,○,▲
-    std::string umaren;   // ◎→○,▲,△,×,☆  ○→▲,△,×,☆  ▲→△,×,☆
-    std::string rentan1;  // 3連単 first place (races 9 and later)
-    std::string rentan2;  // 3連単 second place
-    std::string rentan3;  // 3連単 third place
+    std::string winPlace;        // ◎,○,▲
+    std::string pairs;           // ◎→○,▲,△,×,☆  ○→▲,△,×,☆  ▲→△,×,☆
+    std::string trifectaFirst;   // 3連単 first place (races 9 and later)
+    std::string trifectaSecond;  // 3連単 second place
+    std::string trifectaThird;   // 3連単 third place
 };
 
 // The ratings stage of one race: what the exports and the report card read.
 struct RaceRatings {
     int race = 0;                               // 0-based race index
     int runnerCount = 0;                        // M
-    Bachus bachus;                              // one record per runner, runner order; pastText only when asked for
+    PastColumns pastColumns;                    // one record per runner, runner order; pastText only when asked for
     PaceEstimate pace;                          // header averages and pace
     std::array<int, kMarks> markedRunners{};    // runner numbers in mark order ◎ ○ ▲ △ × ☆; 0 = no pick
     bool trifecta = false;                      // the race has 3連単 lines (race 9 on, with picks)
@@ -77,9 +77,9 @@ struct RaceResult {
     int race = 0;                         // 0-based race index
     int runnerCount = 0;                  // M
     std::string raceNumberText;           // "01".."12" as stored
-    std::string titleLine1;               // lblTitle1
-    std::string titleLine2;               // lblTitle2 (also the bet-line window's status text)
-    Bachus bachus;                        // one record per runner, runner order
+    std::string titleLine1;               // the header's first title line
+    std::string titleLine2;               // the second title line (also the bet-line window's status text)
+    PastColumns pastColumns;              // one record per runner, runner order
     std::vector<std::string> sexAgeCoat;  // per runner: sex+age padded to 6, coat colour padded to 6 (detail window)
     HeaderLabel f3fAverage;               // "前半3Fタイム平均：34.50"
     HeaderLabel prAverage;                // "PR平均：1.25"

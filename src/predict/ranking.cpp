@@ -30,11 +30,11 @@ void insertionSort(RankingTable& table, Before before) {
 
 }  // namespace
 
-RankingTable fillRanking(const Bachus& bachus) {
+RankingTable fillRanking(const PastColumns& pastColumns) {
     RankingTable table;
-    table.reserve(bachus.size());
-    for (size_t n = 0; n < bachus.size(); ++n) {
-        const Bachu& b = bachus[n];
+    table.reserve(pastColumns.size());
+    for (size_t n = 0; n < pastColumns.size(); ++n) {
+        const PastColumn& b = pastColumns[n];
         table.push_back(
             {static_cast<int32_t>(n + 1), b.rate, b.PR, b.TR, (b.PR >= 1 && b.TR >= 1) ? 1 : 0, b.combined});
     }

@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "bachu.h"
+#include "past_column.h"
 
 namespace zv {
 
@@ -25,7 +25,7 @@ enum class RankingColumn { Runner, Rate, PR, TR, Both, Combined };
 using RankingTable = std::vector<RankingRow>;
 
 // One row per runner in runner order.
-RankingTable fillRanking(const Bachus& bachus);
+RankingTable fillRanking(const PastColumns& pastColumns);
 
 // Stable sort on one column, highest first when descending.
 void sortRanking(RankingTable& table, RankingColumn column, bool descending);

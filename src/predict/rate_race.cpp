@@ -17,7 +17,7 @@ namespace {
 
 void checkRunnerLines(const RaceDataStore& store, int first, int count) {
     size_t end = static_cast<size_t>(first) + static_cast<size_t>(count);
-    if (first < 0 || count < 0 || end > store.den2Lines.size() || end > store.umaLines.size()) {
+    if (first < 0 || count < 0 || end > store.runnerLines.size() || end > store.horseLines.size()) {
         throw Error(ErrorKind::Format, sj("出走馬データが足りません: ") + std::to_string(count) + sj("頭のレース"));
     }
 }
@@ -37,25 +37,25 @@ RaceRatings rateRace(const RaceDataStore& store, int race, const LocalDateTime& 
     checkRunnerLines(store, first, count);
 
     const PredictedRace predicted(header.courseText, header.distanceText, header.raceDateText, now);
-    ratings.bachus.resize(count);
+    ratings.pastColumns.resize(count);
     for (int n = 0; n < count; ++n) {
-        std::string_view runnerLine = store.den2Lines[first + n];
-        std::string_view horseLine = store.umaLines[first + n];
-        fillBachu(ratings.bachus[n], horseLine, predicted, pastTexts);
-        ratings.bachus[n].rate = toIntOrZero(field(runnerLine, den2::rate));
+        std::string_view runnerLine = store.runnerLines[first + n];
+        std::string_view horseLine = store.horseLines[first + n];
+        fillPastColumn(ratings.pastColumns[n], horseLine, predicted, pastTexts);
+        ratings.pastColumns[n].rate = toIntOrZero(field(runnerLine, runner_line::rate));
         // The window shows the weight; a race whose weight cannot be read is refused everywhere.
-        strictReal(field(runnerLine, den2::weight_carried), den2::weight_carried.name);
+        strictReal(field(runnerLine, runner_line::weight_carried), runner_line::weight_carried.name);
     }
 
-    std::vector<F3FRow> f3fTable = assignTR(ratings.bachus);
-    ratings.pace = estimatePace(f3fTable, ratings.bachus);
-    ratings.markedRunners = pickMarks(ratings.bachus, ratings.pace.prAverageHundredths);
+    std::vector<F3FRow> f3fTable = assignTR(ratings.pastColumns);
+    ratings.pace = estimatePace(f3fTable, ratings.pastColumns);
+    ratings.markedRunners = pickMarks(ratings.pastColumns, ratings.pace.prAverageHundredths);
     bool anyPick = false;
     for (int runner : ratings.markedRunners) anyPick = anyPick || runner != 0;
     // The race number is read only when there are picks to turn into lines.
     ratings.trifecta = anyPick && hasTrifectaLines(header.raceNumberText);
     fillBetKeys(ratings.betKeys, ratings.markedRunners, ratings.trifecta);
-    ratings.ranking = fillRanking(ratings.bachus);
+    ratings.ranking = fillRanking(ratings.pastColumns);
     return ratings;
 }
 

@@ -15,12 +15,13 @@ constexpr int32_t kCutBehind = 10;  // more than 1.0 s behind the reference time
 
 }  // namespace
 
-std::vector<F3FRow> buildF3FTable(const Bachus& bachus) {
+std::vector<F3FRow> buildF3FTable(const PastColumns& pastColumns) {
     std::vector<F3FRow> rows;
-    rows.reserve(bachus.size() * kPastRaces);
-    for (size_t n = 0; n < bachus.size(); ++n) {
+    rows.reserve(pastColumns.size() * kPastRaces);
+    for (size_t n = 0; n < pastColumns.size(); ++n) {
         for (int k = 0; k < kPastRaces; ++k) {
-            if (bachus[n].pastValid[k]) rows.push_back({static_cast<int32_t>(n + 1), k, bachus[n].pastF3F[k], 0});
+            if (pastColumns[n].pastValid[k])
+                rows.push_back({static_cast<int32_t>(n + 1), k, pastColumns[n].pastF3F[k], 0});
         }
     }
     return rows;
@@ -59,10 +60,10 @@ std::vector<F3FRow> rankF3FTable(std::vector<F3FRow> rows) {
     return rows;
 }
 
-std::vector<F3FRow> assignTR(Bachus& bachus) {
-    std::vector<F3FRow> built = buildF3FTable(bachus);
-    for (const F3FRow& row : rankF3FTable(built)) bachus[row.runner - 1].pastTR[row.k] = row.tr;
-    for (Bachu& b : bachus) {
+std::vector<F3FRow> assignTR(PastColumns& pastColumns) {
+    std::vector<F3FRow> built = buildF3FTable(pastColumns);
+    for (const F3FRow& row : rankF3FTable(built)) pastColumns[row.runner - 1].pastTR[row.k] = row.tr;
+    for (PastColumn& b : pastColumns) {
         b.TR = std::max({b.pastTR[0], b.pastTR[1], b.pastTR[2]});
         b.combined = b.TR + b.PR;
     }

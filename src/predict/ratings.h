@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "bachu.h"
+#include "past_column.h"
 
 namespace zv {
 
@@ -20,14 +20,14 @@ struct F3FRow {
 };
 
 // The F3F table as built: every valid past race, runner by runner, k = 0, 1, 2.
-std::vector<F3FRow> buildF3FTable(const Bachus& bachus);
+std::vector<F3FRow> buildF3FTable(const PastColumns& pastColumns);
 
 // Ranks the rows (sorted fastest first, cut, numbered) and returns the rows that keep a TR.
 std::vector<F3FRow> rankF3FTable(std::vector<F3FRow> rows);
 
 // Writes pastTR, TR and combined into every record; returns the F3F table as built (before the
 // ranking), whose times give the header's 3F average.
-std::vector<F3FRow> assignTR(Bachus& bachus);
+std::vector<F3FRow> assignTR(PastColumns& pastColumns);
 
 // combined x 5.263 rounded up to one decimal.
 double indexValue(int32_t combined);

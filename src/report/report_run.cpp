@@ -62,7 +62,7 @@ std::string dateText(const LocalDateTime& d) {
 
 // The race date of a header line; nothing when it is not a date.
 std::optional<LocalDateTime> headerDate(std::string_view line) {
-    std::string_view date = field(line, den1::race_date);
+    std::string_view date = field(line, header_line::race_date);
     if (date.size() != 8 || date.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
     LocalDateTime d{toIntOrZero(date.substr(0, 4)), toIntOrZero(date.substr(4, 2)), toIntOrZero(date.substr(6, 2)), 0};
     if (!isValidDate(d.year, d.month, d.day)) return std::nullopt;
@@ -79,7 +79,7 @@ std::optional<std::string> firstLine(const fs::path& file) {
 
 bool hasAnyRecordFile(const fs::path& folder) {
     std::error_code ec;
-    for (const char* name : {kDen1File, kDen2File, kUmaFile})
+    for (const char* name : {kHeaderFile, kRunnerFile, kHorseFile})
         if (fs::is_regular_file(folder / name, ec)) return true;
     return false;
 }
@@ -126,7 +126,7 @@ private:
 
     void addDayFolder(const fs::path& folder) {
         std::error_code ec;
-        for (const char* name : {kDen1File, kDen2File, kUmaFile}) {
+        for (const char* name : {kHeaderFile, kRunnerFile, kHorseFile}) {
             if (!fs::is_regular_file(folder / name, ec))
                 return skip(folder, std::string("ファイルがありません: ") + name);
         }
@@ -148,7 +148,7 @@ private:
     }
 
     void addDay(const fs::path& folder, const fs::path& shown, bool scratch) {
-        std::optional<std::string> line = firstLine(folder / kDen1File);
+        std::optional<std::string> line = firstLine(folder / kHeaderFile);
         std::optional<LocalDateTime> date = line ? headerDate(*line) : std::nullopt;
         if (!date) return skip(shown, "開催日を読めません (レース情報の1行目)");
         sources_.push_back({folder, shownPath(shown), *date, scratch});

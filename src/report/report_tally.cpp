@@ -156,21 +156,21 @@ int ReportTally::addDay(const RaceDataStore& store, const LocalDateTime& day, co
 void ReportTally::lookUpOutcomes(const RaceDataStore& store, int dayKey) {
     if (pending_.empty()) return;
     std::string key;
-    for (std::string_view line : store.umaLines) {
-        std::string_view name = trimmed(field(line, uma::horse_name));
+    for (std::string_view line : store.horseLines) {
+        std::string_view name = trimmed(field(line, horse_line::horse_name));
         for (int k = 0; k < kPastGroups; ++k) {
-            std::string_view date = pastField(line, uma::past_race_date, k);
+            std::string_view date = pastField(line, horse_line::past_race_date, k);
             if (date.size() != 8 || toIntOrZero(date) >= dayKey) continue;
-            std::string_view course = pastField(line, uma::past_racecourse_code, k);
-            int number = toIntOrZero(pastField(line, uma::past_horse_number, k));
+            std::string_view course = pastField(line, horse_line::past_racecourse_code, k);
+            int number = toIntOrZero(pastField(line, horse_line::past_horse_number, k));
             key = pendingKey(date, course, number, name);
             auto it = pending_.find(key);
             if (it == pending_.end()) continue;
             Runner& runner = races_[it->second.first].runners[it->second.second];
             runner.found = true;
-            runner.finish = toIntOrZero(pastField(line, uma::past_finish, k));
-            runner.popularity = toIntOrZero(pastField(line, uma::past_popularity, k));
-            runner.opponent = std::string(trimmed(pastField(line, uma::past_opponent_name, k)));
+            runner.finish = toIntOrZero(pastField(line, horse_line::past_finish, k));
+            runner.popularity = toIntOrZero(pastField(line, horse_line::past_popularity, k));
+            runner.opponent = std::string(trimmed(pastField(line, horse_line::past_opponent_name, k)));
             pending_.erase(it);
         }
     }
@@ -187,19 +187,19 @@ void ReportTally::rateDay(const RaceDataStore& store, const LocalDateTime& day, 
             continue;
         }
         ++rated;
-        std::string_view header = store.den1Lines[r];
-        std::string_view date = field(header, den1::race_date);
-        std::string_view course = field(header, den1::racecourse_code);
+        std::string_view header = store.headerLines[r];
+        std::string_view date = field(header, header_line::race_date);
+        std::string_view course = field(header, header_line::racecourse_code);
         Race race;
         race.marks = ratings.markedRunners;
         race.trifecta = ratings.trifecta;
-        race.runners.resize(ratings.bachus.size());
-        for (size_t n = 0; n < ratings.bachus.size(); ++n) {
-            const Bachu& b = ratings.bachus[n];
+        race.runners.resize(ratings.pastColumns.size());
+        for (size_t n = 0; n < ratings.pastColumns.size(); ++n) {
+            const PastColumn& b = ratings.pastColumns[n];
             Runner& runner = race.runners[n];
             runner.name = b.name;
             int higher = 0;
-            for (const Bachu& other : ratings.bachus) higher += other.combined > b.combined;
+            for (const PastColumn& other : ratings.pastColumns) higher += other.combined > b.combined;
             runner.rank = higher + 1;
             runner.indexBand = std::clamp(static_cast<int>(indexValue(b.combined) / 10), 0, kIndexBands - 1);
             for (int m = 0; m < static_cast<int>(race.marks.size()); ++m)

@@ -28,9 +28,9 @@ struct Catalogue {
     std::string provider;
     Credentials credentials;
     Membership membership = Membership::Guest;
-    std::string memberLabel;         // lblMember
+    std::string memberLabel;         // the download window's member line
     std::vector<CatalogueRow> rows;  // in list order
-    std::string listLabel;           // lblList
+    std::string listLabel;           // the caption above the archive list
 
     bool anyTicked() const;
 };

@@ -30,7 +30,7 @@ struct PurchaseOutcome {
 };
 
 struct PurchasePlaces {
-    std::filesystem::path downloadFolder;  // txtDir
+    std::filesystem::path downloadFolder;  // the download window's folder
     std::filesystem::path dataFolder;      // where kakin.log lies
 };
 

@@ -15,7 +15,8 @@ RaceSession::RaceSession(RaceSessionSetup setup) : setup_(std::move(setup)) {
 void RaceSession::loadDataFolder() {
     const std::filesystem::path& folder = setup_.dataFolder;
     std::error_code ignored;
-    if (!std::filesystem::exists(folder / kDen1File, ignored) || !std::filesystem::exists(folder / kUmaFile, ignored)) {
+    if (!std::filesystem::exists(folder / kHeaderFile, ignored) ||
+        !std::filesystem::exists(folder / kHorseFile, ignored)) {
         return;
     }
     if (zv::loadDataFolder(store_, folder)) dataSetReplaced();

@@ -36,8 +36,8 @@ inline constexpr IntKey MainLeft{"frmMain", "Left"};
 // Horse detail window and bet-line window positions, centred by default (computed by the caller).
 inline constexpr IntKey DetailTop{"frmDetail", "Top"};
 inline constexpr IntKey DetailLeft{"frmDetail", "Left"};
-inline constexpr IntKey KaimeTop{"frmKaime", "Top"};
-inline constexpr IntKey KaimeLeft{"frmKaime", "Left"};
+inline constexpr IntKey BetLinesTop{"frmKaime", "Top"};
+inline constexpr IntKey BetLinesLeft{"frmKaime", "Left"};
 // Horse detail window size; 0 for the size that shows every past-race column.
 inline constexpr IntKey DetailWidth{"frmDetail", "Width"};
 inline constexpr IntKey DetailHeight{"frmDetail", "Height"};
@@ -60,8 +60,8 @@ inline constexpr TextKey DataCAFile{"Data", "CAFile"};
 }  // namespace key
 
 inline constexpr std::array kIntKeys{
-    key::MainHeight,   key::MainRestoreHeight, key::MainWidth,    key::MainTop,   key::MainLeft,
-    key::DetailTop,    key::DetailLeft,        key::KaimeTop,     key::KaimeLeft, key::DetailWidth,
+    key::MainHeight,   key::MainRestoreHeight, key::MainWidth,    key::MainTop,      key::MainLeft,
+    key::DetailTop,    key::DetailLeft,        key::BetLinesTop,  key::BetLinesLeft, key::DetailWidth,
     key::DetailHeight, key::ProxyPort,         key::DataProvider,
 };
 inline constexpr std::array kTextKeys{

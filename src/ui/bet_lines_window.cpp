@@ -58,9 +58,9 @@ BetLinesWindow::BetLinesWindow(QWidget* parent)
       textView_(new QPlainTextEdit(this)),
       statusText_(new QLabel(this)),
       chooseSaveFile_(realSaveDialog) {
-    setObjectName(QStringLiteral("frmKaime"));
+    setObjectName(QStringLiteral("betLinesWindow"));
     setWindowTitle(QStringLiteral("買い目の詳細"));
-    textView_->setObjectName(QStringLiteral("Memo1"));
+    textView_->setObjectName(QStringLiteral("betLinesText"));
     textView_->setReadOnly(true);
     textView_->setLineWrapMode(QPlainTextEdit::NoWrap);
     textView_->setFont(gridFont());
@@ -118,9 +118,9 @@ void BetLinesWindow::createCommands() {
     tools->setIconSize(QSize(16, 16));
     tools->toggleViewAction()->setEnabled(false);
     tools->addAction(save);
-    tools->widgetForAction(save)->setObjectName(QStringLiteral("btnSave"));
+    tools->widgetForAction(save)->setObjectName(QStringLiteral("saveButton"));
     tools->addAction(copy);
-    tools->widgetForAction(copy)->setObjectName(QStringLiteral("btnEdit"));
+    tools->widgetForAction(copy)->setObjectName(QStringLiteral("copyButton"));
 }
 
 void BetLinesWindow::setContent(const QString& statusText, const QString& text) {

@@ -140,7 +140,7 @@ HorseDetailWindow::HorseDetailWindow(QWidget* parent)
       panel_(new QWidget(this)),
       runnerList_(new QComboBox(this)),
       pastRaceGrid_(new QTableWidget(kDetailGridRows, kDetailGridColumns, this)) {
-    setObjectName(QStringLiteral("frmSyosai"));
+    setObjectName(QStringLiteral("horseDetailWindow"));
     setWindowTitle(QStringLiteral("詳細情報"));
     // The upper panel carries the captions on a background of its own.
     panel_->setAutoFillBackground(true);
@@ -148,7 +148,7 @@ HorseDetailWindow::HorseDetailWindow(QWidget* parent)
     shade.setColor(QPalette::Window, QColor(236, 240, 228));
     panel_->setPalette(shade);
     panel_->lower();
-    runnerList_->setObjectName(QStringLiteral("cmbBamei"));
+    runnerList_->setObjectName(QStringLiteral("horseSelector"));
     runnerList_->setFont(gridFont());
     runnerList_->setGeometry(8, 6, 200, 24);
     createLabels();
@@ -250,7 +250,7 @@ void HorseDetailWindow::layOut() {
 }
 
 void HorseDetailWindow::createGrid() {
-    pastRaceGrid_->setObjectName(QStringLiteral("Grid2"));
+    pastRaceGrid_->setObjectName(QStringLiteral("pastRaceGrid"));
     pastRaceGrid_->setFont(gridFont());
     pastRaceGrid_->horizontalHeader()->hide();
     pastRaceGrid_->verticalHeader()->hide();

@@ -1,5 +1,5 @@
 // The horse detail window: the runner list at the top left, the runner's profile,
-// prize money and record labels beside their captions, and the past-race grid (Grid2) below.
+// prize money and record labels beside their captions, and the past-race grid below.
 // Hidden and shown, never destroyed, so that its position can be saved when the program ends.
 // It opens wide enough for every past-race column and can be resized: the records keep to the
 // right edge and the grid takes the room.

@@ -15,14 +15,14 @@ ProgressWindow::ProgressWindow(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       progressBar_(new QProgressBar(this)),
       abortButton_(new QPushButton(QStringLiteral("中止する(&A)"), this)) {
-    setObjectName(QStringLiteral("frmProgress"));
+    setObjectName(QStringLiteral("progressWindow"));
     setWindowTitle(applicationTitle());
     setAttribute(Qt::WA_DeleteOnClose);
     auto* message = new QLabel(QStringLiteral("一括処理中です。しばらくお待ちください..."), this);
-    progressBar_->setObjectName(QStringLiteral("Gauge1"));
+    progressBar_->setObjectName(QStringLiteral("progressBar"));
     progressBar_->setRange(0, 100);
     progressBar_->setValue(0);
-    abortButton_->setObjectName(QStringLiteral("btnAbort"));
+    abortButton_->setObjectName(QStringLiteral("abortButton"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 12);
     layout->setSpacing(10);

@@ -21,14 +21,14 @@ ProxyWindow::ProxyWindow(StoredProxy& settings, QWidget* parent, UserFeedback fe
       portEdit_(new QSpinBox(this)),
       userIdEdit_(new QLineEdit(this)),
       passwordEdit_(new QLineEdit(this)) {
-    setObjectName(QStringLiteral("frmOption"));
+    setObjectName(QStringLiteral("proxyWindow"));
     setWindowTitle(QStringLiteral("プロキシサーバーの設定"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    serverEdit_->setObjectName(QStringLiteral("txtAdress"));
-    portEdit_->setObjectName(QStringLiteral("txtPort"));
+    serverEdit_->setObjectName(QStringLiteral("proxyServerEdit"));
+    portEdit_->setObjectName(QStringLiteral("proxyPortEdit"));
     portEdit_->setRange(0, 65535);
-    userIdEdit_->setObjectName(QStringLiteral("txtID"));
-    passwordEdit_->setObjectName(QStringLiteral("txtPass"));
+    userIdEdit_->setObjectName(QStringLiteral("userIdEdit"));
+    passwordEdit_->setObjectName(QStringLiteral("passwordEdit"));
     passwordEdit_->setEchoMode(QLineEdit::Password);
 
     auto* intro = new QLabel(

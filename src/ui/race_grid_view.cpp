@@ -58,7 +58,7 @@ protected:
 
 RaceGridView::RaceGridView(QWidget* parent)
     : QTableView(parent), model_(new RaceGridModel(this)), delegate_(new RaceGridDelegate(this)) {
-    setObjectName(QStringLiteral("Grid1"));
+    setObjectName(QStringLiteral("raceGrid"));
     setHorizontalHeader(new GridHeading(this));
     setModel(model_);
     setItemDelegate(delegate_);

@@ -1,4 +1,4 @@
-// The race grid (Grid1): eleven fixed columns, an 18-pixel heading row, 41-pixel runner rows, a
+// The race grid: eleven fixed columns, an 18-pixel heading row, 41-pixel runner rows, a
 // vertical scroll bar only and a sort indicator that only the program moves. The view never sorts
 // by itself: heading clicks are reported and the program reorders the rows through the model.
 #pragma once

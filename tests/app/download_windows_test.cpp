@@ -137,11 +137,11 @@ DownloadWindowsTest::Run DownloadWindowsTest::login(const QString& userId, const
         });
     };
     QTimer::singleShot(0, &window, [&] {
-        auto* ok = window.findChild<QPushButton*>(QStringLiteral("btnOK"));
+        auto* ok = window.findChild<QPushButton*>(QStringLiteral("okButton"));
         QVERIFY(ok->isEnabled());
         QTest::mouseClick(ok, Qt::LeftButton);
         run.loginVisibleAfterOk = window.isVisible();
-        if (window.isVisible()) window.findChild<QPushButton*>(QStringLiteral("btnCancel"))->click();
+        if (window.isVisible()) window.findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
     });
     run.loginAccepted = window.openModal() == QDialog::Accepted;
     return run;
@@ -171,8 +171,8 @@ void DownloadWindowsTest::loginShowsMembershipAndTheArchivesNotYetPresent() {
     QString listLabel;
     const Run run = login(user, password.toStdString(), [&](DownloadWindow& download) {
         price = download.archiveList()->topLevelItem(0)->text(2);
-        listLabel = download.findChild<QLabel*>(QStringLiteral("lblList"))->text();
-        QVERIFY(!download.findChild<QPushButton*>(QStringLiteral("btnOK"))->isEnabled());
+        listLabel = download.findChild<QLabel*>(QStringLiteral("listCaption"))->text();
+        QVERIFY(!download.findChild<QPushButton*>(QStringLiteral("okButton"))->isEnabled());
     });
     QVERIFY(notices_.isEmpty());
     QCOMPARE(run.memberText, memberText);
@@ -220,7 +220,7 @@ void DownloadWindowsTest::purchaseFetchesTickedArchivesWithARetryAndOpensTheTopm
     const Run run = login(QStringLiteral("member-id"), "member-pw", [&](DownloadWindow& download) {
         download.archiveList()->topLevelItem(0)->setCheckState(0, Qt::Checked);
         download.archiveList()->topLevelItem(2)->setCheckState(0, Qt::Checked);
-        auto* ok = download.findChild<QPushButton*>(QStringLiteral("btnOK"));
+        auto* ok = download.findChild<QPushButton*>(QStringLiteral("okButton"));
         QVERIFY(ok->isEnabled());
         QTest::mouseClick(ok, Qt::LeftButton);
         for (int i = 0; i < download.archiveList()->topLevelItemCount(); ++i)
@@ -246,8 +246,9 @@ void DownloadWindowsTest::declinedTotalFetchesNothing() {
     bool stillOpen = false;
     login(QStringLiteral("member-id"), "member-pw", [&](DownloadWindow& download) {
         download.archiveList()->topLevelItem(1)->setCheckState(0, Qt::Checked);
-        QTest::mouseClick(download.findChild<QPushButton*>(QStringLiteral("btnOK")), Qt::LeftButton);
-        stillOpen = download.isVisible() && download.findChild<QPushButton*>(QStringLiteral("btnCancel"))->isEnabled();
+        QTest::mouseClick(download.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
+        stillOpen =
+            download.isVisible() && download.findChild<QPushButton*>(QStringLiteral("cancelButton"))->isEnabled();
     });
     QVERIFY(stillOpen);
     QCOMPARE(questions_.size(), 1);

@@ -79,8 +79,8 @@ void ExportWindowsTest::detailWindowFollowsTheRaceOnScreen() {
     QCOMPARE(fixture.detail().selectedRunnerIndex(), 2);
     window.showRace(1);
     QCOMPARE(fixture.detail().selectedRunnerIndex(), 0);
-    QCOMPARE(fixture.detail().runnerEntries().size(), int(window.session().result()->bachus.size()));
-    const QString firstName = QString::fromStdString(toUtf8(window.session().result()->bachus[0].name));
+    QCOMPARE(fixture.detail().runnerEntries().size(), int(window.session().result()->pastColumns.size()));
+    const QString firstName = QString::fromStdString(toUtf8(window.session().result()->pastColumns[0].name));
     QVERIFY(fixture.detail().runnerEntries().first().endsWith(firstName));
     QVERIFY(fixture.detail().runnerEntries().first().startsWith(QStringLiteral(" 1 ")));
 }
@@ -374,7 +374,7 @@ void ExportWindowsTest::printedRaceShowsTheBetLinesAndTheWholeGrid() {
                                      QStringLiteral("3着:")};
     for (int i = 0; i < betHeadings.size(); ++i) QCOMPARE(text.contains(betHeadings[i]), i < 2 || trifecta);
     QVERIFY(text.contains(QString::fromStdString(toUtf8(window.session().result()->titleLine1)).simplified().left(4)));
-    for (const Bachu& runner : window.session().result()->bachus) {
+    for (const PastColumn& runner : window.session().result()->pastColumns) {
         const QString name = QString::fromStdString(toUtf8(runner.name));
         QVERIFY2(text.contains(name), qPrintable(name));
     }

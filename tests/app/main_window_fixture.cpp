@@ -40,9 +40,9 @@ void MainWindowFixture::writeDay(int badRace) {
     if (badRace >= 0) {
         int first = 0;
         for (int r = 0; r < badRace; ++r)
-            first += parseInt(field(day.headerLines[size_t(r)], den1::runner_count)).value_or(0);
+            first += parseInt(field(day.headerLines[size_t(r)], header_line::runner_count)).value_or(0);
         std::string& line = day.runnerLines[size_t(first)];
-        line.replace(size_t(den2::weight_carried.pos - 1), size_t(den2::weight_carried.len), "5x0");
+        line.replace(size_t(runner_line::weight_carried.pos - 1), size_t(runner_line::weight_carried.len), "5x0");
     }
     writeLines(dataFolder() / "bvo_den1.bv2", day.headerLines);
     writeLines(dataFolder() / "bvo_den2.bv2", day.runnerLines);
@@ -53,7 +53,7 @@ void MainWindowFixture::writeFirstRaces(int races) {
     DemoDay day = makeDemoDay(7);
     size_t runners = 0;
     for (int r = 0; r < races; ++r) {
-        runners += size_t(parseInt(field(day.headerLines[size_t(r)], den1::runner_count)).value_or(0));
+        runners += size_t(parseInt(field(day.headerLines[size_t(r)], header_line::runner_count)).value_or(0));
     }
     day.headerLines.resize(size_t(races));
     day.runnerLines.resize(runners);

@@ -124,7 +124,7 @@ void MainWindowTest::anEmptyStartShowsWhatToDoAndTheDemoDayLoadsFromIt() {
 void MainWindowTest::theDemoItemNeverReplacesADataSet() {
     MainWindowFixture fixture;
     fixture.writeDay();
-    const auto headerFile = fixture.dataFolder() / kDen1File;
+    const auto headerFile = fixture.dataFolder() / kHeaderFile;
     std::ifstream in(headerFile, std::ios::binary);
     const std::string before{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     MainWindow& window = fixture.open();
@@ -249,9 +249,9 @@ void MainWindowTest::copyHorseNamesOfSelectedRows() {
     grid->selectionModel()->select(grid->model()->index(1, 3), QItemSelectionModel::Select);
     grid->selectionModel()->select(grid->model()->index(4, 0), QItemSelectionModel::Select);
     window.actions().copyHorseNames->trigger();
-    const Bachus& bachus = window.session().result()->bachus;
+    const PastColumns& pastColumns = window.session().result()->pastColumns;
     QCOMPARE(QApplication::clipboard()->text(),
-             QString::fromStdString(toUtf8(bachus[1].name + "\r\n" + bachus[4].name)));
+             QString::fromStdString(toUtf8(pastColumns[1].name + "\r\n" + pastColumns[4].name)));
 
     grid->clearSelection();
     window.actions().copyHorseNames->trigger();
@@ -457,7 +457,7 @@ void MainWindowTest::statusBarSaysWhichRaceOfTheDayIsShown() {
     MainWindowFixture fixture;
     fixture.writeDay();
     MainWindow& window = fixture.open();
-    auto* place = window.findChild<QLabel*>(QStringLiteral("pnlStatus"));
+    auto* place = window.findChild<QLabel*>(QStringLiteral("statusText"));
     QVERIFY(place);
     const RaceDataStore& store = window.session().store();
     QCOMPARE(place->text(), QString::fromStdString(toUtf8(racePlaceText(store, 0))));
@@ -470,11 +470,11 @@ namespace {
 
 // Every bet summary label shows its whole line and, measured in its own font, stays inside its room.
 void verifyShownWhole(const app::HeaderPanel& header, const BetLabels& labels) {
-    const std::pair<const char*, const std::string*> lines[] = {{"lblTan", &labels.tan},
-                                                                {"lblUmaren", &labels.umaren},
-                                                                {"lbl3Rentan1", &labels.rentan1},
-                                                                {"lbl3Rentan2", &labels.rentan2},
-                                                                {"lbl3Rentan3", &labels.rentan3}};
+    const std::pair<const char*, const std::string*> lines[] = {{"winPlaceLine", &labels.winPlace},
+                                                                {"pairsLine", &labels.pairs},
+                                                                {"trifectaFirstLine", &labels.trifectaFirst},
+                                                                {"trifectaSecondLine", &labels.trifectaSecond},
+                                                                {"trifectaThirdLine", &labels.trifectaThird}};
     for (const auto& [name, text] : lines) {
         const QLabel* label = header.label(name);
         QCOMPARE(label->text(), QString::fromStdString(toUtf8(*text)));
@@ -522,7 +522,7 @@ void MainWindowTest::theLongestBetLabelsStillFitWithTheWholeTextInTheTooltip() {
     app::HeaderPanel& header = *window.headerPanel();
     header.showResult(&result);
     verifyShownWhole(header, result.labels);
-    QVERIFY(header.label("lblUmaren")->toolTip().endsWith(QString::fromStdString(toUtf8(result.labels.umaren))));
+    QVERIFY(header.label("pairsLine")->toolTip().endsWith(QString::fromStdString(toUtf8(result.labels.pairs))));
 }
 
 void MainWindowTest::dropsAreTakenAsCopiesNeverAsMoves() {

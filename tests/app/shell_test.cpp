@@ -1,6 +1,7 @@
 #include <unistd.h>
 #include <QDate>
 #include <QDir>
+#include <QLabel>
 #include <QLocale>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -124,6 +125,8 @@ void ShellTest::versionWindowFadesInAndSplashDoesNot() {
 
     auto* about = new AboutWindow;
     QPointer<AboutWindow> version(about);
+    QCOMPARE(about->findChild<QLabel*>(QStringLiteral("versionLabel"))->text(),
+             QStringLiteral("Version " ZV_PROJECT_VERSION));
     QList<int> seen;
     QTimer::singleShot(0, about, [&] {
         seen << about->opacity();

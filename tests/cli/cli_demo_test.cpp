@@ -33,18 +33,18 @@ TEST(CliDemo, WritesIntoTheNamedFolderWithTheSeedAsked) {
     fixture::runCommand(cmdDemo, root.path() / "data", {"--seed", "5", (root.path() / "a").string()});
     fixture::runCommand(cmdDemo, root.path() / "data", {(root.path() / "b").string(), "--seed", "5"});
     fixture::runCommand(cmdDemo, root.path() / "data", {(root.path() / "c").string()});
-    EXPECT_EQ(fixture::readFile(root.path() / "a" / kUmaFile), fixture::readFile(root.path() / "b" / kUmaFile));
-    EXPECT_NE(fixture::readFile(root.path() / "a" / kUmaFile), fixture::readFile(root.path() / "c" / kUmaFile));
+    EXPECT_EQ(fixture::readFile(root.path() / "a" / kHorseFile), fixture::readFile(root.path() / "b" / kHorseFile));
+    EXPECT_NE(fixture::readFile(root.path() / "a" / kHorseFile), fixture::readFile(root.path() / "c" / kHorseFile));
 }
 
 TEST(CliDemo, KeepExistingLeavesADataSetAlone) {
     fixture::TempFolder root;
     fixture::writeDataSet(root.path(), {"02"});
-    const std::string before = fixture::readFile(root.path() / kDen1File);
+    const std::string before = fixture::readFile(root.path() / kHeaderFile);
     fixture::CommandRun kept = fixture::runCommand(cmdDemo, root.path(), {"--keep-existing"});
     EXPECT_EQ(kept.status, 0);
     EXPECT_NE(kept.out.find("left as it is"), std::string::npos);
-    EXPECT_EQ(fixture::readFile(root.path() / kDen1File), before);
+    EXPECT_EQ(fixture::readFile(root.path() / kHeaderFile), before);
 }
 
 TEST(CliDemo, RefusesBadArgumentsAndWritesNothing) {

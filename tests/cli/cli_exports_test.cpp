@@ -66,7 +66,7 @@ TEST_F(CliExportsTest, DetailRejectsRunnersOutsideTheRace) {
 TEST_F(CliExportsTest, IdxWritesTheHeadingAndOneLinePerRunner) {
     fixture::CommandRun r = fixture::runCommand(cmdIdx, data, {(root.path() / "out.idx").string()});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(count(fixture::readFile(root.path() / "out.idx"), "\r\n"), 1u + store.den2Lines.size());
+    EXPECT_EQ(count(fixture::readFile(root.path() / "out.idx"), "\r\n"), 1u + store.runnerLines.size());
 }
 
 TEST_F(CliExportsTest, IdxIntoAMissingFolderChangesNothing) {

@@ -16,8 +16,9 @@ namespace fs = std::filesystem;
 TEST(CliOpen, PrintsTheRaceCountOrTheMessageWithTerminalLineEnds) {
     fixture::TempFolder root;
     fixture::Day day = fixture::sampleDay();
-    std::string good = fixture::craftArchive(
-        {{kDen1File, joinCrLf(day.headers)}, {kDen2File, joinCrLf(day.runners)}, {kUmaFile, joinCrLf(day.horses)}});
+    std::string good = fixture::craftArchive({{kHeaderFile, joinCrLf(day.headers)},
+                                              {kRunnerFile, joinCrLf(day.runners)},
+                                              {kHorseFile, joinCrLf(day.horses)}});
     fixture::writeFile(root.path(), "good.lzh", good);
     fixture::writeFile(root.path(), "bad.lzh", "not an archive");
 

@@ -54,8 +54,8 @@ TEST_F(BadArchive, FilesWithoutADataSetGiveTheNoDataMessage) {
         {"a text file", "not an archive\r\n"},
         {"a member named in capitals", fixture::craftArchive({{"BVO_UMA.BV2", "horses"}})},
         {"only a text member", fixture::craftArchive({{"readme.txt", "hello"}})},
-        {"a horse file only", fixture::craftArchive({{kUmaFile, joinCrLf(newDay.horses)}})},
-        {"the horse file as a folder entry", fixture::craftArchive({{kUmaFile, "", "-lhd-"}})},
+        {"a horse file only", fixture::craftArchive({{kHorseFile, joinCrLf(newDay.horses)}})},
+        {"the horse file as a folder entry", fixture::craftArchive({{kHorseFile, "", "-lhd-"}})},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -144,7 +144,7 @@ TEST_F(BadArchive, AMemberBeyondTheFileSizeLimitIsNotHalfWritten) {
 }
 
 TEST_F(BadArchive, AReadOnlyFileOfTheSameNameStopsTheInstall) {
-    fs::permissions(dataFolder() / kDen2File, fs::perms::owner_read | fs::perms::group_read);
+    fs::permissions(dataFolder() / kRunnerFile, fs::perms::owner_read | fs::perms::group_read);
     expectRejected(packDay(DayForm::Version2), IntakeStatus::InstallFailed,
                    sj("データファイルを入れ替えられませんでした。\r\n\r\n") +
                        sj("同じ名前の読み取り専用ファイルがあるため置き換えられません: bvo_den2.bv2"));

@@ -24,9 +24,9 @@ class TwoWriters : public fixture::IntakeTest {
 protected:
     fs::path craftDayArchive(const char* name, const Day& day) {
         fixture::writeFile(root.path(), name,
-                           fixture::craftArchive({{kDen1File, joinCrLf(day.headers)},
-                                                  {kDen2File, joinCrLf(day.runners)},
-                                                  {kUmaFile, joinCrLf(day.horses)}}));
+                           fixture::craftArchive({{kHeaderFile, joinCrLf(day.headers)},
+                                                  {kRunnerFile, joinCrLf(day.runners)},
+                                                  {kHorseFile, joinCrLf(day.horses)}}));
         return root.path() / name;
     }
 
@@ -91,11 +91,11 @@ TEST_F(TwoWriters, TwoIntakesStartedTogetherRunOneAfterTheOtherAndLeaveOneWholeD
     EXPECT_EQ(exitCodeOf(b), static_cast<int>(IntakeStatus::Loaded));
 
     ASSERT_TRUE(loadDataFolder(store, dataFolder()));
-    const bool firstLast = copies(store.den1Lines) == newDay.headers;
+    const bool firstLast = copies(store.headerLines) == newDay.headers;
     const Day& last = firstLast ? newDay : thirdDay;
-    EXPECT_EQ(copies(store.den1Lines), last.headers);
-    EXPECT_EQ(copies(store.den2Lines), last.runners);
-    EXPECT_EQ(copies(store.umaLines), last.horses);
+    EXPECT_EQ(copies(store.headerLines), last.headers);
+    EXPECT_EQ(copies(store.runnerLines), last.runners);
+    EXPECT_EQ(copies(store.horseLines), last.horses);
     for (const fs::directory_entry& e : fs::directory_iterator(dataFolder())) {
         EXPECT_FALSE(isTemporaryName(e.path().filename().string())) << e.path();
     }

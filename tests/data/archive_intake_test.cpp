@@ -20,14 +20,14 @@ protected:
         EXPECT_EQ(result.status, IntakeStatus::Loaded);
         EXPECT_EQ(result.message, "");
         EXPECT_EQ(result.raceCount, 2);
-        EXPECT_EQ(copies(store.den1Lines), newDay.headers);
-        EXPECT_EQ(copies(store.den2Lines), newDay.runners);
-        EXPECT_EQ(copies(store.umaLines), newDay.horses);
+        EXPECT_EQ(copies(store.headerLines), newDay.headers);
+        EXPECT_EQ(copies(store.runnerLines), newDay.runners);
+        EXPECT_EQ(copies(store.horseLines), newDay.horses);
         EXPECT_EQ(store.headers[0].raceNumberText, "01");
         EXPECT_EQ(store.headers[0].jpnFlag, "1");
-        EXPECT_EQ(readFile(dataFolder() / kDen1File), joinCrLf(newDay.headers));
-        EXPECT_EQ(readFile(dataFolder() / kDen2File), joinCrLf(newDay.runners));
-        EXPECT_EQ(readFile(dataFolder() / kUmaFile), joinCrLf(newDay.horses));
+        EXPECT_EQ(readFile(dataFolder() / kHeaderFile), joinCrLf(newDay.headers));
+        EXPECT_EQ(readFile(dataFolder() / kRunnerFile), joinCrLf(newDay.runners));
+        EXPECT_EQ(readFile(dataFolder() / kHorseFile), joinCrLf(newDay.horses));
         for (const fs::directory_entry& e : fs::directory_iterator(dataFolder())) {
             std::string name = e.path().filename().string();
             EXPECT_EQ(name.find(".bv3"), std::string::npos) << name;
@@ -50,9 +50,9 @@ TEST_F(ArchiveIntake, EachArchiveFormLoadsTheNewDayFromItsFirstRace) {
 
 TEST_F(ArchiveIntake, Version3HeaderByte74BecomesTheJpnFlagOfA777ByteLine) {
     openArchive(packDay(DayForm::Version3), dataFolder(), store, {});
-    ASSERT_EQ(store.den1Lines[0].size(), 777u);
-    EXPECT_EQ(store.den1Lines[0][357], '1');
-    EXPECT_EQ(store.den2Lines[0].size(), 741u);
+    ASSERT_EQ(store.headerLines[0].size(), 777u);
+    EXPECT_EQ(store.headerLines[0][357], '1');
+    EXPECT_EQ(store.runnerLines[0].size(), 741u);
 }
 
 TEST_F(ArchiveIntake, ProgressRunsUpTo100AndEndsAt0) {
@@ -70,14 +70,14 @@ TEST_F(ArchiveIntake, OtherMembersStayInTheDataFolderUnderTheirFileName) {
     auto members = dayMembers();
     members.push_back({"readme.txt", "notes"});
     members.push_back({"../escape.txt", "kept inside"});
-    members.push_back(fixture::symbolicLink(kDen2File, "/etc/hostname"));
+    members.push_back(fixture::symbolicLink(kRunnerFile, "/etc/hostname"));
     members.push_back(fixture::symbolicLink("link.txt", "/etc/hostname"));
     IntakeResult result = openArchive(writeArchive(fixture::craftArchive(members)), dataFolder(), store, {});
     expectNewDayLoaded(result);
     EXPECT_EQ(readFile(dataFolder() / "readme.txt"), "notes");
     EXPECT_EQ(readFile(dataFolder() / "escape.txt"), "kept inside");
     EXPECT_FALSE(fs::exists(root.path() / "escape.txt"));
-    EXPECT_FALSE(fs::is_symlink(dataFolder() / kDen2File));
+    EXPECT_FALSE(fs::is_symlink(dataFolder() / kRunnerFile));
     EXPECT_FALSE(fs::exists(fs::symlink_status(dataFolder() / "link.txt")));
 }
 

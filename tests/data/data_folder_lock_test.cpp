@@ -22,7 +22,7 @@ protected:
     }
     void TearDown() override { fs::remove_all(folder); }
     void makeDataFolder() const {
-        for (const char* name : {kDen1File, kDen2File, kUmaFile}) std::ofstream(folder / name) << "x";
+        for (const char* name : {kHeaderFile, kRunnerFile, kHorseFile}) std::ofstream(folder / name) << "x";
     }
     fs::path folder;
 };

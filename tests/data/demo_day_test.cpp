@@ -42,7 +42,7 @@ TEST(DemoDay, WrittenFilesLoadAsThirtySixRaces) {
         EXPECT_GE(store.runnerCount(r), 8) << r;
         EXPECT_LE(store.runnerCount(r), 18) << r;
     }
-    for (const char* name : {kDen1File, kDen2File, kUmaFile}) {
+    for (const char* name : {kHeaderFile, kRunnerFile, kHorseFile}) {
         std::ifstream in(folder.path() / "new" / "day" / name, std::ios::binary);
         std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         ASSERT_GE(bytes.size(), 2u) << name;
@@ -68,18 +68,18 @@ TEST(DemoDay, CardHoldsTheRaceKindsOfARealDay) {
     std::map<std::string, int> racesPerCourse, jumpsPerCourse;
     bool jpnGraded = false, plainGraded = false, thousandMetres = false;
     for (const std::string& h : day.headerLines) {
-        std::string course(field(h, den1::racecourse_code));
+        std::string course(field(h, header_line::racecourse_code));
         ++racesPerCourse[course];
-        EXPECT_EQ(number(field(h, den1::race_number)), racesPerCourse[course]);
-        EXPECT_EQ(field(h, den1::race_date), kMeetingDate);
-        jumpsPerCourse[course] += field(h, den1::jump_flag) == "1";
-        classes.insert(std::string(field(h, den1::race_class_code)));
-        std::string grade(field(h, den1::grade_code));
+        EXPECT_EQ(number(field(h, header_line::race_number)), racesPerCourse[course]);
+        EXPECT_EQ(field(h, header_line::race_date), kMeetingDate);
+        jumpsPerCourse[course] += field(h, header_line::jump_flag) == "1";
+        classes.insert(std::string(field(h, header_line::race_class_code)));
+        std::string grade(field(h, header_line::grade_code));
         if (grade == "0" || grade == "1" || grade == "2") {
             grades.insert(grade);
-            (field(h, den1::jpn_grade_flag) == "1" ? jpnGraded : plainGraded) = true;
+            (field(h, header_line::jpn_grade_flag) == "1" ? jpnGraded : plainGraded) = true;
         }
-        thousandMetres |= field(h, den1::distance) == "1000";
+        thousandMetres |= field(h, header_line::distance) == "1000";
         EXPECT_TRUE(isCleanCp932(h));
     }
     EXPECT_EQ(racesPerCourse, (std::map<std::string, int>{{"00", 12}, {"04", 12}, {"07", 12}}));
@@ -98,37 +98,38 @@ TEST(DemoDay, HorsesAndPastRacesAreConsistent) {
     for (size_t g = 0; g < day.runnerLines.size(); ++g) {
         const std::string& runner = day.runnerLines[g];
         const std::string& horse = day.horseLines[g];
-        std::string name(trimmed(field(runner, den2::horse_name)));
+        std::string name(trimmed(field(runner, runner_line::horse_name)));
         EXPECT_TRUE(names.insert(name).second) << toUtf8(name) << " twice";
-        EXPECT_EQ(trimmed(field(horse, uma::horse_name)), name);
+        EXPECT_EQ(trimmed(field(horse, horse_line::horse_name)), name);
         EXPECT_TRUE(isCleanCp932(runner) && isCleanCp932(horse)) << g;
-        EXPECT_GT(number(field(runner, den2::rate)), 0) << g;
+        EXPECT_GT(number(field(runner, runner_line::rate)), 0) << g;
 
         int past = 0, wins = 0;
         for (int k = 0; k < kPastGroups; ++k) {
-            std::string date(pastField(horse, uma::past_race_date, k));
+            std::string date(pastField(horse, horse_line::past_race_date, k));
             if (trimmed(date).empty()) {
-                EXPECT_TRUE(trimmed(pastField(horse, uma::past_racecourse_code, k)).empty()) << g << "/" << k;
+                EXPECT_TRUE(trimmed(pastField(horse, horse_line::past_racecourse_code, k)).empty()) << g << "/" << k;
                 continue;
             }
             ++past;
             EXPECT_LT(date, kMeetingDate) << g << "/" << k;
             if (k == 0 && number(date) < 20250603) ++longLayoffs;
-            int size = number(pastField(horse, uma::past_field_size, k));
-            int finish = number(pastField(horse, uma::past_finish, k));
+            int size = number(pastField(horse, horse_line::past_field_size, k));
+            int finish = number(pastField(horse, horse_line::past_finish, k));
             EXPECT_TRUE((finish >= 1 && finish <= size) || finish == 33) << g << "/" << k;
             wins += finish == 1;
             // Margins are unsigned tenths, the winner's lead included.
-            std::string_view margin = pastField(horse, uma::past_margin, k);
+            std::string_view margin = pastField(horse, horse_line::past_margin, k);
             EXPECT_EQ(margin.find_first_not_of("0123456789"), std::string_view::npos) << g << "/" << k;
-            for (const FieldDef& c : {uma::past_corner1, uma::past_corner2, uma::past_corner3, uma::past_corner4}) {
+            for (const FieldDef& c : {horse_line::past_corner1, horse_line::past_corner2, horse_line::past_corner3,
+                                      horse_line::past_corner4}) {
                 int position = number(pastField(horse, c, k));
                 EXPECT_TRUE(position >= 0 && position <= size) << g << "/" << k;
             }
-            std::string_view early = pastField(horse, uma::past_first_3f, k);
-            if (pastField(horse, uma::past_jump_flag, k) == "1") {
+            std::string_view early = pastField(horse, horse_line::past_first_3f, k);
+            if (pastField(horse, horse_line::past_jump_flag, k) == "1") {
                 EXPECT_TRUE(trimmed(early).empty()) << g << "/" << k;
-            } else if (pastField(horse, uma::past_distance, k) == "1000") {
+            } else if (pastField(horse, horse_line::past_distance, k) == "1000") {
                 EXPECT_GE(number(early), 200) << g << "/" << k;
                 EXPECT_LE(number(early), 260) << g << "/" << k;
             } else {
@@ -136,7 +137,7 @@ TEST(DemoDay, HorsesAndPastRacesAreConsistent) {
                 EXPECT_LE(number(early), 385) << g << "/" << k;
             }
         }
-        EXPECT_GE(number(field(horse, uma::record_firsts)), wins) << g;
+        EXPECT_GE(number(field(horse, horse_line::record_firsts)), wins) << g;
         debutants += past == 0;
         fewRaces += past >= 1 && past <= 4;
     }

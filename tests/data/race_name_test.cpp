@@ -19,9 +19,9 @@ using fixture::headerLine;
 // A store holding the header lines, read as loading reads them.
 RaceDataStore storeWith(const std::vector<Header>& headers) {
     RaceDataStore store;
-    for (const Header& h : headers) store.den1Lines.push_back(headerLine(h));
+    for (const Header& h : headers) store.headerLines.push_back(headerLine(h));
     store.raceCount = static_cast<int>(headers.size());
-    store.headers = readRaceHeaders(store.den1Lines);
+    store.headers = readRaceHeaders(store.headerLines);
     return store;
 }
 

@@ -116,18 +116,18 @@ TEST(LoadDataSet, LocatesRunnersBySummingCounts) {
     EXPECT_EQ(store.firstRunner(2), 30);
     for (int n = 0; n < store.runnerCount(2); ++n) {
         int g = store.firstRunner(2) + n;
-        EXPECT_EQ(trimmed(field(store.den2Lines[g], den2::horse_name)), markedName(30 + n));
-        EXPECT_EQ(trimmed(field(store.umaLines[g], uma::horse_name)), markedName(30 + n));
+        EXPECT_EQ(trimmed(field(store.runnerLines[g], runner_line::horse_name)), markedName(30 + n));
+        EXPECT_EQ(trimmed(field(store.horseLines[g], horse_line::horse_name)), markedName(30 + n));
     }
-    EXPECT_EQ(store.den2Lines.size(), 39u);
-    EXPECT_EQ(store.umaLines.size(), 39u);
+    EXPECT_EQ(store.runnerLines.size(), 39u);
+    EXPECT_EQ(store.horseLines.size(), 39u);
 }
 
 TEST(LoadDataSet, ReadsLastLineWithoutEndAndDropsEmptyLinesAtTheEnd) {
     struct Case {
         const char* name;
-        std::string den1Tail;
-        std::string den2Tail;
+        std::string headerTail;
+        std::string runnerTail;
     };
     const Case cases[] = {
         {"no line end after the last line", "", ""},
@@ -135,24 +135,24 @@ TEST(LoadDataSet, ReadsLastLineWithoutEndAndDropsEmptyLinesAtTheEnd) {
     };
     for (const Case& c : cases) {
         TempFolder folder;
-        writeFile(folder.path(), kDen1File,
-                  fixture::headerLine("02") + "\r\n" + fixture::headerLine("01") + c.den1Tail);
+        writeFile(folder.path(), kHeaderFile,
+                  fixture::headerLine("02") + "\r\n" + fixture::headerLine("01") + c.headerTail);
         writeFile(
-            folder.path(), kDen2File,
-            fixture::runnerLine(0) + "\r\n" + fixture::runnerLine(1) + "\r\n" + fixture::runnerLine(2) + c.den2Tail);
-        writeFile(folder.path(), kUmaFile,
+            folder.path(), kRunnerFile,
+            fixture::runnerLine(0) + "\r\n" + fixture::runnerLine(1) + "\r\n" + fixture::runnerLine(2) + c.runnerTail);
+        writeFile(folder.path(), kHorseFile,
                   fixture::horseLine(0) + "\n" + fixture::horseLine(1) + "\n" + fixture::horseLine(2));
         RaceDataStore store;
         ASSERT_TRUE(loadDataSet(store, folder.path())) << c.name;
         EXPECT_EQ(store.raceCount, 2) << c.name;
-        EXPECT_EQ(store.den2Lines.size(), 3u) << c.name;
-        EXPECT_EQ(store.den2Lines[2], fixture::runnerLine(2)) << c.name;
-        EXPECT_EQ(store.umaLines[2], fixture::horseLine(2)) << c.name;
+        EXPECT_EQ(store.runnerLines.size(), 3u) << c.name;
+        EXPECT_EQ(store.runnerLines[2], fixture::runnerLine(2)) << c.name;
+        EXPECT_EQ(store.horseLines[2], fixture::horseLine(2)) << c.name;
     }
 }
 
 TEST(LoadDataSet, MissingFileReturnsFalseAndKeepsTheStore) {
-    for (const char* missing : {kDen1File, kDen2File, kUmaFile}) {
+    for (const char* missing : {kHeaderFile, kRunnerFile, kHorseFile}) {
         TempFolder folder;
         writeDataSet(folder.path(), {"05"});
         std::filesystem::remove(folder.path() / missing);
@@ -232,7 +232,7 @@ TEST(LoadDataSet, RefusesRunnerAndHorseFilesThatDoNotMatchTheCounts) {
 TEST(LoadDataSet, EmptyLineInsideTheRunnerFileIsARecord) {
     TempFolder folder;
     writeDataSet(folder.path(), {"02"});
-    writeFile(folder.path(), kDen2File, fixture::runnerLine(0) + "\r\n\r\n" + fixture::runnerLine(1) + "\r\n");
+    writeFile(folder.path(), kRunnerFile, fixture::runnerLine(0) + "\r\n\r\n" + fixture::runnerLine(1) + "\r\n");
     RaceDataStore store = loadedStore();
     const RaceDataStore before = store;
     EXPECT_THROW(loadDataSet(store, folder.path()), Error);
@@ -250,7 +250,7 @@ TEST(LoadDataSet, ConversionErrorNamesTheFieldAndTheLine) {
         EXPECT_EQ(e.field(), "runner_count");
         EXPECT_EQ(e.text(), "1x");
         EXPECT_NE(e.message().find("runner_count"), std::string::npos);
-        EXPECT_NE(e.message().find(kDen1File), std::string::npos);
+        EXPECT_NE(e.message().find(kHeaderFile), std::string::npos);
     }
 }
 
@@ -272,8 +272,8 @@ TEST(LoadDataSet, WhatIsNotARegularFileIsRefusedSayingWhatItIs) {
     for (const Case& c : cases) {
         TempFolder folder;
         writeDataSet(folder.path(), {"01"});
-        std::filesystem::remove(folder.path() / kDen2File);
-        c.make(folder.path() / kDen2File);
+        std::filesystem::remove(folder.path() / kRunnerFile);
+        c.make(folder.path() / kRunnerFile);
         RaceDataStore store = loadedStore();
         const RaceDataStore before = store;
         try {
@@ -290,7 +290,7 @@ TEST(LoadDataSet, WhatIsNotARegularFileIsRefusedSayingWhatItIs) {
 TEST(LoadDataSet, RefusesAFileFarLargerThanADay) {
     TempFolder folder;
     writeDataSet(folder.path(), {"01"});
-    std::filesystem::resize_file(folder.path() / kUmaFile, 65u << 20);  // sparse: costs no disk space
+    std::filesystem::resize_file(folder.path() / kHorseFile, 65u << 20);  // sparse: costs no disk space
     RaceDataStore store = loadedStore();
     const RaceDataStore before = store;
     try {
@@ -306,7 +306,7 @@ TEST(LoadDataSet, ShortLinesAndGarbageNeverCrash) {
     std::mt19937 random(20260412);
     for (int round = 0; round < 200; ++round) {
         TempFolder folder;
-        for (const char* name : {kDen1File, kDen2File, kUmaFile}) {
+        for (const char* name : {kHeaderFile, kRunnerFile, kHorseFile}) {
             std::string bytes(random() % 3000, '\0');
             for (char& b : bytes) b = static_cast<char>(random() % 256);
             if (round % 2 == 0) {
@@ -347,9 +347,9 @@ TEST(LoadDataSet, EmptyFilesHoldNoRaceAndKeepTheStore) {
 TEST(LoadDataSet, MappedFilesGiveTheStoreReadFilesGive) {
     struct Case {
         const char* name;
-        std::string den1;
-        std::string den2;
-        std::string uma;
+        std::string headers;
+        std::string runners;
+        std::string horses;
     };
     const Case cases[] = {
         {"a small day", fixture::headerLine("02") + "\r\n" + fixture::headerLine("01") + "\r\n",
@@ -360,9 +360,9 @@ TEST(LoadDataSet, MappedFilesGiveTheStoreReadFilesGive) {
     };
     for (const Case& c : cases) {
         TempFolder folder;
-        writeFile(folder.path(), kDen1File, c.den1);
-        writeFile(folder.path(), kDen2File, c.den2);
-        writeFile(folder.path(), kUmaFile, c.uma);
+        writeFile(folder.path(), kHeaderFile, c.headers);
+        writeFile(folder.path(), kRunnerFile, c.runners);
+        writeFile(folder.path(), kHorseFile, c.horses);
         RaceDataStore read, mapped;
         ASSERT_TRUE(loadDataSet(read, folder.path(), FileAccess::Read)) << c.name;
         ASSERT_TRUE(loadDataSet(mapped, folder.path(), FileAccess::Map)) << c.name;

@@ -45,11 +45,11 @@ TEST(TemporaryNames, AreTheProgramsOwnOnly) {
         const char* name;
         bool temporary;
     } cases[] = {
-        {".kaime.kmi.zv-4711-a8Zq0c", true},  {".intake.zv-12-Qx81bb", true},
-        {"kaime.kmi.zv-4711-a8Zq0c", false},  {".kaime.kmi.zv--a8Zq0c", false},
-        {".kaime.kmi.zv-47x1-a8Zq0c", false}, {".kaime.kmi.zv-4711-a8Zq0", false},
-        {".kaime.kmi.4711-a8Zq0c", false},    {".zelvora.lock", false},
-        {".kaime.kmi.zv-4711-a8Zq_c", false},
+        {".race.kmi.zv-4711-a8Zq0c", true},  {".intake.zv-12-Qx81bb", true},
+        {"race.kmi.zv-4711-a8Zq0c", false},  {".race.kmi.zv--a8Zq0c", false},
+        {".race.kmi.zv-47x1-a8Zq0c", false}, {".race.kmi.zv-4711-a8Zq0", false},
+        {".kaime.kmi.4711-a8Zq0c", false},   {".zelvora.lock", false},
+        {".race.kmi.zv-4711-a8Zq_c", false},
     };
     for (const Case& c : cases) EXPECT_EQ(isTemporaryName(c.name), c.temporary) << c.name;
 }
@@ -63,11 +63,11 @@ TEST(RemoveStaleTemporaries, RemovesWhatEndedRunsLeftAndNothingElse) {
         bool removed;
     };
     const Case cases[] = {
-        {temporaryName("kaime.kmi", ended), std::chrono::seconds(0), true},  // its process has ended
-        {temporaryName("zv.csv", self), std::chrono::seconds(120), true},    // a minute unchanged
-        {temporaryName("day.idx", self), std::chrono::seconds(10), false},   // may still be written
-        {".kaime.kmi.zv-" + std::to_string(ended) + "-Ab3dE", std::chrono::seconds(600), false},  // not ours
-        {"kaime.kmi", std::chrono::seconds(600), false},
+        {temporaryName("race.kmi", ended), std::chrono::seconds(0), true},  // its process has ended
+        {temporaryName("zv.csv", self), std::chrono::seconds(120), true},   // a minute unchanged
+        {temporaryName("day.idx", self), std::chrono::seconds(10), false},  // may still be written
+        {".race.kmi.zv-" + std::to_string(ended) + "-Ab3dE", std::chrono::seconds(600), false},  // not ours
+        {"race.kmi", std::chrono::seconds(600), false},
     };
     std::vector<fs::path> paths;
     for (const Case& c : cases) {

@@ -13,20 +13,22 @@ RaceDataStore storeWithHeader(const char* racecourse, const char* date, const ch
     RaceDataStore store;
     store.raceCount = 1;
     RecordBuilder header(kHeaderLineLength);
-    header.set(den1::racecourse_code, racecourse).set(den1::race_date, date).set(den1::race_number, raceNumber);
-    store.den1Lines = {header.line()};
+    header.set(header_line::racecourse_code, racecourse)
+        .set(header_line::race_date, date)
+        .set(header_line::race_number, raceNumber);
+    store.headerLines = {header.line()};
     return store;
 }
 
 RaceRatings runners(std::vector<std::pair<const char*, int>> nameAndCombined) {
     RaceRatings r;
     for (const auto& [name, combined] : nameAndCombined) {
-        Bachu b;
+        PastColumn b;
         b.name = sj(name);
         b.combined = combined;
-        r.bachus.push_back(b);
+        r.pastColumns.push_back(b);
     }
-    r.runnerCount = static_cast<int>(r.bachus.size());
+    r.runnerCount = static_cast<int>(r.pastColumns.size());
     return r;
 }
 

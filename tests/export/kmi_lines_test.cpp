@@ -15,7 +15,9 @@ constexpr Marks kExamplePicks{5, 2, 7, 4, 3, 1};
 
 std::string headerLine(const std::string& raceNumber) {
     RecordBuilder b(kHeaderLineLength);
-    b.set(den1::racecourse_code, "05").set(den1::race_date, "20100502").set(den1::race_number, raceNumber);
+    b.set(header_line::racecourse_code, "05")
+        .set(header_line::race_date, "20100502")
+        .set(header_line::race_number, raceNumber);
     return b.line();
 }
 

@@ -16,8 +16,8 @@ RaceDataStore storeOnDays(std::vector<const char*> dates) {
     store.raceCount = static_cast<int>(dates.size());
     for (size_t i = 0; i < dates.size(); ++i) {
         RecordBuilder header(kHeaderLineLength);
-        header.set(den1::racecourse_code, "04").setNumber(den1::race_number, static_cast<int64_t>(i + 1));
-        store.den1Lines.push_back(header.line());
+        header.set(header_line::racecourse_code, "04").setNumber(header_line::race_number, static_cast<int64_t>(i + 1));
+        store.headerLines.push_back(header.line());
         store.headers.emplace_back().raceDateText = sj(dates[i]);
     }
     return store;

@@ -14,8 +14,8 @@ RaceDataStore oneRaceStore(const char* racecourse, const char* raceNumber, const
     RaceDataStore store;
     store.raceCount = 1;
     RecordBuilder header(kHeaderLineLength);
-    header.set(den1::racecourse_code, racecourse).set(den1::race_number, raceNumber);
-    store.den1Lines = {header.line()};
+    header.set(header_line::racecourse_code, racecourse).set(header_line::race_number, raceNumber);
+    store.headerLines = {header.line()};
     store.headers.emplace_back().raceDateText = sj(dateText);
     return store;
 }

@@ -98,11 +98,11 @@ TEST(BetLabels, ListThePicks) {
     };
     for (const Case& c : cases) {
         BetLabels labels = betLabels(c.marks, c.trifecta);
-        EXPECT_EQ(toUtf8(labels.tan), c.labels.tan) << c.what;
-        EXPECT_EQ(toUtf8(labels.umaren), c.labels.umaren) << c.what;
-        EXPECT_EQ(toUtf8(labels.rentan1), c.labels.rentan1) << c.what;
-        EXPECT_EQ(toUtf8(labels.rentan2), c.labels.rentan2) << c.what;
-        EXPECT_EQ(toUtf8(labels.rentan3), c.labels.rentan3) << c.what;
+        EXPECT_EQ(toUtf8(labels.winPlace), c.labels.winPlace) << c.what;
+        EXPECT_EQ(toUtf8(labels.pairs), c.labels.pairs) << c.what;
+        EXPECT_EQ(toUtf8(labels.trifectaFirst), c.labels.trifectaFirst) << c.what;
+        EXPECT_EQ(toUtf8(labels.trifectaSecond), c.labels.trifectaSecond) << c.what;
+        EXPECT_EQ(toUtf8(labels.trifectaThird), c.labels.trifectaThird) << c.what;
     }
 }
 

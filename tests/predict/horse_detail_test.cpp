@@ -15,39 +15,39 @@ using PastRace = fixture::PastRaceRecord;
 using fixture::setPastRaceRecord;
 
 void setCounters(RecordBuilder& b, int group, std::array<int, 4> counts) {
-    for (int c = 0; c < 4; ++c) b.setNumber(uma::recordCounter(group, c), counts[c]);
+    for (int c = 0; c < 4; ++c) b.setNumber(horse_line::recordCounter(group, c), counts[c]);
 }
 
 // A horse with a full profile and two past races (groups 0 and 1); groups 2 to 4 are blank.
 RecordBuilder profileHorse() {
     RecordBuilder b(kHorseLineLength);
-    b.set(uma::horse_name, sj("テストホース"))
-        .set(uma::coat_colour_code, "03")
-        .set(uma::birthplace_code, "002")
-        .set(uma::horse_marker_code, "01")
-        .set(uma::sire_name, sj("チチウマ"))
-        .set(uma::dam_name, sj("ハハウマ"))
-        .set(uma::dam_sire_name, sj("ハハチチ"))
-        .set(uma::dam_dam_name, sj("ハハハハ"))
-        .set(uma::owner_name, sj("馬主太郎"))
-        .set(uma::breeder_name, sj("牧場"))
-        .set(uma::trainer_name, sj("調教師"))
-        .set(uma::trainer_centre_code, "50")
-        .setNumber(uma::main_prize, 12345678)
-        .setNumber(uma::total_prize_part1, 20000000)
-        .setNumber(uma::total_prize_part2, 5000000)
-        .setNumber(uma::record_firsts, 3)
-        .setNumber(uma::record_seconds, 1)
-        .setNumber(uma::record_thirds, 0)
-        .setNumber(uma::record_unplaced, 5);
-    for (int g = 0; g < uma::kRecordGroups; ++g) setCounters(b, g, {0, 0, 0, 0});
-    setCounters(b, uma::kGroupRunningStyle, {1, 0, 2, 0});
-    setCounters(b, uma::kGroupTurfRight, {1, 2, 3, 4});
-    setCounters(b, uma::kGroupTurfLeft, {10, 0, 1, 12});
-    setCounters(b, uma::kGroupTurfHeavyA, {1, 1, 0, 0});
-    setCounters(b, uma::kGroupTurfHeavyB, {0, 1, 1, 0});
-    setCounters(b, uma::kGroupTurfDistance + 7, {0, 0, 0, 9});
-    setCounters(b, uma::kGroupDirtDistance, {2, 0, 0, 0});
+    b.set(horse_line::horse_name, sj("テストホース"))
+        .set(horse_line::coat_colour_code, "03")
+        .set(horse_line::birthplace_code, "002")
+        .set(horse_line::horse_marker_code, "01")
+        .set(horse_line::sire_name, sj("チチウマ"))
+        .set(horse_line::dam_name, sj("ハハウマ"))
+        .set(horse_line::dam_sire_name, sj("ハハチチ"))
+        .set(horse_line::dam_dam_name, sj("ハハハハ"))
+        .set(horse_line::owner_name, sj("馬主太郎"))
+        .set(horse_line::breeder_name, sj("牧場"))
+        .set(horse_line::trainer_name, sj("調教師"))
+        .set(horse_line::trainer_centre_code, "50")
+        .setNumber(horse_line::main_prize, 12345678)
+        .setNumber(horse_line::total_prize_part1, 20000000)
+        .setNumber(horse_line::total_prize_part2, 5000000)
+        .setNumber(horse_line::record_firsts, 3)
+        .setNumber(horse_line::record_seconds, 1)
+        .setNumber(horse_line::record_thirds, 0)
+        .setNumber(horse_line::record_unplaced, 5);
+    for (int g = 0; g < horse_line::kRecordGroups; ++g) setCounters(b, g, {0, 0, 0, 0});
+    setCounters(b, horse_line::kGroupRunningStyle, {1, 0, 2, 0});
+    setCounters(b, horse_line::kGroupTurfRight, {1, 2, 3, 4});
+    setCounters(b, horse_line::kGroupTurfLeft, {10, 0, 1, 12});
+    setCounters(b, horse_line::kGroupTurfHeavyA, {1, 1, 0, 0});
+    setCounters(b, horse_line::kGroupTurfHeavyB, {0, 1, 1, 0});
+    setCounters(b, horse_line::kGroupTurfDistance + 7, {0, 0, 0, 9});
+    setCounters(b, horse_line::kGroupDirtDistance, {2, 0, 0, 0});
     setPastRaceRecord(b, 0, PastRace{});
     PastRace older;
     older.racecourse = "04";
@@ -108,7 +108,7 @@ TEST(HorseDetail, PrizeMoneyIsShownInTenThousandYenAndSummedIn64Bits) {
     };
     for (const Case& c : cases) {
         RecordBuilder b = profileHorse();
-        b.setNumber(uma::total_prize_part1, c.part1).setNumber(uma::total_prize_part2, c.part2);
+        b.setNumber(horse_line::total_prize_part1, c.part1).setNumber(horse_line::total_prize_part2, c.part2);
         EXPECT_EQ(toUtf8(buildHorseDetail(kSexAgeCoat, b.line()).label("lblSouSyokin")), c.total) << c.part1;
     }
 }
@@ -119,9 +119,9 @@ TEST(HorseDetail, BadPrizeOrRunningStyleRaisesConversionErrorNamingTheField) {
         const char* text;
     };
     const Case cases[] = {
-        {uma::main_prize, "          "},  {uma::total_prize_part1, "2147483648"},
-        {uma::total_prize_part2, "12a4"}, {uma::style_front_runner, "  "},
-        {uma::style_closer, "x1"},
+        {horse_line::main_prize, "          "},  {horse_line::total_prize_part1, "2147483648"},
+        {horse_line::total_prize_part2, "12a4"}, {horse_line::style_front_runner, "  "},
+        {horse_line::style_closer, "x1"},
     };
     for (const Case& c : cases) {
         RecordBuilder b = profileHorse();
@@ -257,8 +257,10 @@ TEST(HorseDetail, UnknownRacecourseLeavesTheRowEmpty) {
 
 TEST(HorseDetail, ShortHorseLineGivesEmptyTextsWithoutFailingOnLenientFields) {
     RecordBuilder b(680);
-    b.setNumber(uma::main_prize, 0).setNumber(uma::total_prize_part1, 0).setNumber(uma::total_prize_part2, 0);
-    setCounters(b, uma::kGroupRunningStyle, {0, 0, 0, 0});
+    b.setNumber(horse_line::main_prize, 0)
+        .setNumber(horse_line::total_prize_part1, 0)
+        .setNumber(horse_line::total_prize_part2, 0);
+    setCounters(b, horse_line::kGroupRunningStyle, {0, 0, 0, 0});
     HorseDetail d = buildHorseDetail(kSexAgeCoat, b.line());
     EXPECT_EQ(toUtf8(d.label("lblSouSyokin")), "0万円");
     EXPECT_EQ(d.label("lblTiti"), "");
@@ -294,11 +296,11 @@ TEST(HorseDetail, StoreRunnerIsFoundThroughTheRaceAndRejectedOutOfRange) {
     store.headers[1].runnerCount = 2;
     store.headers[1].firstRunner = 1;
     RecordBuilder runner(kRunnerLineLength);
-    runner.set(den2::sex_code, "1").set(den2::age, "03");
-    store.den2Lines = {runner.line(), runner.line(), runner.line()};
+    runner.set(runner_line::sex_code, "1").set(runner_line::age, "03");
+    store.runnerLines = {runner.line(), runner.line(), runner.line()};
     RecordBuilder other = profileHorse();
-    other.set(uma::owner_name, sj("別の馬主"));
-    store.umaLines = {profileHorse().line(), profileHorse().line(), other.line()};
+    other.set(horse_line::owner_name, sj("別の馬主"));
+    store.horseLines = {profileHorse().line(), profileHorse().line(), other.line()};
 
     HorseDetail d = buildHorseDetail(store, 1, 1);
     EXPECT_EQ(toUtf8(d.label("lblBanusi")), "別の馬主");

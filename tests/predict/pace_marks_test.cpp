@@ -14,10 +14,10 @@ struct Runner {
     LocalDateTime lastRace = {2010, 4, 4, 0};
 };
 
-Bachus fieldOf(const std::vector<Runner>& runners) {
-    Bachus bachus(runners.size());
+PastColumns fieldOf(const std::vector<Runner>& runners) {
+    PastColumns pastColumns(runners.size());
     for (size_t n = 0; n < runners.size(); ++n) {
-        Bachu& b = bachus[n];
+        PastColumn& b = pastColumns[n];
         b.rate = runners[n].rate;
         b.PR = runners[n].PR;
         b.TR = runners[n].TR;
@@ -25,11 +25,11 @@ Bachus fieldOf(const std::vector<Runner>& runners) {
         b.dates[0] = kRaceDay;
         b.dates[1] = runners[n].lastRace;
     }
-    return bachus;
+    return pastColumns;
 }
 
 // The worked example's eight runners (runner n at index n - 1).
-Bachus workedExample() {
+PastColumns workedExample() {
     return fieldOf({{80, 0, 8}, {71, 3, 9}, {90, 0, 0}, {40, 1, 5}, {60, 5, 10}, {30, 0, 0}, {55, 2, 9}, {62, 0, 0}});
 }
 
@@ -64,18 +64,20 @@ TEST(PickMarks, AtPaceHCountsTheRunnersRatedTenOrMore) {
 
 TEST(PickMarks, TakesTheHighestRatesWhenNoRunnerHasBothRatings) {
     // After ◎ ○ ▲ nobody has both TR and PR: △ × ☆ are the three highest rates.
-    Bachus bachus = fieldOf({{10, 0, 10}, {20, 0, 9}, {30, 0, 8}, {40, 0, 7}, {90, 3, 0}, {60, 0, 0}, {60, 0, 1}});
-    EXPECT_EQ(pickMarks(bachus, kPaceM), (Marks{1, 2, 3, 5, 6, 7}));
+    PastColumns pastColumns =
+        fieldOf({{10, 0, 10}, {20, 0, 9}, {30, 0, 8}, {40, 0, 7}, {90, 3, 0}, {60, 0, 0}, {60, 0, 1}});
+    EXPECT_EQ(pickMarks(pastColumns, kPaceM), (Marks{1, 2, 3, 5, 6, 7}));
 }
 
 TEST(PickMarks, StopsLookingForBothRatingsAtTheFirstUnratedRow) {
-    Bachus bachus = fieldOf({{10, 3, 10}, {20, 3, 9}, {30, 3, 8}, {40, 0, 0}, {50, 0, 0}, {60, 0, 0}});
-    EXPECT_EQ(pickMarks(bachus, kPaceM), (Marks{1, 2, 3, 6, 5, 4}));
+    PastColumns pastColumns = fieldOf({{10, 3, 10}, {20, 3, 9}, {30, 3, 8}, {40, 0, 0}, {50, 0, 0}, {60, 0, 0}});
+    EXPECT_EQ(pickMarks(pastColumns, kPaceM), (Marks{1, 2, 3, 6, 5, 4}));
 }
 
 TEST(PickMarks, BreaksFullTiesByRunnerNumber) {
-    Bachus bachus = fieldOf({{50, 1, 9}, {50, 1, 9}, {50, 1, 9}, {50, 1, 9}, {50, 1, 9}, {50, 1, 9}, {50, 1, 9}});
-    EXPECT_EQ(pickMarks(bachus, kPaceM), (Marks{1, 2, 3, 4, 5, 6}));
+    PastColumns pastColumns =
+        fieldOf({{50, 1, 9}, {50, 1, 9}, {50, 1, 9}, {50, 1, 9}, {50, 1, 9}, {50, 1, 9}, {50, 1, 9}});
+    EXPECT_EQ(pickMarks(pastColumns, kPaceM), (Marks{1, 2, 3, 4, 5, 6}));
 }
 
 TEST(PickMarks, LeavesOutRunnersBackFromALongLayoff) {
@@ -99,16 +101,16 @@ TEST(PickMarks, LeavesOutRunnersBackFromALongLayoff) {
 
 TEST(PickMarks, ClampsTheLayoffToTheEndOfAShorterMonth) {
     // 31 March 2009 + 11 months = 28 February 2010, which is not before 28 February.
-    Bachus bachus = fieldOf({{90, 3, 10}, {80, 2, 9}, {70, 1, 8}});
-    for (Bachu& b : bachus) b.dates[0] = {2010, 2, 28, 0};
-    bachus[0].dates[1] = {2009, 3, 31, 0};
-    EXPECT_EQ(pickMarks(bachus, kPaceM)[0], 1);
-    bachus[0].dates[0] = {2010, 3, 1, 0};
-    EXPECT_EQ(pickMarks(bachus, kPaceM)[0], 2);
+    PastColumns pastColumns = fieldOf({{90, 3, 10}, {80, 2, 9}, {70, 1, 8}});
+    for (PastColumn& b : pastColumns) b.dates[0] = {2010, 2, 28, 0};
+    pastColumns[0].dates[1] = {2009, 3, 31, 0};
+    EXPECT_EQ(pickMarks(pastColumns, kPaceM)[0], 1);
+    pastColumns[0].dates[0] = {2010, 3, 1, 0};
+    EXPECT_EQ(pickMarks(pastColumns, kPaceM)[0], 2);
 }
 
 TEST(PickMarks, GivesNoMarksWithoutRatesOrPRAverage) {
-    Bachus noRates = fieldOf({{0, 3, 10}, {0, 2, 9}, {0, 1, 8}, {0, 1, 7}, {0, 1, 6}, {0, 1, 5}});
+    PastColumns noRates = fieldOf({{0, 3, 10}, {0, 2, 9}, {0, 1, 8}, {0, 1, 7}, {0, 1, 6}, {0, 1, 5}});
     EXPECT_EQ(pickMarks(noRates, kPaceM), Marks{});
     EXPECT_EQ(pickMarks(workedExample(), 0), Marks{});
 }
@@ -154,9 +156,9 @@ TEST(EstimatePace, SetsTheAveragesAndThePace) {
         {"two", {3, 3, 0}, "PR平均：2.00", true, "H", 2},
     };
     for (const Case& c : cases) {
-        Bachus bachus(c.prs.size());
-        for (size_t n = 0; n < c.prs.size(); ++n) bachus[n].PR = c.prs[n];
-        PaceEstimate pace = estimatePace({}, bachus);
+        PastColumns pastColumns(c.prs.size());
+        for (size_t n = 0; n < c.prs.size(); ++n) pastColumns[n].PR = c.prs[n];
+        PaceEstimate pace = estimatePace({}, pastColumns);
         EXPECT_EQ(toUtf8(pace.prAverageText), c.prText) << c.what;
         EXPECT_EQ(pace.prAverageShown, c.shown) << c.what;
         EXPECT_EQ(pace.paceText, c.pace) << c.what;
@@ -180,7 +182,7 @@ TEST(EstimatePace, AveragesTheEarlyTimesOfTheTableAsBuilt) {
     for (const Case& c : cases) {
         std::vector<F3FRow> table;
         for (int t : c.times) table.push_back({1, 0, t, 0});
-        PaceEstimate pace = estimatePace(table, Bachus(1));
+        PaceEstimate pace = estimatePace(table, PastColumns(1));
         EXPECT_EQ(toUtf8(pace.f3fAverageText), c.text);
         EXPECT_EQ(pace.f3fAverageShown, c.shown);
     }

@@ -58,8 +58,8 @@ TEST(RaceResultRobustness, DamagedLinesComputeOrStopWithAnError) {
     std::mt19937 random(11);
     for (const Damage& damage : damages) {
         RaceDataStore store = intact;
-        for (size_t line = 0; line < store.umaLines.size(); ++line) {
-            for (RecordLines* lines : {&store.umaLines, &store.den2Lines}) {
+        for (size_t line = 0; line < store.horseLines.size(); ++line) {
+            for (RecordLines* lines : {&store.horseLines, &store.runnerLines}) {
                 std::string text(lines->at(line));
                 if (damage.bytes.empty()) {
                     if (line % 7 == 0) text.resize(random() % (text.size() + 1));

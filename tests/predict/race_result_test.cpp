@@ -76,9 +76,9 @@ TEST_F(RaceResultTest, ComputesTheHeader) {
     EXPECT_EQ(r.paceImage, kPaceImageM);
     // Runner 4 is laid off, so only three picks remain.
     EXPECT_EQ(r.markedRunners, (std::array<int, kMarks>{1, 3, 2, 0, 0, 0}));
-    EXPECT_EQ(toUtf8(r.labels.tan), " 1, 3, 2");
-    EXPECT_EQ(toUtf8(r.labels.umaren), " 1→ 3, 2   3→ 2");
-    EXPECT_EQ(toUtf8(r.labels.rentan2), " 1, 3, 2");
+    EXPECT_EQ(toUtf8(r.labels.winPlace), " 1, 3, 2");
+    EXPECT_EQ(toUtf8(r.labels.pairs), " 1→ 3, 2   3→ 2");
+    EXPECT_EQ(toUtf8(r.labels.trifectaSecond), " 1, 3, 2");
     EXPECT_EQ(r.betKeys[0], "010000");
     EXPECT_EQ(r.betKeys[6],
               "0103"
@@ -93,12 +93,12 @@ TEST_F(RaceResultTest, FillsTheRatings) {
     };
     const Expect expected[] = {{10, 3, 13}, {0, 2, 2}, {9, 1, 10}, {0, 0, 0}};
     for (int n = 0; n < 4; ++n) {
-        EXPECT_EQ(r.bachus[n].TR, expected[n].TR) << n;
-        EXPECT_EQ(r.bachus[n].PR, expected[n].PR) << n;
-        EXPECT_EQ(r.bachus[n].combined, expected[n].combined) << n;
+        EXPECT_EQ(r.pastColumns[n].TR, expected[n].TR) << n;
+        EXPECT_EQ(r.pastColumns[n].PR, expected[n].PR) << n;
+        EXPECT_EQ(r.pastColumns[n].combined, expected[n].combined) << n;
     }
-    EXPECT_EQ(r.bachus[0].rate, 45);
-    EXPECT_EQ(r.bachus[0].name, "FIRST");
+    EXPECT_EQ(r.pastColumns[0].rate, 45);
+    EXPECT_EQ(r.pastColumns[0].name, "FIRST");
     EXPECT_EQ(toUtf8(r.sexAgeCoat[0]), "牡4   鹿毛  ");
     ASSERT_EQ(r.ranking.size(), 4u);
     EXPECT_EQ(r.ranking[2].runner, 3);
@@ -219,7 +219,7 @@ TEST_F(RaceResultTest, RaceWithoutRatesHasNoMarksOrLines) {
     EXPECT_EQ(r.markedRunners, (std::array<int, kMarks>{}));
     EXPECT_FALSE(r.hasBetLines());
     for (const std::string& key : r.betKeys) EXPECT_EQ(key, "000000");
-    EXPECT_EQ(r.labels.tan, "");
+    EXPECT_EQ(r.labels.winPlace, "");
     EXPECT_EQ(r.cells[1][kColMark].text, "");
     EXPECT_EQ(r.cells[1][kColFrame].fg, 0x000000) << "bracket 5 is black on yellow";
     EXPECT_EQ(r.cells[1][kColFrame].bg, 0xFFFF00);
@@ -232,7 +232,7 @@ TEST_F(RaceResultTest, StopsOnAnUnreadableNumber) {
     };
     const Case cases[] = {
         {"weight",
-         [](RaceDataStore& s) { s.den2Lines.replace(1, std::string(s.den2Lines[1]).replace(148, 3, "5x0")); }},
+         [](RaceDataStore& s) { s.runnerLines.replace(1, std::string(s.runnerLines[1]).replace(148, 3, "5x0")); }},
         {"race number with marks", [](RaceDataStore& s) { s.headers[0].raceNumberText = "1R"; }},
     };
     for (const Case& c : cases) {
@@ -247,7 +247,7 @@ TEST_F(RaceResultTest, RejectsARaceTheStoreDoesNotHold) {
 }
 
 TEST_F(RaceResultTest, RejectsAStoreWithTooFewRunnerLines) {
-    store.umaLines.pop_back();
+    store.horseLines.pop_back();
     EXPECT_THROW(compute(1), Error);
 }
 

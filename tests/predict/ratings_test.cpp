@@ -6,13 +6,13 @@ namespace zv {
 namespace {
 
 // One valid past race per runner, with the given early times.
-Bachus fieldWithTimes(const std::vector<int>& times) {
-    Bachus bachus(times.size());
+PastColumns fieldWithTimes(const std::vector<int>& times) {
+    PastColumns pastColumns(times.size());
     for (size_t n = 0; n < times.size(); ++n) {
-        bachus[n].pastValid[0] = true;
-        bachus[n].pastF3F[0] = times[n];
+        pastColumns[n].pastValid[0] = true;
+        pastColumns[n].pastF3F[0] = times[n];
     }
-    return bachus;
+    return pastColumns;
 }
 
 TEST(RankF3FTable, FollowsTheWorkedExamples) {
@@ -49,35 +49,35 @@ TEST(RankF3FTable, FollowsTheWorkedExamples) {
 }
 
 TEST(AssignTR, TakesTheBestRaceAndAddsThePoints) {
-    Bachus bachus(3);
+    PastColumns pastColumns(3);
     // Runner 1: races at 34.0 and 34.5; runner 2: 34.2 plus 2 PR; runner 3: valid but cut, keeps its PR.
-    bachus[0].pastValid = {true, true, false};
-    bachus[0].pastF3F = {345, 340, 0};
-    bachus[1].pastValid = {true, false, false};
-    bachus[1].pastF3F = {342, 330, 0};
-    bachus[1].PR = 2;
-    bachus[2].pastValid = {false, true, false};
-    bachus[2].pastF3F = {0, 360, 0};
-    bachus[2].PR = 3;
-    std::vector<F3FRow> built = assignTR(bachus);
+    pastColumns[0].pastValid = {true, true, false};
+    pastColumns[0].pastF3F = {345, 340, 0};
+    pastColumns[1].pastValid = {true, false, false};
+    pastColumns[1].pastF3F = {342, 330, 0};
+    pastColumns[1].PR = 2;
+    pastColumns[2].pastValid = {false, true, false};
+    pastColumns[2].pastF3F = {0, 360, 0};
+    pastColumns[2].PR = 3;
+    std::vector<F3FRow> built = assignTR(pastColumns);
 
     ASSERT_EQ(built.size(), 4u) << "the table as built holds every valid race";
     EXPECT_EQ(built[0].runner, 1);
     EXPECT_EQ(built[1].k, 1);
-    EXPECT_EQ(bachus[0].pastTR, (std::array<int32_t, 3>{8, 10, 0}));
-    EXPECT_EQ(bachus[0].TR, 10);
-    EXPECT_EQ(bachus[0].combined, 10);
-    EXPECT_EQ(bachus[1].pastTR, (std::array<int32_t, 3>{9, 0, 0})) << "an invalid race earns nothing";
-    EXPECT_EQ(bachus[1].combined, 11);
-    EXPECT_EQ(bachus[2].TR, 0);
-    EXPECT_EQ(bachus[2].combined, 3);
+    EXPECT_EQ(pastColumns[0].pastTR, (std::array<int32_t, 3>{8, 10, 0}));
+    EXPECT_EQ(pastColumns[0].TR, 10);
+    EXPECT_EQ(pastColumns[0].combined, 10);
+    EXPECT_EQ(pastColumns[1].pastTR, (std::array<int32_t, 3>{9, 0, 0})) << "an invalid race earns nothing";
+    EXPECT_EQ(pastColumns[1].combined, 11);
+    EXPECT_EQ(pastColumns[2].TR, 0);
+    EXPECT_EQ(pastColumns[2].combined, 3);
 }
 
 TEST(AssignTR, LeavesAFieldWithoutValidRacesAtZero) {
-    Bachus bachus(2);
-    bachus[1].PR = 0;
-    EXPECT_TRUE(assignTR(bachus).empty());
-    for (const Bachu& b : bachus) EXPECT_EQ(b.combined, 0);
+    PastColumns pastColumns(2);
+    pastColumns[1].PR = 0;
+    EXPECT_TRUE(assignTR(pastColumns).empty());
+    for (const PastColumn& b : pastColumns) EXPECT_EQ(b.combined, 0);
 }
 
 TEST(IndexValue, ScalesCombinedToAHundred) {

@@ -58,17 +58,17 @@ TEST_F(ReportRunTest, AFolderOfDaysIsReadOneLevelDownAndTheSameDayCountsOnce) {
 TEST_F(ReportRunTest, UnreadableInputsAreListedWithTheirReasonAndTheRunGoesOn) {
     fs::path missingFile = root.path() / "missing-file";
     fs::copy(day(1), missingFile);
-    fs::remove(missingFile / kUmaFile);
+    fs::remove(missingFile / kHorseFile);
     fs::path damaged = root.path() / "damaged.lzh";
     std::ofstream(damaged, std::ios::binary) << "not an archive at all";
     fs::path cutShort = root.path() / "cut-short";
     fs::copy(day(2), cutShort);
-    std::ofstream(cutShort / kUmaFile, std::ios::binary | std::ios::trunc) << "short\r\n";
+    std::ofstream(cutShort / kHorseFile, std::ios::binary | std::ios::trunc) << "short\r\n";
     fs::path nowhere = root.path() / "nowhere";
 
     ReportCard card = runReport({day(0), missingFile, damaged, cutShort, nowhere});
     EXPECT_EQ(card.days.size(), 1u);
-    EXPECT_TRUE(skippedWith(card, missingFile, kUmaFile)) << card.skipped.size();
+    EXPECT_TRUE(skippedWith(card, missingFile, kHorseFile)) << card.skipped.size();
     EXPECT_TRUE(skippedWith(card, damaged, ""));
     EXPECT_TRUE(skippedWith(card, cutShort, ""));
     EXPECT_TRUE(skippedWith(card, nowhere, "見つかりません"));
@@ -80,11 +80,11 @@ TEST_F(ReportRunTest, ArchivesGoThroughTheIntakeAndNoFolderIsTouched) {
     writeDemoDay(data, 3);
     fs::path inputs = root.path() / "inputs";
     fs::create_directories(inputs);
-    fixture::packWithJlha(day(1), inputs / "day2.lzh", "-a1q", {kDen1File, kDen2File, kUmaFile});
+    fixture::packWithJlha(day(1), inputs / "day2.lzh", "-a1q", {kHeaderFile, kRunnerFile, kHorseFile});
     fs::create_directories(root.path() / "hostile-src");
     fixture::writeDay(root.path() / "hostile-src", fixture::sampleDay(), fixture::DayForm::Version2);
     std::vector<fixture::CraftedMember> members{{"../../escaped.txt", "x"}};
-    for (const char* name : {kDen1File, kDen2File, kUmaFile}) {
+    for (const char* name : {kHeaderFile, kRunnerFile, kHorseFile}) {
         members.emplace_back(name, fixture::readFile(root.path() / "hostile-src" / name));
     }
     std::ofstream(inputs / "hostile.lzh", std::ios::binary) << fixture::craftArchive(members);

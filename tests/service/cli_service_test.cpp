@@ -30,7 +30,7 @@ std::string dataSetArchive() {
     fixture::TempFolder folder;
     fixture::writeDataSet(folder.path(), {"02", "03"});
     std::vector<fixture::ArchiveMember> members;
-    for (const char* name : {kDen1File, kDen2File, kUmaFile}) {
+    for (const char* name : {kHeaderFile, kRunnerFile, kHorseFile}) {
         members.push_back({name, fixture::readFile(folder.path() / name)});
     }
     return fixture::lhaArchive(members);
@@ -134,7 +134,7 @@ TEST_F(CliService, DownloadBuysLogsAndLoads) {
     EXPECT_NE(log.find(sj("    hb0412.lzh    840円    member-id@BIGLOBE\r\n")), std::string::npos);
     EXPECT_TRUE(log.ends_with(sj("    hb0411.lzh    840円    member-id@BIGLOBE\r\n"))) << "the top row comes last";
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 2);
-    EXPECT_TRUE(std::filesystem::exists(data() / kDen1File));
+    EXPECT_TRUE(std::filesystem::exists(data() / kHeaderFile));
     EXPECT_EQ(fixture::readFile(download() / "hb0412.lzh"), dataSetArchive());
 }
 

@@ -24,13 +24,13 @@ protected:
         if (badRace >= 0) {
             int first = 0;
             for (int r = 0; r < badRace; ++r)
-                first += parseInt(field(day.headerLines[size_t(r)], den1::runner_count)).value_or(0);
-            day.runnerLines[size_t(first)].replace(size_t(den2::weight_carried.pos - 1),
-                                                   size_t(den2::weight_carried.len), "5x0");
+                first += parseInt(field(day.headerLines[size_t(r)], header_line::runner_count)).value_or(0);
+            day.runnerLines[size_t(first)].replace(size_t(runner_line::weight_carried.pos - 1),
+                                                   size_t(runner_line::weight_carried.len), "5x0");
         }
-        writeLines(kDen1File, day.headerLines);
-        writeLines(kDen2File, day.runnerLines);
-        writeLines(kUmaFile, day.horseLines);
+        writeLines(kHeaderFile, day.headerLines);
+        writeLines(kRunnerFile, day.runnerLines);
+        writeLines(kHorseFile, day.horseLines);
     }
 
     RaceSession openSession() {
@@ -59,7 +59,7 @@ TEST_F(RaceSessionTest, WithoutDataNothingIsCurrentAndMovingDoesNothing) {
 
 TEST_F(RaceSessionTest, ADataFolderWithoutItsHorseFileIsNotLoaded) {
     writeDay();
-    std::filesystem::remove(folder() / kUmaFile);
+    std::filesystem::remove(folder() / kHorseFile);
     RaceSession session = openSession();
     session.loadDataFolder();
     EXPECT_EQ(session.store().raceCount, 0);

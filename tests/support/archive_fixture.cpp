@@ -86,7 +86,7 @@ Day sampleDay(int firstRaceNumber, bool jpnGradeFlag) {
     Day day;
     day.headers = {headerLine("02", firstRaceNumber), headerLine("03", firstRaceNumber + 1)};
     if (jpnGradeFlag) {
-        for (std::string& h : day.headers) h[den1::jpn_grade_flag.pos - 1] = '1';
+        for (std::string& h : day.headers) h[header_line::jpn_grade_flag.pos - 1] = '1';
     }
     for (int g = 0; g < 5; ++g) {
         day.runners.push_back(runnerLine(g));
@@ -113,13 +113,13 @@ std::vector<std::string> writeDay(const fs::path& folder, const Day& day, DayFor
     std::vector<std::string> headers = day.headers, runners = day.runners;
     std::vector<std::string> names;
     switch (form) {
-        case DayForm::Version2: names = {kDen1File, kDen2File, kUmaFile}; break;
+        case DayForm::Version2: names = {kHeaderFile, kRunnerFile, kHorseFile}; break;
         case DayForm::Version3:
             for (std::string& h : headers) h = toVersion3Header(h);
             for (std::string& r : runners) r = toVersion3Runner(r);
             names = {"bvo_den1.bv3", "bvo_den2.bv3", "bvo_uma.bv3"};
             break;
-        case DayForm::Replacement: names = {"bvo_tok1.bv2", "bvo_tok2.bv2", kUmaFile}; break;
+        case DayForm::Replacement: names = {"bvo_tok1.bv2", "bvo_tok2.bv2", kHorseFile}; break;
     }
     writeFile(folder, names[0].c_str(), joinCrLf(headers));
     writeFile(folder, names[1].c_str(), joinCrLf(runners));

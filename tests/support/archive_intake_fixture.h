@@ -36,9 +36,9 @@ protected:
 
     // The new day's version-2 files as crafted, stored members.
     std::vector<CraftedMember> dayMembers() const {
-        return {{kDen1File, joinCrLf(newDay.headers)},
-                {kDen2File, joinCrLf(newDay.runners)},
-                {kUmaFile, joinCrLf(newDay.horses)}};
+        return {{kHeaderFile, joinCrLf(newDay.headers)},
+                {kRunnerFile, joinCrLf(newDay.runners)},
+                {kHorseFile, joinCrLf(newDay.horses)}};
     }
 
     std::filesystem::path writeArchive(const std::string& bytes) {

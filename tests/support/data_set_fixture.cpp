@@ -14,21 +14,25 @@ namespace zv::fixture {
 
 std::string headerLine(std::string_view countText, int raceNumber) {
     RecordBuilder b(kHeaderLineLength);
-    b.set(den1::racecourse_code, "04").setNumber(den1::race_number, raceNumber).set(den1::race_date, "20260412");
-    b.set(den1::weekday_code, "02").set(den1::race_type_code, "2").set(den1::race_class_code, "00003");
-    b.set(den1::distance, "1600").set(den1::post_time, "10:05");
-    b.setBytes(den1::runner_count.pos, countText);
+    b.set(header_line::racecourse_code, "04")
+        .setNumber(header_line::race_number, raceNumber)
+        .set(header_line::race_date, "20260412");
+    b.set(header_line::weekday_code, "02")
+        .set(header_line::race_type_code, "2")
+        .set(header_line::race_class_code, "00003");
+    b.set(header_line::distance, "1600").set(header_line::post_time, "10:05");
+    b.setBytes(header_line::runner_count.pos, countText);
     return b.line();
 }
 
 std::string markedName(int globalIndex) { return "H" + std::to_string(globalIndex); }
 
 std::string runnerLine(int globalIndex) {
-    return RecordBuilder(kRunnerLineLength).set(den2::horse_name, markedName(globalIndex)).line();
+    return RecordBuilder(kRunnerLineLength).set(runner_line::horse_name, markedName(globalIndex)).line();
 }
 
 std::string horseLine(int globalIndex) {
-    return RecordBuilder(kHorseLineLength).set(uma::horse_name, markedName(globalIndex)).line();
+    return RecordBuilder(kHorseLineLength).set(horse_line::horse_name, markedName(globalIndex)).line();
 }
 
 void writeFile(const std::filesystem::path& folder, const char* name, std::string_view bytes) {
@@ -39,13 +43,13 @@ void writeFile(const std::filesystem::path& folder, const char* name, std::strin
 
 void writeDataSet(const std::filesystem::path& folder, const std::vector<std::string>& counts, int runnerLines,
                   int horseLines) {
-    std::vector<std::string> den1, den2, uma;
-    for (size_t i = 0; i < counts.size(); ++i) den1.push_back(headerLine(counts[i], static_cast<int>(i % 12) + 1));
-    for (int g = 0; g < runnerLines; ++g) den2.push_back(runnerLine(g));
-    for (int g = 0; g < horseLines; ++g) uma.push_back(horseLine(g));
-    writeFile(folder, kDen1File, joinCrLf(den1));
-    writeFile(folder, kDen2File, joinCrLf(den2));
-    writeFile(folder, kUmaFile, joinCrLf(uma));
+    std::vector<std::string> headers, runners, horses;
+    for (size_t i = 0; i < counts.size(); ++i) headers.push_back(headerLine(counts[i], static_cast<int>(i % 12) + 1));
+    for (int g = 0; g < runnerLines; ++g) runners.push_back(runnerLine(g));
+    for (int g = 0; g < horseLines; ++g) horses.push_back(horseLine(g));
+    writeFile(folder, kHeaderFile, joinCrLf(headers));
+    writeFile(folder, kRunnerFile, joinCrLf(runners));
+    writeFile(folder, kHorseFile, joinCrLf(horses));
 }
 
 void writeDataSet(const std::filesystem::path& folder, const std::vector<std::string>& counts) {

@@ -22,9 +22,11 @@ using PastRace = fixture::PastRaceRecord;
 
 std::string horseWith(const PastRace& p) {
     RecordBuilder b(kHorseLineLength);
-    b.set(uma::horse_name, sj("テストホース")).setNumber(uma::main_prize, 0).setNumber(uma::total_prize_part1, 0);
-    b.setNumber(uma::total_prize_part2, 0);
-    for (int c = 0; c < 4; ++c) b.setNumber(uma::recordCounter(uma::kGroupRunningStyle, c), 0);
+    b.set(horse_line::horse_name, sj("テストホース"))
+        .setNumber(horse_line::main_prize, 0)
+        .setNumber(horse_line::total_prize_part1, 0);
+    b.setNumber(horse_line::total_prize_part2, 0);
+    for (int c = 0; c < 4; ++c) b.setNumber(horse_line::recordCounter(horse_line::kGroupRunningStyle, c), 0);
     for (int group = 0; group < kPastGroups; ++group) fixture::setPastRaceRecord(b, group, p);
     return b.line();
 }

@@ -65,7 +65,7 @@ int listClippedDetailTexts(zv::app::MainWindow& window, zv::ui::HorseDetailWindo
     };
     for (int race = 0; race < window.session().store().raceCount; ++race) {
         window.showRace(race);
-        const int runners = int(window.session().result()->bachus.size());
+        const int runners = int(window.session().result()->pastColumns.size());
         for (int runner = 1; runner <= runners; ++runner) {
             window.openRunnerDetail(runner, false);
             QStyleOptionViewItem option;
@@ -147,8 +147,8 @@ void shootServiceWindows(zv::app::MainWindow& window, const std::filesystem::pat
     QTimer::singleShot(0, &login, [&login] {
         settle();
         save(&login, QStringLiteral("login"));
-        login.findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
-        if (login.isVisible()) login.findChild<QPushButton*>(QStringLiteral("btnCancel"))->click();
+        login.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+        if (login.isVisible()) login.findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
     });
     login.openModal();
 }

@@ -82,7 +82,7 @@ bool isFile(const fs::path& path) {
 }
 
 bool completeDataSet(const fs::path& folder) {
-    return isFile(folder / kDen1File) && isFile(folder / kDen2File) && isFile(folder / kUmaFile);
+    return isFile(folder / kHeaderFile) && isFile(folder / kRunnerFile) && isFile(folder / kHorseFile);
 }
 
 }  // namespace
@@ -90,9 +90,9 @@ bool completeDataSet(const fs::path& folder) {
 void normaliseDataFiles(const fs::path& folder) {
     if (isFile(folder / "bvo_den1.bv3")) archive::convertVersion3File(folder / "bvo_den1.bv3");
     if (isFile(folder / "bvo_den2.bv3")) archive::convertVersion3File(folder / "bvo_den2.bv3");
-    if (isFile(folder / "bvo_uma.bv3")) renameReplacing(folder, "bvo_uma.bv3", kUmaFile);
-    if (isFile(folder / "bvo_tok1.bv2")) renameReplacing(folder, "bvo_tok1.bv2", kDen1File);
-    if (isFile(folder / "bvo_tok2.bv2")) renameReplacing(folder, "bvo_tok2.bv2", kDen2File);
+    if (isFile(folder / "bvo_uma.bv3")) renameReplacing(folder, "bvo_uma.bv3", kHorseFile);
+    if (isFile(folder / "bvo_tok1.bv2")) renameReplacing(folder, "bvo_tok1.bv2", kHeaderFile);
+    if (isFile(folder / "bvo_tok2.bv2")) renameReplacing(folder, "bvo_tok2.bv2", kRunnerFile);
 }
 
 bool loadDataFolder(RaceDataStore& store, const fs::path& dataFolder, FileAccess access) {

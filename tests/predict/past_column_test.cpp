@@ -1,4 +1,4 @@
-#include "predict/bachu.h"
+#include "predict/past_column.h"
 
 #include <gtest/gtest.h>
 
@@ -17,14 +17,15 @@ struct Predicted {
     std::string date = "2010/05/09" + sj("(日)");
 };
 
-Bachu build(const std::vector<PastRace>& past, const Predicted& race = {}) {
-    return buildBachu(fixture::horseLine("HORSE NAME", past), {race.surface, race.distance, race.date, fixture::kNow});
+PastColumn build(const std::vector<PastRace>& past, const Predicted& race = {}) {
+    return buildPastColumn(fixture::horseLine("HORSE NAME", past),
+                           {race.surface, race.distance, race.date, fixture::kNow});
 }
 
 PastRace pastRace() { return PastRace{}; }
 
-TEST(BuildBachu, ComposesTheCellTextOfAPastRace) {
-    Bachu b = build({pastRace()});
+TEST(BuildPastColumn, ComposesTheCellTextOfAPastRace) {
+    PastColumn b = build({pastRace()});
     EXPECT_EQ(toUtf8(b.pastText[0]), "東05.02 500万下<BR>芝16 35.2 　　②①<BR><B> 1着</B> ");
     EXPECT_EQ(toUtf8(b.pastSurface[0]), "芝");
     EXPECT_EQ(b.pastDistance[0], 1600);
@@ -38,7 +39,7 @@ TEST(BuildBachu, ComposesTheCellTextOfAPastRace) {
     EXPECT_EQ(b.dates[1], (LocalDateTime{2010, 5, 2, 0}));
 }
 
-TEST(BuildBachu, DecidesWhichPastRacesCount) {
+TEST(BuildPastColumn, DecidesWhichPastRacesCount) {
     struct Case {
         const char* what;
         std::string predictedSurface, predictedDistance, pastSurface, pastDistance, first3f;
@@ -61,14 +62,14 @@ TEST(BuildBachu, DecidesWhichPastRacesCount) {
         p.distance = c.pastDistance;
         p.first3f = c.first3f;
         p.corners[3] = "02";
-        Bachu b = build({p}, {c.predictedSurface, c.predictedDistance});
+        PastColumn b = build({p}, {c.predictedSurface, c.predictedDistance});
         EXPECT_EQ(b.pastValid[0], c.valid) << c.what;
         EXPECT_EQ(b.pastPR[0], c.pr) << c.what;
         EXPECT_EQ(b.PR, c.pr) << c.what;
     }
 }
 
-TEST(BuildBachu, ReadsTheLastCornerIntoPositionAndPoints) {
+TEST(BuildPastColumn, ReadsTheLastCornerIntoPositionAndPoints) {
     struct Case {
         const char* code;
         int corner4;
@@ -81,13 +82,13 @@ TEST(BuildBachu, ReadsTheLastCornerIntoPositionAndPoints) {
     for (const Case& c : cases) {
         PastRace p = pastRace();
         p.corners[3] = c.code;
-        Bachu b = build({p});
+        PastColumn b = build({p});
         EXPECT_EQ(b.pastCorner4[0], c.corner4) << c.code;
         EXPECT_EQ(b.pastPR[0], c.pr) << c.code;
     }
 }
 
-TEST(BuildBachu, ScalesTheEarlyTimeOfThousandMetreRaces) {
+TEST(BuildPastColumn, ScalesTheEarlyTimeOfThousandMetreRaces) {
     struct Case {
         const char* what;
         const char* course;
@@ -117,7 +118,7 @@ TEST(BuildBachu, ScalesTheEarlyTimeOfThousandMetreRaces) {
     }
 }
 
-TEST(BuildBachu, WritesTheFinishingText) {
+TEST(BuildPastColumn, WritesTheFinishingText) {
     struct Case {
         const char* finish;
         const char* ending;
@@ -134,7 +135,7 @@ TEST(BuildBachu, WritesTheFinishingText) {
     }
 }
 
-TEST(BuildBachu, WritesTheClassText) {
+TEST(BuildPastColumn, WritesTheClassText) {
     struct Case {
         const char* what;
         const char* course;
@@ -166,24 +167,24 @@ TEST(BuildBachu, WritesTheClassText) {
     }
 }
 
-TEST(BuildBachu, ShowsAMissingEarlyTimeAsDashes) {
+TEST(BuildPastColumn, ShowsAMissingEarlyTimeAsDashes) {
     PastRace p = pastRace();
     p.first3f = "000";
-    Bachu b = build({p});
+    PastColumn b = build({p});
     EXPECT_NE(toUtf8(b.pastText[0]).find("芝16 --.- "), std::string::npos) << toUtf8(b.pastText[0]);
     EXPECT_FALSE(b.pastValid[0]);
 }
 
-TEST(BuildBachu, TreatsAnUnknownCourseAsNoRace) {
+TEST(BuildPastColumn, TreatsAnUnknownCourseAsNoRace) {
     PastRace p = pastRace();
     p.course = "80";
-    Bachu b = build({p});
+    PastColumn b = build({p});
     EXPECT_EQ(b.pastText[0], "");
     EXPECT_TRUE(b.pastValid[0]) << "validity does not look at the course";
 }
 
-TEST(BuildBachu, AHorseWithoutPastRacesHasNothingAndTodaysDates) {
-    Bachu b = build({});
+TEST(BuildPastColumn, AHorseWithoutPastRacesHasNothingAndTodaysDates) {
+    PastColumn b = build({});
     for (int k = 0; k < kPastRaces; ++k) {
         EXPECT_EQ(b.pastText[k], "");
         EXPECT_FALSE(b.pastValid[k]);
@@ -192,7 +193,7 @@ TEST(BuildBachu, AHorseWithoutPastRacesHasNothingAndTodaysDates) {
     EXPECT_EQ(b.PR, 0);
 }
 
-TEST(BuildBachu, RejectsDatesThatDoNotExist) {
+TEST(BuildPastColumn, RejectsDatesThatDoNotExist) {
     struct Case {
         const char* what;
         std::string pastDate;
@@ -216,9 +217,9 @@ TEST(BuildBachu, RejectsDatesThatDoNotExist) {
     }
 }
 
-TEST(BuildBachu, RejectsAHorseLineTooShortToHoldThePastDates) {
+TEST(BuildPastColumn, RejectsAHorseLineTooShortToHoldThePastDates) {
     std::string line = fixture::horseLine("SHORT", {}).substr(0, 1200);
-    EXPECT_THROW(buildBachu(line, {sj("芝"), "1600", "2010/05/09" + sj("(日)"), fixture::kNow}), Error);
+    EXPECT_THROW(buildPastColumn(line, {sj("芝"), "1600", "2010/05/09" + sj("(日)"), fixture::kNow}), Error);
 }
 
 }  // namespace

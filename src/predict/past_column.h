@@ -1,5 +1,5 @@
-// The past-performance column of one runner: a "bachu" (馬柱), as a handicapper calls the block of
-// a horse's recent races printed beside its name. Its last three races reduced to what the
+// The past-performance column of one runner (馬柱, as a handicapper calls the block of
+// a horse's recent races printed beside its name). Its last three races reduced to what the
 // ratings need, a ready cell text per race in the grid mark-up, and the runner's totals. Past race
 // k = 0 is the most recent. All texts are CP932 bytes.
 #pragma once
@@ -17,7 +17,7 @@ namespace zv {
 
 inline constexpr int kPastRaces = 3;
 
-struct Bachu {
+struct PastColumn {
     std::array<std::string, kPastRaces> pastText;     // grid cell text of past race k; empty when there is none
     std::array<std::string, kPastRaces> pastSurface;  // "芝", "ダ" or "障"
     std::array<int32_t, kPastRaces> pastDistance{};   // metres
@@ -34,9 +34,9 @@ struct Bachu {
     std::string name;                                 // horse name, trimmed
 };
 
-using Bachus = std::vector<Bachu>;
+using PastColumns = std::vector<PastColumn>;
 
-// What buildBachu needs of the race being predicted (texts as the store holds them).
+// What buildPastColumn needs of the race being predicted (texts as the store holds them).
 struct PredictedRace {
     std::string_view courseText;    // surface "芝", "ダ" or "障"
     std::string_view distanceText;  // metres as stored
@@ -54,8 +54,9 @@ enum class PastTexts { Skip, Build };  // whether each past race also gets its g
 
 // Builds the record of one runner from its horse line; rate, pastTR, TR and combined stay 0.
 // Throws a conversion error when a past race date without blanks, or the race date, is not a date.
-Bachu buildBachu(std::string_view horseLine, const PredictedRace& race, PastTexts pastTexts = PastTexts::Build);
+PastColumn buildPastColumn(std::string_view horseLine, const PredictedRace& race,
+                           PastTexts pastTexts = PastTexts::Build);
 // The same into a fresh record b (value-initialised), as the ratings stage fills its own vector.
-void fillBachu(Bachu& b, std::string_view horseLine, const PredictedRace& race, PastTexts pastTexts);
+void fillPastColumn(PastColumn& b, std::string_view horseLine, const PredictedRace& race, PastTexts pastTexts);
 
 }  // namespace zv

@@ -1,5 +1,5 @@
 // Building one runner's past-performance column from its horse line.
-#include "bachu.h"
+#include "past_column.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -86,11 +86,11 @@ int32_t raceTimeTenths(std::string_view time) {
 // Early 3F of a 1000 m race: the stored time is a 600 m split, scaled to three furlongs; 新潟's
 // straight turf course is timed from the race time less the last 3F.
 int32_t thousandMetreF3F(std::string_view horseLine, int k, std::string_view course, const std::string& surface) {
-    int c = toIntOrZero(pastField(horseLine, uma::past_first_3f, k));
+    int c = toIntOrZero(pastField(horseLine, horse_line::past_first_3f, k));
     double x;
     if (course == texts().niigata && surface == texts().turf) {
-        int t = raceTimeTenths(pastField(horseLine, uma::past_race_time, k));
-        int l = toIntOrZero(pastField(horseLine, uma::past_last_3f, k));
+        int t = raceTimeTenths(pastField(horseLine, horse_line::past_race_time, k));
+        int l = toIntOrZero(pastField(horseLine, horse_line::past_last_3f, k));
         x = (t - l) * 3.0 / 2.0;
     } else if (course == texts().niigata || course == texts().kokura) {
         x = c * 3.0 / 2.0;
@@ -111,7 +111,7 @@ bool isCentralCourse(std::string_view course) {
 // the class; without a name the class alone, where a money class shows from 100万 on as "N万下".
 // A class is named in words (新馬, 未出走, 未勝利, the grade of an open race) or is an amount.
 void appendClassText(TextBuilder& text, std::string_view horseLine, int k, std::string_view course) {
-    std::string_view classCode = pastField(horseLine, uma::past_race_class_code, k);
+    std::string_view classCode = pastField(horseLine, horse_line::past_race_class_code, k);
     std::string grade;
     std::string_view words;
     bool inWords = true;
@@ -123,13 +123,13 @@ void appendClassText(TextBuilder& text, std::string_view horseLine, int k, std::
     } else if (classCode == "00003") {
         words = texts().maiden;
     } else if (classCode == "00004") {
-        words = grade = gradeMark(pastField(horseLine, uma::past_grade_code, k));
+        words = grade = gradeMark(pastField(horseLine, horse_line::past_grade_code, k));
     } else {
         inWords = false;
         amount = toIntOrZero(classCode.substr(0, 4));
     }
 
-    std::string_view shortName = pastField(horseLine, uma::past_race_short_name, k);
+    std::string_view shortName = pastField(horseLine, horse_line::past_race_short_name, k);
     if (shortName != "      ") {
         text << shortName;
         if (!isCentralCourse(course)) return;
@@ -157,8 +157,8 @@ void appendFinishText(TextBuilder& text, std::string_view finish) {
     if (placed) text << "</B>";
 }
 
-std::string cellText(std::string_view horseLine, int k, std::string_view course, const Bachu& b) {
-    std::string_view date = pastField(horseLine, uma::past_race_date, k);
+std::string cellText(std::string_view horseLine, int k, std::string_view course, const PastColumn& b) {
+    std::string_view date = pastField(horseLine, horse_line::past_race_date, k);
     TextBuilder text;
     text << course << date.substr(std::min<size_t>(4, date.size()), 2) << '.'
          << date.substr(std::min<size_t>(6, date.size()), 2) << ' ';
@@ -170,11 +170,12 @@ std::string cellText(std::string_view horseLine, int k, std::string_view course,
     else
         text << tenthsText(b.pastF3F[k]);
     text << ' ';
-    for (const FieldDef* corner : {&uma::past_corner1, &uma::past_corner2, &uma::past_corner3, &uma::past_corner4}) {
+    for (const FieldDef* corner :
+         {&horse_line::past_corner1, &horse_line::past_corner2, &horse_line::past_corner3, &horse_line::past_corner4}) {
         appendCornerMark(text, pastField(horseLine, *corner, k));
     }
     text << "<BR>";
-    appendFinishText(text, pastField(horseLine, uma::past_finish, k));
+    appendFinishText(text, pastField(horseLine, horse_line::past_finish, k));
     text << ' ';
     return text.str();
 }
@@ -195,7 +196,7 @@ LocalDateTime pastRaceDate(std::string_view date, const LocalDateTime& now) {
         if (isValidDate(year, month, day)) return LocalDateTime{year, month, day, 0};
     }
     return strictDate(date.substr(0, 4), date.substr(std::min<size_t>(4, date.size()), 2),
-                      date.substr(std::min<size_t>(6, date.size()), 2), uma::past_race_date.name, date);
+                      date.substr(std::min<size_t>(6, date.size()), 2), horse_line::past_race_date.name, date);
 }
 
 // The year, month and day texts of a race date "2010/05/02(日)".
@@ -214,29 +215,29 @@ PredictedRace::PredictedRace(std::string_view course, std::string_view distance,
       now(nowTime),
       raceDate(std::apply(parseDate, raceDateParts(date))) {}
 
-Bachu buildBachu(std::string_view horseLine, const PredictedRace& race, PastTexts pastTexts) {
-    Bachu b;
-    fillBachu(b, horseLine, race, pastTexts);
+PastColumn buildPastColumn(std::string_view horseLine, const PredictedRace& race, PastTexts pastTexts) {
+    PastColumn b;
+    fillPastColumn(b, horseLine, race, pastTexts);
     return b;
 }
 
-void fillBachu(Bachu& b, std::string_view horseLine, const PredictedRace& race, PastTexts pastTexts) {
+void fillPastColumn(PastColumn& b, std::string_view horseLine, const PredictedRace& race, PastTexts pastTexts) {
     int raceDistance = toIntOrZero(race.distanceText);
     for (int k = 0; k < kPastRaces; ++k) {
         std::string unusualCourse;
         const std::string_view course =
-            courseAbbreviation(pastField(horseLine, uma::past_racecourse_code, k), unusualCourse);
-        b.pastSurface[k] =
-            surfaceName(pastField(horseLine, uma::past_jump_flag, k), pastField(horseLine, uma::past_turf_flag, k));
-        b.pastDistance[k] = toIntOrZero(pastField(horseLine, uma::past_distance, k));
+            courseAbbreviation(pastField(horseLine, horse_line::past_racecourse_code, k), unusualCourse);
+        b.pastSurface[k] = surfaceName(pastField(horseLine, horse_line::past_jump_flag, k),
+                                       pastField(horseLine, horse_line::past_turf_flag, k));
+        b.pastDistance[k] = toIntOrZero(pastField(horseLine, horse_line::past_distance, k));
         b.pastF3F[k] = b.pastDistance[k] == 1000 ? thousandMetreF3F(horseLine, k, course, b.pastSurface[k])
-                                                 : toIntOrZero(pastField(horseLine, uma::past_first_3f, k));
-        b.pastCorner4[k] = corner4Position(pastField(horseLine, uma::past_corner4, k));
+                                                 : toIntOrZero(pastField(horseLine, horse_line::past_first_3f, k));
+        b.pastCorner4[k] = corner4Position(pastField(horseLine, horse_line::past_corner4, k));
         b.pastValid[k] = b.pastSurface[k] != texts().jump && b.pastSurface[k] == race.courseText &&
                          b.pastF3F[k] >= 150 && std::abs(raceDistance - b.pastDistance[k]) <= 400;
         if (b.pastValid[k]) b.pastPR[k] = prPoints(b.pastCorner4[k]);
 
-        b.dates[k + 1] = pastRaceDate(pastField(horseLine, uma::past_race_date, k), race.now);
+        b.dates[k + 1] = pastRaceDate(pastField(horseLine, horse_line::past_race_date, k), race.now);
         if (pastTexts == PastTexts::Build && course != texts().missingCourse)
             b.pastText[k] = cellText(horseLine, k, course, b);
     }
@@ -247,7 +248,7 @@ void fillBachu(Bachu& b, std::string_view horseLine, const PredictedRace& race, 
         b.dates[0] = strictDate(year, month, day, "raceDateText", race.raceDateText);
     }
     b.PR = b.pastPR[0] + b.pastPR[1] + b.pastPR[2];
-    b.name = trimmed(field(horseLine, uma::horse_name));
+    b.name = trimmed(field(horseLine, horse_line::horse_name));
 }
 
 }  // namespace zv
