@@ -65,6 +65,12 @@ put("race", "short_horse_lines",
     crlf([den1[0]] + [x for n in range(2) for x in (den2[n], uma[n][:1200])]))
 put("race", "header_only", crlf([den1[1]]))
 
+# One record line for the codec: a first byte for the kind (0 header, 1 runner, 2 horse), then the line.
+put("records", "header", b"\0" + den1[0])
+put("records", "runner", b"\1" + den2[0])
+put("records", "horse", b"\2" + uma[0])
+put("records", "cut_horse", b"\2" + uma[1][:1300])
+
 def version3_header(v2, fill=b"#"):
     """The version-3 header line that converts back into v2 (byte 74 carries v2's byte 358)."""
     v2 = v2.ljust(777, b" ")

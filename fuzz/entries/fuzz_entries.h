@@ -29,6 +29,10 @@ void mapRecordFiles(Input input);
 // shown with every sort, horse detail and export line.
 void showRaceFromLines(Input input);
 
+// A record line (first byte: 0 a race header, 1 a runner, 2 a horse) decoded into typed values and
+// encoded back.
+void roundTripRecords(Input input);
+
 // An archive file taken in through the whole intake into an empty data folder.
 void takeInArchive(Input input);
 

@@ -8,6 +8,11 @@
 
 namespace zv {
 
+// Line lengths of the version-2 layouts (a horse line reaching the end of its fifth past race).
+inline constexpr int kHeaderLineLength = 777;
+inline constexpr int kRunnerLineLength = 741;
+inline constexpr int kHorseLineLength = 3970;
+
 namespace header_line {
 inline constexpr FieldDef racecourse_code{"racecourse_code", 1, 2};
 inline constexpr FieldDef race_number{"race_number", 11, 2};

@@ -2,9 +2,7 @@
 
 #include <cstdio>
 
-#include "data/records.h"
-#include "data/sjis.h"
-#include "record_builder.h"
+#include "data/record_codec.h"
 
 namespace zv::demo {
 namespace {
@@ -85,23 +83,25 @@ std::span<const CourseDay> demoCourses() { return kCourses; }
 
 std::string headerLine(const CourseDay& course, const RacePlan& plan, int runners, std::chrono::sys_days date) {
     const std::chrono::year_month_day ymd{date};
-    char dateText[16];
-    std::snprintf(dateText, sizeof dateText, "%04d%02u%02u", static_cast<int>(ymd.year()),
-                  static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()));
-    // The weekday table counts from Saturday: 01 土, 02 日, 03 月 .. 07 金.
-    char weekday[4];
-    std::snprintf(weekday, sizeof weekday, "%02u", (std::chrono::weekday{date}.c_encoding() + 1) % 7 + 1);
-    RecordBuilder b(kHeaderLineLength);
-    b.set(header_line::racecourse_code, course.code).setNumber(header_line::race_number, plan.number);
-    b.set(header_line::race_date, dateText).set(header_line::weekday_code, weekday);
-    b.set(header_line::jump_flag, plan.jump ? "1" : "0").set(header_line::race_name, sj(plan.name));
-    b.set(header_line::grade_code, std::string(1, plan.grade)).set(header_line::weight_rule_code, plan.weightRule);
-    b.set(header_line::race_type_code, std::string(1, plan.typeCode))
-        .set(header_line::race_class_code, classCode(plan.level));
-    b.set(header_line::turf_flag, plan.turf && !plan.jump ? "1" : "0").setNumber(header_line::distance, plan.distance);
-    b.set(header_line::post_time, postTime(course.firstPostMinutes + kPostOffsets[plan.number - 1]));
-    b.setNumber(header_line::runner_count, runners).set(header_line::jpn_grade_flag, plan.jpn ? "1" : "0");
-    return b.line();
+    RaceHeaderRecord h;
+    h.racecourse = codeOfText<Racecourse>(course.code);
+    h.raceNumber = numberValue(plan.number);
+    h.raceDate = dateValue(static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+                           static_cast<int>(static_cast<unsigned>(ymd.day())));
+    // The weekday codes count from Saturday: 01 土, 02 日, 03 月 .. 07 金.
+    h.weekday = codeValue(static_cast<Weekday>((std::chrono::weekday{date}.c_encoding() + 1) % 7 + 1));
+    h.jump = codeValue(plan.jump ? Flag::Yes : Flag::No);
+    h.raceName = textValue(std::string(plan.name));
+    h.grade = codeOfText<Grade>(std::string_view(&plan.grade, 1));
+    h.weightRule = codeOfText<WeightRule>(plan.weightRule);
+    h.raceType = codeOfText<RaceType>(std::string_view(&plan.typeCode, 1));
+    h.raceClass = codeOfText<RaceClass>(classCode(plan.level));
+    h.turf = codeValue(plan.turf && !plan.jump ? Flag::Yes : Flag::No);
+    h.distance = numberValue(plan.distance);
+    h.postTime = textValue(postTime(course.firstPostMinutes + kPostOffsets[plan.number - 1]));
+    h.runnerCount = numberValue(runners);
+    h.jpnGrade = codeValue(plan.jpn ? Flag::Yes : Flag::No);
+    return encodeRaceHeader(h).bytes();
 }
 
 }  // namespace zv::demo

@@ -6,11 +6,10 @@
 #include <cstdlib>
 #include <vector>
 
+#include "data/record_codec.h"
 #include "data/records.h"
-#include "data/sjis.h"
 #include "demo_career.h"
 #include "demo_names.h"
-#include "record_builder.h"
 
 namespace zv::demo {
 namespace {
@@ -93,8 +92,6 @@ Pedigree makePedigree(Random& random) {
     return p;
 }
 
-namespace {}  // namespace
-
 int weightCarriedToday(const RacePlan& today, const HorseTraits& t) {
     std::string_view rule = today.weightRule;
     int female = t.female ? 20 : 0;
@@ -153,52 +150,63 @@ void countRecord(const std::vector<Start>& career, Counters& groups, std::array<
     }
 }
 
-std::string format(const char* pattern, long long value) {
-    char text[32];
-    std::snprintf(text, sizeof text, pattern, value);
-    return text;
+DateField dateOf(std::chrono::sys_days d) {
+    const std::chrono::year_month_day ymd{d};
+    return dateValue(static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+                     static_cast<int>(static_cast<unsigned>(ymd.day())));
 }
 
-std::string dateText(std::chrono::sys_days d) {
-    std::chrono::year_month_day ymd{d};
-    return format("%04lld", static_cast<int>(ymd.year())) + format("%02lld", static_cast<unsigned>(ymd.month())) +
-           format("%02lld", static_cast<unsigned>(ymd.day()));
-}
+// A number that the record leaves blank when there is none.
+NumberField numberOrBlank(int value) { return value > 0 ? numberValue(value) : NumberField{}; }
 
-std::string timeText(int tenths) {
-    return tenths <= 0 ? "" : format("%lld", tenths / 600) + format("%03lld", tenths % 600);
-}
+CodeField<Flag> flag(bool set) { return codeValue(set ? Flag::Yes : Flag::No); }
 
-void writePastRace(RecordBuilder& b, int k, const Start& s) {
-    using namespace horse_line;
-    b.setPast(past_racecourse_code, k, s.courseCode).setPast(past_race_date, k, dateText(s.date));
-    b.setPast(past_jump_flag, k, s.jump ? "1" : "0").setPast(past_race_short_name, k, sj(s.shortName));
-    b.setPast(past_grade_code, k, std::string(1, s.grade)).setPast(past_weight_rule_code, k, s.weightRule);
-    b.setPast(past_race_class_code, k, classCode(s.level)).setPast(past_turf_flag, k, s.turf && !s.jump ? "1" : "0");
-    b.setPastNumber(past_distance, k, s.distance).setPastNumber(past_field_size, k, s.fieldSize);
-    b.setPastNumber(past_pace_code, k, s.paceCode).setPastNumber(past_going_code, k, s.goingCode);
-    b.setPastNumber(past_horse_number, k, s.horseNumber).setPastNumber(past_weight_carried, k, s.weightCarried);
-    b.setPastNumber(past_body_weight, k, s.bodyWeight).setPast(past_jockey_name, k, sj(s.jockey));
-    b.setPastNumber(past_popularity, k, s.popularity).setPastNumber(past_finish, k, s.finish);
-    b.setPast(past_race_time, k, timeText(s.time)).setPast(past_margin, k, format("%03lld", std::llabs(s.margin)));
-    b.setPast(past_first_3f, k, s.firstPart > 0 ? format("%03lld", s.firstPart) : "");
-    b.setPast(past_last_3f, k, s.last3f > 0 ? format("%03lld", s.last3f) : "");
-    const FieldDef corners[] = {past_corner1, past_corner2, past_corner3, past_corner4};
-    for (int c = 0; c < 4; ++c) b.setPastNumber(corners[c], k, s.corners[static_cast<size_t>(c)]);
-    b.setPast(past_opponent_name, k, sj(s.opponent));
+PastRace pastRaceOf(const Start& s) {
+    PastRace p;
+    p.racecourse = codeOfText<Racecourse>(s.courseCode);
+    p.raceDate = dateOf(s.date);
+    p.jump = flag(s.jump);
+    p.shortName = textValue(s.shortName);
+    p.grade = codeOfText<Grade>(std::string_view(&s.grade, 1));
+    p.weightRule = codeOfText<WeightRule>(s.weightRule);
+    p.raceClass = codeOfText<RaceClass>(classCode(s.level));
+    p.turf = flag(s.turf && !s.jump);
+    p.distance = numberValue(s.distance);
+    p.fieldSize = numberValue(s.fieldSize);
+    p.pace = codeValue(static_cast<Pace>(s.paceCode));
+    p.going = codeValue(static_cast<Going>(s.goingCode));
+    p.horseNumber = numberValue(s.horseNumber);
+    p.weightCarried = numberValue(s.weightCarried);
+    p.bodyWeight = numberValue(s.bodyWeight);
+    p.jockeyName = textValue(s.jockey);
+    p.popularity = numberValue(s.popularity);
+    p.finish = numberValue(s.finish);
+    // "MSSS": the minutes, then the seconds in tenths.
+    p.raceTime = s.time > 0 ? numberValue(s.time / 600 * 1000 + s.time % 600) : NumberField{};
+    p.margin = numberValue(std::llabs(s.margin));
+    p.first3f = numberOrBlank(s.firstPart);
+    p.last3f = numberOrBlank(s.last3f);
+    for (size_t c = 0; c < 4; ++c) p.corners[c] = numberValue(s.corners[c]);
+    p.opponentName = textValue(s.opponent);
+    return p;
 }
 
 }  // namespace
 
 std::string horseLine(const Profile& p, const Pedigree& pedigree, const std::vector<Start>& career) {
-    using namespace horse_line;
-    RecordBuilder b(kHorseLineLength);
-    b.set(horse_name, sj(p.name)).set(coat_colour_code, p.coat).set(birthplace_code, p.birthplace);
-    b.set(horse_marker_code, p.marker).set(sire_name, sj(pedigree.sire));
-    b.set(dam_name, sj(pedigree.dam)).set(dam_sire_name, sj(pedigree.damSire));
-    b.set(dam_dam_name, sj(pedigree.damDam)).set(owner_name, sj(pedigree.owner));
-    b.set(breeder_name, sj(pedigree.breeder)).set(trainer_name, sj(p.trainer.name));
-    b.set(trainer_centre_code, p.trainer.centreCode);
+    HorseRecord r;
+    r.horseName = textValue(p.name);
+    r.coatColour = codeOfText<CoatColour>(p.coat);
+    r.birthplace = codeOfText<Birthplace>(p.birthplace);
+    r.marker = codeOfText<HorseMarker>(p.marker);
+    r.sireName = textValue(pedigree.sire);
+    r.damName = textValue(pedigree.dam);
+    r.damSireName = textValue(pedigree.damSire);
+    r.damDamName = textValue(pedigree.damDam);
+    r.ownerName = textValue(pedigree.owner);
+    r.breederName = textValue(pedigree.breeder);
+    r.trainerName = textValue(p.trainer.name);
+    r.trainerCentre = codeOfText<TrainerCentre>(p.trainer.centreCode);
 
     static constexpr int kSharePercent[] = {100, 40, 25, 15, 10};
     long long main = 0, flat = 0, jump = 0;
@@ -208,28 +216,31 @@ std::string horseLine(const Profile& p, const Pedigree& pedigree, const std::vec
         (s.jump ? jump : flat) += prize;
         if (s.finish == 1 || (s.finish == 2 && s.level == kOpen)) main += prize;
     }
-    b.setNumber(main_prize, main).setNumber(total_prize_part1, flat).setNumber(total_prize_part2, jump);
+    r.mainPrize = numberValue(main);
+    r.totalPrizePart1 = numberValue(flat);
+    r.totalPrizePart2 = numberValue(jump);
 
     Counters groups{};
     std::array<int, 4> totals{};
     countRecord(career, groups, totals);
-    const FieldDef record[] = {record_firsts, record_seconds, record_thirds, record_unplaced};
-    for (int c = 0; c < 4; ++c) b.setNumber(record[c], totals[static_cast<size_t>(c)]);
-    for (int g = 0; g < kRecordGroups; ++g) {
-        for (int c = 0; c < 4; ++c) b.setNumber(recordCounter(g, c), std::min(groups[g][c], 99));
+    for (size_t c = 0; c < 4; ++c) r.record[c] = numberValue(totals[c]);
+    for (size_t g = 0; g < groups.size(); ++g) {
+        for (size_t c = 0; c < 4; ++c) r.recordTable[g][c] = numberValue(std::min(groups[g][c], 99));
     }
-    for (int k = 0; k < kPastGroups && k < static_cast<int>(career.size()); ++k) writePastRace(b, k, career[k]);
-    return b.line();
+    for (size_t k = 0; k < r.pastRaces.size() && k < career.size(); ++k) r.pastRaces[k] = pastRaceOf(career[k]);
+    return encodeHorseRecord(r).bytes();
 }
 
 std::string runnerLine(const Profile& p, const RacePlan& today, int frame) {
-    RecordBuilder runner(kRunnerLineLength);
-    runner.setNumber(runner_line::frame_number, frame).set(runner_line::horse_name, sj(p.name));
-    runner.set(runner_line::sex_code, std::string(1, p.sexCode)).setNumber(runner_line::age, p.traits.age);
-    runner.setNumber(runner_line::weight_carried, weightCarriedToday(today, p.traits))
-        .set(runner_line::jockey_name, sj(p.traits.jockey));
-    runner.setNumber(runner_line::rate, p.rate);
-    return runner.line();
+    RunnerEntry runner;
+    runner.frameNumber = numberValue(frame);
+    runner.horseName = textValue(p.name);
+    runner.sex = codeOfText<Sex>(std::string_view(&p.sexCode, 1));
+    runner.age = numberValue(p.traits.age);
+    runner.weightCarried = numberValue(weightCarriedToday(today, p.traits));
+    runner.jockeyName = textValue(p.traits.jockey);
+    runner.rate = numberValue(p.rate);
+    return encodeRunnerEntry(runner).bytes();
 }
 
 RunnerLines makeRunner(Random& random, const CourseDay& course, const RacePlan& today, int frame, NamesInUse& names) {

@@ -3,9 +3,9 @@
 
 #include <string>
 
+#include "data/record_builder.h"
 #include "data/records.h"
 #include "data/sjis.h"
-#include "demo/record_builder.h"
 
 namespace zv::fixture {
 

@@ -1,4 +1,4 @@
-#include "demo/record_builder.h"
+#include "data/record_builder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "data/record_builder.h"
 #include "data/records.h"
 #include "data/sjis.h"
-#include "demo/record_builder.h"
 
 namespace zv {
 namespace {

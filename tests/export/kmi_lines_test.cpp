@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "data/record_builder.h"
 #include "data/records.h"
-#include "demo/record_builder.h"
 #include "predict/bet_lines.h"
 
 namespace zv {

@@ -13,8 +13,9 @@ struct Target {
 };
 
 constexpr Target kTargets[] = {
-    {"loader", loadRecordFiles}, {"mapped", mapRecordFiles},        {"race", showRaceFromLines},
-    {"archive", takeInArchive},  {"settings", readServiceSettings}, {"cipher", decipherStoredPassword},
+    {"loader", loadRecordFiles},        {"mapped", mapRecordFiles}, {"race", showRaceFromLines},
+    {"records", roundTripRecords},      {"archive", takeInArchive}, {"settings", readServiceSettings},
+    {"cipher", decipherStoredPassword},
 };
 
 class SavedFuzzInputs : public testing::TestWithParam<Target> {};

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "data/error.h"
+#include "data/record_builder.h"
 #include "data/records.h"
 #include "data/sjis.h"
-#include "demo/record_builder.h"
 #include "support/past_race_record.h"
 
 namespace zv {

@@ -5,10 +5,10 @@
 #include <stdexcept>
 
 #include "data/convert.h"
+#include "data/record_builder.h"
 #include "data/records.h"
 #include "data/store.h"
 #include "data/text_file.h"
-#include "demo/record_builder.h"
 
 namespace zv::fixture {
 

@@ -1,8 +1,8 @@
 #include "support/engine_fixture.h"
 
+#include "data/record_builder.h"
 #include "data/records.h"
 #include "data/sjis.h"
-#include "demo/record_builder.h"
 
 namespace zv::fixture {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <array>
 
+#include "data/record_builder.h"
 #include "data/records.h"
 #include "data/sjis.h"
-#include "demo/record_builder.h"
 
 namespace zv::fixture {
 

@@ -6,9 +6,9 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include "data/record_builder.h"
 #include "data/records.h"
 #include "data/sjis.h"
-#include "demo/record_builder.h"
 #include "predict/horse_detail.h"
 #include "support/past_race_record.h"
 #include "ui/horse_detail_window.h"

@@ -1,24 +1,23 @@
-// Builds fixed-width record lines field by field, for test fixtures and the demo day. A line
-// starts as blanks; each value is written into its field at the field's 1-based byte position,
-// text left-aligned and blank-filled, numbers zero-filled. Values are CP932 bytes.
+// Writes fixed-width record lines field by field: the record codec's writer, and the tests' tool for
+// lines that break the layout on purpose. A line starts as blanks, or as the bytes of a line to
+// change; each value is written into its field at the field's 1-based byte position, text
+// left-aligned and blank-filled, numbers zero-filled. Values are CP932 bytes.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "data/field.h"
+#include "cp932.h"
+#include "field.h"
+#include "records.h"
 
 namespace zv {
-
-// Line lengths of the version-2 layouts (a horse line reaching the end of its fifth past race).
-inline constexpr int kHeaderLineLength = 777;
-inline constexpr int kRunnerLineLength = 741;
-inline constexpr int kHorseLineLength = 3970;
 
 class RecordBuilder {
 public:
     explicit RecordBuilder(int length);
+    explicit RecordBuilder(Cp932View line) : line_(line.bytes()) {}
 
     // Text left-aligned in the field, the rest blanks. Throws zv::Error when it does not fit.
     RecordBuilder& set(const FieldDef& f, std::string_view text);

@@ -1,7 +1,7 @@
 #include "record_builder.h"
 
-#include "data/error.h"
-#include "data/sjis.h"
+#include "error.h"
+#include "sjis.h"
 
 namespace zv {
 namespace {
