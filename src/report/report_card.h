@@ -55,8 +55,8 @@ struct SkippedInput {
 
 struct Coverage {
     int races = 0;
-    int runners = 0;            // every runner on the cards read
-    int runnersWithResult = 0;  // of them, those whose own later record was found
+    int runners = 0;            // the runners on the cards read, less those found scratched or excluded
+    int runnersWithResult = 0;  // of them, those whose own later record gives their finish (not 00)
     int racesWithWinner = 0;
     int racesWithFirstTwo = 0;
     int racesWithFirstThree = 0;

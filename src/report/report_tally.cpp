@@ -233,9 +233,9 @@ ReportCard ReportTally::card() const {
         for (size_t i = 0; i < race.runners.size(); ++i) {
             const Runner& r = race.runners[i];
             int n = static_cast<int>(i);
-            ++coverage.runners;
-            coverage.runnersWithResult += r.found;
             if (r.found && didNotRun(r.finish)) continue;
+            ++coverage.runners;
+            coverage.runnersWithResult += r.found && r.finish != kFinishNoPosition;
             count(card.byMark[r.mark >= 0 ? r.mark : 6], n, places);
             count(card.byRank[std::min(r.rank, kRankRows) - 1], n, places);
             count(card.byIndexBand[r.indexBand], n, places);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "data/sjis.h"
 #include "data/temporary_files.h"
@@ -45,6 +46,29 @@ TEST_F(ArchiveIntake, EachArchiveFormLoadsTheNewDayFromItsFirstRace) {
         fs::create_directories(sourceFolder());
         IntakeResult result = openArchive(packDay(form), dataFolder(), store, {});
         expectNewDayLoaded(result);
+    }
+}
+
+// The record files come in with the mode any new file gets under the umask, as exports and
+// downloads do, the converted version-3 files too.
+TEST_F(ArchiveIntake, InstalledRecordFilesGetTheModeOfANewFile) {
+    for (DayForm form : {DayForm::Version2, DayForm::Version3, DayForm::Replacement}) {
+        for (mode_t mask : {mode_t{022}, mode_t{002}, mode_t{077}}) {
+            SCOPED_TRACE(testing::Message() << "form " << static_cast<int>(form) << ", umask " << std::oct << mask);
+            SetUp();
+            fs::remove_all(sourceFolder());
+            fs::create_directories(sourceFolder());
+            const fs::path archive = packDay(form);
+            const mode_t previous = ::umask(mask);
+            IntakeResult result = openArchive(archive, dataFolder(), store, {});
+            ::umask(previous);
+            ASSERT_TRUE(result.ok) << toUtf8(result.message);
+            for (const char* name : {kHeaderFile, kRunnerFile, kHorseFile}) {
+                struct stat info {};
+                ASSERT_EQ(::stat((dataFolder() / name).c_str(), &info), 0) << name;
+                EXPECT_EQ(info.st_mode & 0777, 0666 & ~mask) << name;
+            }
+        }
     }
 }
 

@@ -110,11 +110,17 @@ TEST(ReportTally, FindsOutcomesInLaterHorseLinesAndCountsOnlyKnownPlaces) {
           {"BRAVO", "02", "02", "01", "ALPHA"},
           {"CHARLIE", "03", "34", "34", "ALPHA"},
           {"DELTA", "04", "03", "04", "ALPHA"}},
-         {4, 1, 1, 1, 3, 3, 1, 3, 2, 3, 3}},
+         {3, 1, 1, 1, 3, 3, 1, 3, 2, 3, 3}},
+        {"an excluded runner is not counted",
+         {{"ALPHA", "01", "01", "02", "BRAVO"},
+          {"BRAVO", "02", "02", "01", "ALPHA"},
+          {"CHARLIE", "03", "35", "35", "ALPHA"},
+          {"DELTA", "04", "03", "04", "ALPHA"}},
+         {3, 1, 1, 1, 3, 3, 1, 3, 2, 3, 3}},
         {"horses never seen again",
          {{"ALPHA", "01", "01", "02", "BRAVO"}, {"BRAVO", "02", "02", "01", "ALPHA"}},
          {2, 1, 1, 0, 4, 4, 1, 4, 2, 0, 0}},
-        {"no position leaves the result unknown", {{"ALPHA", "01", "00", "01", ""}}, {1, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0}},
+        {"no position leaves the result unknown", {{"ALPHA", "01", "00", "01", ""}}, {0, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0}},
         {"another horse at the same number is someone else",
          {{"ZULU", "01", "01", "01", "BRAVO"}},
          {0, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0}},
@@ -125,7 +131,8 @@ TEST(ReportTally, FindsOutcomesInLaterHorseLinesAndCountsOnlyKnownPlaces) {
         // The later day's own race counts too, with no results yet.
         const int laterRunners = static_cast<int>(c.later.size());
         EXPECT_EQ(cov.races, 2) << c.what;
-        EXPECT_EQ(cov.runners, 4 + laterRunners) << c.what;
+        // Runners that did not run are in neither the coverage nor the tables.
+        EXPECT_EQ(cov.runners, c.e.runners + laterRunners) << c.what;
         EXPECT_EQ(cov.runnersWithResult, c.e.withResult) << c.what;
         EXPECT_EQ(cov.racesWithWinner, c.e.winner) << c.what;
         EXPECT_EQ(cov.racesWithFirstTwo, c.e.firstTwo) << c.what;

@@ -62,7 +62,8 @@ private:
 std::optional<ExtractError> extractMember(LhaWalker& walker, const ArchiveMember& m,
                                           const std::filesystem::path& folder, char* buffer, ProgressMeter& meter) {
     std::filesystem::path target = folder / toUtf8(m.fileName);
-    int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
+    // 0666 less the umask: the record files end up in the data folder with the mode of any new file.
+    int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) {
         return ExtractError{static_cast<int>(ExtractErrorCode::WriteFailed),
                             sj("ファイルを書き込めません: ") + m.fileName + " (" + errnoText(errno) + ")"};
