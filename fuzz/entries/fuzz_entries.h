@@ -33,8 +33,12 @@ void showRaceFromLines(Input input);
 // encoded back.
 void roundTripRecords(Input input);
 
-// An archive file taken in through the whole intake into an empty data folder.
+// An archive file taken in through the whole intake into a data folder that holds only what the
+// install may not replace (kInstallObstacles).
 void takeInArchive(Input input);
+// The names of a folder and of a read-only file in that data folder: an archive with a member of
+// either name fails its install.
+inline constexpr const char* kInstallObstacles[] = {"folder.txt", "readonly.txt"};
 
 // The service's settings file parsed, read and turned into both catalogues.
 void readServiceSettings(Input input);

@@ -1,8 +1,10 @@
-// The archive intake on arbitrary archive files: the whole intake into an empty data folder, and
-// the listing and unpacking alone, which the intake reaches only for archives holding a data set.
+// The archive intake on arbitrary archive files: the whole intake into a data folder holding only
+// what the install may not replace, and the listing and unpacking alone, which the intake reaches
+// only for archives holding a data set.
 #include <fstream>
 #include <set>
 #include <string>
+#include <string_view>
 
 #include "data/archive/extract.h"
 #include "data/archive/intake.h"
@@ -24,15 +26,34 @@ fs::path writeArchive(Input input) {
     return file;
 }
 
+constexpr std::string_view kObstacleContent = "kept";
+
+void placeInstallObstacles(const fs::path& dataFolder) {
+    fs::create_directory(dataFolder / kInstallObstacles[0]);
+    const fs::path file = dataFolder / kInstallObstacles[1];
+    std::ofstream(file, std::ios::binary) << kObstacleContent;
+    fs::permissions(file, fs::perms::owner_read);
+}
+
+bool isObstacle(const fs::path& name) { return name == kInstallObstacles[0] || name == kInstallObstacles[1]; }
+
+bool obstaclesStand(const fs::path& dataFolder) {
+    const fs::path folder = dataFolder / kInstallObstacles[0], file = dataFolder / kInstallObstacles[1];
+    return fs::is_directory(fs::symlink_status(folder)) && fs::is_empty(folder) &&
+           fs::is_regular_file(fs::symlink_status(file)) && fs::file_size(file) == kObstacleContent.size();
+}
+
 void intake(const fs::path& archive) {
     const fs::path dataFolder = freshScratchFolder("data");
+    placeInstallObstacles(dataFolder);
     RaceDataStore store;
     IntakeResult result = openArchive(archive, dataFolder, store, [](int) {});
+    if (!obstaclesStand(dataFolder)) throw InvariantBroken("the intake replaced what the install may not");
     if (!result.ok) {
         if (result.message.empty()) throw InvariantBroken("a failed intake has no message");
         if (store != RaceDataStore{}) throw InvariantBroken("a failed intake changed the store");
         for (const fs::directory_entry& entry : fs::directory_iterator(dataFolder)) {
-            if (entry.path().filename() != kDataFolderLockFile) {
+            if (entry.path().filename() != kDataFolderLockFile && !isObstacle(entry.path().filename())) {
                 throw InvariantBroken("a failed intake left files in the data folder");
             }
         }
