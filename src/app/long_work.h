@@ -1,7 +1,8 @@
-// The one way this program does long work (the all-races exports, the download chain): the work
+// How the main window's long commands (the all-races exports, the download chain) run: the work
 // runs on a worker thread while the GUI thread keeps its events flowing; questions to the user
 // are asked on the GUI thread while the worker waits; progress reaches its bar through queued
-// calls, so the worker never waits for painting.
+// calls, so the worker never waits for painting. The report card window does not use this: it
+// counts on a thread of its own and returns at once (ui/report_card_window.h).
 #pragma once
 
 #include <functional>
