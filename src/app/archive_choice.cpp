@@ -48,11 +48,17 @@ QString archiveStartFolder(const QString& storedDownloadFolder, const QString& d
     return dataFolder;
 }
 
+QString archiveFileFilters() {
+    return QStringLiteral(
+        "「出馬表+競走馬」(BVO)データファイル (*hb*.lzh *hz*.lzh);;すべての書庫 (*.lzh);;"
+        "すべてのファイル (*)");
+}
+
 QString chooseArchiveFile(QWidget* parent, const settings::SettingsStore& store, const QString& dataFolder) {
     const QString startDir =
         archiveStartFolder(QString::fromStdString(store.readText(settings::key::DataDir)), dataFolder);
     return QFileDialog::getOpenFileName(parent, QStringLiteral("「出馬表+競走馬」(BVO)データの選択"), startDir,
-                                        QStringLiteral("「出馬表+競走馬」(BVO)データファイル (*hb*.lzh *hz*.lzh)"));
+                                        archiveFileFilters());
 }
 
 }  // namespace zv::app

@@ -37,6 +37,9 @@ private:
 // to by default (BVO in the data folder), else the data folder.
 QString archiveStartFolder(const QString& storedDownloadFolder, const QString& dataFolder);
 
+// The open dialog's filters: the data archives by their names, every archive, every file.
+QString archiveFileFilters();
+
 // The file chosen in the open dialog, or empty when cancelled.
 QString chooseArchiveFile(QWidget* parent, const settings::SettingsStore& store, const QString& dataFolder);
 

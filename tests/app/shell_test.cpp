@@ -30,6 +30,8 @@ private slots:
     void dropOpensOnlyAFirstLzhFile_data();
     void dropOpensOnlyAFirstLzhFile();
     void theOpenDialogStartsInTheDownloadFolder();
+    void theOpenDialogOffersDataArchivesEveryArchiveAndEveryFile_data();
+    void theOpenDialogOffersDataArchivesEveryArchiveAndEveryFile();
     // Last: it installs the Japanese translation for the whole test program.
     void qtsOwnDialogsSpeakJapaneseUnderTheCLocale();
 };
@@ -169,6 +171,30 @@ void ShellTest::theOpenDialogStartsInTheDownloadFolder() {
     QCOMPARE(archiveStartFolder(stored, data), data + QStringLiteral("/BVO"));  // a stored folder that is gone
     QVERIFY(QDir().mkpath(stored));
     QCOMPARE(archiveStartFolder(stored, data), stored);
+}
+
+void ShellTest::theOpenDialogOffersDataArchivesEveryArchiveAndEveryFile_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QList<bool>>("shownBy");  // by each filter, in the dialog's order
+    QTest::newRow("a data archive") << "hb261210.lzh" << QList<bool>{true, true, true};
+    QTest::newRow("the other data archive") << "hz261210.lzh" << QList<bool>{true, true, true};
+    QTest::newRow("another archive") << "season.lzh" << QList<bool>{false, true, true};
+    QTest::newRow("no archive") << "hb261210.txt" << QList<bool>{false, false, true};
+}
+
+void ShellTest::theOpenDialogOffersDataArchivesEveryArchiveAndEveryFile() {
+    QFETCH(QString, file);
+    QFETCH(QList<bool>, shownBy);
+    const QStringList filters = archiveFileFilters().split(QStringLiteral(";;"));
+    QCOMPARE(filters.size(), 3);
+    QVERIFY(filters[1].startsWith(QStringLiteral("すべての書庫 (*.lzh)")));
+    QCOMPARE(filters[2], QStringLiteral("すべてのファイル (*)"));
+    for (qsizetype i = 0; i < filters.size(); ++i) {
+        // The patterns stand between the filter's parentheses, as the dialog reads them.
+        const qsizetype open = filters[i].lastIndexOf(QLatin1Char('('));
+        const QStringList patterns = filters[i].mid(open + 1).chopped(1).split(QLatin1Char(' '));
+        QCOMPARE(QDir::match(patterns, file), shownBy[i]);
+    }
 }
 
 void ShellTest::qtsOwnDialogsSpeakJapaneseUnderTheCLocale() {
