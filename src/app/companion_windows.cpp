@@ -13,14 +13,14 @@
 
 namespace zv::app {
 
-void CompanionWindows::restorePlacement(const settings::SettingsStore& store) {
+void CompanionWindows::restorePlacement(const settings::SettingsStore& store, const QRect& area) {
     if (detail_) {
         const int width = store.readInt(settings::key::DetailWidth),
                   height = store.readInt(settings::key::DetailHeight);
         if (width > 0 && height > 0) detail_->resize(width, height);
-        restoreWindowPosition(store, detail_, settings::key::DetailTop, settings::key::DetailLeft);
+        restoreWindowPosition(store, detail_, settings::key::DetailTop, settings::key::DetailLeft, area);
     }
-    if (bets_) restoreWindowPosition(store, bets_, settings::key::BetLinesTop, settings::key::BetLinesLeft);
+    if (bets_) restoreWindowPosition(store, bets_, settings::key::BetLinesTop, settings::key::BetLinesLeft, area);
 }
 
 void CompanionWindows::savePlacement(settings::SettingsStore& store) const {
@@ -66,6 +66,8 @@ void CompanionWindows::followRace() {
 void CompanionWindows::showHorse(int index) {
     if (!detail_ || session_.currentRace() < 0 || !session_.result()) return;
     detail_->showHorse(buildHorseDetail(session_.store(), session_.currentRace(), index));
+    const int row = grid_.rowOfRunner(index + 1);
+    if (row >= 0 && row != grid_.currentIndex().row()) grid_.setCurrentIndex(grid_.raceModel()->index(row, kColName));
 }
 
 void CompanionWindows::fillBetLines() {

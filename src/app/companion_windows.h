@@ -2,6 +2,7 @@
 // of the session; an all-races run hides them and they come back as they were.
 #pragma once
 
+#include <QRect>
 #include <QStringList>
 
 namespace zv {
@@ -24,8 +25,9 @@ public:
     CompanionWindows(const RaceSession& session, ui::RaceGridView& grid) : session_(session), grid_(grid) {}
 
     void attach(ui::HorseDetailWindow* detail, ui::BetLinesWindow* bets);
-    // The attached windows' places, and the detail window's size, from the settings and back.
-    void restorePlacement(const settings::SettingsStore& store);
+    // The attached windows' places, and the detail window's size, from the settings (fitted into
+    // area) and back.
+    void restorePlacement(const settings::SettingsStore& store, const QRect& area);
     void savePlacement(settings::SettingsStore& store) const;
     ui::HorseDetailWindow* detail() const { return detail_; }
     ui::BetLinesWindow* bets() const { return bets_; }
@@ -37,7 +39,7 @@ public:
     void openRunnerDetail(int runnerNumber, bool show);
     // After a new race: the open windows show it (the detail window its first runner).
     void followRace();
-    // The detail of runner index (0-based) of the current race.
+    // The detail of runner index (0-based) of the current race; the grid selects its row.
     void showHorse(int index);
     // The current race's bet lines into the bet-line window.
     void fillBetLines();

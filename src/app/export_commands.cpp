@@ -12,10 +12,21 @@
 #include "long_work.h"
 #include "session/race_session.h"
 #include "ui/cp932_text.h"
+#include "ui/done_messages.h"
 #include "ui/progress_window.h"
 #include "ui/save_folder.h"
 
 namespace zv::app {
+
+namespace {
+
+// What an all-races file holds: every race, or the races before the abort.
+QString batchDoneMessage(const QString& done, const QString& file, const BatchOutcome& outcome) {
+    const QString message = ui::fileDoneMessage(done, file);
+    return outcome.aborted ? message + QStringLiteral("（中止したため%1レース分）").arg(outcome.racesDone) : message;
+}
+
+}  // namespace
 
 QString askSaveFileName(QWidget* parent, const QString& proposedName, const QString& filter, const QString& suffix) {
     QFileDialog dialog(parent, QString(), ui::lastSaveFolder(), filter);
@@ -54,6 +65,11 @@ void ExportCommands::exportBetLineFile() {
                                      QStringLiteral("BrevanneRXシリーズ 買い目ファイル(*.kmi)"), QStringLiteral("kmi"));
     if (file.isEmpty()) return;
     writeRaceKmiFile(ui::toPath(file), setup_.session->store(), *result);
+    tellDone(ui::fileDoneMessage(QStringLiteral("買い目ファイルを保存しました"), file));
+}
+
+void ExportCommands::tellDone(const QString& message) const {
+    if (setup_.done) setup_.done(message);
 }
 
 void ExportCommands::exportAllBetLines() {
@@ -62,7 +78,12 @@ void ExportCommands::exportAllBetLines() {
     const QString file = askSaveFile(ui::fromCp932(allRacesKmiFileName(store)),
                                      QStringLiteral("買い目一括ファイル(*.kmi)"), QStringLiteral("kmi"));
     if (file.isEmpty()) return;
-    runAllRaces([&](const BatchRunOptions& options) { writeAllRacesKmiFile(ui::toPath(file), store, options); }, true);
+    runAllRaces(
+        [&](const BatchRunOptions& options) {
+            return batchDoneMessage(QStringLiteral("全レースの買い目ファイルを保存しました"), file,
+                                    writeAllRacesKmiFile(ui::toPath(file), store, options));
+        },
+        true);
 }
 
 void ExportCommands::exportIndexFile() {
@@ -71,7 +92,12 @@ void ExportCommands::exportIndexFile() {
     const QString file = askSaveFile(ui::fromCp932(indexFileName(store)), QStringLiteral("外部指数ファイル(*.idx)"),
                                      QStringLiteral("idx"));
     if (file.isEmpty()) return;
-    runAllRaces([&](const BatchRunOptions& options) { writeIndexFile(ui::toPath(file), store, options); }, true);
+    runAllRaces(
+        [&](const BatchRunOptions& options) {
+            return batchDoneMessage(QStringLiteral("外部指数ファイルを保存しました"), file,
+                                    writeIndexFile(ui::toPath(file), store, options));
+        },
+        true);
 }
 
 void ExportCommands::exportPrAverageCsv() {
@@ -103,11 +129,17 @@ void ExportCommands::exportPrAverageCsv() {
         return question == CsvQuestion::CreateMissingFile ? CsvAnswer::Yes : ask(question, message);
     };
     const RaceDataStore& store = setup_.session->store();
-    runAllRaces([&](const BatchRunOptions& options) { appendDayToPrCsv(folder, store, options, askAfterCreate); },
-                false);
+    runAllRaces(
+        [&](const BatchRunOptions& options) {
+            const PrCsvOutcome outcome = appendDayToPrCsv(folder, store, options, askAfterCreate);
+            if (outcome.declined) return QString();
+            return ui::fileDoneMessage(QStringLiteral("PR平均をCSVに%1行追加しました").arg(outcome.linesAdded),
+                                       ui::fromPath(folder / kPrCsvFile));
+        },
+        false);
 }
 
-void ExportCommands::runAllRaces(const std::function<void(const BatchRunOptions&)>& run, bool fullBarAtEnd) {
+void ExportCommands::runAllRaces(const std::function<QString(const BatchRunOptions&)>& run, bool fullBarAtEnd) {
     abortRequested_ = false;
     const int race = setup_.session->currentRace();
 
@@ -139,8 +171,9 @@ void ExportCommands::runAllRaces(const std::function<void(const BatchRunOptions&
     };
 
     std::exception_ptr failure;
+    QString message;
     try {
-        runOffGuiThread([&] { run(options); });
+        runOffGuiThread([&] { message = run(options); });
     } catch (...) {
         failure = std::current_exception();
     }
@@ -161,6 +194,7 @@ void ExportCommands::runAllRaces(const std::function<void(const BatchRunOptions&
     if (reveal.revealed()) setup_.showWindows();
     if (failure) std::rethrow_exception(failure);
     if (restoreFailure) std::rethrow_exception(restoreFailure);
+    if (!message.isEmpty()) tellDone(message);
 }
 
 }  // namespace zv::app

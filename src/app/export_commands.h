@@ -43,6 +43,8 @@ struct ExportCommandsSetup {
     std::function<void()> showWindows;
     // Told on the worker thread after each race's progress went to the bar (tests press Abort here).
     std::function<void(int percent)> progressOnWorker;
+    // Told what a finished export wrote where, for the status bar.
+    std::function<void(const QString& message)> done;
     RunClock clock;  // times the all-races runs; the steady clock when empty
 };
 
@@ -63,8 +65,10 @@ public:
 private:
     bool dataSetLoaded();
     QString askSaveFile(const QString& proposedName, const QString& filter, const QString& suffix);
-    // Runs run off the GUI thread behind the progress window and puts the windows back after.
-    void runAllRaces(const std::function<void(const BatchRunOptions&)>& run, bool fullBarAtEnd);
+    // Runs run off the GUI thread behind the progress window and puts the windows back after;
+    // then tells done what run says it wrote, when it says anything.
+    void runAllRaces(const std::function<QString(const BatchRunOptions&)>& run, bool fullBarAtEnd);
+    void tellDone(const QString& message) const;
 
     ExportCommandsSetup setup_;
     ui::ProgressWindow* progress_ = nullptr;  // destroys itself when closed

@@ -11,6 +11,8 @@ QAction* makeAction(QObject* owner, const char* name, const QString& caption, co
     auto* action = new QAction(caption, owner);
     action->setObjectName(QString::fromLatin1(name));
     if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+    // Every menu shows the key beside the item, the row menu too, whatever the desktop prefers.
+    action->setShortcutVisibleInContextMenu(true);
     return action;
 }
 
@@ -38,6 +40,9 @@ MainWindowActions createMainWindowActions(QWidget* window) {
                    QKeySequence(Qt::CTRL | Qt::Key_G));
     a.indexFile = makeAction(window, "indexFileAction", QStringLiteral("BrevanneRX4用外部指数ファイルを出力(&I)..."),
                              QKeySequence(Qt::CTRL | Qt::Key_I));
+    // The grid opens the detail on Enter itself; the menu only shows the key.
+    a.runnerDetail = makeAction(window, "runnerDetailAction", QStringLiteral("詳細(&D)\tEnter"));
+    a.copyRunners = makeAction(window, "copyRunnersAction", QStringLiteral("コピー(&C)"), QKeySequence::Copy);
     a.developerSeparator = new QAction(window);
     a.developerSeparator->setSeparator(true);
     a.copyHorseNames = makeAction(window, "copyHorseNamesAction", QStringLiteral("選択行の馬名をコピー(&C)"),
@@ -60,7 +65,7 @@ MainWindowActions createMainWindowActions(QWidget* window) {
     // The grid must not take the short-cuts for itself: they work wherever the focus is.
     for (QAction* action :
          {a.download, a.open, a.exit, a.selectRace, a.previousRace, a.nextRace, a.print, a.betLines, a.betLineFile,
-          a.indexFile, a.copyHorseNames, a.copyRaceName, a.allBetLineFiles, a.prAverageCsv, a.help}) {
+          a.indexFile, a.copyRunners, a.copyHorseNames, a.copyRaceName, a.allBetLineFiles, a.prAverageCsv, a.help}) {
         action->setShortcutContext(Qt::WindowShortcut);
         window->addAction(action);
     }
@@ -72,6 +77,7 @@ void showDeveloperItems(const MainWindowActions& actions, bool developerMode) {
                           actions.allBetLineFiles, actions.prAverageCsv}) {
         item->setVisible(developerMode);
     }
+    actions.copyRunners->setShortcut(developerMode ? QKeySequence() : QKeySequence(QKeySequence::Copy));
 }
 
 }  // namespace zv::app

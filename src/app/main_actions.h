@@ -17,6 +17,9 @@ struct MainWindowActions {
     QAction* betLines = nullptr;
     QAction* betLineFile = nullptr;
     QAction* indexFile = nullptr;
+    // The grid row menu's: the selected row's horse detail, the selected runners copied.
+    QAction* runnerDetail = nullptr;
+    QAction* copyRunners = nullptr;
     QAction* developerSeparator = nullptr;
     QAction* copyHorseNames = nullptr;
     QAction* copyRaceName = nullptr;
@@ -34,7 +37,7 @@ struct MainWindowActions {
 MainWindowActions createMainWindowActions(QWidget* window);
 
 // The developer's items (copies, all-races bet-line files, the PR-average CSV) are shown only in
-// developer mode.
+// developer mode. Ctrl+C is then theirs: the runners' copy keeps to the row menu.
 void showDeveloperItems(const MainWindowActions& actions, bool developerMode);
 
 }  // namespace zv::app

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -19,6 +20,8 @@ QMenu* addMainMenus(QMainWindow& window, const MainWindowActions& actions) {
     QMenuBar* bar = window.menuBar();
     QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
     file->addActions({a.download, a.open});
+    file->addSeparator();
+    file->addAction(a.print);
     file->addSeparator();
     file->addAction(a.exit);
 
@@ -51,8 +54,9 @@ QMenu* addMainMenus(QMainWindow& window, const MainWindowActions& actions) {
     return tools;
 }
 
-void addMainToolBar(QMainWindow& window, const MainWindowActions& actions, const std::function<void()>& openHomePage,
-                    const std::function<void(QWidget*)>& popUpRaceMenuUnder) {
+RaceButtons addMainToolBar(QMainWindow& window, const MainWindowActions& actions,
+                           const std::function<void()>& openHomePage,
+                           const std::function<void(QWidget*)>& popUpRaceMenuUnder) {
     QToolBar* bar = window.addToolBar(QStringLiteral("mainToolBar"));
     bar->setObjectName(QStringLiteral("mainToolBar"));
     bar->setMovable(false);
@@ -72,15 +76,17 @@ void addMainToolBar(QMainWindow& window, const MainWindowActions& actions, const
         tool->setDefaultAction(proxy);
         tool->setFixedSize(26, 26);
         bar->addWidget(tool);
+        return proxy;
     };
     button(actions.download, ToolIcon::Download, QStringLiteral("BVOデータをダウンロードして読み込む"));
     button(actions.open, ToolIcon::Open, QStringLiteral("既存のBVOデータを読み込む"));
     bar->addSeparator();
-    button(actions.selectRace, ToolIcon::SelectRace, QStringLiteral("予想レースの選択"));
-    button(actions.previousRace, ToolIcon::Previous, QStringLiteral("前のレース"));
-    button(actions.nextRace, ToolIcon::Next, QStringLiteral("次のレース"));
+    RaceButtons raceButtons{};
+    raceButtons.selectRace = button(actions.selectRace, ToolIcon::SelectRace, QStringLiteral("予想レースの選択"));
+    raceButtons.previousRace = button(actions.previousRace, ToolIcon::Previous, QStringLiteral("前のレース"));
+    raceButtons.nextRace = button(actions.nextRace, ToolIcon::Next, QStringLiteral("次のレース"));
     bar->addSeparator();
-    button(actions.print, ToolIcon::Print, QStringLiteral("印刷"));
+    raceButtons.print = button(actions.print, ToolIcon::Print, QStringLiteral("印刷"));
     bar->addSeparator();
     button(actions.help, ToolIcon::Help, QStringLiteral("ヘルプを表示"));
 
@@ -99,6 +105,22 @@ void addMainToolBar(QMainWindow& window, const MainWindowActions& actions, const
     banner->setFocusPolicy(Qt::NoFocus);
     QObject::connect(banner, &QPushButton::clicked, &window, openHomePage);
     bar->addWidget(banner);
+    return raceButtons;
+}
+
+void enableRaceButtons(const RaceButtons& buttons, int race, int raceCount, bool raceShown) {
+    const bool data = raceCount > 0;
+    buttons.selectRace->setEnabled(data);
+    buttons.previousRace->setEnabled(data && race > 0);
+    buttons.nextRace->setEnabled(data && race + 1 < raceCount);
+    buttons.print->setEnabled(data && raceShown);
+}
+
+QMenu* createRowMenu(QWidget* window, const MainWindowActions& actions) {
+    auto* menu = new QMenu(window);
+    menu->setObjectName(QStringLiteral("rowMenu"));
+    menu->addActions({actions.runnerDetail, actions.betLines, actions.copyRunners});
+    return menu;
 }
 
 MainStatusBar addMainStatusBar(QMainWindow& window) {

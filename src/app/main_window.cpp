@@ -2,8 +2,10 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPrinter>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "about_window.h"
@@ -22,10 +24,13 @@
 #include "main_bars.h"
 #include "race_printer.h"
 #include "report_card_command.h"
+#include "session/data_set_fingerprint.h"
 #include "settings/settings_store.h"
 #include "ui/app_identity.h"
 #include "ui/bet_lines_window.h"
 #include "ui/cp932_text.h"
+#include "ui/done_messages.h"
+#include "ui/grid_roles.h"
 #include "ui/horse_detail_window.h"
 #include "ui/race_grid_view.h"
 #include "ui/save_folder.h"
@@ -37,6 +42,7 @@ namespace {
 
 MainWindowSetup withSystemDefaults(MainWindowSetup setup) {
     setup.feedback = ui::UserFeedback::withSystemDefaults(std::move(setup.feedback));
+    if (!setup.screenArea) setup.screenArea = primaryScreenArea;
     return setup;
 }
 
@@ -50,16 +56,19 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
       grid_(new ui::RaceGridView),
       companions_(session_, *grid_),
       exports_({&session_, this, setup_.feedback, setup_.saveFileName, [this] { companions_.hide(), hide(); },
-                [this] { showNormal(), companions_.showHidden(); }, setup_.allRacesProgress, setup_.allRacesClock},
+                [this] { showNormal(), companions_.showHidden(); }, setup_.allRacesProgress,
+                [this](const QString& message) { tellDone(message); }, setup_.allRacesClock},
                this),
       actions_(createMainWindowActions(this)),
       height_(*this, actions_.rollUp) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(ui::applicationTitle());
-    addReportCardMenuItem(addMainMenus(*this, actions_), this, setup_.dataFolder, setup_.settings);
-    addMainToolBar(
+    reportCard_ = new ReportCardCommand(addMainMenus(*this, actions_), this, setup_.dataFolder, setup_.settings,
+                                        setup_.screenArea);
+    raceButtons_ = addMainToolBar(
         *this, actions_, [] { openWebAddress(kSupportPageAddress); },
         [this](QWidget* button) { popUpRaceMenu(button->mapToGlobal(QPoint(0, button->height()))); });
+    rowMenu_ = createRowMenu(this, actions_);
     raceMenu_ = new RaceMenu([this](int race) { runCommand([this, race] { showRace(race); }); }, this);
     createCentre();
     session_.setListener([this](SessionChange change) { presentChange(change); });
@@ -72,6 +81,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
     new ArchiveDropTarget(this,
                           [this](const QString& archive) { runCommand([this, archive] { openArchive(archive); }); });
     showDeveloperItems(actions_, session_.developerMode());
+    showPlace();
     restoreSettings();
 }
 
@@ -116,6 +126,14 @@ void MainWindow::connectCommands() {
     command(a.indexFile, [this] { exports_.exportIndexFile(); });
     command(a.allBetLineFiles, [this] { exports_.exportAllBetLines(); });
     command(a.prAverageCsv, [this] { exports_.exportPrAverageCsv(); });
+    command(a.copyRunners, [this] {
+        if (!copySelectedRunners(session_, *grid_)) setup_.feedback.beep();
+    });
+    command(a.runnerDetail, [this] {
+        if (const int runner = grid_->currentIndex().data(ui::RunnerNumberRole).toInt(); runner > 0)
+            companions_.openRunnerDetail(runner, true);
+    });
+    connect(grid_, &ui::RaceGridView::rowMenuRequested, this, [this](const QPoint& at) { rowMenu_->popup(at); });
     command(a.copyHorseNames, [this] {
         if (session_.developerMode()) copySelectedHorseNames(session_, *grid_);
     });
@@ -123,7 +141,10 @@ void MainWindow::connectCommands() {
         if (session_.developerMode() && !copyRaceName(session_)) setup_.feedback.beep();
     });
     command(a.help, [this] { showHelp(setup_.dataFolder, help_); });
-    command(a.demo, [this] { loadDemoDay(session_, setup_.feedback, this); });
+    command(a.demo, [this] {
+        loadDemoDay(session_, setup_.feedback, this);
+        if (session_.hasData()) tellDone(ui::dataSetTakenMessage(session_.store()));
+    });
     connect(a.supportPage, &QAction::triggered, this, [] { openWebAddress(kSupportPageAddress); });
     connect(a.dataServicePage, &QAction::triggered, this, [] { openWebAddress(kDataServiceAddress); });
     command(a.version, [this] { (new AboutWindow(this))->execFadingIn(); });
@@ -146,7 +167,7 @@ void MainWindow::connectCommands() {
 
 void MainWindow::attachWindows(ui::HorseDetailWindow* detail, ui::BetLinesWindow* bets) {
     companions_.attach(detail, bets);
-    companions_.restorePlacement(*setup_.settings);
+    companions_.restorePlacement(*setup_.settings, setup_.screenArea());
     if (detail) {
         connect(detail, &ui::HorseDetailWindow::runnerSelected, this,
                 [this](int index) { runCommand([this, index] { companions_.showHorse(index); }); });
@@ -167,6 +188,11 @@ void MainWindow::runCommand(const std::function<void()>& command) {
 void MainWindow::startUpLoad(const QString& archiveArgument) {
     if (!archiveArgument.isEmpty()) runCommand([&] { openArchive(archiveArgument); });
     runCommand([this] { session_.loadDataFolder(); });
+    const settings::SettingsStore& store = *setup_.settings;
+    const int race = store.readInt(settings::key::LastRace);
+    const bool sameDataSet =
+        session_.hasData() && store.readText(settings::key::LastDataSet) == dataSetFingerprint(session_.store());
+    if (sameDataSet && race > 0 && race < session_.store().raceCount) runCommand([this, race] { showRace(race); });
 }
 
 void MainWindow::openArchive(const QString& path) {
@@ -180,8 +206,11 @@ void MainWindow::openArchive(const QString& path) {
         progressBar_->repaint();
     });
     progressBar_->setValue(0);
-    if (!taken.ok) setup_.feedback.notice(this, ui::fromCp932(taken.message));
+    if (!taken.ok) return setup_.feedback.notice(this, ui::fromCp932(taken.message));
+    tellDone(ui::dataSetTakenMessage(session_.store()));
 }
+
+void MainWindow::tellDone(const QString& message) { ui::showDoneMessage(statusBar(), message); }
 
 void MainWindow::presentChange(SessionChange change) {
     const std::shared_ptr<const RaceResult> result = session_.result();
@@ -213,6 +242,7 @@ void MainWindow::showPlace() {
     const int race = session_.currentRace();
     placeText_->setText(session_.currentHeader() ? ui::fromCp932(racePlaceText(session_.store(), race)) : QString());
     raceMenu_->check(race);
+    enableRaceButtons(raceButtons_, race, session_.store().raceCount, session_.result() != nullptr);
 }
 
 void MainWindow::onPrint() {
@@ -232,7 +262,7 @@ void MainWindow::onDownload() {
 }
 
 void MainWindow::restoreSettings() {
-    height_.restore(*setup_.settings);
+    height_.restore(*setup_.settings, setup_.screenArea());
     ui::setLastSaveFolder(QString::fromStdString(setup_.settings->readText(settings::key::ExportDir)));
     proxy_ = readStoredProxy(*setup_.settings);
 }
@@ -241,8 +271,11 @@ void MainWindow::saveSettings() {
     settings::SettingsStore& store = *setup_.settings;
     height_.save(store);
     companions_.savePlacement(store);
+    reportCard_->save(store);
     writeStoredProxy(store, proxy_);
     store.writeText(settings::key::ExportDir, ui::lastSaveFolder().toStdString());
+    store.writeText(settings::key::LastDataSet, dataSetFingerprint(session_.store()));
+    store.writeInt(settings::key::LastRace, session_.currentRace());
     store.sync();
 }
 

@@ -13,6 +13,7 @@
 #include "companion_windows.h"
 #include "export_commands.h"
 #include "main_actions.h"
+#include "main_bars.h"
 #include "main_window_setup.h"
 #include "race_menu.h"
 #include "session/race_session.h"
@@ -35,6 +36,7 @@ namespace zv::app {
 
 class HeaderPanel;
 class HelpWindow;
+class ReportCardCommand;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -46,7 +48,8 @@ public:
     void attachWindows(ui::HorseDetailWindow* detail, ui::BetLinesWindow* bets);
 
     // The start-up load: the archive of the command line, if any, then the data set of the data
-    // folder when both the header and the horse file are there, showing race 0.
+    // folder when both the header and the horse file are there, showing race 0, or the race shown
+    // at the last close when the data set is still the same.
     void startUpLoad(const QString& archiveArgument);
     // Puts race r on screen; a race that cannot be computed throws its error and leaves the
     // window usable, with r as the current race.
@@ -72,6 +75,8 @@ public:
     RaceMenu* raceSelectMenu() const { return raceMenu_; }
     QProgressBar* progressBar() const { return progressBar_; }
     HelpWindow* helpWindow() const { return help_.get(); }
+    ReportCardCommand* reportCard() const { return reportCard_; }
+    QMenu* rowMenu() const { return rowMenu_; }
     StoredProxy& proxy() { return proxy_; }
 
 signals:
@@ -90,6 +95,8 @@ private:
     // the open companion windows.
     void presentChange(SessionChange change);
     void popUpRaceMenu(const QPoint& at);
+    // What a command did, in the status bar for a few seconds.
+    void tellDone(const QString& message);
     // The status bar's place text and the race menu's check follow the current race.
     void showPlace();
     void onPrint();
@@ -105,6 +112,9 @@ private:
     WindowHeight height_;
     StoredProxy proxy_;
     RaceMenu* raceMenu_ = nullptr;
+    RaceButtons raceButtons_{};
+    QMenu* rowMenu_ = nullptr;
+    ReportCardCommand* reportCard_ = nullptr;
     QLabel* placeText_ = nullptr;
     QWidget* emptyPanel_ = nullptr;
     QProgressBar* progressBar_ = nullptr;

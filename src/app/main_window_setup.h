@@ -9,6 +9,7 @@
 #include "export_commands.h"
 #include "predict/calendar.h"
 #include "ui/user_feedback.h"
+#include "window_placement.h"
 
 class QPrinter;
 class QWidget;
@@ -31,6 +32,7 @@ struct MainWindowSetup {
     // Told on the worker thread after each race of an all-races run (tests press Abort here).
     std::function<void(int percent)> allRacesProgress;
     RunClock allRacesClock;  // times the all-races runs; the steady clock when empty
+    ScreenArea screenArea;   // where restored windows must fit; the primary screen's when empty
 };
 
 }  // namespace zv::app

@@ -1,5 +1,7 @@
 #include "race_menu.h"
 
+#include <QKeyEvent>
+
 #include "data/store.h"
 #include "ui/cp932_text.h"
 
@@ -32,6 +34,16 @@ bool RaceMenu::popUpAt(const QPoint& at, int raceOnScreen) {
     popup(at);
     if (raceOnScreen >= 0 && raceOnScreen < items.size()) setActiveAction(items[raceOnScreen]);
     return true;
+}
+
+void RaceMenu::keyPressEvent(QKeyEvent* event) {
+    const QList<QAction*> items = actions();
+    const bool home = event->key() == Qt::Key_Home, end = event->key() == Qt::Key_End;
+    if (!items.isEmpty() && (home || end)) {
+        setActiveAction(home ? items.front() : items.back());
+        return;
+    }
+    QMenu::keyPressEvent(event);
 }
 
 }  // namespace zv::app

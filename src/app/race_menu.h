@@ -1,4 +1,5 @@
 // The race-select pop-up: one checkable item per race of the data set, the race on screen checked.
+// Home and End go to the first and the last race.
 #pragma once
 
 #include <QMenu>
@@ -19,6 +20,9 @@ public:
     void check(int race);
     // Pops up at at, the arrow keys starting from the race on screen; false when there are no races.
     bool popUpAt(const QPoint& at, int raceOnScreen);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::function<void(int race)> choose_;

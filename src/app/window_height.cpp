@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <algorithm>
 
 #include "settings/settings_store.h"
 #include "window_placement.h"
@@ -43,12 +44,12 @@ bool WindowHeight::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void WindowHeight::restore(const settings::SettingsStore& store) {
-    restoreHeight_ = store.readInt(settings::key::MainRestoreHeight);
+void WindowHeight::restore(const settings::SettingsStore& store, const QRect& area) {
+    restoreHeight_ = std::min(store.readInt(settings::key::MainRestoreHeight), area.height());
     // The width setting is read, but the window's width is fixed.
     window_.resize(store.readInt(settings::key::MainWidth),
                    startHeight(store.readInt(settings::key::MainHeight), restoreHeight_));
-    restoreWindowPosition(store, &window_, settings::key::MainTop, settings::key::MainLeft);
+    restoreWindowPosition(store, &window_, settings::key::MainTop, settings::key::MainLeft, area);
 }
 
 void WindowHeight::save(settings::SettingsStore& store) const {

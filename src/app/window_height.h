@@ -6,6 +6,7 @@
 #include <QObject>
 
 class QAction;
+class QRect;
 class QMainWindow;
 
 namespace zv::settings {
@@ -25,7 +26,8 @@ public:
     // The height of the unrolled window.
     int restoreHeight() const { return restoreHeight_; }
 
-    void restore(const settings::SettingsStore& store);
+    // The stored size and place, fitted into area.
+    void restore(const settings::SettingsStore& store, const QRect& area);
     void save(settings::SettingsStore& store) const;
 
 protected:

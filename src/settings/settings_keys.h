@@ -43,6 +43,19 @@ inline constexpr IntKey DetailWidth{"frmDetail", "Width"};
 inline constexpr IntKey DetailHeight{"frmDetail", "Height"};
 // The folder every export's save dialog starts in: where the user saved last.
 inline constexpr TextKey ExportDir{"Export", "Dir"};
+// The race on screen at close and the data set it belongs to (data_set_fingerprint.h): a restart
+// over the same data set shows that race again.
+inline constexpr TextKey LastDataSet{"LastRace", "DataSet"};
+inline constexpr IntKey LastRace{"LastRace", "Race", -1};
+// The report card window: its place and size (centred, 900 x 700 by default), its inputs (one
+// path a line), the inputs of its last finished count and how long that count took (-1: none).
+inline constexpr IntKey ReportCardTop{"ReportCard", "Top"};
+inline constexpr IntKey ReportCardLeft{"ReportCard", "Left"};
+inline constexpr IntKey ReportCardWidth{"ReportCard", "Width", 900};
+inline constexpr IntKey ReportCardHeight{"ReportCard", "Height", 700};
+inline constexpr TextKey ReportCardInputs{"ReportCard", "Inputs"};
+inline constexpr TextKey ReportCardCountedInputs{"ReportCard", "CountedInputs"};
+inline constexpr IntKey ReportCardCountMilliseconds{"ReportCard", "CountMilliseconds", -1};
 // Proxy used by the data-service client. Its password is kept in clear, as typed: the settings
 // file has always held it so, and older files must keep working.
 inline constexpr IntKey ProxyPort{"frmOption", "gProxyPort"};
@@ -60,13 +73,38 @@ inline constexpr TextKey DataCAFile{"Data", "CAFile"};
 }  // namespace key
 
 inline constexpr std::array kIntKeys{
-    key::MainHeight,   key::MainRestoreHeight, key::MainWidth,    key::MainTop,      key::MainLeft,
-    key::DetailTop,    key::DetailLeft,        key::BetLinesTop,  key::BetLinesLeft, key::DetailWidth,
-    key::DetailHeight, key::ProxyPort,         key::DataProvider,
+    key::MainHeight,
+    key::MainRestoreHeight,
+    key::MainWidth,
+    key::MainTop,
+    key::MainLeft,
+    key::DetailTop,
+    key::DetailLeft,
+    key::BetLinesTop,
+    key::BetLinesLeft,
+    key::DetailWidth,
+    key::DetailHeight,
+    key::ProxyPort,
+    key::DataProvider,
+    key::LastRace,
+    key::ReportCardTop,
+    key::ReportCardLeft,
+    key::ReportCardWidth,
+    key::ReportCardHeight,
+    key::ReportCardCountMilliseconds,
 };
 inline constexpr std::array kTextKeys{
-    key::ExportDir, key::ProxyServer, key::ProxyUserID,     key::ProxyPassword,
-    key::DataDir,   key::DataUserID,  key::DataServiceHost, key::DataCAFile,
+    key::ExportDir,
+    key::ProxyServer,
+    key::ProxyUserID,
+    key::ProxyPassword,
+    key::DataDir,
+    key::DataUserID,
+    key::DataServiceHost,
+    key::DataCAFile,
+    key::LastDataSet,
+    key::ReportCardInputs,
+    key::ReportCardCountedInputs,
 };
 inline constexpr std::array kSecretKeys{key::DataPassword};
 

@@ -18,6 +18,7 @@
 #include "data/error.h"
 #include "data/sjis_chars.h"
 #include "data/text_file.h"
+#include "done_messages.h"
 #include "save_folder.h"
 #include "ui_fonts.h"
 #include "user_feedback.h"
@@ -84,14 +85,17 @@ void BetLinesWindow::createCommands() {
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     save->setToolTip(QStringLiteral("保存"));
     auto* close = new QAction(QStringLiteral("買い目の詳細を閉じる(&X)"), this);
-    close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    close->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_F4), QKeySequence(Qt::Key_Escape)});
     auto* copy = new QAction(style()->standardIcon(QStyle::SP_FileDialogDetailedView),
                              QStringLiteral("選択範囲をコピー(&C)"), this);
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     copy->setToolTip(QStringLiteral("選択範囲をコピー"));
     auto* selectAll = new QAction(QStringLiteral("すべて選択(&A)"), this);
     selectAll->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    for (QAction* action : {save, close, copy, selectAll}) action->setShortcutContext(Qt::WindowShortcut);
+    for (QAction* action : {save, close, copy, selectAll}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setShortcutVisibleInContextMenu(true);
+    }
 
     connect(save, &QAction::triggered, this, [this] {
         try {
@@ -137,6 +141,7 @@ void BetLinesWindow::saveAsText() {
     const QString chosen = chooseSaveFile_(this, fromCp932(proposed));
     if (chosen.isEmpty()) return;
     writeText(toPath(chosen));
+    showDoneMessage(statusBar(), fileDoneMessage(QStringLiteral("買い目を保存しました"), chosen));
 }
 
 void BetLinesWindow::writeText(const std::filesystem::path& path) const {

@@ -1,5 +1,6 @@
 // The bet-line window: the race's bet lines as read-only text, with the race's
 // second title line in its status bar; the text can be saved to a file, copied and selected.
+// Ctrl+F4 or Esc closes it.
 // Hidden and shown, never destroyed, so that its position can be saved when the program ends.
 #pragma once
 
@@ -33,7 +34,7 @@ public:
     QPlainTextEdit* textView() const { return textView_; }
 
     // The save command: asks for a file and writes the text to it as CP932 with CR LF line ends,
-    // nothing after the last line.
+    // nothing after the last line; the status bar then says where for a few seconds.
     // Throws zv::Error when the file cannot be written (the old file stays as it was).
     void saveAsText();
     void writeText(const std::filesystem::path& path) const;

@@ -1,5 +1,6 @@
 #include "horse_detail_window.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -163,6 +164,12 @@ HorseDetailWindow::HorseDetailWindow(QWidget* parent)
     connect(runnerList_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) emit runnerSelected(index);
     });
+    // Esc closes the window, as it closes a dialog.
+    auto* close = new QAction(this);
+    close->setShortcut(QKeySequence(Qt::Key_Escape));
+    close->setShortcutContext(Qt::WindowShortcut);
+    connect(close, &QAction::triggered, this, &QWidget::hide);
+    addAction(close);
 }
 
 QSize HorseDetailWindow::fullSize() const {

@@ -2,7 +2,7 @@
 // prize money and record labels beside their captions, and the past-race grid below.
 // Hidden and shown, never destroyed, so that its position can be saved when the program ends.
 // It opens wide enough for every past-race column and can be resized: the records keep to the
-// right edge and the grid takes the room.
+// right edge and the grid takes the room. Esc closes it.
 #pragma once
 
 #include <QStringList>

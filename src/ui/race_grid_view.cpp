@@ -1,5 +1,6 @@
 #include "race_grid_view.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
@@ -154,8 +155,9 @@ int RaceGridView::rowOfRunner(int runnerNumber) const {
 }
 
 void RaceGridView::keyPressEvent(QKeyEvent* event) {
-    // The grid copies nothing by itself: copying is a command of the main window.
-    if (event == QKeySequence::Copy) {
+    // The grid copies nothing by itself: copying is a command of the main window. Nor does it
+    // select every cell at once, which would tint the whole grid.
+    if (event == QKeySequence::Copy || event == QKeySequence::SelectAll) {
         event->ignore();
         return;
     }
@@ -168,6 +170,14 @@ void RaceGridView::keyPressEvent(QKeyEvent* event) {
         }
     }
     QTableView::keyPressEvent(event);
+}
+
+void RaceGridView::contextMenuEvent(QContextMenuEvent* event) {
+    const QModelIndex index = indexAt(event->pos());
+    if (!index.isValid() || index.data(RunnerNumberRole).toInt() <= 0) return;
+    // The row clicked is the one the menu acts on; a click inside the selection keeps it.
+    if (!selectionModel()->isSelected(index)) setCurrentIndex(index);
+    emit rowMenuRequested(event->globalPos());
 }
 
 void RaceGridView::mouseMoveEvent(QMouseEvent* event) {

@@ -34,9 +34,12 @@ signals:
     void linkActivated(const QString& value);
     // Enter or F2 on the row of runnerNumber.
     void runnerDetailRequested(int runnerNumber);
+    // A right click on a runner's row, which is then the current row and selected.
+    void rowMenuRequested(const QPoint& globalPosition);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QThread>
@@ -25,6 +26,7 @@
 #include "data/error.h"
 #include "data/sjis.h"
 #include "data/text_file.h"
+#include "done_messages.h"
 #include "report/report_csv.h"
 #include "report/report_run.h"
 #include "save_folder.h"
@@ -81,11 +83,7 @@ ReportCardWindow::ReportCardWindow(const QString& startFolder, QWidget* parent)
                                              QStringLiteral("書庫ファイル (*.lzh *.LZH *.lha);;すべてのファイル (*)"));
     };
     chooseSave_ = [](QWidget* p, const QString& proposed) {
-        const QString start = lastSaveFolder().isEmpty() ? proposed : lastSaveFolder() + QLatin1Char('/') + proposed;
-        QString chosen =
-            QFileDialog::getSaveFileName(p, QStringLiteral("CSVに保存"), start, QStringLiteral("CSV (*.csv)"));
-        rememberSaveFolderOf(chosen);
-        return chosen;
+        return QFileDialog::getSaveFileName(p, QStringLiteral("CSVに保存"), proposed, QStringLiteral("CSV (*.csv)"));
     };
     buildLayout();
     resize(900, 700);
@@ -148,6 +146,9 @@ void ReportCardWindow::buildLayout() {
     chartView_->setObjectName(QStringLiteral("rateChart"));
     chartView_->setRenderHint(QPainter::Antialiasing);
     chartView_->setMinimumHeight(240);
+    statusBar_ = new QStatusBar;
+    statusBar_->setObjectName(QStringLiteral("statusBar"));
+    statusBar_->setSizeGripEnabled(false);
 
     tabs_ = new QTabWidget;
     tabs_->setObjectName(QStringLiteral("tables"));
@@ -176,6 +177,7 @@ void ReportCardWindow::buildLayout() {
     layout->addWidget(chartView_, 2);
     layout->addWidget(tabs_, 3);
     layout->addWidget(noteLabel_);
+    layout->addWidget(statusBar_);
 
     connect(addFolderButton_, &QPushButton::clicked, this, &ReportCardWindow::chooseFolder);
     connect(addArchivesButton_, &QPushButton::clicked, this, &ReportCardWindow::chooseArchives);
@@ -185,12 +187,21 @@ void ReportCardWindow::buildLayout() {
     connect(saveCsvButton_, &QPushButton::clicked, this, &ReportCardWindow::saveCsv);
 }
 
+QString ReportCardWindow::dialogFolder() const { return lastSaveFolder().isEmpty() ? startFolder_ : lastSaveFolder(); }
+
 void ReportCardWindow::chooseFolder() {
-    QString folder = chooseFolder_(this, startFolder_);
-    if (!folder.isEmpty()) addInputs({folder});
+    const QString folder = chooseFolder_(this, dialogFolder());
+    if (folder.isEmpty()) return;
+    // The next dialog starts beside the day folder, where its neighbours are.
+    rememberSaveFolderOf(folder);
+    addInputs({folder});
 }
 
-void ReportCardWindow::chooseArchives() { addInputs(chooseArchives_(this, startFolder_)); }
+void ReportCardWindow::chooseArchives() {
+    const QStringList archives = chooseArchives_(this, dialogFolder());
+    if (!archives.isEmpty()) rememberSaveFolderOf(archives.front());
+    addInputs(archives);
+}
 
 void ReportCardWindow::addInputs(const QStringList& paths) {
     for (const QString& path : paths) {
@@ -213,9 +224,10 @@ void ReportCardWindow::start() {
     abort_ = std::make_shared<std::atomic<bool>>(false);
     report::ReportOptions options;
     options.abortRequested = [abort = abort_] { return abort->load(); };
-    options.progress = [this](int done, int total) {
+    options.progress = [this, told = progressOnWorker_](int done, int total) {
         QMetaObject::invokeMethod(
             this, [this, done, total] { onProgress(done, total); }, Qt::QueuedConnection);
+        if (told) told(done, total);
     };
     worker_ = QThread::create([this, paths, options] {
         report::ReportCard card;
@@ -234,6 +246,8 @@ void ReportCardWindow::start() {
     abortButton_->setEnabled(true);
     progressBar_->setValue(0);
     summaryLabel_->setText(QStringLiteral("集計しています..."));
+    countingInputs_ = inputs();
+    countTime_.start();
     worker_->start();
 }
 
@@ -249,6 +263,7 @@ void ReportCardWindow::onDone(const report::ReportCard& card) {
     delete worker_;
     worker_ = nullptr;
     card_ = card;
+    if (!card_.aborted) counted_ = {countingInputs_, countTime_.elapsed()};
     for (QWidget* w :
          std::initializer_list<QWidget*>{startButton_, addFolderButton_, addArchivesButton_, clearButton_}) {
         w->setEnabled(true);
@@ -371,14 +386,16 @@ void ReportCardWindow::fillChart() {
 }
 
 void ReportCardWindow::saveCsv() {
-    QString proposed = startFolder_ + QStringLiteral("/zv_report.csv");
-    QString file = chooseSave_(this, proposed);
+    const QString file = chooseSave_(this, dialogFolder() + QStringLiteral("/zv_report.csv"));
     if (file.isEmpty()) return;
+    rememberSaveFolderOf(file);
     try {
         writeExportFile(file.toStdString(), report::reportCsv(card_), FileDurability::Regenerable);
     } catch (const Error& e) {
         UserFeedback::system().errorReport(this, fromCp932(e.message()));
+        return;
     }
+    showDoneMessage(statusBar_, fileDoneMessage(QStringLiteral("成績をCSVに保存しました"), file));
 }
 
 }  // namespace zv::ui

@@ -1,10 +1,12 @@
 // The report card window (ツール → 成績集計...): the user picks day folders and archives
-// (starting in the download folder), the days are read off the GUI thread with a progress bar and
-// an abort button, and the report card is shown as tables, a bar chart of the win, top-2 and top-3
-// rates by mark with the favourite's rates as reference lines, and a note on what the rates are
-// taken over. The tables can be saved as CSV.
+// (the dialogs start in the one folder every save dialog shares, else in the download folder), the
+// days are read off the GUI thread with a progress bar and an abort button, and the report card is
+// shown as tables, a bar chart of the win, top-2 and top-3 rates by mark with the favourite's rates
+// as reference lines, and a note on what the rates are taken over. The tables can be saved as CSV.
+// Closing only hides the window: its inputs and results stay for the next opening.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QStringList>
 #include <QWidget>
 #include <atomic>
@@ -18,6 +20,7 @@ class QLabel;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
+class QStatusBar;
 class QTabWidget;
 class QTableWidget;
 class QThread;
@@ -41,6 +44,18 @@ public:
     void addInputs(const QStringList& paths);
     QStringList inputs() const;
 
+    // The inputs of the last count that read them all, and how long it took; empty and -1 before.
+    struct CountRecord {
+        QStringList inputs;
+        qint64 milliseconds = -1;
+    };
+    const CountRecord& countRecord() const { return counted_; }
+    // A count of an earlier run, kept until this window finishes one.
+    void setCountRecord(CountRecord record) { counted_ = std::move(record); }
+    // Told on the worker thread after each day, when the progress has gone to the bar (tests
+    // press Abort here).
+    void setProgressOnWorker(std::function<void(int done, int total)> told) { progressOnWorker_ = std::move(told); }
+
     // Reads the inputs off the GUI thread; finished() follows.
     void start();
     void requestAbort();
@@ -61,6 +76,8 @@ private:
     void fillChart();
     void onProgress(int done, int total);
     void onDone(const report::ReportCard& card);
+    // Where the dialogs start: the folder the user chose or saved in last, else startFolder_.
+    QString dialogFolder() const;
 
     QString startFolder_;
     FolderChooser chooseFolder_;
@@ -85,8 +102,13 @@ private:
     QTableWidget* betTable_;
     QTableWidget* skippedTable_;
     QChartView* chartView_;
+    QStatusBar* statusBar_;
 
     report::ReportCard card_;
+    CountRecord counted_;
+    QStringList countingInputs_;
+    QElapsedTimer countTime_;
+    std::function<void(int done, int total)> progressOnWorker_;
     QThread* worker_ = nullptr;
     std::shared_ptr<std::atomic<bool>> abort_;
 };

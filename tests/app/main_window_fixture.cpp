@@ -65,11 +65,24 @@ void MainWindowFixture::writeIni(const std::string& content) {
     std::ofstream(programFile().string() + ".ini", std::ios::binary) << content;
 }
 
-void MainWindowFixture::writeSetting(const settings::IntKey& key, const QString& value) {
-    QSettings raw(settingsPath(), QSettings::IniFormat);
+namespace {
+
+template <class Key>
+void writeRawSetting(const QString& file, const Key& key, const QString& value) {
+    QSettings raw(file, QSettings::IniFormat);
     raw.setValue(QString::fromUtf8(key.section.data(), qsizetype(key.section.size())) + QLatin1Char('/') +
                      QString::fromUtf8(key.name.data(), qsizetype(key.name.size())),
                  value);
+}
+
+}  // namespace
+
+void MainWindowFixture::writeSetting(const settings::IntKey& key, const QString& value) {
+    writeRawSetting(settingsPath(), key, value);
+}
+
+void MainWindowFixture::writeSetting(const settings::TextKey& key, const QString& value) {
+    writeRawSetting(settingsPath(), key, value);
 }
 
 MainWindow& MainWindowFixture::open(const QString& archiveArgument) {
@@ -96,6 +109,7 @@ MainWindow& MainWindowFixture::open(const QString& archiveArgument) {
     setup.allRacesClock = [this] {
         return std::chrono::steady_clock::time_point(std::chrono::milliseconds(runClockMs_.load()));
     };
+    if (screen) setup.screenArea = [area = *screen] { return area; };
     window_ = std::make_unique<MainWindow>(std::move(setup));
     detail_ = new ui::HorseDetailWindow(window_.get());
     bets_ = new ui::BetLinesWindow(window_.get());

@@ -2,6 +2,7 @@
 // and the message boxes counted instead of shown.
 #pragma once
 
+#include <QRect>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <atomic>
@@ -9,6 +10,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,9 @@
 #include "ui/horse_detail_window.h"
 
 namespace zv::app::testing {
+
+// The fake screen the fixture's windows fit into unless a test gives another.
+inline const QRect kFixtureScreen(0, 0, 1920, 1080);
 
 class MainWindowFixture {
 public:
@@ -34,6 +39,7 @@ public:
     void writeFirstRaces(int races);
     void writeIni(const std::string& content);
     void writeSetting(const settings::IntKey& key, const QString& value);
+    void writeSetting(const settings::TextKey& key, const QString& value);
 
     // A new main window (the previous one closed first) with its three windows attached.
     MainWindow& open(const QString& archiveArgument = {});
@@ -54,6 +60,9 @@ public:
     // How long each race of an all-races run takes by the run's clock, which moves only then: a
     // second unless a test says otherwise, so the progress window shows after the first race.
     std::chrono::milliseconds racePace{1000};
+    // The screen area restored windows must fit into: a roomy fake screen unless a test says
+    // otherwise; none for the real screen.
+    std::optional<QRect> screen = kFixtureScreen;
 
 private:
     QTemporaryDir dir_;

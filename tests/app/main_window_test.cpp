@@ -176,6 +176,7 @@ void MainWindowTest::raceSelectItemShowsItsRace() {
 
 void MainWindowTest::theRaceMenuOpensAtTheGridOrUnderItsButtonWithTheCurrentRaceChecked() {
     MainWindowFixture fixture;
+    fixture.screen.reset();       // the menu keeps to the real screen, so the window must stand there too
     fixture.writeFirstRaces(12);  // a menu short enough to open where it is asked to
     MainWindow& window = fixture.open();
     activate(window);

@@ -25,11 +25,17 @@ private slots:
     void rollUpKeepsTheUnrolledHeightAcrossARestart();
     void closeWritesEverySettingOfTheWindows();
     void everySaveDialogStartsWhereTheUserSavedLastAcrossARestart();
+    void everyRestoredWindowFitsTheScreen_data();
+    void everyRestoredWindowFitsTheScreen();
+    void fittingMovesTheLeastAndShrinksOnlyWhatIsTooLarge_data();
+    void fittingMovesTheLeastAndShrinksOnlyWhatIsTooLarge();
+    void aRestartShowsTheRaceOfTheLastCloseOverTheSameDataSet_data();
+    void aRestartShowsTheRaceOfTheLastCloseOverTheSameDataSet();
 };
 
 namespace {
 
-QSize screenSize() { return QGuiApplication::primaryScreen()->geometry().size(); }
+QSize screenSize() { return app::testing::kFixtureScreen.size(); }
 
 }  // namespace
 
@@ -88,7 +94,8 @@ void WindowSettingsTest::storedSizeAndPosition() {
     fixture.writeSetting(key::MainLeft, QStringLiteral("-5"));
     MainWindow& window = fixture.open();
     QCOMPARE(window.height(), expected);
-    QCOMPARE(window.pos(), QPoint(-5, 40));
+    // A place partly off the screen is moved onto it.
+    QCOMPARE(window.pos(), QPoint(0, 40));
 }
 
 void WindowSettingsTest::widthIsFixed() {
@@ -173,6 +180,97 @@ void WindowSettingsTest::everySaveDialogStartsWhereTheUserSavedLastAcrossARestar
     ui::setLastSaveFolder(QString());
     fixture.open();
     QCOMPARE(ui::lastSaveFolder(), QStringLiteral("/srv/exports"));
+}
+
+void WindowSettingsTest::everyRestoredWindowFitsTheScreen_data() {
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QRect>("stored");  // every window's stored place, and size where it keeps one
+    QTest::newRow("a second screen that is gone") << QRect(0, 0, 1366, 728) << QRect(2200, 300, 700, 500);
+    QTest::newRow("saved maximised at scale 2") << QRect(0, 0, 1366, 728) << QRect(-8, -8, 2752, 1456);
+    QTest::newRow("above and left of a screen that starts at 100, 50")
+        << QRect(100, 50, 1280, 700) << QRect(-300, -200, 600, 450);
+    QTest::newRow("a small screen") << QRect(0, 0, 800, 600) << QRect(10, 10, 900, 700);
+}
+
+void WindowSettingsTest::everyRestoredWindowFitsTheScreen() {
+    QFETCH(QRect, screen);
+    QFETCH(QRect, stored);
+    MainWindowFixture fixture;
+    fixture.screen = screen;
+    const std::pair<const settings::IntKey*, int> values[] = {
+        {&key::MainTop, stored.top()},       {&key::MainLeft, stored.left()},
+        {&key::MainHeight, stored.height()}, {&key::MainRestoreHeight, stored.height()},
+        {&key::DetailTop, stored.top()},     {&key::DetailLeft, stored.left()},
+        {&key::DetailWidth, stored.width()}, {&key::DetailHeight, stored.height()},
+        {&key::BetLinesTop, stored.top()},   {&key::BetLinesLeft, stored.left()},
+    };
+    for (const auto& [k, value] : values) fixture.writeSetting(*k, QString::number(value));
+    MainWindow& window = fixture.open();
+    for (QWidget* shown : {static_cast<QWidget*>(&window), static_cast<QWidget*>(&fixture.detail()),
+                           static_cast<QWidget*>(&fixture.bets())}) {
+        // Shown, each with its frame.
+        shown->show();
+        const QRect place = shown->frameGeometry();
+        // Only a window's own minimum (the main window's fixed width) may stand out of a small screen.
+        if (shown->minimumWidth() <= screen.width()) {
+            QVERIFY2(screen.contains(place), qPrintable(QStringLiteral("%1 at %2,%3 %4x%5")
+                                                            .arg(shown->objectName())
+                                                            .arg(place.x())
+                                                            .arg(place.y())
+                                                            .arg(place.width())
+                                                            .arg(place.height())));
+        } else {
+            QCOMPARE(place.left(), screen.left());
+        }
+        QVERIFY(place.top() >= screen.top() && place.bottom() <= screen.bottom());
+    }
+    QVERIFY(window.restoreHeight() <= screen.height());
+}
+
+void WindowSettingsTest::fittingMovesTheLeastAndShrinksOnlyWhatIsTooLarge_data() {
+    QTest::addColumn<QRect>("window");
+    QTest::addColumn<QRect>("fitted");
+    const QRect area(0, 0, 1366, 728);
+    QTest::newRow("inside stays") << QRect(10, 20, 300, 200) << QRect(10, 20, 300, 200);
+    QTest::newRow("touching the corner stays") << QRect(1066, 528, 300, 200) << QRect(1066, 528, 300, 200);
+    QTest::newRow("one pixel out on the right") << QRect(1067, 20, 300, 200) << QRect(1066, 20, 300, 200);
+    QTest::newRow("out at the top") << QRect(10, -30, 300, 200) << QRect(10, 0, 300, 200);
+    QTest::newRow("too tall") << QRect(10, 20, 300, 900) << QRect(10, 0, 300, 728);
+    QTest::newRow("too large and far away") << QRect(5000, 5000, 2000, 2000) << area;
+}
+
+void WindowSettingsTest::fittingMovesTheLeastAndShrinksOnlyWhatIsTooLarge() {
+    QFETCH(QRect, window);
+    QFETCH(QRect, fitted);
+    QCOMPARE(app::fitIntoArea(window, QRect(0, 0, 1366, 728)), fitted);
+}
+
+void WindowSettingsTest::aRestartShowsTheRaceOfTheLastCloseOverTheSameDataSet_data() {
+    QTest::addColumn<int>("shownAtClose");
+    QTest::addColumn<bool>("anotherDataSet");  // the data folder holds another day at the restart
+    QTest::addColumn<QString>("storedRace");   // written over the stored race; empty keeps it
+    QTest::addColumn<int>("shownAtStart");
+    QTest::newRow("the same day: the race of the last close") << 7 << false << QString() << 7;
+    QTest::newRow("another day: its first race") << 5 << true << QString() << 0;
+    QTest::newRow("a stored race past the day's end") << 7 << false << "99" << 0;
+    QTest::newRow("a stored race that is not a number") << 7 << false << "seven" << 0;
+}
+
+void WindowSettingsTest::aRestartShowsTheRaceOfTheLastCloseOverTheSameDataSet() {
+    QFETCH(int, shownAtClose);
+    QFETCH(bool, anotherDataSet);
+    QFETCH(QString, storedRace);
+    QFETCH(int, shownAtStart);
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    fixture.open().showRace(shownAtClose);
+    fixture.closeWindow();
+    if (anotherDataSet) fixture.writeFirstRaces(8);
+    if (!storedRace.isEmpty()) fixture.writeSetting(key::LastRace, storedRace);
+    MainWindow& window = fixture.open();
+    QCOMPARE(window.session().currentRace(), shownAtStart);
+    QVERIFY(window.session().result());
+    QVERIFY(fixture.errors.isEmpty());
 }
 
 QTEST_MAIN(WindowSettingsTest)

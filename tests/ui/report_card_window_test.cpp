@@ -1,10 +1,14 @@
 // The report card window on a short demo season: the days are read off the GUI thread, the tables
-// and the chart are filled, the note says what the rates are taken over, the CSV is saved, and an
-// abort ends the run with the days read so far.
+// and the chart are filled, the note says what the rates are taken over, the CSV is saved (and the
+// status bar says where), the dialogs share the one remembered folder, and an abort ends the run
+// with the days read so far.
 #include <QChartView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -13,6 +17,7 @@
 
 #include "demo/demo_season.h"
 #include "ui/report_card_window.h"
+#include "ui/save_folder.h"
 
 using zv::ui::ReportCardWindow;
 
@@ -22,6 +27,7 @@ private slots:
     void initTestCase();
     void readsTheDaysAndFillsTablesAndChart();
     void savesTheCsvWithAByteOrderMark();
+    void theDialogsStartInTheOneRememberedFolder();
     void abortEndsTheRunWithTheDaysReadSoFar();
 
 private:
@@ -54,6 +60,8 @@ void ReportCardWindowTest::readsTheDaysAndFillsTablesAndChart() {
     auto* note = window.findChild<QLabel*>(QStringLiteral("noteLabel"));
     QVERIFY(note->text().contains(QStringLiteral("最後の数日")));
     QVERIFY(window.findChild<QLabel*>(QStringLiteral("summaryLabel"))->text().contains(QStringLiteral("4日")));
+    QCOMPARE(window.countRecord().inputs, QStringList{season_});
+    QVERIFY(window.countRecord().milliseconds >= 0);
 }
 
 void ReportCardWindowTest::savesTheCsvWithAByteOrderMark() {
@@ -69,17 +77,67 @@ void ReportCardWindowTest::savesTheCsvWithAByteOrderMark() {
     std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     QVERIFY(content.rfind("\xEF\xBB\xBF", 0) == 0);
     QVERIFY(content.find("印,◎,") != std::string::npos);
+    const QString said = window.findChild<QStatusBar*>(QStringLiteral("statusBar"))->currentMessage();
+    QVERIFY2(said.contains(QStringLiteral("保存しました")) && said.contains(QStringLiteral("card.csv")),
+             qPrintable(said));
+    QCOMPARE(zv::ui::lastSaveFolder(), dir_.path());
+}
+
+void ReportCardWindowTest::theDialogsStartInTheOneRememberedFolder() {
+    ReportCardWindow window(QStringLiteral("/download/folder"));
+    QStringList startedIn;
+    const auto folderChooser = [&](QWidget*, const QString& start) {
+        startedIn << start;
+        return QStringLiteral("/days/2026/day1");
+    };
+    const auto archiveChooser = [&](QWidget*, const QString& start) {
+        startedIn << start;
+        return QStringList{QStringLiteral("/archives/hb261210.lzh")};
+    };
+    window.setChoosers(folderChooser, archiveChooser, {});
+    zv::ui::setLastSaveFolder(QString());
+    const auto click = [&](const QString& caption) {
+        for (QPushButton* button : window.findChildren<QPushButton*>()) {
+            if (button->text() == caption) button->click();
+        }
+    };
+    click(QStringLiteral("フォルダを追加..."));
+    click(QStringLiteral("書庫ファイルを追加..."));
+    zv::ui::setLastSaveFolder(QStringLiteral("/exports"));
+    click(QStringLiteral("フォルダを追加..."));
+    QCOMPARE(startedIn, (QStringList{QStringLiteral("/download/folder"), QStringLiteral("/days/2026"),
+                                     QStringLiteral("/exports")}));
+    QCOMPARE(zv::ui::lastSaveFolder(), QStringLiteral("/days/2026"));
+    QCOMPARE(window.inputs(),
+             (QStringList{QStringLiteral("/days/2026/day1"), QStringLiteral("/archives/hb261210.lzh")}));
 }
 
 void ReportCardWindowTest::abortEndsTheRunWithTheDaysReadSoFar() {
+    // The worker waits after its first day until the abort button has been pressed; it is let go
+    // whatever happens, before the window waits for it.
+    QSemaphore firstDayRead, abortPressed;
     ReportCardWindow window(dir_.path());
+    auto letGo = qScopeGuard([&] { abortPressed.release(); });
     window.addInputs({season_});
+    window.setProgressOnWorker([&](int done, int) {
+        if (done != 1) return;
+        firstDayRead.release();
+        abortPressed.acquire();
+    });
     QSignalSpy finished(&window, &ReportCardWindow::finished);
     window.start();
-    window.requestAbort();
+    QVERIFY(firstDayRead.tryAcquire(1, 60000));
+    auto* abort = window.findChild<QPushButton*>(QStringLiteral("abortButton"));
+    QVERIFY(abort->isEnabled());
+    abort->click();
+    abortPressed.release();
+    letGo.dismiss();
     QVERIFY(finished.wait(60000));
-    QVERIFY(window.card().days.size() <= 4);
-    if (window.card().days.size() < 4) QVERIFY(window.card().aborted);
+    QCOMPARE(window.card().days.size(), size_t(1));
+    QVERIFY(window.card().aborted);
+    QVERIFY(window.findChild<QLabel*>(QStringLiteral("summaryLabel"))->text().contains(QStringLiteral("中止")));
+    // A count cut short is no record of the inputs.
+    QVERIFY(window.countRecord().inputs.isEmpty());
 }
 
 QTEST_MAIN(ReportCardWindowTest)

@@ -1,10 +1,13 @@
-// Pictures of every window for looking them over: the main window empty and with the demo day, the
-// header with the longest bet summary lines, the detail window opened from a horse-name link, the
-// bet-line window, the progress window during an export, the login, download, proxy, about and
-// help windows, and the race printed to PDF in both orientations. Not a test: run it (under
+// Pictures of every window for looking them over: the main window empty and with the demo day (on
+// its first and last race, with the grid's row menu, and with the status bar's note after an
+// export), the header with the longest bet summary lines, the detail window opened from a
+// horse-name link, the bet-line window, the progress window during an export, the login, download,
+// proxy, about and help windows (the help also at its report card page), the report card and the
+// same window opened again after a restart, and the race printed to PDF in both orientations. Not a test: run it (under
 // xvfb-run or with QT_QPA_PLATFORM=offscreen) with a folder to write into, then look at the
 // pictures. It also lists every past-race cell of the demo day whose text is wider than its column.
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -14,8 +17,10 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QStyleFactory>
 #include <QTableWidget>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QTreeWidget>
 #include <cstdio>
@@ -27,6 +32,7 @@
 #include "app/help_window.h"
 #include "app/japanese_ui.h"
 #include "app/login_window.h"
+#include "app/report_card_command.h"
 #include "demo/demo_season.h"
 #include "main_window_fixture.h"
 #include "predict/bet_lines.h"
@@ -164,6 +170,7 @@ int main(int argc, char** argv) {
 
     {
         MainWindowFixture empty;
+        empty.screen.reset();
         zv::app::MainWindow& start = empty.open();
         start.show();
         settle();
@@ -171,11 +178,29 @@ int main(int argc, char** argv) {
     }
 
     MainWindowFixture fixture;
+    fixture.screen.reset();
     fixture.writeDay();
     zv::app::MainWindow& window = fixture.open();
     window.show();
     settle();
     save(&window, QStringLiteral("main_race1"));
+
+    // The last race: ▶ is disabled.
+    window.showRace(window.session().store().raceCount - 1);
+    settle();
+    save(&window, QStringLiteral("main_last_race"));
+    window.showRace(0);
+
+    // The right-click menu of a runner's row.
+    {
+        zv::ui::RaceGridView* grid = window.grid();
+        const QRect cell = grid->visualRect(grid->model()->index(2, 2));
+        QContextMenuEvent click(QContextMenuEvent::Mouse, cell.center(), grid->viewport()->mapToGlobal(cell.center()));
+        QApplication::sendEvent(grid->viewport(), &click);
+        settle();
+        save(window.rowMenu(), QStringLiteral("row_menu"));
+        window.rowMenu()->hide();
+    }
 
     const int lateRace = std::min(10, window.session().store().raceCount - 1);
     window.showRace(lateRace);
@@ -232,6 +257,7 @@ int main(int argc, char** argv) {
     probe.stop();
     settle();
     save(&window, QStringLiteral("main_after_export"));
+    save(window.statusBar(), QStringLiteral("status_after_export"));
     save(&fixture.detail(), QStringLiteral("detail_after_export"));
 
     printPdf(window, QPageLayout::Portrait, QStringLiteral("print_portrait"));
@@ -274,6 +300,9 @@ int main(int argc, char** argv) {
     help.show();
     settle();
     save(&help, QStringLiteral("help"));
+    for (QTextBrowser* browser : help.findChildren<QTextBrowser*>()) browser->scrollToAnchor(QStringLiteral("report"));
+    settle();
+    save(&help, QStringLiteral("help_report_card"));
     help.hide();
 
     shootServiceWindows(window, fixture.dataFolder());
@@ -284,19 +313,36 @@ int main(int argc, char** argv) {
     save(&proxy, QStringLiteral("proxy"));
     proxy.hide();
 
-    // The report card over a short demo season.
+    // The report card over a short demo season, then opened again after a restart: the inputs come
+    // back and, the count having been quick, the results with them.
     const std::filesystem::path season = fixture.dataFolder() / "season";
     zv::demo::writeSeason(season, 16, 1);
-    zv::ui::ReportCardWindow reportCard(QString::fromStdString(fixture.dataFolder().string()));
-    reportCard.addInputs({QString::fromStdString(season.string())});
-    reportCard.show();
-    QEventLoop reading;
-    QObject::connect(&reportCard, &zv::ui::ReportCardWindow::finished, &reading, &QEventLoop::quit);
-    reportCard.start();
-    reading.exec();
-    settle();
-    save(&reportCard, QStringLiteral("report_card"));
-    reportCard.hide();
+    {
+        MainWindowFixture memory;
+        memory.screen.reset();
+        zv::app::MainWindow& first = memory.open();
+        first.reportCard()->open();
+        zv::ui::ReportCardWindow* reportCard = first.reportCard()->window();
+        reportCard->addInputs({QString::fromStdString(season.string())});
+        const auto countAndSave = [&](zv::ui::ReportCardWindow* card, const QString& name) {
+            QEventLoop reading;
+            QObject::connect(card, &zv::ui::ReportCardWindow::finished, &reading, &QEventLoop::quit);
+            if (!card->running()) card->start();
+            reading.exec();
+            settle();
+            save(card, name);
+        };
+        countAndSave(reportCard, QStringLiteral("report_card"));
+        memory.closeWindow();
+        zv::app::MainWindow& again = memory.open();
+        again.reportCard()->open();
+        if (again.reportCard()->window()->running()) {
+            countAndSave(again.reportCard()->window(), QStringLiteral("report_card_reopened"));
+        } else {
+            settle();
+            save(again.reportCard()->window(), QStringLiteral("report_card_reopened"));
+        }
+    }
 
     const int clipped = listClippedDetailTexts(window, fixture.detail());
     std::printf("%d clipped texts in the detail window\n", clipped);
