@@ -146,9 +146,3 @@ put("cipher", "password", stored(b"secret-pass"))
 put("cipher", "sixteen_bytes", stored(b"0123456789abcdef"))
 put("cipher", "too_short", b"QUJD")
 put("cipher", "not_base64", b"@@@@====")
-
-# Grid cell mark-up.
-put("markup", "past_race",
-    "<P ALIGN=\"center\"><font size=\"8\">10/05/02 東京</font><BR><B>1着</B>　芝1800<BR>"
-    "<A HREF=\"3\">ﾃｽﾄ</A></P>".encode("cp932"))
-put("markup", "broken_tags", b"<P ALIGN=\"right\"><B><A HREF=\"x<BR></font></P>& <  >\x81")

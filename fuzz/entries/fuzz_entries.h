@@ -46,7 +46,4 @@ void readServiceSettings(Input input);
 // A stored password deciphered; a plain text enciphered and deciphered back.
 void decipherStoredPassword(Input input);
 
-// A grid cell's mark-up turned into rich text and into plain text (built with the GUI only).
-void renderGridMarkup(Input input);
-
 }  // namespace zv::fuzz

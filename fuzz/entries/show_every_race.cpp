@@ -11,6 +11,7 @@
 #include "export/kmi_lines.h"
 #include "export/pr_csv_lines.h"
 #include "predict/bet_lines.h"
+#include "predict/cell_markup.h"
 #include "predict/compute_race.h"
 #include "predict/grid_sort.h"
 #include "predict/horse_detail.h"
@@ -34,7 +35,7 @@ void tolerateErrors(Step&& step) {
 
 void showResult(const RaceResult& result) {
     for (const GridRow& row : result.cells) {
-        for (const GridCell& cell : row) toUtf8(cell.text);
+        for (const GridCell& cell : row) toUtf8(cellMarkup(cell.text));
     }
     tolerateErrors([&] { betWindowFileText(betWindowText(result)); });
 }

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 
-#include "data/convert.h"
 #include "data/error.h"
 #include "data/field.h"
 #include "data/race_name.h"
@@ -13,7 +12,6 @@
 #include "predict/ratings.h"
 #include "session/race_session.h"
 #include "ui/cp932_text.h"
-#include "ui/grid_markup.h"
 #include "ui/grid_roles.h"
 #include "ui/race_grid_view.h"
 
@@ -57,9 +55,8 @@ void copySelectedHorseNames(const RaceSession& session, const ui::RaceGridView& 
     const std::shared_ptr<const RaceResult> result = session.result();
     std::string names;
     for (const int row : grid.selectedRows()) {
-        const GridCell* cell = grid.raceModel()->cellAt(row, kColRunner);
-        if (!cell || !result) continue;
-        const int number = strictInt(ui::markupPlainText(cell->text), horseNumberField);
+        if (!result) continue;
+        const int number = grid.raceModel()->index(row, kColRunner).data(ui::RunnerNumberRole).toInt();
         if (number < 1 || number > int(result->pastColumns.size()))
             throw conversionError(horseNumberField, std::to_string(number));
         if (!names.empty()) names += "\r\n";

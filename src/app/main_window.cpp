@@ -11,10 +11,8 @@
 #include "about_window.h"
 #include "archive_choice.h"
 #include "clipboard_copies.h"
-#include "data/convert.h"
 #include "data/error.h"
 #include "data/race_name.h"
-#include "data/sjis.h"
 #include "demo_day_command.h"
 #include "download_command.h"
 #include "empty_data_panel.h"
@@ -159,10 +157,6 @@ void MainWindow::connectCommands() {
     connect(grid_, &ui::RaceGridView::runnerDetailRequested, this,
             [this](int runner) { runCommand([this, runner] { companions_.openRunnerDetail(runner, true); }); });
     connect(grid_, &ui::RaceGridView::headingClicked, this, [this](int column) { session_.clickHeader(column); });
-    connect(grid_, &ui::RaceGridView::linkActivated, this, [this](const QString& value) {
-        static const std::string linkField = sj("馬番");
-        runCommand([&] { companions_.openRunnerDetail(strictInt(ui::toCp932(value), linkField), true); });
-    });
 }
 
 void MainWindow::attachWindows(ui::HorseDetailWindow* detail, ui::BetLinesWindow* bets) {

@@ -5,6 +5,7 @@
 
 #include "data/sjis.h"
 #include "json.h"
+#include "predict/cell_markup.h"
 #include "predict/ratings.h"
 
 namespace zv::cli {
@@ -48,7 +49,7 @@ void writeRunner(JsonWriter& json, const RaceResult& result, int n) {
     json.key("pastSurface");
     array(json, b.pastSurface, [&](const std::string& v) { json.value(toUtf8(v)); });
     json.key("cells");
-    array(json, row, [&](const GridCell& c) { json.value(toUtf8(c.text)); });
+    array(json, row, [&](const GridCell& c) { json.value(toUtf8(cellMarkup(c.text))); });
     json.key("fg");
     array(json, row, [&](const GridCell& c) { json.value(colourText(c.fg)); });
     json.key("bg");

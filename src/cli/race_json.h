@@ -1,5 +1,6 @@
 // The race result as JSON for `show R --json`: header, picks, labels, keys, row order and every
-// runner with its ratings and grid cells. Texts are converted from CP932 to UTF-8.
+// runner with its ratings and grid cells, each in the grid mark-up. Texts are converted from CP932
+// to UTF-8.
 #pragma once
 
 #include <iosfwd>

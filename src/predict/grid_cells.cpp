@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "cell_builder.h"
 #include "code_memo.h"
 #include "data/code_tables.h"
 #include "data/convert.h"
@@ -12,15 +13,12 @@
 #include "mark_symbols.h"
 #include "number_text.h"
 #include "ratings.h"
-#include "text_builder.h"
 
 namespace zv {
 namespace {
 
 constexpr uint32_t kBlack = 0x000000;
 constexpr uint32_t kWhite = 0xFFFFFF;
-constexpr const char* kCentre = "<BR><P ALIGN=\"center\">";
-constexpr const char* kRight = "<BR><P ALIGN=\"right\">";
 
 struct Texts {
     std::string age = sj("歳");
@@ -60,29 +58,32 @@ uint32_t pastBackground(const PastColumn& b, int k) {
     return kWhite;
 }
 
-std::string pastCellText(const PastColumn& b, int k) {
-    TextBuilder text;
-    text << b.pastText[k];
+// The past race's text with its TR and PR at the end of the last line, the ones earned in bold.
+void writePastCellText(CellText& cell, const PastColumn& b, int k) {
+    if (b.pastText[k].empty()) return;
+    CellBuilder text(b.pastText[k]);
     if (b.pastValid[k]) {
         text << '[';
         if (b.pastTR[k] >= 1)
-            text << "<B>TR:" << b.pastTR[k] << "</B>";
+            text.bold() << "TR:" << b.pastTR[k];
         else
             text << "TR:0";
+        text.plain() << ' ';
         if (b.pastPR[k] >= 1)
-            text << " <B>PR:" << b.pastPR[k] << "</B>";
+            text.bold() << "PR:" << b.pastPR[k];
         else
-            text << " PR:0";
-        text << ']';
-    } else if (!b.pastText[k].empty()) {
+            text << "PR:0";
+        text.plain() << ']';
+    } else {
         text << "[TR:- PR:-]";
     }
-    return text.str();
+    text.writeTo(cell);
 }
 
-// "<BR><P ALIGN=...>" + text + "</P>"
-std::string paragraph(std::string_view opening, std::string_view text) {
-    return (TextBuilder() << opening << text << "</P>").str();
+// An empty line, then text on a line of its own with the given alignment.
+template <typename Text>
+void writeUnderEmptyLine(CellText& cell, LineAlignment alignment, const Text& text) {
+    (CellBuilder().line(alignment) << text).writeTo(cell);
 }
 
 // Weight in kilograms with one decimal and no leading zero ("57.0", ".5").
@@ -99,59 +100,60 @@ std::string weightText(std::string_view weightField) {
 const std::array<std::string, kGridColumns>& gridHeadings() { return texts().headings; }
 
 GridRow headingRow() {
-    GridRow row;
-    for (int c = 0; c < kGridColumns; ++c) row[c].text = gridHeadings()[c];
+    static const GridRow row = [] {
+        GridRow headings;
+        for (int c = 0; c < kGridColumns; ++c) headings[c].text = (CellBuilder() << gridHeadings()[c]).cell();
+        return headings;
+    }();
     return row;
 }
 
 void fillEntryCells(GridRow& row, std::string_view runnerLine, int runner) {
-    const std::string number = std::to_string(runner);
     std::string_view frame = field(runnerLine, runner_line::frame_number);
 
-    row[kColFrame].text = paragraph(kCentre, frame);
+    writeUnderEmptyLine(row[kColFrame].text, LineAlignment::Centre, frame);
     uint32_t fg, bg;
     if (!frame.empty() && frameColours(frame[0], fg, bg)) {
         row[kColFrame].fg = fg;
         row[kColFrame].bg = bg;
     }
 
-    row[kColRunner].text = paragraph(kCentre, number);
+    writeUnderEmptyLine(row[kColRunner].text, LineAlignment::Centre, runner);
 
-    row[kColName].text =
-        (TextBuilder() << "<font size=\"8\">" << sexName(field(runnerLine, runner_line::sex_code))
-                       << toIntOrZero(field(runnerLine, runner_line::age)) << texts().age << "</font><BR><A HREF=\""
-                       << number << "\">" << trimmed(field(runnerLine, runner_line::horse_name))
-                       << "</A><BR><P ALIGN=\"right\"><font size=\"8\">"
-                       << tenthsText(toIntOrZero(field(runnerLine, runner_line::rate))) << "</font></P>")
-            .str();
-    row[kColJockey].text =
-        (TextBuilder() << "<font size=\"8\">" << weightText(field(runnerLine, runner_line::weight_carried))
-                       << "k</font><BR>" << field(runnerLine, runner_line::jockey_name))
-            .str();
+    CellBuilder name;
+    name.small() << sexName(field(runnerLine, runner_line::sex_code))
+                 << toIntOrZero(field(runnerLine, runner_line::age)) << texts().age;
+    name.line().link(runner) << trimmed(field(runnerLine, runner_line::horse_name));
+    name.line(LineAlignment::Right).small() << tenthsText(toIntOrZero(field(runnerLine, runner_line::rate)));
+    name.writeTo(row[kColName].text);
+    CellBuilder jockey;
+    jockey.small() << weightText(field(runnerLine, runner_line::weight_carried)) << 'k';
+    jockey.line() << field(runnerLine, runner_line::jockey_name);
+    jockey.writeTo(row[kColJockey].text);
     for (int c : {kColRunner, kColName, kColJockey}) blackOnWhite(row[c]);
 }
 
 void fillRatingCells(GridRow& row, const PastColumn& b) {
     for (int c = kColPast3; c <= kColPast1; ++c) {
         int k = pastRaceOfColumn(c);
-        row[c].text = pastCellText(b, k);
+        writePastCellText(row[c].text, b, k);
         row[c].bg = pastBackground(b, k);
         row[c].rightBorder = isLongLayoff(b.dates[k + 1], b.dates[k]);
     }
-    row[kColTR].text = paragraph(kRight, std::to_string(b.TR));
-    row[kColPR].text = paragraph(kRight, std::to_string(b.PR));
-    TextBuilder index;
-    index << kRight;
-    if (b.combined >= 10)
-        index << "<B>" << indexText(b.combined) << "</B>";
-    else
-        index << indexText(b.combined);
-    index << "<BR>(" << b.combined << ")</P>";
-    row[kColIndex].text = index.str();
+    writeUnderEmptyLine(row[kColTR].text, LineAlignment::Right, b.TR);
+    writeUnderEmptyLine(row[kColPR].text, LineAlignment::Right, b.PR);
+    CellBuilder index;
+    index.line(LineAlignment::Right);
+    if (b.combined >= 10) index.bold();
+    index << indexText(b.combined);
+    index.line(LineAlignment::Right) << '(' << b.combined << ')';
+    index.writeTo(row[kColIndex].text);
     for (int c : {kColTR, kColPR, kColIndex, kColMark}) blackOnWhite(row[c]);
 }
 
-void fillMarkCell(GridRow& row, int pick) { row[kColMark].text = paragraph(kCentre, markSymbol(pick)); }
+void fillMarkCell(GridRow& row, int pick) {
+    writeUnderEmptyLine(row[kColMark].text, LineAlignment::Centre, markSymbol(pick));
+}
 
 std::string sexAgeCoatText(std::string_view runnerLine, std::string_view horseLine) {
     std::string sexAge = sexName(field(runnerLine, runner_line::sex_code)) +

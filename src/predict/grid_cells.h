@@ -1,4 +1,4 @@
-// The race grid's cells for one runner: texts in the grid mark-up, colours and right borders.
+// The race grid's cells for one runner: texts (lines of styled runs), colours and right borders.
 // Columns 0-3 come from the runner line, 4-9 from the runner's past-performance column and
 // ratings, 10 holds the mark.
 #pragma once

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <tuple>
 
+#include "cell_builder.h"
 #include "code_memo.h"
 #include "data/code_tables.h"
 #include "data/field.h"
@@ -12,7 +13,6 @@
 #include "data/records.h"
 #include "data/sjis.h"
 #include "number_text.h"
-#include "text_builder.h"
 
 namespace zv {
 namespace {
@@ -57,7 +57,7 @@ std::string_view courseAbbreviation(std::string_view code, std::string& spare) {
     return spare;
 }
 
-void appendCornerMark(TextBuilder& text, std::string_view code) {
+void appendCornerMark(CellBuilder& text, std::string_view code) {
     static const TwoByteCodeMemo memo(cornerMark);
     memo.appendTo(text, code);
 }
@@ -110,7 +110,7 @@ bool isCentralCourse(std::string_view course) {
 // The class part of a past race's cell: the short race name, followed at the central courses by
 // the class; without a name the class alone, where a money class shows from 100万 on as "N万下".
 // A class is named in words (新馬, 未出走, 未勝利, the grade of an open race) or is an amount.
-void appendClassText(TextBuilder& text, std::string_view horseLine, int k, std::string_view course) {
+void appendClassText(CellBuilder& text, std::string_view horseLine, int k, std::string_view course) {
     std::string_view classCode = pastField(horseLine, horse_line::past_race_class_code, k);
     std::string grade;
     std::string_view words;
@@ -144,27 +144,29 @@ void appendClassText(TextBuilder& text, std::string_view horseLine, int k, std::
     }
 }
 
-void appendFinishText(TextBuilder& text, std::string_view finish) {
+// The first three are bold.
+void appendFinishText(CellBuilder& text, std::string_view finish) {
     int n = toIntOrZero(finish);
     bool placed = finish == "01" || finish == "02" || finish == "03";
     if (!placed && n == 0) {
         text << texts().unplaced;
         return;
     }
-    if (placed) text << "<B>";
+    if (placed) text.bold();
     if (n >= 0 && n < 10) text << ' ';
     text << n << texts().place;
-    if (placed) text << "</B>";
+    text.plain();
 }
 
-std::string cellText(std::string_view horseLine, int k, std::string_view course, const PastColumn& b) {
+// Three lines: where, when and the class; surface, distance, early 3F and corners; the finish.
+void writeCellText(CellText& cell, std::string_view horseLine, int k, std::string_view course, const PastColumn& b) {
     std::string_view date = pastField(horseLine, horse_line::past_race_date, k);
-    TextBuilder text;
+    CellBuilder text;
     text << course << date.substr(std::min<size_t>(4, date.size()), 2) << '.'
          << date.substr(std::min<size_t>(6, date.size()), 2) << ' ';
     appendClassText(text, horseLine, k, course);
     const std::string distance = std::to_string(b.pastDistance[k]);
-    text << "<BR>" << b.pastSurface[k] << std::string_view(distance).substr(0, 2) << ' ';
+    text.line() << b.pastSurface[k] << std::string_view(distance).substr(0, 2) << ' ';
     if (b.pastF3F[k] == 0)
         text << texts().noTime;
     else
@@ -174,10 +176,10 @@ std::string cellText(std::string_view horseLine, int k, std::string_view course,
          {&horse_line::past_corner1, &horse_line::past_corner2, &horse_line::past_corner3, &horse_line::past_corner4}) {
         appendCornerMark(text, pastField(horseLine, *corner, k));
     }
-    text << "<BR>";
+    text.line();
     appendFinishText(text, pastField(horseLine, horse_line::past_finish, k));
     text << ' ';
-    return text.str();
+    text.writeTo(cell);
 }
 
 bool containsBlank(std::string_view text) { return text.find(' ') != std::string_view::npos; }
@@ -239,7 +241,7 @@ void fillPastColumn(PastColumn& b, std::string_view horseLine, const PredictedRa
 
         b.dates[k + 1] = pastRaceDate(pastField(horseLine, horse_line::past_race_date, k), race.now);
         if (pastTexts == PastTexts::Build && course != texts().missingCourse)
-            b.pastText[k] = cellText(horseLine, k, course, b);
+            writeCellText(b.pastText[k], horseLine, k, course, b);
     }
     if (race.raceDate) {
         b.dates[0] = *race.raceDate;

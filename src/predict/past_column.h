@@ -1,6 +1,6 @@
 // The past-performance column of one runner (馬柱, as a handicapper calls the block of
 // a horse's recent races printed beside its name). Its last three races reduced to what the
-// ratings need, a ready cell text per race in the grid mark-up, and the runner's totals. Past race
+// ratings need, a ready cell text per race (cell_text.h), and the runner's totals. Past race
 // k = 0 is the most recent. All texts are CP932 bytes.
 #pragma once
 
@@ -12,13 +12,14 @@
 #include <vector>
 
 #include "calendar.h"
+#include "cell_text.h"
 
 namespace zv {
 
 inline constexpr int kPastRaces = 3;
 
 struct PastColumn {
-    std::array<std::string, kPastRaces> pastText;     // grid cell text of past race k; empty when there is none
+    std::array<CellText, kPastRaces> pastText;        // grid cell text of past race k; empty when there is none
     std::array<std::string, kPastRaces> pastSurface;  // "芝", "ダ" or "障"
     std::array<int32_t, kPastRaces> pastDistance{};   // metres
     std::array<int32_t, kPastRaces> pastF3F{};      // early three furlongs in tenths of a second (1000 m rule applied)

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "calendar.h"
+#include "cell_text.h"
 #include "grid_layout.h"
 #include "pace_marks.h"
 #include "past_column.h"
@@ -30,7 +31,7 @@ inline constexpr int kPaceImageNeutral = 3;
 using CellColour = std::optional<uint32_t>;
 
 struct GridCell {
-    std::string text;          // CP932 in the grid mark-up (<BR>, <B>, <P ALIGN=...>, <font size="8">, <A HREF=...>)
+    CellText text;             // lines of styled runs
     CellColour fg;             // text colour
     CellColour bg;             // background colour
     bool rightBorder = false;  // a 2-pixel black right border: a layoff of more than eleven months follows

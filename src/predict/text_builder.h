@@ -31,6 +31,13 @@ public:
     TextBuilder& operator<<(int n) { return *this << static_cast<long long>(n); }
 
     std::string str() const { return spilled_ ? spill_ : std::string(buffer_, size_); }
+    void assignTo(std::string& text) const {
+        if (spilled_)
+            text = spill_;
+        else
+            text.assign(buffer_, size_);
+    }
+    size_t size() const { return spilled_ ? spill_.size() : size_; }
 
 private:
     static constexpr size_t kCapacity = 240;

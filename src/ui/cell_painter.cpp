@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "cp932_text.h"
+
 namespace zv::ui {
 
 namespace {
@@ -10,9 +12,30 @@ namespace {
 constexpr int kPadding = 2;  // left and right
 constexpr int kTopMargin = 1;
 
-int fontIndex(const MarkupRun& run) { return (run.small ? 2 : 0) + (run.bold ? 1 : 0); }
+int fontIndex(const PaintRun& run) { return (run.small ? 2 : 0) + (run.bold ? 1 : 0); }
+
+Qt::Alignment qtAlignment(LineAlignment alignment) {
+    switch (alignment) {
+        case LineAlignment::Centre: return Qt::AlignHCenter;
+        case LineAlignment::Right: return Qt::AlignRight;
+        case LineAlignment::Left: break;
+    }
+    return Qt::AlignLeft;
+}
 
 }  // namespace
+
+std::vector<PaintLine> paintLines(const CellText& cell) {
+    std::vector<PaintLine> lines;
+    for (size_t i = 0; i < cell.lines().size(); ++i) {
+        PaintLine& line = lines.emplace_back();
+        line.alignment = qtAlignment(cell.lines()[i].alignment);
+        for (const CellRun& run : cell.runs(i)) {
+            line.runs.push_back({fromCp932(cell.text(run)), run.style.bold, run.style.small, run.style.link});
+        }
+    }
+    return lines;
+}
 
 CellPainter::CellPainter(const QFont& base) {
     QFont small = base;
@@ -23,14 +46,14 @@ CellPainter::CellPainter(const QFont& base) {
     for (const QFont& font : fonts_) metrics_.emplace_back(font);
 }
 
-void CellPainter::layOut(const QSize& cell, const std::vector<MarkupLine>& lines,
-                         const std::function<void(const MarkupRun&, const QRect&, int)>& place) const {
+void CellPainter::layOut(const QSize& cell, const std::vector<PaintLine>& lines,
+                         const std::function<void(const PaintRun&, const QRect&, int)>& place) const {
     int top = kTopMargin;
     const int room = cell.width() - 2 * kPadding;
-    for (const MarkupLine& line : lines) {
+    for (const PaintLine& line : lines) {
         int height = line.runs.empty() ? metrics_[0].height() : 0;
         int width = 0;
-        for (const MarkupRun& run : line.runs) {
+        for (const PaintRun& run : line.runs) {
             const QFontMetrics& metrics = metrics_[size_t(fontIndex(run))];
             height = std::max(height, metrics.height());
             width += metrics.horizontalAdvance(run.text);
@@ -38,7 +61,7 @@ void CellPainter::layOut(const QSize& cell, const std::vector<MarkupLine>& lines
         int left = kPadding;
         if (line.alignment & Qt::AlignHCenter) left += (room - width) / 2;
         if (line.alignment & Qt::AlignRight) left += room - width;
-        for (const MarkupRun& run : line.runs) {
+        for (const PaintRun& run : line.runs) {
             const int font = fontIndex(run);
             const QFontMetrics& metrics = metrics_[size_t(font)];
             const int runWidth = metrics.horizontalAdvance(run.text);
@@ -51,25 +74,25 @@ void CellPainter::layOut(const QSize& cell, const std::vector<MarkupLine>& lines
     }
 }
 
-void CellPainter::paint(QPainter& painter, const QRect& cell, const std::vector<MarkupLine>& lines, const QColor& text,
+void CellPainter::paint(QPainter& painter, const QRect& cell, const std::vector<PaintLine>& lines, const QColor& text,
                         const QColor& link) const {
     painter.save();
     painter.setClipRect(cell);
     painter.translate(cell.topLeft());
-    layOut(cell.size(), lines, [&](const MarkupRun& run, const QRect& rect, int font) {
+    layOut(cell.size(), lines, [&](const PaintRun& run, const QRect& rect, int font) {
         QFont face = fonts_[size_t(font)];
-        if (!run.link.isEmpty()) face.setUnderline(true);
+        if (run.link != 0) face.setUnderline(true);
         painter.setFont(face);
-        painter.setPen(run.link.isEmpty() ? text : link);
+        painter.setPen(run.link == 0 ? text : link);
         painter.drawText(rect.left(), rect.top() + metrics_[size_t(font)].ascent(), run.text);
     });
     painter.restore();
 }
 
-QString CellPainter::linkAt(const QSize& cell, const std::vector<MarkupLine>& lines, QPoint point) const {
-    QString found;
-    layOut(cell, lines, [&](const MarkupRun& run, const QRect& rect, int) {
-        if (!run.link.isEmpty() && rect.contains(point)) found = run.link;
+int CellPainter::linkAt(const QSize& cell, const std::vector<PaintLine>& lines, QPoint point) const {
+    int found = 0;
+    layOut(cell, lines, [&](const PaintRun& run, const QRect& rect, int) {
+        if (run.link != 0 && rect.contains(point)) found = run.link;
     });
     return found;
 }

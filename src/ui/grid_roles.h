@@ -6,9 +6,8 @@
 namespace zv::ui {
 
 enum GridRole {
-    MarkupHtmlRole = Qt::UserRole + 1,  // QString: the cell as Qt rich text
-    RightBorderRole,                    // bool: a 2-pixel black right border
-    RunnerNumberRole,                   // int: the runner shown in the row
+    RightBorderRole = Qt::UserRole + 1,  // bool: a 2-pixel black right border
+    RunnerNumberRole,                    // int: the runner shown in the row
 };
 
 }  // namespace zv::ui

@@ -11,8 +11,8 @@ namespace zv::ui {
 
 namespace {
 
-const std::vector<MarkupLine>& linesOf(const QModelIndex& index) {
-    static const std::vector<MarkupLine> none;
+const std::vector<PaintLine>& linesOf(const QModelIndex& index) {
+    static const std::vector<PaintLine> none;
     const auto* model = qobject_cast<const RaceGridModel*>(index.model());
     return model ? model->lines(index) : none;
 }
@@ -53,8 +53,7 @@ void RaceGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     }
 }
 
-QString RaceGridDelegate::linkAt(const QModelIndex& index, const QFont& font, int cellWidth, int cellHeight,
-                                 QPoint point) {
+int RaceGridDelegate::linkAt(const QModelIndex& index, const QFont& font, int cellWidth, int cellHeight, QPoint point) {
     return CellPainter(font).linkAt(QSize(cellWidth, cellHeight), linesOf(index), point);
 }
 
@@ -63,11 +62,11 @@ bool RaceGridDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, con
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
-            const QString link =
+            const int runner =
                 painterFor(option.font)
                     .linkAt(option.rect.size(), linesOf(index), mouse->position().toPoint() - option.rect.topLeft());
-            if (!link.isEmpty()) {
-                emit linkActivated(link);
+            if (runner != 0) {
+                emit linkActivated(runner);
                 return true;
             }
         }

@@ -1,5 +1,5 @@
-// Paints one race grid cell: its background and text colours, the rich text of its mark-up and
-// the 2-pixel right border; a click on a link in a cell reports the link's value.
+// Paints one race grid cell: its background and text colours, its lines of styled runs and the
+// 2-pixel right border; a click on a link in a cell reports the runner it links to.
 #pragma once
 
 #include <QStyledItemDelegate>
@@ -16,11 +16,11 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
-    // The link value under a point of the cell (cell coordinates), or an empty text.
-    static QString linkAt(const QModelIndex& index, const QFont& font, int cellWidth, int cellHeight, QPoint point);
+    // The runner the link under a point of the cell (cell coordinates) leads to, or 0.
+    static int linkAt(const QModelIndex& index, const QFont& font, int cellWidth, int cellHeight, QPoint point);
 
 signals:
-    void linkActivated(const QString& value);
+    void linkActivated(int runner);
 
 protected:
     bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,

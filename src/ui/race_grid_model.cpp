@@ -3,7 +3,6 @@
 #include <QColor>
 
 #include "cp932_text.h"
-#include "grid_markup.h"
 #include "grid_roles.h"
 
 namespace zv::ui {
@@ -49,8 +48,7 @@ QVariant RaceGridModel::data(const QModelIndex& index, int role) const {
     const GridCell* cell = cellAt(index.row(), index.column());
     if (!cell) return {};
     switch (role) {
-        case Qt::DisplayRole: return fromCp932(markupPlainText(cell->text));
-        case MarkupHtmlRole: return markupToHtml(cell->text);
+        case Qt::DisplayRole: return fromCp932(cell->text.shownText());
         case Qt::ForegroundRole: return colourOf(cell->fg);
         case Qt::BackgroundRole: return colourOf(cell->bg);
         case RightBorderRole: return cell->rightBorder;
@@ -66,12 +64,12 @@ QVariant RaceGridModel::headerData(int section, Qt::Orientation orientation, int
     return {};
 }
 
-const std::vector<MarkupLine>& RaceGridModel::lines(const QModelIndex& index) const {
-    static const std::vector<MarkupLine> none;
+const std::vector<PaintLine>& RaceGridModel::lines(const QModelIndex& index) const {
+    static const std::vector<PaintLine> none;
     const GridCell* cell = cellAt(index.row(), index.column());
     if (!cell) return none;
     auto& slot = lines_[size_t(index.row()) * kGridColumns + size_t(index.column())];
-    if (!slot) slot = markupLines(cell->text);
+    if (!slot) slot = paintLines(cell->text);
     return *slot;
 }
 

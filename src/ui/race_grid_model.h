@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "grid_markup.h"
+#include "cell_painter.h"
 #include "predict/race_result.h"
 
 namespace zv::ui {
@@ -27,15 +27,15 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    // The lines of a cell's mark-up, built once per result; empty outside the rows.
-    const std::vector<MarkupLine>& lines(const QModelIndex& index) const;
+    // The paint lines of a cell, built once per result; empty outside the rows.
+    const std::vector<PaintLine>& lines(const QModelIndex& index) const;
 
     // The result's cell behind a grid position, or nullptr outside the rows.
     const GridCell* cellAt(int row, int column) const;
 
 private:
     std::shared_ptr<const RaceResult> result_;
-    mutable std::vector<std::optional<std::vector<MarkupLine>>> lines_;  // row * columns + column
+    mutable std::vector<std::optional<std::vector<PaintLine>>> lines_;  // row * columns + column
 };
 
 }  // namespace zv::ui

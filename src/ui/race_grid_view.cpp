@@ -112,7 +112,7 @@ RaceGridView::RaceGridView(QWidget* parent)
         applySortIndicator();
         emit headingClicked(column);
     });
-    connect(delegate_, &RaceGridDelegate::linkActivated, this, &RaceGridView::linkActivated);
+    connect(delegate_, &RaceGridDelegate::linkActivated, this, &RaceGridView::runnerDetailRequested);
 }
 
 void RaceGridView::showResult(std::shared_ptr<const RaceResult> result) {
@@ -183,9 +183,9 @@ void RaceGridView::contextMenuEvent(QContextMenuEvent* event) {
 void RaceGridView::mouseMoveEvent(QMouseEvent* event) {
     const QModelIndex index = indexAt(event->position().toPoint());
     const QRect rect = visualRect(index);
-    const bool overLink = index.isValid() && !RaceGridDelegate::linkAt(index, font(), rect.width(), rect.height(),
-                                                                       event->position().toPoint() - rect.topLeft())
-                                                  .isEmpty();
+    const bool overLink =
+        index.isValid() && RaceGridDelegate::linkAt(index, font(), rect.width(), rect.height(),
+                                                    event->position().toPoint() - rect.topLeft()) != 0;
     viewport()->setCursor(overLink ? Qt::PointingHandCursor : Qt::ArrowCursor);
     QTableView::mouseMoveEvent(event);
 }

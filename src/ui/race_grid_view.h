@@ -31,8 +31,7 @@ public:
 
 signals:
     void headingClicked(int column);
-    void linkActivated(const QString& value);
-    // Enter or F2 on the row of runnerNumber.
+    // Enter or F2 on the row of runnerNumber, or a click on its horse-name link.
     void runnerDetailRequested(int runnerNumber);
     // A right click on a runner's row, which is then the current row and selected.
     void rowMenuRequested(const QPoint& globalPosition);

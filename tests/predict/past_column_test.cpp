@@ -4,6 +4,7 @@
 
 #include "data/error.h"
 #include "data/sjis.h"
+#include "predict/cell_markup.h"
 #include "support/engine_fixture.h"
 
 namespace zv {
@@ -26,7 +27,7 @@ PastRace pastRace() { return PastRace{}; }
 
 TEST(BuildPastColumn, ComposesTheCellTextOfAPastRace) {
     PastColumn b = build({pastRace()});
-    EXPECT_EQ(toUtf8(b.pastText[0]), "東05.02 500万下<BR>芝16 35.2 　　②①<BR><B> 1着</B> ");
+    EXPECT_EQ(toUtf8(cellMarkup(b.pastText[0])), "東05.02 500万下<BR>芝16 35.2 　　②①<BR><B> 1着</B> ");
     EXPECT_EQ(toUtf8(b.pastSurface[0]), "芝");
     EXPECT_EQ(b.pastDistance[0], 1600);
     EXPECT_EQ(b.pastF3F[0], 352);
@@ -130,7 +131,7 @@ TEST(BuildPastColumn, WritesTheFinishingText) {
     for (const Case& c : cases) {
         PastRace p = pastRace();
         p.finish = c.finish;
-        std::string text = toUtf8(build({p}).pastText[0]);
+        std::string text = toUtf8(cellMarkup(build({p}).pastText[0]));
         EXPECT_TRUE(text.ends_with(c.ending)) << c.finish << ": " << text;
     }
 }
@@ -162,7 +163,7 @@ TEST(BuildPastColumn, WritesTheClassText) {
         p.classCode = c.classCode;
         p.grade = c.grade;
         p.shortName = c.shortName;
-        std::string text = toUtf8(build({p}).pastText[0]);
+        std::string text = toUtf8(cellMarkup(build({p}).pastText[0]));
         EXPECT_TRUE(text.starts_with(c.start)) << c.what << ": " << text;
     }
 }
@@ -171,7 +172,8 @@ TEST(BuildPastColumn, ShowsAMissingEarlyTimeAsDashes) {
     PastRace p = pastRace();
     p.first3f = "000";
     PastColumn b = build({p});
-    EXPECT_NE(toUtf8(b.pastText[0]).find("芝16 --.- "), std::string::npos) << toUtf8(b.pastText[0]);
+    EXPECT_NE(toUtf8(cellMarkup(b.pastText[0])).find("芝16 --.- "), std::string::npos)
+        << toUtf8(cellMarkup(b.pastText[0]));
     EXPECT_FALSE(b.pastValid[0]);
 }
 
@@ -179,14 +181,14 @@ TEST(BuildPastColumn, TreatsAnUnknownCourseAsNoRace) {
     PastRace p = pastRace();
     p.course = "80";
     PastColumn b = build({p});
-    EXPECT_EQ(b.pastText[0], "");
+    EXPECT_TRUE(b.pastText[0].empty());
     EXPECT_TRUE(b.pastValid[0]) << "validity does not look at the course";
 }
 
 TEST(BuildPastColumn, AHorseWithoutPastRacesHasNothingAndTodaysDates) {
     PastColumn b = build({});
     for (int k = 0; k < kPastRaces; ++k) {
-        EXPECT_EQ(b.pastText[k], "");
+        EXPECT_TRUE(b.pastText[k].empty());
         EXPECT_FALSE(b.pastValid[k]);
         EXPECT_EQ(b.dates[k + 1], fixture::kNow);
     }

@@ -4,6 +4,7 @@
 
 #include "data/error.h"
 #include "data/sjis.h"
+#include "predict/cell_markup.h"
 #include "predict/grid_sort.h"
 #include "support/engine_fixture.h"
 
@@ -59,7 +60,7 @@ protected:
     RaceDataStore store = fixture::storeOf({fourRunners(), withoutRates()});
     RaceResult compute(int race, int sortColumn = 1) { return computeRace(store, race, sortColumn, fixture::kNow); }
     static std::string text(const RaceResult& r, int runner, int column) {
-        return toUtf8(r.cells[runner][column].text);
+        return toUtf8(cellMarkup(r.cells[runner][column].text));
     }
 };
 
@@ -220,7 +221,7 @@ TEST_F(RaceResultTest, RaceWithoutRatesHasNoMarksOrLines) {
     EXPECT_FALSE(r.hasBetLines());
     for (const std::string& key : r.betKeys) EXPECT_EQ(key, "000000");
     EXPECT_EQ(r.labels.winPlace, "");
-    EXPECT_EQ(r.cells[1][kColMark].text, "");
+    EXPECT_TRUE(r.cells[1][kColMark].text.empty());
     EXPECT_EQ(r.cells[1][kColFrame].fg, 0x000000) << "bracket 5 is black on yellow";
     EXPECT_EQ(r.cells[1][kColFrame].bg, 0xFFFF00);
 }

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "data/sjis.h"
+#include "predict/cell_builder.h"
 #include "ui/grid_roles.h"
 #include "ui/race_grid_metrics.h"
 #include "ui/race_grid_view.h"
@@ -35,11 +36,13 @@ RaceResult threeRunners() {
     result.cells.resize(4);
     for (int runner = 1; runner <= 3; ++runner) {
         GridRow& row = result.cells[size_t(runner)];
-        const std::string number = std::to_string(runner);
-        row[kColFrame].text = sj("<BR><P ALIGN=\"center\">") + number + "</P>";
-        row[kColRunner].text = sj("<BR><P ALIGN=\"center\">") + number + "</P>";
-        row[kColName].text = sj("<font size=\"8\">牡3歳</font><BR><A HREF=\"") + number + "\">" + sj("ウマ") + number +
-                             sj("</A><BR><P ALIGN=\"right\"><font size=\"8\">4.5</font></P>");
+        row[kColFrame].text = (CellBuilder().line(LineAlignment::Centre) << runner).cell();
+        row[kColRunner].text = row[kColFrame].text;
+        CellBuilder name;
+        name.small() << sj("牡3歳");
+        name.line().link(runner) << sj("ウマ") << runner;
+        name.line(LineAlignment::Right).small() << "4.5";
+        row[kColName].text = name.cell();
         for (GridCell& cell : row) cell.fg = 0x000000;
         row[kColFrame].bg = runner == 1 ? 0xFFFFFF : 0x000000;
         row[kColFrame].fg = runner == 1 ? 0x000000 : 0xFFFFFF;
@@ -150,14 +153,14 @@ void RaceGridTest::clickOnTheHorseNameReportsTheLink() {
     view.showResult(result);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
-    QSignalSpy links(&view, &RaceGridView::linkActivated);
+    QSignalSpy links(&view, &RaceGridView::runnerDetailRequested);
     const QModelIndex name = view.model()->index(1, kColName);
     const QRect cell = view.visualRect(name);
     // Find a point of the link's text in the cell, then click there.
     QPoint onLink(-1, -1);
     for (int y = 0; y < cell.height() && onLink.x() < 0; ++y) {
         for (int x = 0; x < cell.width(); ++x) {
-            if (!ui::RaceGridDelegate::linkAt(name, view.font(), cell.width(), cell.height(), QPoint(x, y)).isEmpty()) {
+            if (ui::RaceGridDelegate::linkAt(name, view.font(), cell.width(), cell.height(), QPoint(x, y)) != 0) {
                 onLink = QPoint(x, y);
                 break;
             }
@@ -166,8 +169,8 @@ void RaceGridTest::clickOnTheHorseNameReportsTheLink() {
     QVERIFY(onLink.x() >= 0);
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cell.topLeft() + onLink);
     QCOMPARE(links.size(), 1);
-    QCOMPARE(links.first().first().toString(), QStringLiteral("3"));
-    QSignalSpy none(&view, &RaceGridView::linkActivated);
+    QCOMPARE(links.first().first().toInt(), 3);
+    QSignalSpy none(&view, &RaceGridView::runnerDetailRequested);
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(view.model()->index(1, kColTR)).center());
     QCOMPARE(none.size(), 0);
 }
