@@ -36,7 +36,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
 # Needed at run time, though the shared-library scan cannot see them: the Japanese fonts of the
-# grid; Qt's Japanese dialog texts are welcome.
+# grid; Qt's Japanese dialog texts are welcome, and libsecret, which QtKeychain loads to reach the
+# desktop's keyring (without it the passwords stay in the settings file).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, lhasa")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, lhasa, libsecret-1-0")
 include(CPack)

@@ -10,6 +10,7 @@ $SUDO apt-get install -y -qq --no-install-recommends \
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev \
   liblhasa-dev lhasa jlha-utils \
   libcurl4-openssl-dev libssl-dev openssl ca-certificates \
+  qtkeychain-qt6-dev libsecret-1-0 gnome-keyring dbus \
   libgtest-dev libgmock-dev libbenchmark-dev libmimalloc-dev \
   clang clang-format clang-tidy libclang-rt-14-dev \
   fonts-ipafont-gothic fonts-ipafont-mincho \

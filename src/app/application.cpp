@@ -110,6 +110,8 @@ int runZelvora(int argc, char** argv) {
     // No application display name: Qt would add it to every window's title ("詳細情報 — Zelvora!").
 
     settings::SettingsStore settings;
+    // Passwords an older run left in the settings file go to the keyring, once one is there.
+    settings.moveSecretsToKeyring();
     MainWindowSetup setup;
     setup.dataFolder = dataFolderFor(line);
     setup.programFile = QCoreApplication::applicationFilePath().toStdString();

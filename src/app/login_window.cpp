@@ -38,7 +38,10 @@ LoginWindow::LoginWindow(ServiceWindowsSetup setup, QWidget* parent)
       okButton_(new QPushButton(QStringLiteral("&OK"), this)),
       cancelButton_(new QPushButton(QStringLiteral("キャンセル(&C)"), this)),
       proxyButton_(new QPushButton(QStringLiteral("プロキシサーバーの設定"), this)),
-      waitMessage_(new QLabel(QStringLiteral("認証中です。しばらくお待ちください..."), this)) {
+      waitMessage_(new QLabel(QStringLiteral("認証中です。しばらくお待ちください..."), this)),
+      fileNotice_(wrappedLabel(QStringLiteral("このパソコンではキーリング（パスワードの保管庫）が使えないため、"
+                                              "パスワードは設定ファイルに保存されます。"),
+                               this)) {
     setup_.feedback = ui::UserFeedback::withSystemDefaults(std::move(setup_.feedback));
     setObjectName(QStringLiteral("loginWindow"));
     setWindowTitle(QStringLiteral("ユーザー認証"));
@@ -55,6 +58,8 @@ LoginWindow::LoginWindow(ServiceWindowsSetup setup, QWidget* parent)
     waitMessage_->setObjectName(QStringLiteral("waitMessage"));
     waitMessage_->setStyleSheet(QStringLiteral("color: #c00000;"));
     waitMessage_->hide();
+    fileNotice_->setObjectName(QStringLiteral("passwordFileNotice"));
+    fileNotice_->hide();
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("プロバイダ："), providerList_);
@@ -70,6 +75,7 @@ LoginWindow::LoginWindow(ServiceWindowsSetup setup, QWidget* parent)
     security->setObjectName(QStringLiteral("securityNote"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(fileNotice_);
     layout->addWidget(waitMessage_);
     layout->addLayout(buttons);
     layout->addWidget(security);
@@ -102,17 +108,28 @@ void LoginWindow::loadCredentials() {
     userIdEdit_->setText(QString::fromStdString(setup_.settings->readText(key::DataUserID)));
     passwordEdit_->clear();
     try {
-        passwordEdit_->setText(ui::fromCp932(setup_.settings->readSecret(key::DataPassword)));
+        const settings::StoredSecret password = setup_.settings->readSecret(key::DataPassword);
+        passwordEdit_->setText(QString::fromStdString(password.text));
+        showFileNoticeOnce(password.keptInFile);
     } catch (const Error& error) {
         setup_.feedback.errorReport(this, ui::fromCp932(error.message()));
     }
 }
 
+void LoginWindow::showFileNoticeOnce(bool keptInFile) {
+    namespace key = settings::key;
+    const bool show = keptInFile && setup_.settings->readInt(key::DataPasswordFileNotice) == 0;
+    fileNotice_->setVisible(show);
+    if (!show) return;
+    setup_.settings->writeInt(key::DataPasswordFileNotice, 1);
+    setup_.settings->sync();
+}
+
 void LoginWindow::storeCredentials() {
     namespace key = settings::key;
     setup_.settings->writeInt(key::DataProvider, providerList_->currentIndex());
-    setup_.settings->writeText(key::DataUserID, userIdEdit_->text().toStdString());
-    setup_.settings->writeSecret(key::DataPassword, ui::toCp932(passwordEdit_->text()));
+    setup_.settings->writeSecret(key::DataPassword, userIdEdit_->text().toStdString(),
+                                 passwordEdit_->text().toStdString());
     setup_.settings->sync();
 }
 
@@ -133,14 +150,14 @@ void LoginWindow::logIn() {
     }
     waitMessage_->show();
     okButton_->setCursor(Qt::WaitCursor);
-    storeCredentials();
 
-    // While the login runs the window paints but takes no commands.
+    // While the credentials are stored and the login runs, the window paints but takes no commands.
     busy_ = true;
     for (QWidget* control : std::initializer_list<QWidget*>{providerList_, userIdEdit_, passwordEdit_, okButton_,
                                                             cancelButton_, proxyButton_}) {
         control->setEnabled(false);
     }
+    storeCredentials();
     auto download = std::make_unique<DownloadWindow>(setup_, this);
     bool ready = false;
     try {

@@ -1,6 +1,7 @@
-// The login window: provider, user ID and password of the service account, kept
-// between runs with the password enciphered; OK prepares the download window and, when that
-// succeeds, hides itself while the download window runs.
+// The login window: provider, user ID and password of the service account, kept between runs
+// (the password in the desktop's keyring, or where there is none in the settings file, which the
+// window then says once); OK prepares the download window and, when that succeeds, hides itself
+// while the download window runs.
 #pragma once
 
 #include <QDialog>
@@ -32,6 +33,7 @@ protected:
 
 private:
     void loadCredentials();
+    void showFileNoticeOnce(bool keptInFile);
     void storeCredentials();
     void updateOk();
     void logIn();
@@ -45,6 +47,7 @@ private:
     QPushButton* cancelButton_;
     QPushButton* proxyButton_;
     QLabel* waitMessage_;
+    QLabel* fileNotice_;
     bool busy_ = false;
 };
 

@@ -1,5 +1,8 @@
 // zelvora-cli-service: the catalogue and download commands of zelvora-cli, which starts this
 // program for them. It links the network and settings libraries the other commands do without.
+// The application object gives the keyring's jobs their event loop.
+#include <QCoreApplication>
+
 #include "command_line.h"
 #include "commands.h"
 
@@ -14,4 +17,7 @@ constexpr Command kCommands[] = {
 
 }  // namespace
 
-int main(int argc, char** argv) { return runCommandLine(argc, argv, kCommands); }
+int main(int argc, char** argv) {
+    const QCoreApplication application(argc, argv);
+    return runCommandLine(argc, argv, kCommands);
+}

@@ -41,6 +41,7 @@ ServiceSession::ServiceSession(CliContext& ctx, bool asksQuestions) : ctx_(ctx) 
 
     dataFolder_ = ctx.dataFolder();
     settings::SettingsStore stored;
+    stored.moveSecretsToKeyring();
     namespace key = settings::key;
     config_ = readServiceConfig(stored);
     if (host) config_.serviceHost = *host;
@@ -51,7 +52,8 @@ ServiceSession::ServiceSession(CliContext& ctx, bool asksQuestions) : ctx_(ctx) 
     if (user) {
         credentials_ = {typedText(*user, "ID"), typedText(readPasswordLine(std::cin), "パスワード")};
     } else {
-        credentials_ = {fromUtf8(stored.readText(key::DataUserID)), stored.readSecret(key::DataPassword)};
+        credentials_ = {fromUtf8(stored.readText(key::DataUserID)),
+                        fromUtf8(stored.readSecret(key::DataPassword).text)};
     }
     if (credentials_.userId.empty() || credentials_.password.empty()) {
         throw UsageError{"no stored user ID and password: give --user ID and --password-stdin"};

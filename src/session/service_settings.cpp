@@ -10,14 +10,13 @@ namespace key = settings::key;
 
 StoredProxy readStoredProxy(const settings::SettingsStore& stored) {
     return {stored.readText(key::ProxyServer), stored.readInt(key::ProxyPort), stored.readText(key::ProxyUserID),
-            stored.readText(key::ProxyPassword)};
+            stored.readSecret(key::ProxyPassword).text};
 }
 
 void writeStoredProxy(settings::SettingsStore& stored, const StoredProxy& proxy) {
     stored.writeInt(key::ProxyPort, proxy.port);
-    stored.writeText(key::ProxyServer, proxy.server);
     stored.writeText(key::ProxyUserID, proxy.userID);
-    stored.writeText(key::ProxyPassword, proxy.password);
+    stored.writeSecret(key::ProxyPassword, proxy.server, proxy.password);
 }
 
 ServiceConfig readServiceConfig(const settings::SettingsStore& stored, const StoredProxy& proxy) {

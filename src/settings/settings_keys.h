@@ -1,7 +1,7 @@
 // Every persisted setting of the program, declared once: section, value name and what it holds.
 // The key's type says how it is read and written, so a text cannot be read as a number:
 // integers are stored as decimal text and read leniently (missing or not a number: the default);
-// secrets are enciphered with the service password cipher on the way in and out.
+// secrets go to the desktop's keyring, or where there is none, into the file in their file form.
 #pragma once
 
 #include <array>
@@ -20,10 +20,19 @@ struct TextKey {
     std::string_view name;
 };
 
-// A password, stored enciphered; it is never printed.
+// How a secret is written into the settings file where no keyring takes it: enciphered with the
+// service password cipher (over its CP932 bytes), or as typed.
+enum class FileForm { Enciphered, AsTyped };
+
+// A password; it is never printed. The desktop's keyring keeps it under keyringService (the
+// program's name) with the text stored under account as the entry's account. Where no keyring
+// takes it, and while its account is empty, the settings file keeps it under section and name.
 struct SecretKey {
     std::string_view section;
     std::string_view name;
+    TextKey account;
+    std::string_view keyringService;
+    FileForm fileForm;
 };
 
 namespace key {
@@ -56,18 +65,21 @@ inline constexpr IntKey ReportCardHeight{"ReportCard", "Height", 700};
 inline constexpr TextKey ReportCardInputs{"ReportCard", "Inputs"};
 inline constexpr TextKey ReportCardCountedInputs{"ReportCard", "CountedInputs"};
 inline constexpr IntKey ReportCardCountMilliseconds{"ReportCard", "CountMilliseconds", -1};
-// Proxy used by the data-service client. Its password is kept in clear, as typed: the settings
-// file has always held it so, and older files must keep working.
+// Proxy used by the data-service client. Without a keyring its password is kept as typed: the
+// settings file has always held it so, and older files must keep working.
 inline constexpr IntKey ProxyPort{"frmOption", "gProxyPort"};
 inline constexpr TextKey ProxyServer{"frmOption", "gProxyServer"};
 inline constexpr TextKey ProxyUserID{"frmOption", "gProxyUserID"};
-inline constexpr TextKey ProxyPassword{"frmOption", "gProxyPassword"};
+inline constexpr SecretKey ProxyPassword{"frmOption", "gProxyPassword", ProxyServer, "Zelvora proxy",
+                                         FileForm::AsTyped};
 // Data service: download folder (default computed: data folder + "BVO"), login, service host
 // (default computed: the service's own host), extra CA file.
 inline constexpr TextKey DataDir{"Data", "Dir"};
 inline constexpr IntKey DataProvider{"Data", "Provider", -1};
 inline constexpr TextKey DataUserID{"Data", "UserID"};
-inline constexpr SecretKey DataPassword{"Data", "Password"};
+inline constexpr SecretKey DataPassword{"Data", "Password", DataUserID, "Zelvora", FileForm::Enciphered};
+// 1 once the login window has said that the password is kept in the settings file.
+inline constexpr IntKey DataPasswordFileNotice{"Data", "PasswordFileNotice", 0};
 inline constexpr TextKey DataServiceHost{"Data", "ServiceHost"};
 inline constexpr TextKey DataCAFile{"Data", "CAFile"};
 }  // namespace key
@@ -92,21 +104,15 @@ inline constexpr std::array kIntKeys{
     key::ReportCardWidth,
     key::ReportCardHeight,
     key::ReportCardCountMilliseconds,
+    key::DataPasswordFileNotice,
 };
 inline constexpr std::array kTextKeys{
-    key::ExportDir,
-    key::ProxyServer,
-    key::ProxyUserID,
-    key::ProxyPassword,
-    key::DataDir,
-    key::DataUserID,
-    key::DataServiceHost,
-    key::DataCAFile,
-    key::LastDataSet,
-    key::ReportCardInputs,
-    key::ReportCardCountedInputs,
+    key::ExportDir,       key::ProxyServer, key::ProxyUserID, key::DataDir,          key::DataUserID,
+    key::DataServiceHost, key::DataCAFile,  key::LastDataSet, key::ReportCardInputs, key::ReportCardCountedInputs,
 };
-inline constexpr std::array kSecretKeys{key::DataPassword};
+inline constexpr std::array kSecretKeys{key::DataPassword, key::ProxyPassword};
+// The IDs that go with the passwords when the user has the login data forgotten.
+inline constexpr std::array kLoginIDs{key::DataUserID, key::ProxyUserID};
 
 // The developer flag lives in an INI file, section "Option", value "DeveloperMode".
 inline constexpr std::string_view kIniSection = "Option";

@@ -1,12 +1,14 @@
 // The login and download windows against the fake data service: member and guest logins, a
 // refused login that keeps the window open, and a purchase of two archives with one retry that
 // writes the billing log and hands the topmost archive to the intake. Message boxes are answered
-// from a script so that nothing blocks.
+// from a script so that nothing blocks. The tests run twice: without a keyring, and through
+// tests/support/keyring_session.sh with a real one of their own, where the passwords live there.
 #include <QComboBox>
 #include <QFileDevice>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
@@ -18,11 +20,29 @@
 #include "app/login_window.h"
 #include "data/sjis.h"
 #include "service/billing_log.h"
+#include "service/credential_cipher.h"
 #include "service/prepare_catalogue.h"
 #include "service_fixture.h"
 #include "settings/settings_store.h"
 
 namespace zv::app {
+
+namespace {
+
+bool inKeyringSession() { return qEnvironmentVariableIsSet("ZV_KEYRING_SESSION"); }
+
+// Acts once the window is on screen: reading the keyring while it opens runs the event loop.
+void whenVisible(QWidget* window, const std::function<void()>& act) {
+    QTimer::singleShot(0, window, [window, act] {
+        if (window->isVisible()) {
+            act();
+        } else {
+            whenVisible(window, act);
+        }
+    });
+}
+
+}  // namespace
 
 class DownloadWindowsTest : public QObject {
     Q_OBJECT
@@ -36,6 +56,9 @@ private slots:
     void loginThatNeverReachesTheServerSaysWhyInTheDetails();
     void purchaseFetchesTickedArchivesWithARetryAndOpensTheTopmost();
     void declinedTotalFetchesNothing();
+    void passwordsLiveInTheKeyringWhenThereIsOne_data();
+    void passwordsLiveInTheKeyringWhenThereIsOne();
+    void withoutAKeyringTheWindowSaysOnceThatTheFileKeepsThePassword();
 
 private:
     struct Run {
@@ -48,6 +71,11 @@ private:
     // window opens, records it and lets drive act on it (closing it when drive does nothing).
     Run login(const QString& userId, const std::string& password,
               const std::function<void(DownloadWindow&)>& drive = {});
+    // The same with the credentials as stored; beforeOk may fill the window in.
+    Run pressOk(const std::function<void(DownloadWindow&)>& drive,
+                const std::function<void(LoginWindow&)>& beforeOk = {});
+    void openSettings();
+    QString settingsPath() const { return QString::fromStdString((data_->path() / "settings.ini").string()); }
     ServiceWindowsSetup setup();
     static std::string archive(const std::string& name) { return fixture::lhaArchive("bvo_den1.bv2", name); }
 
@@ -66,8 +94,7 @@ private:
 void DownloadWindowsTest::init() {
     service_ = std::make_unique<fixture::FakeService>();
     data_ = std::make_unique<fixture::TempFolder>();
-    settings_ =
-        std::make_unique<settings::SettingsStore>(QString::fromStdString((data_->path() / "settings.ini").string()));
+    openSettings();
     const std::string https = service_->hostPort(true);
     service_->putFile(
         kSettingsFilePath,
@@ -90,6 +117,12 @@ void DownloadWindowsTest::init() {
     questions_.clear();
     answers_.clear();
     opened_.clear();
+}
+
+void DownloadWindowsTest::openSettings() {
+    settings_.reset();
+    settings_ = std::make_unique<settings::SettingsStore>(
+        settingsPath(), inKeyringSession() ? settings::Keyring::desktop() : settings::Keyring());
 }
 
 void DownloadWindowsTest::cleanup() {
@@ -121,9 +154,13 @@ ServiceWindowsSetup DownloadWindowsTest::setup() {
 
 DownloadWindowsTest::Run DownloadWindowsTest::login(const QString& userId, const std::string& password,
                                                     const std::function<void(DownloadWindow&)>& drive) {
-    settings_->writeText(settings::key::DataUserID, userId.toStdString());
-    settings_->writeSecret(settings::key::DataPassword, password);
+    settings_->writeSecret(settings::key::DataPassword, userId.toStdString(), password);
     settings_->sync();
+    return pressOk(drive);
+}
+
+DownloadWindowsTest::Run DownloadWindowsTest::pressOk(const std::function<void(DownloadWindow&)>& drive,
+                                                      const std::function<void(LoginWindow&)>& beforeOk) {
     Run run;
     LoginWindow window(setup());
     window.downloadWindowShown = [&](QDialog* shown) {
@@ -136,7 +173,8 @@ DownloadWindowsTest::Run DownloadWindowsTest::login(const QString& userId, const
             if (download->isVisible()) download->reject();
         });
     };
-    QTimer::singleShot(0, &window, [&] {
+    whenVisible(&window, [&] {
+        if (beforeOk) beforeOk(window);
         auto* ok = window.findChild<QPushButton*>(QStringLiteral("okButton"));
         QVERIFY(ok->isEnabled());
         QTest::mouseClick(ok, Qt::LeftButton);
@@ -196,7 +234,7 @@ void DownloadWindowsTest::refusedLoginKeepsTheWindowOpenAndTheTypedCredentials()
     QCOMPARE(notices_, QStringList{QStringLiteral("認証できませんでした。ユーザーIDとパスワードをお確かめください。")});
     QCOMPARE(details_, QStringList{QStringLiteral("原因: サーバーがエラーを返しました（HTTP 401）")});
     QCOMPARE(settings_->readText(settings::key::DataUserID), std::string("member-id"));
-    QCOMPARE(settings_->readSecret(settings::key::DataPassword), std::string("wrong-pw"));
+    QCOMPARE(settings_->readSecret(settings::key::DataPassword).text, std::string("wrong-pw"));
     const auto mode = std::filesystem::status(settings_->filePath().toStdString()).permissions();
     QCOMPARE(mode & std::filesystem::perms::all,
              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
@@ -255,6 +293,53 @@ void DownloadWindowsTest::declinedTotalFetchesNothing() {
     QVERIFY(opened_.isEmpty());
     QVERIFY(!std::filesystem::exists(data_->path() / "BVO" / "hb0412.lzh"));
     QVERIFY(!std::filesystem::exists(data_->path() / kBillingLogName));
+}
+
+void DownloadWindowsTest::passwordsLiveInTheKeyringWhenThereIsOne_data() {
+    QTest::addColumn<bool>("typed");
+    QTest::newRow("stored enciphered by an older run, moved at the start") << false;
+    QTest::newRow("typed into the login window") << true;
+}
+
+void DownloadWindowsTest::passwordsLiveInTheKeyringWhenThereIsOne() {
+    QFETCH(bool, typed);
+    const std::string enciphered = encipherPassword("member-pw");
+    if (!typed) {
+        settings_.reset();
+        QSettings older(settingsPath(), QSettings::IniFormat);
+        older.setValue(QStringLiteral("Data/UserID"), QStringLiteral("member-id"));
+        older.setValue(QStringLiteral("Data/Password"), QString::fromStdString(enciphered));
+        older.sync();
+        openSettings();
+        settings_->moveSecretsToKeyring();
+    }
+    const Run run = pressOk({}, [typed](LoginWindow& window) {
+        if (!typed) return;
+        window.findChild<QLineEdit*>(QStringLiteral("userIdEdit"))->setText(QStringLiteral("member-id"));
+        window.findChild<QLineEdit*>(QStringLiteral("passwordEdit"))->setText(QStringLiteral("member-pw"));
+    });
+    QCOMPARE(run.memberText, QStringLiteral("member-idはBIGLOBEメンバーとして認証されています"));
+    settings_->sync();
+    const std::string file = fixture::readFile(settingsPath().toStdString());
+    QVERIFY(file.find("member-id") != std::string::npos);
+    QVERIFY(file.find("member-pw") == std::string::npos);
+    // Without a keyring the file keeps the password as it always has.
+    QCOMPARE(file.find(enciphered) != std::string::npos, !inKeyringSession());
+}
+
+void DownloadWindowsTest::withoutAKeyringTheWindowSaysOnceThatTheFileKeepsThePassword() {
+    settings_->writeSecret(settings::key::DataPassword, "member-id", "member-pw");
+    settings_->sync();
+    QList<bool> shown;
+    for (int opening = 0; opening < 2; ++opening) {
+        LoginWindow window(setup());
+        whenVisible(&window, [&] {
+            shown << window.findChild<QLabel*>(QStringLiteral("passwordFileNotice"))->isVisible();
+            window.findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+        });
+        window.openModal();
+    }
+    QCOMPARE(shown, (QList<bool>{!inKeyringSession(), false}));
 }
 
 }  // namespace zv::app

@@ -112,11 +112,19 @@ TEST_F(CliService, CatalogueListsWhatCanBeBought) {
     EXPECT_FALSE(std::filesystem::exists(data() / kSettingsFileName));
 }
 
+// Also run through tests/support/keyring_session.sh: with a keyring the command moves the stored
+// password there at its start and reads it from there.
 TEST_F(CliService, CatalogueWithStoredSettings) {
     storeSettings("member-pw");
     CliRun r = run("catalogue", "");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "hb0411.lzh\t出馬表+競走馬\t840円\nhb0412.lzh\t出馬表+競走馬\t840円\n");
+    const bool inFile =
+        fixture::readFile(home_.path() / "config" / "Zelvora" / "Zelvora.conf").find(encipherPassword("member-pw")) !=
+        std::string::npos;
+    EXPECT_EQ(inFile, std::getenv("ZV_KEYRING_SESSION") == nullptr);
+    r = run("catalogue", "");
+    EXPECT_EQ(r.status, 0) << r.err;
     storeSettings("wrong");
     r = run("catalogue", "");
     EXPECT_EQ(r.status, 1);

@@ -8,6 +8,7 @@
 #include <QTextStream>
 
 #include "data/error.h"
+#include "data/sjis.h"
 #include "service/credential_cipher.h"
 #include "settings/settings_store.h"
 
@@ -36,7 +37,7 @@ TEST_F(SettingsStoreTest, MissingFileGivesEveryDefault) {
         EXPECT_EQ(store.readInt(key, 1234), 1234) << key.name;
     }
     for (const TextKey& key : kTextKeys) EXPECT_EQ(store.readText(key), "") << key.name;
-    for (const SecretKey& key : kSecretKeys) EXPECT_EQ(store.readSecret(key), "") << key.name;
+    for (const SecretKey& key : kSecretKeys) EXPECT_EQ(store.readSecret(key).text, "") << key.name;
     EXPECT_EQ(store.readInt(key::MainHeight), 700);
     EXPECT_EQ(store.readInt(key::MainRestoreHeight), 700);
     EXPECT_EQ(store.readInt(key::MainWidth), 690);
@@ -67,15 +68,14 @@ TEST_F(SettingsStoreTest, WrittenValuesReadBackUnderTheirSectionsAndNames) {
         SettingsStore store(path());
         store.writeInt(key::MainHeight, 30);
         store.writeInt(key::MainRestoreHeight, 820);
-        store.writeText(key::ProxyServer, "proxy.example");
-        store.writeText(key::ProxyPassword, "p@ss word,;=");
+        store.writeSecret(key::ProxyPassword, "proxy.example", "p@ss word,;=");
         store.writeText(key::DataUserID, "ユーザー");
     }
     const SettingsStore store(path());
     EXPECT_EQ(store.readInt(key::MainHeight), 30);
     EXPECT_EQ(store.readInt(key::MainRestoreHeight), 820);
     EXPECT_EQ(store.readText(key::ProxyServer), "proxy.example");
-    EXPECT_EQ(store.readText(key::ProxyPassword), "p@ss word,;=");
+    EXPECT_EQ(store.readSecret(key::ProxyPassword).text, "p@ss word,;=");
     EXPECT_EQ(store.readText(key::DataUserID), "ユーザー");
 
     QFile file(path());
@@ -86,17 +86,40 @@ TEST_F(SettingsStoreTest, WrittenValuesReadBackUnderTheirSectionsAndNames) {
     EXPECT_TRUE(content.contains(QStringLiteral("[frmOption]")));
 }
 
-TEST_F(SettingsStoreTest, SecretsAreStoredEnciphered) {
-    {
-        SettingsStore store(path());
-        store.writeSecret(key::DataPassword, "member-pw");
+// Without a keyring the service password is kept enciphered over its CP932 bytes, as it always was.
+TEST_F(SettingsStoreTest, WithoutAKeyringTheServicePasswordIsStoredEnciphered) {
+    for (const char* password : {"member-pw", "会員パス"}) {
+        SettingsStore(path()).writeSecret(key::DataPassword, "member-id", password);
+        const QSettings raw(path(), QSettings::IniFormat);
+        EXPECT_EQ(raw.value(QStringLiteral("Data/Password")).toString().toStdString(),
+                  encipherPassword(fromUtf8(password)));
+        EXPECT_EQ(raw.value(QStringLiteral("Data/UserID")).toString(), QStringLiteral("member-id"));
+        const StoredSecret stored = SettingsStore(path()).readSecret(key::DataPassword);
+        EXPECT_EQ(stored.text, password);
+        EXPECT_TRUE(stored.keptInFile);
     }
-    const QSettings raw(path(), QSettings::IniFormat);
-    EXPECT_EQ(raw.value(QStringLiteral("Data/Password")).toString().toStdString(), encipherPassword("member-pw"));
-    EXPECT_EQ(SettingsStore(path()).readSecret(key::DataPassword), "member-pw");
 
-    writeRaw(QStringLiteral("[Data]\nPassword=c2hvcnQ=\n"));  // deciphers to too few bytes
+    writeRaw(QStringLiteral("[Data]\nUserID=member-id\nPassword=c2hvcnQ=\n"));  // deciphers to too few bytes
     EXPECT_THROW(SettingsStore(path()).readSecret(key::DataPassword), Error);
+}
+
+TEST_F(SettingsStoreTest, NothingStoredIsNotKeptAnywhere) {
+    writeRaw(QStringLiteral("[Data]\nUserID=member-id\nPassword=\n"));
+    // Without a keyring a password would be kept in the file; without an account, nowhere yet.
+    EXPECT_TRUE(SettingsStore(path()).readSecret(key::DataPassword).keptInFile);
+    EXPECT_FALSE(SettingsStore(path()).readSecret(key::ProxyPassword).keptInFile);
+    EXPECT_EQ(SettingsStore(path()).readSecret(key::DataPassword).text, "");
+}
+
+TEST_F(SettingsStoreTest, ForgettingRemovesTheIDsAndPasswordsOnly) {
+    writeRaw(QStringLiteral("[Data]\nProvider=0\nUserID=member-id\nPassword=%1\nDir=/d\n[frmOption]\n"
+                            "gProxyPort=8080\ngProxyServer=proxy.example\ngProxyUserID=pu\ngProxyPassword=pp\n")
+                 .arg(QString::fromStdString(encipherPassword("member-pw"))));
+    SettingsStore(path()).forgetLogins();
+    const QSettings raw(path(), QSettings::IniFormat);
+    EXPECT_EQ(raw.allKeys(),
+              (QStringList{QStringLiteral("Data/Dir"), QStringLiteral("Data/Provider"),
+                           QStringLiteral("frmOption/gProxyPort"), QStringLiteral("frmOption/gProxyServer")}));
 }
 
 TEST_F(SettingsStoreTest, WrittenFileIsReadableByTheUserAlone) {
@@ -114,7 +137,7 @@ TEST_F(SettingsStoreTest, WrittenFileIsReadableByTheUserAlone) {
         }
         {
             SettingsStore store(path());
-            store.writeSecret(key::DataPassword, "secret");
+            store.writeSecret(key::DataPassword, "member-id", "secret");
         }
         struct stat info {};
         ASSERT_EQ(::stat(QFile::encodeName(path()).constData(), &info), 0) << c.name;

@@ -124,8 +124,7 @@ void shootServiceWindows(zv::app::MainWindow& window, const std::filesystem::pat
     settings.writeText(key::DataServiceHost, service.hostPort(false));
     settings.writeText(key::DataCAFile, service.caFile().string());
     settings.writeInt(key::DataProvider, 0);
-    settings.writeText(key::DataUserID, "member-id");
-    settings.writeSecret(key::DataPassword, "member-pw");
+    settings.writeSecret(key::DataPassword, "member-id", "member-pw");
     settings.sync();
 
     zv::app::ServiceWindowsSetup setup;
