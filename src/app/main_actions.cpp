@@ -24,6 +24,7 @@ MainWindowActions createMainWindowActions(QWidget* window) {
                             QKeySequence(Qt::CTRL | Qt::Key_D));
     a.open = makeAction(window, "openArchiveAction", QStringLiteral("既存のBVOデータを読み込む(&O)..."),
                         QKeySequence(Qt::CTRL | Qt::Key_O));
+    a.forgetLogins = makeAction(window, "forgetLoginsAction", QStringLiteral("ログイン情報を消去(&E)..."));
     a.exit =
         makeAction(window, "exitAction", QStringLiteral("Zelvora!を終了(&X)"), QKeySequence(Qt::CTRL | Qt::Key_F4));
     a.selectRace = makeAction(window, "selectRaceAction", QStringLiteral("予想レースの選択(&S)..."),

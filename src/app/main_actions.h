@@ -9,6 +9,7 @@ namespace zv::app {
 struct MainWindowActions {
     QAction* download = nullptr;
     QAction* open = nullptr;
+    QAction* forgetLogins = nullptr;
     QAction* exit = nullptr;
     QAction* selectRace = nullptr;
     QAction* previousRace = nullptr;

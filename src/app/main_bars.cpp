@@ -23,6 +23,8 @@ QMenu* addMainMenus(QMainWindow& window, const MainWindowActions& actions) {
     file->addSeparator();
     file->addAction(a.print);
     file->addSeparator();
+    file->addAction(a.forgetLogins);
+    file->addSeparator();
     file->addAction(a.exit);
 
     QMenu* race = bar->addMenu(QStringLiteral("レース(&R)"));

@@ -17,6 +17,7 @@
 #include "download_command.h"
 #include "empty_data_panel.h"
 #include "focus_return.h"
+#include "forget_logins.h"
 #include "header_panel.h"
 #include "help_window.h"
 #include "main_bars.h"
@@ -110,6 +111,7 @@ void MainWindow::connectCommands() {
             !file.isEmpty())
             openArchive(file);
     });
+    command(a.forgetLogins, [this] { forgetLogins(*setup_.settings, proxy_, setup_.feedback, this); });
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
     // From the menu or the keyboard the race menu opens at the grid's top-left corner.
     command(a.selectRace, [this] { popUpRaceMenu(grid_->mapToGlobal(QPoint(0, 0))); });

@@ -97,6 +97,10 @@ MainWindow& MainWindowFixture::open(const QString& archiveArgument) {
     setup.feedback.notice = [this](QWidget*, const QString& text) { notices << text; };
     setup.feedback.errorReport = [this](QWidget*, const QString& text) { errors << text; };
     setup.feedback.askYesAbort = [](QWidget*, const QString&) { return false; };
+    setup.feedback.askYesNo = [this](QWidget*, const QString& text, const QString&) {
+        questions << text;
+        return answerYes;
+    };
     setup.saveFileName = [this](QWidget*, const QString& proposedName, const QString&, const QString&) {
         saveProposals << proposedName;
         return saveAnswer;

@@ -51,6 +51,8 @@ public:
     int beeps = 0;
     QStringList notices;
     QStringList errors;
+    QStringList questions;  // the Yes/No questions asked
+    bool answerYes = false;
     QStringList saveProposals;  // the names the save dialog was opened with
     QString saveAnswer;         // what the save dialog answers; empty cancels
     // What the printer dialog does with the printer; empty cancels.

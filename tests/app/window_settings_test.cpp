@@ -31,6 +31,8 @@ private slots:
     void fittingMovesTheLeastAndShrinksOnlyWhatIsTooLarge();
     void aRestartShowsTheRaceOfTheLastCloseOverTheSameDataSet_data();
     void aRestartShowsTheRaceOfTheLastCloseOverTheSameDataSet();
+    void forgettingLoginsAsksFirst_data();
+    void forgettingLoginsAsksFirst();
 };
 
 namespace {
@@ -271,6 +273,37 @@ void WindowSettingsTest::aRestartShowsTheRaceOfTheLastCloseOverTheSameDataSet() 
     QCOMPARE(window.session().currentRace(), shownAtStart);
     QVERIFY(window.session().result());
     QVERIFY(fixture.errors.isEmpty());
+}
+
+void WindowSettingsTest::forgettingLoginsAsksFirst_data() {
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Yes removes the IDs and passwords, also the proxy's the window holds") << true;
+    QTest::newRow("No keeps them") << false;
+}
+
+void WindowSettingsTest::forgettingLoginsAsksFirst() {
+    QFETCH(bool, yes);
+    MainWindowFixture fixture;
+    {
+        settings::SettingsStore stored(fixture.settingsPath());
+        stored.writeSecret(key::DataPassword, "member-id", "member-pw");
+        stored.writeSecret(key::ProxyPassword, "proxy.example", "proxy pw");
+        stored.writeText(key::ProxyUserID, "proxy-user");
+    }
+    fixture.answerYes = yes;
+    fixture.open().actions().forgetLogins->trigger();
+    QCOMPARE(fixture.questions,
+             QStringList{QStringLiteral("保存されているログイン情報（ユーザーIDとパスワード、"
+                                        "プロキシサーバーの認証のIDとパスワード）を消去しますか？")});
+    fixture.closeWindow();  // writes the window's proxy settings back
+
+    const settings::SettingsStore stored(fixture.settingsPath());
+    const auto kept = [yes](const char* text) { return std::string(yes ? "" : text); };
+    QCOMPARE(stored.readText(key::DataUserID), kept("member-id"));
+    QCOMPARE(stored.readSecret(key::DataPassword).text, kept("member-pw"));
+    QCOMPARE(stored.readText(key::ProxyUserID), kept("proxy-user"));
+    QCOMPARE(stored.readSecret(key::ProxyPassword).text, kept("proxy pw"));
+    QCOMPARE(stored.readText(key::ProxyServer), std::string("proxy.example"));
 }
 
 QTEST_MAIN(WindowSettingsTest)
