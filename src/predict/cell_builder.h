@@ -44,6 +44,7 @@ public:
     CellBuilder& bold() { return run({.bold = true}); }
     CellBuilder& small() { return run({.small = true}); }
     CellBuilder& link(int runner) { return run({.link = static_cast<uint8_t>(runner)}); }
+    CellBuilder& incident(int finish) { return run({.incident = static_cast<uint8_t>(finish)}); }
 
     template <typename Piece>
     CellBuilder& operator<<(const Piece& piece) {

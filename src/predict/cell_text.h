@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "finish_incident.h"
+
 namespace zv {
 
 enum class LineAlignment : uint8_t { Left, Centre, Right };
@@ -20,6 +22,9 @@ struct RunStyle {
     bool bold = false;
     bool small = false;  // the 8-point font
     uint8_t link = 0;    // the runner number the run links to; 0 for no link
+    // A finish that is no place (31..35): people read its name (finish_incident.h), while the
+    // mark-up keeps the run's text as recorded ("33着"); 0 for any other run.
+    uint8_t incident = 0;
 
     bool operator==(const RunStyle&) const = default;
 };
@@ -54,8 +59,18 @@ public:
     std::string_view text(const CellRun& run) const {
         return std::string_view(text_).substr(run.begin, run.end - run.begin);
     }
-    // Every run's text one after the other, the line breaks dropped.
-    const std::string& shownText() const { return text_; }
+    // The run as people read it: an incident's name, otherwise its text.
+    std::string_view shown(const CellRun& run) const {
+        return run.style.incident != 0 ? finishIncidentName(run.style.incident) : text(run);
+    }
+    // Every run as people read it, one after the other, the line breaks dropped.
+    std::string shownText() const {
+        std::string shownRuns;
+        for (size_t line = 0; line < lineCount_; ++line) {
+            for (const CellRun& run : runs(line)) shownRuns += shown(run);
+        }
+        return shownRuns;
+    }
 
     bool operator==(const CellText&) const = default;
 

@@ -8,6 +8,7 @@
 #include "data/records.h"
 #include "data/sjis.h"
 #include "data/text_fill.h"
+#include "finish_incident.h"
 #include "number_text.h"
 
 namespace zv {
@@ -79,8 +80,7 @@ std::string popularityCell(int value) {
 }
 
 std::string finishCell(int value) {
-    static const std::string words[] = {sj("落馬"), sj("失格"), sj("中止"), sj("取消"), sj("除外")};
-    if (value >= 31 && value <= 35) return words[value - 31];
+    if (isFinishIncident(value)) return std::string(finishIncidentName(value));
     return countCell(value, "着");
 }
 

@@ -12,6 +12,7 @@
 #include "data/numbers.h"
 #include "data/records.h"
 #include "data/sjis.h"
+#include "finish_incident.h"
 #include "number_text.h"
 
 namespace zv {
@@ -153,6 +154,7 @@ void appendFinishText(CellBuilder& text, std::string_view finish) {
         return;
     }
     if (placed) text.bold();
+    if (isFinishIncident(n)) text.incident(n);
     if (n >= 0 && n < 10) text << ' ';
     text << n << texts().place;
     text.plain();

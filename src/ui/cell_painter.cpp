@@ -31,7 +31,7 @@ std::vector<PaintLine> paintLines(const CellText& cell) {
         PaintLine& line = lines.emplace_back();
         line.alignment = qtAlignment(cell.lines()[i].alignment);
         for (const CellRun& run : cell.runs(i)) {
-            line.runs.push_back({fromCp932(cell.text(run)), run.style.bold, run.style.small, run.style.link});
+            line.runs.push_back({fromCp932(cell.shown(run)), run.style.bold, run.style.small, run.style.link});
         }
     }
     return lines;

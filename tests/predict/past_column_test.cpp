@@ -136,6 +136,21 @@ TEST(BuildPastColumn, WritesTheFinishingText) {
     }
 }
 
+// A finish that is no place reads as the horse detail names it, while the mark-up of the JSON and
+// the files keeps the finish as recorded.
+TEST(BuildPastColumn, NamesAFinishThatIsNoPlace) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"31", "落馬"}, {"32", "失格"}, {"33", "中止"}, {"34", "取消"}, {"35", "除外"}, {"36", "36着"}, {"30", "30着"},
+    };
+    for (const auto& [finish, shown] : cases) {
+        PastRace p = pastRace();
+        p.finish = finish;
+        const CellText cell = build({p}).pastText[0];
+        EXPECT_TRUE(toUtf8(cellMarkup(cell)).ends_with(std::string("<BR>") + finish + "着 ")) << finish;
+        EXPECT_TRUE(toUtf8(cell.shownText()).ends_with(std::string(shown) + " ")) << finish;
+    }
+}
+
 TEST(BuildPastColumn, WritesTheClassText) {
     struct Case {
         const char* what;

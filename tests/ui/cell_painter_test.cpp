@@ -16,6 +16,7 @@ private slots:
     void textIsShownAsItStands_data();
     void textIsShownAsItStands();
     void aLinkIsFoundUnderItsText();
+    void aFinishThatIsNoPlaceIsPaintedByItsName();
 };
 
 void CellPainterTest::linesKeepTheirAlignment() {
@@ -80,6 +81,15 @@ void CellPainterTest::aLinkIsFoundUnderItsText() {
     }
     QCOMPARE(found, 7);
     QCOMPARE(painter.linkAt(cell, lines, QPoint(cell.width() - 1, 1)), 0);
+}
+
+void CellPainterTest::aFinishThatIsNoPlaceIsPaintedByItsName() {
+    CellBuilder builder;
+    builder << "x";
+    builder.line().incident(33) << "33" << sj("着");
+    const std::vector<PaintLine> lines = paintLines(builder.cell());
+    QCOMPARE(lines.size(), size_t(2));
+    QCOMPARE(lines[1].runs[0].text, QStringLiteral("中止"));
 }
 
 QTEST_MAIN(CellPainterTest)
