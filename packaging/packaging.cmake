@@ -7,8 +7,9 @@ set(ZV_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
 install(FILES ${PROJECT_SOURCE_DIR}/resources/help/index.html DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zelvora/help)
 install(FILES ${ZV_PACKAGING_DIR}/zelvora.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${ZV_PACKAGING_DIR}/zelvora.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES ${ZV_PACKAGING_DIR}/zelvora-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${ZV_PACKAGING_DIR}/zelvora-cli.bash DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
+# The man page and completion are made from the command table when zelvora-cli is built.
+install(FILES ${ZV_CLI_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${ZV_CLI_COMPLETION} DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
         RENAME zelvora-cli)
 
 # Debian's shared-mime-info knows .lzh files (application/x-lha, alias application/x-lzh-compressed);

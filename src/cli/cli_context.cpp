@@ -1,7 +1,5 @@
 #include "cli_context.h"
 
-#include <algorithm>
-
 #include "data/archive/intake.h"
 #include "data/convert.h"
 #include "data/error.h"
@@ -32,20 +30,10 @@ int CliContext::raceArg(const RaceDataStore& store, const std::string& text) con
     return *r;
 }
 
-std::optional<std::string> takeOption(std::vector<std::string>& args, const std::string& name) {
-    auto it = std::find(args.begin(), args.end(), name);
-    if (it == args.end()) return std::nullopt;
-    if (it + 1 == args.end()) throw UsageError{name + " needs a value"};
-    std::string value = *(it + 1);
-    args.erase(it, it + 2);
-    return value;
-}
-
-bool takeFlag(std::vector<std::string>& args, const std::string& name) {
-    auto it = std::find(args.begin(), args.end(), name);
-    if (it == args.end()) return false;
-    args.erase(it);
-    return true;
+std::optional<std::string> CliContext::option(std::string_view name) const {
+    auto it = options.find(name);
+    if (it == options.end()) return std::nullopt;
+    return it->second;
 }
 
 std::string terminalText(const std::string& cp932) {

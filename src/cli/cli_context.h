@@ -4,8 +4,12 @@
 
 #include <filesystem>
 #include <iosfwd>
+#include <map>
 #include <optional>
+#include <stdexcept>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "data/store.h"
@@ -13,10 +17,20 @@
 namespace zv::cli {
 
 struct CliContext {
-    std::vector<std::string> args;  // the command's own arguments, after the command name
+    CliContext(std::ostream& out, std::ostream& err, std::optional<std::filesystem::path> dataDirOption = {})
+        : out(out), err(err), dataDirOption(std::move(dataDirOption)) {}
+
+    std::vector<std::string> args;  // the command's arguments that are no option, in order
     std::ostream& out;
     std::ostream& err;
-    std::optional<std::filesystem::path> dataDirOption;  // --data-dir
+    std::optional<std::filesystem::path> dataDirOption;       // --data-dir
+    std::string_view command;                                 // the command's name
+    std::map<std::string, std::string, std::less<>> options;  // the options given: name to value ("" for a flag)
+
+    // The value of the option named name ("--out"), when given.
+    std::optional<std::string> option(std::string_view name) const;
+    // Whether the flag named name ("--json") is given.
+    bool flag(std::string_view name) const { return options.contains(name); }
 
     // The data folder (created on first use).
     std::filesystem::path dataFolder() const;
@@ -26,14 +40,12 @@ struct CliContext {
     int raceArg(const RaceDataStore& store, const std::string& text) const;
 };
 
-// Thrown for a wrong command line; main prints the message and the usage.
-struct UsageError {
-    std::string message;  // UTF-8
+// Thrown for a wrong command line, with a UTF-8 message; the program prints it and the usage
+// and ends with status 2.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
 };
-
-// Option helpers over ctx.args: an "--name VALUE" pair is removed and its value returned.
-std::optional<std::string> takeOption(std::vector<std::string>& args, const std::string& name);
-bool takeFlag(std::vector<std::string>& args, const std::string& name);
 
 // A CP932 message for the terminal: UTF-8, with the CR LF line ends of message boxes turned into LF.
 std::string terminalText(const std::string& cp932);

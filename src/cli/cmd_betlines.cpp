@@ -8,8 +8,8 @@
 namespace zv::cli {
 
 int cmdBetlines(CliContext& ctx) {
-    std::optional<std::string> outPath = takeOption(ctx.args, "--out");
-    if (!outPath || ctx.args.size() != 1) throw UsageError{"betlines takes one race number and --out FILE"};
+    std::optional<std::string> outPath = ctx.option("--out");
+    if (!outPath || ctx.args.size() != 1) throw UsageError("betlines takes one race number and --out FILE");
     RaceDataStore store = ctx.loadStore();
     RaceResult result = computeRace(store, ctx.raceArg(store, ctx.args[0]), kColRunner, localNow());
     writeExportFile(*outPath, betWindowFileText(betWindowText(result)), FileDurability::Synced);

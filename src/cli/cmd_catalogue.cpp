@@ -9,7 +9,7 @@ namespace zv::cli {
 // One line per archive on offer and not yet in the download folder: name, kind, price with tax.
 int cmdCatalogue(CliContext& ctx) {
     ServiceSession session(ctx, false);
-    if (!ctx.args.empty()) throw UsageError{"catalogue takes no arguments: " + ctx.args[0]};
+    if (!ctx.args.empty()) throw UsageError("catalogue takes no arguments: " + ctx.args[0]);
     std::optional<Catalogue> catalogue = session.prepare();
     if (!catalogue) return 1;
     if (catalogue->rows.empty()) ctx.err << terminalText(catalogue->listLabel) << "\n";

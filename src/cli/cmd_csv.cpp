@@ -22,8 +22,8 @@ std::string oneLine(const std::string& cp932) {
 }  // namespace
 
 int cmdCsv(CliContext& ctx) {
-    bool yes = takeFlag(ctx.args, "--yes");
-    if (!ctx.args.empty()) throw UsageError{"csv takes no arguments besides --yes"};
+    bool yes = ctx.flag("--yes");
+    if (!ctx.args.empty()) throw UsageError("csv takes no arguments besides --yes");
     RaceDataStore store = ctx.loadStore();
     std::filesystem::path folder = ctx.dataFolder();
     BatchRunOptions options;

@@ -13,13 +13,13 @@ namespace zv::cli {
 // left as it is, so a bought day is never replaced.
 int cmdDemo(CliContext& ctx) {
     uint32_t seed = 1;
-    if (auto text = takeOption(ctx.args, "--seed")) {
+    if (auto text = ctx.option("--seed")) {
         auto value = parseInt(*text);
-        if (!value || *value < 0) throw UsageError{"--seed needs a whole number from 0"};
+        if (!value || *value < 0) throw UsageError("--seed needs a whole number from 0");
         seed = static_cast<uint32_t>(*value);
     }
-    bool keepExisting = takeFlag(ctx.args, "--keep-existing");
-    if (ctx.args.size() > 1) throw UsageError{"demo takes at most one DIR"};
+    bool keepExisting = ctx.flag("--keep-existing");
+    if (ctx.args.size() > 1) throw UsageError("demo takes at most one DIR");
     std::filesystem::path folder = ctx.args.empty() ? ctx.dataFolder() : std::filesystem::path(ctx.args[0]);
 
     if (keepExisting) {

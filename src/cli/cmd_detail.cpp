@@ -42,12 +42,12 @@ void writeDetailText(std::ostream& out, const HorseDetail& detail) {
 }  // namespace
 
 int cmdDetail(CliContext& ctx) {
-    bool json = takeFlag(ctx.args, "--json");
-    if (ctx.args.size() != 2) throw UsageError{"detail takes a race R and a runner N"};
+    bool json = ctx.flag("--json");
+    if (ctx.args.size() != 2) throw UsageError("detail takes a race R and a runner N");
     RaceDataStore store = ctx.loadStore();
     int race = ctx.raceArg(store, ctx.args[0]);
     std::optional<int32_t> runner = parseInt(ctx.args[1]);
-    if (!runner) throw UsageError{"runner N must be a number: " + ctx.args[1]};
+    if (!runner) throw UsageError("runner N must be a number: " + ctx.args[1]);
     HorseDetail detail = buildHorseDetail(store, race, *runner >= 1 ? *runner - 1 : -1);
     if (json) {
         writeDetailJson(ctx.out, detail);

@@ -19,7 +19,7 @@ constexpr int kInterruptedStatus = 130;  // the shell's status for a program end
 // retries, billing log) and loads the last one fetched.
 int cmdDownload(CliContext& ctx) {
     ServiceSession session(ctx, true);
-    if (ctx.args.empty()) throw UsageError{"download needs at least one FILE"};
+    if (ctx.args.empty()) throw UsageError("download needs at least one FILE");
     std::optional<Catalogue> catalogue = session.prepare();
     if (!catalogue) return 1;
     for (const std::string& name : ctx.args) {

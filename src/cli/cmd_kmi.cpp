@@ -6,8 +6,8 @@
 namespace zv::cli {
 
 int cmdKmi(CliContext& ctx) {
-    std::optional<std::string> race = takeOption(ctx.args, "--race");
-    if (ctx.args.size() != 1) throw UsageError{"kmi takes one output file"};
+    std::optional<std::string> race = ctx.option("--race");
+    if (ctx.args.size() != 1) throw UsageError("kmi takes one output file");
     const std::string& outPath = ctx.args[0];
     RaceDataStore store = ctx.loadStore();
     if (race) {

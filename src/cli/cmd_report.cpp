@@ -12,9 +12,9 @@
 namespace zv::cli {
 
 int cmdReport(CliContext& ctx) {
-    bool json = takeFlag(ctx.args, "--json");
-    std::optional<std::string> csvFile = takeOption(ctx.args, "--csv");
-    if (ctx.args.empty()) throw UsageError{"report needs at least one PATH"};
+    bool json = ctx.flag("--json");
+    std::optional<std::string> csvFile = ctx.option("--csv");
+    if (ctx.args.empty()) throw UsageError("report needs at least one PATH");
     std::vector<std::filesystem::path> paths(ctx.args.begin(), ctx.args.end());
 
     report::ReportCard card = report::runReport(paths);

@@ -17,17 +17,17 @@ constexpr int kMostDays = 1000;
 int cmdSeason(CliContext& ctx) {
     int days = kDefaultDays;
     uint32_t seed = 1;
-    if (auto text = takeOption(ctx.args, "--days")) {
+    if (auto text = ctx.option("--days")) {
         auto value = parseInt(*text);
-        if (!value || *value < 1 || *value > kMostDays) throw UsageError{"--days needs a whole number from 1 to 1000"};
+        if (!value || *value < 1 || *value > kMostDays) throw UsageError("--days needs a whole number from 1 to 1000");
         days = static_cast<int>(*value);
     }
-    if (auto text = takeOption(ctx.args, "--seed")) {
+    if (auto text = ctx.option("--seed")) {
         auto value = parseInt(*text);
-        if (!value || *value < 0) throw UsageError{"--seed needs a whole number from 0"};
+        if (!value || *value < 0) throw UsageError("--seed needs a whole number from 0");
         seed = static_cast<uint32_t>(*value);
     }
-    if (ctx.args.size() != 1) throw UsageError{"season takes one DIR"};
+    if (ctx.args.size() != 1) throw UsageError("season takes one DIR");
     std::filesystem::path folder = ctx.args[0];
     demo::writeSeason(folder, days, seed);
     ctx.out << days << " meeting days written to " << folder.string() << "\n";

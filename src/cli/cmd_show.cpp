@@ -19,7 +19,7 @@ int sortColumnArg(const std::optional<std::string>& text) {
     for (int allowed : {kColRunner, kColName, kColTR, kColPR, kColIndex, kColMark}) {
         if (column == allowed) return allowed;
     }
-    throw UsageError{"--sort-column takes 1, 2, 7, 8, 9 or 10"};
+    throw UsageError("--sort-column takes 1, 2, 7, 8, 9 or 10");
 }
 
 std::string markOf(const RaceResult& result, int runner) {
@@ -65,9 +65,9 @@ void writeTable(std::ostream& out, const RaceResult& result) {
 }  // namespace
 
 int cmdShow(CliContext& ctx) {
-    bool json = takeFlag(ctx.args, "--json");
-    int sortColumn = sortColumnArg(takeOption(ctx.args, "--sort-column"));
-    if (ctx.args.size() != 1) throw UsageError{"show takes one race number"};
+    bool json = ctx.flag("--json");
+    int sortColumn = sortColumnArg(ctx.option("--sort-column"));
+    if (ctx.args.size() != 1) throw UsageError("show takes one race number");
     RaceDataStore store = ctx.loadStore();
     RaceResult result = computeRace(store, ctx.raceArg(store, ctx.args[0]), sortColumn, localNow());
     if (json)

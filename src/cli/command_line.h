@@ -1,21 +1,21 @@
-// The entry both command-line programs share: --data-dir, the command table, the usage and the
-// reporting of errors, always under the name zelvora-cli.
+// The entry both command-line programs share: --data-dir, the command table, the parsing, --help,
+// the usage and the reporting of errors, always under the name zelvora-cli.
 #pragma once
 
 #include <span>
 #include <string_view>
 
-#include "cli_context.h"
+#include "command.h"
 
 namespace zv::cli {
 
-struct Command {
+// A handler that runs the table's command of that name in this program instead of the table's own.
+struct LocalHandler {
     std::string_view name;
-    std::string_view usage;
     int (*run)(CliContext&);
 };
 
-// Runs the command argv names from commands; returns the exit status (2 for a wrong command line).
-int runCommandLine(int argc, char** argv, std::span<const Command> commands);
+// Runs the command argv names; returns the exit status (2 for a wrong command line).
+int runCommandLine(int argc, char** argv, std::span<const Command> commands, std::span<const LocalHandler> local = {});
 
 }  // namespace zv::cli

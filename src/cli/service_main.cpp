@@ -4,20 +4,18 @@
 #include <QCoreApplication>
 
 #include "command_line.h"
+#include "command_table.h"
 #include "commands.h"
 
 namespace {
 
 using namespace zv::cli;
 
-constexpr Command kCommands[] = {
-    {"catalogue", kCatalogueUsage, cmdCatalogue},
-    {"download", kDownloadUsage, cmdDownload},
-};
+constexpr LocalHandler kHere[] = {{"catalogue", cmdCatalogue}, {"download", cmdDownload}};
 
 }  // namespace
 
 int main(int argc, char** argv) {
     const QCoreApplication application(argc, argv);
-    return runCommandLine(argc, argv, kCommands);
+    return runCommandLine(argc, argv, commandTable(), kHere);
 }

@@ -1,5 +1,7 @@
 #include "service_program.h"
 
+#include "command_table.h"
+
 #include <unistd.h>
 
 #include <cerrno>
@@ -27,11 +29,16 @@ fs::path serviceProgramPath() {
 
 }  // namespace
 
-int runInServiceProgram(const std::string& command, CliContext& ctx) {
+int runInServiceProgram(CliContext& ctx) {
     const std::string program = serviceProgramPath().string();
     std::vector<std::string> args{program};
     if (ctx.dataDirOption) args.insert(args.end(), {"--data-dir", ctx.dataDirOption->string()});
-    args.push_back(command);
+    args.emplace_back(ctx.command);
+    const Command* command = findCommand(commandTable(), ctx.command);
+    for (const auto& [name, value] : ctx.options) {
+        args.push_back(name);
+        if (command && command->takesValue(name)) args.push_back(value);
+    }
     args.insert(args.end(), ctx.args.begin(), ctx.args.end());
     std::vector<char*> argv;
     argv.reserve(args.size() + 1);

@@ -13,7 +13,7 @@ namespace {
 
 std::string readPasswordLine(std::istream& in) {
     std::string line;
-    if (!std::getline(in, line)) throw UsageError{"--password-stdin: no password on standard input"};
+    if (!std::getline(in, line)) throw UsageError("--password-stdin: no password on standard input");
     while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
     return line;
 }
@@ -28,15 +28,15 @@ std::string typedText(std::string_view utf8, std::string_view caption) {
 
 ServiceSession::ServiceSession(CliContext& ctx, bool asksQuestions) : ctx_(ctx) {
     stopOnInterrupt();
-    std::optional<std::string> host = takeOption(ctx.args, "--service-host");
-    std::optional<std::string> caFile = takeOption(ctx.args, "--ca-file");
-    std::optional<std::string> dir = takeOption(ctx.args, "--dir");
-    std::optional<std::string> user = takeOption(ctx.args, "--user");
-    bool passwordFromStdin = takeFlag(ctx.args, "--password-stdin");
-    answerYes_ = takeFlag(ctx.args, "--yes");
-    if (user.has_value() != passwordFromStdin) throw UsageError{"--user and --password-stdin go together"};
+    std::optional<std::string> host = ctx.option("--service-host");
+    std::optional<std::string> caFile = ctx.option("--ca-file");
+    std::optional<std::string> dir = ctx.option("--dir");
+    std::optional<std::string> user = ctx.option("--user");
+    bool passwordFromStdin = ctx.flag("--password-stdin");
+    answerYes_ = ctx.flag("--yes");
+    if (user.has_value() != passwordFromStdin) throw UsageError("--user and --password-stdin go together");
     if (asksQuestions && passwordFromStdin && !answerYes_) {
-        throw UsageError{"--password-stdin takes standard input, where the total price would be confirmed: add --yes"};
+        throw UsageError("--password-stdin takes standard input, where the total price would be confirmed: add --yes");
     }
 
     dataFolder_ = ctx.dataFolder();
@@ -56,7 +56,7 @@ ServiceSession::ServiceSession(CliContext& ctx, bool asksQuestions) : ctx_(ctx) 
                         fromUtf8(stored.readSecret(key::DataPassword).text)};
     }
     if (credentials_.userId.empty() || credentials_.password.empty()) {
-        throw UsageError{"no stored user ID and password: give --user ID and --password-stdin"};
+        throw UsageError("no stored user ID and password: give --user ID and --password-stdin");
     }
 }
 

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "cli/commands.h"
+#include "cli/cli_context.h"
 #include "data/error.h"
 #include "data/sjis.h"
 #include "data/store.h"
@@ -20,8 +20,8 @@ namespace fs = std::filesystem;
 
 TEST(CliDemo, WritesTheDayThatRacesLists) {
     fixture::TempFolder root;
-    EXPECT_EQ(fixture::runCommand(cmdDemo, root.path() / "data", {}).status, 0);
-    fixture::CommandRun races = fixture::runCommand(cmdRaces, root.path() / "data", {});
+    EXPECT_EQ(fixture::runCommand("demo", root.path() / "data", {}).status, 0);
+    fixture::CommandRun races = fixture::runCommand("races", root.path() / "data", {});
     EXPECT_EQ(races.status, 0);
     EXPECT_EQ(std::count(races.out.begin(), races.out.end(), '\n'), 36);
     EXPECT_EQ(races.out.rfind("0\t東京01R サラ3歳 未勝利 ", 0), 0u) << races.out.substr(0, 80);
@@ -30,9 +30,9 @@ TEST(CliDemo, WritesTheDayThatRacesLists) {
 
 TEST(CliDemo, WritesIntoTheNamedFolderWithTheSeedAsked) {
     fixture::TempFolder root;
-    fixture::runCommand(cmdDemo, root.path() / "data", {"--seed", "5", (root.path() / "a").string()});
-    fixture::runCommand(cmdDemo, root.path() / "data", {(root.path() / "b").string(), "--seed", "5"});
-    fixture::runCommand(cmdDemo, root.path() / "data", {(root.path() / "c").string()});
+    fixture::runCommand("demo", root.path() / "data", {"--seed", "5", (root.path() / "a").string()});
+    fixture::runCommand("demo", root.path() / "data", {(root.path() / "b").string(), "--seed", "5"});
+    fixture::runCommand("demo", root.path() / "data", {(root.path() / "c").string()});
     EXPECT_EQ(fixture::readFile(root.path() / "a" / kHorseFile), fixture::readFile(root.path() / "b" / kHorseFile));
     EXPECT_NE(fixture::readFile(root.path() / "a" / kHorseFile), fixture::readFile(root.path() / "c" / kHorseFile));
 }
@@ -41,7 +41,7 @@ TEST(CliDemo, KeepExistingLeavesADataSetAlone) {
     fixture::TempFolder root;
     fixture::writeDataSet(root.path(), {"02"});
     const std::string before = fixture::readFile(root.path() / kHeaderFile);
-    fixture::CommandRun kept = fixture::runCommand(cmdDemo, root.path(), {"--keep-existing"});
+    fixture::CommandRun kept = fixture::runCommand("demo", root.path(), {"--keep-existing"});
     EXPECT_EQ(kept.status, 0);
     EXPECT_NE(kept.out.find("left as it is"), std::string::npos);
     EXPECT_EQ(fixture::readFile(root.path() / kHeaderFile), before);
@@ -60,7 +60,7 @@ TEST(CliDemo, RefusesBadArgumentsAndWritesNothing) {
         for (std::string& a : inFolder) {
             if (a == "a" || a == "b") a = (root.path() / a).string();
         }
-        EXPECT_THROW(fixture::runCommand(cmdDemo, root.path(), inFolder), UsageError) << args.front();
+        EXPECT_THROW(fixture::runCommand("demo", root.path(), inFolder), UsageError) << args.front();
         EXPECT_TRUE(fs::is_empty(root.path())) << args.front();
     }
 }
@@ -80,7 +80,7 @@ TEST(CliRaces, AFolderWithoutADataSetOrWithoutARaceIsAnError) {
         fixture::TempFolder root;
         if (c.emptyFiles) fixture::writeDataSet(root.path(), {});
         try {
-            fixture::runCommand(cmdRaces, root.path(), {});
+            fixture::runCommand("races", root.path(), {});
             ADD_FAILURE() << c.what << ": no error";
         } catch (const Error& e) {
             EXPECT_EQ(toUtf8(e.message()).rfind(c.message, 0), 0u) << c.what << ": " << toUtf8(e.message());

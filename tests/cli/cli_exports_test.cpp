@@ -5,7 +5,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "cli/commands.h"
+#include "cli/cli_context.h"
 #include "data/error.h"
 #include "data/store.h"
 #include "demo/demo_day.h"
@@ -38,7 +38,7 @@ protected:
 };
 
 TEST_F(CliExportsTest, DetailJsonHasEveryLabelTheGridAndTheRowStates) {
-    fixture::CommandRun r = fixture::runCommand(cmdDetail, data, {"0", "1", "--json"});
+    fixture::CommandRun r = fixture::runCommand("detail", data, {"0", "1", "--json"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind("{\"labels\":{\"lblSeinen\":", 0), 0u) << r.out;
     EXPECT_EQ(count(r.out, "\"lbl"), 39u);
@@ -49,7 +49,7 @@ TEST_F(CliExportsTest, DetailJsonHasEveryLabelTheGridAndTheRowStates) {
 }
 
 TEST_F(CliExportsTest, DetailTextShowsCaptionsAndRows) {
-    fixture::CommandRun r = fixture::runCommand(cmdDetail, data, {"2", "3"});
+    fixture::CommandRun r = fixture::runCommand("detail", data, {"2", "3"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("\n総賞金: "), std::string::npos);
     EXPECT_NE(r.out.find("\n1走前 | "), std::string::npos);
@@ -58,47 +58,47 @@ TEST_F(CliExportsTest, DetailTextShowsCaptionsAndRows) {
 TEST_F(CliExportsTest, DetailRejectsRunnersOutsideTheRace) {
     const std::vector<std::string> bad[] = {{"0", "0"}, {"0", "99"}, {"99", "1"}};
     for (const auto& args : bad)
-        EXPECT_THROW(fixture::runCommand(cmdDetail, data, args), Error) << args[0] << " " << args[1];
-    EXPECT_THROW(fixture::runCommand(cmdDetail, data, {"0", "x"}), UsageError);
-    EXPECT_THROW(fixture::runCommand(cmdDetail, data, {"0"}), UsageError);
+        EXPECT_THROW(fixture::runCommand("detail", data, args), Error) << args[0] << " " << args[1];
+    EXPECT_THROW(fixture::runCommand("detail", data, {"0", "x"}), UsageError);
+    EXPECT_THROW(fixture::runCommand("detail", data, {"0"}), UsageError);
 }
 
 TEST_F(CliExportsTest, IdxWritesTheHeadingAndOneLinePerRunner) {
-    fixture::CommandRun r = fixture::runCommand(cmdIdx, data, {(root.path() / "out.idx").string()});
+    fixture::CommandRun r = fixture::runCommand("idx", data, {(root.path() / "out.idx").string()});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(count(fixture::readFile(root.path() / "out.idx"), "\r\n"), 1u + store.runnerLines.size());
 }
 
 TEST_F(CliExportsTest, IdxIntoAMissingFolderChangesNothing) {
-    EXPECT_THROW(fixture::runCommand(cmdIdx, data, {(root.path() / "missing" / "out.idx").string()}), Error);
+    EXPECT_THROW(fixture::runCommand("idx", data, {(root.path() / "missing" / "out.idx").string()}), Error);
     EXPECT_FALSE(fs::exists(root.path() / "missing"));
-    EXPECT_THROW(fixture::runCommand(cmdIdx, data, {}), UsageError);
+    EXPECT_THROW(fixture::runCommand("idx", data, {}), UsageError);
 }
 
 TEST_F(CliExportsTest, CsvWithoutYesCreatesNothingAndWithYesAppendsTheDayEachTime) {
-    fixture::CommandRun declined = fixture::runCommand(cmdCsv, data, {});
+    fixture::CommandRun declined = fixture::runCommand("csv", data, {});
     EXPECT_EQ(declined.status, 1);
     EXPECT_NE(declined.err.find("zv.csv がありません"), std::string::npos) << declined.err;
     EXPECT_FALSE(fs::exists(data / "zv.csv"));
 
-    fixture::CommandRun first = fixture::runCommand(cmdCsv, data, {"--yes"});
+    fixture::CommandRun first = fixture::runCommand("csv", data, {"--yes"});
     EXPECT_EQ(first.status, 0);
     std::string once = fixture::readFile(data / "zv.csv");
     ASSERT_FALSE(once.empty());
 
-    fixture::CommandRun second = fixture::runCommand(cmdCsv, data, {"--yes"});
+    fixture::CommandRun second = fixture::runCommand("csv", data, {"--yes"});
     EXPECT_EQ(second.status, 0);
     EXPECT_NE(second.err.find("すでに存在する"), std::string::npos) << second.err;
     EXPECT_EQ(fixture::readFile(data / "zv.csv"), once + once);
 
-    fixture::CommandRun refused = fixture::runCommand(cmdCsv, data, {});
+    fixture::CommandRun refused = fixture::runCommand("csv", data, {});
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(fixture::readFile(data / "zv.csv"), once + once);
 }
 
 TEST_F(CliExportsTest, CsvReportsOldLinesThatDoNotStartWithADate) {
     std::ofstream(data / "zv.csv", std::ios::binary) << "heading\r\n\r\nlast";
-    fixture::CommandRun r = fixture::runCommand(cmdCsv, data, {"--yes"});
+    fixture::CommandRun r = fixture::runCommand("csv", data, {"--yes"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.err.find("2 line(s) do not start with a date"), std::string::npos) << r.err;
     EXPECT_EQ(fixture::readFile(data / "zv.csv").rfind("heading\r\n\r\nlast\r\n", 0), 0u);

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "cli/commands.h"
+#include "cli/cli_context.h"
 #include "data/text_file.h"
 #include "support/archive_fixture.h"
 #include "support/command_run.h"
@@ -22,13 +22,13 @@ TEST(CliOpen, PrintsTheRaceCountOrTheMessageWithTerminalLineEnds) {
     fixture::writeFile(root.path(), "good.lzh", good);
     fixture::writeFile(root.path(), "bad.lzh", "not an archive");
 
-    fixture::CommandRun ok = fixture::runCommand(cmdOpen, root.path() / "data", {(root.path() / "good.lzh").string()});
+    fixture::CommandRun ok = fixture::runCommand("open", root.path() / "data", {(root.path() / "good.lzh").string()});
     EXPECT_EQ(ok.status, 0);
     EXPECT_EQ(ok.out, "2\n");
     EXPECT_EQ(ok.err, "");
 
     fixture::FolderSnapshot before = fixture::snapshot(root.path() / "data");
-    fixture::CommandRun bad = fixture::runCommand(cmdOpen, root.path() / "data", {(root.path() / "bad.lzh").string()});
+    fixture::CommandRun bad = fixture::runCommand("open", root.path() / "data", {(root.path() / "bad.lzh").string()});
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.out, "");
     EXPECT_EQ(bad.err,
@@ -38,8 +38,8 @@ TEST(CliOpen, PrintsTheRaceCountOrTheMessageWithTerminalLineEnds) {
 
 TEST(CliOpen, NeedsExactlyOneArchive) {
     fixture::TempFolder root;
-    EXPECT_THROW(fixture::runCommand(cmdOpen, root.path(), {}), UsageError);
-    EXPECT_THROW(fixture::runCommand(cmdOpen, root.path(), {"a.lzh", "b.lzh"}), UsageError);
+    EXPECT_THROW(fixture::runCommand("open", root.path(), {}), UsageError);
+    EXPECT_THROW(fixture::runCommand("open", root.path(), {"a.lzh", "b.lzh"}), UsageError);
     EXPECT_TRUE(fs::is_empty(root.path()));
 }
 

@@ -6,7 +6,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "cli/commands.h"
+#include "cli/cli_context.h"
 #include "cli/json.h"
 #include "data/error.h"
 #include "data/sjis.h"
@@ -42,7 +42,7 @@ protected:
 
 TEST_F(CliRaceTest, ShowJsonIsCompleteForEveryRace) {
     for (int race = 0; race < store.raceCount; ++race) {
-        fixture::CommandRun r = fixture::runCommand(cmdShow, data, {std::to_string(race), "--json"});
+        fixture::CommandRun r = fixture::runCommand("show", data, {std::to_string(race), "--json"});
         ASSERT_EQ(r.status, 0);
         EXPECT_EQ(r.out.rfind("{\"race\":" + std::to_string(race) + ",\"raceNumber\":", 0), 0u) << r.out;
         size_t runners = static_cast<size_t>(store.runnerCount(race));
@@ -62,7 +62,7 @@ TEST_F(CliRaceTest, ShowJsonIsCompleteForEveryRace) {
 }
 
 TEST_F(CliRaceTest, ShowPrintsAReadableTable) {
-    fixture::CommandRun r = fixture::runCommand(cmdShow, data, {"10", "--sort-column", "9"});
+    fixture::CommandRun r = fixture::runCommand("show", data, {"10", "--sort-column", "9"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind(toUtf8(store.headers[10].titleLine1) + "\n" + toUtf8(store.headers[10].titleLine2) + "\n", 0),
               0u)
@@ -80,8 +80,8 @@ TEST_F(CliRaceTest, ShowRejectsBadArguments) {
         {"no race", {}},
         {"two races", {"0", "1"}},
     };
-    for (const Case& c : usage) EXPECT_THROW(fixture::runCommand(cmdShow, data, c.args), UsageError) << c.what;
-    EXPECT_THROW(fixture::runCommand(cmdShow, data, {"99"}), Error);
+    for (const Case& c : usage) EXPECT_THROW(fixture::runCommand("show", data, c.args), UsageError) << c.what;
+    EXPECT_THROW(fixture::runCommand("show", data, {"99"}), Error);
 }
 
 TEST_F(CliRaceTest, BetlinesWritesTheWindowTextWithNothingAfterTheLastLine) {
@@ -95,7 +95,7 @@ TEST_F(CliRaceTest, BetlinesWritesTheWindowTextWithNothingAfterTheLastLine) {
         {"10", 840, "[単勝] 計3点\r\n"}, {"5", 462, "[単勝] 計3点\r\n"}, {"3", 30, "このレースの買い目はありません"}};
     for (const Case& c : cases) {
         fs::path out = root.path() / "bet.txt";
-        EXPECT_EQ(fixture::runCommand(cmdBetlines, data, {c.race, "--out", out.string()}).status, 0);
+        EXPECT_EQ(fixture::runCommand("betlines", data, {c.race, "--out", out.string()}).status, 0);
         std::string text = fixture::readFile(out);
         EXPECT_EQ(text.size(), c.size) << c.race;
         EXPECT_TRUE(toUtf8(text).starts_with(c.start)) << c.race;
@@ -108,14 +108,14 @@ TEST_F(CliRaceTest, BetlinesWritesTheWindowTextWithNothingAfterTheLastLine) {
 }
 
 TEST_F(CliRaceTest, BetlinesWithoutOutputFileWritesNothing) {
-    EXPECT_THROW(fixture::runCommand(cmdBetlines, data, {"10"}), UsageError);
+    EXPECT_THROW(fixture::runCommand("betlines", data, {"10"}), UsageError);
     EXPECT_EQ(std::distance(fs::directory_iterator(root.path()), fs::directory_iterator()), 1);
 }
 
 TEST_F(CliRaceTest, KmiWritesOneRaceOrTheWholeDay) {
     fs::path one = root.path() / "one.kmi", all = root.path() / "all.kmi";
-    EXPECT_EQ(fixture::runCommand(cmdKmi, data, {one.string(), "--race", "10"}).status, 0);
-    EXPECT_EQ(fixture::runCommand(cmdKmi, data, {all.string()}).status, 0);
+    EXPECT_EQ(fixture::runCommand("kmi", data, {one.string(), "--race", "10"}).status, 0);
+    EXPECT_EQ(fixture::runCommand("kmi", data, {all.string()}).status, 0);
     std::string oneText = fixture::readFile(one), allText = fixture::readFile(all);
     EXPECT_EQ(oneText.size() % 21, 0u);
     EXPECT_EQ(allText.size() % 21, 0u);
@@ -124,7 +124,7 @@ TEST_F(CliRaceTest, KmiWritesOneRaceOrTheWholeDay) {
 }
 
 TEST_F(CliRaceTest, KmiIntoAMissingFolderFailsAndWritesNothing) {
-    EXPECT_THROW(fixture::runCommand(cmdKmi, data, {(root.path() / "no" / "all.kmi").string()}), Error);
+    EXPECT_THROW(fixture::runCommand("kmi", data, {(root.path() / "no" / "all.kmi").string()}), Error);
     EXPECT_FALSE(fs::exists(root.path() / "no"));
 }
 

@@ -6,7 +6,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "cli/commands.h"
+#include "cli/cli_context.h"
 #include "cli/report_output.h"
 #include "support/command_run.h"
 #include "support/data_set_fixture.h"
@@ -24,13 +24,13 @@ protected:
 };
 
 TEST_F(CliReportTest, SeasonWritesOneFolderPerMeetingDayTheSameForTheSameSeed) {
-    ASSERT_EQ(fixture::runCommand(cmdSeason, root.path(), {season().string(), "--days", "3", "--seed", "9"}).status, 0);
+    ASSERT_EQ(fixture::runCommand("season", root.path(), {season().string(), "--days", "3", "--seed", "9"}).status, 0);
     std::vector<std::string> names;
     for (const auto& e : fs::directory_iterator(season())) names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"20260509", "20260510", "20260516"}));
     ASSERT_EQ(
-        fixture::runCommand(cmdSeason, root.path(), {(root.path() / "again").string(), "--days", "3", "--seed", "9"})
+        fixture::runCommand("season", root.path(), {(root.path() / "again").string(), "--days", "3", "--seed", "9"})
             .status,
         0);
     for (const std::string& name : names) {
@@ -41,13 +41,13 @@ TEST_F(CliReportTest, SeasonWritesOneFolderPerMeetingDayTheSameForTheSameSeed) {
                 << name << file;
         }
     }
-    EXPECT_THROW(fixture::runCommand(cmdSeason, root.path(), {season().string(), "--days", "0"}), UsageError);
+    EXPECT_THROW(fixture::runCommand("season", root.path(), {season().string(), "--days", "0"}), UsageError);
 }
 
 TEST_F(CliReportTest, JsonHoldsEveryKeyAndTextStatesTheCoverage) {
-    ASSERT_EQ(fixture::runCommand(cmdSeason, root.path(), {season().string(), "--days", "4"}).status, 0);
+    ASSERT_EQ(fixture::runCommand("season", root.path(), {season().string(), "--days", "4"}).status, 0);
     fixture::CommandRun json =
-        fixture::runCommand(cmdReport, root.path(), {"--json", season().string(), (root.path() / "nowhere").string()});
+        fixture::runCommand("report", root.path(), {"--json", season().string(), (root.path() / "nowhere").string()});
     EXPECT_EQ(json.status, 0);
     for (const char* key : {"\"days\":",
                             "\"date\":",
@@ -85,7 +85,7 @@ TEST_F(CliReportTest, JsonHoldsEveryKeyAndTextStatesTheCoverage) {
     EXPECT_NE(json.out.find("\"label\":\"◎\""), std::string::npos);
     EXPECT_NE(json.out.find("\"type\":\"3連単\""), std::string::npos);
 
-    fixture::CommandRun text = fixture::runCommand(cmdReport, root.path(), {season().string()});
+    fixture::CommandRun text = fixture::runCommand("report", root.path(), {season().string()});
     EXPECT_EQ(text.status, 0);
     EXPECT_NE(text.out.find("結果が分かった出走馬"), std::string::npos);
     EXPECT_NE(text.out.find("最後の数日"), std::string::npos);
@@ -93,8 +93,8 @@ TEST_F(CliReportTest, JsonHoldsEveryKeyAndTextStatesTheCoverage) {
 }
 
 TEST_F(CliReportTest, TextColumnsLineUpWhateverTheCharacters) {
-    ASSERT_EQ(fixture::runCommand(cmdSeason, root.path(), {season().string(), "--days", "2"}).status, 0);
-    std::istringstream text(fixture::runCommand(cmdReport, root.path(), {season().string()}).out);
+    ASSERT_EQ(fixture::runCommand("season", root.path(), {season().string(), "--days", "2"}).status, 0);
+    std::istringstream text(fixture::runCommand("report", root.path(), {season().string()}).out);
     std::vector<int> widths;
     bool inMarks = false;
     for (std::string line; std::getline(text, line);) {
@@ -108,16 +108,16 @@ TEST_F(CliReportTest, TextColumnsLineUpWhateverTheCharacters) {
 }
 
 TEST_F(CliReportTest, CsvIsUtf8WithAByteOrderMarkAndNoDayIsExitOne) {
-    ASSERT_EQ(fixture::runCommand(cmdSeason, root.path(), {season().string(), "--days", "2"}).status, 0);
+    ASSERT_EQ(fixture::runCommand("season", root.path(), {season().string(), "--days", "2"}).status, 0);
     fs::path csv = root.path() / "card.csv";
-    EXPECT_EQ(fixture::runCommand(cmdReport, root.path(), {"--csv", csv.string(), season().string()}).status, 0);
+    EXPECT_EQ(fixture::runCommand("report", root.path(), {"--csv", csv.string(), season().string()}).status, 0);
     const std::string content = fixture::readFile(csv);
     EXPECT_EQ(content.rfind("\xEF\xBB\xBF表,項目,頭数,", 0), 0u);
     EXPECT_NE(content.find("\r\n印,◎,"), std::string::npos);
     EXPECT_NE(content.find("\r\n買い目,単勝,"), std::string::npos);
 
     fixture::CommandRun none =
-        fixture::runCommand(cmdReport, root.path(), {"--json", (root.path() / "nowhere").string()});
+        fixture::runCommand("report", root.path(), {"--json", (root.path() / "nowhere").string()});
     EXPECT_EQ(none.status, 1);
     EXPECT_NE(none.out.find("見つかりません"), std::string::npos);
 }

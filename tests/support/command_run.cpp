@@ -1,14 +1,21 @@
 #include "command_run.h"
 
 #include <sstream>
+#include <stdexcept>
+
+#include "cli/command_table.h"
 
 namespace zv::fixture {
 
-CommandRun runCommand(int (*command)(cli::CliContext&), const std::filesystem::path& dataFolder,
-                      std::vector<std::string> args) {
+CommandRun runCommand(std::string_view command, const std::filesystem::path& dataFolder,
+                      const std::vector<std::string>& args) {
+    const cli::Command* found = cli::findCommand(cli::commandTable(), command);
+    if (!found) throw std::logic_error("no command " + std::string(command));
     std::ostringstream out, err;
-    cli::CliContext ctx{std::move(args), out, err, dataFolder};
-    const int status = command(ctx);
+    cli::CliContext ctx(out, err, dataFolder);
+    ctx.command = found->name;
+    cli::parseArguments(*found, args, ctx);
+    const int status = found->run(ctx);
     return {status, out.str(), err.str()};
 }
 

@@ -1,12 +1,11 @@
-// Runs one command of the command-line program in the test's own process, with its output and
-// errors caught in strings.
+// Runs one command of the command-line program in the test's own process, its arguments parsed by
+// the command table as the program parses them, with its output and errors caught in strings.
 #pragma once
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
-
-#include "cli/commands.h"
 
 namespace zv::fixture {
 
@@ -16,7 +15,8 @@ struct CommandRun {
     std::string err;
 };
 
-CommandRun runCommand(int (*command)(cli::CliContext&), const std::filesystem::path& dataFolder,
-                      std::vector<std::string> args);
+// Throws what the command throws (cli::UsageError for a wrong command line, zv::Error).
+CommandRun runCommand(std::string_view command, const std::filesystem::path& dataFolder,
+                      const std::vector<std::string>& args);
 
 }  // namespace zv::fixture
