@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Installs what Zelvora needs, builds it, puts the demo meeting day into the data folder (only when
+# Installs what Zelvora needs (when anything is missing), builds it, puts the demo meeting day into the data folder (only when
 # no data set is there yet, so a bought day is never replaced) and starts the program: the window
 # when it has been built and a display is available, otherwise the command-line view of the day.
 # Arguments are passed on to the program (for example --data-dir DIR).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh --if-missing
 cmake --preset dev
 cmake --build --preset dev -j"$(nproc)"
 

@@ -9,7 +9,8 @@ namespace zv::cli {
 
 int cmdBetlines(CliContext& ctx) {
     std::optional<std::string> outPath = ctx.option("--out");
-    if (!outPath || ctx.args.size() != 1) throw UsageError("betlines takes one race number and --out FILE");
+    if (!outPath || ctx.args.size() != 1)
+        throw UsageError("betlines にはレース番号 1 つと --out FILE を指定してください");
     RaceDataStore store = ctx.loadStore();
     RaceResult result = computeRace(store, ctx.raceArg(store, ctx.args[0]), kColRunner, localNow());
     writeExportFile(*outPath, betWindowFileText(betWindowText(result)), FileDurability::Synced);

@@ -2,6 +2,7 @@
 
 #include "commands.h"
 #include "data/sjis.h"
+#include "interrupt.h"
 #include "service_session.h"
 
 namespace zv::cli {
@@ -9,9 +10,9 @@ namespace zv::cli {
 // One line per archive on offer and not yet in the download folder: name, kind, price with tax.
 int cmdCatalogue(CliContext& ctx) {
     ServiceSession session(ctx, false);
-    if (!ctx.args.empty()) throw UsageError("catalogue takes no arguments: " + ctx.args[0]);
+    if (!ctx.args.empty()) throw UsageError("catalogue には引数を指定できません: " + ctx.args[0]);
     std::optional<Catalogue> catalogue = session.prepare();
-    if (!catalogue) return 1;
+    if (!catalogue) return interrupted() ? interruptedStatus() : 1;
     if (catalogue->rows.empty()) ctx.err << terminalText(catalogue->listLabel) << "\n";
     static const std::string yen = sj("円");
     for (const CatalogueRow& row : catalogue->rows) {

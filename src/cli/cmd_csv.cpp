@@ -23,25 +23,25 @@ std::string oneLine(const std::string& cp932) {
 
 int cmdCsv(CliContext& ctx) {
     bool yes = ctx.flag("--yes");
-    if (!ctx.args.empty()) throw UsageError("csv takes no arguments besides --yes");
+    if (!ctx.args.empty()) throw UsageError("csv には --yes のほかに引数を指定できません");
     RaceDataStore store = ctx.loadStore();
     std::filesystem::path folder = ctx.dataFolder();
     BatchRunOptions options;
     options.now = localNow();
     auto ask = [&](CsvQuestion, const std::string& message) {
-        ctx.err << oneLine(message) << (yes ? " -> Yes\n" : " -> Abort (--yes answers Yes)\n");
+        ctx.err << oneLine(message) << (yes ? " -> はい\n" : " -> 中止 (--yes なら「はい」)\n");
         return yes ? CsvAnswer::Yes : CsvAnswer::Abort;
     };
     PrCsvOutcome outcome = appendDayToPrCsv(folder, store, options, ask);
     if (outcome.unreadableLines > 0) {
-        ctx.err << "zv.csv: " << outcome.unreadableLines
-                << " line(s) do not start with a date (yyyy/mm/dd); they were kept as they are\n";
+        ctx.err << "zv.csv: 日付 (yyyy/mm/dd) で始まらない行が " << outcome.unreadableLines
+                << " 行あります。そのまま残しました\n";
     }
     if (outcome.declined || outcome.abortedAtDuplicate) {
-        ctx.err << "zv.csv: nothing added\n";
+        ctx.err << "zv.csv: 何も書き加えませんでした\n";
         return 1;
     }
-    ctx.out << (folder / kPrCsvFile).string() << ": " << outcome.linesAdded << " line(s) added\n";
+    ctx.out << (folder / kPrCsvFile).string() << ": " << outcome.linesAdded << " 行を書き加えました\n";
     return 0;
 }
 

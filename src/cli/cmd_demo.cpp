@@ -15,22 +15,22 @@ int cmdDemo(CliContext& ctx) {
     uint32_t seed = 1;
     if (auto text = ctx.option("--seed")) {
         auto value = parseInt(*text);
-        if (!value || *value < 0) throw UsageError("--seed needs a whole number from 0");
+        if (!value || *value < 0) throw UsageError("--seed には 0 以上の整数を指定してください");
         seed = static_cast<uint32_t>(*value);
     }
     bool keepExisting = ctx.flag("--keep-existing");
-    if (ctx.args.size() > 1) throw UsageError("demo takes at most one DIR");
+    if (ctx.args.size() > 1) throw UsageError("demo に指定できる DIR は 1 つだけです");
     std::filesystem::path folder = ctx.args.empty() ? ctx.dataFolder() : std::filesystem::path(ctx.args[0]);
 
     if (keepExisting) {
         if (!writeDemoDayUnlessDataSet(folder, seed)) {
-            ctx.out << "data set already in " << folder.string() << "; left as it is\n";
+            ctx.out << folder.string() << " にはデータセットがあるため、そのままにしました\n";
             return 0;
         }
     } else {
         writeDemoDay(folder, seed);
     }
-    ctx.out << "demo day written to " << folder.string() << "\n";
+    ctx.out << "デモの開催日を " << folder.string() << " に書きました\n";
     return 0;
 }
 

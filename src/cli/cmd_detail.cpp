@@ -43,11 +43,11 @@ void writeDetailText(std::ostream& out, const HorseDetail& detail) {
 
 int cmdDetail(CliContext& ctx) {
     bool json = ctx.flag("--json");
-    if (ctx.args.size() != 2) throw UsageError("detail takes a race R and a runner N");
+    if (ctx.args.size() != 2) throw UsageError("detail にはレース R と馬番 N を指定してください");
     RaceDataStore store = ctx.loadStore();
     int race = ctx.raceArg(store, ctx.args[0]);
     std::optional<int32_t> runner = parseInt(ctx.args[1]);
-    if (!runner) throw UsageError("runner N must be a number: " + ctx.args[1]);
+    if (!runner) throw UsageError("馬番 N は数で指定してください: " + ctx.args[1]);
     HorseDetail detail = buildHorseDetail(store, race, *runner >= 1 ? *runner - 1 : -1);
     if (json) {
         writeDetailJson(ctx.out, detail);

@@ -5,23 +5,19 @@
 #include "data/archive/intake.h"
 #include "data/error.h"
 #include "data/sjis.h"
+#include "interrupt.h"
 #include "service/purchase_run.h"
 #include "service_session.h"
 
 namespace zv::cli {
-namespace {
-
-constexpr int kInterruptedStatus = 130;  // the shell's status for a program ended by Ctrl+C
-
-}  // namespace
 
 // Buys the named archives as the download window does (total confirmed, bottom row first,
 // retries, billing log) and loads the last one fetched.
 int cmdDownload(CliContext& ctx) {
     ServiceSession session(ctx, true);
-    if (ctx.args.empty()) throw UsageError("download needs at least one FILE");
+    if (ctx.args.empty()) throw UsageError("download にはファイル名 FILE を 1 つ以上指定してください");
     std::optional<Catalogue> catalogue = session.prepare();
-    if (!catalogue) return 1;
+    if (!catalogue) return interrupted() ? interruptedStatus() : 1;
     for (const std::string& name : ctx.args) {
         std::string wanted = fromUtf8(name);
         auto row = std::find_if(catalogue->rows.begin(), catalogue->rows.end(),
@@ -34,10 +30,10 @@ int cmdDownload(CliContext& ctx) {
 
     PurchaseOutcome outcome =
         runPurchase(session.transport(), *catalogue, {session.downloadFolder(), session.dataFolder()}, session.ui());
-    if (outcome.end == PurchaseEnd::Aborted) {
-        // Interrupted (Ctrl+C): the partial file is gone, as after the window's Abort.
+    if (outcome.end == PurchaseEnd::Aborted || interrupted()) {
+        // Interrupted (Ctrl+C, SIGTERM, a hang-up): the partial file is gone, as after the window's Abort.
         ctx.err << "zelvora-cli: ダウンロードを中断しました\n";
-        return kInterruptedStatus;
+        return interruptedStatus();
     }
     if (outcome.end != PurchaseEnd::Completed) return 1;
     if (outcome.lastArchive.empty()) return 0;

@@ -7,7 +7,7 @@
 namespace zv::cli {
 
 int cmdIdx(CliContext& ctx) {
-    if (ctx.args.size() != 1) throw UsageError("idx takes one output file");
+    if (ctx.args.size() != 1) throw UsageError("idx には書き込むファイルを 1 つ指定してください");
     RaceDataStore store = ctx.loadStore();
     BatchRunOptions options;
     options.now = localNow();

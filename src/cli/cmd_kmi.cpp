@@ -7,7 +7,7 @@ namespace zv::cli {
 
 int cmdKmi(CliContext& ctx) {
     std::optional<std::string> race = ctx.option("--race");
-    if (ctx.args.size() != 1) throw UsageError("kmi takes one output file");
+    if (ctx.args.size() != 1) throw UsageError("kmi には書き込むファイルを 1 つ指定してください");
     const std::string& outPath = ctx.args[0];
     RaceDataStore store = ctx.loadStore();
     if (race) {

@@ -5,7 +5,7 @@
 
 namespace zv::cli {
 int cmdOpen(CliContext& ctx) {
-    if (ctx.args.size() != 1) throw UsageError("open needs exactly one ARCHIVE");
+    if (ctx.args.size() != 1) throw UsageError("open には書庫 ARCHIVE を 1 つ指定してください");
     RaceDataStore store;
     IntakeResult result = openArchive(ctx.args[0], ctx.dataFolder(), store, {});
     if (!result.ok) {

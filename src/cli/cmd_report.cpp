@@ -14,7 +14,7 @@ namespace zv::cli {
 int cmdReport(CliContext& ctx) {
     bool json = ctx.flag("--json");
     std::optional<std::string> csvFile = ctx.option("--csv");
-    if (ctx.args.empty()) throw UsageError("report needs at least one PATH");
+    if (ctx.args.empty()) throw UsageError("report にはフォルダか書庫 PATH を 1 つ以上指定してください");
     std::vector<std::filesystem::path> paths(ctx.args.begin(), ctx.args.end());
 
     report::ReportCard card = report::runReport(paths);

@@ -19,18 +19,19 @@ int cmdSeason(CliContext& ctx) {
     uint32_t seed = 1;
     if (auto text = ctx.option("--days")) {
         auto value = parseInt(*text);
-        if (!value || *value < 1 || *value > kMostDays) throw UsageError("--days needs a whole number from 1 to 1000");
+        if (!value || *value < 1 || *value > kMostDays)
+            throw UsageError("--days には 1 から 1000 までの整数を指定してください");
         days = static_cast<int>(*value);
     }
     if (auto text = ctx.option("--seed")) {
         auto value = parseInt(*text);
-        if (!value || *value < 0) throw UsageError("--seed needs a whole number from 0");
+        if (!value || *value < 0) throw UsageError("--seed には 0 以上の整数を指定してください");
         seed = static_cast<uint32_t>(*value);
     }
-    if (ctx.args.size() != 1) throw UsageError("season takes one DIR");
+    if (ctx.args.size() != 1) throw UsageError("season にはフォルダ DIR を 1 つ指定してください");
     std::filesystem::path folder = ctx.args[0];
     demo::writeSeason(folder, days, seed);
-    ctx.out << days << " meeting days written to " << folder.string() << "\n";
+    ctx.out << days << " 日分の開催日を " << folder.string() << " に書きました\n";
     return 0;
 }
 

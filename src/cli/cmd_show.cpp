@@ -19,7 +19,7 @@ int sortColumnArg(const std::optional<std::string>& text) {
     for (int allowed : {kColRunner, kColName, kColTR, kColPR, kColIndex, kColMark}) {
         if (column == allowed) return allowed;
     }
-    throw UsageError("--sort-column takes 1, 2, 7, 8, 9 or 10");
+    throw UsageError("--sort-column に指定できるのは 1, 2, 7, 8, 9, 10 のどれかです");
 }
 
 std::string markOf(const RaceResult& result, int runner) {
@@ -67,7 +67,7 @@ void writeTable(std::ostream& out, const RaceResult& result) {
 int cmdShow(CliContext& ctx) {
     bool json = ctx.flag("--json");
     int sortColumn = sortColumnArg(ctx.option("--sort-column"));
-    if (ctx.args.size() != 1) throw UsageError("show takes one race number");
+    if (ctx.args.size() != 1) throw UsageError("show にはレース番号を 1 つ指定してください");
     RaceDataStore store = ctx.loadStore();
     RaceResult result = computeRace(store, ctx.raceArg(store, ctx.args[0]), sortColumn, localNow());
     if (json)

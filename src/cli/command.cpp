@@ -62,11 +62,11 @@ void parseArguments(const Command& command, const std::vector<std::string>& args
             continue;
         }
         const OptionSpec* option = command.findOption(arg);
-        if (!option) throw UsageError(std::string(command.name) + " has no option " + arg);
-        if (ctx.options.contains(arg)) throw UsageError(arg + " is given twice");
+        if (!option) throw UsageError(std::string(command.name) + " には " + arg + " というオプションはありません");
+        if (ctx.options.contains(arg)) throw UsageError(arg + " が 2 回指定されています");
         std::string value;
         if (option->takesValue()) {
-            if (i + 1 == args.size()) throw UsageError(arg + " needs a value");
+            if (i + 1 == args.size()) throw UsageError(arg + " には値を指定してください");
             value = args[++i];
         }
         ctx.options.emplace(arg, std::move(value));

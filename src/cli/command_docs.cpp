@@ -112,7 +112,8 @@ std::string manPage(std::span<const Command> commands) {
     out += ".SS SERVICE OPTIONS\n" + optionEntries(serviceOptions());
     out +=
         ".SH 終了ステータス\n"
-        "0 は成功、1 はデータや通信の誤り、2 はコマンドラインの誤り、130 は中断 (Ctrl+C) です。\n"
+        "0 は成功、1 はデータや通信の誤り、2 はコマンドラインの誤りです。\n"
+        "中断したときは 130 (Ctrl+C)、143 (SIGTERM)、129 (端末の切断、SIGHUP) です。\n"
         ".SH 環境変数\n"
         ".TP\n"
         ".B ZELVORA_DATA_DIR\n"

@@ -39,9 +39,9 @@ std::string commandHelp(const Command& command) {
 }
 
 std::string usageText(std::span<const Command> commands) {
-    std::string text = "usage: zelvora-cli [--data-dir DIR] COMMAND [ARGS]\ncommands:\n";
+    std::string text = "使い方: zelvora-cli [--data-dir DIR] COMMAND [ARGS]\nコマンド:\n";
     for (const Command& c : commands) text += "  " + std::string(c.usage) + "\n";
-    text += "service options:";
+    text += "通信のオプション:";
     for (const OptionSpec& option : serviceOptions()) text += " [" + std::string(option.option) + "]";
     return text + "\n";
 }

@@ -16,7 +16,7 @@ bool isHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
 std::optional<std::string> takeDataDir(std::vector<std::string>& args) {
     auto it = std::find(args.begin(), args.end(), "--data-dir");
     if (it == args.end()) return std::nullopt;
-    if (it + 1 == args.end()) throw UsageError("--data-dir needs a value");
+    if (it + 1 == args.end()) throw UsageError("--data-dir には値を指定してください");
     std::string value = *(it + 1);
     args.erase(it, it + 2);
     return value;
@@ -44,7 +44,7 @@ int runCommandLine(int argc, char** argv, std::span<const Command> commands, std
             return 0;
         }
         const Command* command = findCommand(commands, args[0]);
-        if (!command) throw UsageError("unknown command: " + args[0]);
+        if (!command) throw UsageError("そのようなコマンドはありません: " + args[0]);
         if (std::any_of(args.begin() + 1, args.end(), isHelp)) {
             std::cout << commandHelp(*command);
             return 0;

@@ -1,13 +1,14 @@
 #include "interrupt.h"
 
 #include <csignal>
+#include <initializer_list>
 
 namespace zv::cli {
 namespace {
 
-volatile std::sig_atomic_t interruptArrived = 0;
+volatile std::sig_atomic_t interruptSignal = 0;
 
-void onInterrupt(int) { interruptArrived = 1; }
+void onInterrupt(int signal) { interruptSignal = signal; }
 
 }  // namespace
 
@@ -16,10 +17,11 @@ void stopOnInterrupt() {
     action.sa_handler = onInterrupt;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESETHAND;  // the second interrupt takes the default way out
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) sigaction(signal, &action, nullptr);
 }
 
-bool interrupted() { return interruptArrived != 0; }
+bool interrupted() { return interruptSignal != 0; }
+
+int interruptedStatus() { return 128 + interruptSignal; }
 
 }  // namespace zv::cli

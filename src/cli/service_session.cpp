@@ -13,7 +13,7 @@ namespace {
 
 std::string readPasswordLine(std::istream& in) {
     std::string line;
-    if (!std::getline(in, line)) throw UsageError("--password-stdin: no password on standard input");
+    if (!std::getline(in, line)) throw UsageError("--password-stdin: 標準入力にパスワードがありません");
     while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
     return line;
 }
@@ -34,9 +34,11 @@ ServiceSession::ServiceSession(CliContext& ctx, bool asksQuestions) : ctx_(ctx) 
     std::optional<std::string> user = ctx.option("--user");
     bool passwordFromStdin = ctx.flag("--password-stdin");
     answerYes_ = ctx.flag("--yes");
-    if (user.has_value() != passwordFromStdin) throw UsageError("--user and --password-stdin go together");
+    if (user.has_value() != passwordFromStdin) throw UsageError("--user と --password-stdin は組で指定してください");
     if (asksQuestions && passwordFromStdin && !answerYes_) {
-        throw UsageError("--password-stdin takes standard input, where the total price would be confirmed: add --yes");
+        throw UsageError(
+            "--password-stdin では標準入力でパスワードを読むため、合計金額の確認に答えられません: --yes "
+            "も指定してください");
     }
 
     dataFolder_ = ctx.dataFolder();
@@ -56,7 +58,8 @@ ServiceSession::ServiceSession(CliContext& ctx, bool asksQuestions) : ctx_(ctx) 
                         fromUtf8(stored.readSecret(key::DataPassword).text)};
     }
     if (credentials_.userId.empty() || credentials_.password.empty()) {
-        throw UsageError("no stored user ID and password: give --user ID and --password-stdin");
+        throw UsageError(
+            "ユーザーIDとパスワードが保存されていません: --user ID と --password-stdin で指定してください");
     }
 }
 
@@ -72,7 +75,7 @@ ServiceUi ServiceSession::ui() {
         ctx_.err << withCause(text, cause) << "\n";
     };
     ui.ask = [this, withCause](const std::string& question, const std::string& cause) {
-        ctx_.err << withCause(question, cause) << (answerYes_ ? " yes\n" : " [y/N] ");
+        ctx_.err << withCause(question, cause) << (answerYes_ ? " はい\n" : " [y/N] ");
         if (answerYes_) return true;
         std::string answer;
         if (!std::getline(std::cin, answer)) {
@@ -93,9 +96,9 @@ ServiceUi ServiceSession::ui() {
         lastPercent_ = step;
         ctx_.err << "\r  " << done;
         if (transferTotal_ > 0) {
-            ctx_.err << " / " << transferTotal_ << " bytes (" << step << "%)";
+            ctx_.err << " / " << transferTotal_ << " バイト (" << step << "%)";
         } else {
-            ctx_.err << " bytes";
+            ctx_.err << " バイト";
         }
         ctx_.err << std::flush;
     };

@@ -1,5 +1,6 @@
 #include "error.h"
 
+#include <cerrno>
 #include <cstring>
 
 #include "sjis.h"
@@ -20,6 +21,33 @@ Error conversionError(const std::string& field, const std::string& text) {
 
 std::string pathText(const std::filesystem::path& path) { return fromUtf8(path.string()); }
 
-std::string errnoText(int error) { return fromUtf8(std::strerror(error)); }
+namespace {
+
+// The reasons a user meets most, in Japanese; the system's own text follows them.
+const char* japaneseReason(int error) {
+    switch (error) {
+        case ENOENT: return "ファイルやフォルダがありません";
+        case EACCES: return "アクセスが許可されていません";
+        case EISDIR: return "フォルダです";
+        case ENOSPC: return "ディスクの空きがありません";
+        case EROFS: return "読み取り専用のファイルシステムです";
+        case EMLINK: return "リンクが多すぎます";
+        case EIO: return "入出力エラーが起きました";
+        default: return nullptr;
+    }
+}
+
+}  // namespace
+
+std::string errnoText(int error) {
+    const std::string system = fromUtf8(std::strerror(error));
+    const char* reason = japaneseReason(error);
+    return reason ? sj(reason) + ": " + system : system;
+}
+
+std::string errorCodeText(const std::error_code& ec) {
+    const bool isErrno = ec.category() == std::generic_category() || ec.category() == std::system_category();
+    return isErrno ? errnoText(ec.value()) : fromUtf8(ec.message());
+}
 
 }  // namespace zv

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 
 namespace zv {
 
@@ -37,8 +38,12 @@ private:
 // A strict conversion failed: names the field and quotes the text.
 Error conversionError(const std::string& field, const std::string& text);
 
-// A file name and a system error number as they stand in a message (CP932).
+// A file name and a system error number as they stand in a message (CP932). The reasons met most
+// (no such file, no permission, a folder, no space, a read-only file system, too many links, an
+// input/output error) are said in Japanese, followed by the system's own text.
 std::string pathText(const std::filesystem::path& path);
 std::string errnoText(int error);
+// An error code's text: errnoText for system error numbers, else the code's own message.
+std::string errorCodeText(const std::error_code& ec);
 
 }  // namespace zv

@@ -46,7 +46,7 @@ std::filesystem::path resolveDataFolder(const std::optional<std::filesystem::pat
     if (!ec && !std::filesystem::is_directory(folder, ec)) ec = std::make_error_code(std::errc::not_a_directory);
     if (ec) {
         throw Error(ErrorKind::Io,
-                    sj("データフォルダを作成できません: ") + pathText(folder) + " (" + fromUtf8(ec.message()) + ")");
+                    sj("データフォルダを作成できません: ") + pathText(folder) + " (" + errorCodeText(ec) + ")");
     }
     return folder;
 }

@@ -52,7 +52,7 @@ void writeDayFiles(const std::filesystem::path& folder, const DemoDay& day) {
     std::filesystem::create_directories(folder, ec);
     if (ec) {
         throw Error(ErrorKind::Io,
-                    sj("フォルダを作成できません: ") + fromUtf8(folder.string()) + " (" + fromUtf8(ec.message()) + ")");
+                    sj("フォルダを作成できません: ") + fromUtf8(folder.string()) + " (" + errorCodeText(ec) + ")");
     }
     writeFileReplacing(folder / kHeaderFile, joinCrLf(day.headerLines), FileDurability::Regenerable);
     writeFileReplacing(folder / kRunnerFile, joinCrLf(day.runnerLines), FileDurability::Regenerable);

@@ -105,7 +105,7 @@ public:
         std::vector<fs::path> entries;
         for (fs::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec))
             entries.push_back(it->path());
-        if (ec) return skip(path, "フォルダを読めません: " + ec.message());
+        if (ec) return skip(path, "フォルダを読めません: " + toUtf8(errorCodeText(ec)));
         std::sort(entries.begin(), entries.end());
         size_t before = sources_.size() + skipped_.size();
         for (const fs::path& entry : entries) {
@@ -137,7 +137,7 @@ private:
         fs::path into = scratch_.next();
         std::error_code ec;
         fs::create_directories(into, ec);
-        if (ec) return skip(archive, "作業フォルダを作成できません: " + ec.message());
+        if (ec) return skip(archive, "作業フォルダを作成できません: " + toUtf8(errorCodeText(ec)));
         RaceDataStore store;
         IntakeResult result = openArchive(archive, into, store, {});
         if (!result.ok) {

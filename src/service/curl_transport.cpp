@@ -1,10 +1,14 @@
 #include "curl_transport.h"
 
 #include <curl/curl.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <memory>
 
+#include "data/error.h"
 #include "data/field.h"
+#include "data/sjis.h"
 
 namespace zv {
 namespace {
@@ -150,6 +154,12 @@ FetchResult CurlTransport::get(const HttpGet& request, const BodySink& body, con
     if (!handle) {
         result.failure = FetchFailure::Other;
         result.detail = "cannot create an HTTP client";
+        return result;
+    }
+    // A CA file that cannot be read is said as such, not as a failed handshake.
+    if (!config_.caFile.empty() && request.url.starts_with("https:") && ::access(config_.caFile.c_str(), R_OK) != 0) {
+        result.failure = FetchFailure::CaFile;
+        result.detail = config_.caFile.string() + ": " + toUtf8(errnoText(errno));
         return result;
     }
     CURL* h = handle.get();

@@ -29,6 +29,9 @@ std::string failureCause(const FetchResult& r) {
         case FetchFailure::TooLarge: text = sj("受け取ったデータが大きすぎます"); break;
         case FetchFailure::NotExpectedFile: text = sj("受け取ったデータは求めたファイルではありません"); break;
         case FetchFailure::LocalFile: text = sj("ファイルを保存できません（") + fromUtf8(r.detail) + sj("）"); break;
+        case FetchFailure::CaFile:
+            text = sj("CA 証明書のファイルを読めません（") + fromUtf8(r.detail) + sj("）");
+            break;
         case FetchFailure::Aborted: text = sj("中止されました"); break;
         case FetchFailure::Other: text = sj("通信に失敗しました（") + fromUtf8(r.detail) + sj("）"); break;
     }

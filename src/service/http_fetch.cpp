@@ -7,8 +7,11 @@
 #include <system_error>
 
 #include "data/ascii_case.h"
+#include "data/data_folder_lock.h"
+#include "data/error.h"
 #include "data/file_sink.h"
 #include "data/line_cutter.h"
+#include "data/sjis.h"
 #include "data/temporary_files.h"
 #include "data/text_file.h"
 
@@ -33,7 +36,7 @@ FetchResult get(HttpTransport& transport, const HttpGet& request, const BodySink
 FetchResult localFileFailure(const std::string& what, const std::filesystem::path& file, int error) {
     FetchResult result;
     result.failure = FetchFailure::LocalFile;
-    result.detail = what + " " + file.string() + ": " + std::generic_category().message(error);
+    result.detail = what + " " + file.string() + ": " + toUtf8(errnoText(error));
     return result;
 }
 
@@ -78,7 +81,7 @@ FetchResult fetchToFile(HttpTransport& transport, const std::filesystem::path& l
     try {
         temp.emplace(localFile);
     } catch (const std::system_error& e) {
-        return localFileFailure("cannot create a file in", localFile.parent_path(), e.code().value());
+        return localFileFailure("ファイルを作成できません:", localFile.parent_path(), e.code().value());
     }
 
     FileSink& sink = fileSink();
@@ -92,15 +95,17 @@ FetchResult fetchToFile(HttpTransport& transport, const std::filesystem::path& l
             return false;
         },
         hooks);
-    if (writeError != 0) result = localFileFailure("cannot write", temp->path(), writeError);
+    if (writeError != 0) result = localFileFailure("書き込めません:", temp->path(), writeError);
     if (result.ok && options.accept && !options.accept(temp->path())) {
         result.ok = false;
         result.failure = FetchFailure::NotExpectedFile;
         result.detail = "the response is not the expected file";
     }
     if (result.ok) {
+        // A file of the data folder (the service's settings file) goes in under the folder's lock.
+        std::optional<DataFolderLock> lock = lockWhenInDataFolder(localFile);
         if (std::error_code ec = temp->moveOver(localFile))
-            result = localFileFailure("cannot rename to", localFile, ec.value());
+            result = localFileFailure("名前を変更できません:", localFile, ec.value());
     }
     return result;
 }

@@ -36,6 +36,7 @@ enum class FetchFailure {
     TooLarge,
     NotExpectedFile,  // the answer is not the file asked for (an error page, say)
     LocalFile,        // the answer could not be stored
+    CaFile,           // the trusted CA certificates' file cannot be read
     Aborted,
     Other,
 };

@@ -31,7 +31,7 @@ void createDownloadFolder(const std::filesystem::path& folder) {
     std::filesystem::create_directory(folder, ec);  // a single level
     if (ec) {
         throw Error(ErrorKind::Io,
-                    sj("保存先のフォルダを作成できません: ") + pathText(folder) + " (" + fromUtf8(ec.message()) + ")");
+                    sj("保存先のフォルダを作成できません: ") + pathText(folder) + " (" + errorCodeText(ec) + ")");
     }
 }
 

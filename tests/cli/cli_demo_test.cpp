@@ -43,7 +43,7 @@ TEST(CliDemo, KeepExistingLeavesADataSetAlone) {
     const std::string before = fixture::readFile(root.path() / kHeaderFile);
     fixture::CommandRun kept = fixture::runCommand("demo", root.path(), {"--keep-existing"});
     EXPECT_EQ(kept.status, 0);
-    EXPECT_NE(kept.out.find("left as it is"), std::string::npos);
+    EXPECT_NE(kept.out.find("データセットがあるため、そのままにしました"), std::string::npos);
     EXPECT_EQ(fixture::readFile(root.path() / kHeaderFile), before);
 }
 

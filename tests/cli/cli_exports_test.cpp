@@ -100,7 +100,7 @@ TEST_F(CliExportsTest, CsvReportsOldLinesThatDoNotStartWithADate) {
     std::ofstream(data / "zv.csv", std::ios::binary) << "heading\r\n\r\nlast";
     fixture::CommandRun r = fixture::runCommand("csv", data, {"--yes"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.err.find("2 line(s) do not start with a date"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("日付 (yyyy/mm/dd) で始まらない行が 2 行あります"), std::string::npos) << r.err;
     EXPECT_EQ(fixture::readFile(data / "zv.csv").rfind("heading\r\n\r\nlast\r\n", 0), 0u);
 }
 

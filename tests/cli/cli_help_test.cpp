@@ -85,10 +85,33 @@ TEST(CliHelp, EachCommandsHelpGivesItsUsageSummaryAndOptions) {
     }
 }
 
-TEST(CliHelp, AWrongCommandLineGetsTheUsageAndStatusTwo) {
-    for (const char* args : {"", "no-such-command --help", "show 0 --no-such-option", "show 0 --json --json",
-                             "betlines 0 --out", "--data-dir"}) {
-        EXPECT_EQ(runProgram(args).status, 2) << args;
+// The message says what is wrong in Japanese; the usage follows it.
+TEST(CliHelp, AWrongCommandLineGetsAJapaneseMessageTheUsageAndStatusTwo) {
+    struct Case {
+        const char* args;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"", ""},
+        {"no-such-command --help", "そのようなコマンドはありません: no-such-command"},
+        {"show 0 --no-such-option", "show には --no-such-option というオプションはありません"},
+        {"show 0 --json --json", "--json が 2 回指定されています"},
+        {"betlines 0 --out", "--out には値を指定してください"},
+        {"show 0 --sort-column", "--sort-column には値を指定してください"},
+        {"show", "show にはレース番号を 1 つ指定してください"},
+        {"csv extra", "csv には --yes のほかに引数を指定できません"},
+        {"demo --seed x", "--seed には 0 以上の整数を指定してください"},
+        {"season --days 0 d", "--days には 1 から 1000 までの整数を指定してください"},
+    };
+    fixture::TempFolder folder;
+    for (const Case& c : cases) {
+        ProgramRun run = runShell(std::string(ZV_CLI_PROGRAM) + " --data-dir " + folder.path().string() + " " + c.args +
+                                  " 2>&1 >/dev/null");
+        EXPECT_EQ(run.status, 2) << c.args;
+        const std::string start = *c.message ? "zelvora-cli: " + std::string(c.message) + "\n" : "";
+        EXPECT_EQ(run.out.rfind(start + "使い方: zelvora-cli [--data-dir DIR] COMMAND [ARGS]\nコマンド:\n", 0), 0u)
+            << run.out;
+        EXPECT_NE(run.out.find("通信のオプション: [--user ID]"), std::string::npos) << c.args;
     }
 }
 

@@ -150,6 +150,26 @@ TEST_F(BadArchive, AReadOnlyFileOfTheSameNameStopsTheInstall) {
                        sj("同じ名前の読み取り専用ファイルがあるため置き換えられません: bvo_den2.bv2"));
 }
 
+// A record file that is no regular file is named for what it is.
+TEST_F(BadArchive, ANamedPipeOrASocketOfTheSameNameStopsTheInstallAndIsNamed) {
+    struct Case {
+        const char* kind;
+        void (*make)(const fs::path&);
+    };
+    const Case cases[] = {
+        {"名前付きパイプ", [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); }},
+        {"フォルダ", [](const fs::path& p) { fs::create_directory(p); }},
+    };
+    for (const Case& c : cases) {
+        fs::remove(dataFolder() / kHeaderFile);
+        c.make(dataFolder() / kHeaderFile);
+        expectRejected(packDay(DayForm::Version2), IntakeStatus::InstallFailed,
+                       sj("データファイルを入れ替えられませんでした。\r\n\r\n") + sj("同じ名前の") + sj(c.kind) +
+                           sj("があるため置き換えられません: bvo_den1.bv2"));
+        fs::remove(dataFolder() / kHeaderFile);
+    }
+}
+
 TEST_F(BadArchive, AFolderOfTheSameNameStopsTheInstall) {
     fs::create_directory(dataFolder() / "readme.txt");
     std::vector<CraftedMember> members = dayMembers();

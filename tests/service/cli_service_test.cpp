@@ -146,13 +146,21 @@ TEST_F(CliService, DownloadBuysLogsAndLoads) {
     EXPECT_EQ(fixture::readFile(download() / "hb0412.lzh"), dataSetArchive());
 }
 
-// Ctrl+C during a transfer stops the download and removes its partial file; a download killed
-// outright leaves it, and the next download into the folder removes it.
+// Ctrl+C, SIGTERM or the terminal's hang-up during a transfer stops the download and removes its
+// partial file and the service's settings file, each with its own exit status; a download killed
+// outright leaves the partial file, and the next download into the folder removes it.
 TEST_F(CliService, AnInterruptedDownloadLeavesNoPartialFile) {
     service_.putFile("/member/all/hb0411.lzh.stall", "");
     const std::string stalled = "download --yes --user member-id --password-stdin " + serviceOptions() + " hb0411.lzh";
-    for (int signal : {SIGINT, SIGKILL}) {
-        SCOPED_TRACE(signal == SIGINT ? "SIGINT" : "SIGKILL");
+    struct Case {
+        int signal;
+        const char* name;
+        int status;  // -1: killed
+    };
+    for (const Case& c : {Case{SIGINT, "SIGINT", 130}, Case{SIGTERM, "SIGTERM", 143}, Case{SIGHUP, "SIGHUP", 129},
+                          Case{SIGKILL, "SIGKILL", -1}}) {
+        const int signal = c.signal;
+        SCOPED_TRACE(c.name);
         const pid_t cli = start(stalled);
         for (int waited = 0; partialFiles().empty() && waited < 3000; ++waited) ::usleep(10000);
         ASSERT_EQ(partialFiles().size(), 1u)
@@ -160,9 +168,11 @@ TEST_F(CliService, AnInterruptedDownloadLeavesNoPartialFile) {
         ::kill(cli, signal);
         int status = 0;
         ASSERT_EQ(::waitpid(cli, &status, 0), cli);
-        if (signal == SIGINT) {
-            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 130) << fixture::readFile(home_.path() / "stderr");
+        if (c.status >= 0) {
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == c.status)
+                << fixture::readFile(home_.path() / "stderr");
             EXPECT_EQ(partialFiles(), std::vector<std::string>{});
+            EXPECT_FALSE(std::filesystem::exists(data() / kSettingsFileName));
         } else {
             EXPECT_EQ(partialFiles().size(), 1u);
         }
@@ -178,22 +188,29 @@ TEST_F(CliService, DownloadRefusals) {
         std::string args;
         std::string input;
         int status;
-        const char* why;
+        const char* message;
     };
     const Case cases[] = {
         {"download --user member-id --password-stdin " + serviceOptions() + " hb0411.lzh", "member-pw\n", 2,
-         "--password-stdin without --yes"},
+         "--password-stdin では標準入力でパスワードを読むため、合計金額の確認に答えられません: --yes "
+         "も指定してください"},
         {"download --yes --user member-id --password-stdin " + serviceOptions() + " hb0413.lzh", "member-pw\n", 1,
-         "already in the download folder"},
-        {"download --yes " + serviceOptions() + " hb0411.lzh", "", 2, "no credentials"},
-        {"download --yes --user member-id " + serviceOptions() + " hb0411.lzh", "", 2, "no password"},
-        {"download --yes --user member-id --password-stdin " + serviceOptions(), "member-pw\n", 2, "no file"},
+         "hb0413.lzh はダウンロードできるファイルの一覧にありません"},
+        {"download --yes " + serviceOptions() + " hb0411.lzh", "", 2,
+         "ユーザーIDとパスワードが保存されていません: --user ID と --password-stdin で指定してください"},
+        {"download --yes --user member-id " + serviceOptions() + " hb0411.lzh", "", 2,
+         "--user と --password-stdin は組で指定してください"},
+        {"download --yes --user member-id --password-stdin " + serviceOptions(), "member-pw\n", 2,
+         "download にはファイル名 FILE を 1 つ以上指定してください"},
+        {"download --yes --user member-id --password-stdin " + serviceOptions() + " hb0411.lzh", "", 2,
+         "--password-stdin: 標準入力にパスワードがありません"},
     };
     for (const Case& c : cases) {
         CliRun r = run(c.args, c.input);
-        EXPECT_EQ(r.status, c.status) << c.why << ": " << r.err;
-        EXPECT_FALSE(std::filesystem::exists(download() / "hb0411.lzh")) << c.why;
-        EXPECT_FALSE(std::filesystem::exists(data() / kBillingLogName)) << c.why;
+        EXPECT_EQ(r.status, c.status) << c.message << ": " << r.err;
+        EXPECT_NE(r.err.find("zelvora-cli: " + std::string(c.message) + "\n"), std::string::npos) << r.err;
+        EXPECT_FALSE(std::filesystem::exists(download() / "hb0411.lzh")) << c.message;
+        EXPECT_FALSE(std::filesystem::exists(data() / kBillingLogName)) << c.message;
     }
 }
 
@@ -223,7 +240,7 @@ TEST_F(CliService, PasswordFromStandardInputNeedsYes) {
     CliRun r = run("download --user member-id --password-stdin " + serviceOptions() + " hb0411.lzh");
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("--yes"), std::string::npos) << r.err;
-    EXPECT_EQ(r.err.find("合計金額"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("チェックされたファイルの合計金額"), std::string::npos) << r.err;
     EXPECT_TRUE(service_.requests().empty());
 
     storeSettings("member-pw");

@@ -2,6 +2,7 @@
 // catalogue, and the purchase run with its retries and billing log.
 #include <gtest/gtest.h>
 
+#include "data/data_folder_lock.h"
 #include "data/error.h"
 #include "data/sjis.h"
 #include "service/billing_log.h"
@@ -200,6 +201,9 @@ TEST_F(ServiceChain, FailedRequestsSayWhyUnderTheMessage) {
          unreachable, "原因: " + https + " のサーバー証明書を信頼できません"},
         {"the login host stalls", service_.hostPort(false), service_.caFile(), "/slow", unreachable,
          "原因: " + https + " から時間内に応答がありませんでした（タイムアウト）"},
+        {"the CA file does not exist", service_.hostPort(false), "/nonexistent/ca.pem", "/login", unreachable,
+         "原因: CA 証明書のファイルを読めません（/nonexistent/ca.pem: ファイルやフォルダがありません: No such file or "
+         "directory）"},
     };
     config_.lowSpeedSeconds = 1;
     for (const Case& c : cases) {
@@ -212,6 +216,19 @@ TEST_F(ServiceChain, FailedRequestsSayWhyUnderTheMessage) {
         ASSERT_EQ(ui_.causes.size(), 1u) << c.why;
         EXPECT_EQ(toUtf8(ui_.causes[0]), c.cause) << c.why;
     }
+}
+
+// The settings file goes into the data folder under the folder's lock, like every other write there.
+TEST_F(ServiceChain, TheSettingsFileWaitsForTheDataFoldersLock) {
+    fixture::writeDataSet(data_.path(), {"02"});
+    DataFolderLock held(data_.path());
+    try {
+        prepare(member_);
+        FAIL() << "the settings file was written while another writer held the lock";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.message(), dataFolderBusyMessage());
+    }
+    EXPECT_FALSE(std::filesystem::exists(data_.path() / kSettingsFileName));
 }
 
 TEST_F(ServiceChain, PriceThatIsNotANumberStopsWithAConversionError) {

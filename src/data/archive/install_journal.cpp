@@ -21,7 +21,7 @@ constexpr const char* kRollbackName = "rollback";
 constexpr uintmax_t kMaxJournalBytes = 1u << 20;
 
 std::string failureText(const char* what, const fs::path& name, const std::error_code& ec) {
-    return sj(what) + pathText(name) + " (" + fromUtf8(ec.message()) + ")";
+    return sj(what) + pathText(name) + " (" + errorCodeText(ec) + ")";
 }
 
 bool entryExists(const fs::path& path) {

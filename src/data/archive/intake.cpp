@@ -72,7 +72,7 @@ void renameReplacing(const fs::path& folder, const char* from, const char* to) {
     fs::rename(folder / from, folder / to, ec);
     if (ec) {
         throw Error(ErrorKind::Io,
-                    sj("ファイル名を変更できません: ") + from + " -> " + to + " (" + fromUtf8(ec.message()) + ")");
+                    sj("ファイル名を変更できません: ") + from + " -> " + to + " (" + errorCodeText(ec) + ")");
     }
 }
 

@@ -15,7 +15,19 @@ namespace {
 constexpr const char* kStagingName = "intake";
 
 std::string failureText(const char* what, const fs::path& name, const std::error_code& ec) {
-    return sj(what) + pathText(name) + " (" + fromUtf8(ec.message()) + ")";
+    return sj(what) + pathText(name) + " (" + errorCodeText(ec) + ")";
+}
+
+// What a file that is no regular file is, as the user knows it.
+const char* kindName(fs::file_type type) {
+    switch (type) {
+        case fs::file_type::directory: return "フォルダ";
+        case fs::file_type::fifo: return "名前付きパイプ";
+        case fs::file_type::socket: return "ソケット";
+        case fs::file_type::block:
+        case fs::file_type::character: return "デバイスファイル";
+        default: return "通常のファイルではないもの";
+    }
 }
 
 // A same-name entry of the data folder the install may not replace, as a failure text.
@@ -23,8 +35,10 @@ std::optional<std::string> blockedTarget(const fs::path& target) {
     std::error_code ec;
     fs::file_status status = fs::symlink_status(target, ec);
     if (ec || !fs::exists(status) || fs::is_symlink(status)) return std::nullopt;
-    if (!fs::is_regular_file(status))
-        return sj("同じ名前のフォルダがあるため置き換えられません: ") + pathText(target.filename());
+    if (!fs::is_regular_file(status)) {
+        return sj("同じ名前の") + sj(kindName(status.type())) + sj("があるため置き換えられません: ") +
+               pathText(target.filename());
+    }
     if ((status.permissions() & fs::perms::owner_write) == fs::perms::none) {
         return sj("同じ名前の読み取り専用ファイルがあるため置き換えられません: ") + pathText(target.filename());
     }
@@ -55,8 +69,8 @@ TemporaryFolder madeIn(const fs::path& dataFolder) {
     try {
         return TemporaryFolder(dataFolder, kStagingName);
     } catch (const std::system_error& e) {
-        throw Error(ErrorKind::Io, sj("作業フォルダを作成できません: ") + pathText(dataFolder) + " (" +
-                                       fromUtf8(e.code().message()) + ")");
+        throw Error(ErrorKind::Io,
+                    sj("作業フォルダを作成できません: ") + pathText(dataFolder) + " (" + errorCodeText(e.code()) + ")");
     }
 }
 
