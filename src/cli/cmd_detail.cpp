@@ -13,7 +13,7 @@ namespace {
 void writeDetailJson(std::ostream& out, const HorseDetail& detail) {
     JsonWriter json(out);
     json.beginObject().key("labels").beginObject();
-    for (const DetailLabel& label : detail.labels) json.key(label.name).value(toUtf8(label.text));
+    for (const DetailFieldName& field : detailFields()) json.key(field.name).value(toUtf8(detail.text(field.field)));
     json.endObject().key("grid").beginArray();
     for (const auto& row : detail.grid) {
         json.beginArray();
@@ -26,12 +26,11 @@ void writeDetailJson(std::ostream& out, const HorseDetail& detail) {
     out << '\n';
 }
 
-// One label per line ("産地: 様似"), then the past-race grid with " | " between cells and the
+// One field per line with its caption ("産地: 様似"), then the past-race grid with " | " between cells and the
 // row state at the end of each data row.
 void writeDetailText(std::ostream& out, const HorseDetail& detail) {
-    for (const DetailLabel& label : detail.labels) {
-        out << (label.caption.empty() ? label.name : toUtf8(label.caption)) << ": " << toUtf8(label.text) << '\n';
-    }
+    for (const DetailFieldName& field : detailFields())
+        out << field.caption << ": " << toUtf8(detail.text(field.field)) << '\n';
     for (int r = 0; r < kDetailGridRows; ++r) {
         for (int c = 0; c < kDetailGridColumns; ++c) out << (c ? " | " : "") << toUtf8(detail.grid[r][c]);
         if (r > 0) out << " | state " << static_cast<int>(detail.rowState[r]);

@@ -1,7 +1,6 @@
 #include "horse_detail.h"
 
 #include <cstdint>
-#include <stdexcept>
 
 #include "data/code_tables.h"
 #include "data/convert.h"
@@ -48,52 +47,91 @@ std::string runningStyleText(std::string_view h) {
     return sj("逃") + front + sj(" 先") + stalker + sj(" 差") + midPack + sj(" 追") + closer;
 }
 
-struct RecordLabel {
-    const char* name;
-    const char* caption;  // UTF-8
+struct RecordGroups {
+    DetailField field;
     int groupA;
-    int groupB;  // -1: the label shows group A alone
+    int groupB;  // -1: the field shows group A alone
 };
 
-// Record labels from the record table (lbl1, the career record, comes from its own fields).
-constexpr RecordLabel kRecordLabels[] = {
-    {"lbl2", "全芝", horse_line::kGroupTurfRight, horse_line::kGroupTurfLeft},
-    {"lbl3", "全ダート", horse_line::kGroupDirtRight, horse_line::kGroupDirtLeft},
-    {"lbl4", "芝重", horse_line::kGroupTurfHeavyA, horse_line::kGroupTurfHeavyB},
-    {"lbl5", "ダート重", horse_line::kGroupDirtHeavyA, horse_line::kGroupDirtHeavyB},
-    {"lbl6", "芝右回り", horse_line::kGroupTurfRight, -1},
-    {"lbl7", "芝左回り", horse_line::kGroupTurfLeft, -1},
-    {"lbl8", "ダート右回り", horse_line::kGroupDirtRight, -1},
-    {"lbl9", "ダート左回り", horse_line::kGroupDirtLeft, -1},
-    {"lbl10", "直線成績", horse_line::kGroupStraight, -1},
-    {"lbl1000", "芝～1000m", horse_line::kGroupTurfDistance + 0, -1},
-    {"lbl1200", "芝～1200m", horse_line::kGroupTurfDistance + 1, -1},
-    {"lbl1400", "芝～1400m", horse_line::kGroupTurfDistance + 2, -1},
-    {"lbl1600", "芝～1600m", horse_line::kGroupTurfDistance + 3, -1},
-    {"lbl1800", "芝～1800m", horse_line::kGroupTurfDistance + 4, -1},
-    {"lbl2000", "芝～2000m", horse_line::kGroupTurfDistance + 5, -1},
-    {"lbl2200", "芝～2200m", horse_line::kGroupTurfDistance + 6, -1},
-    {"lbl2400", "芝2201m～", horse_line::kGroupTurfDistance + 7, -1},
-    {"lbl1000d", "ダ～1000m", horse_line::kGroupDirtDistance + 0, -1},
-    {"lbl1200d", "ダ～1200m", horse_line::kGroupDirtDistance + 1, -1},
-    {"lbl1400d", "ダ～1400m", horse_line::kGroupDirtDistance + 2, -1},
-    {"lbl1600d", "ダ～1600m", horse_line::kGroupDirtDistance + 3, -1},
-    {"lbl1800d", "ダ～1800m", horse_line::kGroupDirtDistance + 4, -1},
-    {"lbl2000d", "ダ～2000m", horse_line::kGroupDirtDistance + 5, -1},
-    {"lbl2200d", "ダ～2200m", horse_line::kGroupDirtDistance + 6, -1},
-    {"lbl2400d", "ダ2201m～", horse_line::kGroupDirtDistance + 7, -1},
+// Records from the record table (the career record comes from its own fields).
+constexpr RecordGroups kRecordGroups[] = {
+    {DetailField::TurfRecord, horse_line::kGroupTurfRight, horse_line::kGroupTurfLeft},
+    {DetailField::DirtRecord, horse_line::kGroupDirtRight, horse_line::kGroupDirtLeft},
+    {DetailField::TurfHeavyRecord, horse_line::kGroupTurfHeavyA, horse_line::kGroupTurfHeavyB},
+    {DetailField::DirtHeavyRecord, horse_line::kGroupDirtHeavyA, horse_line::kGroupDirtHeavyB},
+    {DetailField::TurfRightRecord, horse_line::kGroupTurfRight, -1},
+    {DetailField::TurfLeftRecord, horse_line::kGroupTurfLeft, -1},
+    {DetailField::DirtRightRecord, horse_line::kGroupDirtRight, -1},
+    {DetailField::DirtLeftRecord, horse_line::kGroupDirtLeft, -1},
+    {DetailField::StraightRecord, horse_line::kGroupStraight, -1},
+    {DetailField::TurfTo1000m, horse_line::kGroupTurfDistance + 0, -1},
+    {DetailField::TurfTo1200m, horse_line::kGroupTurfDistance + 1, -1},
+    {DetailField::TurfTo1400m, horse_line::kGroupTurfDistance + 2, -1},
+    {DetailField::TurfTo1600m, horse_line::kGroupTurfDistance + 3, -1},
+    {DetailField::TurfTo1800m, horse_line::kGroupTurfDistance + 4, -1},
+    {DetailField::TurfTo2000m, horse_line::kGroupTurfDistance + 5, -1},
+    {DetailField::TurfTo2200m, horse_line::kGroupTurfDistance + 6, -1},
+    {DetailField::TurfOver2200m, horse_line::kGroupTurfDistance + 7, -1},
+    {DetailField::DirtTo1000m, horse_line::kGroupDirtDistance + 0, -1},
+    {DetailField::DirtTo1200m, horse_line::kGroupDirtDistance + 1, -1},
+    {DetailField::DirtTo1400m, horse_line::kGroupDirtDistance + 2, -1},
+    {DetailField::DirtTo1600m, horse_line::kGroupDirtDistance + 3, -1},
+    {DetailField::DirtTo1800m, horse_line::kGroupDirtDistance + 4, -1},
+    {DetailField::DirtTo2000m, horse_line::kGroupDirtDistance + 5, -1},
+    {DetailField::DirtTo2200m, horse_line::kGroupDirtDistance + 6, -1},
+    {DetailField::DirtOver2200m, horse_line::kGroupDirtDistance + 7, -1},
 };
+
+constexpr DetailFieldName kFields[] = {
+    {DetailField::SexAgeCoat, "sexAgeCoat", "性齢・毛色"},
+    {DetailField::HorseMarker, "horseMarker", "馬記号"},
+    {DetailField::Birthplace, "birthplace", "産地"},
+    {DetailField::Breeder, "breeder", "生産者"},
+    {DetailField::Owner, "owner", "馬主"},
+    {DetailField::Trainer, "trainer", "調教師"},
+    {DetailField::Sire, "sire", "父"},
+    {DetailField::Dam, "dam", "母"},
+    {DetailField::DamSire, "damSire", "母父"},
+    {DetailField::DamDam, "damDam", "母母"},
+    {DetailField::TotalPrize, "totalPrize", "総賞金"},
+    {DetailField::MainPrize, "mainPrize", "本賞金"},
+    {DetailField::CareerRecord, "careerRecord", "全成績"},
+    {DetailField::TurfRecord, "turfRecord", "全芝"},
+    {DetailField::DirtRecord, "dirtRecord", "全ダート"},
+    {DetailField::TurfHeavyRecord, "turfHeavyRecord", "芝重"},
+    {DetailField::DirtHeavyRecord, "dirtHeavyRecord", "ダート重"},
+    {DetailField::TurfRightRecord, "turfRightRecord", "芝右回り"},
+    {DetailField::TurfLeftRecord, "turfLeftRecord", "芝左回り"},
+    {DetailField::DirtRightRecord, "dirtRightRecord", "ダート右回り"},
+    {DetailField::DirtLeftRecord, "dirtLeftRecord", "ダート左回り"},
+    {DetailField::StraightRecord, "straightRecord", "直線成績"},
+    {DetailField::TurfTo1000m, "turfTo1000m", "芝～1000m"},
+    {DetailField::TurfTo1200m, "turfTo1200m", "芝～1200m"},
+    {DetailField::TurfTo1400m, "turfTo1400m", "芝～1400m"},
+    {DetailField::TurfTo1600m, "turfTo1600m", "芝～1600m"},
+    {DetailField::TurfTo1800m, "turfTo1800m", "芝～1800m"},
+    {DetailField::TurfTo2000m, "turfTo2000m", "芝～2000m"},
+    {DetailField::TurfTo2200m, "turfTo2200m", "芝～2200m"},
+    {DetailField::TurfOver2200m, "turfOver2200m", "芝2201m～"},
+    {DetailField::DirtTo1000m, "dirtTo1000m", "ダ～1000m"},
+    {DetailField::DirtTo1200m, "dirtTo1200m", "ダ～1200m"},
+    {DetailField::DirtTo1400m, "dirtTo1400m", "ダ～1400m"},
+    {DetailField::DirtTo1600m, "dirtTo1600m", "ダ～1600m"},
+    {DetailField::DirtTo1800m, "dirtTo1800m", "ダ～1800m"},
+    {DetailField::DirtTo2000m, "dirtTo2000m", "ダ～2000m"},
+    {DetailField::DirtTo2200m, "dirtTo2200m", "ダ～2200m"},
+    {DetailField::DirtOver2200m, "dirtOver2200m", "ダ2201m～"},
+    {DetailField::RunningStyle, "runningStyle", "連対脚質"},
+};
+static_assert(std::size(kFields) == kDetailFieldCount);
 
 std::string trimmedText(std::string_view h, const FieldDef& f) { return std::string(trimmed(field(h, f))); }
 
 }  // namespace
 
-const std::string& HorseDetail::label(std::string_view name) const {
-    for (const DetailLabel& l : labels) {
-        if (l.name == name) return l.text;
-    }
-    throw std::out_of_range("no detail label " + std::string(name));
-}
+std::span<const DetailFieldName, kDetailFieldCount> detailFields() { return kFields; }
+
+const DetailFieldName& detailField(DetailField field) { return kFields[static_cast<size_t>(field)]; }
 
 HorseDetail buildHorseDetail(std::string_view sexAgeCoat, std::string_view h) {
     // The strict conversions come first, so a bad field leaves nothing half built.
@@ -103,34 +141,32 @@ HorseDetail buildHorseDetail(std::string_view sexAgeCoat, std::string_view h) {
     std::string runningStyle = runningStyleText(h);
 
     HorseDetail d;
-    auto add = [&](const char* name, const char* captionUtf8, std::string text) {
-        d.labels.push_back({name, sj(captionUtf8), std::move(text)});
-    };
-    add("lblSeinen", "", std::string(sexAgeCoat));
-    add("lblUmakigou", "", horseMarkerName(field(h, horse_line::horse_marker_code)));
-    add("lblSanti", "産地", birthplaceName(field(h, horse_line::birthplace_code)));
-    add("lblSeisansya", "生産者", trimmedText(h, horse_line::breeder_name));
-    add("lblBanusi", "馬主", trimmedText(h, horse_line::owner_name));
-    add("lblChokyosi", "調教師",
+    auto set = [&](DetailField f, std::string text) { d.texts[static_cast<size_t>(f)] = std::move(text); };
+    set(DetailField::SexAgeCoat, std::string(sexAgeCoat));
+    set(DetailField::HorseMarker, horseMarkerName(field(h, horse_line::horse_marker_code)));
+    set(DetailField::Birthplace, birthplaceName(field(h, horse_line::birthplace_code)));
+    set(DetailField::Breeder, trimmedText(h, horse_line::breeder_name));
+    set(DetailField::Owner, trimmedText(h, horse_line::owner_name));
+    set(DetailField::Trainer,
         trimmedText(h, horse_line::trainer_name) + trainerCentreMark(field(h, horse_line::trainer_centre_code)));
-    add("lblTiti", "父", trimmedText(h, horse_line::sire_name));
-    add("lblHaha", "母", trimmedText(h, horse_line::dam_name));
-    add("lblHahaTiti", "母父", trimmedText(h, horse_line::dam_sire_name));
-    add("lblHahaHaha", "母母", trimmedText(h, horse_line::dam_dam_name));
-    add("lblSouSyokin", "総賞金", tenThousandYen(totalPrize));
-    add("lblHonSyokin", "本賞金", tenThousandYen(mainPrize));
+    set(DetailField::Sire, trimmedText(h, horse_line::sire_name));
+    set(DetailField::Dam, trimmedText(h, horse_line::dam_name));
+    set(DetailField::DamSire, trimmedText(h, horse_line::dam_sire_name));
+    set(DetailField::DamDam, trimmedText(h, horse_line::dam_dam_name));
+    set(DetailField::TotalPrize, tenThousandYen(totalPrize));
+    set(DetailField::MainPrize, tenThousandYen(mainPrize));
 
     Counters career{};
     const FieldDef* careerFields[] = {&horse_line::record_firsts, &horse_line::record_seconds,
                                       &horse_line::record_thirds, &horse_line::record_unplaced};
     for (int i = 0; i < 4; ++i) career[i] = toIntOrZero(field(h, *careerFields[i]));
-    add("lbl1", "全成績", recordText(career));
-    for (const RecordLabel& r : kRecordLabels) {
+    set(DetailField::CareerRecord, recordText(career));
+    for (const RecordGroups& r : kRecordGroups) {
         Counters c = recordGroup(h, r.groupA);
         if (r.groupB >= 0) c = sum(c, recordGroup(h, r.groupB));
-        add(r.name, r.caption, recordText(c));
+        set(r.field, recordText(c));
     }
-    add("lblKyakusitu", "連対脚質", runningStyle);
+    set(DetailField::RunningStyle, runningStyle);
 
     fillPastRaceGrid(h, d);
     return d;

@@ -1,14 +1,14 @@
-// What the horse detail window shows for one runner: the profile and record labels, named by the
-// window's controls and kept in display order, and the 6 x 17 past-race grid (row 0 and column 0
+// What the horse detail window shows for one runner: the profile and record texts, each a named
+// field, and the 6 x 17 past-race grid (row 0 and column 0
 // are headings; the last race is the bottom row) with one paint state per row. Texts are CP932.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "data/store.h"
 
@@ -33,19 +33,69 @@ enum class DetailCellAlignment { Left, Centre, Right };
 // Headings are centred; the numeric columns 5 to 15 are right-aligned, except the jockey (9).
 DetailCellAlignment detailCellAlignment(int row, int column);
 
-struct DetailLabel {
-    std::string name;     // the control's name, e.g. "lblSanti"
-    std::string caption;  // the caption printed beside it ("産地"); empty for the top row
-    std::string text;
+// The texts beside the past-race grid: the profile, the records and the running style, in the
+// window's reading order.
+enum class DetailField : uint8_t {
+    SexAgeCoat,
+    HorseMarker,
+    Birthplace,
+    Breeder,
+    Owner,
+    Trainer,
+    Sire,
+    Dam,
+    DamSire,
+    DamDam,
+    TotalPrize,
+    MainPrize,
+    CareerRecord,
+    TurfRecord,
+    DirtRecord,
+    TurfHeavyRecord,
+    DirtHeavyRecord,
+    TurfRightRecord,
+    TurfLeftRecord,
+    DirtRightRecord,
+    DirtLeftRecord,
+    StraightRecord,
+    TurfTo1000m,
+    TurfTo1200m,
+    TurfTo1400m,
+    TurfTo1600m,
+    TurfTo1800m,
+    TurfTo2000m,
+    TurfTo2200m,
+    TurfOver2200m,
+    DirtTo1000m,
+    DirtTo1200m,
+    DirtTo1400m,
+    DirtTo1600m,
+    DirtTo1800m,
+    DirtTo2000m,
+    DirtTo2200m,
+    DirtOver2200m,
+    RunningStyle,
+};
+inline constexpr size_t kDetailFieldCount = static_cast<size_t>(DetailField::RunningStyle) + 1;
+
+// A field's English name (the key of `detail --json`, the window label's object name) and its
+// Japanese caption (UTF-8).
+struct DetailFieldName {
+    DetailField field;
+    std::string_view name;
+    std::string_view caption;
 };
 
+// Every field, in the order of DetailField.
+std::span<const DetailFieldName, kDetailFieldCount> detailFields();
+const DetailFieldName& detailField(DetailField field);
+
 struct HorseDetail {
-    std::vector<DetailLabel> labels;  // every label, in the window's reading order
+    std::array<std::string, kDetailFieldCount> texts;  // by DetailField
     std::array<std::array<std::string, kDetailGridColumns>, kDetailGridRows> grid;
     std::array<PastRowState, kDetailGridRows> rowState{};  // entry 0 (the heading row) unused
 
-    // The text of the label with this control name; throws std::out_of_range for an unknown name.
-    const std::string& label(std::string_view name) const;
+    const std::string& text(DetailField field) const { return texts[static_cast<size_t>(field)]; }
 };
 
 // The detail of one horse line; sexAgeCoat is the top row's sex, age and coat text

@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QTableWidget>
 #include <algorithm>
+#include <map>
 #include <string_view>
 
 #include "cp932_text.h"
@@ -53,10 +54,9 @@ constexpr const char* kWidestTexts[kDetailGridColumns] = {
 // distance records on the right. The blocks are placed from the widths of their captions.
 enum class Block { Top, Profile, Style, Record, Distance };
 
-// A label beside its caption: the control name, the caption, its block and line.
+// A label beside its caption (the field's; the top row has none): its block and line.
 struct LabelPlace {
-    const char* name;
-    const char* caption;
+    DetailField field;
     Block block;
     int y;
 };
@@ -67,54 +67,38 @@ constexpr int kCaptionGap = 6;  // between a caption and its value
 constexpr int kLabelHeight = 15;
 constexpr char kEmptyRecord[] = "  0  0  0  0";
 
+using F = DetailField;
 constexpr LabelPlace kPlaces[] = {
-    {"lblSeinen", "", Block::Top, 10},
-    {"lblUmakigou", "", Block::Top, 10},
-    {"lblSanti", "産地", Block::Profile, 40},
-    {"lblSeisansya", "生産者", Block::Profile, 64},
-    {"lblBanusi", "馬主", Block::Profile, 88},
-    {"lblChokyosi", "調教師", Block::Profile, 112},
-    {"lblTiti", "父", Block::Profile, 136},
-    {"lblHaha", "母", Block::Profile, 160},
-    {"lblHahaTiti", "母父", Block::Profile, 184},
-    {"lblHahaHaha", "母母", Block::Profile, 208},
-    {"lblSouSyokin", "総賞金", Block::Profile, 240},
-    {"lblHonSyokin", "本賞金", Block::Profile, 260},
-    {"lblKyakusitu", "連対脚質", Block::Style, 280},
-    {"lbl1", "全成績", Block::Record, 40},
-    {"lbl2", "全芝", Block::Record, 60},
-    {"lbl3", "全ダート", Block::Record, 80},
-    {"lbl4", "芝重", Block::Record, 100},
-    {"lbl5", "ダート重", Block::Record, 120},
-    {"lbl6", "芝右回り", Block::Record, 140},
-    {"lbl7", "芝左回り", Block::Record, 160},
-    {"lbl8", "ダート右回り", Block::Record, 180},
-    {"lbl9", "ダート左回り", Block::Record, 200},
-    {"lbl10", "直線成績", Block::Record, 220},
-    {"lbl1000", "芝～1000m", Block::Distance, 40},
-    {"lbl1200", "芝～1200m", Block::Distance, 55},
-    {"lbl1400", "芝～1400m", Block::Distance, 70},
-    {"lbl1600", "芝～1600m", Block::Distance, 85},
-    {"lbl1800", "芝～1800m", Block::Distance, 100},
-    {"lbl2000", "芝～2000m", Block::Distance, 115},
-    {"lbl2200", "芝～2200m", Block::Distance, 130},
-    {"lbl2400", "芝2201m～", Block::Distance, 145},
-    {"lbl1000d", "ダ～1000m", Block::Distance, 165},
-    {"lbl1200d", "ダ～1200m", Block::Distance, 180},
-    {"lbl1400d", "ダ～1400m", Block::Distance, 195},
-    {"lbl1600d", "ダ～1600m", Block::Distance, 210},
-    {"lbl1800d", "ダ～1800m", Block::Distance, 225},
-    {"lbl2000d", "ダ～2000m", Block::Distance, 240},
-    {"lbl2200d", "ダ～2200m", Block::Distance, 255},
-    {"lbl2400d", "ダ2201m～", Block::Distance, 270},
+    {F::SexAgeCoat, Block::Top, 10},          {F::HorseMarker, Block::Top, 10},
+    {F::Birthplace, Block::Profile, 40},      {F::Breeder, Block::Profile, 64},
+    {F::Owner, Block::Profile, 88},           {F::Trainer, Block::Profile, 112},
+    {F::Sire, Block::Profile, 136},           {F::Dam, Block::Profile, 160},
+    {F::DamSire, Block::Profile, 184},        {F::DamDam, Block::Profile, 208},
+    {F::TotalPrize, Block::Profile, 240},     {F::MainPrize, Block::Profile, 260},
+    {F::RunningStyle, Block::Style, 280},     {F::CareerRecord, Block::Record, 40},
+    {F::TurfRecord, Block::Record, 60},       {F::DirtRecord, Block::Record, 80},
+    {F::TurfHeavyRecord, Block::Record, 100}, {F::DirtHeavyRecord, Block::Record, 120},
+    {F::TurfRightRecord, Block::Record, 140}, {F::TurfLeftRecord, Block::Record, 160},
+    {F::DirtRightRecord, Block::Record, 180}, {F::DirtLeftRecord, Block::Record, 200},
+    {F::StraightRecord, Block::Record, 220},  {F::TurfTo1000m, Block::Distance, 40},
+    {F::TurfTo1200m, Block::Distance, 55},    {F::TurfTo1400m, Block::Distance, 70},
+    {F::TurfTo1600m, Block::Distance, 85},    {F::TurfTo1800m, Block::Distance, 100},
+    {F::TurfTo2000m, Block::Distance, 115},   {F::TurfTo2200m, Block::Distance, 130},
+    {F::TurfOver2200m, Block::Distance, 145}, {F::DirtTo1000m, Block::Distance, 165},
+    {F::DirtTo1200m, Block::Distance, 180},   {F::DirtTo1400m, Block::Distance, 195},
+    {F::DirtTo1600m, Block::Distance, 210},   {F::DirtTo1800m, Block::Distance, 225},
+    {F::DirtTo2000m, Block::Distance, 240},   {F::DirtTo2200m, Block::Distance, 255},
+    {F::DirtOver2200m, Block::Distance, 270},
 };
+static_assert(std::size(kPlaces) == kDetailFieldCount);
+
+QString captionOf(const LabelPlace& place) { return QString::fromUtf8(detailField(place.field).caption); }
 
 // The widest caption of a block in the caption font.
 int captionWidth(Block block, const QFontMetrics& metrics) {
     int widest = 0;
     for (const LabelPlace& place : kPlaces) {
-        if (place.block == block)
-            widest = std::max(widest, metrics.horizontalAdvance(QString::fromUtf8(place.caption)));
+        if (place.block == block) widest = std::max(widest, metrics.horizontalAdvance(captionOf(place)));
     }
     return widest;
 }
@@ -191,17 +175,18 @@ void HorseDetailWindow::createLabels() {
     for (int i = 0; i < int(std::size(kPlaces)); ++i) {
         const LabelPlace& place = kPlaces[i];
         auto* value = new QLabel(this);
-        value->setObjectName(QString::fromLatin1(place.name));
+        const std::string_view name = detailField(place.field).name;
+        value->setObjectName(QString::fromLatin1(name.data(), qsizetype(name.size())));
         const bool isRecord = place.block == Block::Record || place.block == Block::Distance;
         value->setFont(isRecord ? fixed : proportional);
         QLabel* caption = nullptr;
         if (place.block != Block::Top) {
-            caption = new QLabel(QString::fromUtf8(place.caption), this);
+            caption = new QLabel(captionOf(place), this);
             caption->setFont(captionFont);
             caption->setStyleSheet(QStringLiteral("color: rgb(0, 64, 128);"));
         }
         if (isRecord) value->setText(QString::fromLatin1(kEmptyRecord));
-        labels_[value->objectName()] = value;
+        labels_[size_t(place.field)] = value;
         placed_.push_back({i, caption, value});
     }
 }
@@ -244,7 +229,7 @@ void HorseDetailWindow::layOut() {
     for (const PlacedLabel& placed : placed_) {
         const LabelPlace& place = kPlaces[placed.place];
         if (place.block == Block::Top) {
-            const bool first = std::string_view(place.name) == "lblSeinen";
+            const bool first = place.field == DetailField::SexAgeCoat;
             const int x = first ? topX : topX + sexAgeWidth;
             placed.value->setGeometry(x, place.y, first ? sexAgeWidth : width() - kMargin - x, kLabelHeight);
         } else {
@@ -307,12 +292,9 @@ QStringList HorseDetailWindow::runnerEntries() const {
 }
 
 void HorseDetailWindow::showHorse(const HorseDetail& detail) {
-    for (const DetailLabel& label : detail.labels) {
-        const auto found = labels_.find(QString::fromStdString(label.name));
-        if (found == labels_.end()) continue;
-        QLabel* value = found->second;
-        value->setText(fromCp932(label.text));
-        showWholeTextOnPointing(value);
+    for (size_t field = 0; field < kDetailFieldCount; ++field) {
+        labels_[field]->setText(fromCp932(detail.texts[field]));
+        showWholeTextOnPointing(labels_[field]);
     }
     showPastRaces(detail);
 }
@@ -350,9 +332,6 @@ void HorseDetailWindow::fitColumns() {
     }
 }
 
-QString HorseDetailWindow::labelText(const QString& name) const {
-    const auto found = labels_.find(name);
-    return found == labels_.end() ? QString() : found->second->text();
-}
+QString HorseDetailWindow::labelText(DetailField field) const { return labels_[size_t(field)]->text(); }
 
 }  // namespace zv::ui

@@ -8,7 +8,6 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
-#include <map>
 #include <vector>
 
 #include "predict/horse_detail.h"
@@ -34,7 +33,7 @@ public:
     void showHorse(const HorseDetail& detail);
 
     // The text of the label with this control name ("lblSanti"); empty for an unknown name.
-    QString labelText(const QString& name) const;
+    QString labelText(DetailField field) const;
     QTableWidget* pastRaceGrid() const { return pastRaceGrid_; }
     // The size that shows every past-race column and the record counters whole.
     QSize fullSize() const;
@@ -65,7 +64,7 @@ private:
     QWidget* panel_;
     QComboBox* runnerList_;
     QTableWidget* pastRaceGrid_;
-    std::map<QString, QLabel*> labels_;
+    std::array<QLabel*, kDetailFieldCount> labels_{};  // by DetailField
     std::vector<PlacedLabel> placed_;
     std::array<int, kDetailGridColumns> baseWidths_{};
 };

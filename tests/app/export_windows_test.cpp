@@ -91,9 +91,9 @@ void ExportWindowsTest::detailWindowShowsTheChosenRunner() {
     MainWindow& window = fixture.open();
     window.openRunnerDetail(2, true);
     const HorseDetail expected = buildHorseDetail(window.session().store(), window.session().currentRace(), 1);
-    for (const char* name : {"lblSeinen", "lblTiti", "lblSouSyokin", "lbl1", "lblKyakusitu"}) {
-        QCOMPARE(fixture.detail().labelText(QString::fromLatin1(name)),
-                 QString::fromStdString(toUtf8(expected.label(name))));
+    for (DetailField field : {DetailField::SexAgeCoat, DetailField::Sire, DetailField::TotalPrize,
+                              DetailField::CareerRecord, DetailField::RunningStyle}) {
+        QCOMPARE(fixture.detail().labelText(field), QString::fromStdString(toUtf8(expected.text(field))));
     }
     QTableWidget* grid = fixture.detail().pastRaceGrid();
     QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("開催日"));

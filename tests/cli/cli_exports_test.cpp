@@ -9,6 +9,7 @@
 #include "data/error.h"
 #include "data/store.h"
 #include "demo/demo_day.h"
+#include "predict/horse_detail.h"
 #include "support/command_run.h"
 #include "support/data_set_fixture.h"
 #include "support/files.h"
@@ -40,9 +41,12 @@ protected:
 TEST_F(CliExportsTest, DetailJsonHasEveryLabelTheGridAndTheRowStates) {
     fixture::CommandRun r = fixture::runCommand("detail", data, {"0", "1", "--json"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out.rfind("{\"labels\":{\"lblSeinen\":", 0), 0u) << r.out;
-    EXPECT_EQ(count(r.out, "\"lbl"), 39u);
-    EXPECT_NE(r.out.find("\"lblKyakusitu\":\"逃"), std::string::npos);
+    for (const DetailFieldName& field : detailFields()) {
+        EXPECT_NE(r.out.find("\"" + std::string(field.name) + "\":\""), std::string::npos) << field.name;
+    }
+    EXPECT_EQ(r.out.rfind("{\"labels\":{\"sexAgeCoat\":", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("\"runningStyle\":\"逃"), std::string::npos);
+    EXPECT_EQ(r.out.find("lbl"), std::string::npos);
     EXPECT_NE(r.out.find("\"grid\":[[\"\",\"開催日\","), std::string::npos);
     EXPECT_NE(r.out.find("\"rowState\":[0,"), std::string::npos);
     EXPECT_EQ(r.out.back(), '\n');
@@ -51,7 +55,11 @@ TEST_F(CliExportsTest, DetailJsonHasEveryLabelTheGridAndTheRowStates) {
 TEST_F(CliExportsTest, DetailTextShowsCaptionsAndRows) {
     fixture::CommandRun r = fixture::runCommand("detail", data, {"2", "3"});
     EXPECT_EQ(r.status, 0);
+    // Every line before the grid is a caption and a text, the first two as well.
+    EXPECT_EQ(r.out.rfind("性齢・毛色: ", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("\n馬記号: "), std::string::npos);
     EXPECT_NE(r.out.find("\n総賞金: "), std::string::npos);
+    EXPECT_EQ(r.out.find("lbl"), std::string::npos);
     EXPECT_NE(r.out.find("\n1走前 | "), std::string::npos);
 }
 

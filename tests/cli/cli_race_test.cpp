@@ -48,14 +48,22 @@ TEST_F(CliRaceTest, ShowJsonIsCompleteForEveryRace) {
         size_t runners = static_cast<size_t>(store.runnerCount(race));
         EXPECT_EQ(count(r.out, "{\"number\":"), runners);
         EXPECT_EQ(count(r.out, "\"cells\":["), runners);
-        EXPECT_EQ(count(r.out, "\"rightBorder\":["), runners);
+        EXPECT_EQ(count(r.out, "\"rightBorders\":["), runners);
         size_t keys = r.out.find("\"betKeys\":[");
         ASSERT_NE(keys, std::string::npos);
         std::string keyList = r.out.substr(keys, r.out.find(']', keys) - keys);
         EXPECT_EQ(count(keyList, ","), 84u) << keyList;
-        for (const char* member : {"\"titleLine1\":", "\"f3fAverage\":", "\"prAverage\":", "\"pace\":", "\"marks\":[",
-                                   "\"labels\":{\"tan\":", "\"rowOrder\":[", "\"pastSurface\":[", "\"fg\":["}) {
+        for (const char* member : {"\"titleLine1\":", "\"titleLine2\":", "\"f3fAverage\":", "\"prAverage\":",
+                                   "\"pace\":", "\"markedRunners\":[", "\"betSummary\":{\"winAndPlace\":",
+                                   ",\"quinellaExactaTrio\":", ",\"trifectaFirst\":", ",\"trifectaSecond\":",
+                                   ",\"trifectaThird\":", "\"rowOrder\":[", "\"runners\":["}) {
             EXPECT_NE(r.out.find(member), std::string::npos) << member;
+        }
+        for (const char* member : {"\"horseName\":", "\"rate\":", "\"timeRating\":", "\"positionRating\":",
+                                   "\"combinedRating\":", "\"index\":", "\"pastRaceValid\":[", "\"pastTimeRatings\":[",
+                                   "\"pastPositionRatings\":[", "\"pastEarlyThreeFurlongs\":[", "\"pastDistances\":[",
+                                   "\"pastSurfaces\":[", "\"textColours\":[", "\"backgroundColours\":["}) {
+            EXPECT_EQ(count(r.out, member), runners) << member;
         }
         EXPECT_EQ(r.out.back(), '\n');
     }

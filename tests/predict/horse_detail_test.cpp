@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <set>
+
 #include "data/error.h"
 #include "data/record_builder.h"
 #include "data/records.h"
@@ -61,36 +65,52 @@ RecordBuilder profileHorse() {
 
 const std::string kSexAgeCoat = sj("牡4   鹿毛  ");
 
-TEST(HorseDetail, LabelsShowTheProfileAndRecord) {
+TEST(HorseDetail, FieldsShowTheProfileAndRecord) {
     HorseDetail d = buildHorseDetail(kSexAgeCoat, profileHorse().line());
     struct Case {
-        const char* name;
+        DetailField field;
         const char* text;
     };
+    using F = DetailField;
     const Case cases[] = {
-        {"lblSeinen", "牡4   鹿毛  "}, {"lblUmakigou", "(抽)"},
-        {"lblSanti", "様似  "},        {"lblSeisansya", "牧場"},
-        {"lblBanusi", "馬主太郎"},     {"lblChokyosi", "調教師 (栗)"},
-        {"lblTiti", "チチウマ"},       {"lblHaha", "ハハウマ"},
-        {"lblHahaTiti", "ハハチチ"},   {"lblHahaHaha", "ハハハハ"},
-        {"lblSouSyokin", "2500万円"},  {"lblHonSyokin", "1234万円"},
-        {"lbl1", "  3  1  0  5"},      {"lbl2", " 11  2  4 16"},
-        {"lbl3", "  0  0  0  0"},      {"lbl4", "  1  2  1  0"},
-        {"lbl6", "  1  2  3  4"},      {"lbl7", " 10  0  1 12"},
-        {"lbl10", "  0  0  0  0"},     {"lbl2400", "  0  0  0  9"},
-        {"lbl1000d", "  2  0  0  0"},  {"lblKyakusitu", "逃1 先0 差2 追0"},
+        {F::SexAgeCoat, "牡4   鹿毛  "},
+        {F::HorseMarker, "(抽)"},
+        {F::Birthplace, "様似  "},
+        {F::Breeder, "牧場"},
+        {F::Owner, "馬主太郎"},
+        {F::Trainer, "調教師 (栗)"},
+        {F::Sire, "チチウマ"},
+        {F::Dam, "ハハウマ"},
+        {F::DamSire, "ハハチチ"},
+        {F::DamDam, "ハハハハ"},
+        {F::TotalPrize, "2500万円"},
+        {F::MainPrize, "1234万円"},
+        {F::CareerRecord, "  3  1  0  5"},
+        {F::TurfRecord, " 11  2  4 16"},
+        {F::DirtRecord, "  0  0  0  0"},
+        {F::TurfHeavyRecord, "  1  2  1  0"},
+        {F::TurfRightRecord, "  1  2  3  4"},
+        {F::TurfLeftRecord, " 10  0  1 12"},
+        {F::StraightRecord, "  0  0  0  0"},
+        {F::TurfOver2200m, "  0  0  0  9"},
+        {F::DirtTo1000m, "  2  0  0  0"},
+        {F::RunningStyle, "逃1 先0 差2 追0"},
     };
-    for (const Case& c : cases) EXPECT_EQ(toUtf8(d.label(c.name)), c.text) << c.name;
+    for (const Case& c : cases) EXPECT_EQ(toUtf8(d.text(c.field)), c.text) << detailField(c.field).name;
 }
 
-TEST(HorseDetail, ListsEveryLabelOnceInWindowOrder) {
-    HorseDetail d = buildHorseDetail(kSexAgeCoat, profileHorse().line());
-    ASSERT_EQ(d.labels.size(), 39u);
-    EXPECT_EQ(d.labels.front().name, "lblSeinen");
-    EXPECT_EQ(d.labels[11].name, "lblHonSyokin");
-    EXPECT_EQ(toUtf8(d.labels[11].caption), "本賞金");
-    EXPECT_EQ(d.labels.back().name, "lblKyakusitu");
-    EXPECT_THROW(d.label("lblNothing"), std::out_of_range);
+TEST(HorseDetail, EveryFieldHasOneEnglishNameAndACaption) {
+    std::set<std::string_view> names;
+    for (size_t i = 0; i < kDetailFieldCount; ++i) {
+        const DetailFieldName& f = detailFields()[i];
+        EXPECT_EQ(static_cast<size_t>(f.field), i);
+        EXPECT_TRUE(names.insert(f.name).second) << f.name;
+        EXPECT_FALSE(f.caption.empty()) << f.name;
+        EXPECT_TRUE(std::all_of(f.name.begin(), f.name.end(), [](char c) { return std::isalnum(uint8_t(c)); }))
+            << f.name;
+    }
+    EXPECT_EQ(detailField(DetailField::MainPrize).caption, "本賞金");
+    EXPECT_EQ(detailField(DetailField::RunningStyle).name, "runningStyle");
 }
 
 TEST(HorseDetail, PrizeMoneyIsShownInTenThousandYenAndSummedIn64Bits) {
@@ -109,7 +129,7 @@ TEST(HorseDetail, PrizeMoneyIsShownInTenThousandYenAndSummedIn64Bits) {
     for (const Case& c : cases) {
         RecordBuilder b = profileHorse();
         b.setNumber(horse_line::total_prize_part1, c.part1).setNumber(horse_line::total_prize_part2, c.part2);
-        EXPECT_EQ(toUtf8(buildHorseDetail(kSexAgeCoat, b.line()).label("lblSouSyokin")), c.total) << c.part1;
+        EXPECT_EQ(toUtf8(buildHorseDetail(kSexAgeCoat, b.line()).text(DetailField::TotalPrize)), c.total) << c.part1;
     }
 }
 
@@ -262,9 +282,9 @@ TEST(HorseDetail, ShortHorseLineGivesEmptyTextsWithoutFailingOnLenientFields) {
         .setNumber(horse_line::total_prize_part2, 0);
     setCounters(b, horse_line::kGroupRunningStyle, {0, 0, 0, 0});
     HorseDetail d = buildHorseDetail(kSexAgeCoat, b.line());
-    EXPECT_EQ(toUtf8(d.label("lblSouSyokin")), "0万円");
-    EXPECT_EQ(d.label("lblTiti"), "");
-    EXPECT_EQ(d.label("lbl2400d"), "  0  0  0  0");
+    EXPECT_EQ(toUtf8(d.text(DetailField::TotalPrize)), "0万円");
+    EXPECT_EQ(d.text(DetailField::Sire), "");
+    EXPECT_EQ(d.text(DetailField::DirtOver2200m), "  0  0  0  0");
     for (int r = 1; r < kDetailGridRows; ++r) EXPECT_EQ(d.grid[r][1], "");
 }
 
@@ -303,8 +323,8 @@ TEST(HorseDetail, StoreRunnerIsFoundThroughTheRaceAndRejectedOutOfRange) {
     store.horseLines = {profileHorse().line(), profileHorse().line(), other.line()};
 
     HorseDetail d = buildHorseDetail(store, 1, 1);
-    EXPECT_EQ(toUtf8(d.label("lblBanusi")), "別の馬主");
-    EXPECT_EQ(toUtf8(d.label("lblSeinen")), "牝3   鹿毛  ");
+    EXPECT_EQ(toUtf8(d.text(DetailField::Owner)), "別の馬主");
+    EXPECT_EQ(toUtf8(d.text(DetailField::SexAgeCoat)), "牝3   鹿毛  ");
     EXPECT_THROW(buildHorseDetail(store, 1, 2), Error);
     EXPECT_THROW(buildHorseDetail(store, 2, 0), Error);
     EXPECT_THROW(buildHorseDetail(store, 0, -1), Error);

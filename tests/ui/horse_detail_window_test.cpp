@@ -177,7 +177,7 @@ void DetailWindowTest::aLargerWindowGivesTheGridTheRoom() {
     QCOMPARE(window.pastRaceGrid()->width(), window.width());
     QCOMPARE(window.pastRaceGrid()->geometry().bottom(), window.height() - 1);
     // The record counters keep to the right edge.
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lbl2400d"))->geometry().right(), window.width() - 8 - 1);
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("dirtOver2200m"))->geometry().right(), window.width() - 8 - 1);
 }
 
 QTEST_MAIN(DetailWindowTest)
