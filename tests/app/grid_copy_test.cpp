@@ -18,6 +18,7 @@
 
 using namespace zv;
 using zv::app::MainWindow;
+using zv::app::testing::activate;
 using zv::app::testing::MainWindowFixture;
 
 class GridCopyTest : public QObject {
@@ -32,13 +33,6 @@ private slots:
 };
 
 namespace {
-
-void activate(QWidget& window) {
-    window.show();
-    window.activateWindow();
-    QApplication::setActiveWindow(&window);
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-}
 
 int runnerOfRow(const ui::RaceGridView& grid, int row) {
     return grid.model()->index(row, 0).data(ui::RunnerNumberRole).toInt();

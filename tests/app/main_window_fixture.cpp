@@ -1,5 +1,8 @@
 #include "main_window_fixture.h"
 
+#include <QApplication>
+#include <QtTest>
+
 #include <QSettings>
 #include <fstream>
 
@@ -127,6 +130,13 @@ void MainWindowFixture::closeWindow() {
     window_->close();
     window_.reset();
     settings_.reset();
+}
+
+void activate(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
 }  // namespace zv::app::testing

@@ -75,4 +75,7 @@ private:
     ui::BetLinesWindow* bets_ = nullptr;
 };
 
+// Shows the window and makes it the active one, as a user's click would.
+void activate(QWidget& window);
+
 }  // namespace zv::app::testing

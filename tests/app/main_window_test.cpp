@@ -29,6 +29,7 @@
 
 using namespace zv;
 using zv::app::MainWindow;
+using zv::app::testing::activate;
 using zv::app::testing::MainWindowFixture;
 
 class MainWindowTest : public QObject {
@@ -64,14 +65,6 @@ private slots:
 };
 
 namespace {
-
-// Shows the window and makes it the active one, as a user's click would.
-void activate(QWidget& window) {
-    window.show();
-    window.activateWindow();
-    QApplication::setActiveWindow(&window);
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-}
 
 // The first race of the day with at least runners runners.
 int raceWithRunners(const MainWindow& window, int runners) {

@@ -20,6 +20,7 @@
 
 using namespace zv;
 using zv::app::MainWindow;
+using zv::app::testing::activate;
 using zv::app::testing::MainWindowFixture;
 
 class MenusAndKeysTest : public QObject {
@@ -40,13 +41,6 @@ private slots:
 };
 
 namespace {
-
-void activate(QWidget& window) {
-    window.show();
-    window.activateWindow();
-    QApplication::setActiveWindow(&window);
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-}
 
 // The text a menu draws for an item: its caption, and after a tab the short-cut it shows.
 class MenuText : public QMenu {
