@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev
-  liblhasa-dev lhasa jlha-utils
+  liblhasa-dev lhasa jlha-utils libsqlite3-dev libzstd-dev
   libcurl4-openssl-dev libssl-dev openssl ca-certificates
   qtkeychain-qt6-dev libsecret-1-0 gnome-keyring dbus
   libgtest-dev libgmock-dev libbenchmark-dev libmimalloc-dev

@@ -7,11 +7,36 @@
 namespace zv {
 namespace {
 
-// Converts with one iconv descriptor per call; an unconvertible or invalid sequence is
-// replaced and its first byte skipped, so conversion always finishes.
-std::string convert(std::string_view in, const char* to, const char* from, std::string_view replacement) {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) throw ConverterMissing();
+// One iconv descriptor per direction and thread, opened on first use: opening one costs more than
+// converting a name.
+class Descriptor {
+public:
+    Descriptor(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~Descriptor() {
+        if (opened()) iconv_close(cd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    bool opened() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    // The descriptor in its initial state.
+    iconv_t fresh() {
+        if (!opened()) throw ConverterMissing();
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        return cd_;
+    }
+
+private:
+    iconv_t cd_;
+};
+
+// Converts; an unconvertible or invalid sequence is replaced and its first byte skipped, so
+// conversion always finishes.
+enum class Direction { ToUtf8, FromUtf8 };
+
+std::string convert(std::string_view in, Direction direction, std::string_view replacement) {
+    thread_local Descriptor toUtf8Descriptor("UTF-8", "CP932"), fromUtf8Descriptor("CP932", "UTF-8");
+    const bool fromUtf8 = direction == Direction::FromUtf8;
+    iconv_t cd = (fromUtf8 ? fromUtf8Descriptor : toUtf8Descriptor).fresh();
     std::string out;
     out.reserve(in.size() * 3 / 2 + 4);
     char buffer[1024];
@@ -26,14 +51,13 @@ std::string convert(std::string_view in, const char* to, const char* from, std::
             out.append(replacement);
             // Skip one input unit: a whole UTF-8 sequence or a single CP932 byte.
             size_t skip = 1;
-            if (std::string_view(from) == "UTF-8") {
+            if (fromUtf8) {
                 while (skip < srcLeft && (static_cast<unsigned char>(src[skip]) & 0xC0) == 0x80) ++skip;
             }
             src += skip;
             srcLeft -= skip;
         }
     }
-    iconv_close(cd);
     return out;
 }
 
@@ -43,9 +67,9 @@ ConverterMissing::ConverterMissing()
     : std::runtime_error(
           "文字コードを変換できません: iconv が CP932 を扱えません (glibc の gconv モジュールが必要です)") {}
 
-std::string toUtf8(std::string_view cp932) { return convert(cp932, "UTF-8", "CP932", "\xEF\xBF\xBD"); }
+std::string toUtf8(std::string_view cp932) { return convert(cp932, Direction::ToUtf8, "\xEF\xBF\xBD"); }
 
-std::string fromUtf8(std::string_view utf8) { return convert(utf8, "CP932", "UTF-8", "?"); }
+std::string fromUtf8(std::string_view utf8) { return convert(utf8, Direction::FromUtf8, "?"); }
 
 std::optional<std::string> fromUtf8Exactly(std::string_view utf8) {
     std::string cp932 = fromUtf8(utf8);

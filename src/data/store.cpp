@@ -149,14 +149,31 @@ bool loadDataSet(RaceDataStore& store, const std::filesystem::path& folder, File
     for (const char* name : {kHeaderFile, kRunnerFile, kHorseFile}) {
         if (!fileExists(folder / name)) return false;
     }
+    store =
+        assembleDataSet(readRecordLines(folder, kHeaderFile, kMaxRaces, access),
+                        readRecordLines(folder, kRunnerFile, kMaxRunnerLines, access),
+                        readRecordLines(folder, kHorseFile, kMaxHorseLines, access), pathText(folder / kHeaderFile));
+    return true;
+}
+
+RaceDataStore assembleDataSet(RecordLines headerLines, RecordLines runnerLines, RecordLines horseLines,
+                              const std::string& headerOrigin) {
+    const std::pair<const RecordLines*, size_t> capacities[] = {
+        {&headerLines, kMaxRaces}, {&runnerLines, kMaxRunnerLines}, {&horseLines, kMaxHorseLines}};
+    for (const auto& [lines, capacity] : capacities) {
+        if (lines->size() > capacity) {
+            throw Error(ErrorKind::Capacity,
+                        sj("データが多すぎます: 行数が上限 ") + std::to_string(capacity) + sj(" を超えています"));
+        }
+    }
     RaceDataStore fresh;
-    fresh.headerLines = readRecordLines(folder, kHeaderFile, kMaxRaces, access);
-    fresh.runnerLines = readRecordLines(folder, kRunnerFile, kMaxRunnerLines, access);
-    fresh.horseLines = readRecordLines(folder, kHorseFile, kMaxHorseLines, access);
+    fresh.headerLines = std::move(headerLines);
+    fresh.runnerLines = std::move(runnerLines);
+    fresh.horseLines = std::move(horseLines);
     fresh.raceCount = static_cast<int>(fresh.headerLines.size());
     if (fresh.raceCount == 0) {
-        throw Error(ErrorKind::Format, sj("データにレースが含まれていません (") + pathText(folder / kHeaderFile) +
-                                           sj(" にレースの行がありません)"));
+        throw Error(ErrorKind::Format,
+                    sj("データにレースが含まれていません (") + headerOrigin + sj(" にレースの行がありません)"));
     }
 
     fresh.headers = readRaceHeaders(fresh.headerLines);
@@ -168,8 +185,7 @@ bool loadDataSet(RaceDataStore& store, const std::filesystem::path& folder, File
                                            sj("、出走馬データ ") + std::to_string(fresh.runnerLines.size()) +
                                            sj("行、馬データ ") + std::to_string(fresh.horseLines.size()) + sj("行"));
     }
-    store = std::move(fresh);
-    return true;
+    return fresh;
 }
 
 }  // namespace zv

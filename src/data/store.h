@@ -65,4 +65,11 @@ enum class FileAccess {
 // lines at the very end of a file are not records.
 bool loadDataSet(RaceDataStore& store, const std::filesystem::path& folder, FileAccess access = FileAccess::Read);
 
+// A data set of record lines already in memory, checked as loadDataSet checks what it reads: the
+// capacities, at least one race, every runner count, and the runner and horse lines holding exactly
+// their sum. headerOrigin (CP932) names where the header lines came from in a message. Throws
+// zv::Error.
+RaceDataStore assembleDataSet(RecordLines headerLines, RecordLines runnerLines, RecordLines horseLines,
+                              const std::string& headerOrigin);
+
 }  // namespace zv

@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <string>
 
 #include "data/archive/intake.h"
-#include "data/ascii_case.h"
+#include "data/day_inputs.h"
 #include "data/error.h"
 #include "data/field.h"
 #include "data/numbers.h"
@@ -21,29 +20,6 @@ namespace zv::report {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A private folder for unpacked archives (mode 0700), removed with everything in it at the end.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::string pattern = (fs::temp_directory_path() / "zelvora-report-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) throw Error(ErrorKind::Io, sj("作業フォルダを作成できません"));
-        path_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    // A fresh sub-folder for the next archive.
-    fs::path next() { return path_ / std::to_string(++count_); }
-
-private:
-    fs::path path_;
-    int count_ = 0;
-};
 
 struct DaySource {
     fs::path folder;    // where the three files are
@@ -77,18 +53,6 @@ std::optional<std::string> firstLine(const fs::path& file) {
     return line;
 }
 
-bool hasAnyRecordFile(const fs::path& folder) {
-    std::error_code ec;
-    for (const char* name : {kHeaderFile, kRunnerFile, kHorseFile})
-        if (fs::is_regular_file(folder / name, ec)) return true;
-    return false;
-}
-
-bool looksLikeArchive(const fs::path& file) {
-    const std::string ext = file.extension().string();
-    return equalsNoCase(ext, ".lzh") || equalsNoCase(ext, ".lha");
-}
-
 class InputCollector {
 public:
     InputCollector(ScratchFolder& scratch, std::vector<SkippedInput>& skipped, const ReportOptions& options)
@@ -100,7 +64,7 @@ public:
         if (ec || !fs::exists(status)) return skip(path, "見つかりません");
         if (fs::is_regular_file(status)) return addArchive(path);
         if (!fs::is_directory(status)) return skip(path, "フォルダでも書庫ファイルでもありません");
-        if (hasAnyRecordFile(path)) return addDayFolder(path);
+        if (holdsRecordFile(path)) return addDayFolder(path);
 
         std::vector<fs::path> entries;
         for (fs::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec))
@@ -110,7 +74,7 @@ public:
         size_t before = sources_.size() + skipped_.size();
         for (const fs::path& entry : entries) {
             if (aborted()) return;
-            if (fs::is_directory(entry, ec) && hasAnyRecordFile(entry))
+            if (fs::is_directory(entry, ec) && holdsRecordFile(entry))
                 addDayFolder(entry);
             else if (fs::is_regular_file(entry, ec) && looksLikeArchive(entry))
                 addArchive(entry);
@@ -163,7 +127,7 @@ private:
 }  // namespace
 
 ReportCard runReport(const std::vector<fs::path>& paths, const ReportOptions& options) {
-    ScratchFolder scratch;
+    ScratchFolder scratch("zelvora-report");
     std::vector<SkippedInput> skipped;
     std::vector<ReportDay> days;
     ReportTally tally;

@@ -166,7 +166,7 @@ void ReportTally::lookUpOutcomes(const RaceDataStore& store, int dayKey) {
             key = pendingKey(date, course, number, name);
             auto it = pending_.find(key);
             if (it == pending_.end()) continue;
-            Runner& runner = races_[it->second.first].runners[it->second.second];
+            TalliedRunner& runner = races_[it->second.first].runners[it->second.second];
             runner.found = true;
             runner.finish = toIntOrZero(pastField(line, horse_line::past_finish, k));
             runner.popularity = toIntOrZero(pastField(line, horse_line::past_popularity, k));
@@ -190,28 +190,41 @@ void ReportTally::rateDay(const RaceDataStore& store, const LocalDateTime& day, 
         std::string_view header = store.headerLines[r];
         std::string_view date = field(header, header_line::race_date);
         std::string_view course = field(header, header_line::racecourse_code);
-        Race race;
-        race.marks = ratings.markedRunners;
-        race.trifecta = ratings.trifecta;
-        race.runners.resize(ratings.pastColumns.size());
-        for (size_t n = 0; n < ratings.pastColumns.size(); ++n) {
-            const PastColumn& b = ratings.pastColumns[n];
-            Runner& runner = race.runners[n];
-            runner.name = b.name;
-            int higher = 0;
-            for (const PastColumn& other : ratings.pastColumns) higher += other.combined > b.combined;
-            runner.rank = higher + 1;
-            runner.indexBand = std::clamp(static_cast<int>(indexValue(b.combined) / 10), 0, kIndexBands - 1);
-            for (int m = 0; m < static_cast<int>(race.marks.size()); ++m)
-                if (race.marks[m] == static_cast<int>(n) + 1) runner.mark = m;
-            pending_[pendingKey(date, course, static_cast<int>(n) + 1, runner.name)] = {
+        TalliedRace race = talliedRace(ratings);
+        for (size_t n = 0; n < race.runners.size(); ++n) {
+            pending_[pendingKey(date, course, static_cast<int>(n) + 1, race.runners[n].name)] = {
                 static_cast<uint32_t>(races_.size()), static_cast<uint16_t>(n)};
         }
         races_.push_back(std::move(race));
     }
 }
 
-ReportCard ReportTally::card() const {
+int indexBandOf(int32_t combined) {
+    return std::clamp(static_cast<int>(indexValue(combined) / 10), 0, kIndexBands - 1);
+}
+
+TalliedRace talliedRace(const RaceRatings& ratings) {
+    TalliedRace race;
+    race.marks = ratings.markedRunners;
+    race.trifecta = ratings.trifecta;
+    race.runners.resize(ratings.pastColumns.size());
+    for (size_t n = 0; n < ratings.pastColumns.size(); ++n) {
+        const PastColumn& b = ratings.pastColumns[n];
+        TalliedRunner& runner = race.runners[n];
+        runner.name = b.name;
+        int higher = 0;
+        for (const PastColumn& other : ratings.pastColumns) higher += other.combined > b.combined;
+        runner.rank = higher + 1;
+        runner.indexBand = indexBandOf(b.combined);
+        for (int m = 0; m < static_cast<int>(race.marks.size()); ++m)
+            if (race.marks[m] == static_cast<int>(n) + 1) runner.mark = m;
+    }
+    return race;
+}
+
+ReportCard ReportTally::card() const { return countRaces(races_); }
+
+ReportCard countRaces(const std::vector<TalliedRace>& races) {
     ReportCard card;
     card.byMark = markRows();
     card.byRank = rowsLabelled({"1位", "2位", "3位", "4位", "5位", "6位以下"});
@@ -224,14 +237,14 @@ ReportCard ReportTally::card() const {
     }
 
     Coverage& coverage = card.coverage;
-    for (const Race& race : races_) {
+    for (const TalliedRace& race : races) {
         Places places = placesOf(race);
         ++coverage.races;
         coverage.racesWithWinner += places.known(1);
         coverage.racesWithFirstTwo += places.known(2);
         coverage.racesWithFirstThree += places.known(3);
         for (size_t i = 0; i < race.runners.size(); ++i) {
-            const Runner& r = race.runners[i];
+            const TalliedRunner& r = race.runners[i];
             int n = static_cast<int>(i);
             if (r.found && didNotRun(r.finish)) continue;
             ++coverage.runners;

@@ -15,7 +15,38 @@
 #include "predict/calendar.h"
 #include "report/report_card.h"
 
+namespace zv {
+struct RaceRatings;
+}
+
 namespace zv::report {
+
+// One rated race as the report card counts it: per runner what was predicted and, once a later
+// day's record of the horse gives it, how it finished.
+struct TalliedRunner {
+    std::string name;    // horse name, trimmed
+    int mark = -1;       // 0 ◎ .. 5 ☆; -1 unmarked
+    int rank = 0;        // combined rank in the race, ties sharing the better one
+    int indexBand = 0;   // 0 (0.0–9.9) .. 9 (90.0–100.0)
+    bool found = false;  // its own later record was found
+    int finish = 0;      // from that record
+    int popularity = 0;
+    std::string opponent;  // from that record: the winner's name, or the second's after a win
+};
+struct TalliedRace {
+    std::vector<TalliedRunner> runners;  // runner order
+    std::array<int, 6> marks{};          // runner numbers in mark order ◎ ○ ▲ △ × ☆; 0 = no pick
+    bool trifecta = false;
+};
+
+// The index band of a combined rating: 0 (0.0–9.9) .. 9 (90.0–100.0).
+int indexBandOf(int32_t combined);
+
+// The predictions of a rated race, its outcomes not yet known.
+TalliedRace talliedRace(const RaceRatings& ratings);
+
+// The tables over races (days, skipped and aborted left empty).
+ReportCard countRaces(const std::vector<TalliedRace>& races);
 
 class ReportTally {
 public:
@@ -28,27 +59,11 @@ public:
     ReportCard card() const;
 
 private:
-    struct Runner {
-        std::string name;    // CP932, trimmed
-        int mark = -1;       // 0 ◎ .. 5 ☆; -1 unmarked
-        int rank = 0;        // combined rank in the race, ties sharing the better one
-        int indexBand = 0;   // 0 (0.0–9.9) .. 9 (90.0–100.0)
-        bool found = false;  // its own later record was found
-        int finish = 0;      // from that record
-        int popularity = 0;
-        std::string opponent;  // from that record: the winner's name, or the second's after a win
-    };
-    struct Race {
-        std::vector<Runner> runners;
-        std::array<int, 6> marks{};
-        bool trifecta = false;
-    };
-
     void lookUpOutcomes(const RaceDataStore& store, int dayKey);
     void rateDay(const RaceDataStore& store, const LocalDateTime& day, const std::string& path,
                  std::vector<SkippedInput>& skipped, int& rated);
 
-    std::vector<Race> races_;
+    std::vector<TalliedRace> races_;
     // date (8) + racecourse code (2) + horse number (2) + trimmed horse name -> race, runner
     std::unordered_map<std::string, std::pair<uint32_t, uint16_t>> pending_;
 };

@@ -22,15 +22,16 @@ LAYERS = {
     "predict": ["data"],
     "export": ["predict", "data"],
     "report": ["predict", "data"],
+    "library": ["report", "predict", "data"],
     "service": ["data"],
     "settings": ["service", "data"],
-    "session": ["predict", "service", "settings", "data"],
-    "ui": ["session", "predict", "report", "data"],
-    "app": ["demo", "ui", "session", "export", "service", "settings", "predict", "data"],
-    "cli": ["demo", "data", "predict", "export", "report", "session", "service", "settings"],
+    "session": ["library", "predict", "service", "settings", "data"],
+    "ui": ["session", "library", "predict", "report", "data"],
+    "app": ["demo", "ui", "session", "library", "export", "service", "settings", "predict", "data"],
+    "cli": ["demo", "data", "predict", "export", "report", "library", "session", "service", "settings"],
 }
 # Libraries that hold no Qt at all.
-WITHOUT_QT = {"data", "demo", "predict", "export", "report", "service"}
+WITHOUT_QT = {"data", "demo", "predict", "export", "report", "library", "service"}
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.MULTILINE)
 
