@@ -5,6 +5,7 @@
 #include "data/error.h"
 #include "data/paths.h"
 #include "data/sjis.h"
+#include "library/library.h"
 
 namespace zv::cli {
 
@@ -13,12 +14,24 @@ std::filesystem::path CliContext::dataFolder() const { return resolveDataFolder(
 RaceDataStore CliContext::loadStore() const {
     RaceDataStore store;
     std::filesystem::path folder = dataFolder();
+    if (std::optional<std::string> day = option("--day")) {
+        const int date = dayArg(*day);
+        if (!library::Library(folder, library::OpenMode::Existing).loadDay(date, store))
+            throw Error(ErrorKind::Io, sj("ライブラリにその開催日はありません: ") + fromUtf8(*day));
+        return store;
+    }
     // A command ends within milliseconds: mapping spares copying a day's files into fresh memory.
     if (!loadDataFolder(store, folder, FileAccess::Map)) {
         throw Error(ErrorKind::Io,
                     sj("データが読み込まれていません (") + pathText(folder) + sj(" にレースデータがありません)"));
     }
     return store;
+}
+
+int dayArg(const std::string& text) {
+    auto date = text.size() == 8 ? parseInt(text) : std::nullopt;
+    if (!date || *date < 10000101) throw UsageError("開催日は YYYYMMDD の 8 桁で指定してください: " + text);
+    return *date;
 }
 
 int CliContext::raceArg(const RaceDataStore& store, const std::string& text) const {

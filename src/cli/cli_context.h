@@ -34,7 +34,8 @@ struct CliContext {
 
     // The data folder (created on first use).
     std::filesystem::path dataFolder() const;
-    // The data set of the data folder; throws zv::Error with a clear message when there is none.
+    // The data set of the data folder, or with --day the kept day of the library; throws zv::Error
+    // with a clear message when there is none.
     RaceDataStore loadStore() const;
     // Race index argument checked against the store; throws zv::Error when out of range.
     int raceArg(const RaceDataStore& store, const std::string& text) const;
@@ -46,6 +47,9 @@ class UsageError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// A date given as YYYYMMDD; throws UsageError otherwise.
+int dayArg(const std::string& text);
 
 // A CP932 message for the terminal: UTF-8, with the CR LF line ends of message boxes turned into LF.
 std::string terminalText(const std::string& cp932);

@@ -12,11 +12,11 @@ namespace {
 
 bool isHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
 
-// --data-dir DIR, wherever it stands.
-std::optional<std::string> takeDataDir(std::vector<std::string>& args) {
-    auto it = std::find(args.begin(), args.end(), "--data-dir");
+// An option with its value that may stand before the command as well (--data-dir DIR, --day D).
+std::optional<std::string> takeAnywhere(std::vector<std::string>& args, const std::string& name) {
+    auto it = std::find(args.begin(), args.end(), name);
     if (it == args.end()) return std::nullopt;
-    if (it + 1 == args.end()) throw UsageError("--data-dir には値を指定してください");
+    if (it + 1 == args.end()) throw UsageError(name + " には値を指定してください");
     std::string value = *(it + 1);
     args.erase(it, it + 2);
     return value;
@@ -34,7 +34,8 @@ int runCommandLine(int argc, char** argv, std::span<const Command> commands, std
     std::vector<std::string> args(argv + 1, argv + argc);
     try {
         CliContext ctx(std::cout, std::cerr);
-        if (auto dir = takeDataDir(args)) ctx.dataDirOption = *dir;
+        if (auto dir = takeAnywhere(args, "--data-dir")) ctx.dataDirOption = *dir;
+        std::optional<std::string> day = takeAnywhere(args, "--day");
         if (args.empty()) {
             std::cerr << usageText(commands);
             return 2;
@@ -51,6 +52,10 @@ int runCommandLine(int argc, char** argv, std::span<const Command> commands, std
         }
         ctx.command = command->name;
         parseArguments(*command, {args.begin() + 1, args.end()}, ctx);
+        if (day) {
+            if (!command->findOption("--day")) throw UsageError(args[0] + " には --day を指定できません");
+            ctx.options.emplace("--day", *day);
+        }
         return handlerOf(*command, local)(ctx);
     } catch (const UsageError& e) {
         std::cerr << "zelvora-cli: " << e.what() << "\n" << usageText(commands);

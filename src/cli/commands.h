@@ -19,6 +19,8 @@ int cmdIdx(CliContext& ctx);
 int cmdCsv(CliContext& ctx);
 int cmdSeason(CliContext& ctx);
 int cmdReport(CliContext& ctx);
+int cmdLibrary(CliContext& ctx);
+int cmdHorse(CliContext& ctx);
 
 // The service commands; they run in the service program (service_program.h).
 int cmdCatalogue(CliContext& ctx);
