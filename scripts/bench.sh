@@ -14,7 +14,7 @@ else
   build=build-bench
   cmake --preset bench -DZV_BUILD_GUI="$gui" >/dev/null
 fi
-targets=(load_benchmarks engine_benchmarks archive_benchmarks report_benchmarks zelvora-cli)
+targets=(load_benchmarks engine_benchmarks archive_benchmarks report_benchmarks library_benchmarks zelvora-cli)
 if [ "$gui" = ON ]; then targets+=(gui_benchmarks); fi
 cmake --build "$build" -j2 --target "${targets[@]}"
 
@@ -23,7 +23,7 @@ rm -rf "$out"
 mkdir -p "$out"
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"
-for b in load engine archive report; do
+for b in load engine archive report library; do
   "$build/benchmarks/${b}_benchmarks" --benchmark_format=json --benchmark_out="$out/$b.json" \
     --benchmark_out_format=json >/dev/null
 done
@@ -108,6 +108,28 @@ ours, lhasa = pick(archive, "BM_IntakeExtract", "median"), pick(archive, "BM_Lha
 if ours and lhasa:
     row("extraction / lhasa x (medians)", f"{ours / lhasa:.2f}x ({ours / 1e3:.1f} ms / {lhasa / 1e3:.1f} ms)",
         "<= 1.2x", ours <= 1.2 * lhasa)
+
+library = results("library")
+added, unpacked = pick(library, "BM_AddArchivedDay", "median"), pick(library, "BM_LhasaOverArchives", "median")
+if added and unpacked:
+    per_day, lhasa_day = added / 16, unpacked / 16
+    row("library: add a day / 1.2x lhasa x + 30 ms", f"{per_day / 1e3:.1f} ms / {(1.2 * lhasa_day + 30e3) / 1e3:.1f} ms",
+        "<= 1", per_day <= 1.2 * lhasa_day + 30e3)
+search = pick(library, "BM_FindHorse", "median")
+if search is not None:
+    row("library: horse search, 1,000 days", f"{search / 3e3:.2f} ms a query", "<= 20 ms", search / 3 <= 20e3)
+count = pick(library, "BM_ReportOverLibrary", "median")
+if count is not None:
+    row("library: report, 1,000 days", f"{count / 1e3:.0f} ms", "<= 500 ms", count <= 500e3)
+switch = pick(library, "BM_SwitchDay", "median")
+if switch is not None:
+    row("library: switch day (load + first race)", f"{switch / 1e3:.1f} ms", "<= 100 ms", switch <= 100e3)
+for b in library:
+    if b["name"].startswith("BM_LibraryBuilt"):
+        row("library: disk / archives", f"{b['diskRatio']:.2f}x ({b['libraryMB']:.0f} MB / {b['archiveMB']:.0f} MB)",
+            "<= 1.2x", b["diskRatio"] <= 1.2)
+        row("library: season / pack / build, 1,000 days",
+            f"{b['seasonSeconds']:.0f} s / {b['packSeconds']:.0f} s / {b['buildSeconds']:.0f} s", "(figure)", True)
 
 gui = os.path.join(out, "gui.csv")
 if os.path.exists(gui):
