@@ -1,6 +1,7 @@
 #include "race_session.h"
 
 #include "data/error.h"
+#include "library/library.h"
 #include "predict/compute_race.h"
 #include "predict/grid_sort.h"
 #include "settings/developer_mode.h"
@@ -24,7 +25,14 @@ void RaceSession::loadDataFolder() {
 
 IntakeResult RaceSession::openArchive(const std::filesystem::path& archive, const archive::ProgressFn& progress) {
     IntakeResult taken = zv::openArchive(archive, setup_.dataFolder, store_, progress);
-    if (taken.ok) dataSetReplaced();
+    if (!taken.ok) return taken;
+    libraryProblem_.clear();
+    try {
+        library::Library(setup_.dataFolder, library::OpenMode::Create).addDay(store_, archive.string());
+    } catch (const Error& e) {
+        libraryProblem_ = e.message();
+    }
+    dataSetReplaced();
     return taken;
 }
 

@@ -40,8 +40,12 @@ public:
     // (nothing changes), or when race 0 cannot be computed.
     void loadDataFolder();
     // Takes an archive into the data folder and the data set (archive/intake.h); when it is
-    // taken in, race 0 is selected.
+    // taken in, its day is kept in the library of the data folder (library/library.h) and race 0
+    // is selected.
     IntakeResult openArchive(const std::filesystem::path& archive, const archive::ProgressFn& progress);
+    // Why the last archive taken in could not be kept in the library (CP932); empty when it was.
+    // The intake stands either way.
+    const std::string& libraryProblem() const { return libraryProblem_; }
 
     // Computes race r and makes it the current race. A race that cannot be computed still
     // becomes the current race, without a result, so that moving on starts from it; its
@@ -78,6 +82,7 @@ private:
     int currentRace_ = -1;
     int sortColumn_ = kColRunner;
     bool developerMode_ = false;
+    std::string libraryProblem_;
     std::function<void(SessionChange)> listener_;
 };
 

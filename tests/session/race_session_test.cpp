@@ -9,6 +9,8 @@
 #include "data/error.h"
 #include "data/records.h"
 #include "demo/demo_day.h"
+#include "library/library.h"
+#include "support/archive_fixture.h"
 
 namespace zv {
 namespace {
@@ -140,6 +142,27 @@ TEST_F(RaceSessionTest, AnArchiveThatIsNotTakenInKeepsTheRaceOnScreen) {
     EXPECT_EQ(session.store(), store);
     EXPECT_EQ(session.currentRace(), 3);
     EXPECT_NE(session.result(), nullptr);
+}
+
+TEST_F(RaceSessionTest, AnArchiveTakenInIsKeptInTheLibraryAndAnUnusableLibraryDoesNotStopIt) {
+    const std::filesystem::path day = folder() / "day";
+    writeDemoDay(day, 3);
+    const std::filesystem::path archive = folder() / "day.lzh";
+    fixture::packWithJlha(day, archive, "a", {kHeaderFile, kRunnerFile, kHorseFile});
+    RaceSession session = openSession();
+    ASSERT_TRUE(session.openArchive(archive, {}).ok);
+    EXPECT_EQ(session.libraryProblem(), "");
+    const std::vector<library::KeptDay> days = library::Library(folder(), library::OpenMode::Existing).days();
+    ASSERT_EQ(days.size(), 1u);
+    EXPECT_EQ(days[0].source, archive.string());
+
+    std::filesystem::remove_all(library::Library::keptFolder(folder()));
+    for (const char* suffix : {"", "-wal", "-shm"})
+        std::filesystem::remove(library::Library::databaseFile(folder()).string() + suffix);
+    std::ofstream(library::Library::databaseFile(folder())) << "another program's file";
+    ASSERT_TRUE(session.openArchive(archive, {}).ok);
+    EXPECT_NE(session.libraryProblem(), "");
+    EXPECT_EQ(session.currentRace(), 0);
 }
 
 TEST_F(RaceSessionTest, TheDeveloperFlagIsReadFromTheProgramsIniFile) {
