@@ -24,12 +24,6 @@ int codeNumber(const CodeField<Code>& field) {
     return field.state == FieldState::Value ? static_cast<int>(field.code) : -1;
 }
 
-template <class Code>
-std::string racecourseText(const CodeField<Code>& field) {
-    if (field.state != FieldState::Value) return {};
-    return toUtf8(racecourseName(codeText(static_cast<uint32_t>(field.code), 2)));
-}
-
 std::string surfaceText(const CodeField<Flag>& jump, const CodeField<Flag>& turf) {
     if (jump.is(Flag::Yes)) return "障";
     return turf.is(Flag::Yes) ? "芝" : "ダ";
@@ -40,7 +34,7 @@ RaceRow raceRow(const RaceDataStore& store, int r, const LocalDateTime& day, con
     RaceRow row;
     row.raceIndex = r;
     row.racecourseCode = codeNumber(header.racecourse);
-    row.racecourse = racecourseText(header.racecourse);
+    row.racecourse = racecourseNameOf(row.racecourseCode);
     row.raceNumber = static_cast<int>(header.raceNumber.value);
     row.surface = toUtf8(store.headers[r].courseText);
     row.distance = static_cast<int>(header.distance.value);
@@ -86,7 +80,7 @@ void addPastRaces(const std::vector<HorseRecord>& horses, int date, std::vector<
             row.opponent = past.opponentName.text;
             PastRaceSeen& seen = row.seen;
             seen.date = pastDate;
-            seen.racecourse = racecourseText(past.racecourse);
+            seen.racecourse = racecourseNameOf(row.racecourseCode);
             seen.raceName = past.shortName.text;
             seen.surface = surfaceText(past.jump, past.turf);
             seen.distance = static_cast<int>(past.distance.value);
@@ -101,6 +95,10 @@ void addPastRaces(const std::vector<HorseRecord>& horses, int date, std::vector<
 }
 
 }  // namespace
+
+std::string racecourseNameOf(int code) {
+    return code < 0 ? std::string() : toUtf8(racecourseName(codeText(static_cast<uint32_t>(code), 2)));
+}
 
 DayRows dayRows(const RaceDataStore& store) {
     const RaceHeaderRecord first = decodeRaceHeader(Cp932View(store.headerLines.at(0)));

@@ -57,6 +57,9 @@ struct DayRows {
     std::vector<PastRaceRow> pastRaces;  // groups dated before the day
 };
 
+// The name of a racecourse code (東京); empty for -1, no code.
+std::string racecourseNameOf(int code);
+
 // The rows of store. Throws zv::Error (Format) when its first race has no date.
 DayRows dayRows(const RaceDataStore& store);
 

@@ -70,11 +70,10 @@ public:
           // The earliest later day's record of a past race is the one kept, as the report card
           // takes a finish from the first later day that gives it.
           upsertPast_(db.prepare(
-              "INSERT INTO past_races(horse, date, racecourse_code, seen, racecourse, horse_number, finish, "
-              "popularity, "
-              "opponent, race_name, surface, distance, field_size, race_time, jockey) VALUES(?1, ?2, ?3, ?4, ?5, ?6, "
-              "?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15) ON CONFLICT(horse, date, racecourse_code) DO UPDATE SET "
-              "seen = excluded.seen, racecourse = excluded.racecourse, horse_number = excluded.horse_number, "
+              "INSERT INTO past_races(horse, date, racecourse_code, seen, horse_number, finish, popularity, opponent, "
+              "race_name, surface, distance, field_size, race_time, jockey) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, "
+              "?10, ?11, ?12, ?13, ?14) ON CONFLICT(horse, date, racecourse_code) DO UPDATE SET "
+              "seen = excluded.seen, horse_number = excluded.horse_number, "
               "finish = excluded.finish, popularity = excluded.popularity, opponent = excluded.opponent, "
               "race_name = excluded.race_name, surface = excluded.surface, distance = excluded.distance, "
               "field_size = excluded.field_size, race_time = excluded.race_time, jockey = excluded.jockey "
@@ -96,17 +95,16 @@ public:
                 .bind(2, seen.date)
                 .bind(3, past.racecourseCode)
                 .bind(4, rows.date)
-                .bind(5, seen.racecourse)
-                .bind(6, seen.horseNumber)
-                .bind(7, seen.finish)
-                .bind(8, seen.popularity)
-                .bind(9, past.opponent)
-                .bind(10, seen.raceName)
-                .bind(11, seen.surface)
-                .bind(12, seen.distance)
-                .bind(13, seen.fieldSize)
-                .bind(14, seen.raceTime)
-                .bind(15, seen.jockey)
+                .bind(5, seen.horseNumber)
+                .bind(6, seen.finish)
+                .bind(7, seen.popularity)
+                .bind(8, past.opponent)
+                .bind(9, seen.raceName)
+                .bind(10, seen.surface)
+                .bind(11, seen.distance)
+                .bind(12, seen.fieldSize)
+                .bind(13, seen.raceTime)
+                .bind(14, seen.jockey)
                 .run();
         }
     }
@@ -258,7 +256,7 @@ std::vector<HorseFound> Library::findHorses(std::string_view query) const {
         "AND p.horse_number = e.horse_number "
         "WHERE e.horse = ?1 ORDER BY r.date DESC, r.race_index");
     Statement past = db_->prepare(
-        "SELECT date, racecourse, race_name, surface, distance, field_size, horse_number, popularity, finish, "
+        "SELECT date, racecourse_code, race_name, surface, distance, field_size, horse_number, popularity, finish, "
         "race_time, jockey FROM past_races WHERE horse = ?1 ORDER BY date DESC");
     horses.bind(1, folded);
     while (horses.step()) {
@@ -280,11 +278,11 @@ std::vector<HorseFound> Library::findHorses(std::string_view query) const {
         entries.reset();
         past.bind(1, id);
         while (past.step()) {
-            horse.pastRaces.push_back({static_cast<int>(past.integer(0)), past.text(1), past.text(2), past.text(3),
-                                       static_cast<int>(past.integer(4)), static_cast<int>(past.integer(5)),
-                                       static_cast<int>(past.integer(6)), static_cast<int>(past.integer(7)),
-                                       static_cast<int>(past.integer(8)), static_cast<int>(past.integer(9)),
-                                       past.text(10)});
+            horse.pastRaces.push_back(
+                {static_cast<int>(past.integer(0)), racecourseNameOf(static_cast<int>(past.integer(1))), past.text(2),
+                 past.text(3), static_cast<int>(past.integer(4)), static_cast<int>(past.integer(5)),
+                 static_cast<int>(past.integer(6)), static_cast<int>(past.integer(7)),
+                 static_cast<int>(past.integer(8)), static_cast<int>(past.integer(9)), past.text(10)});
         }
         past.reset();
     }

@@ -60,7 +60,6 @@ CREATE TABLE past_races(
   date INTEGER NOT NULL,
   racecourse_code INTEGER NOT NULL,
   seen INTEGER NOT NULL,
-  racecourse TEXT NOT NULL,
   horse_number INTEGER NOT NULL,
   finish INTEGER NOT NULL,
   popularity INTEGER NOT NULL,
