@@ -12,6 +12,7 @@
 #include "library_schema.h"
 #include "name_fold.h"
 #include "sqlite_db.h"
+#include "user_rows.h"
 
 namespace zv::library {
 namespace {
@@ -356,6 +357,7 @@ std::vector<std::string> rebuildLibrary(const fs::path& dataFolder,
                 problems.push_back(files[i].filename().string() + ": " + toUtf8(e.message()));
             }
         }
+        carryUserRows(db, target, problems);
         if (progress) progress(total, total);
     }
     for (const char* suffix : {"-wal", "-shm"}) fs::remove(target.string() + suffix, ec);

@@ -1,5 +1,7 @@
 #include "library_schema.h"
 
+#include <iterator>
+
 #include "sqlite_db.h"
 #include "unusable_library.h"
 
@@ -8,9 +10,9 @@ namespace {
 
 // "ZvLb": marks the file as this program's library.
 constexpr int64_t kApplicationId = 0x5A764C62;
-constexpr int64_t kSchemaVersion = 1;
 
-constexpr const char* kTables = R"sql(
+// The kept days' rows.
+constexpr const char* kDayTables = R"sql(
 CREATE TABLE days(
   date INTEGER PRIMARY KEY,
   date_text TEXT NOT NULL,
@@ -74,6 +76,31 @@ CREATE TABLE past_races(
 ) WITHOUT ROWID;
 )sql";
 
+// What the user writes: own marks on runners, by day, race and horse number, with the horse's name
+// as the card gave it as a check; at most one of ◎ ○ ▲ △ × ☆ (0..5) per race, 消 (6) on any number.
+// Notes on horses, by name. No row refers to a kept day: a mark may be set on any day's card.
+constexpr const char* kUserTables = R"sql(
+CREATE TABLE own_marks(
+  date INTEGER NOT NULL,
+  racecourse_code INTEGER NOT NULL,
+  race_number INTEGER NOT NULL,
+  horse_number INTEGER NOT NULL,
+  horse_name TEXT NOT NULL,
+  mark INTEGER NOT NULL CHECK(mark BETWEEN 0 AND 6),
+  PRIMARY KEY(date, racecourse_code, race_number, horse_number)
+) WITHOUT ROWID;
+CREATE UNIQUE INDEX own_marks_once_per_race ON own_marks(date, racecourse_code, race_number, mark) WHERE mark < 6;
+CREATE TABLE horse_notes(
+  name TEXT PRIMARY KEY,
+  note TEXT NOT NULL
+) WITHOUT ROWID;
+)sql";
+
+// The schema's steps in order; a database of version v has run the first v of them. A fresh
+// database runs them all, an older one the steps it lacks, each in one transaction.
+constexpr const char* kSteps[] = {kDayTables, kUserTables};
+constexpr int64_t kSchemaVersion = std::size(kSteps);
+
 int64_t pragmaValue(Database& db, const char* pragma) {
     Statement statement = db.prepare(std::string("PRAGMA ") + pragma);
     return statement.step() ? statement.integer(0) : 0;
@@ -96,16 +123,16 @@ void prepareSchema(Database& db) {
         throw UnusableLibrary("このプログラムのものではありません");
     db.exec("PRAGMA journal_mode=WAL");
     db.exec("PRAGMA synchronous=NORMAL");
-    if (applicationId == 0) {
+    const int64_t version = applicationId == 0 ? 0 : pragmaValue(db, "user_version");
+    if (version > kSchemaVersion) throw UnusableLibrary("新しい版のプログラムで作られています");
+    for (int64_t step = version; step < kSchemaVersion; ++step) {
         Transaction transaction(db);
-        if (pragmaValue(db, "application_id") == 0) {
-            db.exec(kTables);
-            db.exec("PRAGMA application_id=" + std::to_string(kApplicationId));
-            db.exec("PRAGMA user_version=" + std::to_string(kSchemaVersion));
-        }
+        // Read again under the writer's lock: another run may have taken the step meanwhile.
+        if (pragmaValue(db, "user_version") > step) continue;
+        db.exec(kSteps[static_cast<size_t>(step)]);
+        if (step == 0) db.exec("PRAGMA application_id=" + std::to_string(kApplicationId));
+        db.exec("PRAGMA user_version=" + std::to_string(step + 1));
         transaction.commit();
-    } else if (pragmaValue(db, "user_version") > kSchemaVersion) {
-        throw UnusableLibrary("新しい版のプログラムで作られています");
     }
 }
 

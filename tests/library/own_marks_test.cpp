@@ -1,0 +1,166 @@
+#include "library/own_marks.h"
+
+#include <gtest/gtest.h>
+
+#include "data/store.h"
+#include "demo/demo_day.h"
+#include "library/horse_notes.h"
+#include "library/sqlite_db.h"
+#include "support/temp_folder.h"
+
+namespace zv::library {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr uint32_t kSeed = 3;
+
+class OwnMarksTest : public ::testing::Test {
+protected:
+    fs::path data() const { return root.path() / "data"; }
+    // The demo day, written as it stands or with the first two runners of race 0 swapped (a
+    // corrected card: other horses at horse numbers 1 and 2).
+    RaceDataStore day(bool corrected = false) const {
+        DemoDay demo = makeDemoDay(kSeed);
+        if (corrected) {
+            std::swap(demo.runnerLines[0], demo.runnerLines[1]);
+            std::swap(demo.horseLines[0], demo.horseLines[1]);
+        }
+        const fs::path folder = root.path() / (corrected ? "corrected" : "day");
+        writeDayFiles(folder, demo);
+        RaceDataStore store;
+        EXPECT_TRUE(loadDataSet(store, folder));
+        return store;
+    }
+    // The first eight runners' marks, "-" for none.
+    static std::string firstEight(const OwnMarksOnCard& card) {
+        std::string text;
+        for (size_t n = 0; n < 8; ++n)
+            text += card.marks[n] < 0 ? std::string("-") : std::string(kOwnMarkSymbols[size_t(card.marks[n])]);
+        return text;
+    }
+    fixture::TempFolder root;
+};
+
+TEST_F(OwnMarksTest, EachOfTheSixMarksStandsOnceInARaceAndRuledOutOnAny) {
+    const RaceDataStore store = day();
+    ASSERT_GE(store.runnerCount(0), 8);
+    struct Step {
+        int horse;
+        const char* mark;  // "-" clears
+        int gaveUp;
+        const char* after;  // the first eight runners' marks
+    };
+    const Step steps[] = {
+        {1, "◎", 0, "◎-------"},  {2, "○", 0, "◎○------"},  {3, "◎", 1, "-○◎-----"}, {4, "消", 0, "-○◎消----"},
+        {5, "消", 0, "-○◎消消---"}, {4, "○", 2, "--◎○消---"}, {3, "消", 0, "--消○消---"}, {5, "-", 0, "--消○----"},
+        {6, "☆", 0, "--消○-☆--"},  {6, "☆", 0, "--消○-☆--"}, {7, "☆", 6, "--消○--☆-"},
+    };
+    Library library(data(), OpenMode::Create);
+    OwnMarks marks(library);
+    for (const Step& step : steps) {
+        const int mark = std::string_view(step.mark) == "-" ? -1 : *ownMarkOfSymbol(step.mark);
+        EXPECT_EQ(marks.setOnCard(store, 0, step.horse, mark), step.gaveUp) << step.horse << step.mark;
+        EXPECT_EQ(firstEight(marks.onCard(store, 0)), step.after) << step.horse << step.mark;
+    }
+    const OwnMarksOnCard card = marks.onCard(store, 0);
+    EXPECT_EQ(card.picks, (std::array<int, kMarks>{0, 4, 0, 0, 0, 7}));
+    EXPECT_THROW(marks.setOnCard(store, 0, store.runnerCount(0) + 1, 0), Error);
+    EXPECT_TRUE(marks.onCard(store, 1).marks == std::vector<int>(size_t(store.runnerCount(1)), -1));
+}
+
+TEST_F(OwnMarksTest, MarksStayAcrossARestartRetakingTheDayAndSwitchingDays) {
+    const RaceDataStore store = day();
+    {
+        Library library(data(), OpenMode::Create);
+        library.addDay(store, "first");
+        OwnMarks(library).setOnCard(store, 2, 3, 0);
+        OwnMarks(library).setOnCard(store, 2, 5, kRuledOut);
+        OwnMarks(library).set({20260101, 5, 11}, 7, "ホカノウマ", 1);  // another day, not kept
+    }
+    Library library(data(), OpenMode::Existing);
+    EXPECT_EQ(library.addDay(store, "again").outcome, AddOutcome::AlreadyKept);
+    const OwnMarks marks(library);
+    const OwnMarksOnCard card = marks.onCard(store, 2);
+    EXPECT_EQ(card.marks[2], 0);
+    EXPECT_EQ(card.marks[4], kRuledOut);
+    EXPECT_EQ(card.picks[0], 3);
+    const RaceKey key = raceKeyOf(store, 2);
+    EXPECT_EQ(marks.ofDay(key.date).size(), 2u);
+    EXPECT_EQ(marks.ofDay(0).size(), 3u);
+    ASSERT_EQ(marks.ofDay(20260101).size(), 1u);
+    EXPECT_EQ(marks.ofDay(20260101)[0].horseName, "ホカノウマ");
+}
+
+TEST_F(OwnMarksTest, AMarkOnACorrectedCardIsFlaggedAndNotMoved) {
+    const RaceDataStore card = day();
+    const RaceDataStore corrected = day(true);
+    Library library(data(), OpenMode::Create);
+    OwnMarks marks(library);
+    marks.setOnCard(card, 0, 1, 0);
+    marks.setOnCard(card, 0, 3, 1);
+    const OwnMarksOnCard shown = marks.onCard(corrected, 0);
+    EXPECT_EQ(shown.marks[0], 0);
+    EXPECT_TRUE(shown.nameDiffers[0]);
+    EXPECT_EQ(shown.marks[1], -1);
+    EXPECT_FALSE(shown.nameDiffers[1]);
+    EXPECT_FALSE(shown.nameDiffers[2]);
+    // A flagged mark makes no bet line.
+    EXPECT_EQ(shown.picks, (std::array<int, kMarks>{0, 3, 0, 0, 0, 0}));
+    EXPECT_EQ(marks.ofRace(raceKeyOf(card, 0))[0].horseName, horseNameOf(card, 0, 1));
+    // Setting the mark again takes the card's name as it is now.
+    marks.setOnCard(corrected, 0, 1, 0);
+    EXPECT_FALSE(marks.onCard(corrected, 0).nameDiffers[0]);
+    EXPECT_TRUE(marks.onCard(card, 0).nameDiffers[0]);
+}
+
+TEST_F(OwnMarksTest, ALibraryOfTheFirstVersionUpgradesInPlaceKeepingItsDays) {
+    const RaceDataStore store = day();
+    {
+        // The library as the first version made it: its day tables only, version 1.
+        Library library(data(), OpenMode::Create);
+        library.addDay(store, "test");
+        library.database().exec("DROP TABLE own_marks; DROP TABLE horse_notes; PRAGMA user_version=1");
+    }
+    Library library(data(), OpenMode::Existing);
+    Statement version = library.database().prepare("PRAGMA user_version");
+    ASSERT_TRUE(version.step());
+    EXPECT_EQ(version.integer(0), 2);
+    ASSERT_EQ(library.days().size(), 1u);
+    OwnMarks(library).setOnCard(store, 0, 2, 2);
+    HorseNotes(library).set("ウマ", "重馬場で好走");
+    EXPECT_EQ(OwnMarks(library).onCard(store, 0).marks[1], 2);
+    EXPECT_TRUE(library.check().problems.empty());
+}
+
+TEST_F(OwnMarksTest, NotesAreSetReplacedListedAndRemoved) {
+    Library library(data(), OpenMode::Create);
+    HorseNotes notes(library);
+    EXPECT_FALSE(notes.get("アオ"));
+    notes.set("アオ", "先行力あり");
+    notes.set("アカ", "距離短縮で");
+    notes.set("アオ", "先行力あり\n道悪は割引");
+    EXPECT_EQ(notes.get("アオ"), "先行力あり\n道悪は割引");
+    ASSERT_EQ(notes.all().size(), 2u);
+    EXPECT_EQ(notes.all()[0].name, "アオ");
+    notes.set("アカ", "");
+    EXPECT_FALSE(notes.get("アカ"));
+    EXPECT_EQ(notes.all().size(), 1u);
+}
+
+TEST_F(OwnMarksTest, ARebuildKeepsWhatTheUserWrote) {
+    const RaceDataStore store = day();
+    {
+        Library library(data(), OpenMode::Create);
+        library.addDay(store, "test");
+        OwnMarks(library).setOnCard(store, 4, 6, 3);
+        HorseNotes(library).set("アオ", "先行力あり");
+    }
+    EXPECT_TRUE(rebuildLibrary(data()).empty());
+    Library library(data(), OpenMode::Existing);
+    EXPECT_EQ(OwnMarks(library).onCard(store, 4).marks[5], 3);
+    EXPECT_EQ(HorseNotes(library).get("アオ"), "先行力あり");
+}
+
+}  // namespace
+}  // namespace zv::library
