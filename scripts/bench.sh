@@ -14,7 +14,8 @@ else
   build=build-bench
   cmake --preset bench -DZV_BUILD_GUI="$gui" >/dev/null
 fi
-targets=(load_benchmarks engine_benchmarks archive_benchmarks report_benchmarks library_benchmarks zelvora-cli)
+targets=(load_benchmarks engine_benchmarks archive_benchmarks report_benchmarks library_benchmarks own_marks_benchmarks
+  zelvora-cli)
 if [ "$gui" = ON ]; then targets+=(gui_benchmarks); fi
 cmake --build "$build" -j2 --target "${targets[@]}"
 
@@ -23,7 +24,7 @@ rm -rf "$out"
 mkdir -p "$out"
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"
-for b in load engine archive report library; do
+for b in load engine archive report library own_marks; do
   "$build/benchmarks/${b}_benchmarks" --benchmark_format=json --benchmark_out="$out/$b.json" \
     --benchmark_out_format=json >/dev/null
 done
@@ -124,6 +125,9 @@ if count is not None:
 switch = pick(library, "BM_SwitchDay", "median")
 if switch is not None:
     row("library: switch day (load + first race)", f"{switch / 1e3:.1f} ms", "<= 100 ms", switch <= 100e3)
+mark = pick(results("own_marks"), "BM_SetOwnMark", "median")
+if mark is not None:
+    row("own mark: key press to stored and shown", f"{mark / 1e3:.2f} ms", "<= 16 ms", mark <= 16e3)
 for b in library:
     if b["name"].startswith("BM_LibraryBuilt"):
         row("library: disk / archives", f"{b['diskRatio']:.2f}x ({b['libraryMB']:.0f} MB / {b['archiveMB']:.0f} MB)",

@@ -1,7 +1,9 @@
-// betlines R --out FILE: the bet-line window text of race R, saved as the window saves it.
+// betlines R --out FILE [--own]: the bet-line window text of race R, saved as the window saves it;
+// with --own, the same bet lines made from the user's own marks (消 runners never stand in them).
 #include "commands.h"
 #include "data/data_folder_lock.h"
 #include "data/text_file.h"
+#include "library/own_marks.h"
 #include "predict/bet_lines.h"
 #include "predict/compute_race.h"
 
@@ -12,8 +14,18 @@ int cmdBetlines(CliContext& ctx) {
     if (!outPath || ctx.args.size() != 1)
         throw UsageError("betlines にはレース番号 1 つと --out FILE を指定してください");
     RaceDataStore store = ctx.loadStore();
-    RaceResult result = computeRace(store, ctx.raceArg(store, ctx.args[0]), kColRunner, localNow());
-    writeExportFile(*outPath, betWindowFileText(betWindowText(result)), FileDurability::Synced);
+    const int race = ctx.raceArg(store, ctx.args[0]);
+    RaceResult result = computeRace(store, race, kColRunner, localNow());
+    BetWindowText text;
+    if (ctx.flag("--own")) {
+        const library::Library kept(ctx.dataFolder(), library::OpenMode::Create);
+        const library::OwnMarksOnCard marks = library::OwnMarks(kept).onCard(store, race);
+        const bool trifecta = hasTrifectaLines(store.headers[static_cast<size_t>(race)].raceNumberText);
+        text = betWindowText(result.titleLine2, computeBetKeys(marks.picks, trifecta));
+    } else {
+        text = betWindowText(result);
+    }
+    writeExportFile(*outPath, betWindowFileText(text), FileDurability::Synced);
     return 0;
 }
 

@@ -21,7 +21,9 @@ constexpr OptionSpec kShow[] = {
      "1 2 7 8 9 10"},
 };
 
-constexpr OptionSpec kBetlines[] = {{"--out FILE", "書き込むファイル (必須)", Completion::Files}, kDayOption};
+constexpr OptionSpec kBetlines[] = {{"--out FILE", "書き込むファイル (必須)", Completion::Files},
+                                    {"--own", "プログラムの印の代わりに自印から買い目を作ります (消の馬は除きます)"},
+                                    kDayOption};
 constexpr OptionSpec kKmi[] = {{"--race R", "レース R の買い目だけを書きます"}, kDayOption};
 constexpr OptionSpec kCsv[] = {{"--yes", "途中の確認にすべて「はい」で答えます"}};
 
@@ -48,6 +50,13 @@ constexpr OptionSpec kReport[] = {
 
 constexpr OptionSpec kLibrary[] = {{"--json", "list の一覧を JSON (UTF-8) で出力します"}};
 
+constexpr OptionSpec kMarks[] = {
+    kJsonOption,
+    kDayOption,
+    {"--export FILE", "すべての開催日の自印を CSV (UTF-8、BOM 付き) に書きます", Completion::Files},
+    {"--import FILE", "CSV の自印を取り込みます (取り込めない行は名前を挙げ、何も変えません)", Completion::Files},
+};
+
 constexpr OptionSpec kDownload[] = {{"--yes", "合計金額の確認に「はい」で答えます"}};
 
 constexpr Command kCommands[] = {
@@ -63,7 +72,7 @@ constexpr Command kCommands[] = {
      cmdOpen},
     {"show", "show R [--json] [--sort-column C] [--day YYYYMMDD]",
      "レース R の出馬表を、印・指数・展開・買い目の要約とともに表示します", kShow, Completion::Nothing, cmdShow},
-    {"betlines", "betlines R --out FILE [--day YYYYMMDD]",
+    {"betlines", "betlines R --out FILE [--own] [--day YYYYMMDD]",
      "レース R の買い目を、買い目ウィンドウが保存するのと同じテキストで書きます", kBetlines, Completion::Nothing,
      cmdBetlines},
     {"kmi", "kmi OUT [--race R] [--day YYYYMMDD]", "全レースの買い目を連携ソフト用の .kmi ファイル OUT に書きます",
@@ -93,6 +102,22 @@ constexpr Command kCommands[] = {
      "ライブラリから馬名の一部 (全角・半角、ひらがな・カタカナを問わず) "
      "で馬を探し、出走した開催日と過去の成績を表示します",
      kJson, Completion::Nothing, cmdHorse},
+    {"mark", "mark R N MARK [--day YYYYMMDD]",
+     "レース R の馬番 N に自印 MARK (◎ ○ ▲ △ × ☆ 消、外すときは -) を付け、すぐに保存します", kDay, Completion::Nothing,
+     cmdMark, false,
+     "◎ ○ ▲ △ × ☆ は 1 レースに 1 頭ずつで、別の馬に付けるとその馬へ移ります。消は何頭にでも付けられます。"
+     "自印はライブラリのデータベースに、開催日・レース・馬番と馬名で保存します。"},
+    {"marks", "marks [--json] [--day YYYYMMDD] | --export FILE | --import FILE",
+     "開催日の自印を一覧します。--export ですべての自印を CSV に書き、--import で CSV から取り込みます", kMarks,
+     Completion::Nothing, cmdMarks, false,
+     "CSV は 1 行に 1 頭: 日付 (YYYYMMDD)、場コード、レース番号、馬番、馬名、印。"
+     "出馬表の馬名が自印を付けたときと違う馬番は、印を移さずに知らせます。"},
+    {"note",
+     "note NAME [TEXT]",
+     "馬 NAME のメモを表示します。TEXT を指定するとメモを書きます (空の TEXT で消します)",
+     {},
+     Completion::Nothing,
+     cmdNote},
     {"catalogue",
      "catalogue [SERVICE OPTIONS]",
      "データサービスにログインし、購入できるファイルの一覧を表示します",

@@ -21,6 +21,9 @@ int cmdSeason(CliContext& ctx);
 int cmdReport(CliContext& ctx);
 int cmdLibrary(CliContext& ctx);
 int cmdHorse(CliContext& ctx);
+int cmdMark(CliContext& ctx);
+int cmdMarks(CliContext& ctx);
+int cmdNote(CliContext& ctx);
 
 // The service commands; they run in the service program (service_program.h).
 int cmdCatalogue(CliContext& ctx);

@@ -78,6 +78,31 @@ void writeRateTable(std::ostream& out, const char* title, const char* firstHeadi
                cells);
 }
 
+void writeBetTable(std::ostream& out, const char* title, const std::vector<report::BetLineRow>& rows) {
+    out << "\n■ " << title << "\n";
+    std::vector<std::vector<std::string>> bets;
+    bets.reserve(rows.size());
+    for (const report::BetLineRow& row : rows) {
+        bets.push_back({row.type, std::to_string(row.races), std::to_string(row.hits), percentText(row.hitRate()),
+                        std::to_string(row.lines)});
+    }
+    writeTable(out, {"券種", "レース数", "的中", "的中率", "点数"}, bets);
+}
+
+void betRowsJson(JsonWriter& json, const char* name, const std::vector<report::BetLineRow>& rows) {
+    json.key(name).beginArray();
+    for (const report::BetLineRow& row : rows) {
+        json.beginObject().key("type").value(row.type).key("races").value(row.races).key("hits").value(row.hits);
+        json.key("hitRate");
+        if (row.hitRate())
+            json.value(*row.hitRate());
+        else
+            json.null();
+        json.key("lines").value(row.lines).endObject();
+    }
+    json.endArray();
+}
+
 void rateRowJson(JsonWriter& json, const RateRow& row) {
     auto rate = [&](const char* name, const std::optional<double>& value) {
         json.key(name);
@@ -136,13 +161,12 @@ void writeReportText(std::ostream& out, const ReportCard& card) {
     writeRateTable(out, "指数帯別", "指数帯", card.byIndexBand);
     writeRateTable(out, "人気別 (参考: 市場の評価)", "人気", card.byPopularity);
 
-    out << "\n■ 買い目 (配当の記録がないため回収率は出しません)\n";
-    std::vector<std::vector<std::string>> bets;
-    for (const report::BetLineRow& row : card.betLines) {
-        bets.push_back({row.type, std::to_string(row.races), std::to_string(row.hits), percentText(row.hitRate()),
-                        std::to_string(row.lines)});
-    }
-    writeTable(out, {"券種", "レース数", "的中", "的中率", "点数"}, bets);
+    writeBetTable(out, "買い目 (配当の記録がないため回収率は出しません)", card.betLines);
+
+    out << "\n自印を付けたレース: " << c.racesWithOwnMarks << "レース (" << c.races
+        << "レース中)。自印の表はそのレースだけを数えています。\n";
+    writeRateTable(out, "自印別", "自印", card.byOwnMark);
+    writeBetTable(out, "自印の買い目", card.ownBetLines);
 
     out << "\n■ 開催日\n";
     for (const report::ReportDay& day : card.days)
@@ -182,28 +206,20 @@ void writeReportJson(std::ostream& out, const ReportCard& card) {
         .key("runnersWithResult")
         .value(c.runnersWithResult);
     json.key("racesWithWinner").value(c.racesWithWinner).key("racesWithFirstTwo").value(c.racesWithFirstTwo);
-    json.key("racesWithFirstThree").value(c.racesWithFirstThree);
+    json.key("racesWithFirstThree").value(c.racesWithFirstThree).key("racesWithOwnMarks").value(c.racesWithOwnMarks);
     json.endObject();
     const std::pair<const char*, const std::vector<RateRow>*> tables[] = {{"byMark", &card.byMark},
                                                                           {"byRank", &card.byRank},
                                                                           {"byIndexBand", &card.byIndexBand},
-                                                                          {"byPopularity", &card.byPopularity}};
+                                                                          {"byPopularity", &card.byPopularity},
+                                                                          {"byOwnMark", &card.byOwnMark}};
     for (const auto& [name, rows] : tables) {
         json.key(name).beginArray();
         for (const RateRow& row : *rows) rateRowJson(json, row);
         json.endArray();
     }
-    json.key("betLines").beginArray();
-    for (const report::BetLineRow& row : card.betLines) {
-        json.beginObject().key("type").value(row.type).key("races").value(row.races).key("hits").value(row.hits);
-        json.key("hitRate");
-        if (row.hitRate())
-            json.value(*row.hitRate());
-        else
-            json.null();
-        json.key("lines").value(row.lines).endObject();
-    }
-    json.endArray();
+    betRowsJson(json, "betLines", card.betLines);
+    betRowsJson(json, "ownBetLines", card.ownBetLines);
     json.endObject();
     out << "\n";
 }

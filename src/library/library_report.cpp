@@ -1,7 +1,10 @@
 #include "library_report.h"
 
+#include <map>
 #include <vector>
 
+#include "own_marks.h"
+#include "predict/bet_lines.h"
 #include "report/report_tally.h"
 #include "sqlite_db.h"
 
@@ -68,6 +71,29 @@ std::vector<std::string> horseNames(Database& db) {
     return names;
 }
 
+// The user's marks on the races, each race that carries one standing for the own-mark rows. A mark
+// set on another horse than the card names at its number counts for nothing.
+void addOwnMarks(const OwnMarks& marks, const std::vector<RaceKey>& keys, std::vector<report::TalliedRace>& races) {
+    std::map<RaceKey, std::vector<OwnMark>> byRace;
+    for (OwnMark& mark : marks.ofDay(0)) byRace[mark.race].push_back(std::move(mark));
+    for (size_t at = 0; at < races.size(); ++at) {
+        const auto found = byRace.find(keys[at]);
+        if (found == byRace.end()) continue;
+        report::TalliedRace& race = races[at];
+        report::OwnPicks own;
+        own.trifecta = keys[at].raceNumber >= kFirstTrifectaRace;
+        bool any = false;
+        for (const OwnMark& mark : found->second) {
+            const auto n = static_cast<size_t>(mark.horseNumber - 1);
+            if (n >= race.runners.size() || race.runners[n].name != mark.horseName) continue;
+            race.runners[n].ownMark = mark.mark;
+            if (mark.mark < kRuledOut) own.picks[static_cast<size_t>(mark.mark)] = mark.horseNumber;
+            any = true;
+        }
+        if (any) race.own = own;
+    }
+}
+
 }  // namespace
 
 report::ReportCard libraryReport(const Library& library, const ReportFilter& filter) {
@@ -76,7 +102,8 @@ report::ReportCard libraryReport(const Library& library, const ReportFilter& fil
     const std::vector<std::string> names = horseNames(db);
 
     Statement races = db.prepare(
-        "SELECT r.id, r.date, r.marks, r.trifecta, r.unrated, d.source, r.runners FROM races r JOIN days d ON "
+        "SELECT r.id, r.date, r.marks, r.trifecta, r.unrated, d.source, r.runners, r.racecourse_code, r.race_number "
+        "FROM races r JOIN days d ON "
         "d.date = r.date WHERE 1" +
         conditions.sql + " ORDER BY r.date, r.race_index");
     conditions.bind(races);
@@ -91,6 +118,7 @@ report::ReportCard libraryReport(const Library& library, const ReportFilter& fil
     std::vector<report::ReportDay> days;
     std::vector<report::SkippedInput> skipped;
     std::vector<int64_t> raceIds;
+    std::vector<RaceKey> raceKeys;
     while (races.step()) {
         const int date = static_cast<int>(races.integer(1));
         const std::string source = races.text(5);
@@ -105,6 +133,7 @@ report::ReportCard libraryReport(const Library& library, const ReportFilter& fil
         race.trifecta = races.integer(3) != 0;
         race.runners.reserve(static_cast<size_t>(races.integer(6)));
         raceIds.push_back(races.integer(0));
+        raceKeys.push_back({date, static_cast<int>(races.integer(7)), static_cast<int>(races.integer(8))});
     }
 
     // The runners come in the same race order, of rated races only.
@@ -125,6 +154,7 @@ report::ReportCard libraryReport(const Library& library, const ReportFilter& fil
         }
     }
 
+    addOwnMarks(OwnMarks(library), raceKeys, tallied);
     report::ReportCard card = report::countRaces(tallied);
     card.days = std::move(days);
     card.skipped = std::move(skipped);

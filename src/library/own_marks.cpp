@@ -1,7 +1,9 @@
 #include "own_marks.h"
 
 #include <algorithm>
+#include <cstdio>
 
+#include "data/code_tables.h"
 #include "data/error.h"
 #include "data/record_codec.h"
 #include "data/sjis.h"
@@ -34,9 +36,15 @@ Statement& bindRace(Statement& statement, const RaceKey& race) {
 }  // namespace
 
 std::optional<int> ownMarkOfSymbol(std::string_view symbol) {
-    const auto found = std::find(kOwnMarkSymbols.begin(), kOwnMarkSymbols.end(), symbol);
-    if (found == kOwnMarkSymbols.end()) return std::nullopt;
-    return static_cast<int>(found - kOwnMarkSymbols.begin());
+    const auto found = std::find(kOwnMarkSymbolsUtf8.begin(), kOwnMarkSymbolsUtf8.end(), symbol);
+    if (found == kOwnMarkSymbolsUtf8.end()) return std::nullopt;
+    return static_cast<int>(found - kOwnMarkSymbolsUtf8.begin());
+}
+
+std::string raceLabelOf(const RaceKey& race) {
+    char code[8];
+    std::snprintf(code, sizeof code, "%02d", race.racecourseCode % 100);
+    return toUtf8(racecourseName(code)) + std::to_string(race.raceNumber) + "R";
 }
 
 RaceKey raceKeyOf(const RaceDataStore& store, int race) {
@@ -108,7 +116,8 @@ OwnMarksOnCard OwnMarks::onCard(const RaceDataStore& store, int race) const {
         const auto at = static_cast<size_t>(mark.horseNumber - 1);
         card.marks[at] = mark.mark;
         card.nameDiffers[at] = mark.horseName != horseNameOf(store, race, mark.horseNumber);
-        if (mark.mark < kRuledOut && !card.nameDiffers[at]) card.picks[static_cast<size_t>(mark.mark)] = mark.horseNumber;
+        if (mark.mark < kRuledOut && !card.nameDiffers[at])
+            card.picks[static_cast<size_t>(mark.mark)] = mark.horseNumber;
     }
     return card;
 }

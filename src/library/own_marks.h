@@ -14,17 +14,12 @@
 
 #include "data/store.h"
 #include "library.h"
-#include "predict/race_result.h"
+#include "predict/mark_symbols.h"
 #include "sqlite_db.h"
 
 namespace zv::library {
 
-// Own marks: 0 ◎ .. 5 ☆ as the program's marks, and 消.
-inline constexpr int kRuledOut = 6;
-inline constexpr int kOwnMarks = 7;
-inline constexpr std::array<std::string_view, kOwnMarks> kOwnMarkSymbols = {"◎", "○", "▲", "△", "×", "☆", "消"};
-
-// The mark of a symbol (UTF-8), or nothing.
+// The own mark (0 ◎ .. 5 ☆, kRuledOut 消; mark_symbols.h) of a symbol (UTF-8), or nothing.
 std::optional<int> ownMarkOfSymbol(std::string_view symbol);
 
 // A race of some day, as the card names it.
@@ -34,6 +29,9 @@ struct RaceKey {
     int raceNumber = 0;
     auto operator<=>(const RaceKey&) const = default;
 };
+
+// The race as people name it: 東京11R.
+std::string raceLabelOf(const RaceKey& race);
 
 // The key of race r of store. Throws zv::Error (Format) when its header gives no date or course.
 RaceKey raceKeyOf(const RaceDataStore& store, int race);

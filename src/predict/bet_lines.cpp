@@ -159,7 +159,7 @@ BetKeyRange betKeyRange(BetType type) {
 std::string_view betTypeName(BetType type) { return betGroups()[static_cast<size_t>(type)].nameUtf8; }
 
 bool hasTrifectaLines(std::string_view raceNumberText) {
-    return strictInt(raceNumberText, header_line::race_number.name) >= 9;
+    return strictInt(raceNumberText, header_line::race_number.name) >= kFirstTrifectaRace;
 }
 
 std::array<std::string, kBetKeys> computeBetKeys(const std::array<int, kMarks>& marks, bool trifecta) {
@@ -213,14 +213,18 @@ BetLabels betLabels(const std::array<int, kMarks>& marks, bool trifecta) {
     return labels;
 }
 
-bool RaceResult::hasBetLines() const {
-    return std::any_of(betKeys.begin(), betKeys.end(), [](const std::string& key) { return key != kNoBetLine; });
+bool anyBetLine(const std::array<std::string, kBetKeys>& keys) {
+    return std::any_of(keys.begin(), keys.end(), [](const std::string& key) { return key != kNoBetLine; });
 }
 
-BetWindowText betWindowText(const RaceResult& result) {
+bool RaceResult::hasBetLines() const { return anyBetLine(betKeys); }
+
+BetWindowText betWindowText(const RaceResult& result) { return betWindowText(result.titleLine2, result.betKeys); }
+
+BetWindowText betWindowText(std::string_view status, const std::array<std::string, kBetKeys>& keys) {
     BetWindowText window;
-    window.status = result.titleLine2;
-    if (!result.hasBetLines()) {
+    window.status = status;
+    if (!anyBetLine(keys)) {
         window.entries.push_back(sj("このレースの買い目はありません"));
         return window;
     }
@@ -228,7 +232,7 @@ BetWindowText betWindowText(const RaceResult& result) {
     for (const BetGroup& group : betGroups()) {
         std::vector<std::string> lines;
         for (size_t i = 0; i < group.lines.size(); ++i, ++at) {
-            if (result.betKeys[at] != kNoBetLine) lines.push_back(joined(keyNumbers(result.betKeys[at]), "-"));
+            if (keys[at] != kNoBetLine) lines.push_back(joined(keyNumbers(keys[at]), "-"));
         }
         if (lines.empty()) continue;
         if (group.trifectaOnly) window.entries.emplace_back();

@@ -29,7 +29,9 @@ BetKeyRange betKeyRange(BetType type);
 // The bet type's name (UTF-8): "単勝" .. "3連単".
 std::string_view betTypeName(BetType type);
 
-// The 3連単 lines exist only from race number 9 on. Throws a conversion error when the race number
+// The 3連単 lines exist only from race number 9 on.
+inline constexpr int kFirstTrifectaRace = 9;
+// Whether race number text is one of those. Throws a conversion error when the race number
 // is not a number.
 bool hasTrifectaLines(std::string_view raceNumberText);
 
@@ -37,6 +39,9 @@ bool hasTrifectaLines(std::string_view raceNumberText);
 std::array<std::string, kBetKeys> computeBetKeys(const std::array<int, kMarks>& marks, bool trifecta);
 // The same written into keys, as the ratings stage does into its own array (no copy of 85 keys).
 void fillBetKeys(std::array<std::string, kBetKeys>& keys, const std::array<int, kMarks>& marks, bool trifecta);
+
+// Whether any of the keys is a line.
+bool anyBetLine(const std::array<std::string, kBetKeys>& keys);
 
 // The five header labels; a runner appears only where one of its lines exists.
 BetLabels betLabels(const std::array<int, kMarks>& marks, bool trifecta);
@@ -48,7 +53,10 @@ struct BetWindowText {
     std::vector<std::string> entries;
 };
 
+// The window over the race's keys, with its second title line as the status.
 BetWindowText betWindowText(const RaceResult& result);
+// The same over any keys, such as those of the user's own marks.
+BetWindowText betWindowText(std::string_view status, const std::array<std::string, kBetKeys>& keys);
 
 // The window's text as it shows and saves it: the entries separated by CR LF, nothing after the
 // last one.

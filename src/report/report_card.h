@@ -1,7 +1,7 @@
-// The report card over the meeting days read: how often the marks, the combined index and the
-// market's favourites finished first, in the first two and in the first three, and how often the
-// proposed bet lines hit. Every rate is taken only over the races whose needed places are known,
-// and carries its base. All texts are UTF-8.
+// The report card over the meeting days read: how often the marks (the program's, and the user's
+// own where the user marked a race), the combined index and the market's favourites finished first, in the first two
+// and in the first three, and how often the proposed bet lines hit. Every rate is taken only over the races whose
+// needed places are known, and carries its base. All texts are UTF-8.
 #pragma once
 
 #include <optional>
@@ -60,18 +60,21 @@ struct Coverage {
     int racesWithWinner = 0;
     int racesWithFirstTwo = 0;
     int racesWithFirstThree = 0;
+    int racesWithOwnMarks = 0;  // races the user marked: the only ones the own-mark rows count
 };
 
 struct ReportCard {
     std::vector<ReportDay> days;  // in date order
     std::vector<SkippedInput> skipped;
     Coverage coverage;
-    std::vector<RateRow> byMark;        // ◎ ○ ▲ △ × ☆ 無印
-    std::vector<RateRow> byRank;        // combined rank in the race: 1位 .. 5位, 6位以下
-    std::vector<RateRow> byIndexBand;   // 0.0–9.9 .. 90.0–100.0
-    std::vector<RateRow> byPopularity;  // 1番人気 .. 5番人気, over runners whose own record was found
-    std::vector<BetLineRow> betLines;   // the six bet types in order
-    bool aborted = false;               // the run was stopped before every day was read
+    std::vector<RateRow> byMark;          // ◎ ○ ▲ △ × ☆ 無印
+    std::vector<RateRow> byRank;          // combined rank in the race: 1位 .. 5位, 6位以下
+    std::vector<RateRow> byIndexBand;     // 0.0–9.9 .. 90.0–100.0
+    std::vector<RateRow> byPopularity;    // 1番人気 .. 5番人気, over runners whose own record was found
+    std::vector<BetLineRow> betLines;     // the six bet types in order
+    std::vector<RateRow> byOwnMark;       // the user's marks: ◎ ○ ▲ △ × ☆ 消 無印, over the races marked
+    std::vector<BetLineRow> ownBetLines;  // the bet lines of the user's marks, over the races marked
+    bool aborted = false;                 // the run was stopped before every day was read
 };
 
 }  // namespace zv::report

@@ -23,6 +23,13 @@ void appendRateRows(std::string& csv, const char* table, const std::vector<RateR
     }
 }
 
+void appendBetRows(std::string& csv, const char* table, const std::vector<BetLineRow>& rows) {
+    for (const BetLineRow& row : rows) {
+        csv += std::string(table) + "," + row.type + ",,,,,,,,,,," + std::to_string(row.races) + "," +
+               std::to_string(row.hits) + "," + rateText(row.hitRate()) + "," + std::to_string(row.lines) + "\r\n";
+    }
+}
+
 }  // namespace
 
 std::string reportCsv(const ReportCard& card) {
@@ -33,10 +40,9 @@ std::string reportCsv(const ReportCard& card) {
     appendRateRows(csv, "順位", card.byRank);
     appendRateRows(csv, "指数帯", card.byIndexBand);
     appendRateRows(csv, "人気", card.byPopularity);
-    for (const BetLineRow& row : card.betLines) {
-        csv += "買い目," + row.type + ",,,,,,,,,,," + std::to_string(row.races) + "," + std::to_string(row.hits) + "," +
-               rateText(row.hitRate()) + "," + std::to_string(row.lines) + "\r\n";
-    }
+    appendBetRows(csv, "買い目", card.betLines);
+    appendRateRows(csv, "自印", card.byOwnMark);
+    appendBetRows(csv, "自印の買い目", card.ownBetLines);
     return csv;
 }
 

@@ -121,13 +121,49 @@ std::vector<RateRow> rowsLabelled(std::initializer_list<std::string> labels) {
     return rows;
 }
 
-// ◎ ○ ▲ △ × ☆, then the unmarked runners.
-std::vector<RateRow> markRows() {
+// The marks, then the unmarked runners.
+template <size_t N>
+std::vector<RateRow> markRows(const std::array<std::string_view, N>& symbols) {
     std::vector<RateRow> rows;
-    rows.reserve(kMarkSymbolsUtf8.size() + 1);
-    for (std::string_view symbol : kMarkSymbolsUtf8) rows.push_back(rowLabelled(std::string(symbol)));
+    rows.reserve(symbols.size() + 1);
+    for (std::string_view symbol : symbols) rows.push_back(rowLabelled(std::string(symbol)));
     rows.push_back(rowLabelled("無印"));
     return rows;
+}
+
+std::vector<BetLineRow> betLineRows() {
+    std::vector<BetLineRow> rows;
+    for (int type = 0; type < kBetTypes; ++type) {
+        BetLineRow row;
+        row.type = betTypeName(static_cast<BetType>(type));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// The bet lines of picks in a race whose places are as given.
+void countBetLines(std::vector<BetLineRow>& rows, const std::array<int, 6>& picks, bool trifecta,
+                   const Places& places) {
+    const auto keys = computeBetKeys(picks, trifecta);
+    std::array<int, 3> first{};
+    for (int p = 0; p < 3; ++p) first[p] = places.runner[p] + 1;
+    for (int type = 0; type < kBetTypes; ++type) {
+        const BetType betType = static_cast<BetType>(type);
+        const BetKeyRange range = betKeyRange(betType);
+        int lines = 0;
+        bool hit = false;
+        const bool known = places.known(placesNeeded(betType, places.ran));
+        for (int at = range.first; at < range.first + range.count; ++at) {
+            if (keys[at] == kNoBetLine) continue;
+            ++lines;
+            if (known) hit = hit || betLineHits(betType, keys[at], first, places.ran);
+        }
+        if (lines == 0 || !known) continue;
+        BetLineRow& row = rows[type];
+        ++row.races;
+        row.hits += hit;
+        row.lines += lines;
+    }
 }
 
 std::vector<RateRow> indexBandRows() {
@@ -226,15 +262,13 @@ ReportCard ReportTally::card() const { return countRaces(races_); }
 
 ReportCard countRaces(const std::vector<TalliedRace>& races) {
     ReportCard card;
-    card.byMark = markRows();
+    card.byMark = markRows(kMarkSymbolsUtf8);
+    card.byOwnMark = markRows(kOwnMarkSymbolsUtf8);
     card.byRank = rowsLabelled({"1位", "2位", "3位", "4位", "5位", "6位以下"});
     card.byIndexBand = indexBandRows();
     card.byPopularity = rowsLabelled({"1番人気", "2番人気", "3番人気", "4番人気", "5番人気"});
-    for (int type = 0; type < kBetTypes; ++type) {
-        BetLineRow row;
-        row.type = betTypeName(static_cast<BetType>(type));
-        card.betLines.push_back(row);
-    }
+    card.betLines = betLineRows();
+    card.ownBetLines = betLineRows();
 
     Coverage& coverage = card.coverage;
     for (const TalliedRace& race : races) {
@@ -243,13 +277,15 @@ ReportCard countRaces(const std::vector<TalliedRace>& races) {
         coverage.racesWithWinner += places.known(1);
         coverage.racesWithFirstTwo += places.known(2);
         coverage.racesWithFirstThree += places.known(3);
+        coverage.racesWithOwnMarks += race.own.has_value();
         for (size_t i = 0; i < race.runners.size(); ++i) {
             const TalliedRunner& r = race.runners[i];
             int n = static_cast<int>(i);
             if (r.found && didNotRun(r.finish)) continue;
             ++coverage.runners;
             coverage.runnersWithResult += r.found && r.finish != kFinishNoPosition;
-            count(card.byMark[r.mark >= 0 ? r.mark : 6], n, places);
+            count(card.byMark[r.mark >= 0 ? r.mark : kMarks], n, places);
+            if (race.own) count(card.byOwnMark[r.ownMark >= 0 ? r.ownMark : kOwnMarks], n, places);
             count(card.byRank[std::min(r.rank, kRankRows) - 1], n, places);
             count(card.byIndexBand[r.indexBand], n, places);
             if (r.found && r.popularity >= 1 && r.popularity <= kPopularityRows) {
@@ -263,26 +299,8 @@ ReportCard countRaces(const std::vector<TalliedRace>& races) {
                 }
             }
         }
-        auto keys = computeBetKeys(race.marks, race.trifecta);
-        std::array<int, 3> first{};
-        for (int p = 0; p < 3; ++p) first[p] = places.runner[p] + 1;
-        for (int type = 0; type < kBetTypes; ++type) {
-            BetType betType = static_cast<BetType>(type);
-            BetKeyRange range = betKeyRange(betType);
-            int lines = 0;
-            bool hit = false;
-            bool known = places.known(placesNeeded(betType, places.ran));
-            for (int at = range.first; at < range.first + range.count; ++at) {
-                if (keys[at] == kNoBetLine) continue;
-                ++lines;
-                if (known) hit = hit || betLineHits(betType, keys[at], first, places.ran);
-            }
-            if (lines == 0 || !known) continue;
-            BetLineRow& row = card.betLines[type];
-            ++row.races;
-            row.hits += hit;
-            row.lines += lines;
-        }
+        countBetLines(card.betLines, race.marks, race.trifecta, places);
+        if (race.own) countBetLines(card.ownBetLines, race.own->picks, race.own->trifecta, places);
     }
     return card;
 }

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -26,6 +27,7 @@ namespace zv::report {
 struct TalliedRunner {
     std::string name;    // horse name, trimmed
     int mark = -1;       // 0 ◎ .. 5 ☆; -1 unmarked
+    int ownMark = -1;    // the user's: 0 ◎ .. 5 ☆, 6 消; -1 none
     int rank = 0;        // combined rank in the race, ties sharing the better one
     int indexBand = 0;   // 0 (0.0–9.9) .. 9 (90.0–100.0)
     bool found = false;  // its own later record was found
@@ -33,10 +35,16 @@ struct TalliedRunner {
     int popularity = 0;
     std::string opponent;  // from that record: the winner's name, or the second's after a win
 };
+// The user's own marks on a race that carries any.
+struct OwnPicks {
+    std::array<int, 6> picks{};  // runner numbers holding ◎ .. ☆; 0 = none
+    bool trifecta = false;       // the race number is 9 or later
+};
 struct TalliedRace {
     std::vector<TalliedRunner> runners;  // runner order
     std::array<int, 6> marks{};          // runner numbers in mark order ◎ ○ ▲ △ × ☆; 0 = no pick
     bool trifecta = false;
+    std::optional<OwnPicks> own;  // only a race the user marked counts in the own-mark rows
 };
 
 // The index band of a combined rating: 0 (0.0–9.9) .. 9 (90.0–100.0).

@@ -94,17 +94,21 @@ TEST_F(CliReportTest, JsonHoldsEveryKeyAndTextStatesTheCoverage) {
 
 TEST_F(CliReportTest, TextColumnsLineUpWhateverTheCharacters) {
     ASSERT_EQ(fixture::runCommand("season", root.path(), {season().string(), "--days", "2"}).status, 0);
-    std::istringstream text(fixture::runCommand("report", root.path(), {season().string()}).out);
-    std::vector<int> widths;
-    bool inMarks = false;
-    for (std::string line; std::getline(text, line);) {
-        if (line.rfind("■", 0) == 0)
-            inMarks = line.find("印別") != std::string::npos;
-        else if (inMarks && !line.empty())
-            widths.push_back(displayWidth(line));
+    const std::string out = fixture::runCommand("report", root.path(), {season().string()}).out;
+    // Each table: its heading row and its rows.
+    for (auto [table, lines] : {std::pair{"■ 印別", 8u}, {"■ 自印別", 9u}}) {
+        std::istringstream text(out);
+        std::vector<int> widths;
+        bool inTable = false;
+        for (std::string line; std::getline(text, line);) {
+            if (line.rfind("■", 0) == 0)
+                inTable = line == table;
+            else if (inTable && !line.empty())
+                widths.push_back(displayWidth(line));
+        }
+        ASSERT_EQ(widths.size(), lines) << table;
+        for (int w : widths) EXPECT_EQ(w, widths[0]) << table;
     }
-    ASSERT_EQ(widths.size(), 8u);  // headings and seven marks
-    for (int w : widths) EXPECT_EQ(w, widths[0]);
 }
 
 TEST_F(CliReportTest, CsvIsUtf8WithAByteOrderMarkAndNoDayIsExitOne) {

@@ -36,7 +36,7 @@ protected:
     static std::string firstEight(const OwnMarksOnCard& card) {
         std::string text;
         for (size_t n = 0; n < 8; ++n)
-            text += card.marks[n] < 0 ? std::string("-") : std::string(kOwnMarkSymbols[size_t(card.marks[n])]);
+            text += card.marks[n] < 0 ? std::string("-") : std::string(kOwnMarkSymbolsUtf8[size_t(card.marks[n])]);
         return text;
     }
     fixture::TempFolder root;
@@ -52,9 +52,9 @@ TEST_F(OwnMarksTest, EachOfTheSixMarksStandsOnceInARaceAndRuledOutOnAny) {
         const char* after;  // the first eight runners' marks
     };
     const Step steps[] = {
-        {1, "◎", 0, "◎-------"},  {2, "○", 0, "◎○------"},  {3, "◎", 1, "-○◎-----"}, {4, "消", 0, "-○◎消----"},
+        {1, "◎", 0, "◎-------"},    {2, "○", 0, "◎○------"},  {3, "◎", 1, "-○◎-----"},    {4, "消", 0, "-○◎消----"},
         {5, "消", 0, "-○◎消消---"}, {4, "○", 2, "--◎○消---"}, {3, "消", 0, "--消○消---"}, {5, "-", 0, "--消○----"},
-        {6, "☆", 0, "--消○-☆--"},  {6, "☆", 0, "--消○-☆--"}, {7, "☆", 6, "--消○--☆-"},
+        {6, "☆", 0, "--消○-☆--"},   {6, "☆", 0, "--消○-☆--"}, {7, "☆", 6, "--消○--☆-"},
     };
     Library library(data(), OpenMode::Create);
     OwnMarks marks(library);
