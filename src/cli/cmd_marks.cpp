@@ -23,8 +23,8 @@ using library::OwnMark;
 // A mark of the day as the card shows it.
 struct ShownMark {
     OwnMark mark;
-    int race = -1;            // race index on the card; -1 when the card has no such race
-    std::string nameOnCard;   // empty off the card
+    int race = -1;           // race index on the card; -1 when the card has no such race
+    std::string nameOnCard;  // empty off the card
 };
 
 std::vector<ShownMark> shownMarks(const RaceDataStore& store, const std::vector<OwnMark>& marks) {
@@ -38,7 +38,8 @@ std::vector<ShownMark> shownMarks(const RaceDataStore& store, const std::vector<
         for (int r = 0; r < store.raceCount; ++r) {
             if (keys[static_cast<size_t>(r)] != mark.race) continue;
             s.race = r;
-            if (mark.horseNumber <= store.runnerCount(r)) s.nameOnCard = library::horseNameOf(store, r, mark.horseNumber);
+            if (mark.horseNumber <= store.runnerCount(r))
+                s.nameOnCard = library::horseNameOf(store, r, mark.horseNumber);
         }
     }
     std::stable_sort(shown.begin(), shown.end(), [](const ShownMark& a, const ShownMark& b) {

@@ -96,15 +96,29 @@ CREATE TABLE horse_notes(
 ) WITHOUT ROWID;
 )sql";
 
-// The schema's steps in order; a database of version v has run the first v of them. A fresh
-// database runs them all, an older one the steps it lacks, each in one transaction.
-constexpr const char* kSteps[] = {kDayTables, kUserTables};
-constexpr int64_t kSchemaVersion = std::size(kSteps);
-
 int64_t pragmaValue(Database& db, const char* pragma) {
     Statement statement = db.prepare(std::string("PRAGMA ") + pragma);
     return statement.step() ? statement.integer(0) : 0;
 }
+
+void addDayTables(Database& db) {
+    db.exec(kDayTables);
+    db.exec("PRAGMA application_id=" + std::to_string(kApplicationId));
+}
+
+void addUserTables(Database& db) { db.exec(kUserTables); }
+
+// The first libraries kept each past race's racecourse name beside its code; the name is now made
+// from the code on reading, and rows are written without it.
+void dropPastRaceCourseNames(Database& db) {
+    Statement column = db.prepare("SELECT count(*) FROM pragma_table_info('past_races') WHERE name = 'racecourse'");
+    if (column.step() && column.integer(0) > 0) db.exec("ALTER TABLE past_races DROP COLUMN racecourse");
+}
+
+// The schema's steps in order; a database of version v has taken the first v of them. A fresh
+// database takes them all, an older one the steps it lacks, each in one transaction.
+constexpr void (*kSteps[])(Database&) = {addDayTables, addUserTables, dropPastRaceCourseNames};
+constexpr int64_t kSchemaVersion = std::size(kSteps);
 
 }  // namespace
 
@@ -129,8 +143,7 @@ void prepareSchema(Database& db) {
         Transaction transaction(db);
         // Read again under the writer's lock: another run may have taken the step meanwhile.
         if (pragmaValue(db, "user_version") > step) continue;
-        db.exec(kSteps[static_cast<size_t>(step)]);
-        if (step == 0) db.exec("PRAGMA application_id=" + std::to_string(kApplicationId));
+        kSteps[static_cast<size_t>(step)](db);
         db.exec("PRAGMA user_version=" + std::to_string(step + 1));
         transaction.commit();
     }

@@ -51,8 +51,8 @@ protected:
 TEST_F(CliMarksTest, MarksAreSetMovedClearedAndListed) {
     const RaceDataStore day = store();
     const std::string name3 = library::horseNameOf(day, 2, 3);
-    EXPECT_EQ(run("mark", {"2", "3", "◎"}).out, "自印 ◎: " + library::raceLabelOf(library::raceKeyOf(day, 2)) + " 3 " +
-                                                      name3 + "\n");
+    EXPECT_EQ(run("mark", {"2", "3", "◎"}).out,
+              "自印 ◎: " + library::raceLabelOf(library::raceKeyOf(day, 2)) + " 3 " + name3 + "\n");
     EXPECT_NE(run("mark", {"2", "5", "◎"}).out.find("(馬番 3 の ◎ を移しました)"), std::string::npos);
     run("mark", {"2", "3", "消"});
     run("mark", {"2", "4", "消"});
@@ -98,11 +98,11 @@ TEST_F(CliMarksTest, TheCsvRoundTripNamesEveryRowItCouldNotPlaceAndChangesNothin
     run("mark", {"1", "2", "-"});
     run("mark", {"1", "6", "-"});
     run("mark", {"3", "1", "-"});
-    const std::string bad = row + "3,ダレカ,○\r\n"                                             // another name
-                            + row + "4," + library::horseNameOf(day, 1, 4) + ",◎\r\n"           // ◎ again
-                            + row + "5," + library::horseNameOf(day, 1, 5) + ",本命\r\n"        // no mark
-                            + "2026133," + course + ",1,1,X,◎\r\n"                              // no date
-                            + std::to_string(race1.date) + "," + course + ",77,1,X,◎\r\n"       // no race
+    const std::string bad = row + "3,ダレカ,○\r\n"                                            // another name
+                            + row + "4," + library::horseNameOf(day, 1, 4) + ",◎\r\n"         // ◎ again
+                            + row + "5," + library::horseNameOf(day, 1, 5) + ",本命\r\n"      // no mark
+                            + "2026133," + course + ",1,1,X,◎\r\n"                            // no date
+                            + std::to_string(race1.date) + "," + course + ",77,1,X,◎\r\n"     // no race
                             + row + "2," + library::horseNameOf(day, 1, 2) + ",消,余分\r\n";  // seven fields
     std::ofstream(file, std::ios::binary | std::ios::app) << bad;
     const fixture::CommandRun imported = run("marks", {"--import", file.string()});
@@ -121,7 +121,7 @@ TEST_F(CliMarksTest, OwnBetLinesLeaveRuledOutRunnersOut) {
     const fs::path own = root.path() / "own.txt";
     EXPECT_EQ(run("betlines", {"9", "--own", "--out", own.string()}).status, 0);
     EXPECT_NE(toUtf8(fileText(own)).find("このレースの買い目はありません"), std::string::npos);
-    const std::pair<const char*, const char*> marks[] = {{"1", "◎"}, {"2", "○"}, {"3", "▲"}, {"4", "消"},
+    const std::pair<const char*, const char*> marks[] = {{"1", "◎"}, {"2", "○"},  {"3", "▲"}, {"4", "消"},
                                                          {"5", "△"}, {"6", "消"}, {"7", "×"}, {"8", "☆"}};
     for (auto [horse, mark] : marks) run("mark", {"9", horse, mark});
     run("betlines", {"9", "--own", "--out", own.string()});
@@ -150,8 +150,8 @@ TEST_F(CliMarksTest, TheReportCountsOwnMarks) {
     run("library", {"add", data().string()});
     run("mark", {"0", "1", "◎"});
     const fixture::CommandRun json = run("report", {"--json"});
-    for (const char* key : {"\"byOwnMark\":[{\"label\":\"◎\"", "\"label\":\"消\"", "\"ownBetLines\":[{\"type\":\"単勝\"",
-                            "\"racesWithOwnMarks\":1"})
+    for (const char* key : {"\"byOwnMark\":[{\"label\":\"◎\"", "\"label\":\"消\"",
+                            "\"ownBetLines\":[{\"type\":\"単勝\"", "\"racesWithOwnMarks\":1"})
         EXPECT_NE(json.out.find(key), std::string::npos) << key;
     const fixture::CommandRun text = run("report", {});
     EXPECT_NE(text.out.find("自印を付けたレース: 1レース"), std::string::npos);

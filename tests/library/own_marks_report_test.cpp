@@ -122,7 +122,7 @@ TEST_F(OwnMarksReportTest, OnlyTheRacesMarkedCountAndAFlaggedMarkCountsForNothin
     EXPECT_LE(card.byOwnMark[7].runners, races[0].runners - 1);
     EXPECT_LE(card.ownBetLines[0].races, 1);
     EXPECT_EQ(card.ownBetLines[0].lines, card.ownBetLines[0].races);  // 単勝: the ◎ alone
-    EXPECT_EQ(card.ownBetLines[2].races, 0);  // no pair without ○
+    EXPECT_EQ(card.ownBetLines[2].races, 0);                          // no pair without ○
 }
 
 }  // namespace

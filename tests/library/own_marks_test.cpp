@@ -4,6 +4,7 @@
 
 #include "data/store.h"
 #include "demo/demo_day.h"
+#include "demo/demo_season.h"
 #include "library/horse_notes.h"
 #include "library/sqlite_db.h"
 #include "support/temp_folder.h"
@@ -114,23 +115,46 @@ TEST_F(OwnMarksTest, AMarkOnACorrectedCardIsFlaggedAndNotMoved) {
     EXPECT_TRUE(marks.onCard(card, 0).nameDiffers[0]);
 }
 
+// The first version's past races, with the racecourse's name beside its code.
+constexpr const char* kFirstPastRaces = R"sql(
+CREATE TABLE first_past_races(
+  horse INTEGER NOT NULL, date INTEGER NOT NULL, racecourse_code INTEGER NOT NULL, seen INTEGER NOT NULL,
+  racecourse TEXT NOT NULL, horse_number INTEGER NOT NULL, finish INTEGER NOT NULL, popularity INTEGER NOT NULL,
+  opponent TEXT NOT NULL, race_name TEXT NOT NULL, surface TEXT NOT NULL, distance INTEGER NOT NULL,
+  field_size INTEGER NOT NULL, race_time INTEGER NOT NULL, jockey TEXT NOT NULL,
+  PRIMARY KEY(horse, date, racecourse_code)
+) WITHOUT ROWID;
+INSERT INTO first_past_races SELECT horse, date, racecourse_code, seen, '東京', horse_number, finish, popularity,
+  opponent, race_name, surface, distance, field_size, race_time, jockey FROM past_races;
+DROP TABLE past_races;
+ALTER TABLE first_past_races RENAME TO past_races;
+DROP TABLE own_marks;
+DROP TABLE horse_notes;
+PRAGMA user_version=1;
+)sql";
+
 TEST_F(OwnMarksTest, ALibraryOfTheFirstVersionUpgradesInPlaceKeepingItsDays) {
-    const RaceDataStore store = day();
+    demo::writeSeason(root.path() / "season", 2, 7);
+    std::vector<RaceDataStore> days(2);
+    ASSERT_TRUE(loadDataSet(days[0], root.path() / "season" / "20260509"));
+    ASSERT_TRUE(loadDataSet(days[1], root.path() / "season" / "20260510"));
     {
-        // The library as the first version made it: its day tables only, version 1.
+        // The library as the first version made it.
         Library library(data(), OpenMode::Create);
-        library.addDay(store, "test");
-        library.database().exec("DROP TABLE own_marks; DROP TABLE horse_notes; PRAGMA user_version=1");
+        library.addDay(days[0], "test");
+        library.database().exec(kFirstPastRaces);
     }
     Library library(data(), OpenMode::Existing);
     Statement version = library.database().prepare("PRAGMA user_version");
     ASSERT_TRUE(version.step());
-    EXPECT_EQ(version.integer(0), 2);
-    ASSERT_EQ(library.days().size(), 1u);
-    OwnMarks(library).setOnCard(store, 0, 2, 2);
+    EXPECT_EQ(version.integer(0), 3);
+    EXPECT_EQ(library.addDay(days[1], "test").outcome, AddOutcome::Added);
+    EXPECT_EQ(library.days().size(), 2u);
+    OwnMarks(library).setOnCard(days[0], 0, 2, 2);
     HorseNotes(library).set("ウマ", "重馬場で好走");
-    EXPECT_EQ(OwnMarks(library).onCard(store, 0).marks[1], 2);
+    EXPECT_EQ(OwnMarks(library).onCard(days[0], 0).marks[1], 2);
     EXPECT_TRUE(library.check().problems.empty());
+    EXPECT_FALSE(library.findHorses(horseNameOf(days[1], 0, 1)).at(0).pastRaces.empty());
 }
 
 TEST_F(OwnMarksTest, NotesAreSetReplacedListedAndRemoved) {
