@@ -10,6 +10,9 @@ namespace zv::library {
 namespace {
 
 constexpr int kBusyWaitMs = 10000;
+// Pages are read through a mapping rather than copied by a system call each: counting a 1,000-day
+// library reads every row of its largest tables.
+constexpr const char* kReadPragmas = "PRAGMA mmap_size=2147483648; PRAGMA cache_size=-65536";
 
 [[noreturn]] void fail(sqlite3* db, int code) {
     const std::string text = db ? sqlite3_errmsg(db) : sqlite3_errstr(code);
@@ -36,6 +39,7 @@ Database::Database(const std::filesystem::path& path, Mode mode) {
     }
     sqlite3_busy_timeout(db_, kBusyWaitMs);
     sqlite3_extended_result_codes(db_, 1);
+    sqlite3_exec(db_, kReadPragmas, nullptr, nullptr, nullptr);
 }
 
 Database::~Database() { sqlite3_close_v2(db_); }
