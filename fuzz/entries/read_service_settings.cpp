@@ -46,9 +46,9 @@ void readServiceSettings(Input input) {
     settings.fileEntries(section);
     readCatalogue(settings, Membership::Guest);
     readCatalogue(settings, Membership::Member);
-    membershipOf(text);
+    membershipOf(Cp932View(text));
     commaItem(firstLine, Membership::Member);
-    userIdFromMemberLabel(memberLabel(firstLine, Membership::Guest));
+    userIdFromMemberLabel(memberLabel(Cp932View(firstLine), Membership::Guest));
 }
 
 }  // namespace zv::fuzz

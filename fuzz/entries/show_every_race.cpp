@@ -10,6 +10,7 @@
 #include "export/kmi_file.h"
 #include "export/kmi_lines.h"
 #include "export/pr_csv_lines.h"
+#include "fuzz_entries.h"
 #include "predict/bet_lines.h"
 #include "predict/cell_markup.h"
 #include "predict/compute_race.h"
@@ -29,7 +30,7 @@ void tolerateErrors(Step&& step) {
     try {
         step();
     } catch (const Error& e) {
-        toUtf8(e.message());
+        if (validUtf8(e.message()) != e.message()) throw InvariantBroken("an error message is no UTF-8");
     }
 }
 

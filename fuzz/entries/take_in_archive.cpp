@@ -49,8 +49,8 @@ void intake(const fs::path& archive) {
     RaceDataStore store;
     IntakeResult result = openArchive(archive, dataFolder, store, [](int) {});
     if (!obstaclesStand(dataFolder)) throw InvariantBroken("the intake replaced what the install may not");
-    if (!result.ok) {
-        if (result.message.empty()) throw InvariantBroken("a failed intake has no message");
+    if (!result) {
+        if (result.failure().message.empty()) throw InvariantBroken("a failed intake has no message");
         if (store != RaceDataStore{}) throw InvariantBroken("a failed intake changed the store");
         for (const fs::directory_entry& entry : fs::directory_iterator(dataFolder)) {
             if (entry.path().filename() != kDataFolderLockFile && !isObstacle(entry.path().filename())) {
@@ -59,7 +59,7 @@ void intake(const fs::path& archive) {
         }
         return;
     }
-    if (store.raceCount != result.raceCount) throw InvariantBroken("the intake reports another race count");
+    if (store.raceCount != *result) throw InvariantBroken("the intake reports another race count");
     for (const char* name : {kHeaderFile, kRunnerFile, kHorseFile}) {
         if (!fs::is_regular_file(fs::symlink_status(dataFolder / name))) {
             throw InvariantBroken("a loaded data set lacks a record file");

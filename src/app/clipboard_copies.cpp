@@ -51,14 +51,13 @@ bool copySelectedRunners(const RaceSession& session, const ui::RaceGridView& gri
 }
 
 void copySelectedHorseNames(const RaceSession& session, const ui::RaceGridView& grid) {
-    static const std::string horseNumberField = sj("馬番");
     const std::shared_ptr<const RaceResult> result = session.result();
     std::string names;
     for (const int row : grid.selectedRows()) {
         if (!result) continue;
         const int number = grid.raceModel()->index(row, kColRunner).data(ui::RunnerNumberRole).toInt();
         if (number < 1 || number > int(result->pastColumns.size()))
-            throw conversionError(horseNumberField, std::to_string(number));
+            throw conversionError("馬番", Cp932View(std::to_string(number)));
         if (!names.empty()) names += "\r\n";
         names += result->pastColumns[size_t(number - 1)].name;
     }

@@ -14,7 +14,6 @@
 #include <QVBoxLayout>
 
 #include "data/error.h"
-#include "data/sjis.h"
 #include "long_work.h"
 #include "service/curl_transport.h"
 #include "service/purchase_run.h"
@@ -118,7 +117,7 @@ bool DownloadWindow::prepareCatalogue(const std::string& provider, const Credent
     });
     if (!prepared) return false;
     catalogue_ = std::move(*prepared);
-    memberLabel_->setText(ui::fromCp932(catalogue_.memberLabel));
+    memberLabel_->setText(QString::fromStdString(catalogue_.memberLabel));
     fillList();
     return true;
 }
@@ -128,11 +127,11 @@ QString DownloadWindow::memberText() const { return memberLabel_->text(); }
 void DownloadWindow::fillList() {
     const QSignalBlocker quiet(archiveList_);
     archiveList_->clear();
-    static const std::string yen = sj("円");
     for (const CatalogueRow& row : catalogue_.rows) {
-        auto* item =
-            new QTreeWidgetItem(archiveList_, {ui::fromCp932(row.entry.fileName), ui::fromCp932(row.entry.kind),
-                                               ui::fromCp932(row.entry.price + yen), ui::fromCp932(row.entry.path)});
+        auto* item = new QTreeWidgetItem(
+            archiveList_,
+            {QString::fromStdString(row.entry.fileName), QString::fromStdString(row.entry.kind),
+             QString::fromStdString(row.entry.price) + QStringLiteral("円"), QString::fromStdString(row.entry.path)});
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(ColFile, row.ticked ? Qt::Checked : Qt::Unchecked);
         item->setTextAlignment(ColPrice, Qt::AlignRight | Qt::AlignVCenter);
@@ -169,7 +168,7 @@ void DownloadWindow::setBusy(bool busy) {
 // Called on the GUI thread while the run waits: the rows fetched so far leave the list.
 void DownloadWindow::showDownloading(const std::string& text) {
     progressBar_->show();
-    downloadingLabel_->setText(ui::fromCp932(text));
+    downloadingLabel_->setText(QString::fromStdString(text));
     fillList();
 }
 
@@ -189,7 +188,7 @@ void DownloadWindow::downloadTicked() {
     } catch (const Error& error) {
         setBusy(false);
         fillList();
-        setup_.feedback.errorReport(this, ui::fromCp932(error.message()));
+        setup_.feedback.errorReport(this, QString::fromStdString(error.message()));
         return;
     }
     setBusy(false);

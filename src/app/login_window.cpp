@@ -9,7 +9,6 @@
 #include <QVBoxLayout>
 
 #include "data/error.h"
-#include "data/sjis.h"
 #include "download_window.h"
 #include "service_runner.h"
 #include "settings/settings_store.h"
@@ -112,7 +111,7 @@ void LoginWindow::loadCredentials() {
         passwordEdit_->setText(QString::fromStdString(password.text));
         showFileNoticeOnce(password.keptInFile);
     } catch (const Error& error) {
-        setup_.feedback.errorReport(this, ui::fromCp932(error.message()));
+        setup_.feedback.errorReport(this, QString::fromStdString(error.message()));
     }
 }
 
@@ -161,10 +160,10 @@ void LoginWindow::logIn() {
     auto download = std::make_unique<DownloadWindow>(setup_, this);
     bool ready = false;
     try {
-        ready = download->prepareCatalogue(ui::toCp932(providerList_->currentText()),
+        ready = download->prepareCatalogue(providerList_->currentText().toStdString(),
                                            {ui::toCp932(userIdEdit_->text()), ui::toCp932(passwordEdit_->text())});
     } catch (const Error& error) {
-        setup_.feedback.errorReport(this, ui::fromCp932(error.message()));
+        setup_.feedback.errorReport(this, QString::fromStdString(error.message()));
     }
     busy_ = false;
     for (QWidget* control :

@@ -202,7 +202,7 @@ void MainWindow::openArchive(const QString& path) {
         progressBar_->repaint();
     });
     progressBar_->setValue(0);
-    if (!taken.ok) return setup_.feedback.notice(this, ui::fromCp932(taken.message));
+    if (!taken) return setup_.feedback.notice(this, QString::fromStdString(taken.failure().message));
     tellDone(ui::dataSetTakenMessage(session_.store()));
 }
 

@@ -101,7 +101,7 @@ void printRaceGrid(QPrinter& printer, const QStringList& titleLines, const ui::R
     }
     printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
     QPainter painter;
-    if (!painter.begin(&printer)) throw Error(ErrorKind::Io, sj("印刷を開始できません。"));
+    if (!painter.begin(&printer)) throw Error(ErrorKind::Io, "印刷を開始できません。");
     const double deviceScale = printer.logicalDpiX() / kScreenDpi;
     const double scale = gridWidth > 0 ? std::min(deviceScale, printer.width() / double(gridWidth)) : deviceScale;
     painter.scale(scale, scale);

@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "long_work.h"
-#include "ui/cp932_text.h"
 
 namespace zv::app {
 
@@ -14,11 +13,15 @@ ServiceUi windowServiceUi(QWidget* window, const ui::UserFeedback& feedback, QPr
                           std::function<void(const std::string& text)> status) {
     ServiceUi ui;
     ui.notify = [window, feedback](const std::string& text, const std::string& cause) {
-        onGuiThread(window, [&] { feedback.noticeWithDetails(window, ui::fromCp932(text), ui::fromCp932(cause)); });
+        onGuiThread(window, [&] {
+            feedback.noticeWithDetails(window, QString::fromStdString(text), QString::fromStdString(cause));
+        });
     };
     ui.ask = [window, feedback](const std::string& question, const std::string& cause) {
         bool yes = false;
-        onGuiThread(window, [&] { yes = feedback.askYesNo(window, ui::fromCp932(question), ui::fromCp932(cause)); });
+        onGuiThread(window, [&] {
+            yes = feedback.askYesNo(window, QString::fromStdString(question), QString::fromStdString(cause));
+        });
         return yes;
     };
     if (status) {

@@ -4,7 +4,6 @@
 #include "data/convert.h"
 #include "data/error.h"
 #include "data/paths.h"
-#include "data/sjis.h"
 #include "library/library.h"
 
 namespace zv::cli {
@@ -17,13 +16,13 @@ RaceDataStore CliContext::loadStore() const {
     if (std::optional<std::string> day = option("--day")) {
         const int date = dayArg(*day);
         if (!library::Library(folder, library::OpenMode::Existing).loadDay(date, store))
-            throw Error(ErrorKind::Io, sj("ライブラリにその開催日はありません: ") + fromUtf8(*day));
+            throw Error(ErrorKind::Io, "ライブラリにその開催日はありません: " + *day);
         return store;
     }
     // A command ends within milliseconds: mapping spares copying a day's files into fresh memory.
     if (!loadDataFolder(store, folder, FileAccess::Map)) {
         throw Error(ErrorKind::Io,
-                    sj("データが読み込まれていません (") + pathText(folder) + sj(" にレースデータがありません)"));
+                    "データが読み込まれていません (" + pathText(folder) + " にレースデータがありません)");
     }
     return store;
 }
@@ -37,8 +36,8 @@ int dayArg(const std::string& text) {
 int CliContext::raceArg(const RaceDataStore& store, const std::string& text) const {
     auto r = parseInt(text);
     if (!r || *r < 0 || *r >= store.raceCount) {
-        throw Error(ErrorKind::Format, sj("レース番号が範囲外です: ") + fromUtf8(text) + " (0.." +
-                                           std::to_string(store.raceCount - 1) + ")");
+        throw Error(ErrorKind::Format,
+                    "レース番号が範囲外です: " + text + " (0.." + std::to_string(store.raceCount - 1) + ")");
     }
     return *r;
 }
@@ -49,8 +48,7 @@ std::optional<std::string> CliContext::option(std::string_view name) const {
     return it->second;
 }
 
-std::string terminalText(const std::string& cp932) {
-    std::string text = toUtf8(cp932);
+std::string terminalText(const std::string& text) {
     std::string out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {

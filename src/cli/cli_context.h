@@ -51,7 +51,7 @@ public:
 // A date given as YYYYMMDD; throws UsageError otherwise.
 int dayArg(const std::string& text);
 
-// A CP932 message for the terminal: UTF-8, with the CR LF line ends of message boxes turned into LF.
-std::string terminalText(const std::string& cp932);
+// A message for the terminal: the CR LF line ends of message boxes turned into LF.
+std::string terminalText(const std::string& text);
 
 }  // namespace zv::cli

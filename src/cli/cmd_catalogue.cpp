@@ -1,7 +1,6 @@
 #include <ostream>
 
 #include "commands.h"
-#include "data/sjis.h"
 #include "interrupt.h"
 #include "service_session.h"
 
@@ -14,10 +13,8 @@ int cmdCatalogue(CliContext& ctx) {
     std::optional<Catalogue> catalogue = session.prepare();
     if (!catalogue) return interrupted() ? interruptedStatus() : 1;
     if (catalogue->rows.empty()) ctx.err << terminalText(catalogue->listLabel) << "\n";
-    static const std::string yen = sj("円");
     for (const CatalogueRow& row : catalogue->rows) {
-        ctx.out << toUtf8(row.entry.fileName) << '\t' << toUtf8(row.entry.kind) << '\t' << toUtf8(row.entry.price + yen)
-                << '\n';
+        ctx.out << row.entry.fileName << '\t' << row.entry.kind << '\t' << row.entry.price << "円\n";
     }
     return 0;
 }

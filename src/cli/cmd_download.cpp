@@ -4,7 +4,6 @@
 #include "commands.h"
 #include "data/archive/intake.h"
 #include "data/error.h"
-#include "data/sjis.h"
 #include "interrupt.h"
 #include "service/purchase_run.h"
 #include "service_session.h"
@@ -19,11 +18,10 @@ int cmdDownload(CliContext& ctx) {
     std::optional<Catalogue> catalogue = session.prepare();
     if (!catalogue) return interrupted() ? interruptedStatus() : 1;
     for (const std::string& name : ctx.args) {
-        std::string wanted = fromUtf8(name);
         auto row = std::find_if(catalogue->rows.begin(), catalogue->rows.end(),
-                                [&](const CatalogueRow& r) { return r.entry.fileName == wanted; });
+                                [&](const CatalogueRow& r) { return r.entry.fileName == name; });
         if (row == catalogue->rows.end()) {
-            throw Error(ErrorKind::Format, wanted + sj(" はダウンロードできるファイルの一覧にありません"));
+            throw Error(ErrorKind::Format, name + " はダウンロードできるファイルの一覧にありません");
         }
         row->ticked = true;
     }
@@ -40,11 +38,11 @@ int cmdDownload(CliContext& ctx) {
 
     RaceDataStore store;
     IntakeResult intake = openArchive(outcome.lastArchive, session.dataFolder(), store, {});
-    if (!intake.ok) {
-        ctx.err << "zelvora-cli: " << terminalText(intake.message) << "\n";
+    if (!intake) {
+        ctx.err << "zelvora-cli: " << terminalText(intake.failure().message) << "\n";
         return 1;
     }
-    ctx.out << outcome.lastArchive.string() << '\t' << intake.raceCount << '\n';
+    ctx.out << outcome.lastArchive.string() << '\t' << *intake << '\n';
     return 0;
 }
 

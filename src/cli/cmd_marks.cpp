@@ -10,7 +10,6 @@
 #include "commands.h"
 #include "data/data_folder_lock.h"
 #include "data/error.h"
-#include "data/sjis.h"
 #include "json.h"
 #include "library/own_marks.h"
 #include "library/own_marks_csv.h"
@@ -95,7 +94,7 @@ int importMarks(CliContext& ctx, const std::string& file) {
     std::ifstream in(file, std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
-    if (!in) throw Error(ErrorKind::Io, sj("ファイルを読めません: ") + fromUtf8(file));
+    if (!in) throw Error(ErrorKind::Io, "ファイルを読めません: " + file);
     const library::Library kept(ctx.dataFolder(), library::OpenMode::Create);
     const library::MarksImport result = library::importOwnMarksCsv(kept, bytes.str());
     for (const library::RefusedRow& row : result.refused)

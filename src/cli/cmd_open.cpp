@@ -8,11 +8,11 @@ int cmdOpen(CliContext& ctx) {
     if (ctx.args.size() != 1) throw UsageError("open には書庫 ARCHIVE を 1 つ指定してください");
     RaceDataStore store;
     IntakeResult result = openArchive(ctx.args[0], ctx.dataFolder(), store, {});
-    if (!result.ok) {
-        ctx.err << "zelvora-cli: " << terminalText(result.message) << "\n";
+    if (!result) {
+        ctx.err << "zelvora-cli: " << terminalText(result.failure().message) << "\n";
         return 1;
     }
-    ctx.out << result.raceCount << "\n";
+    ctx.out << *result << "\n";
     return 0;
 }
 

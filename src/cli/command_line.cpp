@@ -4,8 +4,6 @@
 #include <iostream>
 
 #include "command_help.h"
-#include "data/error.h"
-#include "data/sjis.h"
 
 namespace zv::cli {
 namespace {
@@ -60,9 +58,6 @@ int runCommandLine(int argc, char** argv, std::span<const Command> commands, std
     } catch (const UsageError& e) {
         std::cerr << "zelvora-cli: " << e.what() << "\n" << usageText(commands);
         return 2;
-    } catch (const Error& e) {
-        std::cerr << "zelvora-cli: " << toUtf8(e.message()) << "\n";
-        return 1;
     } catch (const std::exception& e) {
         std::cerr << "zelvora-cli: " << e.what() << "\n";
         return 1;

@@ -21,7 +21,7 @@ std::string readPasswordLine(std::istream& in) {
 // What the user typed, as CP932; refused when it holds a character CP932 cannot hold.
 std::string typedText(std::string_view utf8, std::string_view caption) {
     if (std::optional<std::string> cp932 = fromUtf8Exactly(utf8)) return *cp932;
-    throw Error(ErrorKind::Conversion, notCp932Message(sj(caption)));
+    throw Error(ErrorKind::Conversion, notCp932Message(caption));
 }
 
 }  // namespace

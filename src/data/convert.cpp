@@ -23,12 +23,12 @@ std::optional<double> parseReal(std::string_view text) {
 
 int32_t strictInt(std::string_view text, std::string_view fieldName) {
     if (auto value = parseInt(text)) return *value;
-    throw conversionError(std::string(fieldName), std::string(text));
+    throw conversionError(std::string(fieldName), Cp932View(text));
 }
 
 double strictReal(std::string_view text, std::string_view fieldName) {
     if (auto value = parseReal(text)) return *value;
-    throw conversionError(std::string(fieldName), std::string(text));
+    throw conversionError(std::string(fieldName), Cp932View(text));
 }
 
 }  // namespace zv

@@ -9,7 +9,6 @@
 #include <thread>
 
 #include "error.h"
-#include "sjis.h"
 #include "store.h"
 
 namespace zv {
@@ -20,8 +19,7 @@ constexpr std::chrono::milliseconds kPollInterval{50};
 }  // namespace
 
 std::string dataFolderBusyMessage() {
-    return sj(
-        "他の Zelvora がこのデータフォルダで作業中です。\r\n\r\nその作業が終わってから、もう一度お試しください。");
+    return "他の Zelvora がこのデータフォルダで作業中です。\r\n\r\nその作業が終わってから、もう一度お試しください。";
 }
 
 DataFolderLock::DataFolderLock(const std::filesystem::path& folder, std::chrono::milliseconds wait) {
@@ -31,7 +29,7 @@ DataFolderLock::DataFolderLock(const std::filesystem::path& folder, std::chrono:
         // Nobody can write in a folder where the lock file cannot be made: nothing to keep apart.
         if (errno == EACCES || errno == EROFS || errno == EPERM || errno == ENOENT) return;
         throw Error(ErrorKind::Io,
-                    sj("データフォルダをロックできません: ") + pathText(path) + " (" + errnoText(errno) + ")");
+                    "データフォルダをロックできません: " + pathText(path) + " (" + errnoText(errno) + ")");
     }
     const auto giveUp = std::chrono::steady_clock::now() + wait;
     while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {

@@ -40,7 +40,7 @@ std::optional<DataFolderLock> lockWhenInDataFolder(const std::filesystem::path& 
 // Writes an export file (writeFileReplacing), holding the data folder's lock when it goes there.
 void writeExportFile(const std::filesystem::path& path, std::string_view bytes, FileDurability durability);
 
-// The message a writer gets when another one keeps the lock (CP932).
+// The message a writer gets when another one keeps the lock.
 std::string dataFolderBusyMessage();
 
 }  // namespace zv

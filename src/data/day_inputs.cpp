@@ -4,7 +4,6 @@
 
 #include "ascii_case.h"
 #include "error.h"
-#include "sjis.h"
 #include "store.h"
 
 namespace zv {
@@ -25,7 +24,7 @@ bool looksLikeArchive(const fs::path& file) {
 
 ScratchFolder::ScratchFolder(const std::string& prefix) {
     std::string pattern = (fs::temp_directory_path() / (prefix + "-XXXXXX")).string();
-    if (!::mkdtemp(pattern.data())) throw Error(ErrorKind::Io, sj("作業フォルダを作成できません"));
+    if (!::mkdtemp(pattern.data())) throw Error(ErrorKind::Io, "作業フォルダを作成できません");
     path_ = pattern;
 }
 

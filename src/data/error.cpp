@@ -7,19 +7,16 @@
 
 namespace zv {
 
-Error::Error(ErrorKind kind, std::string message, std::string field, std::string text)
-    : std::runtime_error(toUtf8(message)),
-      kind_(kind),
-      message_(std::move(message)),
-      field_(std::move(field)),
-      text_(std::move(text)) {}
+Error::Error(ErrorKind kind, const std::string& message, std::string field, std::string text)
+    : std::runtime_error(message), kind_(kind), field_(std::move(field)), text_(std::move(text)) {}
 
-Error conversionError(const std::string& field, const std::string& text) {
-    std::string message = sj("数値に変換できません: ") + field + " = '" + text + "'";
-    return Error(ErrorKind::Conversion, message, field, text);
+Error conversionError(const std::string& field, Cp932View text) {
+    std::string shown = toUtf8(text.bytes());
+    std::string message = "数値に変換できません: " + field + " = '" + shown + "'";
+    return Error(ErrorKind::Conversion, message, field, std::move(shown));
 }
 
-std::string pathText(const std::filesystem::path& path) { return fromUtf8(path.string()); }
+std::string pathText(const std::filesystem::path& path) { return validUtf8(path.string()); }
 
 namespace {
 
@@ -40,14 +37,14 @@ const char* japaneseReason(int error) {
 }  // namespace
 
 std::string errnoText(int error) {
-    const std::string system = fromUtf8(std::strerror(error));
+    const std::string system = std::strerror(error);
     const char* reason = japaneseReason(error);
-    return reason ? sj(reason) + ": " + system : system;
+    return reason ? reason + (": " + system) : system;
 }
 
 std::string errorCodeText(const std::error_code& ec) {
     const bool isErrno = ec.category() == std::generic_category() || ec.category() == std::system_category();
-    return isErrno ? errnoText(ec.value()) : fromUtf8(ec.message());
+    return isErrno ? errnoText(ec.value()) : ec.message();
 }
 
 }  // namespace zv

@@ -1,12 +1,13 @@
-// The one error type of the core. A category, a message, and for decoders the field and the
-// text that failed. Like every text of the core, message, field and text are CP932 bytes;
-// what() is the message in UTF-8, for logs, terminals and test output.
+// The one error type of the core: a category, a message, and for decoders the field and the
+// text that failed. Every text of it is UTF-8; what() is the message.
 #pragma once
 
 #include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <system_error>
+
+#include "cp932.h"
 
 namespace zv {
 
@@ -21,25 +22,24 @@ enum class ErrorKind {
 
 class Error : public std::runtime_error {
 public:
-    Error(ErrorKind kind, std::string message, std::string field = {}, std::string text = {});
+    Error(ErrorKind kind, const std::string& message, std::string field = {}, std::string text = {});
 
     ErrorKind kind() const { return kind_; }
-    const std::string& message() const { return message_; }
+    std::string message() const { return what(); }
     const std::string& field() const { return field_; }  // name of the field that failed, if any
     const std::string& text() const { return text_; }    // the offending text, if any
 
 private:
     ErrorKind kind_;
-    std::string message_;
     std::string field_;
     std::string text_;
 };
 
-// A strict conversion failed: names the field and quotes the text.
-Error conversionError(const std::string& field, const std::string& text);
+// A strict conversion of a record field failed: names the field and quotes its bytes.
+Error conversionError(const std::string& field, Cp932View text);
 
-// A file name and a system error number as they stand in a message (CP932). The reasons met most
-// (no such file, no permission, a folder, no space, a read-only file system, too many links, an
+// A file name and a system error number as they stand in a message. The reasons met most (no
+// such file, no permission, a folder, no space, a read-only file system, too many links, an
 // input/output error) are said in Japanese, followed by the system's own text.
 std::string pathText(const std::filesystem::path& path);
 std::string errnoText(int error);

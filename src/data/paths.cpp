@@ -7,7 +7,6 @@
 #include <system_error>
 
 #include "error.h"
-#include "sjis.h"
 
 namespace zv {
 namespace {
@@ -20,7 +19,7 @@ const char* nonEmptyEnv(const char* name) {
 std::filesystem::path homeFolder() {
     if (const char* home = nonEmptyEnv("HOME")) return home;
     if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir && *pw->pw_dir) return pw->pw_dir;
-    throw Error(ErrorKind::Io, sj("ホームフォルダが分かりません (HOME が設定されていません)"));
+    throw Error(ErrorKind::Io, "ホームフォルダが分かりません (HOME が設定されていません)");
 }
 
 std::filesystem::path defaultDataFolder() {
@@ -46,7 +45,7 @@ std::filesystem::path resolveDataFolder(const std::optional<std::filesystem::pat
     if (!ec && !std::filesystem::is_directory(folder, ec)) ec = std::make_error_code(std::errc::not_a_directory);
     if (ec) {
         throw Error(ErrorKind::Io,
-                    sj("データフォルダを作成できません: ") + pathText(folder) + " (" + errorCodeText(ec) + ")");
+                    "データフォルダを作成できません: " + pathText(folder) + " (" + errorCodeText(ec) + ")");
     }
     return folder;
 }

@@ -51,7 +51,7 @@ std::string copyWeekday(std::string_view dateText) {
     std::chrono::year_month_day date{std::chrono::year(inRange ? year : 1),
                                      std::chrono::month(inRange ? static_cast<unsigned>(month) : 1),
                                      std::chrono::day(inRange ? static_cast<unsigned>(day) : 1)};
-    if (!inRange || !date.ok()) throw conversionError(header_line::race_date.name, std::string(field(dateText, 1, 10)));
+    if (!inRange || !date.ok()) throw conversionError(header_line::race_date.name, Cp932View(field(dateText, 1, 10)));
     return kNames[std::chrono::weekday(std::chrono::sys_days(date)).c_encoding()];
 }
 
@@ -72,7 +72,7 @@ std::string raceNameCopyText(const RaceDataStore& store, int race) {
     static const std::string open = sj("（"), close = sj("）"), jpnOpen = sj("（Jpn（"), jpnClose = sj("）) "),
                              man = sj("万"), below = sj("下"), dot = sj("・"), raceMark = sj("Ｒ "), metres = sj("ｍ");
     if (race < 0 || race >= store.raceCount) {
-        throw Error(ErrorKind::Format, sj("レース番号が範囲外です: ") + std::to_string(race));
+        throw Error(ErrorKind::Format, "レース番号が範囲外です: " + std::to_string(race));
     }
     std::string_view line = store.headerLines[race];
     const RaceHeader& header = store.headers[race];

@@ -31,12 +31,16 @@ private:
 
 // Converts; an unconvertible or invalid sequence is replaced and its first byte skipped, so
 // conversion always finishes.
-enum class Direction { ToUtf8, FromUtf8 };
+enum class Direction { ToUtf8, FromUtf8, Utf8Checked };
 
 std::string convert(std::string_view in, Direction direction, std::string_view replacement) {
-    thread_local Descriptor toUtf8Descriptor("UTF-8", "CP932"), fromUtf8Descriptor("CP932", "UTF-8");
-    const bool fromUtf8 = direction == Direction::FromUtf8;
-    iconv_t cd = (fromUtf8 ? fromUtf8Descriptor : toUtf8Descriptor).fresh();
+    thread_local Descriptor toUtf8Descriptor("UTF-8", "CP932"), fromUtf8Descriptor("CP932", "UTF-8"),
+        checkedDescriptor("UTF-8", "UTF-8");
+    const bool fromUtf8 = direction != Direction::ToUtf8;
+    Descriptor& descriptor = direction == Direction::ToUtf8     ? toUtf8Descriptor
+                             : direction == Direction::FromUtf8 ? fromUtf8Descriptor
+                                                                : checkedDescriptor;
+    iconv_t cd = descriptor.fresh();
     std::string out;
     out.reserve(in.size() * 3 / 2 + 4);
     char buffer[1024];
@@ -78,9 +82,10 @@ std::optional<std::string> fromUtf8Exactly(std::string_view utf8) {
     return cp932;
 }
 
+std::string validUtf8(std::string_view bytes) { return convert(bytes, Direction::Utf8Checked, "\xEF\xBF\xBD"); }
+
 std::string notCp932Message(std::string_view field) {
-    return std::string(field) +
-           sj("に使用できない文字が含まれています。\nShift_JISで表せる文字で入力し直してください。");
+    return std::string(field) + "に使用できない文字が含まれています。\nShift_JISで表せる文字で入力し直してください。";
 }
 
 }  // namespace zv

@@ -29,7 +29,11 @@ std::string fromUtf8(std::string_view utf8);
 // password or a name never goes out with "?" in its place.
 std::optional<std::string> fromUtf8Exactly(std::string_view utf8);
 
-// What the user is told when the field with this caption (CP932) holds such a character.
+// Bytes that should be UTF-8 (a file name, a system text), with each invalid sequence replaced
+// by U+FFFD, so that they can stand in a message.
+std::string validUtf8(std::string_view bytes);
+
+// What the user is told when the field with this caption holds such a character (UTF-8).
 std::string notCp932Message(std::string_view field);
 
 // A text written in this program's (UTF-8) source as CP932 bytes. For literals and tables.

@@ -16,13 +16,12 @@
 #include "line_cutter.h"
 #include "records.h"
 #include "regular_file.h"
-#include "sjis.h"
 
 namespace zv {
 namespace {
 
 Error ioError(const char* what, const std::filesystem::path& path, int err) {
-    return Error(ErrorKind::Io, sj(what) + pathText(path) + " (" + errnoText(err) + ")");
+    return Error(ErrorKind::Io, what + pathText(path) + " (" + errnoText(err) + ")");
 }
 
 // True when path exists; false when it does not. Any other failure to look is an I/O error.
@@ -81,8 +80,8 @@ RecordLines readRecordLines(const std::filesystem::path& folder, const char* nam
             return;
         }
         if (lines.size() + pendingEmpty >= capacity) {
-            throw Error(ErrorKind::Capacity, sj("データが多すぎます: ") + name + sj(" の行数が上限 ") +
-                                                 std::to_string(capacity) + sj(" を超えています"));
+            throw Error(ErrorKind::Capacity, "データが多すぎます: " + std::string(name) + " の行数が上限 " +
+                                                 std::to_string(capacity) + " を超えています");
         }
         lines.resize(lines.size() + pendingEmpty);
         pendingEmpty = 0;
@@ -115,7 +114,7 @@ RecordLines readRecordLines(const std::filesystem::path& folder, const char* nam
 // Runner count of header line i, read strictly: a number from 0 to the most runners a race may
 // have.
 int checkedRunnerCount(std::string_view line, int i) {
-    auto where = [i] { return std::string(kHeaderFile) + sj(" の ") + std::to_string(i + 1) + sj("行目: "); };
+    auto where = [i] { return std::string(kHeaderFile) + " の " + std::to_string(i + 1) + "行目: "; };
     int count = 0;
     try {
         count = strictInt(line, header_line::runner_count);
@@ -123,8 +122,8 @@ int checkedRunnerCount(std::string_view line, int i) {
         throw Error(e.kind(), where() + e.message(), e.field(), e.text());
     }
     if (count < 0 || count > kMaxRunnersPerRace) {
-        throw Error(ErrorKind::Capacity, where() + sj("出走頭数 ") + std::to_string(count) + sj(" は 0 から ") +
-                                             std::to_string(kMaxRunnersPerRace) + sj(" の範囲にありません"));
+        throw Error(ErrorKind::Capacity, where() + "出走頭数 " + std::to_string(count) + " は 0 から " +
+                                             std::to_string(kMaxRunnersPerRace) + " の範囲にありません");
     }
     return count;
 }
@@ -163,7 +162,7 @@ RaceDataStore assembleDataSet(RecordLines headerLines, RecordLines runnerLines, 
     for (const auto& [lines, capacity] : capacities) {
         if (lines->size() > capacity) {
             throw Error(ErrorKind::Capacity,
-                        sj("データが多すぎます: 行数が上限 ") + std::to_string(capacity) + sj(" を超えています"));
+                        "データが多すぎます: 行数が上限 " + std::to_string(capacity) + " を超えています");
         }
     }
     RaceDataStore fresh;
@@ -173,7 +172,7 @@ RaceDataStore assembleDataSet(RecordLines headerLines, RecordLines runnerLines, 
     fresh.raceCount = static_cast<int>(fresh.headerLines.size());
     if (fresh.raceCount == 0) {
         throw Error(ErrorKind::Format,
-                    sj("データにレースが含まれていません (") + headerOrigin + sj(" にレースの行がありません)"));
+                    "データにレースが含まれていません (" + headerOrigin + " にレースの行がありません)");
     }
 
     fresh.headers = readRaceHeaders(fresh.headerLines);
@@ -181,9 +180,9 @@ RaceDataStore assembleDataSet(RecordLines headerLines, RecordLines runnerLines, 
     for (const RaceHeader& header : fresh.headers) expected += static_cast<size_t>(header.runnerCount);
     // One wrong count would pair every later runner with another horse: refuse the set instead.
     if (fresh.runnerLines.size() != expected || fresh.horseLines.size() != expected) {
-        throw Error(ErrorKind::Format, sj("データの整合性がありません: 出走頭数の合計 ") + std::to_string(expected) +
-                                           sj("、出走馬データ ") + std::to_string(fresh.runnerLines.size()) +
-                                           sj("行、馬データ ") + std::to_string(fresh.horseLines.size()) + sj("行"));
+        throw Error(ErrorKind::Format, "データの整合性がありません: 出走頭数の合計 " + std::to_string(expected) +
+                                           "、出走馬データ " + std::to_string(fresh.runnerLines.size()) +
+                                           "行、馬データ " + std::to_string(fresh.horseLines.size()) + "行");
     }
     return fresh;
 }

@@ -9,14 +9,13 @@
 
 #include "error.h"
 #include "file_sink.h"
-#include "sjis.h"
 #include "temporary_files.h"
 
 namespace zv {
 namespace {
 
 Error writeError(const std::filesystem::path& path, int err) {
-    return Error(ErrorKind::Io, sj("ファイルを書き込めません: ") + pathText(path) + " (" + errnoText(err) + ")");
+    return Error(ErrorKind::Io, "ファイルを書き込めません: " + pathText(path) + " (" + errnoText(err) + ")");
 }
 
 }  // namespace
@@ -45,7 +44,7 @@ void writeFileReplacing(const std::filesystem::path& path, std::string_view byte
     struct stat existing {};
     const bool replacing = ::stat(target.c_str(), &existing) == 0;
     if (replacing && (existing.st_mode & S_IWUSR) == 0) {
-        throw Error(ErrorKind::Io, sj("読み取り専用のファイルには書き込めません: ") + pathText(path));
+        throw Error(ErrorKind::Io, "読み取り専用のファイルには書き込めません: " + pathText(path));
     }
     removeStaleTemporaries(target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path());
 

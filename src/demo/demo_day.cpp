@@ -51,8 +51,7 @@ void writeDayFiles(const std::filesystem::path& folder, const DemoDay& day) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec) {
-        throw Error(ErrorKind::Io,
-                    sj("フォルダを作成できません: ") + fromUtf8(folder.string()) + " (" + errorCodeText(ec) + ")");
+        throw Error(ErrorKind::Io, "フォルダを作成できません: " + pathText(folder) + " (" + errorCodeText(ec) + ")");
     }
     writeFileReplacing(folder / kHeaderFile, joinCrLf(day.headerLines), FileDurability::Regenerable);
     writeFileReplacing(folder / kRunnerFile, joinCrLf(day.runnerLines), FileDurability::Regenerable);

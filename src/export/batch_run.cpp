@@ -11,7 +11,7 @@ namespace {
 
 Error inRace(const Error& e, const RaceDataStore& store, int race) {
     std::string number = race < static_cast<int>(store.headers.size()) ? store.headers[race].raceNumberText : "";
-    std::string where = std::to_string(race + 1) + sj("番目のレース (") + number + sj("R) で中断しました: ");
+    std::string where = std::to_string(race + 1) + "番目のレース (" + toUtf8(number) + "R) で中断しました: ";
     return Error(e.kind(), where + e.message(), e.field(), e.text());
 }
 

@@ -15,7 +15,7 @@ std::string readCsv(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (!in.is_open() || in.bad()) {
-        throw Error(ErrorKind::Io, sj("ファイルを読み込めません: ") + pathText(path));
+        throw Error(ErrorKind::Io, "ファイルを読み込めません: " + pathText(path));
     }
     return content;
 }

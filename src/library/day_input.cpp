@@ -4,7 +4,6 @@
 
 #include "data/archive/intake.h"
 #include "data/error.h"
-#include "data/sjis.h"
 
 namespace zv::library {
 namespace {
@@ -16,7 +15,7 @@ void collect(const fs::path& folder, std::vector<DayInput>& found, std::vector<R
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) entries.push_back(it->path());
     if (ec) {
-        refused.push_back({folder, "フォルダを読めません: " + toUtf8(errorCodeText(ec))});
+        refused.push_back({folder, "フォルダを読めません: " + errorCodeText(ec)});
         return;
     }
     std::sort(entries.begin(), entries.end());
@@ -63,7 +62,7 @@ InputOutcome addDayInput(Library& library, const DayInput& input, ScratchFolder&
             unpacked = scratch.next();
             fs::create_directories(unpacked);
             const IntakeResult taken = openArchive(input.path, unpacked, store, {});
-            if (!taken.ok) outcome.refusal = toUtf8(taken.message);
+            if (!taken) outcome.refusal = taken.failure().message;
         } else if (!loadDataSet(store, input.path, FileAccess::Map)) {
             outcome.refusal = "記録ファイルが揃っていません";
         }
@@ -71,7 +70,7 @@ InputOutcome addDayInput(Library& library, const DayInput& input, ScratchFolder&
     } catch (const UnusableLibrary&) {
         throw;
     } catch (const Error& e) {
-        outcome.refusal = toUtf8(e.message());
+        outcome.refusal = e.message();
     } catch (const fs::filesystem_error& e) {
         outcome.refusal = e.what();
     }

@@ -47,7 +47,7 @@ RaceRow raceRow(const RaceDataStore& store, int r, const LocalDateTime& day, con
     try {
         ratings = rateRace(store, r, day);
     } catch (const Error& e) {
-        row.unrated = std::to_string(r + 1) + "番目のレースを計算できません: " + toUtf8(e.message());
+        row.unrated = std::to_string(r + 1) + "番目のレースを計算できません: " + e.message();
         return row;
     }
     const report::TalliedRace tallied = report::talliedRace(ratings);
@@ -104,7 +104,7 @@ DayRows dayRows(const RaceDataStore& store) {
     const RaceHeaderRecord first = decodeRaceHeader(Cp932View(store.headerLines.at(0)));
     DayRows rows;
     rows.date = first.raceDate.number();
-    if (rows.date == 0) throw Error(ErrorKind::Format, sj("開催日を読めません (レース情報の1行目)"));
+    if (rows.date == 0) throw Error(ErrorKind::Format, "開催日を読めません (レース情報の1行目)");
     rows.dateText = toUtf8(store.headers[0].raceDateText);
     const LocalDateTime day{first.raceDate.year, first.raceDate.month, first.raceDate.day, 0};
     std::vector<HorseRecord> horses;

@@ -10,7 +10,6 @@
 #include "data/error.h"
 #include "data/line_cutter.h"
 #include "data/regular_file.h"
-#include "data/sjis.h"
 
 namespace zv::library {
 namespace {
@@ -23,7 +22,7 @@ constexpr uintmax_t kMostKeptBytes = 3 * kMaxRecordFileBytes;
 
 Error damaged(const std::filesystem::path& file, std::string_view why) {
     return Error(ErrorKind::Format,
-                 sj("保存した開催日のファイルが壊れています: ") + pathText(file) + " (" + sj(why) + ")");
+                 "保存した開催日のファイルが壊れています: " + pathText(file) + " (" + std::string(why) + ")");
 }
 
 void appendLength(std::string& out, uint64_t length) {
@@ -59,7 +58,7 @@ std::string readWhole(const std::filesystem::path& file) {
     std::string bytes(opened.size(), '\0');
     std::ifstream in(file, std::ios::binary);
     if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
-        throw Error(ErrorKind::Io, sj("ファイルを読み込めません: ") + pathText(file));
+        throw Error(ErrorKind::Io, "ファイルを読み込めません: " + pathText(file));
     return bytes;
 }
 
@@ -74,7 +73,8 @@ std::string keptDayBytes(const RaceDataStore& store) {
     ZSTD_CCtx_setParameter(context.get(), ZSTD_c_checksumFlag, 1);
     const size_t packed = ZSTD_compress2(context.get(), out.data() + kFormatLine.size(),
                                          out.size() - kFormatLine.size(), records.data(), records.size());
-    if (ZSTD_isError(packed)) throw Error(ErrorKind::Io, sj("開催日を圧縮できません: ") + ZSTD_getErrorName(packed));
+    if (ZSTD_isError(packed))
+        throw Error(ErrorKind::Io, std::string("開催日を圧縮できません: ") + ZSTD_getErrorName(packed));
     out.resize(kFormatLine.size() + packed);
     return out;
 }

@@ -5,7 +5,6 @@
 #include <set>
 #include <unordered_map>
 
-#include "data/sjis.h"
 #include "data/text_file.h"
 #include "day_rows.h"
 #include "kept_day.h"
@@ -194,7 +193,7 @@ Library::Library(const fs::path& dataFolder, OpenMode mode) : dataFolder_(dataFo
     const fs::path file = databaseFile(dataFolder);
     std::error_code ec;
     if (mode == OpenMode::Existing && !fs::exists(file, ec))
-        throw Error(ErrorKind::Io, sj("ライブラリに開催日がありません (") + pathText(file) + sj(" がありません)"));
+        throw Error(ErrorKind::Io, "ライブラリに開催日がありません (" + pathText(file) + " がありません)");
     if (mode == OpenMode::Create) fs::create_directories(dataFolder, ec);
     db_ = std::make_unique<Database>(file, Database::Mode::ReadWrite);
     prepareSchema(*db_);
@@ -217,8 +216,7 @@ AddResult Library::addDay(const RaceDataStore& store, std::string_view source) {
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec)
-        throw Error(ErrorKind::Io,
-                    sj("フォルダを作成できません: ") + pathText(folder) + " (" + errorCodeText(ec) + ")");
+        throw Error(ErrorKind::Io, "フォルダを作成できません: " + pathText(folder) + " (" + errorCodeText(ec) + ")");
     // The file first: a run killed before the commit leaves a file no row names, which the next
     // add of that day replaces.
     writeFileReplacing(folder / keptFileName(rows.date), kept, FileDurability::Synced);
@@ -313,7 +311,7 @@ CheckResult Library::check() const {
             if (store.raceCount != days.integer(2) || store.raceCount != days.integer(4) || runners != days.integer(3))
                 result.problems.push_back(std::to_string(date) + ": 記録と行のレース数・頭数が合いません");
         } catch (const Error& e) {
-            result.problems.push_back(std::to_string(date) + ": " + toUtf8(e.message()));
+            result.problems.push_back(std::to_string(date) + ": " + e.message());
         }
     }
     std::error_code ec;
@@ -347,14 +345,14 @@ std::vector<std::string> rebuildLibrary(const fs::path& dataFolder,
                 const RaceDataStore store = readKeptDay(files[i]);
                 const DayRows rows = dayRows(store);
                 if (files[i].filename() != keptFileName(rows.date))
-                    throw Error(ErrorKind::Format, sj("ファイル名と開催日が合いません"));
+                    throw Error(ErrorKind::Format, "ファイル名と開催日が合いません");
                 Transaction transaction(db);
                 RowWriter(db).write(rows, files[i].string());
                 transaction.commit();
             } catch (const UnusableLibrary&) {
                 throw;
             } catch (const Error& e) {
-                problems.push_back(files[i].filename().string() + ": " + toUtf8(e.message()));
+                problems.push_back(files[i].filename().string() + ": " + e.message());
             }
         }
         carryUserRows(db, target, problems);
@@ -364,7 +362,7 @@ std::vector<std::string> rebuildLibrary(const fs::path& dataFolder,
     fs::rename(fresh, target, ec);
     if (ec)
         throw Error(ErrorKind::Io,
-                    sj("ライブラリを置き換えられません: ") + pathText(target) + " (" + errorCodeText(ec) + ")");
+                    "ライブラリを置き換えられません: " + pathText(target) + " (" + errorCodeText(ec) + ")");
     return problems;
 }
 

@@ -50,14 +50,14 @@ std::string raceLabelOf(const RaceKey& race) {
 RaceKey raceKeyOf(const RaceDataStore& store, int race) {
     const RaceHeaderRecord header = decodeRaceHeader(Cp932View(store.headerLines.at(static_cast<size_t>(race))));
     if (header.raceDate.number() == 0 || header.racecourse.state != FieldState::Value)
-        throw Error(ErrorKind::Format, sj("レースの開催日か競馬場を読めません"));
+        throw Error(ErrorKind::Format, "レースの開催日か競馬場を読めません");
     return {header.raceDate.number(), static_cast<int>(header.racecourse.code),
             static_cast<int>(header.raceNumber.value)};
 }
 
 std::string horseNameOf(const RaceDataStore& store, int race, int horseNumber) {
     if (horseNumber < 1 || horseNumber > store.runnerCount(race))
-        throw Error(ErrorKind::Format, sj("そのレースにない馬番です: ") + std::to_string(horseNumber));
+        throw Error(ErrorKind::Format, "そのレースにない馬番です: " + std::to_string(horseNumber));
     const size_t line = static_cast<size_t>(store.firstRunner(race) + horseNumber - 1);
     return decodeHorseRecord(Cp932View(store.horseLines.at(line))).horseName.text;
 }
@@ -81,7 +81,7 @@ OwnMarks::OwnMarks(const Library& library)
                          "ORDER BY date, racecourse_code, race_number, horse_number")) {}
 
 int OwnMarks::set(const RaceKey& race, int horseNumber, std::string_view horseName, int mark) {
-    if (mark < -1 || mark >= kOwnMarks) throw Error(ErrorKind::Format, sj("印の番号が範囲外です"));
+    if (mark < -1 || mark >= kOwnMarks) throw Error(ErrorKind::Format, "印の番号が範囲外です");
     Transaction transaction(db_);
     int gaveUp = 0;
     bindRace(clear_, race).bind(4, horseNumber).bind(5, mark);

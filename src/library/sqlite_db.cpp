@@ -3,7 +3,6 @@
 #include <sqlite3.h>
 
 #include "data/error.h"
-#include "data/sjis.h"
 #include "unusable_library.h"
 
 namespace zv::library {
@@ -18,7 +17,7 @@ constexpr const char* kReadPragmas = "PRAGMA mmap_size=2147483648; PRAGMA cache_
     const std::string text = db ? sqlite3_errmsg(db) : sqlite3_errstr(code);
     const int primary = code & 0xff;
     if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT) throw UnusableLibrary("壊れています (" + text + ")");
-    throw Error(ErrorKind::Io, sj("ライブラリのデータベースを扱えません: ") + sj(text));
+    throw Error(ErrorKind::Io, "ライブラリのデータベースを扱えません: " + text);
 }
 
 void check(sqlite3* db, int code) {
@@ -34,8 +33,7 @@ Database::Database(const std::filesystem::path& path, Mode mode) {
         const std::string text = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(code);
         sqlite3_close(db_);
         db_ = nullptr;
-        throw Error(ErrorKind::Io,
-                    sj("ライブラリのデータベースを開けません: ") + pathText(path) + " (" + sj(text) + ")");
+        throw Error(ErrorKind::Io, "ライブラリのデータベースを開けません: " + pathText(path) + " (" + text + ")");
     }
     sqlite3_busy_timeout(db_, kBusyWaitMs);
     sqlite3_extended_result_codes(db_, 1);

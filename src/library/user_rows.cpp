@@ -1,7 +1,6 @@
 #include "user_rows.h"
 
 #include "data/error.h"
-#include "data/sjis.h"
 #include "sqlite_db.h"
 
 namespace zv::library {
@@ -35,7 +34,7 @@ void carryUserRows(Database& fresh, const std::filesystem::path& old, std::vecto
             transaction.commit();
         }
     } catch (const Error& e) {
-        problems.push_back("自印とメモを元のデータベースから読めませんでした: " + toUtf8(e.message()));
+        problems.push_back("自印とメモを元のデータベースから読めませんでした: " + e.message());
     }
     if (attached) fresh.exec("DETACH DATABASE old");
 }

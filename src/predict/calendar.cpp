@@ -58,7 +58,7 @@ std::optional<LocalDateTime> parseDate(std::string_view year, std::string_view m
 LocalDateTime strictDate(std::string_view year, std::string_view month, std::string_view day,
                          std::string_view fieldName, std::string_view wholeText) {
     std::optional<LocalDateTime> date = parseDate(year, month, day);
-    if (!date) throw conversionError(std::string(fieldName), std::string(wholeText));
+    if (!date) throw conversionError(std::string(fieldName), Cp932View(wholeText));
     return *date;
 }
 

@@ -174,12 +174,12 @@ HorseDetail buildHorseDetail(std::string_view sexAgeCoat, std::string_view h) {
 
 HorseDetail buildHorseDetail(const RaceDataStore& store, int race, int runner) {
     if (race < 0 || race >= store.raceCount) {
-        throw Error(ErrorKind::Format, sj("レース番号が範囲外です: ") + std::to_string(race));
+        throw Error(ErrorKind::Format, "レース番号が範囲外です: " + std::to_string(race));
     }
     int count = store.runnerCount(race);
     if (runner < 0 || runner >= count) {
         throw Error(ErrorKind::Format,
-                    sj("馬番が範囲外です: ") + std::to_string(runner + 1) + " (1.." + std::to_string(count) + ")");
+                    "馬番が範囲外です: " + std::to_string(runner + 1) + " (1.." + std::to_string(count) + ")");
     }
     size_t g = static_cast<size_t>(store.firstRunner(race)) + static_cast<size_t>(runner);
     std::string_view horseLine = store.horseLines.at(g);

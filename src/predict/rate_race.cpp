@@ -18,7 +18,7 @@ namespace {
 void checkRunnerLines(const RaceDataStore& store, int first, int count) {
     size_t end = static_cast<size_t>(first) + static_cast<size_t>(count);
     if (first < 0 || count < 0 || end > store.runnerLines.size() || end > store.horseLines.size()) {
-        throw Error(ErrorKind::Format, sj("出走馬データが足りません: ") + std::to_string(count) + sj("頭のレース"));
+        throw Error(ErrorKind::Format, "出走馬データが足りません: " + std::to_string(count) + "頭のレース");
     }
 }
 
@@ -26,7 +26,7 @@ void checkRunnerLines(const RaceDataStore& store, int first, int count) {
 
 RaceRatings rateRace(const RaceDataStore& store, int race, const LocalDateTime& now, PastTexts pastTexts) {
     if (race < 0 || race >= store.raceCount) {
-        throw Error(ErrorKind::Format, sj("レースがありません: ") + std::to_string(race));
+        throw Error(ErrorKind::Format, "レースがありません: " + std::to_string(race));
     }
     RaceRatings ratings;
     ratings.race = race;

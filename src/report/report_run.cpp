@@ -69,7 +69,7 @@ public:
         std::vector<fs::path> entries;
         for (fs::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec))
             entries.push_back(it->path());
-        if (ec) return skip(path, "フォルダを読めません: " + toUtf8(errorCodeText(ec)));
+        if (ec) return skip(path, "フォルダを読めません: " + errorCodeText(ec));
         std::sort(entries.begin(), entries.end());
         size_t before = sources_.size() + skipped_.size();
         for (const fs::path& entry : entries) {
@@ -101,12 +101,12 @@ private:
         fs::path into = scratch_.next();
         std::error_code ec;
         fs::create_directories(into, ec);
-        if (ec) return skip(archive, "作業フォルダを作成できません: " + toUtf8(errorCodeText(ec)));
+        if (ec) return skip(archive, "作業フォルダを作成できません: " + errorCodeText(ec));
         RaceDataStore store;
         IntakeResult result = openArchive(archive, into, store, {});
-        if (!result.ok) {
+        if (!result) {
             fs::remove_all(into, ec);
-            return skip(archive, toUtf8(result.message));
+            return skip(archive, result.failure().message);
         }
         addDay(into, archive, true);
     }
@@ -161,7 +161,7 @@ ReportCard runReport(const std::vector<fs::path>& paths, const ReportOptions& op
                     skipped.push_back({source.shown, "記録ファイルが揃っていません"});
                 }
             } catch (const Error& e) {
-                skipped.push_back({source.shown, toUtf8(e.message())});
+                skipped.push_back({source.shown, e.message()});
             }
         }
         if (source.scratch) {

@@ -219,7 +219,7 @@ void ReportTally::rateDay(const RaceDataStore& store, const LocalDateTime& day, 
         try {
             ratings = rateRace(store, r, day);
         } catch (const Error& e) {
-            skipped.push_back({path, std::to_string(r + 1) + "番目のレースを計算できません: " + toUtf8(e.message())});
+            skipped.push_back({path, std::to_string(r + 1) + "番目のレースを計算できません: " + e.message()});
             continue;
         }
         ++rated;

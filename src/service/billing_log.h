@@ -8,15 +8,18 @@
 #include <string>
 #include <string_view>
 
+#include "data/cp932.h"
+
 namespace zv {
 
 inline constexpr const char* kBillingLogName = "kakin.log";
 
-std::string billingLine(const std::tm& localTime, std::string_view fileName, std::string_view priceWithYen,
-                        std::string_view userId);
+// The line of one purchase, written in CP932.
+Cp932 billingLine(const std::tm& localTime, std::string_view fileName, std::string_view priceWithYen,
+                  std::string_view userId);
 
 // Creates the log when missing; a log that is read-only (or whose attributes cannot be read)
 // silently receives nothing. Throws zv::Error (Io) when the line cannot be written.
-void appendBillingLine(const std::filesystem::path& dataFolder, const std::string& line);
+void appendBillingLine(const std::filesystem::path& dataFolder, const Cp932& line);
 
 }  // namespace zv

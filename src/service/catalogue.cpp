@@ -8,14 +8,13 @@
 #include "data/delimited_field.h"
 #include "data/field.h"
 #include "data/sjis.h"
-#include "data/sjis_chars.h"
 
 namespace zv {
 namespace {
 
 struct ProductSection {
     const char* name;
-    const char* kindUtf8;
+    const char* kind;
 };
 
 constexpr ProductSection kProducts[] = {
@@ -33,8 +32,9 @@ bool isPlainFileName(std::string_view name) {
 
 std::string archiveUrl(const CatalogueEntry& entry) {
     static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string url = entry.path;
-    for (char ch : entry.fileName) {
+    // The service takes the path and the name as CP932 bytes.
+    std::string url = fromUtf8(entry.path);
+    for (char ch : fromUtf8(entry.fileName)) {
         auto b = static_cast<unsigned char>(ch);
         bool plain = (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b == '-' ||
                      b == '.' || b == '_' || b == '~';
@@ -67,7 +67,7 @@ std::vector<CatalogueEntry> catalogueEntries(const ServiceSettingsFile& settings
         if (!settings.hasSection(product.name)) continue;
         std::string path = "https://" + prefix + commaItem(settings.value(product.name, "PATHB"), who);
         std::string priceItem = commaItem(settings.value(product.name, "PRICE"), who);
-        std::string kind = sj(product.kindUtf8);
+        std::string kind = product.kind;
         for (std::string& name : settings.fileEntries(product.name)) {
             if (!isPlainFileName(name)) continue;
             std::string price = std::to_string(taxedPrice(strictInt(priceItem, "PRICE")));
@@ -104,23 +104,19 @@ std::vector<CatalogueEntry> listableEntries(const std::vector<CatalogueEntry>& e
     return rows;
 }
 
-std::optional<Membership> membershipOf(std::string_view loginText) {
-    static const std::string memberPage = sj("このページにはフレームが使用されていますが");
-    if (loginText.find(memberPage) != std::string_view::npos) return Membership::Member;
-    if (loginText.find("403") != std::string_view::npos) return Membership::Guest;
+std::optional<Membership> membershipOf(Cp932View loginText) {
+    if (toUtf8(loginText.bytes()).find("このページにはフレームが使用されていますが") != std::string::npos) {
+        return Membership::Member;
+    }
+    if (loginText.bytes().find("403") != std::string_view::npos) return Membership::Guest;
     return std::nullopt;
 }
 
-std::string memberLabel(std::string_view userId, Membership who) {
-    static const std::string member = sj("はBIGLOBEメンバーとして認証されています");
-    static const std::string guest = sj("はBIGLOBEゲストとして認証されています");
-    return std::string(userId) + (who == Membership::Member ? member : guest);
+std::string memberLabel(Cp932View userId, Membership who) {
+    return toUtf8(userId.bytes()) + (who == Membership::Member ? "はBIGLOBEメンバーとして認証されています"
+                                                               : "はBIGLOBEゲストとして認証されています");
 }
 
-std::string userIdFromMemberLabel(std::string_view label) {
-    static const std::string ha = sj("は");
-    size_t pos = findSjis(label, ha);
-    return std::string(label.substr(0, pos));
-}
+std::string userIdFromMemberLabel(std::string_view label) { return std::string(label.substr(0, label.find("は"))); }
 
 }  // namespace zv

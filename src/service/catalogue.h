@@ -10,11 +10,12 @@
 #include <string_view>
 #include <vector>
 
+#include "data/cp932.h"
 #include "settings_file.h"
 
 namespace zv {
 
-// One archive on offer. All texts CP932.
+// One archive on offer.
 struct CatalogueEntry {
     std::string fileName;
     std::string kind;   // the product's kind text
@@ -46,11 +47,12 @@ std::vector<std::string> gatherFileNames(const std::filesystem::path& folder);
 std::vector<CatalogueEntry> listableEntries(const std::vector<CatalogueEntry>& entries,
                                             const std::vector<std::string>& present);
 
-// Member, guest or (nothing) a failed login, from the login page or status text.
-std::optional<Membership> membershipOf(std::string_view loginText);
+// Member, guest or (nothing) a failed login, from the login page or status text as it came.
+std::optional<Membership> membershipOf(Cp932View loginText);
 
-// The membership text shown for the user, and the user ID read back from it (up to the first は).
-std::string memberLabel(std::string_view userId, Membership who);
+// The membership text shown for the user (whose ID is as sent), and the user ID read back from it
+// (up to the first は).
+std::string memberLabel(Cp932View userId, Membership who);
 std::string userIdFromMemberLabel(std::string_view label);
 
 }  // namespace zv

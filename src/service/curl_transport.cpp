@@ -8,7 +8,6 @@
 
 #include "data/error.h"
 #include "data/field.h"
-#include "data/sjis.h"
 
 namespace zv {
 namespace {
@@ -159,7 +158,7 @@ FetchResult CurlTransport::get(const HttpGet& request, const BodySink& body, con
     // A CA file that cannot be read is said as such, not as a failed handshake.
     if (!config_.caFile.empty() && request.url.starts_with("https:") && ::access(config_.caFile.c_str(), R_OK) != 0) {
         result.failure = FetchFailure::CaFile;
-        result.detail = config_.caFile.string() + ": " + toUtf8(errnoText(errno));
+        result.detail = config_.caFile.string() + ": " + errnoText(errno);
         return result;
     }
     CURL* h = handle.get();

@@ -8,7 +8,7 @@
 
 namespace zv {
 
-// "原因: ..." in CP932, naming the time-out, the refused connection, the host whose certificate
+// "原因: ...", naming the time-out, the refused connection, the host whose certificate
 // is not trusted, the HTTP status or the proxy's wish for credentials; empty for a success.
 std::string failureCause(const FetchResult& result);
 

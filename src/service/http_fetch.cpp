@@ -11,7 +11,6 @@
 #include "data/error.h"
 #include "data/file_sink.h"
 #include "data/line_cutter.h"
-#include "data/sjis.h"
 #include "data/temporary_files.h"
 #include "data/text_file.h"
 
@@ -36,7 +35,7 @@ FetchResult get(HttpTransport& transport, const HttpGet& request, const BodySink
 FetchResult localFileFailure(const std::string& what, const std::filesystem::path& file, int error) {
     FetchResult result;
     result.failure = FetchFailure::LocalFile;
-    result.detail = what + " " + file.string() + ": " + toUtf8(errnoText(error));
+    result.detail = what + " " + file.string() + ": " + errnoText(error);
     return result;
 }
 

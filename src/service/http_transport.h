@@ -46,7 +46,7 @@ struct FetchResult {
     long status = 0;  // status code of the last response received (a proxy's too), 0 when none arrived
     FetchFailure failure = FetchFailure::None;
     std::string host;    // the server or proxy where it failed ("host" or "host:port"), never credentials
-    std::string detail;  // the technical reason in ASCII, never holding credentials
+    std::string detail;  // the technical reason, never holding credentials
 };
 
 struct HttpGet {

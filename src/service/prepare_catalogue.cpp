@@ -4,7 +4,6 @@
 #include <system_error>
 
 #include "data/error.h"
-#include "data/sjis.h"
 #include "fetch_failure.h"
 #include "http_fetch.h"
 
@@ -48,15 +47,15 @@ std::optional<Catalogue> prepareCatalogue(HttpTransport& transport, const std::s
                                           const std::filesystem::path& dataFolder,
                                           const std::filesystem::path& downloadFolder, const std::string& provider,
                                           const Credentials& credentials, const ServiceUi& ui) {
-    static const std::string notObtained =
-        sj("BrevanneOnLineの設定ファイルが取得できませんでした。\r\n\r\nもう一度認証をやり直してください。");
-    static const std::string unusable =
-        sj("BrevanneOnLineの設定ファイルに認証先が見つかりませんでした。\r\n\r\nもう一度認証をやり直してください。");
-    static const std::string refused = sj("認証できませんでした。ユーザーIDとパスワードをお確かめください。");
-    static const std::string unreachable =
-        sj("認証先のサーバーに接続できませんでした。\r\n\r\nもう一度認証をやり直してください。");
-    static const std::string canChoose = sj("ダウンロードしたいファイルにチェックをしてOKボタンを押してください");
-    static const std::string nothingToChoose = sj("現在ダウンロードできるファイルはありません");
+    constexpr const char* notObtained =
+        "BrevanneOnLineの設定ファイルが取得できませんでした。\r\n\r\nもう一度認証をやり直してください。";
+    constexpr const char* unusable =
+        "BrevanneOnLineの設定ファイルに認証先が見つかりませんでした。\r\n\r\nもう一度認証をやり直してください。";
+    constexpr const char* refused = "認証できませんでした。ユーザーIDとパスワードをお確かめください。";
+    constexpr const char* unreachable =
+        "認証先のサーバーに接続できませんでした。\r\n\r\nもう一度認証をやり直してください。";
+    constexpr const char* canChoose = "ダウンロードしたいファイルにチェックをしてOKボタンを押してください";
+    constexpr const char* nothingToChoose = "現在ダウンロードできるファイルはありません";
 
     std::filesystem::path settingsPath = dataFolder / kSettingsFileName;
     if (FetchResult fetched = fetchSettingsFile(transport, serviceHost, settingsPath, ui); !fetched.ok) {
@@ -78,7 +77,7 @@ std::optional<Catalogue> prepareCatalogue(HttpTransport& transport, const std::s
         ui.say(unreachable, failureCause(login.result));
         return std::nullopt;
     }
-    std::optional<Membership> who = membershipOf(login.answer());
+    std::optional<Membership> who = membershipOf(Cp932View(login.answer()));
     if (!who) {
         ui.say(refused, failureCause(login.result));
         return std::nullopt;
@@ -88,7 +87,7 @@ std::optional<Catalogue> prepareCatalogue(HttpTransport& transport, const std::s
     catalogue.provider = provider;
     catalogue.credentials = credentials;
     catalogue.membership = *who;
-    catalogue.memberLabel = memberLabel(credentials.userId, *who);
+    catalogue.memberLabel = memberLabel(Cp932View(credentials.userId), *who);
     std::vector<CatalogueEntry> entries = catalogueEntries(settings, *who);
     for (CatalogueEntry& entry : listableEntries(entries, gatherFileNames(downloadFolder))) {
         catalogue.rows.push_back({std::move(entry), false});

@@ -8,7 +8,6 @@
 #include "billing_log.h"
 #include "data/convert.h"
 #include "data/error.h"
-#include "data/sjis.h"
 #include "fetch_failure.h"
 #include "http_fetch.h"
 
@@ -31,7 +30,7 @@ void createDownloadFolder(const std::filesystem::path& folder) {
     std::filesystem::create_directory(folder, ec);  // a single level
     if (ec) {
         throw Error(ErrorKind::Io,
-                    sj("保存先のフォルダを作成できません: ") + pathText(folder) + " (" + errorCodeText(ec) + ")");
+                    "保存先のフォルダを作成できません: " + pathText(folder) + " (" + errorCodeText(ec) + ")");
     }
 }
 
@@ -40,9 +39,9 @@ enum class Fetch { Done, GaveUp, Aborted };
 // Attempts 1 to 3 with a pause before each retry; then, when the user wants it, attempt 4 at once.
 Fetch fetchWithRetries(HttpTransport& transport, const Catalogue& catalogue, const CatalogueEntry& entry,
                        const std::filesystem::path& local, const ServiceUi& ui) {
-    static const std::string cannot = sj("がダウンロードできませんでした。");
-    static const std::string askAgain = sj("再度ダウンロードを試みますか？");
-    static const std::string tryLater = sj("間をあけて再度ダウンロードを試みてください。");
+    constexpr const char* cannot = "がダウンロードできませんでした。";
+    constexpr const char* askAgain = "再度ダウンロードを試みますか？";
+    constexpr const char* tryLater = "間をあけて再度ダウンロードを試みてください。";
     FileFetchOptions options;
     options.accept = looksLikeLhaArchive;
     std::string url = archiveUrl(entry);
@@ -87,12 +86,12 @@ bool looksLikeLhaArchive(const std::filesystem::path& file) {
 
 PurchaseOutcome runPurchase(HttpTransport& transport, Catalogue& catalogue, const PurchasePlaces& places,
                             const ServiceUi& ui, const std::function<std::tm()>& localNow) {
-    static const std::string totalIs = sj("チェックされたファイルの合計金額は");
-    static const std::string yenTaxIncluded = sj("円(税込)になります。");
-    static const std::string proceed = sj("ダウンロードしてもよろしいですか？");
-    static const std::string noCredentials = sj("なんらかの理由でユーザーIDまたはパスワードが取得できませんでした。");
-    static const std::string downloading = sj("をダウンロード中...");
-    static const std::string yen = sj("円");
+    constexpr const char* totalIs = "チェックされたファイルの合計金額は";
+    constexpr const char* yenTaxIncluded = "円(税込)になります。";
+    constexpr const char* proceed = "ダウンロードしてもよろしいですか？";
+    constexpr const char* noCredentials = "なんらかの理由でユーザーIDまたはパスワードが取得できませんでした。";
+    constexpr const char* downloading = "をダウンロード中...";
+    constexpr const char* yen = "円";
 
     PurchaseOutcome outcome;
     int64_t total = tickedTotal(catalogue);

@@ -7,6 +7,7 @@
 
 namespace zv {
 
+// The proxy's texts as they go out: CP932 bytes.
 struct ProxySettings {
     std::string server;  // used when not blank; taken as stored
     int port = 0;
@@ -25,6 +26,7 @@ struct ServiceConfig {
     long lowSpeedSeconds = 30;  // a transfer slower than 1 byte/s for this long fails
 };
 
+// The account as it goes to the service: CP932 bytes.
 struct Credentials {
     std::string userId;
     std::string password;

@@ -15,9 +15,9 @@
 namespace zv {
 
 struct ServiceUi {
-    std::function<void(const std::string& text, const std::string& cause)> notify;   // a notice (CP932)
+    std::function<void(const std::string& text, const std::string& cause)> notify;   // a notice
     std::function<bool(const std::string& question, const std::string& cause)> ask;  // Yes/No; true for Yes
-    std::function<void(const std::string& text)> status;                             // the current step (CP932)
+    std::function<void(const std::string& text)> status;                             // the current step
     std::function<void()> pump;                                                      // process waiting window messages
     std::function<void(int milliseconds)> wait;                                      // pause before a retry
     TransferHooks transfer;

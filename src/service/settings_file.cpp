@@ -9,13 +9,12 @@
 #include "data/sjis.h"
 
 namespace zv {
-namespace {}  // namespace
 
-ServiceSettingsFile ServiceSettingsFile::parse(std::string_view content) {
+ServiceSettingsFile ServiceSettingsFile::parse(std::string_view text) {
     ServiceSettingsFile file;
     Section* current = nullptr;
     Section dropped;  // receives the lines of a repeated section
-    for (std::string_view line : splitLines(content, LineEnds::CrLfOrCr)) {
+    for (std::string_view line : splitLines(text, LineEnds::CrLfOrCr)) {
         if (line.empty() || line == "\x1a") continue;
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             std::string_view name = line.substr(1, line.size() - 2);
@@ -34,16 +33,16 @@ ServiceSettingsFile ServiceSettingsFile::parse(std::string_view content) {
 
 ServiceSettingsFile ServiceSettingsFile::load(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw Error(ErrorKind::Io, sj("設定ファイルを読めません: ") + pathText(path));
+    if (!in) throw Error(ErrorKind::Io, "設定ファイルを読めません: " + pathText(path));
     std::string content;
     char buffer[65536];
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
         content.append(buffer, static_cast<size_t>(in.gcount()));
         if (content.size() > kMaxBytes) {
-            throw Error(ErrorKind::Format, sj("設定ファイルが大きすぎます: ") + pathText(path));
+            throw Error(ErrorKind::Format, "設定ファイルが大きすぎます: " + pathText(path));
         }
     }
-    return parse(content);
+    return parse(toUtf8(content));
 }
 
 const ServiceSettingsFile::Section* ServiceSettingsFile::find(std::string_view section) const {

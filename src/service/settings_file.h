@@ -13,8 +13,8 @@ namespace zv {
 
 class ServiceSettingsFile {
 public:
-    static ServiceSettingsFile parse(std::string_view content);
-    // Reads the file; throws zv::Error when it cannot be read or is larger than kMaxBytes.
+    static ServiceSettingsFile parse(std::string_view text);
+    // Reads the file (CP932); throws zv::Error when it cannot be read or is larger than kMaxBytes.
     static ServiceSettingsFile load(const std::filesystem::path& file);
     static constexpr size_t kMaxBytes = 1 << 20;
 

@@ -25,7 +25,7 @@ void RaceSession::loadDataFolder() {
 
 IntakeResult RaceSession::openArchive(const std::filesystem::path& archive, const archive::ProgressFn& progress) {
     IntakeResult taken = zv::openArchive(archive, setup_.dataFolder, store_, progress);
-    if (!taken.ok) return taken;
+    if (!taken) return taken;
     libraryProblem_.clear();
     try {
         library::Library(setup_.dataFolder, library::OpenMode::Create).addDay(store_, archive.string());

@@ -101,7 +101,7 @@ void BetLinesWindow::createCommands() {
         try {
             saveAsText();
         } catch (const Error& error) {
-            UserFeedback::system().errorReport(this, fromCp932(error.message()));
+            UserFeedback::system().errorReport(this, QString::fromStdString(error.message()));
         }
     });
     connect(close, &QAction::triggered, this, &QWidget::hide);

@@ -7,7 +7,9 @@
 
 namespace zv::ui {
 
-QString notCp932Message(const QString& field) { return fromCp932(zv::notCp932Message(toCp932(field))); }
+QString notCp932Message(const QString& field) {
+    return QString::fromStdString(zv::notCp932Message(field.toStdString()));
+}
 
 bool fieldsFitCp932(const UserFeedback& feedback, std::initializer_list<std::pair<QString, QLineEdit*>> fields) {
     for (const auto& [caption, edit] : fields) {

@@ -234,7 +234,7 @@ void ReportCardWindow::start() {
         try {
             card = report::runReport(paths, options);
         } catch (const Error& e) {
-            card.skipped.push_back({std::string(), toUtf8(e.message())});
+            card.skipped.push_back({std::string(), e.message()});
         }
         QMetaObject::invokeMethod(
             this, [this, card] { onDone(card); }, Qt::QueuedConnection);
@@ -392,7 +392,7 @@ void ReportCardWindow::saveCsv() {
     try {
         writeExportFile(file.toStdString(), report::reportCsv(card_), FileDurability::Regenerable);
     } catch (const Error& e) {
-        UserFeedback::system().errorReport(this, fromCp932(e.message()));
+        UserFeedback::system().errorReport(this, QString::fromStdString(e.message()));
         return;
     }
     showDoneMessage(statusBar_, fileDoneMessage(QStringLiteral("成績をCSVに保存しました"), file));

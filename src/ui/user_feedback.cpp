@@ -46,9 +46,6 @@ UserFeedback UserFeedback::withSystemDefaults(UserFeedback given) {
     return given;
 }
 
-QString errorText(const std::exception& error) {
-    if (const auto* own = dynamic_cast<const Error*>(&error)) return fromCp932(own->message());
-    return QString::fromUtf8(error.what());
-}
+QString errorText(const std::exception& error) { return QString::fromUtf8(error.what()); }
 
 }  // namespace zv::ui

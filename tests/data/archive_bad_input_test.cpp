@@ -17,13 +17,13 @@ using fixture::CraftedMember;
 using fixture::DayForm;
 
 std::string noDataMessage() {
-    return sj("指定した書庫ファイルにデータは含まれておりません。\r\n\r\n正しいBVOデータをご利用ください。");
+    return std::string("指定した書庫ファイルにデータは含まれておりません。\r\n\r\n正しいBVOデータをご利用ください。");
 }
 
 std::string extractMessage(const std::vector<std::string>& lines) {
-    std::string message = sj("データの展開でエラーが発生しました。\r\n");
+    std::string message = std::string("データの展開でエラーが発生しました。\r\n");
     for (const std::string& line : lines) message += "\r\n" + line;
-    return message + "\r\n\r\n" + sj("開発元にお問い合わせください。");
+    return message + "\r\n\r\n" + std::string("開発元にお問い合わせください。");
 }
 
 bool startsWith(const std::string& text, const std::string& prefix) { return text.rfind(prefix, 0) == 0; }
@@ -36,9 +36,9 @@ protected:
         fixture::FolderSnapshot before = fixture::snapshot(dataFolder());
         RaceDataStore storeBefore = store;
         IntakeResult result = openArchive(archive, dataFolder(), store, {});
-        EXPECT_FALSE(result.ok);
-        EXPECT_EQ(result.status, status);
-        EXPECT_TRUE(startsWith(result.message, messageStart)) << toUtf8(result.message);
+        ASSERT_FALSE(result);
+        EXPECT_EQ(result.failure().kind, status);
+        EXPECT_TRUE(startsWith(result.failure().message, messageStart)) << result.failure().message;
         EXPECT_EQ(fixture::snapshot(dataFolder()), before);
         EXPECT_TRUE(store == storeBefore);
     }
@@ -78,8 +78,9 @@ TEST_F(BadArchive, TruncatedArchivesAreRejected) {
         fs::path archive = writeArchive(whole.substr(0, keep));
         auto listing = archive::listArchive(archive);
         bool horseListed = listing.members.size() == 3;
-        expectRejected(archive, horseListed ? IntakeStatus::ExtractFailed : IntakeStatus::NoDataSet,
-                       horseListed ? extractMessage({"1 : " + sj("書庫ファイルが壊れています")}) : noDataMessage());
+        expectRejected(
+            archive, horseListed ? IntakeStatus::ExtractFailed : IntakeStatus::NoDataSet,
+            horseListed ? extractMessage({"1 : " + std::string("書庫ファイルが壊れています")}) : noDataMessage());
     }
 }
 
@@ -100,10 +101,10 @@ TEST_F(BadArchive, DamagedMembersGiveTheExtractionMessage) {
     };
     const Case cases[] = {
         {"an unknown method", fixture::craftArchive(unknownMethod),
-         extractMessage({"2 : " + sj("対応していない圧縮形式です: -lh9- (bvo_den2.bv2)")})},
+         extractMessage({"2 : " + std::string("対応していない圧縮形式です: -lh9- (bvo_den2.bv2)")})},
         {"a corrupted data byte", corrupt,
-         extractMessage({"3 : " + sj("データが壊れています (CRCエラー): bvo_uma.bv2")})},
-        {"a wrong header checksum", badChecksum, extractMessage({"1 : " + sj("書庫ファイルが壊れています")})},
+         extractMessage({"3 : " + std::string("データが壊れています (CRCエラー): bvo_uma.bv2")})},
+        {"a wrong header checksum", badChecksum, extractMessage({"1 : " + std::string("書庫ファイルが壊れています")})},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -117,8 +118,10 @@ TEST_F(BadArchive, TwoExtractionErrorsGiveTwoErrorLines) {
     members[1].method = "-lhz-";
     fs::path archive = writeArchive(fixture::craftArchive(members));
     IntakeResult result = openArchive(archive, dataFolder(), store, {});
-    EXPECT_EQ(result.message, extractMessage({"2 : " + sj("対応していない圧縮形式です: -lh9- (bvo_den1.bv2)"),
-                                              "2 : " + sj("対応していない圧縮形式です: -lhz- (bvo_den2.bv2)")}));
+    ASSERT_FALSE(result);
+    EXPECT_EQ(result.failure().message,
+              extractMessage({"2 : " + std::string("対応していない圧縮形式です: -lh9- (bvo_den1.bv2)"),
+                              "2 : " + std::string("対応していない圧縮形式です: -lhz- (bvo_den2.bv2)")}));
 }
 
 TEST_F(BadArchive, AMemberBeyondTheFileSizeLimitIsNotHalfWritten) {
@@ -136,9 +139,10 @@ TEST_F(BadArchive, AMemberBeyondTheFileSizeLimitIsNotHalfWritten) {
     IntakeResult result = openArchive(archive, dataFolder(), store, {});
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &old), 0);
 
-    EXPECT_EQ(result.status, IntakeStatus::ExtractFailed);
-    EXPECT_NE(result.message.find("\r\n4 : " + sj("ファイルを書き込めません: bvo_uma.bv2")), std::string::npos)
-        << toUtf8(result.message);
+    ASSERT_FALSE(result);
+    EXPECT_EQ(result.failure().kind, IntakeStatus::ExtractFailed);
+    EXPECT_NE(result.failure().message.find("\r\n4 : ファイルを書き込めません: bvo_uma.bv2"), std::string::npos)
+        << result.failure().message;
     EXPECT_EQ(fixture::snapshot(dataFolder()), before);
     EXPECT_TRUE(store == storeBefore);
 }
@@ -146,8 +150,8 @@ TEST_F(BadArchive, AMemberBeyondTheFileSizeLimitIsNotHalfWritten) {
 TEST_F(BadArchive, AReadOnlyFileOfTheSameNameStopsTheInstall) {
     fs::permissions(dataFolder() / kRunnerFile, fs::perms::owner_read | fs::perms::group_read);
     expectRejected(packDay(DayForm::Version2), IntakeStatus::InstallFailed,
-                   sj("データファイルを入れ替えられませんでした。\r\n\r\n") +
-                       sj("同じ名前の読み取り専用ファイルがあるため置き換えられません: bvo_den2.bv2"));
+                   std::string("データファイルを入れ替えられませんでした。\r\n\r\n") +
+                       std::string("同じ名前の読み取り専用ファイルがあるため置き換えられません: bvo_den2.bv2"));
 }
 
 // A record file that is no regular file is named for what it is.
@@ -164,8 +168,8 @@ TEST_F(BadArchive, ANamedPipeOrASocketOfTheSameNameStopsTheInstallAndIsNamed) {
         fs::remove(dataFolder() / kHeaderFile);
         c.make(dataFolder() / kHeaderFile);
         expectRejected(packDay(DayForm::Version2), IntakeStatus::InstallFailed,
-                       sj("データファイルを入れ替えられませんでした。\r\n\r\n") + sj("同じ名前の") + sj(c.kind) +
-                           sj("があるため置き換えられません: bvo_den1.bv2"));
+                       std::string("データファイルを入れ替えられませんでした。\r\n\r\n") + std::string("同じ名前の") +
+                           std::string(c.kind) + std::string("があるため置き換えられません: bvo_den1.bv2"));
         fs::remove(dataFolder() / kHeaderFile);
     }
 }
@@ -175,14 +179,14 @@ TEST_F(BadArchive, AFolderOfTheSameNameStopsTheInstall) {
     std::vector<CraftedMember> members = dayMembers();
     members.push_back({"readme.txt", "notes"});
     expectRejected(writeArchive(fixture::craftArchive(members)), IntakeStatus::InstallFailed,
-                   sj("データファイルを入れ替えられませんでした。"));
+                   std::string("データファイルを入れ替えられませんでした。"));
 }
 
 TEST_F(BadArchive, ADataSetThatDoesNotLoadChangesNothing) {
     std::vector<CraftedMember> members = dayMembers();
     members[1].data = joinCrLf({newDay.runners[0]});  // one runner line where five are due
     expectRejected(writeArchive(fixture::craftArchive(members)), IntakeStatus::LoadFailed,
-                   sj("データの整合性がありません"));
+                   std::string("データの整合性がありません"));
 }
 
 }  // namespace

@@ -30,13 +30,13 @@ protected:
         return root.path() / name;
     }
 
-    // Starts an intake of archive in a child process; its exit code is the intake's status.
+    // Starts an intake of archive in a child process; its exit code is 0 when it took the day in.
     pid_t startIntake(const fs::path& archive) {
         pid_t pid = ::fork();
         if (pid == 0) {
             RaceDataStore childStore;
             IntakeResult result = openArchive(archive, dataFolder(), childStore, {}, std::chrono::minutes(1));
-            std::_Exit(static_cast<int>(result.status));
+            std::_Exit(result ? 0 : 1 + static_cast<int>(result.failure().kind));
         }
         return pid;
     }
@@ -57,10 +57,11 @@ TEST_F(TwoWriters, AnIntakeRefusedWhileAnotherWriterKeepsTheFolderChangesNothing
 
     IntakeResult result = openArchive(archive, dataFolder(), store, {}, std::chrono::milliseconds(0));
 
-    EXPECT_EQ(result.status, IntakeStatus::Busy);
-    EXPECT_EQ(result.message, dataFolderBusyMessage());
+    ASSERT_FALSE(result);
+    EXPECT_EQ(result.failure().kind, IntakeStatus::Busy);
+    EXPECT_EQ(result.failure().message, dataFolderBusyMessage());
     EXPECT_EQ(
-        toUtf8(result.message),
+        result.failure().message,
         "他の Zelvora がこのデータフォルダで作業中です。\r\n\r\nその作業が終わってから、もう一度お試しください。");
     EXPECT_EQ(fixture::snapshot(dataFolder()), before);
     EXPECT_TRUE(store == storeBefore);
@@ -87,8 +88,8 @@ TEST_F(TwoWriters, TwoIntakesStartedTogetherRunOneAfterTheOtherAndLeaveOneWholeD
     ASSERT_EQ(::write(release[1], &byte, 1), 1);
     EXPECT_EQ(exitCodeOf(holder), 0);
     for (int end : {release[0], release[1], taken[0], taken[1]}) ::close(end);
-    EXPECT_EQ(exitCodeOf(a), static_cast<int>(IntakeStatus::Loaded));
-    EXPECT_EQ(exitCodeOf(b), static_cast<int>(IntakeStatus::Loaded));
+    EXPECT_EQ(exitCodeOf(a), 0);
+    EXPECT_EQ(exitCodeOf(b), 0);
 
     ASSERT_TRUE(loadDataFolder(store, dataFolder()));
     const bool firstLast = copies(store.headerLines) == newDay.headers;

@@ -17,10 +17,8 @@ std::vector<std::string> copies(const RecordLines& lines) { return {lines.begin(
 class ArchiveIntake : public fixture::IntakeTest {
 protected:
     void expectNewDayLoaded(const IntakeResult& result) {
-        ASSERT_TRUE(result.ok) << toUtf8(result.message);
-        EXPECT_EQ(result.status, IntakeStatus::Loaded);
-        EXPECT_EQ(result.message, "");
-        EXPECT_EQ(result.raceCount, 2);
+        ASSERT_TRUE(result) << result.failure().message;
+        EXPECT_EQ(*result, 2);
         EXPECT_EQ(copies(store.headerLines), newDay.headers);
         EXPECT_EQ(copies(store.runnerLines), newDay.runners);
         EXPECT_EQ(copies(store.horseLines), newDay.horses);
@@ -62,7 +60,7 @@ TEST_F(ArchiveIntake, InstalledRecordFilesGetTheModeOfANewFile) {
             const mode_t previous = ::umask(mask);
             IntakeResult result = openArchive(archive, dataFolder(), store, {});
             ::umask(previous);
-            ASSERT_TRUE(result.ok) << toUtf8(result.message);
+            ASSERT_TRUE(result) << result.failure().message;
             for (const char* name : {kHeaderFile, kRunnerFile, kHorseFile}) {
                 struct stat info {};
                 ASSERT_EQ(::stat((dataFolder() / name).c_str(), &info), 0) << name;
@@ -83,7 +81,7 @@ TEST_F(ArchiveIntake, ProgressRunsUpTo100AndEndsAt0) {
     std::vector<int> percents;
     IntakeResult result =
         openArchive(packDay(DayForm::Version2), dataFolder(), store, [&](int p) { percents.push_back(p); });
-    ASSERT_TRUE(result.ok);
+    ASSERT_TRUE(result);
     ASSERT_GE(percents.size(), 2u);
     EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end() - 1));
     EXPECT_EQ(percents[percents.size() - 2], 100);

@@ -32,13 +32,13 @@ protected:
         return archivePath();
     }
 
-    // In the child: takes archive in under the cap and exits with the status it got.
+    // In the child: takes archive in under the cap and exits with 1 + the step it stopped at.
     [[noreturn]] void takeInCapped(const fs::path& archive, const std::string& messageStart) {
         rlimit cap{kAddressSpaceCap, kAddressSpaceCap};
         if (setrlimit(RLIMIT_AS, &cap) != 0) std::_Exit(kWrongMessage + 1);
         IntakeResult result = openArchive(archive, dataFolder(), store, {});
-        if (result.message.rfind(messageStart, 0) != 0) std::_Exit(kWrongMessage);
-        std::_Exit(static_cast<int>(result.status));
+        if (result || result.failure().message.rfind(messageStart, 0) != 0) std::_Exit(kWrongMessage);
+        std::_Exit(1 + static_cast<int>(result.failure().kind));
     }
 
     void expectRefusedUnderCap(const fs::path& archive, IntakeStatus status, const std::string& messageStart) {
@@ -46,26 +46,26 @@ protected:
         GTEST_SKIP() << "the address sanitizer reserves more address space than the cap";
 #endif
         fixture::FolderSnapshot before = fixture::snapshot(dataFolder());
-        EXPECT_EXIT(takeInCapped(archive, messageStart), ::testing::ExitedWithCode(static_cast<int>(status)), "");
+        EXPECT_EXIT(takeInCapped(archive, messageStart), ::testing::ExitedWithCode(1 + static_cast<int>(status)), "");
         EXPECT_EQ(fixture::snapshot(dataFolder()), before);
     }
 };
 
 TEST_F(MemoryBoundIntake, AHeaderFileOfLineEndsOnlyHoldsNoRace) {
     expectRefusedUnderCap(packVersion3DayWith("bvo_den1.bv3", std::string(8u << 20, '\n')), IntakeStatus::LoadFailed,
-                          sj("データにレースが含まれていません"));
+                          std::string("データにレースが含まれていません"));
 }
 
 TEST_F(MemoryBoundIntake, MoreVersion3LinesThanTheStoreTakesAreRefused) {
     std::string lines;
     for (int i = 0; i < (4 << 20); ++i) lines += "x\n";
     expectRefusedUnderCap(packVersion3DayWith("bvo_den2.bv3", lines), IntakeStatus::ConvertFailed,
-                          sj("データが多すぎます: bvo_den2.bv3"));
+                          std::string("データが多すぎます: bvo_den2.bv3"));
 }
 
 TEST_F(MemoryBoundIntake, ALongLineWithoutEndIsCutToWhatTheVersion2LineTakes) {
     expectRefusedUnderCap(packVersion3DayWith("bvo_den2.bv3", std::string(32u << 20, 'x')), IntakeStatus::LoadFailed,
-                          sj("データの整合性がありません"));
+                          std::string("データの整合性がありません"));
 }
 
 TEST_F(MemoryBoundIntake, ADataMemberLargerThanARecordFileIsRefusedBeforeUnpacking) {
@@ -73,7 +73,7 @@ TEST_F(MemoryBoundIntake, ADataMemberLargerThanARecordFileIsRefusedBeforeUnpacki
     members.push_back({"bvo_den1.bv3", "x", "-lh0-", 0, uint32_t{1} << 31});
     expectRefusedUnderCap(
         writeArchive(fixture::craftArchive(members)), IntakeStatus::ExtractFailed,
-        sj("データの展開でエラーが発生しました。\r\n\r\n7 : データファイルが大きすぎます: bvo_den1.bv3"));
+        std::string("データの展開でエラーが発生しました。\r\n\r\n7 : データファイルが大きすぎます: bvo_den1.bv3"));
 }
 
 }  // namespace

@@ -27,11 +27,23 @@ TEST(ErrorText, TheCommonReasonsAreJapaneseWithTheSystemsTextAfter) {
         {EIO, "入出力エラーが起きました"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(toUtf8(errnoText(c.error)), std::string(c.japanese) + ": " + std::strerror(c.error)) << c.error;
+        EXPECT_EQ(errnoText(c.error), std::string(c.japanese) + ": " + std::strerror(c.error)) << c.error;
         EXPECT_EQ(errorCodeText(std::error_code(c.error, std::generic_category())), errnoText(c.error));
     }
     // Others keep the system's text alone.
-    EXPECT_EQ(toUtf8(errnoText(EBADF)), std::strerror(EBADF));
+    EXPECT_EQ(errnoText(EBADF), std::strerror(EBADF));
+}
+
+TEST(ErrorText, AConversionErrorQuotesTheFieldsBytesAsText) {
+    const Error e = conversionError("race_date", Cp932View(sj("東x")));
+    EXPECT_STREQ(e.what(), "数値に変換できません: race_date = '東x'");
+    EXPECT_EQ(e.message(), e.what());
+    EXPECT_EQ(e.field(), "race_date");
+    EXPECT_EQ(e.text(), "東x");
+}
+
+TEST(ErrorText, AFileNameThatIsNoUtf8StillMakesAMessage) {
+    EXPECT_EQ(pathText(std::filesystem::path("a") / "b\xFF.txt"), "a/b\uFFFD.txt");
 }
 
 TEST(ErrorText, AFailedWriteSaysWhyInJapanese) {

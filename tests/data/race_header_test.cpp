@@ -130,7 +130,7 @@ TEST(ReadRaceHeaders, RefusesACountThatIsNoNumberOrOutOfRange) {
             ADD_FAILURE() << c.runners << ": read";
         } catch (const Error& e) {
             EXPECT_EQ(e.kind(), c.kind) << c.runners;
-            EXPECT_NE(e.message().find(sj(" の 2行目: ")), std::string::npos) << c.runners;
+            EXPECT_NE(e.message().find(" の 2行目: "), std::string::npos) << c.runners;
         }
     }
 }

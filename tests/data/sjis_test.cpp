@@ -5,8 +5,6 @@
 #include <optional>
 #include <string>
 
-#include "data/error.h"
-
 namespace zv {
 namespace {
 
@@ -34,10 +32,21 @@ TEST(Sjis, TypedTextConvertsOnlyWhenCp932HoldsAllOfIt) {
     EXPECT_EQ(fromUtf8("a\xED\x95\x9C"), "a?");  // the program's own texts still convert
 }
 
-TEST(Sjis, ErrorReadsAsUtf8WhileItsMessageStaysCp932) {
-    const Error error(ErrorKind::Io, sj("ファイルを開けません: 東京.txt"));
-    EXPECT_STREQ(error.what(), "ファイルを開けません: 東京.txt");
-    EXPECT_EQ(error.message(), sj("ファイルを開けません: 東京.txt"));
+TEST(Sjis, BytesThatAreNoUtf8BecomeReplacementCharacters) {
+    struct Case {
+        std::string bytes;
+        std::string utf8;
+    };
+    const Case cases[] = {
+        {"東京.txt", "東京.txt"},
+        {"a\xFF"
+         "b",
+         "a\uFFFD"
+         "b"},
+        {sj("東") + ".txt", "\uFFFD.txt"},  // a CP932 name on disk
+        {"", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(validUtf8(c.bytes), c.utf8) << c.bytes;
 }
 
 }  // namespace

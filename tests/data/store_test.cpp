@@ -281,7 +281,7 @@ TEST(LoadDataSet, WhatIsNotARegularFileIsRefusedSayingWhatItIs) {
             ADD_FAILURE() << c.what << " was loaded";
         } catch (const Error& e) {
             EXPECT_EQ(e.kind(), ErrorKind::Io) << c.what;
-            EXPECT_NE(toUtf8(e.message()).find(c.said), std::string::npos) << toUtf8(e.message());
+            EXPECT_NE(e.message().find(c.said), std::string::npos) << e.message();
         }
         EXPECT_EQ(store, before) << c.what;
     }
@@ -337,7 +337,7 @@ TEST(LoadDataSet, EmptyFilesHoldNoRaceAndKeepTheStore) {
             ADD_FAILURE() << "an empty day was loaded";
         } catch (const Error& e) {
             EXPECT_EQ(e.kind(), ErrorKind::Format);
-            EXPECT_EQ(toUtf8(e.message()).rfind("データにレースが含まれていません", 0), 0u) << toUtf8(e.message());
+            EXPECT_EQ(e.message().rfind("データにレースが含まれていません", 0), 0u) << e.message();
         }
         EXPECT_EQ(store, before);
     }

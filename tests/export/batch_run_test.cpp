@@ -96,7 +96,7 @@ TEST(RunBatch, NamesTheRaceOfAConversionError) {
     } catch (const Error& e) {
         EXPECT_EQ(e.kind(), ErrorKind::Conversion);
         EXPECT_EQ(e.field(), "weight_carried");
-        EXPECT_TRUE(toUtf8(e.message()).starts_with("2番目のレース (02R)")) << toUtf8(e.message());
+        EXPECT_TRUE(e.message().starts_with("2番目のレース (02R)")) << e.message();
     }
     EXPECT_EQ(rec.races, (std::vector<int>{0}));
 }

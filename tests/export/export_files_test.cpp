@@ -119,7 +119,7 @@ TEST_F(ExportFilesTest, IndexFileIsNotWrittenWhenARaceCannotBeComputed) {
         FAIL() << "no error";
     } catch (const Error& e) {
         EXPECT_EQ(e.kind(), ErrorKind::Conversion);
-        EXPECT_NE(toUtf8(e.message()).find("2番目のレース"), std::string::npos) << toUtf8(e.message());
+        EXPECT_NE(e.message().find("2番目のレース"), std::string::npos) << e.message();
     }
     EXPECT_EQ(fixture::readFile(folder / "zv.idx"), "OLD");
     EXPECT_EQ(filesInFolder(), 1);
@@ -135,7 +135,7 @@ TEST_F(ExportFilesTest, IndexFileInAFolderThatCannotHoldItIsReportedAndNothingCh
             ADD_FAILURE() << target << " written";
         } catch (const Error& e) {
             EXPECT_EQ(e.kind(), ErrorKind::Io) << target;
-            EXPECT_NE(toUtf8(e.message()).find("zv.idx"), std::string::npos) << toUtf8(e.message());
+            EXPECT_NE(e.message().find("zv.idx"), std::string::npos) << e.message();
         }
     }
     EXPECT_EQ(filesInFolder(), 1);
@@ -162,7 +162,7 @@ TEST_F(ExportFilesTest, ReadOnlyFolderIsReportedAndNothingChanges) {
         ADD_FAILURE() << "written";
     } catch (const Error& e) {
         EXPECT_EQ(e.kind(), ErrorKind::Io);
-        EXPECT_NE(toUtf8(e.message()).find("Permission denied"), std::string::npos) << toUtf8(e.message());
+        EXPECT_NE(e.message().find("Permission denied"), std::string::npos) << e.message();
     }
     EXPECT_THROW(appendDayToPrCsv(folder, store, options, answer(CsvAnswer::Yes, asked)), Error);
     EXPECT_EQ(filesInFolder(), 1);

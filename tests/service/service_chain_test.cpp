@@ -108,14 +108,14 @@ protected:
 
 TEST_F(ServiceChain, MemberSeesMemberPricesWithoutTheFilesAlreadyPresent) {
     std::optional<Catalogue> c = prepare(member_);
-    ASSERT_TRUE(c) << (ui_.notices.empty() ? "" : toUtf8(ui_.notices[0]));
+    ASSERT_TRUE(c) << (ui_.notices.empty() ? "" : ui_.notices[0]);
     EXPECT_EQ(c->membership, Membership::Member);
-    EXPECT_EQ(c->memberLabel, sj("member-idはBIGLOBEメンバーとして認証されています"));
+    EXPECT_EQ(c->memberLabel, "member-idはBIGLOBEメンバーとして認証されています");
     EXPECT_EQ(rowNames(*c), (std::vector<std::string>{"hb0411.lzh", "hb0412.lzh", "hs0411.lzh"}));
     EXPECT_EQ(c->rows[0].entry.price, "840");
     EXPECT_EQ(c->rows[2].entry.price, "158");
     EXPECT_EQ(c->rows[0].entry.path, "https://" + service_.hostPort(true) + "/member/all/");
-    EXPECT_EQ(c->listLabel, sj("ダウンロードしたいファイルにチェックをしてOKボタンを押してください"));
+    EXPECT_EQ(c->listLabel, "ダウンロードしたいファイルにチェックをしてOKボタンを押してください");
     EXPECT_TRUE(ui_.notices.empty());
     EXPECT_EQ(fixture::readFile(data_.path() / kSettingsFileName), settings_);
     EXPECT_EQ(logged(R"("scheme": "http", "path": "/keibaguest/settei/settei.txt", "user": "", "authorization": true)"),
@@ -128,7 +128,7 @@ TEST_F(ServiceChain, GuestSeesGuestPricesAndPaths) {
     std::optional<Catalogue> c = prepare(guest_);
     ASSERT_TRUE(c);
     EXPECT_EQ(c->membership, Membership::Guest);
-    EXPECT_EQ(c->memberLabel, sj("guest-idはBIGLOBEゲストとして認証されています"));
+    EXPECT_EQ(c->memberLabel, "guest-idはBIGLOBEゲストとして認証されています");
     ASSERT_EQ(c->rows.size(), 3u);
     EXPECT_EQ(c->rows[0].entry.price, "1050");
     EXPECT_EQ(c->rows[0].entry.path, "https://" + service_.hostPort(true) + "/guest/all/");
@@ -139,7 +139,7 @@ TEST_F(ServiceChain, EverythingPresentLeavesAnEmptyList) {
     std::optional<Catalogue> c = prepare(member_);
     ASSERT_TRUE(c);
     EXPECT_TRUE(c->rows.empty());
-    EXPECT_EQ(c->listLabel, sj("現在ダウンロードできるファイルはありません"));
+    EXPECT_EQ(c->listLabel, "現在ダウンロードできるファイルはありません");
 }
 
 TEST_F(ServiceChain, SettingsFileOverHttpsWhenTheHostSaysSo) {
@@ -151,10 +151,10 @@ TEST_F(ServiceChain, SettingsFileOverHttpsWhenTheHostSaysSo) {
 
 TEST_F(ServiceChain, FailedPreparations) {
     const std::string notObtained =
-        sj("BrevanneOnLineの設定ファイルが取得できませんでした。\r\n\r\nもう一度認証をやり直してください。");
-    const std::string refused = sj("認証できませんでした。ユーザーIDとパスワードをお確かめください。");
+        "BrevanneOnLineの設定ファイルが取得できませんでした。\r\n\r\nもう一度認証をやり直してください。";
+    const std::string refused = "認証できませんでした。ユーザーIDとパスワードをお確かめください。";
     const std::string noLogin =
-        sj("BrevanneOnLineの設定ファイルに認証先が見つかりませんでした。\r\n\r\nもう一度認証をやり直してください。");
+        "BrevanneOnLineの設定ファイルに認証先が見つかりませんでした。\r\n\r\nもう一度認証をやり直してください。";
     struct Case {
         const char* why;
         std::string settings;
@@ -182,9 +182,9 @@ TEST_F(ServiceChain, FailedPreparations) {
 
 TEST_F(ServiceChain, FailedRequestsSayWhyUnderTheMessage) {
     const std::string notObtained =
-        sj("BrevanneOnLineの設定ファイルが取得できませんでした。\r\n\r\nもう一度認証をやり直してください。");
+        "BrevanneOnLineの設定ファイルが取得できませんでした。\r\n\r\nもう一度認証をやり直してください。";
     const std::string unreachable =
-        sj("認証先のサーバーに接続できませんでした。\r\n\r\nもう一度認証をやり直してください。");
+        "認証先のサーバーに接続できませんでした。\r\n\r\nもう一度認証をやり直してください。";
     const std::string https = service_.hostPort(true);
     struct Case {
         const char* why;
@@ -214,7 +214,7 @@ TEST_F(ServiceChain, FailedRequestsSayWhyUnderTheMessage) {
         EXPECT_FALSE(prepare(member_)) << c.why;
         EXPECT_EQ(ui_.notices, std::vector<std::string>{c.message}) << c.why;
         ASSERT_EQ(ui_.causes.size(), 1u) << c.why;
-        EXPECT_EQ(toUtf8(ui_.causes[0]), c.cause) << c.why;
+        EXPECT_EQ(ui_.causes[0], c.cause) << c.why;
     }
 }
 
@@ -254,12 +254,11 @@ TEST_F(ServiceChain, PurchaseOfTwoArchivesWithOneRetry) {
 
     EXPECT_EQ(outcome.end, PurchaseEnd::Completed);
     ASSERT_EQ(ui_.questions.size(), 1u);
-    EXPECT_EQ(
-        ui_.questions[0],
-        sj("チェックされたファイルの合計金額は998円(税込)になります。\r\n\r\nダウンロードしてもよろしいですか？"));
+    EXPECT_EQ(ui_.questions[0],
+              "チェックされたファイルの合計金額は998円(税込)になります。\r\n\r\nダウンロードしてもよろしいですか？");
     EXPECT_EQ(ui_.pauses, std::vector<int>{1000});
     EXPECT_EQ(ui_.statuses,
-              (std::vector<std::string>{sj("hs0411.lzhをダウンロード中..."), sj("hb0411.lzhをダウンロード中...")}));
+              (std::vector<std::string>{"hs0411.lzhをダウンロード中...", "hb0411.lzhをダウンロード中..."}));
     EXPECT_EQ(outcome.lastArchive, places().downloadFolder / "hb0411.lzh");
     EXPECT_EQ(fixture::readFile(places().downloadFolder / "hs0411.lzh"), archive("hs0411.lzh"));
     EXPECT_EQ(fixture::readFile(places().downloadFolder / "hb0411.lzh"), archive("hb0411.lzh"));
@@ -271,9 +270,9 @@ TEST_F(ServiceChain, PurchaseOfTwoArchivesWithOneRetry) {
 }
 
 TEST_F(ServiceChain, PurchaseStopsWhenAnArchiveCannotBeFetched) {
-    const std::string again = sj("hb0411.lzhがダウンロードできませんでした。\r\n\r\n再度ダウンロードを試みますか？");
+    const std::string again = "hb0411.lzhがダウンロードできませんでした。\r\n\r\n再度ダウンロードを試みますか？";
     const std::string later =
-        sj("hb0411.lzhがダウンロードできませんでした。\r\n\r\n間をあけて再度ダウンロードを試みてください。");
+        "hb0411.lzhがダウンロードできませんでした。\r\n\r\n間をあけて再度ダウンロードを試みてください。";
     struct Case {
         const char* why;
         std::vector<bool> answers;
@@ -329,7 +328,7 @@ TEST_F(ServiceChain, RunsThatEndBeforeFetching) {
     std::optional<Catalogue> prepared = prepare(member_);
     ASSERT_TRUE(prepared);
     prepared->rows[0].ticked = true;
-    const std::string noCredentials = sj("なんらかの理由でユーザーIDまたはパスワードが取得できませんでした。");
+    const std::string noCredentials = "なんらかの理由でユーザーIDまたはパスワードが取得できませんでした。";
     struct Case {
         const char* why;
         std::vector<bool> answers;

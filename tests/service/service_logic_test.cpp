@@ -38,7 +38,7 @@ struct Said {
     bool operator==(const Said&) const = default;
 };
 
-void PrintTo(const Said& said, std::ostream* out) { *out << toUtf8(said.text) << " / " << toUtf8(said.cause); }
+void PrintTo(const Said& said, std::ostream* out) { *out << said.text << " / " << said.cause; }
 
 class ServiceLogic : public ::testing::Test {
 protected:
@@ -89,7 +89,7 @@ protected:
 
 TEST_F(ServiceLogic, SettingsFileFailuresSayWhy) {
     const std::string notObtained =
-        sj("BrevanneOnLineの設定ファイルが取得できませんでした。\r\n\r\nもう一度認証をやり直してください。");
+        "BrevanneOnLineの設定ファイルが取得できませんでした。\r\n\r\nもう一度認証をやり直してください。";
     struct Case {
         Answer answer;
         std::string cause;
@@ -108,7 +108,7 @@ TEST_F(ServiceLogic, SettingsFileFailuresSayWhy) {
         transport_.answer(kSettingsUrl, {c.answer});
         size_t before = transport_.requestsFor(kSettingsUrl);
         EXPECT_FALSE(prepare());
-        EXPECT_EQ(notices_, (std::vector<Said>{{notObtained, sj(c.cause)}}));
+        EXPECT_EQ(notices_, (std::vector<Said>{{notObtained, c.cause}}));
         EXPECT_EQ(transport_.requestsFor(kSettingsUrl) - before, 3u);
         EXPECT_EQ(pauses_, (std::vector<int>{1000, 1000}));
         EXPECT_EQ(transport_.requestsFor(kLoginUrl), 0u);
@@ -130,9 +130,9 @@ TEST_F(ServiceLogic, SettingsFileRequestCarriesEmptyBasicAuthentication) {
 }
 
 TEST_F(ServiceLogic, LoginAnswersDecideTheMembershipOrSayWhy) {
-    const std::string refused = sj("認証できませんでした。ユーザーIDとパスワードをお確かめください。");
+    const std::string refused = "認証できませんでした。ユーザーIDとパスワードをお確かめください。";
     const std::string unreachable =
-        sj("認証先のサーバーに接続できませんでした。\r\n\r\nもう一度認証をやり直してください。");
+        "認証先のサーバーに接続できませんでした。\r\n\r\nもう一度認証をやり直してください。";
     struct Case {
         const char* why;
         Answer answer;
@@ -145,24 +145,21 @@ TEST_F(ServiceLogic, LoginAnswersDecideTheMembershipOrSayWhy) {
         {"wrong password",
          servedStatus(401),
          std::nullopt,
-         {refused, sj("原因: サーバーがエラーを返しました（HTTP 401）")}},
-        {"server error",
-         servedStatus(500),
-         std::nullopt,
-         {refused, sj("原因: サーバーがエラーを返しました（HTTP 500）")}},
+         {refused, "原因: サーバーがエラーを返しました（HTTP 401）"}},
+        {"server error", servedStatus(500), std::nullopt, {refused, "原因: サーバーがエラーを返しました（HTTP 500）"}},
         {"some other page", servedPage("<html>maintenance</html>"), std::nullopt, {refused, ""}},
         {"untrusted certificate",
          failedRequest(FetchFailure::UntrustedCertificate, "login.test"),
          std::nullopt,
-         {unreachable, sj("原因: login.test のサーバー証明書を信頼できません")}},
+         {unreachable, "原因: login.test のサーバー証明書を信頼できません"}},
         {"proxy refuses with 403",
          failedRequest(FetchFailure::ProxyRefused, "proxy.test:3128", 403),
          std::nullopt,
-         {unreachable, sj("原因: プロキシサーバーが接続を断りました（HTTP 403）")}},
+         {unreachable, "原因: プロキシサーバーが接続を断りました（HTTP 403）"}},
         {"time-out",
          failedRequest(FetchFailure::TimedOut, "login.test"),
          std::nullopt,
-         {unreachable, sj("原因: login.test から時間内に応答がありませんでした（タイムアウト）")}},
+         {unreachable, "原因: login.test から時間内に応答がありませんでした（タイムアウト）"}},
     };
     for (const Case& c : cases) {
         notices_.clear();
@@ -191,11 +188,11 @@ TEST_F(ServiceLogic, PurchaseRetriesThenBillsAndKeepsTheArchive) {
 }
 
 TEST_F(ServiceLogic, FailedDownloadsAskAndSayWhy) {
-    const std::string again = sj("hb0411.lzhがダウンロードできませんでした。\r\n\r\n再度ダウンロードを試みますか？");
+    const std::string again = "hb0411.lzhがダウンロードできませんでした。\r\n\r\n再度ダウンロードを試みますか？";
     const std::string later =
-        sj("hb0411.lzhがダウンロードできませんでした。\r\n\r\n間をあけて再度ダウンロードを試みてください。");
-    const std::string http500 = sj("原因: サーバーがエラーを返しました（HTTP 500）");
-    const std::string notArchive = sj("原因: 受け取ったデータは求めたファイルではありません");
+        "hb0411.lzhがダウンロードできませんでした。\r\n\r\n間をあけて再度ダウンロードを試みてください。";
+    const std::string http500 = "原因: サーバーがエラーを返しました（HTTP 500）";
+    const std::string notArchive = "原因: 受け取ったデータは求めたファイルではありません";
     struct Case {
         const char* why;
         Answer answer;
@@ -257,7 +254,7 @@ TEST_F(ServiceLogic, DownloadThatCannotBeStoredLeavesTheEarlierCopy) {
     FetchResult result = fetchToFile(transport_, data_.path() / "hb0411.lzh", kArchiveUrl, member_);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.failure, FetchFailure::LocalFile);
-    const std::string cause = toUtf8(failureCause(result));
+    const std::string cause = failureCause(result);
     EXPECT_NE(cause.find("No space left on device"), std::string::npos) << cause;
     EXPECT_EQ(fixture::readFile(data_.path() / "hb0411.lzh"), "earlier copy");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(data_.path()), {}), 1);

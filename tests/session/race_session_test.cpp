@@ -137,8 +137,8 @@ TEST_F(RaceSessionTest, AnArchiveThatIsNotTakenInKeepsTheRaceOnScreen) {
     session.select(3);
     const RaceDataStore store = session.store();
     const IntakeResult taken = session.openArchive(folder() / "missing.lzh", {});
-    EXPECT_FALSE(taken.ok);
-    EXPECT_FALSE(taken.message.empty());
+    ASSERT_FALSE(taken);
+    EXPECT_FALSE(taken.failure().message.empty());
     EXPECT_EQ(session.store(), store);
     EXPECT_EQ(session.currentRace(), 3);
     EXPECT_NE(session.result(), nullptr);
@@ -150,7 +150,7 @@ TEST_F(RaceSessionTest, AnArchiveTakenInIsKeptInTheLibraryAndAnUnusableLibraryDo
     const std::filesystem::path archive = folder() / "day.lzh";
     fixture::packWithJlha(day, archive, "a", {kHeaderFile, kRunnerFile, kHorseFile});
     RaceSession session = openSession();
-    ASSERT_TRUE(session.openArchive(archive, {}).ok);
+    ASSERT_TRUE(session.openArchive(archive, {}));
     EXPECT_EQ(session.libraryProblem(), "");
     const std::vector<library::KeptDay> days = library::Library(folder(), library::OpenMode::Existing).days();
     ASSERT_EQ(days.size(), 1u);
@@ -160,7 +160,7 @@ TEST_F(RaceSessionTest, AnArchiveTakenInIsKeptInTheLibraryAndAnUnusableLibraryDo
     for (const char* suffix : {"", "-wal", "-shm"})
         std::filesystem::remove(library::Library::databaseFile(folder()).string() + suffix);
     std::ofstream(library::Library::databaseFile(folder())) << "another program's file";
-    ASSERT_TRUE(session.openArchive(archive, {}).ok);
+    ASSERT_TRUE(session.openArchive(archive, {}));
     EXPECT_NE(session.libraryProblem(), "");
     EXPECT_EQ(session.currentRace(), 0);
 }

@@ -66,7 +66,7 @@ std::optional<ExtractError> extractMember(LhaWalker& walker, const ArchiveMember
     int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) {
         return ExtractError{static_cast<int>(ExtractErrorCode::WriteFailed),
-                            sj("ファイルを書き込めません: ") + m.fileName + " (" + errnoText(errno) + ")"};
+                            "ファイルを書き込めません: " + toUtf8(m.fileName) + " (" + errnoText(errno) + ")"};
     }
     Crc16 crc;
     uint64_t written = 0;
@@ -84,10 +84,10 @@ std::optional<ExtractError> extractMember(LhaWalker& walker, const ArchiveMember
     std::optional<ExtractError> error;
     if (writeErrno != 0) {
         error = ExtractError{static_cast<int>(ExtractErrorCode::WriteFailed),
-                             sj("ファイルを書き込めません: ") + m.fileName + " (" + errnoText(writeErrno) + ")"};
+                             "ファイルを書き込めません: " + toUtf8(m.fileName) + " (" + errnoText(writeErrno) + ")"};
     } else if (written != m.length || crc.value() != m.crc) {
         error = ExtractError{static_cast<int>(ExtractErrorCode::DataCorrupt),
-                             sj("データが壊れています (CRCエラー): ") + m.fileName};
+                             "データが壊れています (CRCエラー): " + toUtf8(m.fileName)};
     }
     if (error) ::unlink(target.c_str());
     return error;
@@ -116,15 +116,15 @@ std::vector<ExtractError> extractArchive(const std::filesystem::path& archive, c
                                          const std::filesystem::path& folder, const ProgressFn& progress) {
     LhaWalker walker(archive);
     if (!walker.opened()) {
-        return {{static_cast<int>(ExtractErrorCode::Unreadable), sj("書庫ファイルを読み込めません")}};
+        return {{static_cast<int>(ExtractErrorCode::Unreadable), "書庫ファイルを読み込めません"}};
     }
     uint64_t total = listing.writtenLength();
     std::error_code ec;
     std::filesystem::space_info space = std::filesystem::space(folder, ec);
     if (!ec && total > space.available) {
-        return {{static_cast<int>(ExtractErrorCode::NoSpace), sj("ディスクの空き容量が足りません (必要 ") +
-                                                                  std::to_string(total) + sj(" バイト、空き ") +
-                                                                  std::to_string(space.available) + sj(" バイト)")}};
+        return {{static_cast<int>(ExtractErrorCode::NoSpace), "ディスクの空き容量が足りません (必要 " +
+                                                                  std::to_string(total) + " バイト、空き " +
+                                                                  std::to_string(space.available) + " バイト)"}};
     }
 
     std::vector<ExtractError> errors;
@@ -134,13 +134,13 @@ std::vector<ExtractError> extractArchive(const std::filesystem::path& archive, c
         if (!writtenMember(*m)) continue;
         if (!m->methodKnown) {
             errors.push_back({static_cast<int>(ExtractErrorCode::UnknownMethod),
-                              sj("対応していない圧縮形式です: ") + m->method + " (" + m->fileName + ")"});
+                              "対応していない圧縮形式です: " + m->method + " (" + toUtf8(m->fileName) + ")"});
             continue;
         }
         if (auto error = extractMember(walker, *m, folder, buffer.get(), meter)) errors.push_back(*error);
     }
     if (!walker.intact()) {
-        errors.push_back({static_cast<int>(ExtractErrorCode::Damaged), sj("書庫ファイルが壊れています")});
+        errors.push_back({static_cast<int>(ExtractErrorCode::Damaged), "書庫ファイルが壊れています"});
     }
     meter.end();
     return errors;

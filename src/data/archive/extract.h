@@ -27,7 +27,7 @@ enum class ExtractErrorCode : int {
 
 struct ExtractError {
     int code;
-    std::string text;  // CP932
+    std::string text;
 };
 
 // Whole-archive progress from 0 to 100; called again with 0 when the unpacking ends.

@@ -8,7 +8,6 @@
 #include "data/error.h"
 #include "data/line_cutter.h"
 #include "data/regular_file.h"
-#include "data/sjis.h"
 #include "data/text_file.h"
 
 namespace zv::archive {
@@ -21,7 +20,7 @@ constexpr const char* kRollbackName = "rollback";
 constexpr uintmax_t kMaxJournalBytes = 1u << 20;
 
 std::string failureText(const char* what, const fs::path& name, const std::error_code& ec) {
-    return sj(what) + pathText(name) + " (" + errorCodeText(ec) + ")";
+    return what + pathText(name) + " (" + errorCodeText(ec) + ")";
 }
 
 bool entryExists(const fs::path& path) {
@@ -36,7 +35,7 @@ std::string readAll(const fs::path& path) {
     while (filled < bytes.size()) {
         ssize_t got = ::read(file.fd(), bytes.data() + filled, bytes.size() - filled);
         if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) throw Error(ErrorKind::Io, sj("ファイルを読み込めません: ") + pathText(path));
+        if (got <= 0) throw Error(ErrorKind::Io, "ファイルを読み込めません: " + pathText(path));
         filled += static_cast<size_t>(got);
     }
     return bytes;

@@ -35,7 +35,7 @@ std::optional<std::vector<std::filesystem::path>> readJournal(const std::filesys
 // Marks root as rolling back, on the disk. Throws zv::Error.
 void markRollback(const std::filesystem::path& root);
 
-// The two directions, each returning its failures as CP932 texts (empty on success).
+// The two directions, each returning its failures as texts (empty on success).
 std::vector<std::string> rollForward(const std::filesystem::path& root, const std::filesystem::path& dataFolder,
                                      const std::vector<std::filesystem::path>& names, const RenameFn& rename);
 std::vector<std::string> rollBack(const std::filesystem::path& root, const std::filesystem::path& dataFolder,

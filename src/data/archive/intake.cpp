@@ -4,7 +4,6 @@
 
 #include "data/data_folder_lock.h"
 #include "data/error.h"
-#include "data/sjis.h"
 #include "staging.h"
 #include "version3.h"
 
@@ -14,29 +13,30 @@ namespace {
 
 const std::string& noDataMessage() {
     static const std::string text =
-        sj("指定した書庫ファイルにデータは含まれておりません。\r\n\r\n正しいBVOデータをご利用ください。");
+        "指定した書庫ファイルにデータは含まれておりません。\r\n\r\n正しいBVOデータをご利用ください。";
     return text;
 }
 
 std::string extractFailedMessage(const std::vector<archive::ExtractError>& errors) {
-    static const std::string head = sj("データの展開でエラーが発生しました。\r\n"),
-                             tail = sj("開発元にお問い合わせください。");
+    static const std::string head = "データの展開でエラーが発生しました。\r\n", tail = "開発元にお問い合わせください。";
     std::string message = head;
     for (const archive::ExtractError& e : errors) message += "\r\n" + std::to_string(e.code) + " : " + e.text;
     return message + "\r\n\r\n" + tail;
 }
 
 std::string installFailedMessage(const archive::InstallOutcome& outcome, const fs::path& staging) {
-    static const std::string head = sj("データファイルを入れ替えられませんでした。\r\n"),
-                             restored = sj("データフォルダは元のままです。"),
+    static const std::string head = "データファイルを入れ替えられませんでした。\r\n",
+                             restored = "データフォルダは元のままです。",
                              broken =
-                                 sj("データフォルダを元に戻せませんでした。元のファイルは次のフォルダに残っています: ");
+                                 "データフォルダを元に戻せませんでした。元のファイルは次のフォルダに残っています: ";
     std::string message = head;
     for (const std::string& line : outcome.failures) message += "\r\n" + line;
     return message + "\r\n\r\n" + (outcome.restored ? restored : broken + pathText(staging));
 }
 
-IntakeResult failed(IntakeStatus status, std::string message) { return {false, status, std::move(message), 0}; }
+IntakeResult failed(IntakeStatus status, std::string message) {
+    return Failure<IntakeStatus>{status, std::move(message)};
+}
 
 bool isDataFileName(const std::string& name) {
     for (const char* dataName : {"bvo_den1.bv2", "bvo_den2.bv2", "bvo_uma.bv2", "bvo_den1.bv3", "bvo_den2.bv3",
@@ -53,8 +53,8 @@ std::vector<archive::ExtractError> oversizedDataMembers(const archive::ArchiveLi
     for (const archive::ArchiveMember& m : listing.members) {
         if (m.isFile && isDataFileName(m.fileName) && m.length > kMaxRecordFileBytes) {
             errors.push_back({static_cast<int>(archive::ExtractErrorCode::TooLarge),
-                              sj("データファイルが大きすぎます: ") + m.fileName + " (" + std::to_string(m.length) +
-                                  sj(" バイト、上限 ") + std::to_string(kMaxRecordFileBytes) + sj(" バイト)")});
+                              "データファイルが大きすぎます: " + m.fileName + " (" + std::to_string(m.length) +
+                                  " バイト、上限 " + std::to_string(kMaxRecordFileBytes) + " バイト)"});
         }
     }
     return errors;
@@ -72,7 +72,7 @@ void renameReplacing(const fs::path& folder, const char* from, const char* to) {
     fs::rename(folder / from, folder / to, ec);
     if (ec) {
         throw Error(ErrorKind::Io,
-                    sj("ファイル名を変更できません: ") + from + " -> " + to + " (" + errorCodeText(ec) + ")");
+                    std::string("ファイル名を変更できません: ") + from + " -> " + to + " (" + errorCodeText(ec) + ")");
     }
 }
 
@@ -117,7 +117,7 @@ IntakeResult openArchive(const fs::path& archive, const fs::path& dataFolder, Ra
     if (!listing.intact) {
         return failed(
             IntakeStatus::ExtractFailed,
-            extractFailedMessage({{static_cast<int>(ExtractErrorCode::Damaged), sj("書庫ファイルが壊れています")}}));
+            extractFailedMessage({{static_cast<int>(ExtractErrorCode::Damaged), "書庫ファイルが壊れています"}}));
     }
     if (std::vector<archive::ExtractError> oversized = oversizedDataMembers(listing); !oversized.empty()) {
         return failed(IntakeStatus::ExtractFailed, extractFailedMessage(oversized));
@@ -155,7 +155,7 @@ IntakeResult openArchive(const fs::path& archive, const fs::path& dataFolder, Ra
         return failed(IntakeStatus::InstallFailed, installFailedMessage(outcome, staging->root()));
     }
     store = std::move(fresh);
-    return {true, IntakeStatus::Loaded, {}, store.raceCount};
+    return store.raceCount;
 }
 
 }  // namespace zv

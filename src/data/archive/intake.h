@@ -9,13 +9,14 @@
 #include <string>
 
 #include "data/data_folder_lock.h"
+#include "data/outcome.h"
 #include "data/store.h"
 #include "extract.h"
 
 namespace zv {
 
+// The step at which an intake stopped.
 enum class IntakeStatus {
-    Loaded,         // the new data set is in the data folder and the store
     NoDataSet,      // not an archive, unreadable, or without a complete data set
     ExtractFailed,  // the archive could not be unpacked whole
     ConvertFailed,  // a file could not be converted or renamed into the version-2 form
@@ -24,16 +25,12 @@ enum class IntakeStatus {
     Busy,           // another writer kept the data folder's lock
 };
 
-struct IntakeResult {
-    bool ok = false;
-    IntakeStatus status = IntakeStatus::NoDataSet;
-    std::string message;  // CP932, for the user; empty when ok
-    int raceCount = 0;    // races of the loaded data set
-};
+// The races of the data set taken in, or why the intake stopped.
+using IntakeResult = Outcome<int, IntakeStatus>;
 
 using archive::ProgressFn;
 
-// Takes archive into dataFolder and store. The caller shows message when !ok, else race 0.
+// Takes archive into dataFolder and store. The caller shows the failure's message, else race 0.
 IntakeResult openArchive(const std::filesystem::path& archive, const std::filesystem::path& dataFolder,
                          RaceDataStore& store, const ProgressFn& progress,
                          std::chrono::milliseconds lockWait = kDataFolderLockWait);

@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "data/error.h"
-#include "data/sjis.h"
 
 namespace zv::archive {
 namespace fs = std::filesystem;
@@ -15,7 +14,7 @@ namespace {
 constexpr const char* kStagingName = "intake";
 
 std::string failureText(const char* what, const fs::path& name, const std::error_code& ec) {
-    return sj(what) + pathText(name) + " (" + errorCodeText(ec) + ")";
+    return what + pathText(name) + " (" + errorCodeText(ec) + ")";
 }
 
 // What a file that is no regular file is, as the user knows it.
@@ -36,11 +35,11 @@ std::optional<std::string> blockedTarget(const fs::path& target) {
     fs::file_status status = fs::symlink_status(target, ec);
     if (ec || !fs::exists(status) || fs::is_symlink(status)) return std::nullopt;
     if (!fs::is_regular_file(status)) {
-        return sj("同じ名前の") + sj(kindName(status.type())) + sj("があるため置き換えられません: ") +
-               pathText(target.filename());
+        return std::string("同じ名前の") + kindName(status.type()) +
+               "があるため置き換えられません: " + pathText(target.filename());
     }
     if ((status.permissions() & fs::perms::owner_write) == fs::perms::none) {
-        return sj("同じ名前の読み取り専用ファイルがあるため置き換えられません: ") + pathText(target.filename());
+        return "同じ名前の読み取り専用ファイルがあるため置き換えられません: " + pathText(target.filename());
     }
     return std::nullopt;
 }
@@ -70,7 +69,7 @@ TemporaryFolder madeIn(const fs::path& dataFolder) {
         return TemporaryFolder(dataFolder, kStagingName);
     } catch (const std::system_error& e) {
         throw Error(ErrorKind::Io,
-                    sj("作業フォルダを作成できません: ") + pathText(dataFolder) + " (" + errorCodeText(e.code()) + ")");
+                    "作業フォルダを作成できません: " + pathText(dataFolder) + " (" + errorCodeText(e.code()) + ")");
     }
 }
 
@@ -82,7 +81,7 @@ StagingFolder::StagingFolder(const fs::path& dataFolder) : folder_(madeIn(dataFo
     if (!ec) fs::create_directory(previous(), ec);
     if (ec) {
         fs::remove_all(root(), ec);
-        throw Error(ErrorKind::Io, sj("作業フォルダを作成できません: ") + pathText(root()));
+        throw Error(ErrorKind::Io, "作業フォルダを作成できません: " + pathText(root()));
     }
 }
 

@@ -36,7 +36,7 @@ private:
 };
 
 struct InstallOutcome {
-    std::vector<std::string> failures;  // CP932, one per failed step; empty on success
+    std::vector<std::string> failures;  // one per failed step; empty on success
     bool restored = true;               // after a failure: the data folder is as it was
     bool ok() const { return failures.empty(); }
 };

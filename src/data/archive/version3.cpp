@@ -7,7 +7,6 @@
 #include "data/error.h"
 #include "data/field.h"
 #include "data/regular_file.h"
-#include "data/sjis.h"
 #include "data/store.h"
 #include "data/text_file.h"
 
@@ -74,7 +73,7 @@ void convertVersion3File(const std::filesystem::path& path) {
         kind = Version3Kind::Runner;
         capacity = kMaxRunnerLines;
     } else {
-        throw Error(ErrorKind::Format, sj("変換できないファイルです: ") + pathText(path));
+        throw Error(ErrorKind::Format, "変換できないファイルです: " + pathText(path));
     }
     const RegularFile file(path, kMaxRecordFileBytes);
 
@@ -87,8 +86,8 @@ void convertVersion3File(const std::filesystem::path& path) {
         }
         records += pendingEmpty + 1;
         if (records > capacity) {
-            throw Error(ErrorKind::Capacity, sj("データが多すぎます: ") + name + sj(" の行数が上限 ") +
-                                                 std::to_string(capacity) + sj(" を超えています"));
+            throw Error(ErrorKind::Capacity, "データが多すぎます: " + std::string(name) + " の行数が上限 " +
+                                                 std::to_string(capacity) + " を超えています");
         }
         for (; pendingEmpty > 0; --pendingEmpty) converted += "\r\n";
         converted += convertVersion3Line(line, kind);
@@ -99,7 +98,7 @@ void convertVersion3File(const std::filesystem::path& path) {
     for (;;) {
         ssize_t got = ::read(file.fd(), piece.data(), piece.size());
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) throw Error(ErrorKind::Io, sj("ファイルを読み込めません: ") + pathText(path));
+        if (got < 0) throw Error(ErrorKind::Io, "ファイルを読み込めません: " + pathText(path));
         if (got == 0) break;
         splitter.feed(std::string_view(piece.data(), static_cast<size_t>(got)), take);
     }
@@ -110,7 +109,7 @@ void convertVersion3File(const std::filesystem::path& path) {
     writeFileReplacing(target, converted);
     std::error_code ec;
     if (!std::filesystem::remove(path, ec) || ec) {
-        throw Error(ErrorKind::Io, sj("ファイルを削除できません: ") + pathText(path));
+        throw Error(ErrorKind::Io, "ファイルを削除できません: " + pathText(path));
     }
 }
 
