@@ -21,6 +21,7 @@
 #include "header_panel.h"
 #include "help_window.h"
 #include "main_bars.h"
+#include "own_mark_menu.h"
 #include "race_printer.h"
 #include "report_card_command.h"
 #include "session/data_set_fingerprint.h"
@@ -76,7 +77,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
     progressBar_ = statusBar.progressBar;
     connectCommands();
     // The width is fixed; only the height follows the user.
-    setFixedWidth(750);
+    setFixedWidth(775);
     new ArchiveDropTarget(this,
                           [this](const QString& archive) { runCommand([this, archive] { openArchive(archive); }); });
     showDeveloperItems(actions_, session_.developerMode());
@@ -134,6 +135,12 @@ void MainWindow::connectCommands() {
             companions_.openRunnerDetail(runner, true);
     });
     connect(grid_, &ui::RaceGridView::rowMenuRequested, this, [this](const QPoint& at) { rowMenu_->popup(at); });
+    connect(grid_, &ui::RaceGridView::ownMarkRequested, this,
+            [this](int runner, int mark) { runCommand([this, runner, mark] { session_.setOwnMark(runner, mark); }); });
+    addOwnMarkMenu(*rowMenu_, [this](int mark) {
+        if (const int runner = grid_->currentIndex().data(ui::RunnerNumberRole).toInt(); runner > 0)
+            runCommand([this, runner, mark] { session_.setOwnMark(runner, mark); });
+    });
     command(a.copyHorseNames, [this] {
         if (session_.developerMode()) copySelectedHorseNames(session_, *grid_);
     });
@@ -213,6 +220,7 @@ void MainWindow::presentChange(SessionChange change) {
     emptyPanel_->setVisible(!session_.hasData());
     if (change == SessionChange::DataSet) return raceMenu_->rebuild(session_.store());
     if (change == SessionChange::Order) return grid_->refreshOrder(result);
+    if (change == SessionChange::Marks) return grid_->refreshMarks(result);
     showPlace();
     grid_->showResult(result);
     header_->showResult(result.get());

@@ -19,12 +19,13 @@ namespace {
 
 constexpr uint32_t kBlack = 0x000000;
 constexpr uint32_t kWhite = 0xFFFFFF;
+constexpr uint32_t kFlaggedGrey = 0x999999;
 
 struct Texts {
     std::string age = sj("歳");
     std::array<std::string, kGridColumns> headings = {sj("枠"),    sj("馬"),    sj("馬　名"), sj("騎手"),
                                                       sj("3走前"), sj("2走前"), sj("1走前"),  "TR",
-                                                      "PR",        "F3F",       sj("印")};
+                                                      "PR",        "F3F",       sj("印"),     sj("自印")};
 };
 
 const Texts& texts() {
@@ -148,11 +149,21 @@ void fillRatingCells(GridRow& row, const PastColumn& b) {
     index << indexText(b.combined);
     index.line(LineAlignment::Right) << '(' << b.combined << ')';
     index.writeTo(row[kColIndex].text);
-    for (int c : {kColTR, kColPR, kColIndex, kColMark}) blackOnWhite(row[c]);
+    for (int c : {kColTR, kColPR, kColIndex, kColMark, kColOwnMark}) blackOnWhite(row[c]);
 }
 
 void fillMarkCell(GridRow& row, int pick) {
     writeUnderEmptyLine(row[kColMark].text, LineAlignment::Centre, markSymbol(pick));
+}
+
+void fillOwnMarkCell(GridRow& row, int mark, bool nameDiffers) {
+    GridCell& cell = row[kColOwnMark];
+    cell = GridCell{};
+    blackOnWhite(cell);
+    if (mark < 0) return;
+    writeUnderEmptyLine(cell.text, LineAlignment::Centre, ownMarkSymbol(mark));
+    // A mark set on another horse's name (a corrected card) stands greyed: it counts for nothing.
+    if (nameDiffers) cell.fg = kFlaggedGrey;
 }
 
 std::string sexAgeCoatText(std::string_view runnerLine, std::string_view horseLine) {

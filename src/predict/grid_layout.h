@@ -1,4 +1,4 @@
-// The race grid's columns: eleven, with their headings. Column numbers are those the cell texts,
+// The race grid's columns: twelve, with their headings. Column numbers are those the cell texts,
 // colours and header clicks use; widths and heights on screen are the window's (ui).
 #pragma once
 
@@ -7,7 +7,7 @@
 
 namespace zv {
 
-inline constexpr int kGridColumns = 11;
+inline constexpr int kGridColumns = 12;
 
 enum GridColumn {
     kColFrame = 0,   // 枠: bracket number
@@ -19,11 +19,12 @@ enum GridColumn {
     kColPast1 = 6,   // 1走前: past race k = 0
     kColTR = 7,
     kColPR = 8,
-    kColIndex = 9,  // F3F: index value and combined
-    kColMark = 10,  // 印
+    kColIndex = 9,     // F3F: index value and combined
+    kColMark = 10,     // 印: the program's mark
+    kColOwnMark = 11,  // 自印: the user's own mark
 };
 
-// Heading texts (CP932) of the eleven columns.
+// Heading texts (CP932) of the twelve columns.
 const std::array<std::string, kGridColumns>& gridHeadings();
 
 // Past race k shown in a past-race column (4, 5, 6 show k = 2, 1, 0).

@@ -19,5 +19,7 @@ inline constexpr std::array<std::string_view, kOwnMarks> kOwnMarkSymbolsUtf8 = {
 
 // The mark of pick position pick (0 = ◎ .. 5 = ☆) as CP932, like every text of the core.
 const std::string& markSymbol(int pick);
+// The own mark (0 = ◎ .. 6 = 消) as CP932.
+const std::string& ownMarkSymbol(int mark);
 
 }  // namespace zv

@@ -74,6 +74,13 @@ struct GridSort {
     bool ascending = true;  // direction of the header's sort indicator
 };
 
+// The user's own marks on a race, as the library keeps them; the session adds them to a result.
+struct RaceOwnMarks {
+    std::vector<int> marks;           // per runner (horse number - 1): 0 ◎ .. 6 消, -1 for none
+    std::vector<bool> nameDiffers;    // per runner: the mark was set on another horse's name
+    std::array<int, kMarks> picks{};  // runners holding ◎ .. ☆, 0 where none; flagged marks left out
+};
+
 struct RaceResult {
     int race = 0;                         // 0-based race index
     int runnerCount = 0;                  // M
@@ -94,6 +101,7 @@ struct RaceResult {
     std::vector<GridRow> cells;                 // row 0 = headings, row n + 1 = runner n (runner order)
     std::vector<int> rowOrder;                  // runner numbers from the top grid row down, after the sort
     GridSort sort;                              // sort column and indicator direction in effect
+    RaceOwnMarks ownMarks;                      // empty until showOwnMarks (own_mark_cells.h)
 
     // True when the race has at least one bet line.
     bool hasBetLines() const;

@@ -2,8 +2,10 @@
 
 #include "data/error.h"
 #include "library/library.h"
+#include "library/own_marks.h"
 #include "predict/compute_race.h"
 #include "predict/grid_sort.h"
+#include "predict/own_mark_cells.h"
 #include "settings/developer_mode.h"
 
 namespace zv {
@@ -12,6 +14,8 @@ RaceSession::RaceSession(RaceSessionSetup setup) : setup_(std::move(setup)) {
     if (!setup_.clock) setup_.clock = localNow;
     developerMode_ = settings::readDeveloperMode(setup_.programFile, setup_.dataFolder);
 }
+
+RaceSession::~RaceSession() = default;
 
 void RaceSession::loadDataFolder() {
     const std::filesystem::path& folder = setup_.dataFolder;
@@ -45,7 +49,9 @@ void RaceSession::dataSetReplaced() {
 
 void RaceSession::select(int race) {
     try {
-        result_ = std::make_shared<const RaceResult>(computeRace(store_, race, sortColumn_, setup_.clock()));
+        auto computed = std::make_shared<RaceResult>(computeRace(store_, race, sortColumn_, setup_.clock()));
+        showOwnMarks(*computed, ownMarksOf(race));
+        result_ = std::move(computed);
     } catch (const Error&) {
         result_.reset();
         currentRace_ = race;
@@ -78,6 +84,34 @@ bool RaceSession::clickHeader(int column) {
     result_ = std::move(reordered);
     tell(SessionChange::Order);
     return true;
+}
+
+int RaceSession::setOwnMark(int runner, int mark) {
+    if (!result_) return 0;
+    const int gaveUp = ownMarks().setOnCard(store_, currentRace_, runner, mark);
+    auto marked = std::make_shared<RaceResult>(*result_);
+    showOwnMarks(*marked, ownMarksOf(currentRace_));
+    result_ = std::move(marked);
+    tell(SessionChange::Marks);
+    return gaveUp;
+}
+
+library::OwnMarks& RaceSession::ownMarks() {
+    if (!ownMarks_) {
+        library_ = std::make_unique<library::Library>(setup_.dataFolder, library::OpenMode::Create);
+        ownMarks_ = std::make_unique<library::OwnMarks>(*library_);
+    }
+    return *ownMarks_;
+}
+
+RaceOwnMarks RaceSession::ownMarksOf(int race) {
+    try {
+        library::OwnMarksOnCard card = ownMarks().onCard(store_, race);
+        return {std::move(card.marks), std::move(card.nameDiffers), card.picks};
+    } catch (const Error&) {
+        // Setting a mark says why; the race shows without them.
+        return {};
+    }
 }
 
 void RaceSession::tell(SessionChange change) const {

@@ -15,11 +15,17 @@
 
 namespace zv {
 
+namespace library {
+class Library;
+class OwnMarks;
+}  // namespace library
+
 // What changed, for the one who draws the session.
 enum class SessionChange {
     DataSet,  // a new data set was loaded (its race 0 follows as a Race change)
     Race,     // another race is current, or the same race again; its result may be empty
     Order,    // the current race's rows were put in a new order (a new result)
+    Marks,    // an own mark of the current race changed (a new result, in the same order)
 };
 
 struct RaceSessionSetup {
@@ -31,6 +37,9 @@ struct RaceSessionSetup {
 class RaceSession {
 public:
     explicit RaceSession(RaceSessionSetup setup);
+    ~RaceSession();
+    RaceSession(const RaceSession&) = delete;
+    RaceSession& operator=(const RaceSession&) = delete;
 
     // Told after every change, also when computing the race then failed.
     void setListener(std::function<void(SessionChange)> listener) { listener_ = std::move(listener); }
@@ -56,6 +65,11 @@ public:
     bool next();
     // A heading click of the grid (clickGridHeader); true when the rows were put in a new order.
     bool clickHeader(int column);
+    // Sets the user's own mark (0 ◎ .. 6 消, -1 clears) on runner number `runner` of the current
+    // race, stored at once in the library of the data folder; the result then shows it. Returns
+    // the runner that gave the mark up, 0 when none did. Throws zv::Error when the mark cannot be
+    // stored (nothing changes then).
+    int setOwnMark(int runner, int mark);
 
     const RaceDataStore& store() const { return store_; }
     bool hasData() const { return store_.raceCount > 0; }
@@ -75,6 +89,9 @@ public:
 private:
     void dataSetReplaced();
     void tell(SessionChange change) const;
+    library::OwnMarks& ownMarks();
+    // The own marks of race r; none when the library cannot be read or the day has no date.
+    RaceOwnMarks ownMarksOf(int race);
 
     RaceSessionSetup setup_;
     RaceDataStore store_;
@@ -83,6 +100,8 @@ private:
     int sortColumn_ = kColRunner;
     bool developerMode_ = false;
     std::string libraryProblem_;
+    std::unique_ptr<library::Library> library_;  // opened at the first own mark read or set
+    std::unique_ptr<library::OwnMarks> ownMarks_;
     std::function<void(SessionChange)> listener_;
 };
 

@@ -1,6 +1,7 @@
 #include "race_grid_model.h"
 
 #include <QColor>
+#include <algorithm>
 
 #include "cp932_text.h"
 #include "grid_roles.h"
@@ -26,6 +27,12 @@ void RaceGridModel::setResult(std::shared_ptr<const RaceResult> result) {
     lines_.clear();
     if (result_) lines_.resize(result_->rowOrder.size() * kGridColumns);
     endResetModel();
+}
+
+void RaceGridModel::updateCells(std::shared_ptr<const RaceResult> result) {
+    result_ = std::move(result);
+    std::fill(lines_.begin(), lines_.end(), std::nullopt);
+    if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, kGridColumns - 1));
 }
 
 int RaceGridModel::rowCount(const QModelIndex& parent) const {

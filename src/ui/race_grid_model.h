@@ -20,6 +20,9 @@ public:
 
     // Shows result, or nothing for an empty pointer.
     void setResult(std::shared_ptr<const RaceResult> result);
+    // The same race in the same row order with some cells changed: the rows, the current cell
+    // and the selection stay.
+    void updateCells(std::shared_ptr<const RaceResult> result);
     const std::shared_ptr<const RaceResult>& result() const { return result_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;

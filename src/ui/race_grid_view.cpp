@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
+#include <optional>
 #include <set>
 
 #include "grid_roles.h"
@@ -135,6 +136,8 @@ void RaceGridView::refreshOrder(std::shared_ptr<const RaceResult> result) {
     scrollToTop();
 }
 
+void RaceGridView::refreshMarks(std::shared_ptr<const RaceResult> result) { model_->updateCells(std::move(result)); }
+
 void RaceGridView::applySortIndicator() {
     const RaceResult* result = model_->result().get();
     const GridSort sort = result ? result->sort : GridSort{};
@@ -154,6 +157,19 @@ int RaceGridView::rowOfRunner(int runnerNumber) const {
     return -1;
 }
 
+namespace {
+
+// The own mark a key sets: 1-6 ◎ .. ☆, 7 消, 0 or Delete none (-1), from either row of digits.
+std::optional<int> ownMarkOfKey(const QKeyEvent& event) {
+    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return std::nullopt;
+    const int key = event.key();
+    if (key == Qt::Key_0 || key == Qt::Key_Delete) return -1;
+    if (key >= Qt::Key_1 && key <= Qt::Key_7) return key - Qt::Key_1;
+    return std::nullopt;
+}
+
+}  // namespace
+
 void RaceGridView::keyPressEvent(QKeyEvent* event) {
     // The grid copies nothing by itself: copying is a command of the main window. Nor does it
     // select every cell at once, which would tint the whole grid.
@@ -166,6 +182,12 @@ void RaceGridView::keyPressEvent(QKeyEvent* event) {
     if (open && event->modifiers() == Qt::NoModifier && currentIndex().isValid()) {
         if (const int runner = currentIndex().data(RunnerNumberRole).toInt(); runner > 0) {
             emit runnerDetailRequested(runner);
+            return;
+        }
+    }
+    if (const std::optional<int> mark = ownMarkOfKey(*event); mark && currentIndex().isValid()) {
+        if (const int runner = currentIndex().data(RunnerNumberRole).toInt(); runner > 0) {
+            emit ownMarkRequested(runner, *mark);
             return;
         }
     }

@@ -123,10 +123,11 @@ void GridCopyTest::aRightClickOffersTheDetailTheBetLinesAndTheCopy() {
     QTRY_VERIFY(menu->isVisible());
     QStringList captions;
     for (QAction* item : menu->actions()) captions << item->text();
-    QCOMPARE(captions.size(), 3);
+    QCOMPARE(captions.size(), 4);
     QVERIFY(captions[0].startsWith(QStringLiteral("詳細")));
     QVERIFY(captions[1].startsWith(QStringLiteral("買い目")));
     QVERIFY(captions[2].startsWith(QStringLiteral("コピー")));
+    QVERIFY(captions[3].startsWith(QStringLiteral("自印")));
     menu->hide();
     const int runner = runnerOfRow(*grid, 3);
     QCOMPARE(grid->currentIndex().row(), 3);

@@ -46,9 +46,9 @@ void WindowSettingsTest::defaultsWithoutStoredSettings() {
     MainWindow& window = fixture.open();
     QCOMPARE(window.height(), 700);
     QCOMPARE(window.restoreHeight(), 700);
-    QCOMPARE(window.width(), 750);
+    QCOMPARE(window.width(), 775);
     QCOMPARE(window.y(), screenSize().height() / 2 - 700 / 2);
-    QCOMPARE(window.x(), screenSize().width() / 2 - 750 / 2);
+    QCOMPARE(window.x(), screenSize().width() / 2 - 775 / 2);
     QCOMPARE(window.proxy().port, 0);
     QCOMPARE(window.proxy().server, std::string());
 }
@@ -71,7 +71,7 @@ void WindowSettingsTest::garbageGivesTheDefaults() {
     MainWindow& window = fixture.open();
     QCOMPARE(window.height(), 700);
     QCOMPARE(window.y(), screenSize().height() / 2 - 700 / 2);
-    QCOMPARE(window.x(), screenSize().width() / 2 - 750 / 2);
+    QCOMPARE(window.x(), screenSize().width() / 2 - 775 / 2);
     QCOMPARE(window.proxy().port, 0);
 }
 
@@ -104,19 +104,19 @@ void WindowSettingsTest::widthIsFixed() {
     MainWindowFixture fixture;
     fixture.writeSetting(key::MainWidth, QStringLiteral("690"));
     MainWindow& window = fixture.open();
-    QCOMPARE(window.width(), 750);
+    QCOMPARE(window.width(), 775);
     window.resize(900, 500);
-    QCOMPARE(window.width(), 750);
+    QCOMPARE(window.width(), 775);
     QCOMPARE(window.height(), 500);
-    QCOMPARE(window.minimumWidth(), 750);
-    QCOMPARE(window.maximumWidth(), 750);
+    QCOMPARE(window.minimumWidth(), 775);
+    QCOMPARE(window.maximumWidth(), 775);
 }
 
 void WindowSettingsTest::rollUpKeepsTheUnrolledHeightAcrossARestart() {
     MainWindowFixture fixture;
     MainWindow& window = fixture.open();
     window.show();
-    window.resize(750, 640);
+    window.resize(775, 640);
     QCOMPARE(window.restoreHeight(), 640);
     window.actions().rollUp->trigger();
     QVERIFY(window.rolledUp());
@@ -152,7 +152,7 @@ void WindowSettingsTest::closeWritesEverySettingOfTheWindows() {
         {"frmMain/Left", "12"},
         {"frmMain/Height", "700"},
         {"frmMain/Height2", "700"},
-        {"frmMain/Width", "750"},
+        {"frmMain/Width", "775"},
         {"frmDetail/Left", "56"},
         {"frmDetail/Top", "78"},
         {"frmDetail/Width", "1000"},

@@ -6,6 +6,7 @@
 #include "data/sjis.h"
 #include "predict/cell_markup.h"
 #include "predict/grid_sort.h"
+#include "predict/own_mark_cells.h"
 #include "support/engine_fixture.h"
 
 namespace zv {
@@ -116,6 +117,7 @@ TEST_F(RaceResultTest, WritesTheCellTexts) {
         {0, kColName, "馬　名"},
         {0, kColPast1, "1走前"},
         {0, kColMark, "印"},
+        {0, kColOwnMark, "自印"},
         {1, kColFrame, "<BR><P ALIGN=\"center\">1</P>"},
         {1, kColRunner, "<BR><P ALIGN=\"center\">1</P>"},
         {1, kColName,
@@ -136,6 +138,7 @@ TEST_F(RaceResultTest, WritesTheCellTexts) {
         {3, kColMark, "<BR><P ALIGN=\"center\">○</P>"},
         {2, kColMark, "<BR><P ALIGN=\"center\">▲</P>"},
         {4, kColMark, ""},
+        {1, kColOwnMark, ""},
     };
     for (const Case& c : cases) EXPECT_EQ(text(r, c.row, c.column), c.text) << c.row << "/" << c.column;
 }
@@ -159,6 +162,35 @@ TEST_F(RaceResultTest, ColoursTheCells) {
         EXPECT_EQ(r.cells[c.row][c.column].fg, c.fg) << c.row << "/" << c.column;
         EXPECT_EQ(r.cells[c.row][c.column].bg, c.bg) << c.row << "/" << c.column;
     }
+}
+
+TEST_F(RaceResultTest, ShowsOwnMarksInTheirColumnAndReplacesThemWhole) {
+    RaceResult r = compute(0);
+    showOwnMarks(r, {{0, -1, 6, 1}, {false, false, false, true}, {1, 0, 0, 0, 0, 0}});
+    struct Case {
+        int row;
+        std::string text;
+        CellColour fg;
+    };
+    const Case cases[] = {
+        {1, "<BR><P ALIGN=\"center\">◎</P>", 0x000000},
+        {2, "", 0x000000},
+        {3, "<BR><P ALIGN=\"center\">消</P>", 0x000000},
+        {4, "<BR><P ALIGN=\"center\">○</P>", 0x999999},  // set on another horse's name: greyed
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(text(r, c.row, kColOwnMark), c.text) << c.row;
+        EXPECT_EQ(r.cells[c.row][kColOwnMark].fg, c.fg) << c.row;
+        EXPECT_EQ(r.cells[c.row][kColOwnMark].bg, CellColour(0xFFFFFF)) << c.row;
+    }
+    EXPECT_EQ(r.ownMarks.picks[0], 1);
+    EXPECT_EQ(text(r, 1, kColMark), "<BR><P ALIGN=\"center\">◎</P>") << "the program's mark stays";
+
+    showOwnMarks(r, {{-1, 2}, {}, {}});
+    EXPECT_EQ(text(r, 1, kColOwnMark), "");
+    EXPECT_EQ(text(r, 2, kColOwnMark), "<BR><P ALIGN=\"center\">▲</P>");
+    EXPECT_EQ(text(r, 3, kColOwnMark), "") << "runners beyond the marks given show none";
+    EXPECT_EQ(r.cells[4][kColOwnMark].fg, CellColour(0x000000));
 }
 
 TEST_F(RaceResultTest, MarksLongLayoffsWithARightBorder) {

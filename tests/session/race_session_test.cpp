@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <algorithm>
 #include <fstream>
 
 #include "data/convert.h"
@@ -163,6 +164,43 @@ TEST_F(RaceSessionTest, AnArchiveTakenInIsKeptInTheLibraryAndAnUnusableLibraryDo
     ASSERT_TRUE(session.openArchive(archive, {}));
     EXPECT_NE(session.libraryProblem(), "");
     EXPECT_EQ(session.currentRace(), 0);
+}
+
+TEST_F(RaceSessionTest, OwnMarksAreStoredAtOnceMovedWithinARaceAndShownAgainLater) {
+    writeDay();
+    RaceSession session = openSession();
+    session.loadDataFolder();
+    session.select(2);
+    ASSERT_TRUE(session.clickHeader(kColTR));
+    std::vector<SessionChange> changes;
+    session.setListener([&](SessionChange change) { changes.push_back(change); });
+    const std::vector<int> order = session.result()->rowOrder;
+
+    EXPECT_EQ(session.setOwnMark(3, 0), 0);
+    EXPECT_EQ(session.setOwnMark(5, 6), 0);
+    EXPECT_EQ(session.setOwnMark(1, 0), 3) << "◎ moves from runner 3";
+    EXPECT_EQ(session.setOwnMark(2, 6), 0) << "消 stands on any number of runners";
+    EXPECT_EQ(changes, std::vector<SessionChange>(4, SessionChange::Marks));
+    const std::vector<int> shown = {0, 6, -1, -1, 6};
+    EXPECT_EQ(std::vector<int>(session.result()->ownMarks.marks.begin(), session.result()->ownMarks.marks.begin() + 5),
+              shown);
+    EXPECT_EQ(session.result()->rowOrder, order) << "the rows stay in their order";
+    EXPECT_FALSE(session.result()->cells[1][kColOwnMark].text.empty());
+    EXPECT_TRUE(session.result()->cells[3][kColOwnMark].text.empty());
+
+    // Another session over the same folder, as after a restart: the marks come back with the race.
+    RaceSession again = openSession();
+    again.loadDataFolder();
+    EXPECT_TRUE(again.result()->ownMarks.marks.empty() ||
+                std::ranges::all_of(again.result()->ownMarks.marks, [](int mark) { return mark < 0; }));
+    again.select(2);
+    EXPECT_EQ(std::vector<int>(again.result()->ownMarks.marks.begin(), again.result()->ownMarks.marks.begin() + 5),
+              shown);
+    EXPECT_EQ(again.result()->ownMarks.picks[0], 1);
+    again.setOwnMark(1, -1);
+    session.select(2);
+    EXPECT_EQ(session.result()->ownMarks.marks[0], -1);
+    EXPECT_EQ(session.result()->ownMarks.picks[0], 0);
 }
 
 TEST_F(RaceSessionTest, TheDeveloperFlagIsReadFromTheProgramsIniFile) {

@@ -1,0 +1,118 @@
+// Own marks in the main window: the keys and the row menu set them on the current runner, the
+// 自印 column shows them at once, the library holds them, and ◎ on another runner moves it.
+#include <QMenu>
+#include <QtTest>
+
+#include "library/library.h"
+#include "library/own_marks.h"
+#include "main_window_fixture.h"
+#include "ui/grid_roles.h"
+#include "ui/race_grid_view.h"
+
+using namespace zv;
+using zv::app::MainWindow;
+using zv::app::testing::activate;
+using zv::app::testing::MainWindowFixture;
+
+class OwnMarksWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void keysSetStoreAndMoveMarks();
+    void theRowMenuSetsTheMarkOfTheRowClicked();
+};
+
+namespace {
+
+// The stored own marks of race r of the fixture's day, by horse number.
+std::map<int, int> storedMarks(MainWindowFixture& fixture, MainWindow& window, int race) {
+    const library::Library kept(fixture.dataFolder(), library::OpenMode::Existing);
+    std::map<int, int> marks;
+    for (const library::OwnMark& mark :
+         library::OwnMarks(kept).ofRace(library::raceKeyOf(window.session().store(), race)))
+        marks[mark.horseNumber] = mark.mark;
+    return marks;
+}
+
+// The 自印 cell's text on the runner's row, as the grid shows it.
+QString ownMarkShown(ui::RaceGridView& grid, int runner) {
+    return grid.model()->index(grid.rowOfRunner(runner), kColOwnMark).data().toString().trimmed();
+}
+
+void selectRunner(ui::RaceGridView& grid, int runner) {
+    grid.setCurrentIndex(grid.model()->index(grid.rowOfRunner(runner), kColName));
+}
+
+}  // namespace
+
+void OwnMarksWindowTest::keysSetStoreAndMoveMarks() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    MainWindow& window = fixture.open();
+    activate(window);
+    window.showRace(1);
+    window.gridHeadingClicked(kColIndex);  // rows no longer in runner order
+    ui::RaceGridView& grid = *window.grid();
+    QCOMPARE(grid.model()->headerData(kColOwnMark, Qt::Horizontal).toString(), QStringLiteral("自印"));
+
+    struct Step {
+        int runner;
+        Qt::Key key;
+        std::map<int, int> stored;
+    };
+    const Step steps[] = {
+        {4, Qt::Key_1, {{4, 0}}},
+        {2, Qt::Key_7, {{2, 6}, {4, 0}}},
+        {5, Qt::Key_7, {{2, 6}, {4, 0}, {5, 6}}},  // 消 on any number of runners
+        {3, Qt::Key_1, {{2, 6}, {3, 0}, {5, 6}}},  // ◎ moves from runner 4
+        {4, Qt::Key_6, {{2, 6}, {3, 0}, {4, 5}, {5, 6}}},
+        {2, Qt::Key_0, {{3, 0}, {4, 5}, {5, 6}}},
+        {4, Qt::Key_Delete, {{3, 0}, {5, 6}}},
+    };
+    for (const Step& step : steps) {
+        selectRunner(grid, step.runner);
+        const QModelIndex current = grid.currentIndex();
+        QTest::keyClick(&grid, step.key);
+        QCOMPARE(storedMarks(fixture, window, 1), step.stored);
+        QCOMPARE(grid.currentIndex(), current);  // the selection stays on the runner
+    }
+    QCOMPARE(ownMarkShown(grid, 3), QStringLiteral("◎"));
+    QCOMPARE(ownMarkShown(grid, 5), QStringLiteral("消"));
+    QCOMPARE(ownMarkShown(grid, 4), QString());
+    QCOMPARE(ownMarkShown(grid, 2), QString());
+    QCOMPARE(fixture.errors, QStringList());
+
+    // Back on the race after another, and in a new window over the same folder: still there.
+    window.showRace(2);
+    QCOMPARE(ownMarkShown(grid, 3), QString());
+    window.showRace(1);
+    QCOMPARE(ownMarkShown(*window.grid(), 3), QStringLiteral("◎"));
+    MainWindow& reopened = fixture.open();
+    reopened.showRace(1);
+    QCOMPARE(ownMarkShown(*reopened.grid(), 5), QStringLiteral("消"));
+}
+
+void OwnMarksWindowTest::theRowMenuSetsTheMarkOfTheRowClicked() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    MainWindow& window = fixture.open();
+    activate(window);
+    ui::RaceGridView& grid = *window.grid();
+    auto* marks = window.rowMenu()->findChild<QMenu*>(QStringLiteral("ownMarkMenu"));
+    QVERIFY(marks);
+    QStringList items;
+    for (QAction* item : marks->actions()) {
+        if (!item->isSeparator()) items << item->text();
+    }
+    QCOMPARE(items, QString::fromUtf8("◎\t1|○\t2|▲\t3|△\t4|×\t5|☆\t6|消\t7|外す\t0").split(QLatin1Char('|')));
+
+    selectRunner(grid, 6);
+    marks->findChild<QAction*>(QStringLiteral("ownMark3"))->trigger();  // ▲
+    QCOMPARE(storedMarks(fixture, window, 0), (std::map<int, int>{{6, 2}}));
+    QCOMPARE(ownMarkShown(grid, 6), QStringLiteral("▲"));
+    marks->findChild<QAction*>(QStringLiteral("ownMark0"))->trigger();  // 外す
+    QCOMPARE(storedMarks(fixture, window, 0), (std::map<int, int>{}));
+}
+
+QTEST_MAIN(OwnMarksWindowTest)
+#include "own_marks_window_test.moc"
