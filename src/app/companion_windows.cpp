@@ -1,6 +1,8 @@
 #include "companion_windows.h"
 
+#include "data/sjis.h"
 #include "data/text_fill.h"
+#include "library_reads.h"
 #include "predict/bet_lines.h"
 #include "predict/horse_detail.h"
 #include "session/race_session.h"
@@ -66,6 +68,11 @@ void CompanionWindows::followRace() {
 void CompanionWindows::showHorse(int index) {
     if (!detail_ || session_.currentRace() < 0 || !session_.result()) return;
     detail_->showHorse(buildHorseDetail(session_.store(), session_.currentRace(), index));
+    const std::vector<PastColumn>& runners = session_.result()->pastColumns;
+    if (index >= 0 && size_t(index) < runners.size()) {
+        const HorsePastRaces past = readHorsePastRaces(session_.dataFolder(), toUtf8(runners[size_t(index)].name));
+        detail_->showLibraryRaces(past.races, past.note);
+    }
     const int row = grid_.rowOfRunner(index + 1);
     if (row >= 0 && row != grid_.currentIndex().row()) grid_.setCurrentIndex(grid_.raceModel()->index(row, kColName));
 }

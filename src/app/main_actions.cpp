@@ -33,6 +33,10 @@ MainWindowActions createMainWindowActions(QWidget* window) {
         makeAction(window, "previousRaceAction", QStringLiteral("前のレース(&B)"), QKeySequence(Qt::CTRL | Qt::Key_B));
     a.nextRace =
         makeAction(window, "nextRaceAction", QStringLiteral("次のレース(&N)"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    a.chooseDay = makeAction(window, "chooseDayAction", QStringLiteral("開催日を選ぶ(&D)..."),
+                             QKeySequence(Qt::CTRL | Qt::Key_E));
+    a.returnToCurrentDay = makeAction(window, "returnToCurrentDayAction", QStringLiteral("現在のデータに戻る(&C)"),
+                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     a.print = makeAction(window, "printAction", QStringLiteral("印刷(&P)..."), QKeySequence(Qt::CTRL | Qt::Key_P));
     a.betLines = makeAction(window, "betLinesAction", QStringLiteral("買い目の詳細を表示(&L)..."),
                             QKeySequence(Qt::CTRL | Qt::Key_L));
@@ -41,6 +45,8 @@ MainWindowActions createMainWindowActions(QWidget* window) {
                    QKeySequence(Qt::CTRL | Qt::Key_G));
     a.indexFile = makeAction(window, "indexFileAction", QStringLiteral("BrevanneRX4用外部指数ファイルを出力(&I)..."),
                              QKeySequence(Qt::CTRL | Qt::Key_I));
+    a.findHorse =
+        makeAction(window, "findHorseAction", QStringLiteral("馬を探す(&F)..."), QKeySequence(Qt::CTRL | Qt::Key_F));
     // The grid opens the detail on Enter itself; the menu only shows the key.
     a.runnerDetail = makeAction(window, "runnerDetailAction", QStringLiteral("詳細(&D)\tEnter"));
     a.copyRunners = makeAction(window, "copyRunnersAction", QStringLiteral("コピー(&C)"), QKeySequence::Copy);
@@ -65,8 +71,9 @@ MainWindowActions createMainWindowActions(QWidget* window) {
 
     // The grid must not take the short-cuts for itself: they work wherever the focus is.
     for (QAction* action :
-         {a.download, a.open, a.exit, a.selectRace, a.previousRace, a.nextRace, a.print, a.betLines, a.betLineFile,
-          a.indexFile, a.copyRunners, a.copyHorseNames, a.copyRaceName, a.allBetLineFiles, a.prAverageCsv, a.help}) {
+         {a.download, a.open, a.exit, a.selectRace, a.previousRace, a.nextRace, a.chooseDay, a.returnToCurrentDay,
+          a.print, a.betLines, a.betLineFile, a.findHorse, a.indexFile, a.copyRunners, a.copyHorseNames, a.copyRaceName,
+          a.allBetLineFiles, a.prAverageCsv, a.help}) {
         action->setShortcutContext(Qt::WindowShortcut);
         window->addAction(action);
     }

@@ -14,10 +14,14 @@ struct MainWindowActions {
     QAction* selectRace = nullptr;
     QAction* previousRace = nullptr;
     QAction* nextRace = nullptr;
+    // The kept days of the library, and back to the data folder's day.
+    QAction* chooseDay = nullptr;
+    QAction* returnToCurrentDay = nullptr;
     QAction* print = nullptr;
     QAction* betLines = nullptr;
     QAction* betLineFile = nullptr;
     QAction* indexFile = nullptr;
+    QAction* findHorse = nullptr;  // across the kept days of the library
     // The grid row menu's: the selected row's horse detail, the selected runners copied.
     QAction* runnerDetail = nullptr;
     QAction* copyRunners = nullptr;

@@ -31,10 +31,12 @@ QMenu* addMainMenus(QMainWindow& window, const MainWindowActions& actions) {
     race->addAction(a.selectRace);
     race->addSeparator();
     race->addActions({a.previousRace, a.nextRace});
+    race->addSeparator();
+    race->addActions({a.chooseDay, a.returnToCurrentDay});
 
     QMenu* tools = bar->addMenu(QStringLiteral("ツール(&T)"));
-    tools->addActions({a.print, a.betLines, a.betLineFile, a.indexFile, a.developerSeparator, a.copyHorseNames,
-                       a.copyRaceName, a.allBetLineFiles, a.prAverageCsv});
+    tools->addActions({a.print, a.betLines, a.betLineFile, a.indexFile, a.findHorse, a.developerSeparator,
+                       a.copyHorseNames, a.copyRaceName, a.allBetLineFiles, a.prAverageCsv});
 
     QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->addAction(a.help);

@@ -12,7 +12,6 @@
 #include "archive_choice.h"
 #include "clipboard_copies.h"
 #include "data/error.h"
-#include "data/race_name.h"
 #include "demo_day_command.h"
 #include "download_command.h"
 #include "empty_data_panel.h"
@@ -20,12 +19,14 @@
 #include "forget_logins.h"
 #include "header_panel.h"
 #include "help_window.h"
+#include "library_check.h"
 #include "main_bars.h"
 #include "own_mark_menu.h"
 #include "race_printer.h"
 #include "report_card_command.h"
 #include "session/data_set_fingerprint.h"
 #include "settings/settings_store.h"
+#include "shown_day.h"
 #include "ui/app_identity.h"
 #include "ui/bet_lines_window.h"
 #include "ui/cp932_text.h"
@@ -60,7 +61,10 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
                 [this](const QString& message) { tellDone(message); }, setup_.allRacesClock},
                this),
       actions_(createMainWindowActions(this)),
-      height_(*this, actions_.rollUp) {
+      height_(*this, actions_.rollUp),
+      library_(session_, this, [this](int date, int race, int runner) {
+          runCommand([this, date, race, runner] { showKeptDay(date, race, runner); });
+      }) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(ui::applicationTitle());
     reportCard_ = new ReportCardCommand(addMainMenus(*this, actions_), this, setup_.dataFolder, setup_.settings,
@@ -122,6 +126,9 @@ void MainWindow::connectCommands() {
     command(a.nextRace, [this] {
         if (!session_.next()) setup_.feedback.beep();
     });
+    command(a.chooseDay, [this] { library_.openDaySwitcher(); });
+    command(a.returnToCurrentDay, [this] { showCurrentDay(); });
+    command(a.findHorse, [this] { library_.openHorseSearch(); });
     command(a.print, [this] { onPrint(); });
     command(a.betLineFile, [this] { exports_.exportBetLineFile(); });
     command(a.indexFile, [this] { exports_.exportIndexFile(); });
@@ -191,6 +198,10 @@ void MainWindow::runCommand(const std::function<void()>& command) {
 void MainWindow::startUpLoad(const QString& archiveArgument) {
     if (!archiveArgument.isEmpty()) runCommand([&] { openArchive(archiveArgument); });
     runCommand([this] { session_.loadDataFolder(); });
+    runCommand([this] {
+        offerLibraryRebuild(
+            {setup_.dataFolder, setup_.feedback, this, progressBar_, [this](const QString& done) { tellDone(done); }});
+    });
     const settings::SettingsStore& store = *setup_.settings;
     const int race = store.readInt(settings::key::LastRace);
     const bool sameDataSet =
@@ -198,12 +209,14 @@ void MainWindow::startUpLoad(const QString& archiveArgument) {
     if (sameDataSet && race > 0 && race < session_.store().raceCount) runCommand([this, race] { showRace(race); });
 }
 
+bool MainWindow::dataSetBusy() {
+    if (!exports_.running()) return false;
+    setup_.feedback.beep();
+    return true;
+}
+
 void MainWindow::openArchive(const QString& path) {
-    // An all-races run reads the data set on its worker until it ends.
-    if (exports_.running()) {
-        setup_.feedback.beep();
-        return;
-    }
+    if (dataSetBusy()) return;
     const IntakeResult taken = session_.openArchive(ui::toPath(path), [this](int percent) {
         progressBar_->setValue(percent);
         progressBar_->repaint();
@@ -213,12 +226,28 @@ void MainWindow::openArchive(const QString& path) {
     tellDone(ui::dataSetTakenMessage(session_.store()));
 }
 
+void MainWindow::showKeptDay(int date, int race, int runner) {
+    if (dataSetBusy()) return;
+    session_.showKeptDay(date, race);
+    if (runner > 0) companions_.openRunnerDetail(runner, false);
+}
+
+void MainWindow::showCurrentDay() {
+    if (!session_.keptDayShown()) return setup_.feedback.beep();
+    if (!dataSetBusy()) session_.showDataFolder();
+}
+
 void MainWindow::tellDone(const QString& message) { ui::showDoneMessage(statusBar(), message); }
 
 void MainWindow::presentChange(SessionChange change) {
     const std::shared_ptr<const RaceResult> result = session_.result();
     emptyPanel_->setVisible(!session_.hasData());
-    if (change == SessionChange::DataSet) return raceMenu_->rebuild(session_.store());
+    if (change == SessionChange::DataSet) {
+        setWindowTitle(shownDayTitle(session_));
+        return raceMenu_->rebuild(session_.store());
+    }
+    // Back to a data folder without data: the empty panel takes the grid's place again.
+    if (!session_.hasData()) grid_->hide();
     if (change == SessionChange::Order) return grid_->refreshOrder(result);
     if (change == SessionChange::Marks) return grid_->refreshMarks(result);
     showPlace();
@@ -244,7 +273,7 @@ void MainWindow::popUpRaceMenu(const QPoint& at) {
 
 void MainWindow::showPlace() {
     const int race = session_.currentRace();
-    placeText_->setText(session_.currentHeader() ? ui::fromCp932(racePlaceText(session_.store(), race)) : QString());
+    placeText_->setText(shownPlaceText(session_));
     raceMenu_->check(race);
     enableRaceButtons(raceButtons_, race, session_.store().raceCount, session_.result() != nullptr);
 }

@@ -12,6 +12,7 @@
 
 #include "companion_windows.h"
 #include "export_commands.h"
+#include "library_windows.h"
 #include "main_actions.h"
 #include "main_bars.h"
 #include "main_window_setup.h"
@@ -49,13 +50,19 @@ public:
 
     // The start-up load: the archive of the command line, if any, then the data set of the data
     // folder when both the header and the horse file are there, showing race 0, or the race shown
-    // at the last close when the data set is still the same.
+    // at the last close when the data set is still the same. An unusable library is then named,
+    // with the offer to make it again.
     void startUpLoad(const QString& archiveArgument);
     // Puts race r on screen; a race that cannot be computed throws its error and leaves the
     // window usable, with r as the current race.
     void showRace(int r) { session_.select(r); }
     // Takes in an archive and shows its race 0; problems are reported in a message box.
     void openArchive(const QString& path);
+    // Shows race (0-based) of the kept day of date, with runner's row selected when runner > 0;
+    // the data folder is left as it is.
+    void showKeptDay(int date, int race = 0, int runner = 0);
+    // Back to the data folder's day; a beep when it is on screen already.
+    void showCurrentDay();
     void openRunnerDetail(int runnerNumber, bool show) { companions_.openRunnerDetail(runnerNumber, show); }
     void gridHeadingClicked(int column) { session_.clickHeader(column); }
     // Prints the race on screen on a printer that is set up already.
@@ -76,6 +83,7 @@ public:
     QProgressBar* progressBar() const { return progressBar_; }
     HelpWindow* helpWindow() const { return help_.get(); }
     ReportCardCommand* reportCard() const { return reportCard_; }
+    const LibraryWindows& libraryWindows() const { return library_; }
     QMenu* rowMenu() const { return rowMenu_; }
     StoredProxy& proxy() { return proxy_; }
 
@@ -91,13 +99,15 @@ private:
     void connectCommands();
     void restoreSettings();
     void saveSettings();
+    // An all-races run reads the data set on its worker until it ends: nothing may replace it.
+    bool dataSetBusy();
     // Draws a change of the session: the race menu, or the race into the header, the grid and
     // the open companion windows.
     void presentChange(SessionChange change);
     void popUpRaceMenu(const QPoint& at);
     // What a command did, in the status bar for a few seconds.
     void tellDone(const QString& message);
-    // The status bar's place text and the race menu's check follow the current race.
+    // The status bar's place text, the race menu's check and the buttons follow the current race.
     void showPlace();
     void onPrint();
     void onDownload();
@@ -111,6 +121,7 @@ private:
     MainWindowActions actions_;
     WindowHeight height_;
     StoredProxy proxy_;
+    LibraryWindows library_;
     RaceMenu* raceMenu_ = nullptr;
     RaceButtons raceButtons_{};
     QMenu* rowMenu_ = nullptr;

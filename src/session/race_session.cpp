@@ -17,14 +17,15 @@ RaceSession::RaceSession(RaceSessionSetup setup) : setup_(std::move(setup)) {
 
 RaceSession::~RaceSession() = default;
 
-void RaceSession::loadDataFolder() {
+bool RaceSession::readDataFolder(RaceDataStore& store) const {
     const std::filesystem::path& folder = setup_.dataFolder;
     std::error_code ignored;
-    if (!std::filesystem::exists(folder / kHeaderFile, ignored) ||
-        !std::filesystem::exists(folder / kHorseFile, ignored)) {
-        return;
-    }
-    if (zv::loadDataFolder(store_, folder)) dataSetReplaced();
+    return std::filesystem::exists(folder / kHeaderFile, ignored) &&
+           std::filesystem::exists(folder / kHorseFile, ignored) && zv::loadDataFolder(store, folder);
+}
+
+void RaceSession::loadDataFolder() {
+    if (readDataFolder(store_)) dataSetReplaced();
 }
 
 IntakeResult RaceSession::openArchive(const std::filesystem::path& archive, const archive::ProgressFn& progress) {
@@ -40,11 +41,37 @@ IntakeResult RaceSession::openArchive(const std::filesystem::path& archive, cons
     return taken;
 }
 
-void RaceSession::dataSetReplaced() {
+void RaceSession::showKeptDay(int date, int race) {
+    RaceDataStore day;
+    if (!library::Library(setup_.dataFolder, library::OpenMode::Existing).loadDay(date, day))
+        throw Error(ErrorKind::Io, "ライブラリに " + library::slashedDate(date) + " の開催日はありません。");
+    store_ = std::move(day);
+    keptDay_ = date;
+    presentDataSet(race >= 0 && race < store_.raceCount ? race : 0);
+}
+
+void RaceSession::showDataFolder() {
+    RaceDataStore current;
+    const bool there = readDataFolder(current);
+    store_ = std::move(current);
+    if (there) return dataSetReplaced();
+    keptDay_.reset();
     result_.reset();
     currentRace_ = -1;
     tell(SessionChange::DataSet);
-    select(0);
+    tell(SessionChange::Race);
+}
+
+void RaceSession::dataSetReplaced() {
+    keptDay_.reset();
+    presentDataSet(0);
+}
+
+void RaceSession::presentDataSet(int race) {
+    result_.reset();
+    currentRace_ = -1;
+    tell(SessionChange::DataSet);
+    select(race);
 }
 
 void RaceSession::select(int race) {

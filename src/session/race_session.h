@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "data/archive/intake.h"
 #include "data/store.h"
@@ -56,6 +57,16 @@ public:
     // The intake stands either way.
     const std::string& libraryProblem() const { return libraryProblem_; }
 
+    // Shows the kept day of date from the library of the data folder (library/library.h) at race
+    // (its first race when out of range) in place of the data set; the data folder stays as it
+    // is. Throws zv::Error, nothing changed, when the day is not kept or cannot be read.
+    void showKeptDay(int date, int race = 0);
+    // Back to the data set of the data folder, the one the partner files describe: its race 0,
+    // or no data when the folder holds none. Throws zv::Error as loadDataFolder does.
+    void showDataFolder();
+    // The date of the kept day on screen; empty while the data folder's data set is shown.
+    std::optional<int> keptDayShown() const { return keptDay_; }
+
     // Computes race r and makes it the current race. A race that cannot be computed still
     // becomes the current race, without a result, so that moving on starts from it; its
     // zv::Error is thrown again.
@@ -87,7 +98,12 @@ public:
     LocalDateTime now() const { return setup_.clock(); }
 
 private:
+    // The data set of the data folder when its header and horse files are there (loadDataFolder).
+    bool readDataFolder(RaceDataStore& store) const;
+    // The data folder's data set replaced the one on screen.
     void dataSetReplaced();
+    // A new data set is on screen: told, then race selected.
+    void presentDataSet(int race);
     void tell(SessionChange change) const;
     library::OwnMarks& ownMarks();
     // The own marks of race r; none when the library cannot be read or the day has no date.
@@ -102,6 +118,7 @@ private:
     std::string libraryProblem_;
     std::unique_ptr<library::Library> library_;  // opened at the first own mark read or set
     std::unique_ptr<library::OwnMarks> ownMarks_;
+    std::optional<int> keptDay_;
     std::function<void(SessionChange)> listener_;
 };
 

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <algorithm>
 #include <map>
@@ -124,7 +126,9 @@ HorseDetailWindow::HorseDetailWindow(QWidget* parent)
     : QWidget(parent, Qt::Window),
       panel_(new QWidget(this)),
       runnerList_(new QComboBox(this)),
-      pastRaceGrid_(new QTableWidget(kDetailGridRows, kDetailGridColumns, this)) {
+      tabs_(new QTabWidget(this)),
+      pastRaceGrid_(new QTableWidget(kDetailGridRows, kDetailGridColumns)),
+      libraryRaces_(new QTableWidget) {
     setObjectName(QStringLiteral("horseDetailWindow"));
     setWindowTitle(QStringLiteral("詳細情報"));
     // The upper panel carries the captions on a background of its own.
@@ -138,11 +142,12 @@ HorseDetailWindow::HorseDetailWindow(QWidget* parent)
     runnerList_->setGeometry(8, 6, 200, 24);
     createLabels();
     createGrid();
+    createLibraryTab();
     // The headings stand from the start; the rows stay empty until a runner is chosen.
     HorseDetail headingsOnly;
     fillPastRaceGrid({}, headingsOnly);
     showPastRaces(headingsOnly);
-    setMinimumSize(kMinimumWidth, kMinimumHeight);
+    setMinimumSize(kMinimumWidth, fullHeight());
     resize(fullSize());
     layOut();
     connect(runnerList_, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -159,7 +164,7 @@ HorseDetailWindow::HorseDetailWindow(QWidget* parent)
 QSize HorseDetailWindow::fullSize() const {
     int columns = 0;
     for (int column = 0; column < kDetailGridColumns; ++column) columns += pastRaceGrid_->columnWidth(column);
-    return {std::max(kMinimumWidth, columns + 2 * pastRaceGrid_->frameWidth()), kMinimumHeight};
+    return {std::max(kMinimumWidth, columns + 2 * pastRaceGrid_->frameWidth()), fullHeight()};
 }
 
 void HorseDetailWindow::resizeEvent(QResizeEvent* event) {
@@ -193,7 +198,7 @@ void HorseDetailWindow::createLabels() {
 
 void HorseDetailWindow::layOut() {
     panel_->setGeometry(0, 0, width(), kPanelHeight);
-    pastRaceGrid_->setGeometry(0, kPanelHeight, width(), height() - kPanelHeight);
+    tabs_->setGeometry(0, kPanelHeight, width(), height() - kPanelHeight);
     QFont captionFont = labelFont();
     captionFont.setBold(true);
     const QFontMetrics captions(captionFont);
@@ -270,6 +275,66 @@ void HorseDetailWindow::createGrid() {
             pastRaceGrid_->setItem(row, column, item);
         }
     }
+}
+
+void HorseDetailWindow::createLibraryTab() {
+    // The pages fill the tab widget without a frame of their own: the grid keeps its width.
+    tabs_->setObjectName(QStringLiteral("detailTabs"));
+    tabs_->setDocumentMode(true);
+    tabs_->addTab(pastRaceGrid_, QStringLiteral("近5走"));
+    libraryRaces_->setObjectName(QStringLiteral("libraryRaces"));
+    libraryRaces_->setColumnCount(10);
+    libraryRaces_->setHorizontalHeaderLabels({QStringLiteral("日付"), QStringLiteral("場"), QStringLiteral("レース名"),
+                                              QStringLiteral("コース"), QStringLiteral("頭数"), QStringLiteral("馬番"),
+                                              QStringLiteral("人気"), QStringLiteral("着順"), QStringLiteral("タイム"),
+                                              QStringLiteral("騎手")});
+    libraryRaces_->setFont(gridFont());
+    libraryRaces_->verticalHeader()->hide();
+    libraryRaces_->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
+    libraryRaces_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    libraryRaces_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    libraryRaces_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    libraryRaces_->horizontalHeader()->setStretchLastSection(true);
+    tabs_->addTab(libraryRaces_, QStringLiteral("保存した全成績"));
+}
+
+int HorseDetailWindow::fullHeight() const { return kMinimumHeight + tabs_->tabBar()->sizeHint().height(); }
+
+void HorseDetailWindow::showLibraryRaces(const std::vector<library::PastRaceSeen>& races, const QString& note) {
+    libraryRaces_->clearContents();
+    libraryRaces_->setRowCount(static_cast<int>(races.size()));
+    for (int row = 0; row < static_cast<int>(races.size()); ++row) {
+        const library::PastRaceSeen& race = races[size_t(row)];
+        const QString time = race.raceTime > 0 ? QStringLiteral("%1.%2.%3")
+                                                     .arg(race.raceTime / 1000)
+                                                     .arg(race.raceTime / 10 % 100, 2, 10, QLatin1Char('0'))
+                                                     .arg(race.raceTime % 10)
+                                               : QString();
+        const QStringList cells{
+            QString::fromStdString(library::slashedDate(race.date)),
+            QString::fromStdString(race.racecourse),
+            QString::fromStdString(race.raceName),
+            QString::fromStdString(race.surface) + QString::number(race.distance) + QStringLiteral("m"),
+            QStringLiteral("%1頭").arg(race.fieldSize),
+            QStringLiteral("%1番").arg(race.horseNumber),
+            race.popularity > 0 ? QStringLiteral("%1人").arg(race.popularity) : QString(),
+            race.finish > 0 ? QStringLiteral("%1着").arg(race.finish) : QString(),
+            time,
+            QString::fromStdString(race.jockey)};
+        for (int column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            if (column >= 4 && column <= 8) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            libraryRaces_->setItem(row, column, item);
+        }
+    }
+    libraryRaces_->clearSpans();
+    if (races.empty() && !note.isEmpty()) {
+        libraryRaces_->setRowCount(1);
+        libraryRaces_->setItem(0, 0, new QTableWidgetItem(note));
+        libraryRaces_->setSpan(0, 0, 1, libraryRaces_->columnCount());
+    }
+    tabs_->setTabText(1, races.empty() ? QStringLiteral("保存した全成績")
+                                       : QStringLiteral("保存した全成績 (%1走)").arg(races.size()));
 }
 
 void HorseDetailWindow::fillRunners(const QStringList& entries, int selected) {

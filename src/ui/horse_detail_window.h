@@ -1,5 +1,6 @@
 // The horse detail window: the runner list at the top left, the runner's profile,
-// prize money and record labels beside their captions, and the past-race grid below.
+// prize money and record labels beside their captions, and below them two tabs: the past-race
+// grid of the day's record, and every past race of the horse seen across the library.
 // Hidden and shown, never destroyed, so that its position can be saved when the program ends.
 // It opens wide enough for every past-race column and can be resized: the records keep to the
 // right edge and the grid takes the room. Esc closes it.
@@ -10,10 +11,12 @@
 #include <array>
 #include <vector>
 
+#include "library/library.h"
 #include "predict/horse_detail.h"
 
 class QComboBox;
 class QLabel;
+class QTabWidget;
 class QTableWidget;
 
 namespace zv::ui {
@@ -31,10 +34,15 @@ public:
 
     // Fills every label and the past-race grid.
     void showHorse(const HorseDetail& detail);
+    // The library tab: the horse's past races across the kept days, newest first, or a note why
+    // there are none.
+    void showLibraryRaces(const std::vector<library::PastRaceSeen>& races, const QString& note);
 
     // The text of the label with this control name ("lblSanti"); empty for an unknown name.
     QString labelText(DetailField field) const;
     QTableWidget* pastRaceGrid() const { return pastRaceGrid_; }
+    QTableWidget* libraryRaces() const { return libraryRaces_; }
+    QTabWidget* tabs() const { return tabs_; }
     // The size that shows every past-race column and the record counters whole.
     QSize fullSize() const;
 
@@ -56,6 +64,9 @@ private:
     // Places the panel, the labels and the grid for the window's width and height.
     void layOut();
     void createGrid();
+    void createLibraryTab();
+    // The panel, the tab bar and the whole past-race grid.
+    int fullHeight() const;
     void showPastRaces(const HorseDetail& detail);
     // The column width that shows text whole, margins and grid line included.
     int cellWidth(const QString& text) const;
@@ -63,7 +74,9 @@ private:
 
     QWidget* panel_;
     QComboBox* runnerList_;
+    QTabWidget* tabs_;
     QTableWidget* pastRaceGrid_;
+    QTableWidget* libraryRaces_;
     std::array<QLabel*, kDetailFieldCount> labels_{};  // by DetailField
     std::vector<PlacedLabel> placed_;
     std::array<int, kDetailGridColumns> baseWidths_{};

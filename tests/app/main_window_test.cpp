@@ -454,7 +454,8 @@ void MainWindowTest::statusBarSaysWhichRaceOfTheDayIsShown() {
     auto* place = window.findChild<QLabel*>(QStringLiteral("statusText"));
     QVERIFY(place);
     const RaceDataStore& store = window.session().store();
-    QCOMPARE(place->text(), QString::fromStdString(toUtf8(racePlaceText(store, 0))));
+    QCOMPARE(place->text(),
+             QString::fromStdString(toUtf8(store.headers[0].raceDateText + "  " + racePlaceText(store, 0))));
     QVERIFY(place->text().endsWith(QStringLiteral(" (1/%1)").arg(store.raceCount)));
     window.actions().nextRace->trigger();
     QVERIFY(place->text().endsWith(QStringLiteral(" (2/%1)").arg(store.raceCount)));

@@ -12,6 +12,7 @@
 #include "demo/demo_day.h"
 #include "library/library.h"
 #include "support/archive_fixture.h"
+#include "support/kept_season.h"
 
 namespace zv {
 namespace {
@@ -201,6 +202,56 @@ TEST_F(RaceSessionTest, OwnMarksAreStoredAtOnceMovedWithinARaceAndShownAgainLate
     session.select(2);
     EXPECT_EQ(session.result()->ownMarks.marks[0], -1);
     EXPECT_EQ(session.result()->ownMarks.picks[0], 0);
+}
+
+TEST_F(RaceSessionTest, AKeptDayTakesTheScreenAndOneStepReturnsToTheDataFolder) {
+    writeDay();
+    const std::vector<int> dates = fixture::keepDemoSeason(folder(), 3);
+    RaceSession session = openSession();
+    std::vector<SessionChange> told;
+    session.setListener([&](SessionChange change) { told.push_back(change); });
+    session.loadDataFolder();
+    const RaceDataStore current = session.store();
+
+    session.showKeptDay(dates[1], 4);
+    EXPECT_EQ(session.keptDayShown(), dates[1]);
+    EXPECT_EQ(session.currentRace(), 4);
+    EXPECT_NE(session.result(), nullptr);
+    EXPECT_EQ(session.store(), fixture::demoSeasonDays(2)[1]);
+    EXPECT_EQ(told.back(), SessionChange::Race);
+    EXPECT_NE(std::find(told.begin(), told.end(), SessionChange::DataSet), told.end());
+
+    session.showKeptDay(dates[0], 99);  // a race the day does not have: its first
+    EXPECT_EQ(session.currentRace(), 0);
+
+    session.showDataFolder();
+    EXPECT_EQ(session.keptDayShown(), std::nullopt);
+    EXPECT_EQ(session.store(), current);
+    EXPECT_EQ(session.currentRace(), 0);
+}
+
+TEST_F(RaceSessionTest, ADayNotKeptChangesNothingAndAnEmptyDataFolderReturnsToNoData) {
+    const std::vector<int> dates = fixture::keepDemoSeason(folder(), 1);
+    RaceSession session = openSession();
+    session.showKeptDay(dates[0]);
+    EXPECT_THROW(session.showKeptDay(20990101), Error);
+    EXPECT_EQ(session.keptDayShown(), dates[0]);
+    EXPECT_TRUE(session.hasData());
+
+    session.showDataFolder();
+    EXPECT_FALSE(session.hasData());
+    EXPECT_EQ(session.currentRace(), -1);
+    EXPECT_EQ(session.result(), nullptr);
+    EXPECT_EQ(session.keptDayShown(), std::nullopt);
+}
+
+TEST_F(RaceSessionTest, LoadingTheDataFolderWhileAKeptDayIsShownLeavesTheKeptDay) {
+    const std::vector<int> dates = fixture::keepDemoSeason(folder(), 1);
+    RaceSession session = openSession();
+    session.showKeptDay(dates[0]);
+    writeDay();
+    session.loadDataFolder();
+    EXPECT_EQ(session.keptDayShown(), std::nullopt);
 }
 
 TEST_F(RaceSessionTest, TheDeveloperFlagIsReadFromTheProgramsIniFile) {

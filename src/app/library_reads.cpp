@@ -1,0 +1,50 @@
+#include "library_reads.h"
+
+#include "data/error.h"
+
+namespace zv::app {
+namespace {
+
+const char kNoLibrary[] = "保存した開催日はまだありません。書庫ファイルを読み込むと、その開催日が保存されます。";
+
+bool libraryThere(const std::filesystem::path& dataFolder) {
+    std::error_code ignored;
+    return std::filesystem::exists(library::Library::databaseFile(dataFolder), ignored);
+}
+
+}  // namespace
+
+KeptDays readKeptDays(const std::filesystem::path& dataFolder) {
+    KeptDays kept;
+    if (libraryThere(dataFolder)) {
+        try {
+            kept.days = library::Library(dataFolder, library::OpenMode::Existing).days();
+        } catch (const Error& e) {
+            kept.note = QString::fromStdString(e.message());
+            return kept;
+        }
+    }
+    if (kept.days.empty()) kept.note = QString::fromUtf8(kNoLibrary);
+    return kept;
+}
+
+std::vector<library::HorseFound> findKeptHorses(const std::filesystem::path& dataFolder, const std::string& query) {
+    if (!libraryThere(dataFolder)) throw Error(ErrorKind::Io, kNoLibrary);
+    return library::Library(dataFolder, library::OpenMode::Existing).findHorses(query);
+}
+
+HorsePastRaces readHorsePastRaces(const std::filesystem::path& dataFolder, const std::string& name) {
+    HorsePastRaces past;
+    try {
+        for (library::HorseFound& horse : findKeptHorses(dataFolder, name)) {
+            if (horse.name == name) past.races = std::move(horse.pastRaces);
+        }
+    } catch (const Error& e) {
+        past.note = QString::fromStdString(e.message());
+        return past;
+    }
+    if (past.races.empty()) past.note = QStringLiteral("保存した開催日にこの馬の記録はありません。");
+    return past;
+}
+
+}  // namespace zv::app
