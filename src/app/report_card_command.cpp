@@ -45,7 +45,10 @@ ReportCardCommand::ReportCardCommand(QMenu* tools, QWidget* mainWindow, std::fil
 }
 
 void ReportCardCommand::open() {
-    if (!window_) create();
+    if (!window_)
+        create();
+    else
+        window_->refreshLibraryChoices();
     window_->show();
     window_->raise();
     window_->activateWindow();
@@ -53,7 +56,10 @@ void ReportCardCommand::open() {
 
 void ReportCardCommand::create() {
     window_ = new ui::ReportCardWindow(startFolder(dataFolder_, settings_), mainWindow_);
+    window_->setLibraryFolder(dataFolder_);
     if (!settings_) return;
+    // The library is counted by default; the inputs of the last run stay listed beside it.
+    const bool libraryFirst = window_->source() == ui::ReportCardWindow::Source::Library;
     const settings::SettingsStore& store = *settings_;
     namespace key = settings::key;
     window_->resize(store.readInt(key::ReportCardWidth), store.readInt(key::ReportCardHeight));
@@ -64,7 +70,10 @@ void ReportCardCommand::create() {
                                                     store.readInt(key::ReportCardCountMilliseconds)};
     window_->setCountRecord(counted);
     const bool quick = counted.milliseconds >= 0 && counted.milliseconds <= kQuickCountMilliseconds;
-    if (!inputs.isEmpty() && counted.inputs == inputs && quick) window_->start();
+    if (!inputs.isEmpty() && counted.inputs == inputs && quick)
+        window_->start();
+    else if (libraryFirst)
+        window_->setSource(ui::ReportCardWindow::Source::Library);
 }
 
 void ReportCardCommand::save(settings::SettingsStore& store) const {

@@ -1,7 +1,7 @@
-// ツール → 成績集計...: opens the report card window beside the main window. The window is made at
-// the first opening and kept: closing hides it with its inputs and results. Its place, size and
-// inputs are kept in the settings; when a restart finds the inputs of the last finished count and
-// that count was quick, the window counts them again as it opens.
+// ツール → 成績集計...: opens the report card window beside the main window, over the library of the
+// data folder by default. The window is made at the first opening and kept: closing hides it with its inputs and
+// results. Its place, size and inputs are kept in the settings; when a restart finds the inputs of the last finished
+// count and that count was quick, the window counts them again as it opens.
 #pragma once
 
 #include <QObject>

@@ -162,3 +162,24 @@ report::ReportCard libraryReport(const Library& library, const ReportFilter& fil
 }
 
 }  // namespace zv::library
+
+namespace zv::library {
+
+ReportFilterChoices reportFilterChoices(const Library& library) {
+    Database& db = library.database();
+    ReportFilterChoices choices;
+    Statement racecourses = db.prepare(
+        "SELECT racecourse FROM races WHERE racecourse <> '' GROUP BY racecourse ORDER BY "
+        "min(racecourse_code)");
+    while (racecourses.step()) choices.racecourses.push_back(racecourses.text(0));
+    Statement classes = db.prepare("SELECT DISTINCT class FROM races WHERE class <> '' ORDER BY class");
+    while (classes.step()) choices.classes.push_back(classes.text(0));
+    Statement dates = db.prepare("SELECT min(date), max(date) FROM days");
+    if (dates.step() && !dates.isNull(0)) {
+        choices.firstDate = static_cast<int>(dates.integer(0));
+        choices.lastDate = static_cast<int>(dates.integer(1));
+    }
+    return choices;
+}
+
+}  // namespace zv::library

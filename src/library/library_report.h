@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "library.h"
 #include "report/report_card.h"
@@ -22,5 +23,15 @@ struct ReportFilter {
 };
 
 report::ReportCard libraryReport(const Library& library, const ReportFilter& filter = {});
+
+// The values the filter can take over the kept days: racecourses by their code, classes as the
+// races name them (ReportFilter::raceClass), and the first and last kept date (0 with no day).
+struct ReportFilterChoices {
+    std::vector<std::string> racecourses;
+    std::vector<std::string> classes;
+    int firstDate = 0;
+    int lastDate = 0;
+};
+ReportFilterChoices reportFilterChoices(const Library& library);
 
 }  // namespace zv::library

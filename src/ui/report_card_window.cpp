@@ -1,12 +1,19 @@
 #include "report_card_window.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -39,6 +46,33 @@ const QString kNote = QStringLiteral(
     "率は、その着順まで結果が分かったレースの出走馬だけで数えています（人気別は、自身の次の記録が見つかった馬だけ）。"
     "結果は後の開催日の馬柱から読み取るため、馬がまだ次に走っていない最後の数日のレースは結果がほとんど分かりません。"
     "配当の記録がないので回収率は出しません。");
+
+// The distance bands of the filter: a caption and its shortest and longest metres.
+struct DistanceBand {
+    const char* caption;
+    std::optional<int> shortest;
+    std::optional<int> longest;
+};
+const DistanceBand kDistanceBands[] = {
+    {"すべて", std::nullopt, std::nullopt}, {"短距離 〜1300m", std::nullopt, 1300}, {"マイル 1301〜1899m", 1301, 1899},
+    {"中距離 1900〜2100m", 1900, 2100},     {"長距離 2101m〜", 2101, std::nullopt},
+};
+
+// The surfaces as the user names them, and as the library keeps them.
+const std::pair<const char*, const char*> kSurfaces[] = {
+    {"すべて", ""}, {"芝", "芝"}, {"ダート", "ダ"}, {"障害", "障"}};
+
+QDate dateOf(int yyyymmdd) { return QDate(yyyymmdd / 10000, yyyymmdd / 100 % 100, yyyymmdd % 100); }
+int numberOf(const QDate& date) { return date.year() * 10000 + date.month() * 100 + date.day(); }
+
+// Fills box with "すべて" and values, keeping the value chosen when it is still among them.
+void fillChoices(QComboBox* box, const std::vector<std::string>& values) {
+    const QString chosen = box->currentIndex() > 0 ? box->currentText() : QString();
+    box->clear();
+    box->addItem(QStringLiteral("すべて"));
+    for (const std::string& value : values) box->addItem(QString::fromStdString(value));
+    box->setCurrentIndex(std::max(0, box->findText(chosen)));
+}
 
 QString percentText(const std::optional<double>& rate) {
     return rate ? QString::number(*rate * 100, 'f', 1) + QStringLiteral("%") : QStringLiteral("-");
@@ -170,6 +204,19 @@ void ReportCardWindow::buildLayout() {
     run->addWidget(progressBar_, 1);
     run->addWidget(abortButton_);
     run->addWidget(saveCsvButton_);
+    libraryButton_ = new QRadioButton(QStringLiteral("ライブラリ全体"));
+    libraryButton_->setObjectName(QStringLiteral("libraryButton"));
+    inputsButton_ = new QRadioButton(QStringLiteral("フォルダ・書庫"));
+    inputsButton_->setObjectName(QStringLiteral("inputsButton"));
+    inputsButton_->setChecked(true);
+    libraryButton_->setEnabled(false);
+    auto* sources = new QButtonGroup(this);
+    sources->addButton(libraryButton_);
+    sources->addButton(inputsButton_);
+    filterBox_ = buildFilterBox();
+    inputs->addWidget(filterBox_);
+    run->insertWidget(0, libraryButton_);
+    run->insertWidget(1, inputsButton_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(inputs);
     layout->addLayout(run);
@@ -179,12 +226,130 @@ void ReportCardWindow::buildLayout() {
     layout->addWidget(noteLabel_);
     layout->addWidget(statusBar_);
 
+    connect(libraryButton_, &QRadioButton::toggled, this, &ReportCardWindow::sourceChanged);
+    sourceChanged();
     connect(addFolderButton_, &QPushButton::clicked, this, &ReportCardWindow::chooseFolder);
     connect(addArchivesButton_, &QPushButton::clicked, this, &ReportCardWindow::chooseArchives);
     connect(clearButton_, &QPushButton::clicked, inputList_, &QListWidget::clear);
     connect(startButton_, &QPushButton::clicked, this, &ReportCardWindow::start);
     connect(abortButton_, &QPushButton::clicked, this, &ReportCardWindow::requestAbort);
     connect(saveCsvButton_, &QPushButton::clicked, this, &ReportCardWindow::saveCsv);
+}
+
+QGroupBox* ReportCardWindow::buildFilterBox() {
+    auto* box = new QGroupBox(QStringLiteral("絞り込み（ライブラリ）"));
+    box->setObjectName(QStringLiteral("filterBox"));
+    periodCheck_ = new QCheckBox(QStringLiteral("期間"));
+    periodCheck_->setObjectName(QStringLiteral("periodCheck"));
+    fromEdit_ = new QDateEdit;
+    toEdit_ = new QDateEdit;
+    fromEdit_->setObjectName(QStringLiteral("fromDate"));
+    toEdit_->setObjectName(QStringLiteral("toDate"));
+    for (QDateEdit* edit : {fromEdit_, toEdit_}) {
+        edit->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
+        edit->setCalendarPopup(true);
+        edit->setEnabled(false);
+        connect(periodCheck_, &QCheckBox::toggled, edit, &QWidget::setEnabled);
+    }
+    racecourseBox_ = new QComboBox;
+    racecourseBox_->setObjectName(QStringLiteral("racecourseBox"));
+    surfaceBox_ = new QComboBox;
+    surfaceBox_->setObjectName(QStringLiteral("surfaceBox"));
+    for (const auto& [caption, value] : kSurfaces) surfaceBox_->addItem(QString::fromUtf8(caption));
+    distanceBox_ = new QComboBox;
+    distanceBox_->setObjectName(QStringLiteral("distanceBox"));
+    for (const DistanceBand& band : kDistanceBands) distanceBox_->addItem(QString::fromUtf8(band.caption));
+    classBox_ = new QComboBox;
+    classBox_->setObjectName(QStringLiteral("classBox"));
+    fillChoices(racecourseBox_, {});
+    fillChoices(classBox_, {});
+
+    // Three short rows beside the inputs, so the window keeps its size.
+    auto* layout = new QGridLayout(box);
+    auto* period = new QHBoxLayout;
+    period->addWidget(fromEdit_);
+    period->addWidget(new QLabel(QStringLiteral("〜")));
+    period->addWidget(toEdit_);
+    layout->addWidget(periodCheck_, 0, 0);
+    layout->addLayout(period, 0, 1, 1, 3);
+    const auto labelled = [layout](int row, int column, const char* caption, QComboBox* combo) {
+        layout->addWidget(new QLabel(QString::fromUtf8(caption)), row, column);
+        layout->addWidget(combo, row, column + 1);
+    };
+    labelled(1, 0, "競馬場", racecourseBox_);
+    labelled(1, 2, "コース", surfaceBox_);
+    labelled(2, 0, "距離", distanceBox_);
+    labelled(2, 2, "クラス", classBox_);
+    return box;
+}
+
+void ReportCardWindow::setLibraryFolder(const std::filesystem::path& dataFolder) {
+    libraryFolder_ = dataFolder;
+    libraryButton_->setEnabled(true);
+    refreshLibraryChoices();
+    std::error_code ignored;
+    if (std::filesystem::exists(library::Library::databaseFile(dataFolder), ignored)) setSource(Source::Library);
+}
+
+void ReportCardWindow::refreshLibraryChoices() {
+    if (libraryFolder_.empty()) return;
+    library::ReportFilterChoices choices;
+    std::error_code ignored;
+    if (std::filesystem::exists(library::Library::databaseFile(libraryFolder_), ignored)) {
+        try {
+            choices = library::reportFilterChoices(library::Library(libraryFolder_, library::OpenMode::Existing));
+        } catch (const Error&) {
+            // An unusable library is named when a count is started.
+        }
+    }
+    fillChoices(racecourseBox_, choices.racecourses);
+    fillChoices(classBox_, choices.classes);
+    if (choices.firstDate > 0) {
+        for (QDateEdit* edit : {fromEdit_, toEdit_})
+            edit->setDateRange(dateOf(choices.firstDate), dateOf(choices.lastDate));
+        if (!periodCheck_->isChecked()) {
+            fromEdit_->setDate(dateOf(choices.firstDate));
+            toEdit_->setDate(dateOf(choices.lastDate));
+        }
+    }
+}
+
+ReportCardWindow::Source ReportCardWindow::source() const {
+    return libraryButton_->isChecked() ? Source::Library : Source::Inputs;
+}
+
+void ReportCardWindow::setSource(Source source) {
+    if (source == Source::Library && libraryButton_->isEnabled())
+        libraryButton_->setChecked(true);
+    else
+        inputsButton_->setChecked(true);
+}
+
+void ReportCardWindow::sourceChanged() {
+    const bool library = source() == Source::Library;
+    filterBox_->setEnabled(library);
+    for (QWidget* w : std::initializer_list<QWidget*>{inputList_, addFolderButton_, addArchivesButton_, clearButton_})
+        w->setEnabled(!library);
+    if (card_.days.empty() && !running()) {
+        summaryLabel_->setText(
+            library ? QStringLiteral("保存した開催日を集計します。絞り込みを選んで［集計］を押してください。")
+                    : QStringLiteral("開催日のフォルダか書庫ファイルを追加して［集計］を押してください。"));
+    }
+}
+
+library::ReportFilter ReportCardWindow::filter() const {
+    library::ReportFilter filter;
+    if (periodCheck_->isChecked()) {
+        filter.from = numberOf(fromEdit_->date());
+        filter.to = numberOf(toEdit_->date());
+    }
+    if (racecourseBox_->currentIndex() > 0) filter.racecourse = racecourseBox_->currentText().toStdString();
+    filter.surface = kSurfaces[std::max(0, surfaceBox_->currentIndex())].second;
+    const DistanceBand& band = kDistanceBands[std::max(0, distanceBox_->currentIndex())];
+    filter.shortest = band.shortest;
+    filter.longest = band.longest;
+    if (classBox_->currentIndex() > 0) filter.raceClass = classBox_->currentText().toStdString();
+    return filter;
 }
 
 QString ReportCardWindow::dialogFolder() const { return lastSaveFolder().isEmpty() ? startFolder_ : lastSaveFolder(); }
@@ -204,6 +369,7 @@ void ReportCardWindow::chooseArchives() {
 }
 
 void ReportCardWindow::addInputs(const QStringList& paths) {
+    if (!paths.isEmpty()) setSource(Source::Inputs);
     for (const QString& path : paths) {
         if (!path.isEmpty() && inputList_->findItems(path, Qt::MatchExactly).isEmpty()) inputList_->addItem(path);
     }
@@ -218,7 +384,9 @@ QStringList ReportCardWindow::inputs() const {
 bool ReportCardWindow::running() const { return worker_ != nullptr; }
 
 void ReportCardWindow::start() {
-    if (worker_ || inputList_->count() == 0) return;
+    const bool overLibrary = source() == Source::Library;
+    if (worker_ || (!overLibrary && inputList_->count() == 0)) return;
+    countingLibrary_ = overLibrary;
     std::vector<std::filesystem::path> paths;
     for (const QString& path : inputs()) paths.emplace_back(path.toStdString());
     abort_ = std::make_shared<std::atomic<bool>>(false);
@@ -229,10 +397,12 @@ void ReportCardWindow::start() {
             this, [this, done, total] { onProgress(done, total); }, Qt::QueuedConnection);
         if (told) told(done, total);
     };
-    worker_ = QThread::create([this, paths, options] {
+    worker_ = QThread::create([this, paths, options, overLibrary, folder = libraryFolder_, narrowed = filter()] {
         report::ReportCard card;
         try {
-            card = report::runReport(paths, options);
+            // The rows are counted in one go: there is nothing to abort or to show progress of.
+            card = overLibrary ? library::libraryReport(library::Library(folder, library::OpenMode::Existing), narrowed)
+                               : report::runReport(paths, options);
         } catch (const Error& e) {
             card.skipped.push_back({std::string(), e.message()});
         }
@@ -243,7 +413,9 @@ void ReportCardWindow::start() {
                                                       saveCsvButton_}) {
         w->setEnabled(false);
     }
-    abortButton_->setEnabled(true);
+    for (QWidget* w : std::initializer_list<QWidget*>{libraryButton_, inputsButton_, filterBox_}) w->setEnabled(false);
+    abortButton_->setEnabled(!overLibrary);
+    progressBar_->setRange(0, overLibrary ? 0 : 100);
     progressBar_->setValue(0);
     summaryLabel_->setText(QStringLiteral("集計しています..."));
     countingInputs_ = inputs();
@@ -263,11 +435,13 @@ void ReportCardWindow::onDone(const report::ReportCard& card) {
     delete worker_;
     worker_ = nullptr;
     card_ = card;
-    if (!card_.aborted) counted_ = {countingInputs_, countTime_.elapsed()};
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{startButton_, addFolderButton_, addArchivesButton_, clearButton_}) {
-        w->setEnabled(true);
-    }
+    // Only a count of inputs is done again after a restart: the library's is quick anyway.
+    if (!card_.aborted && !countingLibrary_) counted_ = {countingInputs_, countTime_.elapsed()};
+    startButton_->setEnabled(true);
+    inputsButton_->setEnabled(true);
+    libraryButton_->setEnabled(!libraryFolder_.empty());
+    sourceChanged();
+    progressBar_->setRange(0, 100);
     abortButton_->setEnabled(false);
     saveCsvButton_->setEnabled(!card_.days.empty());
     if (!card_.aborted) progressBar_->setValue(100);
@@ -279,7 +453,8 @@ void ReportCardWindow::showCard() {
     const report::Coverage& c = card_.coverage;
     QString summary;
     if (card_.days.empty()) {
-        summary = QStringLiteral("読み込めた開催日がありません。");
+        summary = countingLibrary_ ? QStringLiteral("絞り込みに合う保存した開催日がありません。")
+                                   : QStringLiteral("読み込めた開催日がありません。");
     } else {
         summary =
             QStringLiteral(

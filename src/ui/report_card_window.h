@@ -1,6 +1,8 @@
-// The report card window (ツール → 成績集計...): the user picks day folders and archives
-// (the dialogs start in the one folder every save dialog shares, else in the download folder), the
-// days are read off the GUI thread with a progress bar and an abort button, and the report card is
+// The report card window (ツール → 成績集計...): it counts the whole library of kept days, narrowed
+// by date range, racecourse, surface, distance band and class, or the day folders and archives the
+// user picks (the dialogs start in the one folder every save dialog shares, else in the download
+// folder). The days are read off the GUI thread with a progress bar and an abort button (the
+// library's rows need no abort), and the report card is
 // shown as tables, a bar chart of the win, top-2 and top-3 rates by mark with the favourite's rates
 // as reference lines, and a note on what the rates are taken over. The tables can be saved as CSV.
 // Closing only hides the window: its inputs and results stay for the next opening.
@@ -10,12 +12,19 @@
 #include <QStringList>
 #include <QWidget>
 #include <atomic>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
+#include "library/library_report.h"
 #include "report/report_card.h"
 
 class QChartView;
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
+class QRadioButton;
 class QLabel;
 class QListWidget;
 class QProgressBar;
@@ -40,7 +49,18 @@ public:
 
     void setChoosers(FolderChooser folder, ArchiveChooser archives, SaveChooser save);
 
-    // The inputs to read; adding replaces nothing.
+    // What a count reads: the library of kept days, or the inputs listed.
+    enum class Source { Library, Inputs };
+    // The library of dataFolder becomes a source, the one chosen when it holds a day.
+    void setLibraryFolder(const std::filesystem::path& dataFolder);
+    // The filter's racecourses, classes and dates from the library as it is now.
+    void refreshLibraryChoices();
+    Source source() const;
+    void setSource(Source source);
+    // The filter the boxes give for a count over the library.
+    library::ReportFilter filter() const;
+
+    // The inputs to read, which become the source; adding replaces nothing.
     void addInputs(const QStringList& paths);
     QStringList inputs() const;
 
@@ -67,6 +87,8 @@ signals:
 
 private:
     void buildLayout();
+    QGroupBox* buildFilterBox();
+    void sourceChanged();
     void chooseFolder();
     void chooseArchives();
     void saveCsv();
@@ -84,6 +106,17 @@ private:
     ArchiveChooser chooseArchives_;
     SaveChooser chooseSave_;
 
+    std::filesystem::path libraryFolder_;
+    QRadioButton* libraryButton_;
+    QRadioButton* inputsButton_;
+    QGroupBox* filterBox_;
+    QCheckBox* periodCheck_;
+    QDateEdit* fromEdit_;
+    QDateEdit* toEdit_;
+    QComboBox* racecourseBox_;
+    QComboBox* surfaceBox_;
+    QComboBox* distanceBox_;
+    QComboBox* classBox_;
     QListWidget* inputList_;
     QPushButton* addFolderButton_;
     QPushButton* addArchivesButton_;
@@ -107,6 +140,7 @@ private:
     report::ReportCard card_;
     CountRecord counted_;
     QStringList countingInputs_;
+    bool countingLibrary_ = false;
     QElapsedTimer countTime_;
     std::function<void(int done, int total)> progressOnWorker_;
     QThread* worker_ = nullptr;

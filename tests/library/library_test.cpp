@@ -8,6 +8,7 @@
 #include "data/store.h"
 #include "demo/demo_season.h"
 #include "library/day_input.h"
+#include "library/library_report.h"
 #include "library/sqlite_db.h"
 #include "support/archive_fixture.h"
 #include "support/temp_folder.h"
@@ -234,6 +235,40 @@ TEST_F(LibraryTest, AHorseIsFoundInEveryDayItRanWithItsFinishOnceALaterDayGivesI
         EXPECT_NE(earlier.race.find("R"), std::string::npos);
     }
     EXPECT_TRUE(library.findHorses("存在しない馬の名前").empty());
+}
+
+TEST_F(LibraryTest, TheFilterChoicesAreTheValuesTheKeptRacesHoldAndEachNarrowsTheCount) {
+    EXPECT_EQ(reportFilterChoices(Library(data(), OpenMode::Create)).firstDate, 0);
+    for (int d = 0; d < 3; ++d) add(store(d));
+    Library library(data(), OpenMode::Existing);
+    const ReportFilterChoices choices = reportFilterChoices(library);
+    EXPECT_EQ(choices.firstDate, 20260509);
+    EXPECT_EQ(choices.lastDate, 20260516);
+    std::vector<std::string> kept;
+    for (const KeptDay& day : library.days()) kept.insert(kept.end(), day.racecourses.begin(), day.racecourses.end());
+    for (const std::string& racecourse : kept)
+        EXPECT_NE(std::find(choices.racecourses.begin(), choices.racecourses.end(), racecourse),
+                  choices.racecourses.end());
+    EXPECT_FALSE(choices.classes.empty());
+    EXPECT_TRUE(std::is_sorted(choices.classes.begin(), choices.classes.end()));
+
+    // Every race has one racecourse and at most one class: the narrowed counts add up to the whole.
+    const int all = libraryReport(library).coverage.races;
+    int byRacecourse = 0, byClass = 0;
+    for (const std::string& racecourse : choices.racecourses) {
+        ReportFilter filter;
+        filter.racecourse = racecourse;
+        byRacecourse += libraryReport(library, filter).coverage.races;
+    }
+    for (const std::string& raceClass : choices.classes) {
+        ReportFilter filter;
+        filter.raceClass = raceClass;
+        const int races = libraryReport(library, filter).coverage.races;
+        EXPECT_GT(races, 0) << raceClass;
+        byClass += races;
+    }
+    EXPECT_EQ(byRacecourse, all);
+    EXPECT_LE(byClass, all);
 }
 
 }  // namespace

@@ -3,8 +3,10 @@
 // status bar says where), the dialogs share the one remembered folder, and an abort ends the run
 // with the days read so far.
 #include <QChartView>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScopeGuard>
 #include <QSemaphore>
 #include <QSignalSpy>
@@ -16,6 +18,8 @@
 #include <iterator>
 
 #include "demo/demo_season.h"
+#include "library/library_report.h"
+#include "support/kept_season.h"
 #include "ui/report_card_window.h"
 #include "ui/save_folder.h"
 
@@ -29,6 +33,7 @@ private slots:
     void savesTheCsvWithAByteOrderMark();
     void theDialogsStartInTheOneRememberedFolder();
     void abortEndsTheRunWithTheDaysReadSoFar();
+    void countsTheLibraryNarrowedByTheFilterAndTheInputsWhenTheyAreChosen();
 
 private:
     QTemporaryDir dir_;
@@ -138,6 +143,42 @@ void ReportCardWindowTest::abortEndsTheRunWithTheDaysReadSoFar() {
     QVERIFY(window.findChild<QLabel*>(QStringLiteral("summaryLabel"))->text().contains(QStringLiteral("中止")));
     // A count cut short is no record of the inputs.
     QVERIFY(window.countRecord().inputs.isEmpty());
+}
+
+void ReportCardWindowTest::countsTheLibraryNarrowedByTheFilterAndTheInputsWhenTheyAreChosen() {
+    QTemporaryDir data;
+    zv::fixture::keepDemoSeason(data.path().toStdString(), 4);
+    ReportCardWindow window(dir_.path());
+    window.setLibraryFolder(data.path().toStdString());
+    QCOMPARE(window.source(), ReportCardWindow::Source::Library);  // the library when it holds days
+    auto* racecourses = window.findChild<QComboBox*>(QStringLiteral("racecourseBox"));
+    QVERIFY(racecourses->count() > 2);
+    racecourses->setCurrentIndex(1);
+    window.findChild<QComboBox*>(QStringLiteral("surfaceBox"))->setCurrentText(QStringLiteral("芝"));
+    zv::library::ReportFilter expected;
+    expected.racecourse = racecourses->currentText().toStdString();
+    expected.surface = "芝";
+    QCOMPARE(window.filter().racecourse, expected.racecourse);
+    QCOMPARE(window.filter().surface, expected.surface);
+
+    QSignalSpy finished(&window, &ReportCardWindow::finished);
+    window.start();
+    QVERIFY(finished.wait(60000));
+    const zv::library::Library library(data.path().toStdString(), zv::library::OpenMode::Existing);
+    const zv::report::ReportCard narrowed = zv::library::libraryReport(library, expected);
+    QVERIFY(narrowed.coverage.races > 0);
+    QVERIFY(narrowed.coverage.races < zv::library::libraryReport(library).coverage.races);
+    QCOMPARE(window.card().coverage.races, narrowed.coverage.races);
+    QCOMPARE(window.card().coverage.runnersWithResult, narrowed.coverage.runnersWithResult);
+    QCOMPARE(window.card().byMark.front().win.count, narrowed.byMark.front().win.count);
+    QCOMPARE(window.countRecord().milliseconds, qint64(-1));  // a library count is not done again at start
+
+    // Inputs added are what the next count reads.
+    window.addInputs({season_});
+    QCOMPARE(window.source(), ReportCardWindow::Source::Inputs);
+    window.start();
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(window.card().days.size(), size_t(4));
 }
 
 QTEST_MAIN(ReportCardWindowTest)
