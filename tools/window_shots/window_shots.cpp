@@ -3,15 +3,19 @@
 // export), the header with the longest bet summary lines, the detail window opened from a
 // horse-name link, the bet-line window, the progress window during an export, the login, download,
 // proxy, about and help windows (the help also at its report card page), the report card and the
-// same window opened again after a restart, and the race printed to PDF in both orientations. Not a test: run it (under
+// same window opened again after a restart, the windows over a library of kept days (the day
+// switcher, a kept day on screen, the horse search, the detail's library tab, the report card
+// over the library with a filter), and the race printed to PDF in both orientations. Not a test: run it (under
 // xvfb-run or with QT_QPA_PLATFORM=offscreen) with a folder to write into, then look at the
 // pictures. It also lists every past-race cell of the demo day whose text is wider than its column.
 #include <QApplication>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrinter>
@@ -19,6 +23,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStyleFactory>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QTimer>
@@ -33,12 +38,16 @@
 #include "app/japanese_ui.h"
 #include "app/login_window.h"
 #include "app/report_card_command.h"
+#include "data/sjis.h"
 #include "demo/demo_season.h"
 #include "main_window_fixture.h"
 #include "predict/bet_lines.h"
 #include "service/prepare_catalogue.h"
 #include "service_fixture.h"
 #include "settings/settings_store.h"
+#include "support/kept_season.h"
+#include "ui/day_switcher_window.h"
+#include "ui/horse_search_window.h"
 #include "ui/progress_window.h"
 #include "ui/proxy_window.h"
 #include "ui/race_grid_view.h"
@@ -156,6 +165,55 @@ void shootServiceWindows(zv::app::MainWindow& window, const std::filesystem::pat
         if (login.isVisible()) login.findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
     });
     login.openModal();
+}
+
+// A season of eight kept days: the day switcher, a kept day on screen, the horse search with the
+// entries of a horse, the detail's tab of every race the library saw of it, and the report card
+// over the library narrowed to one racecourse's turf races.
+void shootLibraryWindows(zv::app::MainWindow& window, MainWindowFixture& fixture) {
+    zv::fixture::keepDemoSeason(fixture.dataFolder(), 8);
+    window.actions().chooseDay->trigger();
+    zv::ui::DaySwitcherWindow* switcher = window.libraryWindows().daySwitcher();
+    settle();
+    save(switcher, QStringLiteral("day_switcher"));
+    switcher->findBox()->setText(QStringLiteral("5/2"));
+    settle();
+    save(switcher, QStringLiteral("day_switcher_found"));
+    switcher->hide();
+    window.showKeptDay(20260517, 10);
+    settle();
+    save(&window, QStringLiteral("main_kept_day"));
+
+    window.actions().findHorse->trigger();
+    zv::ui::HorseSearchWindow* search = window.libraryWindows().horseSearch();
+    const QString name = QString::fromStdString(zv::toUtf8(window.session().result()->pastColumns[2].name));
+    search->nameBox()->setText(name.left(3));
+    search->search();
+    settle();
+    save(search, QStringLiteral("horse_search"));
+    search->hide();
+
+    window.openRunnerDetail(3, true);
+    fixture.detail().tabs()->setCurrentIndex(1);
+    settle();
+    save(&fixture.detail(), QStringLiteral("detail_library"));
+    fixture.detail().tabs()->setCurrentIndex(0);
+    fixture.detail().hide();
+
+    window.reportCard()->open();
+    zv::ui::ReportCardWindow* card = window.reportCard()->window();
+    card->setSource(zv::ui::ReportCardWindow::Source::Library);
+    card->findChild<QComboBox*>(QStringLiteral("racecourseBox"))->setCurrentIndex(1);
+    card->findChild<QComboBox*>(QStringLiteral("surfaceBox"))->setCurrentText(QStringLiteral("芝"));
+    QEventLoop counting;
+    QObject::connect(card, &zv::ui::ReportCardWindow::finished, &counting, &QEventLoop::quit);
+    card->start();
+    counting.exec();
+    settle();
+    save(card, QStringLiteral("report_card_library"));
+    card->hide();
+    window.actions().returnToCurrentDay->trigger();
+    settle();
 }
 
 }  // namespace
@@ -342,6 +400,8 @@ int main(int argc, char** argv) {
             save(again.reportCard()->window(), QStringLiteral("report_card_reopened"));
         }
     }
+
+    shootLibraryWindows(window, fixture);
 
     const int clipped = listClippedDetailTexts(window, fixture.detail());
     std::printf("%d clipped texts in the detail window\n", clipped);
