@@ -3,7 +3,6 @@
 #include <QProgressBar>
 
 #include "library/library.h"
-#include "ui/cp932_text.h"
 
 namespace zv::app {
 
@@ -15,10 +14,10 @@ void offerLibraryRebuild(const LibraryCheckSetup& setup) {
         [[maybe_unused]] const library::Library opened(setup.dataFolder, library::OpenMode::Existing);
         return;
     } catch (const library::UnusableLibrary& unusable) {
-        const QString question =
-            QString::fromStdString(unusable.message()) + QStringLiteral(
-                                                    "\n\n今すぐ保存した開催日から作り直しますか？\n"
-                                                    "（作り直さなくても、データフォルダの開催日はそのまま使えます）");
+        const QString question = QString::fromStdString(unusable.message()) +
+                                 QStringLiteral(
+                                     "\n\n今すぐ保存した開催日から作り直しますか？\n"
+                                     "（作り直さなくても、データフォルダの開催日はそのまま使えます）");
         if (!setup.feedback.askYesNo(setup.parent, question, QString())) return;
     }
     const std::vector<std::string> problems =

@@ -8,7 +8,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "cp932_text.h"
 #include "data/error.h"
 #include "predict/mark_symbols.h"
 #include "predict/ratings.h"
