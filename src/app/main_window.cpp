@@ -81,7 +81,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
     progressBar_ = statusBar.progressBar;
     connectCommands();
     // The width is fixed; only the height follows the user.
-    setFixedWidth(775);
+    setFixedWidth(750);
     new ArchiveDropTarget(this,
                           [this](const QString& archive) { runCommand([this, archive] { openArchive(archive); }); });
     showDeveloperItems(actions_, session_.developerMode());

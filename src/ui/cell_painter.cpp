@@ -46,21 +46,36 @@ CellPainter::CellPainter(const QFont& base) {
     for (const QFont& font : fonts_) metrics_.emplace_back(font);
 }
 
+QSize CellPainter::lineSize(const PaintLine& line) const {
+    int height = line.runs.empty() ? metrics_[0].height() : 0;
+    int width = 0;
+    for (const PaintRun& run : line.runs) {
+        const QFontMetrics& metrics = metrics_[size_t(fontIndex(run))];
+        height = std::max(height, metrics.height());
+        width += metrics.horizontalAdvance(run.text);
+    }
+    return {width, height};
+}
+
+QSize CellPainter::sizeOf(const std::vector<PaintLine>& lines) const {
+    QSize size(0, kTopMargin);
+    for (const PaintLine& line : lines) {
+        const QSize one = lineSize(line);
+        size = QSize(std::max(size.width(), one.width()), size.height() + one.height());
+    }
+    return {size.width() + 2 * kPadding, size.height()};
+}
+
 void CellPainter::layOut(const QSize& cell, const std::vector<PaintLine>& lines,
                          const std::function<void(const PaintRun&, const QRect&, int)>& place) const {
     int top = kTopMargin;
     const int room = cell.width() - 2 * kPadding;
     for (const PaintLine& line : lines) {
-        int height = line.runs.empty() ? metrics_[0].height() : 0;
-        int width = 0;
-        for (const PaintRun& run : line.runs) {
-            const QFontMetrics& metrics = metrics_[size_t(fontIndex(run))];
-            height = std::max(height, metrics.height());
-            width += metrics.horizontalAdvance(run.text);
-        }
+        const QSize size = lineSize(line);
+        const int height = size.height();
         int left = kPadding;
-        if (line.alignment & Qt::AlignHCenter) left += (room - width) / 2;
-        if (line.alignment & Qt::AlignRight) left += room - width;
+        if (line.alignment & Qt::AlignHCenter) left += (room - size.width()) / 2;
+        if (line.alignment & Qt::AlignRight) left += room - size.width();
         for (const PaintRun& run : line.runs) {
             const int font = fontIndex(run);
             const QFontMetrics& metrics = metrics_[size_t(font)];

@@ -43,10 +43,14 @@ public:
     void paint(QPainter& painter, const QRect& cell, const std::vector<PaintLine>& lines, const QColor& text,
                const QColor& link) const;
 
+    // The room the lines take: the widest line with the padding on both sides, and every line's height.
+    QSize sizeOf(const std::vector<PaintLine>& lines) const;
+
     // The runner the run under point (cell coordinates) links to, or 0.
     int linkAt(const QSize& cell, const std::vector<PaintLine>& lines, QPoint point) const;
 
 private:
+    QSize lineSize(const PaintLine& line) const;
     // Calls place for every run with its rectangle inside a cell of the given size.
     void layOut(const QSize& cell, const std::vector<PaintLine>& lines,
                 const std::function<void(const PaintRun&, const QRect&, int font)>& place) const;

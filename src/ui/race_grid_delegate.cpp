@@ -53,6 +53,10 @@ void RaceGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     }
 }
 
+QSize RaceGridDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    return painterFor(option.font).sizeOf(linesOf(index));
+}
+
 int RaceGridDelegate::linkAt(const QModelIndex& index, const QFont& font, int cellWidth, int cellHeight, QPoint point) {
     return CellPainter(font).linkAt(QSize(cellWidth, cellHeight), linesOf(index), point);
 }

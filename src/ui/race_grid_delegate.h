@@ -15,6 +15,8 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // The room the cell's lines take in the option's font.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
     // The runner the link under a point of the cell (cell coordinates) leads to, or 0.
     static int linkAt(const QModelIndex& index, const QFont& font, int cellWidth, int cellHeight, QPoint point);

@@ -8,7 +8,7 @@
 
 namespace zv::ui {
 
-inline constexpr std::array<int, kGridColumns> kGridColumnWidths{23, 23, 135, 50, 120, 120, 120, 25, 25, 50, 25, 25};
+inline constexpr std::array<int, kGridColumns> kGridColumnWidths{20, 20, 135, 50, 120, 120, 120, 21, 21, 40, 23, 26};
 inline constexpr int kGridHeaderHeight = 18;
 inline constexpr int kGridRowHeight = 41;
 inline constexpr unsigned kGridHeaderBackground = 0xEEEEEE;

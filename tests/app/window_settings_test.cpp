@@ -1,10 +1,12 @@
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QScreen>
 #include <QSettings>
 #include <QtTest>
 
 #include "app/window_placement.h"
 #include "main_window_fixture.h"
+#include "ui/race_grid_view.h"
 #include "ui/save_folder.h"
 
 using namespace zv;
@@ -46,9 +48,9 @@ void WindowSettingsTest::defaultsWithoutStoredSettings() {
     MainWindow& window = fixture.open();
     QCOMPARE(window.height(), 700);
     QCOMPARE(window.restoreHeight(), 700);
-    QCOMPARE(window.width(), 775);
+    QCOMPARE(window.width(), 750);
     QCOMPARE(window.y(), screenSize().height() / 2 - 700 / 2);
-    QCOMPARE(window.x(), screenSize().width() / 2 - 775 / 2);
+    QCOMPARE(window.x(), screenSize().width() / 2 - 750 / 2);
     QCOMPARE(window.proxy().port, 0);
     QCOMPARE(window.proxy().server, std::string());
 }
@@ -71,7 +73,7 @@ void WindowSettingsTest::garbageGivesTheDefaults() {
     MainWindow& window = fixture.open();
     QCOMPARE(window.height(), 700);
     QCOMPARE(window.y(), screenSize().height() / 2 - 700 / 2);
-    QCOMPARE(window.x(), screenSize().width() / 2 - 775 / 2);
+    QCOMPARE(window.x(), screenSize().width() / 2 - 750 / 2);
     QCOMPARE(window.proxy().port, 0);
 }
 
@@ -103,20 +105,29 @@ void WindowSettingsTest::storedSizeAndPosition() {
 void WindowSettingsTest::widthIsFixed() {
     MainWindowFixture fixture;
     fixture.writeSetting(key::MainWidth, QStringLiteral("690"));
+    fixture.writeDay();
     MainWindow& window = fixture.open();
-    QCOMPARE(window.width(), 775);
+    QCOMPARE(window.width(), 750);
     window.resize(900, 500);
-    QCOMPARE(window.width(), 775);
+    QCOMPARE(window.width(), 750);
     QCOMPARE(window.height(), 500);
-    QCOMPARE(window.minimumWidth(), 775);
-    QCOMPARE(window.maximumWidth(), 775);
+    QCOMPARE(window.minimumWidth(), 750);
+    QCOMPARE(window.maximumWidth(), 750);
+    // Every column of the grid fits in that width, beside the vertical scroll bar.
+    window.show();
+    QCoreApplication::processEvents();
+    QVERIFY(window.grid()->isVisible());
+    QVERIFY2(window.grid()->horizontalHeader()->length() <= window.grid()->viewport()->width(),
+             qPrintable(QStringLiteral("%1 > %2")
+                            .arg(window.grid()->horizontalHeader()->length())
+                            .arg(window.grid()->viewport()->width())));
 }
 
 void WindowSettingsTest::rollUpKeepsTheUnrolledHeightAcrossARestart() {
     MainWindowFixture fixture;
     MainWindow& window = fixture.open();
     window.show();
-    window.resize(775, 640);
+    window.resize(750, 640);
     QCOMPARE(window.restoreHeight(), 640);
     window.actions().rollUp->trigger();
     QVERIFY(window.rolledUp());
@@ -152,7 +163,7 @@ void WindowSettingsTest::closeWritesEverySettingOfTheWindows() {
         {"frmMain/Left", "12"},
         {"frmMain/Height", "700"},
         {"frmMain/Height2", "700"},
-        {"frmMain/Width", "775"},
+        {"frmMain/Width", "750"},
         {"frmDetail/Left", "56"},
         {"frmDetail/Top", "78"},
         {"frmDetail/Width", "1000"},

@@ -17,6 +17,7 @@ private slots:
     void textIsShownAsItStands();
     void aLinkIsFoundUnderItsText();
     void aFinishThatIsNoPlaceIsPaintedByItsName();
+    void theRoomOfACellIsItsWidestLineAndEveryLinesHeight();
 };
 
 void CellPainterTest::linesKeepTheirAlignment() {
@@ -90,6 +91,28 @@ void CellPainterTest::aFinishThatIsNoPlaceIsPaintedByItsName() {
     const std::vector<PaintLine> lines = paintLines(builder.cell());
     QCOMPARE(lines.size(), size_t(2));
     QCOMPARE(lines[1].runs[0].text, QStringLiteral("中止"));
+}
+
+void CellPainterTest::theRoomOfACellIsItsWidestLineAndEveryLinesHeight() {
+    CellBuilder builder;
+    builder.small() << sj("牡3歳");
+    builder.line().link(7) << sj("サウンドレオン");
+    builder.line(LineAlignment::Right).bold() << "64.8";
+    const std::vector<PaintLine> lines = paintLines(builder.cell());
+    const QFont font(QStringLiteral("IPAGothic"), 9);
+    const ui::CellPainter painter(font);
+    const QSize room = painter.sizeOf(lines);
+    const QFontMetrics metrics(font);
+    QFont small = font;
+    small.setPointSizeF(8);
+    const int nameWidth = metrics.horizontalAdvance(QStringLiteral("サウンドレオン"));
+    QCOMPARE(room.width(), nameWidth + 4);
+    QFont bold = font;
+    bold.setBold(true);
+    QCOMPARE(room.height(), 1 + QFontMetrics(small).height() + metrics.height() + QFontMetrics(bold).height());
+    // In a cell of exactly that width the whole name is a link, up to its last pixel.
+    QCOMPARE(painter.linkAt(room, lines, QPoint(2 + nameWidth - 1, 1 + QFontMetrics(small).height() + 1)), 7);
+    QCOMPARE(painter.sizeOf({}).width(), 4);
 }
 
 QTEST_MAIN(CellPainterTest)

@@ -7,7 +7,8 @@
 // switcher, a kept day on screen, the horse search, the detail's library tab, the report card
 // over the library with a filter), and the race printed to PDF in both orientations. Not a test: run it (under
 // xvfb-run or with QT_QPA_PLATFORM=offscreen) with a folder to write into, then look at the
-// pictures. It also lists every past-race cell of the demo day whose text is wider than its column.
+// pictures. It also lists every cell of the race grid and of the detail window's past races on the
+// demo day whose text is wider than its column.
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -106,6 +107,48 @@ int listClippedDetailTexts(zv::app::MainWindow& window, zv::ui::HorseDetailWindo
     }
     std::printf("column widths:");
     for (int c = 0; c < grid->columnCount(); ++c) std::printf(" %d", grid->columnWidth(c));
+    std::printf("\n");
+    return clipped;
+}
+
+// Every cell of the race grid for every race, and every heading: a text wider than its column (and
+// the grid line right of it) is listed.
+int listClippedGridTexts(zv::app::MainWindow& window) {
+    int clipped = 0;
+    zv::ui::RaceGridView* grid = window.grid();
+    QHeaderView* heading = grid->horizontalHeader();
+    std::vector<int> widest(size_t(grid->model()->columnCount()), 0);
+    for (int column = 0; column < grid->model()->columnCount(); ++column) {
+        const QString text = grid->model()->headerData(column, Qt::Horizontal).toString();
+        const int need = heading->fontMetrics().horizontalAdvance(text) + 2;
+        widest[size_t(column)] = need;
+        if (need > grid->columnWidth(column)) {
+            ++clipped;
+            std::printf("clipped: heading \"%s\" needs %d, has %d\n", qPrintable(text), need,
+                        grid->columnWidth(column));
+        }
+    }
+    for (int race = 0; race < window.session().store().raceCount; ++race) {
+        window.showRace(race);
+        QStyleOptionViewItem option;
+        option.initFrom(grid);
+        option.font = grid->font();
+        for (int row = 0; row < grid->model()->rowCount(); ++row) {
+            for (int column = 0; column < grid->model()->columnCount(); ++column) {
+                const QModelIndex index = grid->model()->index(row, column);
+                const int need = grid->itemDelegate()->sizeHint(option, index).width() + 1;
+                widest[size_t(column)] = std::max(widest[size_t(column)], need);
+                if (need > grid->columnWidth(column) && clipped++ < 40) {
+                    std::printf("clipped: race %d row %d column %d \"%s\" needs %d, has %d\n", race + 1, row, column,
+                                qPrintable(index.data().toString()), need, grid->columnWidth(column));
+                }
+            }
+        }
+    }
+    std::printf("grid column widths:");
+    for (int c = 0; c < grid->model()->columnCount(); ++c) std::printf(" %d", grid->columnWidth(c));
+    std::printf("\ngrid widest texts: ");
+    for (const int need : widest) std::printf(" %d", need);
     std::printf("\n");
     return clipped;
 }
@@ -403,6 +446,7 @@ int main(int argc, char** argv) {
 
     shootLibraryWindows(window, fixture);
 
+    std::printf("%d clipped texts in the race grid\n", listClippedGridTexts(window));
     const int clipped = listClippedDetailTexts(window, fixture.detail());
     std::printf("%d clipped texts in the detail window\n", clipped);
     return 0;
