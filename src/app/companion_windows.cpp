@@ -37,6 +37,7 @@ void CompanionWindows::savePlacement(settings::SettingsStore& store) const {
 void CompanionWindows::attach(ui::HorseDetailWindow* detail, ui::BetLinesWindow* bets) {
     detail_ = detail;
     bets_ = bets;
+    if (bets_) QObject::connect(bets_, &ui::BetLinesWindow::marksChosen, bets_, [this] { fillBetLines(); });
 }
 
 bool CompanionWindows::detailShown() const { return detail_ && detail_->isVisible(); }
@@ -65,6 +66,10 @@ void CompanionWindows::followRace() {
     if (betsShown()) fillBetLines();
 }
 
+void CompanionWindows::followMarks() {
+    if (betsShown()) fillBetLines();
+}
+
 void CompanionWindows::showHorse(int index) {
     if (!detail_ || session_.currentRace() < 0 || !session_.result()) return;
     detail_->showHorse(buildHorseDetail(session_.store(), session_.currentRace(), index));
@@ -80,7 +85,7 @@ void CompanionWindows::showHorse(int index) {
 void CompanionWindows::fillBetLines() {
     const std::shared_ptr<const RaceResult> result = session_.result();
     if (!result || !bets_) return;
-    const BetWindowText text = betWindowText(*result);
+    const BetWindowText text = bets_->marks() == ui::BetMarks::Own ? ownBetWindowText(*result) : betWindowText(*result);
     bets_->setContent(ui::fromCp932(text.status),
                       ui::fromCp932(betWindowFileText(text)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }

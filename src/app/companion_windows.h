@@ -41,7 +41,9 @@ public:
     void followRace();
     // The detail of runner index (0-based) of the current race; the grid selects its row.
     void showHorse(int index);
-    // The current race's bet lines into the bet-line window.
+    // After an own mark of the current race changed: an open bet-line window shows it.
+    void followMarks();
+    // The current race's bet lines, from the marks the bet-line window chose, into it.
     void fillBetLines();
     // The bet icon: opens the bet-line window, filled only when it was closed.
     void openBetLines();

@@ -249,7 +249,10 @@ void MainWindow::presentChange(SessionChange change) {
     // Back to a data folder without data: the empty panel takes the grid's place again.
     if (!session_.hasData()) grid_->hide();
     if (change == SessionChange::Order) return grid_->refreshOrder(result);
-    if (change == SessionChange::Marks) return grid_->refreshMarks(result);
+    if (change == SessionChange::Marks) {
+        grid_->refreshMarks(result);
+        return companions_.followMarks();
+    }
     showPlace();
     grid_->showResult(result);
     header_->showResult(result.get());

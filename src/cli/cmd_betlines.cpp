@@ -6,6 +6,7 @@
 #include "library/own_marks.h"
 #include "predict/bet_lines.h"
 #include "predict/compute_race.h"
+#include "predict/own_mark_cells.h"
 
 namespace zv::cli {
 
@@ -19,9 +20,8 @@ int cmdBetlines(CliContext& ctx) {
     BetWindowText text;
     if (ctx.flag("--own")) {
         const library::Library kept(ctx.dataFolder(), library::OpenMode::Create);
-        const library::OwnMarksOnCard marks = library::OwnMarks(kept).onCard(store, race);
-        const bool trifecta = hasTrifectaLines(store.headers[static_cast<size_t>(race)].raceNumberText);
-        text = betWindowText(result.titleLine2, computeBetKeys(marks.picks, trifecta));
+        showOwnMarks(result, library::OwnMarks(kept).onCard(store, race));
+        text = ownBetWindowText(result);
     } else {
         text = betWindowText(result);
     }

@@ -62,10 +62,6 @@ std::string horseNameOf(const RaceDataStore& store, int race, int horseNumber) {
     return decodeHorseRecord(Cp932View(store.horseLines.at(line))).horseName.text;
 }
 
-bool OwnMarksOnCard::any() const {
-    return !offCard.empty() || std::any_of(marks.begin(), marks.end(), [](int mark) { return mark >= 0; });
-}
-
 OwnMarks::OwnMarks(const Library& library)
     : db_(library.database()),
       // The runner's own row, and the row holding the same ◎ .. ☆ in the race: the number that gave

@@ -15,6 +15,7 @@
 #include "data/store.h"
 #include "library.h"
 #include "predict/mark_symbols.h"
+#include "predict/race_result.h"
 #include "sqlite_db.h"
 
 namespace zv::library {
@@ -45,18 +46,11 @@ struct OwnMark {
     int mark = 0;
 };
 
-// A race's own marks against the card shown.
-struct OwnMarksOnCard {
-    // Per runner (horse number - 1): its mark, -1 for none.
-    std::vector<int> marks;
-    // Per runner: the mark was set on another horse's name than the card now gives.
-    std::vector<bool> nameDiffers;
-    // Marks whose horse number the card does not have.
+// A race's own marks against the card shown: what a result shows (RaceOwnMarks: the marks, the
+// flags, and the picks of the own bet lines, in which 消 runners never stand), and the marks whose
+// horse number the card does not have.
+struct OwnMarksOnCard : RaceOwnMarks {
     std::vector<OwnMark> offCard;
-    // The runners holding ◎ .. ☆, 0 where none, leaving out flagged marks: the picks of the own
-    // bet lines (computeBetKeys), in which 消 runners never stand.
-    std::array<int, kMarks> picks{};
-    bool any() const;
 };
 
 class OwnMarks {

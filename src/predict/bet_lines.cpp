@@ -221,6 +221,15 @@ bool RaceResult::hasBetLines() const { return anyBetLine(betKeys); }
 
 BetWindowText betWindowText(const RaceResult& result) { return betWindowText(result.titleLine2, result.betKeys); }
 
+BetWindowText ownBetWindowText(const RaceResult& result) {
+    const RaceOwnMarks& own = result.ownMarks;
+    if (!own.any()) return {result.titleLine2, {sj("このレースには自印がありません")}};
+    // The race number is read only when there are picks to turn into lines, as for the program's.
+    const bool picked = std::any_of(own.picks.begin(), own.picks.end(), [](int runner) { return runner != 0; });
+    const bool trifecta = picked && hasTrifectaLines(result.raceNumberText);
+    return betWindowText(result.titleLine2, computeBetKeys(own.picks, trifecta));
+}
+
 BetWindowText betWindowText(std::string_view status, const std::array<std::string, kBetKeys>& keys) {
     BetWindowText window;
     window.status = status;

@@ -55,6 +55,9 @@ struct BetWindowText {
 
 // The window over the race's keys, with its second title line as the status.
 BetWindowText betWindowText(const RaceResult& result);
+// The window over the user's own marks in result (showOwnMarks): the same bet lines made from the
+// runners holding ◎ .. ☆, never a 消 runner; a race without any own mark says so.
+BetWindowText ownBetWindowText(const RaceResult& result);
 // The same over any keys, such as those of the user's own marks.
 BetWindowText betWindowText(std::string_view status, const std::array<std::string, kBetKeys>& keys);
 

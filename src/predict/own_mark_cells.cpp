@@ -1,8 +1,14 @@
 #include "own_mark_cells.h"
 
+#include <algorithm>
+
 #include "grid_cells.h"
 
 namespace zv {
+
+bool RaceOwnMarks::any() const {
+    return std::any_of(marks.begin(), marks.end(), [](int mark) { return mark >= 0; });
+}
 
 void showOwnMarks(RaceResult& result, RaceOwnMarks marks) {
     for (int runner = 1; runner < static_cast<int>(result.cells.size()); ++runner) {

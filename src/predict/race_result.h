@@ -79,6 +79,9 @@ struct RaceOwnMarks {
     std::vector<int> marks;           // per runner (horse number - 1): 0 ◎ .. 6 消, -1 for none
     std::vector<bool> nameDiffers;    // per runner: the mark was set on another horse's name
     std::array<int, kMarks> picks{};  // runners holding ◎ .. ☆, 0 where none; flagged marks left out
+
+    // Whether any runner carries a mark, 消 and flagged ones included.
+    bool any() const;
 };
 
 struct RaceResult {

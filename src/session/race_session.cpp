@@ -133,8 +133,7 @@ library::OwnMarks& RaceSession::ownMarks() {
 
 RaceOwnMarks RaceSession::ownMarksOf(int race) {
     try {
-        library::OwnMarksOnCard card = ownMarks().onCard(store_, race);
-        return {std::move(card.marks), std::move(card.nameDiffers), card.picks};
+        return RaceOwnMarks(ownMarks().onCard(store_, race));
     } catch (const Error&) {
         // Setting a mark says why; the race shows without them.
         return {};

@@ -1,6 +1,7 @@
 #include "bet_lines_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QFile>
 #include <QFileDialog>
 #include <QFontMetrics>
@@ -125,7 +126,24 @@ void BetLinesWindow::createCommands() {
     tools->widgetForAction(save)->setObjectName(QStringLiteral("saveButton"));
     tools->addAction(copy);
     tools->widgetForAction(copy)->setObjectName(QStringLiteral("copyButton"));
+
+    tools->addSeparator();
+    auto* marks = new QActionGroup(this);
+    programMarks_ = marks->addAction(QStringLiteral("予想の印"));
+    programMarks_->setToolTip(QStringLiteral("予想の印から買い目を作る"));
+    ownMarks_ = marks->addAction(QStringLiteral("自印"));
+    ownMarks_->setToolTip(QStringLiteral("自印から買い目を作る（消は除く）"));
+    for (QAction* choice : {programMarks_, ownMarks_}) {
+        choice->setCheckable(true);
+        tools->addAction(choice);
+    }
+    programMarks_->setChecked(true);
+    tools->widgetForAction(programMarks_)->setObjectName(QStringLiteral("programMarksButton"));
+    tools->widgetForAction(ownMarks_)->setObjectName(QStringLiteral("ownMarksButton"));
+    connect(marks, &QActionGroup::triggered, this, [this] { emit marksChosen(this->marks()); });
 }
+
+BetMarks BetLinesWindow::marks() const { return ownMarks_->isChecked() ? BetMarks::Own : BetMarks::Program; }
 
 void BetLinesWindow::setContent(const QString& statusText, const QString& text) {
     statusText_->setText(statusText);

@@ -1,11 +1,15 @@
 // Own marks in the main window: the keys and the row menu set them on the current runner, the
-// 自印 column shows them at once, the library holds them, and ◎ on another runner moves it.
+// 自印 column shows them at once, the library holds them, and ◎ on another runner moves it. The
+// bet-line window makes its lines from them when asked, and follows each change.
 #include <QMenu>
+#include <QToolButton>
 #include <QtTest>
 
+#include "app/header_panel.h"
 #include "library/library.h"
 #include "library/own_marks.h"
 #include "main_window_fixture.h"
+#include "ui/bet_lines_window.h"
 #include "ui/grid_roles.h"
 #include "ui/race_grid_view.h"
 
@@ -20,6 +24,7 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void keysSetStoreAndMoveMarks();
     void theRowMenuSetsTheMarkOfTheRowClicked();
+    void theBetLineWindowMakesItsLinesFromOwnMarksWhenAsked();
 };
 
 namespace {
@@ -112,6 +117,37 @@ void OwnMarksWindowTest::theRowMenuSetsTheMarkOfTheRowClicked() {
     QCOMPARE(ownMarkShown(grid, 6), QStringLiteral("▲"));
     marks->findChild<QAction*>(QStringLiteral("ownMark0"))->trigger();  // 外す
     QCOMPARE(storedMarks(fixture, window, 0), (std::map<int, int>{}));
+}
+
+void OwnMarksWindowTest::theBetLineWindowMakesItsLinesFromOwnMarksWhenAsked() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    MainWindow& window = fixture.open();
+    activate(window);
+    ui::RaceGridView& grid = *window.grid();
+    emit window.headerPanel()->betIconClicked();
+    ui::BetLinesWindow& bets = fixture.bets();
+    QVERIFY(bets.isVisible());
+    const QString programLines = bets.text();
+    QVERIFY(programLines.startsWith(QStringLiteral("[単勝] 計3点")));
+
+    bets.findChild<QToolButton*>(QStringLiteral("ownMarksButton"))->click();
+    QCOMPARE(bets.marks(), ui::BetMarks::Own);
+    QCOMPARE(bets.text(), QStringLiteral("このレースには自印がありません"));
+    // Each key press shows at once in the open window; 消 runners stand in no line.
+    const std::pair<int, Qt::Key> presses[] = {{2, Qt::Key_7}, {4, Qt::Key_1}, {1, Qt::Key_7}, {3, Qt::Key_2}};
+    for (auto [runner, key] : presses) {
+        selectRunner(grid, runner);
+        QTest::keyClick(&grid, key);
+    }
+    QCOMPARE(bets.text(), QStringLiteral("[単勝] 計2点\n 4   3\n\n[複勝] 計2点\n 4   3\n\n[馬連] 計1点\n 3- 4\n\n"
+                                         "[馬単] 計1点\n 4- 3\n"));
+    selectRunner(grid, 3);
+    QTest::keyClick(&grid, Qt::Key_0);
+    QCOMPARE(bets.text(), QStringLiteral("[単勝] 計1点\n 4\n\n[複勝] 計1点\n 4\n"));
+
+    bets.findChild<QToolButton*>(QStringLiteral("programMarksButton"))->click();
+    QCOMPARE(bets.text(), programLines);
 }
 
 QTEST_MAIN(OwnMarksWindowTest)

@@ -1,14 +1,13 @@
 // Pictures of every window for looking them over: the main window empty and with the demo day (on
 // its first and last race, with the grid's row menu, and with the status bar's note after an
 // export), the header with the longest bet summary lines, the detail window opened from a
-// horse-name link, the bet-line window, the progress window during an export, the login, download,
-// proxy, about and help windows (the help also at its report card page), the report card and the
-// same window opened again after a restart, the windows over a library of kept days (the day
-// switcher, a kept day on screen, the horse search, the detail's library tab, the report card
-// over the library with a filter), and the race printed to PDF in both orientations. Not a test: run it (under
-// xvfb-run or with QT_QPA_PLATFORM=offscreen) with a folder to write into, then look at the
-// pictures. It also lists every cell of the race grid and of the detail window's past races on the
-// demo day whose text is wider than its column.
+// horse-name link, the bet-line window (from the program's marks and from own marks), the progress window during an
+// export, the login, download, proxy, about and help windows (the help also at its report card page), the report card
+// and the same window opened again after a restart, the windows over a library of kept days (the day switcher, a kept
+// day on screen, the horse search, the detail's library tab, the report card over the library with a filter), and the
+// race printed to PDF in both orientations. Not a test: run it (under xvfb-run or with QT_QPA_PLATFORM=offscreen) with
+// a folder to write into, then look at the pictures. It also lists every cell of the race grid and of the detail
+// window's past races on the demo day whose text is wider than its column.
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -28,6 +27,7 @@
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <cstdio>
 
@@ -341,6 +341,10 @@ int main(int argc, char** argv) {
     emit window.headerPanel()->betIconClicked();
     settle();
     save(&fixture.bets(), QStringLiteral("bets"));
+    fixture.bets().findChild<QToolButton*>(QStringLiteral("ownMarksButton"))->click();
+    settle();
+    save(&fixture.bets(), QStringLiteral("bets_own"));
+    fixture.bets().findChild<QToolButton*>(QStringLiteral("programMarksButton"))->click();
 
     // The progress window while the index file is written.
     fixture.saveAnswer = outFolder + QStringLiteral("/index.idx");
