@@ -131,6 +131,16 @@ void MenusAndKeysTest::theHelpListsEveryKeyAndExplainsTheReportCard() {
         for (const QKeySequence& key : action->shortcuts()) keys << key.toString(QKeySequence::NativeText);
     }
     for (const QString& key : keys) QVERIFY2(page.contains(key), qPrintable(key));
+    // Each own mark's key beside its mark, as the row menu gives them, and the keys that clear one.
+    auto* ownMarks = window.rowMenu()->findChild<QMenu*>(QStringLiteral("ownMarkMenu"));
+    QVERIFY(ownMarks);
+    for (QAction* item : ownMarks->actions()) {
+        if (item->isSeparator()) continue;
+        const QStringList markAndKey = item->text().split(QLatin1Char('\t'));
+        const QString listed = markAndKey[0] == QStringLiteral("外す") ? QStringLiteral("0 / Delete")
+                                                                        : markAndKey[1] + QLatin1Char(' ') + markAndKey[0];
+        QVERIFY2(page.contains(listed), qPrintable(listed));
+    }
     // The report card's page: the base of each rate, and why the last days know few results.
     for (const char* text : {"成績集計", "単勝母数", "連対母数", "複勝母数", "後の開催日", "最後の数日"})
         QVERIFY2(page.contains(QString::fromUtf8(text)), text);
