@@ -137,8 +137,9 @@ void MenusAndKeysTest::theHelpListsEveryKeyAndExplainsTheReportCard() {
     for (QAction* item : ownMarks->actions()) {
         if (item->isSeparator()) continue;
         const QStringList markAndKey = item->text().split(QLatin1Char('\t'));
-        const QString listed = markAndKey[0] == QStringLiteral("外す") ? QStringLiteral("0 / Delete")
-                                                                        : markAndKey[1] + QLatin1Char(' ') + markAndKey[0];
+        const QString listed = markAndKey[0] == QStringLiteral("外す")
+                                   ? QStringLiteral("0 / Delete")
+                                   : markAndKey[1] + QLatin1Char(' ') + markAndKey[0];
         QVERIFY2(page.contains(listed), qPrintable(listed));
     }
     // The report card's page: the base of each rate, and why the last days know few results.
