@@ -44,7 +44,7 @@ void showResult(const RaceResult& result) {
 void exportRatings(const RaceDataStore& store, int race, const RaceRatings& ratings) {
     std::vector<std::string> lines;
     tolerateErrors([&] { appendIndexLines(store, ratings, lines); });
-    tolerateErrors([&] { appendKmiLines(lines, store.headerLines[race], ratings.betKeys); });
+    tolerateErrors([&] { appendKmiLines(lines, store.headers[race].record, ratings.betKeys); });
     tolerateErrors([&] { prCsvLine(store, ratings, kColTR); });
     for (const std::string& line : lines) toUtf8(line);
 }

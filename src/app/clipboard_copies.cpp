@@ -4,9 +4,8 @@
 #include <QClipboard>
 
 #include "data/error.h"
-#include "data/field.h"
 #include "data/race_name.h"
-#include "data/records.h"
+#include "data/record_codec.h"
 #include "data/sjis.h"
 #include "predict/mark_symbols.h"
 #include "predict/ratings.h"
@@ -21,15 +20,15 @@ std::string runnerCopyText(const RaceDataStore& store, const RaceResult& result,
     std::string text;
     for (const int number : runners) {
         const PastColumn& runner = result.pastColumns.at(size_t(number - 1));
-        const std::string_view line = store.runnerLines[size_t(store.firstRunner(result.race) + number - 1)];
+        const RunnerEntry& entry = store.records(result.race).runners.at(size_t(number - 1));
         std::string mark;
         for (int pick = 0; pick < kMarks; ++pick) {
             if (result.markedRunners[size_t(pick)] == number) mark = markSymbol(pick);
         }
         if (!text.empty()) text += "\r\n";
         for (const std::string& cell :
-             {std::to_string(number), runner.name, std::string(trimmed(field(line, runner_line::jockey_name))),
-              std::to_string(runner.TR), std::to_string(runner.PR), indexText(runner.combined), mark}) {
+             {std::to_string(number), runner.name, storedText(entry, entry.jockeyName), std::to_string(runner.TR),
+              std::to_string(runner.PR), indexText(runner.combined), mark}) {
             text += cell;
             text += '\t';
         }

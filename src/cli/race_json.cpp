@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <ostream>
 
+#include "data/code_tables.h"
 #include "data/sjis.h"
 #include "json.h"
 #include "predict/cell_markup.h"
@@ -47,7 +48,7 @@ void writeRunner(JsonWriter& json, const RaceResult& result, int n) {
     json.key("pastDistances");
     array(json, b.pastDistance, [&](int32_t v) { json.value(v); });
     json.key("pastSurfaces");
-    array(json, b.pastSurface, [&](const std::string& v) { json.value(toUtf8(v)); });
+    array(json, b.pastSurface, [&](Surface v) { json.value(toUtf8(surfaceName(v))); });
     json.key("cells");
     array(json, row, [&](const GridCell& c) { json.value(toUtf8(cellMarkup(c.text))); });
     json.key("textColours");

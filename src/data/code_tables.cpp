@@ -194,10 +194,14 @@ std::string raceTypeName(std::string_view code) {
     return table[code];
 }
 
-std::string surfaceName(std::string_view jump, std::string_view turf) {
+std::string surfaceName(Surface surface) {
     static const std::string jumpText = sj("障"), turfText = sj("芝"), dirtText = sj("ダ");
-    if (jump == "1") return jumpText;
-    return turf == "1" ? turfText : dirtText;
+    switch (surface) {
+        case Surface::Jump: return jumpText;
+        case Surface::Turf: return turfText;
+        case Surface::Dirt: break;
+    }
+    return dirtText;
 }
 
 std::string gradeMark(std::string_view code) {

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "code_table.h"
+#include "typed_records.h"
 
 namespace zv {
 
@@ -20,9 +21,9 @@ std::span<const CodeTableSource> codeTableSources();
 std::string racecourseName(std::string_view code);  // "04" -> 東京; 47..49, 56..59 -> empty; other -> "----"
 std::string weekdayName(std::string_view code);     // "02" -> (日); other -> (祝)
 std::string raceTypeName(std::string_view code);    // "3" -> サラ3歳以上; other -> empty
-std::string surfaceName(std::string_view jump, std::string_view turf);  // 障, 芝 or ダ
-std::string gradeMark(std::string_view code);                           // "0" -> "G1 " .. "5" -> "JG3 "; other -> empty
-std::string weightRuleName(std::string_view code);                      // "02" -> ハンデ; other -> empty
+std::string surfaceName(Surface surface);           // 障, 芝 or ダ
+std::string gradeMark(std::string_view code);       // "0" -> "G1 " .. "5" -> "JG3 "; other -> empty
+std::string weightRuleName(std::string_view code);  // "02" -> ハンデ; other -> empty
 std::string raceClassShort(std::string_view code);  // "00003" -> 未勝利; other -> first 4 bytes + 万
 // Past-race class; an open race with a grade gives its grade ("G1" .. "J.G3") instead.
 std::string raceClassLong(std::string_view code, std::string_view grade);

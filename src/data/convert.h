@@ -7,8 +7,6 @@
 #include <optional>
 #include <string_view>
 
-#include "field.h"
-
 namespace zv {
 
 // text without its leading blanks and tabs.
@@ -50,7 +48,5 @@ std::optional<double> parseReal(std::string_view text);
 // Strict conversions: throw zv::Error (ErrorKind::Conversion) naming fieldName and the text.
 int32_t strictInt(std::string_view text, std::string_view fieldName);
 double strictReal(std::string_view text, std::string_view fieldName);
-
-inline int32_t strictInt(std::string_view line, const FieldDef& f) { return strictInt(field(line, f), f.name); }
 
 }  // namespace zv

@@ -6,9 +6,14 @@
 #pragma once
 
 #include <compare>
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
+
+#include "cp932.h"
 
 namespace zv {
 
@@ -58,6 +63,24 @@ struct DateField {
     bool operator==(const DateField&) const = default;
     // YYYYMMDD as one number (20100502), 0 when the field holds no date.
     int32_t number() const { return state == FieldState::Value ? year * 10000 + month * 100 + day : 0; }
+};
+
+// The bytes of a record's kept fields as they stand in its line, each under the field's place in
+// the record (its offset from the record's start). Empty for a well-formed line.
+class KeptBytes {
+public:
+    void keep(size_t place, std::string_view bytes) { entries_.emplace_back(place, Cp932(std::string(bytes))); }
+    const Cp932* find(size_t place) const {
+        for (const auto& [at, bytes] : entries_) {
+            if (at == place) return &bytes;
+        }
+        return nullptr;
+    }
+
+    bool operator==(const KeptBytes&) const = default;
+
+private:
+    std::vector<std::pair<size_t, Cp932>> entries_;
 };
 
 // Well-formed values, as code that writes records makes them; an empty text is a blank field.

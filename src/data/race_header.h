@@ -5,9 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "typed_records.h"
+
 namespace zv {
 
 struct RaceHeader {
+    RaceHeaderRecord record;  // the line's typed values
+    Surface surface = Surface::Dirt;
     // Texts copied or composed from the line (CP932). Number fields are copied as text, so bad
     // digits never stop them; they are read as numbers only where a number is needed.
     std::string raceDateText;    // 2010/05/02(日)
@@ -25,8 +29,8 @@ struct RaceHeader {
     bool operator==(const RaceHeader&) const = default;
 };
 
-// The texts of a header line: a pure function of the line that never fails. runnerCount and
-// firstRunner stay 0.
+// The record and texts of a header line: a pure function of the line that never fails.
+// runnerCount and firstRunner stay 0.
 RaceHeader raceHeaderTexts(std::string_view line);
 
 }  // namespace zv

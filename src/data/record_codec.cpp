@@ -1,9 +1,13 @@
 #include "record_codec.h"
 
+#include <algorithm>
 #include <optional>
+#include <stdexcept>
 #include <type_traits>
+#include <vector>
 
 #include "convert.h"
+#include "cp932_tables.h"
 #include "error.h"
 #include "field.h"
 #include "record_builder.h"
@@ -45,14 +49,17 @@ void decode(std::string_view bytes, int len, NumberField& out) {
 
 void decode(std::string_view bytes, int len, TextField& out) {
     const std::string_view text = trimmed(bytes);
-    out.text = toUtf8(text);
     if (text.empty()) {
+        out.text.clear();
         out.state = blankOrKept(bytes, len);
         return;
     }
+    bool roundTrips = false;
+    std::optional<std::string> utf8 = tableToUtf8(text, &roundTrips);
+    out.text = utf8 ? std::move(*utf8) : toUtf8(text);
     const bool alignedAndFilled =
         bytes.size() == static_cast<size_t>(len) && bytes.data() == text.data() && allBlanks(bytes.substr(text.size()));
-    out.state = alignedAndFilled && fromUtf8(out.text) == text ? FieldState::Value : FieldState::Kept;
+    out.state = alignedAndFilled && utf8 && roundTrips ? FieldState::Value : FieldState::Kept;
 }
 
 std::pair<uint32_t, FieldState> decodeCode(std::string_view bytes, int len) {
@@ -119,18 +126,49 @@ void encode(RecordBuilder& b, const FieldDef& f, const DateField& v) {
     b.setNumber({f.name, f.pos + 6, 2}, v.day);
 }
 
-// Reads every field of a line into a record.
+// Where a field stands in its record.
+size_t placeIn(const void* record, const void* value) {
+    return static_cast<size_t>(static_cast<const char*>(value) - static_cast<const char*>(record));
+}
+
+// Reads every field of a line into a record, keeping the bytes of the fields that are kept.
 class Reader {
 public:
-    explicit Reader(Cp932View line) : line_(line.bytes()) {}
+    Reader(Cp932View line, const void* record, KeptBytes& kept) : line_(line.bytes()), record_(record), kept_(kept) {}
 
     template <class Value>
     void operator()(const FieldDef& f, Value& value, int group = 0) const {
-        decode(pastField(line_, f, group), f.len, value);
+        const std::string_view bytes = pastField(line_, f, group);
+        decode(bytes, f.len, value);
+        if (value.state == FieldState::Kept) kept_.keep(placeIn(record_, &value), bytes);
     }
 
 private:
     std::string_view line_;
+    const void* record_;
+    KeptBytes& kept_;
+};
+
+// Each field's width by its place in a record of its kind.
+class Widths {
+public:
+    template <class Record, class Visit>
+    Widths(const Record& record, Visit visit) {
+        visit(record, [&](const FieldDef& f, const auto& value, int = 0) {
+            widths_.emplace_back(placeIn(&record, &value), static_cast<size_t>(f.len));
+        });
+        std::sort(widths_.begin(), widths_.end());
+    }
+
+    size_t operator()(const void* record, const void* value) const {
+        const size_t place = placeIn(record, value);
+        const auto found = std::lower_bound(widths_.begin(), widths_.end(), std::pair<size_t, size_t>{place, 0});
+        if (found == widths_.end() || found->first != place) throw std::logic_error("not a field of the record");
+        return found->second;
+    }
+
+private:
+    std::vector<std::pair<size_t, size_t>> widths_;
 };
 
 // Writes every field of a record onto a line. A kept field is written only onto a fresh line,
@@ -254,20 +292,79 @@ std::pair<uint32_t, FieldState> decodeCodeText(std::string_view text) {
 
 RaceHeaderRecord decodeRaceHeader(Cp932View line) {
     RaceHeaderRecord r;
-    visitHeader(r, Reader(line));
+    visitHeader(r, Reader(line, &r, r.kept));
     return r;
 }
 
 RunnerEntry decodeRunnerEntry(Cp932View line) {
     RunnerEntry r;
-    visitRunner(r, Reader(line));
+    visitRunner(r, Reader(line, &r, r.kept));
     return r;
 }
 
 HorseRecord decodeHorseRecord(Cp932View line) {
     HorseRecord r;
-    visitHorse(r, Reader(line));
+    visitHorse(r, Reader(line, &r, r.kept));
     return r;
+}
+
+size_t fieldWidth(const RaceHeaderRecord& record, const void* value) {
+    static const Widths widths(RaceHeaderRecord{}, [](const auto& r, auto&& v) { visitHeader(r, v); });
+    return widths(&record, value);
+}
+
+size_t fieldWidth(const RunnerEntry& record, const void* value) {
+    static const Widths widths(RunnerEntry{}, [](const auto& r, auto&& v) { visitRunner(r, v); });
+    return widths(&record, value);
+}
+
+size_t fieldWidth(const HorseRecord& record, const void* value) {
+    static const Widths widths(HorseRecord{}, [](const auto& r, auto&& v) { visitHorse(r, v); });
+    return widths(&record, value);
+}
+
+namespace {
+
+// Zero-filled digits of a number that fits its width, or nothing.
+std::optional<std::string> zeroFilled(int64_t number, size_t width) {
+    if (number < 0) return std::nullopt;
+    std::string digits(width, '0');
+    for (size_t i = width; i-- > 0 && number > 0; number /= 10) digits[i] = static_cast<char>('0' + number % 10);
+    if (number > 0) return std::nullopt;
+    return digits;
+}
+
+template <class Value>
+Cp932 encodeOnBlanks(const Value& value, size_t width) {
+    RecordBuilder line(static_cast<int>(width));
+    encode(line, FieldDef{"", 1, static_cast<int>(width)}, value);
+    return Cp932(line.line());
+}
+
+}  // namespace
+
+Cp932 encodeField(const NumberField& value, size_t width) {
+    if (value.state == FieldState::Blank) return Cp932(std::string(width, ' '));
+    if (std::optional<std::string> digits = zeroFilled(value.value, width)) return Cp932(std::move(*digits));
+    return encodeOnBlanks(value, width);
+}
+
+Cp932 encodeField(const TextField& value, size_t width) { return encodeOnBlanks(value, width); }
+
+Cp932 encodeField(const DateField& value, size_t width) {
+    if (value.state == FieldState::Value && width == 8) {
+        std::optional<std::string> year = zeroFilled(value.year, 4), month = zeroFilled(value.month, 2),
+                                   day = zeroFilled(value.day, 2);
+        if (year && month && day) return Cp932(*year + *month + *day);
+    }
+    return encodeOnBlanks(value, width);
+}
+
+Cp932 encodeCode(uint32_t number, FieldState state, size_t width) {
+    if (state == FieldState::Value && !(width == 1 && number >= 10)) {
+        if (std::optional<std::string> digits = zeroFilled(number, width)) return Cp932(std::move(*digits));
+    }
+    return encodeOnBlanks(CodeField<uint32_t>{number, state}, width);
 }
 
 namespace {

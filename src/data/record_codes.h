@@ -32,7 +32,8 @@ enum class Weekday : uint16_t {
     Friday = 7
 };
 
-enum class RaceType : uint16_t {};  // サラ3歳以上 and the like; only shown
+// サラ2歳 and the like; the race name's copy text names the thoroughbred ones.
+enum class RaceType : uint16_t { Thoroughbred2 = 1, Thoroughbred3 = 2, Thoroughbred3Up = 3, Thoroughbred4Up = 4 };
 
 enum class Grade : uint16_t { G1 = 0, G2 = 1, G3 = 2, JumpG1 = 3, JumpG2 = 4, JumpG3 = 5 };
 

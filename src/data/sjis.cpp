@@ -3,6 +3,9 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <utility>
+
+#include "cp932_tables.h"
 
 namespace zv {
 namespace {
@@ -71,9 +74,19 @@ ConverterMissing::ConverterMissing()
     : std::runtime_error(
           "文字コードを変換できません: iconv が CP932 を扱えません (glibc の gconv モジュールが必要です)") {}
 
-std::string toUtf8(std::string_view cp932) { return convert(cp932, Direction::ToUtf8, "\xEF\xBF\xBD"); }
+std::string toUtf8(std::string_view cp932) {
+    if (std::optional<std::string> fast = tableToUtf8(cp932)) return std::move(*fast);
+    return converterToUtf8(cp932);
+}
 
-std::string fromUtf8(std::string_view utf8) { return convert(utf8, Direction::FromUtf8, "?"); }
+std::string fromUtf8(std::string_view utf8) {
+    if (std::optional<std::string> fast = tableFromUtf8(utf8)) return std::move(*fast);
+    return converterFromUtf8(utf8);
+}
+
+std::string converterToUtf8(std::string_view cp932) { return convert(cp932, Direction::ToUtf8, "\xEF\xBF\xBD"); }
+
+std::string converterFromUtf8(std::string_view utf8) { return convert(utf8, Direction::FromUtf8, "?"); }
 
 std::optional<std::string> fromUtf8Exactly(std::string_view utf8) {
     std::string cp932 = fromUtf8(utf8);

@@ -25,6 +25,11 @@ std::string toUtf8(std::string_view cp932);
 // Characters CP932 cannot hold become "?".
 std::string fromUtf8(std::string_view utf8);
 
+// The same two conversions by the system converter alone, character by character; toUtf8 and
+// fromUtf8 answer from tables (cp932_tables.h) and fall back on these.
+std::string converterToUtf8(std::string_view cp932);
+std::string converterFromUtf8(std::string_view utf8);
+
 // UTF-8 a person typed, to CP932: nothing when it holds a character CP932 cannot hold, so that a
 // password or a name never goes out with "?" in its place.
 std::optional<std::string> fromUtf8Exactly(std::string_view utf8);

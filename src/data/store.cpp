@@ -9,11 +9,13 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <stdexcept>
 #include <system_error>
 
 #include "convert.h"
 #include "error.h"
 #include "line_cutter.h"
+#include "record_codec.h"
 #include "records.h"
 #include "regular_file.h"
 
@@ -111,13 +113,12 @@ RecordLines readRecordLines(const std::filesystem::path& folder, const char* nam
     return RecordLines(std::move(bytes), std::move(lines));
 }
 
-// Runner count of header line i, read strictly: a number from 0 to the most runners a race may
-// have.
-int checkedRunnerCount(std::string_view line, int i) {
+// Runner count of header i, read strictly: a number from 0 to the most runners a race may have.
+int checkedRunnerCount(const RaceHeaderRecord& header, int i) {
     auto where = [i] { return std::string(kHeaderFile) + " の " + std::to_string(i + 1) + "行目: "; };
     int count = 0;
     try {
-        count = strictInt(line, header_line::runner_count);
+        count = strictNumber(header, header.runnerCount, header_line::runner_count.name);
     } catch (const Error& e) {
         throw Error(e.kind(), where() + e.message(), e.field(), e.text());
     }
@@ -130,16 +131,32 @@ int checkedRunnerCount(std::string_view line, int i) {
 
 }  // namespace
 
+const RaceRecords& RaceDataStore::records(int r) const {
+    if (r < 0 || r >= raceCount || r >= kMaxRaces) throw std::out_of_range("race " + std::to_string(r));
+    return recordCache.get(r, [&] {
+        const size_t first = static_cast<size_t>(firstRunner(r));
+        const size_t end =
+            std::min({first + static_cast<size_t>(std::max(runnerCount(r), 0)), runnerLines.size(), horseLines.size()});
+        RaceRecords records;
+        records.runners.reserve(end > first ? end - first : 0);
+        records.horses.reserve(end > first ? end - first : 0);
+        for (size_t i = first; i < end; ++i) {
+            records.runners.push_back(decodeRunnerEntry(Cp932View(runnerLines[i])));
+            records.horses.push_back(decodeHorseRecord(Cp932View(horseLines[i])));
+        }
+        return records;
+    });
+}
+
 std::vector<RaceHeader> readRaceHeaders(const RecordLines& headerLines) {
     std::vector<RaceHeader> headers;
     headers.reserve(headerLines.size());
     int firstRunner = 0;
     for (size_t i = 0; i < headerLines.size(); ++i) {
-        const int count = checkedRunnerCount(headerLines[i], static_cast<int>(i));
         RaceHeader& header = headers.emplace_back(raceHeaderTexts(headerLines[i]));
-        header.runnerCount = count;
+        header.runnerCount = checkedRunnerCount(header.record, static_cast<int>(i));
         header.firstRunner = firstRunner;
-        firstRunner += count;
+        firstRunner += header.runnerCount;
     }
     return headers;
 }

@@ -1,10 +1,13 @@
-// The race data store: one meeting day's three record files as raw CP932 lines, and each race's
-// header read once at load time. Races are 0-based indexes into the header
-// file; runner n of race r is line firstRunner(r) + n of the runner and horse arrays.
+// The race data store: one meeting day's three record files as raw CP932 lines, each race's
+// header read once at load time, and each race's runners and horses as typed records, decoded
+// when the race is first read. Races are 0-based indexes into the header file; runner n of race r
+// is line firstRunner(r) + n of the runner and horse arrays.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,6 +15,7 @@
 
 #include "race_header.h"
 #include "record_lines.h"
+#include "typed_records.h"
 
 namespace zv {
 
@@ -28,18 +32,59 @@ inline constexpr const char* kHeaderFile = "bvo_den1.bv2";
 inline constexpr const char* kRunnerFile = "bvo_den2.bv2";
 inline constexpr const char* kHorseFile = "bvo_uma.bv2";
 
+// A race's runners and their horses as typed records, in the race's order.
+struct RaceRecords {
+    std::vector<RunnerEntry> runners;
+    std::vector<HorseRecord> horses;
+};
+
+// Each race's records, decoded from the store's lines when the race is first read and kept while
+// the store lives. Any thread may read it: a race is decoded once, by the first reader. A copy
+// starts empty, as a copied store may have its lines changed before it is read.
+class RaceRecordCache {
+public:
+    RaceRecordCache() = default;
+    RaceRecordCache(const RaceRecordCache&) {}
+    RaceRecordCache& operator=(const RaceRecordCache&) {
+        slots_ = std::make_unique<Slot[]>(kMaxRaces);
+        return *this;
+    }
+    ~RaceRecordCache() = default;
+
+    bool operator==(const RaceRecordCache&) const { return true; }  // what the lines hold decides
+
+    // The records of race (0 .. kMaxRaces - 1), made by decode on the first call.
+    template <class Decode>
+    const RaceRecords& get(int race, Decode decode) const {
+        Slot& slot = slots_[static_cast<size_t>(race)];
+        std::call_once(slot.once, [&] { slot.records = std::make_unique<const RaceRecords>(decode()); });
+        return *slot.records;
+    }
+
+private:
+    struct Slot {
+        std::once_flag once;
+        std::unique_ptr<const RaceRecords> records;
+    };
+    std::unique_ptr<Slot[]> slots_ = std::make_unique<Slot[]>(kMaxRaces);
+};
+
 struct RaceDataStore {
     RecordLines headerLines;  // race header lines, index = race
     RecordLines runnerLines;  // runner lines, index = global runner index
     RecordLines horseLines;   // horse lines, parallel to runnerLines
     int raceCount = 0;
     std::vector<RaceHeader> headers;  // per race, read from its header line at load time
+    RaceRecordCache recordCache;      // per race, read from its runner and horse lines on first use
 
     bool operator==(const RaceDataStore&) const = default;
 
     int runnerCount(int r) const { return headers.at(static_cast<size_t>(r)).runnerCount; }
     // Global index of race r's first runner.
     int firstRunner(int r) const { return headers.at(static_cast<size_t>(r)).firstRunner; }
+    // The runners and horses of race r (0 .. raceCount - 1): as many of its runnerCount(r) as the
+    // lines hold. The lines must not change once a race was read.
+    const RaceRecords& records(int r) const;
 };
 
 // The headers of a day's header lines as loading reads them: each line's texts, its runner count

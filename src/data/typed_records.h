@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "field_values.h"
@@ -28,6 +29,7 @@ struct RaceHeaderRecord {
     TextField postTime;                // post_time, "15:45"
     NumberField runnerCount;           // runner_count
     CodeField<Flag> jpnGrade;          // jpn_grade_flag
+    KeptBytes kept;                    // the bytes of the fields read as kept (record_codec.h: storedBytes)
 
     bool operator==(const RaceHeaderRecord&) const = default;
 };
@@ -40,6 +42,7 @@ struct RunnerEntry {
     NumberField weightCarried;  // weight_carried, kilograms
     TextField jockeyName;       // jockey_name
     NumberField rate;           // rate, tenths
+    KeptBytes kept;             // the bytes of the fields read as kept (record_codec.h: storedBytes)
 
     bool operator==(const RunnerEntry&) const = default;
 };
@@ -77,6 +80,13 @@ struct PastRace {
     bool operator==(const PastRace&) const = default;
 };
 
+// The surface a race is run on: a jump race, else turf or dirt by the turf flag.
+enum class Surface : uint8_t { Dirt, Turf, Jump };
+inline Surface surfaceOf(const CodeField<Flag>& jump, const CodeField<Flag>& turf) {
+    if (jump.is(Flag::Yes)) return Surface::Jump;
+    return turf.is(Flag::Yes) ? Surface::Turf : Surface::Dirt;
+}
+
 struct HorseRecord {
     TextField horseName;                     // horse_name
     CodeField<CoatColour> coatColour;        // coat_colour_code
@@ -97,6 +107,7 @@ struct HorseRecord {
     // record_table: per group, wins, seconds, thirds and fourth or worse (records.h names the groups).
     std::array<std::array<NumberField, 4>, kRecordCounterGroups> recordTable;
     std::array<PastRace, kPastRaceGroups> pastRaces;
+    KeptBytes kept;  // the bytes of the fields read as kept (record_codec.h: storedBytes)
 
     bool operator==(const HorseRecord&) const = default;
 };

@@ -14,7 +14,7 @@ std::string allRacesKmiFileName(const RaceDataStore& store) {
 
 void writeRaceKmiFile(const std::filesystem::path& path, const RaceDataStore& store, const RaceResult& result) {
     std::vector<std::string> lines;
-    appendKmiLines(lines, store.headerLines.at(result.race), result.betKeys);
+    appendKmiLines(lines, store.headers.at(static_cast<size_t>(result.race)).record, result.betKeys);
     writeExportFile(path, joinCrLf(lines), FileDurability::Regenerable);
 }
 
@@ -23,7 +23,7 @@ BatchOutcome writeAllRacesKmiFile(const std::filesystem::path& path, const RaceD
     std::vector<std::string> lines;
     lines.reserve(static_cast<size_t>(store.raceCount) * kBetKeys);
     BatchOutcome outcome = runBatch(store, options, [&](int race, const RaceRatings& ratings) {
-        appendKmiLines(lines, store.headerLines[race], ratings.betKeys);
+        appendKmiLines(lines, store.headers[race].record, ratings.betKeys);
         return true;
     });
     writeExportFile(path, joinCrLf(lines), FileDurability::Regenerable);

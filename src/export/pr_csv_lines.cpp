@@ -5,7 +5,7 @@
 #include "data/code_tables.h"
 #include "data/line_cutter.h"
 #include "data/numbers.h"
-#include "data/records.h"
+#include "data/record_codec.h"
 #include "data/store.h"
 #include "predict/grid_sort.h"
 #include "predict/ranking.h"
@@ -27,7 +27,8 @@ bool allDigits(std::string_view text, size_t minLen, size_t maxLen) {
 
 LocalDateTime raceDay(const RaceDataStore& store, int race) {
     std::string_view date = std::string_view(store.headers.at(race).raceDateText).substr(0, 10);
-    return strictDate(field(date, 1, 4), field(date, 6, 2), field(date, 9, 2), "raceDateText", date);
+    const auto [year, month, day] = raceDateParts(date);
+    return strictDate(year, month, day, "raceDateText", date);
 }
 
 std::string dayText(const LocalDateTime& day) {
@@ -38,13 +39,13 @@ std::string dayText(const LocalDateTime& day) {
 
 std::optional<std::string> prCsvLine(const RaceDataStore& store, const RaceRatings& ratings, int sortColumn) {
     if (!ratings.pace.prAverageShown) return std::nullopt;
-    std::string_view header = store.headerLines.at(ratings.race);
+    const RaceHeader& header = store.headers.at(static_cast<size_t>(ratings.race));
     // Racecourse and race number come from the header fields rather than from fixed byte
     // positions of the title, which would cut the longer racecourse names apart.
-    std::string line = std::string(std::string_view(store.headers.at(ratings.race).raceDateText).substr(0, 10)) + "," +
-                       racecourseName(field(header, header_line::racecourse_code)) + "," +
-                       std::string(field(header, header_line::race_number)) + "," + ratings.pace.f3fAverageValue + "," +
-                       ratings.pace.prAverageValue;
+    std::string line = std::string(std::string_view(header.raceDateText).substr(0, 10)) + "," +
+                       racecourseName(codeKey(header.record, header.record.racecourse)) + "," +
+                       storedBytes(header.record, header.record.raceNumber).bytes() + "," +
+                       ratings.pace.f3fAverageValue + "," + ratings.pace.prAverageValue;
     RankingTable ranking = ratings.ranking;
     sortRankingAsGrid(ranking, sortColumn);
     sortRanking(ranking, RankingColumn::Combined, true);

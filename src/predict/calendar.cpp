@@ -1,5 +1,6 @@
 #include "calendar.h"
 
+#include <algorithm>
 #include <ctime>
 #include <string>
 
@@ -68,6 +69,11 @@ LocalDateTime localNow() {
     localtime_r(&now, &local);
     return LocalDateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
                          local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec};
+}
+
+std::array<std::string_view, 3> raceDateParts(std::string_view date) {
+    auto part = [&](size_t pos, size_t len) { return date.substr(std::min(pos, date.size()), len); };
+    return {part(0, 4), part(5, 2), part(8, 2)};
 }
 
 }  // namespace zv

@@ -3,6 +3,7 @@
 // clamped to the end of a shorter month (31 Jan + 1 month = 28 or 29 Feb).
 #pragma once
 
+#include <array>
 #include <compare>
 #include <optional>
 #include <string_view>
@@ -35,6 +36,10 @@ std::optional<LocalDateTime> parseDate(std::string_view year, std::string_view m
 // a day that does not exist, throws a conversion error naming fieldName and quoting wholeText.
 LocalDateTime strictDate(std::string_view year, std::string_view month, std::string_view day,
                          std::string_view fieldName, std::string_view wholeText);
+
+// The year, month and day texts of a race date as its header shows it ("2010/05/02(日)"); each
+// as much of it as there is.
+std::array<std::string_view, 3> raceDateParts(std::string_view date);
 
 // The local date and time of the system clock; for the program's edges, which pass it on.
 LocalDateTime localNow();

@@ -30,15 +30,14 @@ RaceResult computeRace(const RaceDataStore& store, int race, int sortColumn, con
     result.titleLine2 = header.titleLine2;
 
     const int count = result.runnerCount;
-    const int first = header.firstRunner;
+    const RaceRecords& records = store.records(race);
     result.pastColumns = std::move(ratings.pastColumns);
     result.sexAgeCoat.resize(count);
     result.cells.resize(count + 1);
     result.cells[0] = headingRow();
     for (int n = 0; n < count; ++n) {
-        std::string_view runnerLine = store.runnerLines[first + n];
-        fillEntryCells(result.cells[n + 1], runnerLine, n + 1);
-        result.sexAgeCoat[n] = sexAgeCoatText(runnerLine, store.horseLines[first + n]);
+        fillEntryCells(result.cells[n + 1], records.runners[n], n + 1);
+        result.sexAgeCoat[n] = sexAgeCoatText(records.runners[n], records.horses[n]);
         fillRatingCells(result.cells[n + 1], result.pastColumns[n]);
     }
 

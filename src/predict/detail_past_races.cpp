@@ -4,7 +4,7 @@
 #include <string>
 
 #include "data/code_tables.h"
-#include "data/numbers.h"
+#include "data/record_codec.h"
 #include "data/records.h"
 #include "data/sjis.h"
 #include "data/text_fill.h"
@@ -49,16 +49,6 @@ const std::array<std::string, kDetailGridRows>& rowHeadings() {
     return headings;
 }
 
-bool isCentralRacecourse(std::string_view dateCell) {
-    static const std::string central[] = {sj("札幌"), sj("函館"), sj("福島"), sj("新潟"), sj("東京"),
-                                          sj("中山"), sj("中京"), sj("京都"), sj("阪神"), sj("小倉")};
-    std::string_view name = dateCell.substr(0, 4);
-    for (const std::string& c : central) {
-        if (name == c) return true;
-    }
-    return false;
-}
-
 // A time-like field (digits, last one the tenth) as "<whole>.<tenth>"; empty when blank.
 std::string withTenth(std::string_view digits) {
     if (trimmed(digits).empty()) return {};
@@ -84,67 +74,60 @@ std::string finishCell(int value) {
     return countCell(value, "着");
 }
 
-void fillRow(std::string_view h, int group, std::array<std::string, kDetailGridColumns>& row) {
-    auto past = [&](const FieldDef& f) { return pastField(h, f, group); };
-    auto pastInt = [&](const FieldDef& f) { return toIntOrZero(past(f)); };
+// The row of past race p, and how it is painted: a local or overseas race, a race without a
+// time, a steeplechase or a flat race at a central course.
+PastRowState fillRow(const HorseRecord& h, const PastRace& p, std::array<std::string, kDetailGridColumns>& row) {
+    auto stored = [&](const auto& value) { return storedBytes(h, value).bytes(); };
 
-    std::string_view date = past(horse_line::past_race_date);
-    auto dateBytes = [&](size_t from, size_t len) {
-        return std::string(date.substr(std::min(from, date.size()), len));
-    };
-    row[kDate] = racecourseName(past(horse_line::past_racecourse_code)) + dateBytes(2, 2) + "/" + dateBytes(4, 2) +
-                 "/" + dateBytes(6, 2);
-    row[kRaceName] = std::string(past(horse_line::past_race_short_name));
+    const std::string date = stored(p.raceDate);
+    auto dateBytes = [&](size_t from, size_t len) { return date.substr(std::min(from, date.size()), len); };
+    row[kDate] =
+        racecourseName(codeKey(h, p.racecourse)) + dateBytes(2, 2) + "/" + dateBytes(4, 2) + "/" + dateBytes(6, 2);
+    row[kRaceName] = stored(p.shortName);
 
     static const std::string noClass = sj("0万");
-    std::string raceClass = raceClassLong(past(horse_line::past_race_class_code), past(horse_line::past_grade_code));
+    std::string raceClass = raceClassLong(stored(p.raceClass), codeKey(h, p.grade));
     row[kClass] = raceClass == noClass ? std::string() : raceClass;
 
-    row[kDistance] = surfaceName(past(horse_line::past_jump_flag), past(horse_line::past_turf_flag)) +
-                     std::string(past(horse_line::past_distance)) + "M" + goingName(past(horse_line::past_going_code));
+    const Surface surface = surfaceOf(p.jump, p.turf);
+    row[kDistance] = surfaceName(surface) + stored(p.distance) + "M" + goingName(codeKey(h, p.going));
 
-    std::string_view time = past(horse_line::past_race_time);
-    if (!trimmed(time).empty()) {
-        row[kTime] = std::string(time.substr(0, 1)) + "." + withTenth(time.substr(std::min<size_t>(1, time.size())));
+    const std::string time = stored(p.raceTime);
+    const bool timed = !trimmed(time).empty();
+    if (timed) {
+        const std::string_view t = time;
+        row[kTime] = std::string(t.substr(0, 1)) + "." + withTenth(t.substr(std::min<size_t>(1, t.size())));
     }
 
-    row[kFieldSize] = countCell(pastInt(horse_line::past_field_size), "頭");
-    row[kPopularity] = popularityCell(pastInt(horse_line::past_popularity));
-    row[kFinish] = finishCell(pastInt(horse_line::past_finish));
-    row[kJockey] = std::string(trimmed(past(horse_line::past_jockey_name)));
+    row[kFieldSize] = countCell(static_cast<int>(p.fieldSize.value), "頭");
+    row[kPopularity] = popularityCell(static_cast<int>(p.popularity.value));
+    row[kFinish] = finishCell(static_cast<int>(p.finish.value));
+    row[kJockey] = storedText(h, p.jockeyName);
 
-    std::string_view weight = past(horse_line::past_weight_carried);
-    if (!trimmed(weight).empty())
-        row[kWeight] = handicapMark(past(horse_line::past_weight_rule_code)) + withTenth(weight);
+    const std::string weight = stored(p.weightCarried);
+    if (!trimmed(weight).empty()) row[kWeight] = handicapMark(codeKey(h, p.weightRule)) + withTenth(weight);
 
-    std::string first3f = withTenth(past(horse_line::past_first_3f));
+    std::string first3f = withTenth(stored(p.first3f));
     if (!first3f.empty()) first3f += "-";
-    row[kPace] = paceLetter(past(horse_line::past_pace_code)) + first3f + withTenth(past(horse_line::past_last_3f));
+    row[kPace] = paceLetter(codeKey(h, p.pace)) + first3f + withTenth(stored(p.last3f));
 
-    for (const FieldDef* corner :
-         {&horse_line::past_corner1, &horse_line::past_corner2, &horse_line::past_corner3, &horse_line::past_corner4}) {
-        row[kCorners] += cornerMark(past(*corner));
-    }
+    for (const NumberField& corner : p.corners) row[kCorners] += cornerMark(stored(corner));
 
-    std::string_view bodyWeight = past(horse_line::past_body_weight);
-    if (!trimmed(bodyWeight).empty()) row[kBodyWeight] = std::string(bodyWeight) + "k";
-    row[kHorseNumber] = countCell(pastInt(horse_line::past_horse_number), "番");
+    const std::string bodyWeight = stored(p.bodyWeight);
+    if (!trimmed(bodyWeight).empty()) row[kBodyWeight] = bodyWeight + "k";
+    row[kHorseNumber] = countCell(static_cast<int>(p.horseNumber.value), "番");
 
-    if (!row[kTime].empty()) {
-        static const std::string winner = sj(" 1着");
-        int margin = pastInt(horse_line::past_margin);
+    if (timed) {
+        int margin = static_cast<int>(p.margin.value);
         if (margin == 998) margin = 0;
-        if (row[kFinish] == winner) margin = -margin;  // a winner's margin is to the second horse
+        if (p.finish.value == 1) margin = -margin;  // a winner's margin is to the second horse
         row[kMargin] = tenthsText(margin);
     }
-    row[kOpponent] = std::string(trimmed(past(horse_line::past_opponent_name)));
-}
+    row[kOpponent] = storedText(h, p.opponentName);
 
-PastRowState rowStateOf(const std::array<std::string, kDetailGridColumns>& row) {
-    static const std::string jump = sj("障");
-    if (!isCentralRacecourse(row[kDate])) return PastRowState::NotCentral;
-    if (row[kTime].empty()) return PastRowState::NoTime;
-    return row[kDistance].starts_with(jump) ? PastRowState::Steeplechase : PastRowState::Central;
+    if (p.racecourse.state != FieldState::Value || !isCentral(p.racecourse.code)) return PastRowState::NotCentral;
+    if (!timed) return PastRowState::NoTime;
+    return surface == Surface::Jump ? PastRowState::Steeplechase : PastRowState::Central;
 }
 
 }  // namespace
@@ -165,18 +148,18 @@ DetailCellAlignment detailCellAlignment(int row, int column) {
     return DetailCellAlignment::Left;
 }
 
-void fillPastRaceGrid(std::string_view horseLine, HorseDetail& detail) {
+void fillPastRaceGrid(const HorseRecord& horse, HorseDetail& detail) {
     static const std::string noRace = "----";
     detail.grid[0] = columnHeadings();
     for (int r = 0; r < kDetailGridRows; ++r) detail.grid[r][0] = rowHeadings()[r];
-    for (int group = 0; group < kPastGroups; ++group) {
+    for (int group = 0; group < kPastRaceGroups; ++group) {
         int r = kDetailGridRows - 1 - group;
         auto& row = detail.grid[r];
         for (int c = 1; c < kDetailGridColumns; ++c) row[c].clear();
         detail.rowState[r] = PastRowState::Central;
-        if (racecourseName(pastField(horseLine, horse_line::past_racecourse_code, group)) == noRace) continue;
-        fillRow(horseLine, group, row);
-        detail.rowState[r] = rowStateOf(row);
+        const PastRace& p = horse.pastRaces[static_cast<size_t>(group)];
+        if (racecourseName(codeKey(horse, p.racecourse)) == noRace) continue;
+        detail.rowState[r] = fillRow(horse, p, row);
     }
 }
 

@@ -10,6 +10,6 @@ namespace zv {
 
 // Writes the headings, rows 1 to 5 and their states into detail. A group whose racecourse is
 // unknown stands for no race: its row stays empty with state Central.
-void fillPastRaceGrid(std::string_view horseLine, HorseDetail& detail);
+void fillPastRaceGrid(const HorseRecord& horse, HorseDetail& detail);
 
 }  // namespace zv

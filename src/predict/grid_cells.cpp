@@ -7,6 +7,7 @@
 #include "data/code_tables.h"
 #include "data/convert.h"
 #include "data/numbers.h"
+#include "data/record_codec.h"
 #include "data/records.h"
 #include "data/sjis.h"
 #include "data/text_fill.h"
@@ -34,14 +35,14 @@ const Texts& texts() {
 }
 
 // Bracket colours 1-8: text, background.
-bool frameColours(char frame, uint32_t& fg, uint32_t& bg) {
+bool frameColours(const NumberField& frame, uint32_t& fg, uint32_t& bg) {
     static constexpr uint32_t kColours[8][2] = {
         {kBlack, kWhite},   {kWhite, kBlack},   {kWhite, 0xFF0000}, {kWhite, 0x0000FF},
         {kBlack, 0xFFFF00}, {kWhite, 0x008000}, {kBlack, 0xFF9900}, {kBlack, 0xFF66FF},
     };
-    if (frame < '1' || frame > '8') return false;
-    fg = kColours[frame - '1'][0];
-    bg = kColours[frame - '1'][1];
+    if (!frame.wellFormed() || frame.value < 1 || frame.value > 8) return false;
+    fg = kColours[frame.value - 1][0];
+    bg = kColours[frame.value - 1][1];
     return true;
 }
 
@@ -87,9 +88,13 @@ void writeUnderEmptyLine(CellText& cell, LineAlignment alignment, const Text& te
     (CellBuilder().line(alignment) << text).writeTo(cell);
 }
 
-// Weight in kilograms with one decimal and no leading zero ("57.0", ".5").
-std::string weightText(std::string_view weightField) {
-    double tenths = strictReal(weightField, runner_line::weight_carried.name);
+// Weight in kilograms with one decimal and no leading zero ("57.0", ".5"); a field that is not
+// well-formed is read strictly as it stands.
+std::string weightText(const RunnerEntry& entry) {
+    const NumberField& weight = entry.weightCarried;
+    const double tenths = weight.wellFormed()
+                              ? static_cast<double>(weight.value)
+                              : strictReal(storedBytes(entry, weight).bytes(), runner_line::weight_carried.name);
     std::string text = tenthsText(std::llround(tenths));
     size_t zero = text[0] == '-' ? 1 : 0;
     if (text.compare(zero, 2, "0.") == 0) text.erase(zero, 1);
@@ -109,12 +114,12 @@ GridRow headingRow() {
     return row;
 }
 
-void fillEntryCells(GridRow& row, std::string_view runnerLine, int runner) {
-    std::string_view frame = field(runnerLine, runner_line::frame_number);
-
-    writeUnderEmptyLine(row[kColFrame].text, LineAlignment::Centre, frame);
+void fillEntryCells(GridRow& row, const RunnerEntry& entry, int runner) {
+    const NumberField& frame = entry.frameNumber;
+    writeUnderEmptyLine(row[kColFrame].text, LineAlignment::Centre,
+                        frame.wellFormed() ? std::to_string(frame.value) : storedBytes(entry, frame).bytes());
     uint32_t fg, bg;
-    if (!frame.empty() && frameColours(frame[0], fg, bg)) {
+    if (frameColours(frame, fg, bg)) {
         row[kColFrame].fg = fg;
         row[kColFrame].bg = bg;
     }
@@ -122,14 +127,13 @@ void fillEntryCells(GridRow& row, std::string_view runnerLine, int runner) {
     writeUnderEmptyLine(row[kColRunner].text, LineAlignment::Centre, runner);
 
     CellBuilder name;
-    name.small() << sexName(field(runnerLine, runner_line::sex_code))
-                 << toIntOrZero(field(runnerLine, runner_line::age)) << texts().age;
-    name.line().link(runner) << trimmed(field(runnerLine, runner_line::horse_name));
-    name.line(LineAlignment::Right).small() << tenthsText(toIntOrZero(field(runnerLine, runner_line::rate)));
+    name.small() << sexName(codeKey(entry, entry.sex)) << static_cast<int32_t>(entry.age.value) << texts().age;
+    name.line().link(runner) << storedText(entry, entry.horseName);
+    name.line(LineAlignment::Right).small() << tenthsText(static_cast<int32_t>(entry.rate.value));
     name.writeTo(row[kColName].text);
     CellBuilder jockey;
-    jockey.small() << weightText(field(runnerLine, runner_line::weight_carried)) << 'k';
-    jockey.line() << field(runnerLine, runner_line::jockey_name);
+    jockey.small() << weightText(entry) << 'k';
+    jockey.line() << storedBytes(entry, entry.jockeyName).bytes();
     jockey.writeTo(row[kColJockey].text);
     for (int c : {kColRunner, kColName, kColJockey}) blackOnWhite(row[c]);
 }
@@ -166,11 +170,10 @@ void fillOwnMarkCell(GridRow& row, int mark, bool nameDiffers) {
     if (nameDiffers) cell.fg = kFlaggedGrey;
 }
 
-std::string sexAgeCoatText(std::string_view runnerLine, std::string_view horseLine) {
-    std::string sexAge = sexName(field(runnerLine, runner_line::sex_code)) +
-                         std::to_string(toIntOrZero(field(runnerLine, runner_line::age)));
+std::string sexAgeCoatText(const RunnerEntry& entry, const HorseRecord& horse) {
+    std::string sexAge = sexName(codeKey(entry, entry.sex)) + std::to_string(static_cast<int32_t>(entry.age.value));
     static const TwoByteCodeMemo coatColour(coatColourName);
-    return padRight(sexAge, 6) + padRight(coatColour(field(horseLine, horse_line::coat_colour_code)), 6);
+    return padRight(sexAge, 6) + padRight(coatColour(codeKey(horse, horse.coatColour)), 6);
 }
 
 }  // namespace zv

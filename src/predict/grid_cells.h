@@ -1,10 +1,11 @@
 // The race grid's cells for one runner: texts (lines of styled runs), colours and right borders.
-// Columns 0-3 come from the runner line, 4-9 from the runner's past-performance column and
+// Columns 0-3 come from the runner entry, 4-9 from the runner's past-performance column and
 // ratings, 10 holds the program's mark, 11 the user's own mark.
 #pragma once
 
-#include <string_view>
+#include <string>
 
+#include "data/typed_records.h"
 #include "past_column.h"
 #include "race_result.h"
 
@@ -15,7 +16,7 @@ GridRow headingRow();
 
 // Columns 0-3 of runner number `runner`. Throws a conversion error when the weight carried is
 // not a number.
-void fillEntryCells(GridRow& row, std::string_view runnerLine, int runner);
+void fillEntryCells(GridRow& row, const RunnerEntry& entry, int runner);
 
 // Columns 4-9 from the completed record.
 void fillRatingCells(GridRow& row, const PastColumn& column);
@@ -28,6 +29,6 @@ void fillMarkCell(GridRow& row, int pick);
 void fillOwnMarkCell(GridRow& row, int mark, bool nameDiffers);
 
 // Sex and age padded to 6 bytes, then the coat colour padded to 6 bytes.
-std::string sexAgeCoatText(std::string_view runnerLine, std::string_view horseLine);
+std::string sexAgeCoatText(const RunnerEntry& entry, const HorseRecord& horse);
 
 }  // namespace zv

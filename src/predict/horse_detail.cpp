@@ -5,7 +5,7 @@
 #include "data/code_tables.h"
 #include "data/convert.h"
 #include "data/error.h"
-#include "data/numbers.h"
+#include "data/record_codec.h"
 #include "data/records.h"
 #include "data/sjis.h"
 #include "data/text_fill.h"
@@ -17,9 +17,9 @@ namespace {
 
 using Counters = std::array<int, 4>;  // wins, seconds, thirds, fourth or worse
 
-Counters recordGroup(std::string_view h, int group) {
+Counters recordGroup(const HorseRecord& h, int group) {
     Counters c{};
-    for (int i = 0; i < 4; ++i) c[i] = toIntOrZero(field(h, horse_line::recordCounter(group, i)));
+    for (size_t i = 0; i < 4; ++i) c[i] = static_cast<int>(h.recordTable[static_cast<size_t>(group)][i].value);
     return c;
 }
 
@@ -40,10 +40,11 @@ std::string tenThousandYen(int64_t yen) {
     return (units.empty() ? "0" : units) + unit;
 }
 
-std::string runningStyleText(std::string_view h) {
-    auto count = [&](const FieldDef& f) { return std::to_string(strictInt(h, f)); };
-    std::string front = count(horse_line::style_front_runner), stalker = count(horse_line::style_stalker);
-    std::string midPack = count(horse_line::style_mid_pack), closer = count(horse_line::style_closer);
+std::string runningStyleText(const HorseRecord& h) {
+    const auto& style = h.recordTable[horse_line::kGroupRunningStyle];
+    auto count = [&](size_t c, const FieldDef& f) { return std::to_string(strictNumber(h, style[c], f.name)); };
+    std::string front = count(0, horse_line::style_front_runner), stalker = count(1, horse_line::style_stalker);
+    std::string midPack = count(2, horse_line::style_mid_pack), closer = count(3, horse_line::style_closer);
     return sj("逃") + front + sj(" 先") + stalker + sj(" 差") + midPack + sj(" 追") + closer;
 }
 
@@ -125,41 +126,36 @@ constexpr DetailFieldName kFields[] = {
 };
 static_assert(std::size(kFields) == kDetailFieldCount);
 
-std::string trimmedText(std::string_view h, const FieldDef& f) { return std::string(trimmed(field(h, f))); }
-
 }  // namespace
 
 std::span<const DetailFieldName, kDetailFieldCount> detailFields() { return kFields; }
 
 const DetailFieldName& detailField(DetailField field) { return kFields[static_cast<size_t>(field)]; }
 
-HorseDetail buildHorseDetail(std::string_view sexAgeCoat, std::string_view h) {
+HorseDetail buildHorseDetail(std::string_view sexAgeCoat, const HorseRecord& h) {
     // The strict conversions come first, so a bad field leaves nothing half built.
-    int64_t totalPrize =
-        int64_t{strictInt(h, horse_line::total_prize_part1)} + strictInt(h, horse_line::total_prize_part2);
-    int64_t mainPrize = strictInt(h, horse_line::main_prize);
+    int64_t totalPrize = int64_t{strictNumber(h, h.totalPrizePart1, horse_line::total_prize_part1.name)} +
+                         strictNumber(h, h.totalPrizePart2, horse_line::total_prize_part2.name);
+    int64_t mainPrize = strictNumber(h, h.mainPrize, horse_line::main_prize.name);
     std::string runningStyle = runningStyleText(h);
 
     HorseDetail d;
     auto set = [&](DetailField f, std::string text) { d.texts[static_cast<size_t>(f)] = std::move(text); };
     set(DetailField::SexAgeCoat, std::string(sexAgeCoat));
-    set(DetailField::HorseMarker, horseMarkerName(field(h, horse_line::horse_marker_code)));
-    set(DetailField::Birthplace, birthplaceName(field(h, horse_line::birthplace_code)));
-    set(DetailField::Breeder, trimmedText(h, horse_line::breeder_name));
-    set(DetailField::Owner, trimmedText(h, horse_line::owner_name));
-    set(DetailField::Trainer,
-        trimmedText(h, horse_line::trainer_name) + trainerCentreMark(field(h, horse_line::trainer_centre_code)));
-    set(DetailField::Sire, trimmedText(h, horse_line::sire_name));
-    set(DetailField::Dam, trimmedText(h, horse_line::dam_name));
-    set(DetailField::DamSire, trimmedText(h, horse_line::dam_sire_name));
-    set(DetailField::DamDam, trimmedText(h, horse_line::dam_dam_name));
+    set(DetailField::HorseMarker, horseMarkerName(codeKey(h, h.marker)));
+    set(DetailField::Birthplace, birthplaceName(codeKey(h, h.birthplace)));
+    set(DetailField::Breeder, storedText(h, h.breederName));
+    set(DetailField::Owner, storedText(h, h.ownerName));
+    set(DetailField::Trainer, storedText(h, h.trainerName) + trainerCentreMark(codeKey(h, h.trainerCentre)));
+    set(DetailField::Sire, storedText(h, h.sireName));
+    set(DetailField::Dam, storedText(h, h.damName));
+    set(DetailField::DamSire, storedText(h, h.damSireName));
+    set(DetailField::DamDam, storedText(h, h.damDamName));
     set(DetailField::TotalPrize, tenThousandYen(totalPrize));
     set(DetailField::MainPrize, tenThousandYen(mainPrize));
 
     Counters career{};
-    const FieldDef* careerFields[] = {&horse_line::record_firsts, &horse_line::record_seconds,
-                                      &horse_line::record_thirds, &horse_line::record_unplaced};
-    for (int i = 0; i < 4; ++i) career[i] = toIntOrZero(field(h, *careerFields[i]));
+    for (size_t i = 0; i < 4; ++i) career[i] = static_cast<int>(h.record[i].value);
     set(DetailField::CareerRecord, recordText(career));
     for (const RecordGroups& r : kRecordGroups) {
         Counters c = recordGroup(h, r.groupA);
@@ -181,9 +177,9 @@ HorseDetail buildHorseDetail(const RaceDataStore& store, int race, int runner) {
         throw Error(ErrorKind::Format,
                     "馬番が範囲外です: " + std::to_string(runner + 1) + " (1.." + std::to_string(count) + ")");
     }
-    size_t g = static_cast<size_t>(store.firstRunner(race)) + static_cast<size_t>(runner);
-    std::string_view horseLine = store.horseLines.at(g);
-    return buildHorseDetail(sexAgeCoatText(store.runnerLines.at(g), horseLine), horseLine);
+    const RaceRecords& records = store.records(race);
+    const auto n = static_cast<size_t>(runner);
+    return buildHorseDetail(sexAgeCoatText(records.runners.at(n), records.horses.at(n)), records.horses.at(n));
 }
 
 }  // namespace zv

@@ -98,10 +98,10 @@ struct HorseDetail {
     const std::string& text(DetailField field) const { return texts[static_cast<size_t>(field)]; }
 };
 
-// The detail of one horse line; sexAgeCoat is the top row's sex, age and coat text
+// The detail of one horse; sexAgeCoat is the top row's sex, age and coat text
 // (sexAgeCoatText of the race grid). Throws a conversion error (zv::Error) when a prize amount or a
 // running-style counter is not a whole number; nothing is returned then.
-HorseDetail buildHorseDetail(std::string_view sexAgeCoat, std::string_view horseLine);
+HorseDetail buildHorseDetail(std::string_view sexAgeCoat, const HorseRecord& horse);
 
 // The detail of runner (0-based position in the race) of race in store. Throws zv::Error for a
 // race or runner out of range and for the conversion errors above.

@@ -13,20 +13,21 @@
 
 #include "calendar.h"
 #include "cell_text.h"
+#include "data/typed_records.h"
 
 namespace zv {
 
 inline constexpr int kPastRaces = 3;
 
 struct PastColumn {
-    std::array<CellText, kPastRaces> pastText;        // grid cell text of past race k; empty when there is none
-    std::array<std::string, kPastRaces> pastSurface;  // "芝", "ダ" or "障"
-    std::array<int32_t, kPastRaces> pastDistance{};   // metres
-    std::array<int32_t, kPastRaces> pastF3F{};      // early three furlongs in tenths of a second (1000 m rule applied)
-    std::array<int32_t, kPastRaces> pastCorner4{};  // position at the last corner; 0 when none
-    std::array<int32_t, kPastRaces> pastTR{};       // TR earned in race k (0..10); set by assignTR
-    std::array<int32_t, kPastRaces> pastPR{};       // PR points earned in race k (0..3)
-    std::array<bool, kPastRaces> pastValid{};       // race k counts for the ratings
+    std::array<CellText, kPastRaces> pastText;       // grid cell text of past race k; empty when there is none
+    std::array<Surface, kPastRaces> pastSurface{};   // turf, dirt or jump
+    std::array<int32_t, kPastRaces> pastDistance{};  // metres
+    std::array<int32_t, kPastRaces> pastF3F{};       // early three furlongs in tenths of a second (1000 m rule applied)
+    std::array<int32_t, kPastRaces> pastCorner4{};   // position at the last corner; 0 when none
+    std::array<int32_t, kPastRaces> pastTR{};        // TR earned in race k (0..10); set by assignTR
+    std::array<int32_t, kPastRaces> pastPR{};        // PR points earned in race k (0..3)
+    std::array<bool, kPastRaces> pastValid{};        // race k counts for the ratings
     std::array<LocalDateTime, kPastRaces + 1> dates;  // [0] the race predicted, [k + 1] past race k
     int32_t TR = 0;                                   // best pastTR
     int32_t PR = 0;                                   // sum of pastPR
@@ -37,27 +38,25 @@ struct PastColumn {
 
 using PastColumns = std::vector<PastColumn>;
 
-// What buildPastColumn needs of the race being predicted (texts as the store holds them).
+// What buildPastColumn needs of the race being predicted.
 struct PredictedRace {
-    std::string_view courseText;    // surface "芝", "ダ" or "障"
-    std::string_view distanceText;  // metres as stored
-    std::string_view raceDateText;  // 2010/05/02(日)
+    Surface surface;
+    int64_t distance;               // metres, read leniently
+    std::string_view raceDateText;  // 2010/05/02(日), as the race header shows it
     LocalDateTime now;              // stands in for a blank past race date
     // raceDateText read once for all runners; nothing when it is no date, and then every runner
     // reads it again to throw the conversion error.
     std::optional<LocalDateTime> raceDate;
 
-    PredictedRace(std::string_view course, std::string_view distance, std::string_view date,
-                  const LocalDateTime& nowTime);
+    PredictedRace(Surface raceSurface, int64_t metres, std::string_view date, const LocalDateTime& nowTime);
 };
 
 enum class PastTexts { Skip, Build };  // whether each past race also gets its grid cell text
 
-// Builds the record of one runner from its horse line; rate, pastTR, TR and combined stay 0.
-// Throws a conversion error when a past race date without blanks, or the race date, is not a date.
-PastColumn buildPastColumn(std::string_view horseLine, const PredictedRace& race,
-                           PastTexts pastTexts = PastTexts::Build);
+// Builds the column of one runner from its horse; rate, pastTR, TR and combined stay 0. Throws a
+// conversion error when a past race date without blanks, or the race date, is not a date.
+PastColumn buildPastColumn(const HorseRecord& horse, const PredictedRace& race, PastTexts pastTexts = PastTexts::Build);
 // The same into a fresh record b (value-initialised), as the ratings stage fills its own vector.
-void fillPastColumn(PastColumn& b, std::string_view horseLine, const PredictedRace& race, PastTexts pastTexts);
+void fillPastColumn(PastColumn& b, const HorseRecord& horse, const PredictedRace& race, PastTexts pastTexts);
 
 }  // namespace zv

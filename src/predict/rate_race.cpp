@@ -5,7 +5,7 @@
 #include "bet_lines.h"
 #include "data/convert.h"
 #include "data/error.h"
-#include "data/numbers.h"
+#include "data/record_codec.h"
 #include "data/records.h"
 #include "data/sjis.h"
 #include "data/store.h"
@@ -36,15 +36,16 @@ RaceRatings rateRace(const RaceDataStore& store, int race, const LocalDateTime& 
     const int count = ratings.runnerCount;
     checkRunnerLines(store, first, count);
 
-    const PredictedRace predicted(header.courseText, header.distanceText, header.raceDateText, now);
+    const PredictedRace predicted(header.surface, header.record.distance.value, header.raceDateText, now);
+    const RaceRecords& records = store.records(race);
     ratings.pastColumns.resize(count);
     for (int n = 0; n < count; ++n) {
-        std::string_view runnerLine = store.runnerLines[first + n];
-        std::string_view horseLine = store.horseLines[first + n];
-        fillPastColumn(ratings.pastColumns[n], horseLine, predicted, pastTexts);
-        ratings.pastColumns[n].rate = toIntOrZero(field(runnerLine, runner_line::rate));
+        const RunnerEntry& runner = records.runners[n];
+        fillPastColumn(ratings.pastColumns[n], records.horses[n], predicted, pastTexts);
+        ratings.pastColumns[n].rate = static_cast<int32_t>(runner.rate.value);
         // The window shows the weight; a race whose weight cannot be read is refused everywhere.
-        strictReal(field(runnerLine, runner_line::weight_carried), runner_line::weight_carried.name);
+        if (!runner.weightCarried.wellFormed())
+            strictReal(storedBytes(runner, runner.weightCarried).bytes(), runner_line::weight_carried.name);
     }
 
     std::vector<F3FRow> f3fTable = assignTR(ratings.pastColumns);

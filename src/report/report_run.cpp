@@ -8,8 +8,8 @@
 #include "data/archive/intake.h"
 #include "data/day_inputs.h"
 #include "data/error.h"
-#include "data/field.h"
 #include "data/numbers.h"
+#include "data/record_codec.h"
 #include "data/records.h"
 #include "data/sjis.h"
 #include "data/store.h"
@@ -38,11 +38,9 @@ std::string dateText(const LocalDateTime& d) {
 
 // The race date of a header line; nothing when it is not a date.
 std::optional<LocalDateTime> headerDate(std::string_view line) {
-    std::string_view date = field(line, header_line::race_date);
-    if (date.size() != 8 || date.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
-    LocalDateTime d{toIntOrZero(date.substr(0, 4)), toIntOrZero(date.substr(4, 2)), toIntOrZero(date.substr(6, 2)), 0};
-    if (!isValidDate(d.year, d.month, d.day)) return std::nullopt;
-    return d;
+    const DateField date = decodeRaceHeader(Cp932View(line)).raceDate;
+    if (date.state != FieldState::Value || !isValidDate(date.year, date.month, date.day)) return std::nullopt;
+    return LocalDateTime{date.year, date.month, date.day, 0};
 }
 
 std::optional<std::string> firstLine(const fs::path& file) {

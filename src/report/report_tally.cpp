@@ -4,9 +4,8 @@
 #include <cstdio>
 
 #include "data/error.h"
-#include "data/field.h"
 #include "data/numbers.h"
-#include "data/records.h"
+#include "data/record_codec.h"
 #include "data/sjis.h"
 #include "predict/bet_lines.h"
 #include "predict/mark_symbols.h"
@@ -192,22 +191,25 @@ int ReportTally::addDay(const RaceDataStore& store, const LocalDateTime& day, co
 void ReportTally::lookUpOutcomes(const RaceDataStore& store, int dayKey) {
     if (pending_.empty()) return;
     std::string key;
-    for (std::string_view line : store.horseLines) {
-        std::string_view name = trimmed(field(line, horse_line::horse_name));
-        for (int k = 0; k < kPastGroups; ++k) {
-            std::string_view date = pastField(line, horse_line::past_race_date, k);
-            if (date.size() != 8 || toIntOrZero(date) >= dayKey) continue;
-            std::string_view course = pastField(line, horse_line::past_racecourse_code, k);
-            int number = toIntOrZero(pastField(line, horse_line::past_horse_number, k));
-            key = pendingKey(date, course, number, name);
-            auto it = pending_.find(key);
-            if (it == pending_.end()) continue;
-            TalliedRunner& runner = races_[it->second.first].runners[it->second.second];
-            runner.found = true;
-            runner.finish = toIntOrZero(pastField(line, horse_line::past_finish, k));
-            runner.popularity = toIntOrZero(pastField(line, horse_line::past_popularity, k));
-            runner.opponent = std::string(trimmed(pastField(line, horse_line::past_opponent_name, k)));
-            pending_.erase(it);
+    for (int race = 0; race < store.raceCount; ++race) {
+        for (const HorseRecord& h : store.records(race).horses) {
+            const std::string name = storedText(h, h.horseName);
+            for (const PastRace& p : h.pastRaces) {
+                // Only races before the day; a date that is not well-formed is read as it stands.
+                if (p.raceDate.state == FieldState::Value && p.raceDate.number() >= dayKey) continue;
+                const std::string date = storedBytes(h, p.raceDate).bytes();
+                if (date.size() != 8 || toIntOrZero(date) >= dayKey) continue;
+                key =
+                    pendingKey(date, storedBytes(h, p.racecourse).bytes(), static_cast<int>(p.horseNumber.value), name);
+                auto it = pending_.find(key);
+                if (it == pending_.end()) continue;
+                TalliedRunner& runner = races_[it->second.first].runners[it->second.second];
+                runner.found = true;
+                runner.finish = static_cast<int>(p.finish.value);
+                runner.popularity = static_cast<int>(p.popularity.value);
+                runner.opponent = storedText(h, p.opponentName);
+                pending_.erase(it);
+            }
         }
     }
 }
@@ -223,9 +225,9 @@ void ReportTally::rateDay(const RaceDataStore& store, const LocalDateTime& day, 
             continue;
         }
         ++rated;
-        std::string_view header = store.headerLines[r];
-        std::string_view date = field(header, header_line::race_date);
-        std::string_view course = field(header, header_line::racecourse_code);
+        const RaceHeaderRecord& header = store.headers[static_cast<size_t>(r)].record;
+        const std::string date = storedBytes(header, header.raceDate).bytes();
+        const std::string course = storedBytes(header, header.racecourse).bytes();
         TalliedRace race = talliedRace(ratings);
         for (size_t n = 0; n < race.runners.size(); ++n) {
             pending_[pendingKey(date, course, static_cast<int>(n) + 1, race.runners[n].name)] = {

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "data/code_tables.h"
+#include "data/record_codec.h"
 #include "data/sjis.h"
 
 namespace zv {
@@ -177,7 +178,10 @@ TEST(CodeTables, SurfaceRule) {
         {"1", "1", "障"}, {"1", "0", "障"}, {"0", "1", "芝"}, {" ", "1", "芝"},
         {"0", "0", "ダ"}, {"", "", "ダ"},   {"2", "2", "ダ"}, {"0", " ", "ダ"},
     };
-    for (const SurfaceCase& c : kCases) EXPECT_EQ(surfaceName(c.jump, c.turf), sj(c.expected)) << c.jump << c.turf;
+    for (const SurfaceCase& c : kCases) {
+        const Surface surface = surfaceOf(codeOfText<Flag>(c.jump), codeOfText<Flag>(c.turf));
+        EXPECT_EQ(surfaceName(surface), sj(c.expected)) << c.jump << c.turf;
+    }
 }
 
 struct LongClassCase {

@@ -70,7 +70,8 @@ TEST(RecordCodec, TypedValuesSurviveALine) {
     EXPECT_EQ(decodeRaceHeader(encodeRaceHeader(header).view()), header);
     EXPECT_EQ(decodeRaceHeader(encodeRaceHeader({}).view()), RaceHeaderRecord{});
 
-    RunnerEntry runner{number(8), text("ホース"), code<Sex>(2), number(5), number(575), text("ジョキ"), number(123)};
+    RunnerEntry runner{number(8),   text("ホース"), code<Sex>(2), number(5),
+                       number(575), text("ジョキ"), number(123),  {}};
     EXPECT_EQ(decodeRunnerEntry(encodeRunnerEntry(runner).view()), runner);
 
     const HorseRecord horse = exampleHorse();

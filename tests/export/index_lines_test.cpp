@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "data/record_builder.h"
+#include "data/record_codec.h"
 #include "data/records.h"
 #include "data/sjis.h"
 
@@ -17,6 +18,7 @@ RaceDataStore storeWithHeader(const char* racecourse, const char* date, const ch
         .set(header_line::race_date, date)
         .set(header_line::race_number, raceNumber);
     store.headerLines = {header.line()};
+    store.headers.emplace_back().record = decodeRaceHeader(Cp932View(header.line()));
     return store;
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "data/record_builder.h"
+#include "data/record_codec.h"
 #include "data/records.h"
 #include "predict/bet_lines.h"
 
@@ -23,7 +24,8 @@ std::string headerLine(const std::string& raceNumber) {
 
 std::vector<std::string> kmiLines(const Marks& marks, const std::string& raceNumber) {
     std::vector<std::string> lines;
-    appendKmiLines(lines, headerLine(raceNumber), computeBetKeys(marks, hasTrifectaLines(raceNumber)));
+    appendKmiLines(lines, decodeRaceHeader(Cp932View(headerLine(raceNumber))),
+                   computeBetKeys(marks, hasTrifectaLines(raceNumber)));
     return lines;
 }
 

@@ -4,6 +4,7 @@
 
 #include "data/error.h"
 #include "data/record_builder.h"
+#include "data/record_codec.h"
 #include "data/records.h"
 #include "data/sjis.h"
 
@@ -18,7 +19,9 @@ RaceDataStore storeOnDays(std::vector<const char*> dates) {
         RecordBuilder header(kHeaderLineLength);
         header.set(header_line::racecourse_code, "04").setNumber(header_line::race_number, static_cast<int64_t>(i + 1));
         store.headerLines.push_back(header.line());
-        store.headers.emplace_back().raceDateText = sj(dates[i]);
+        RaceHeader& stored = store.headers.emplace_back();
+        stored.record = decodeRaceHeader(Cp932View(header.line()));
+        stored.raceDateText = sj(dates[i]);
     }
     return store;
 }

@@ -4,6 +4,7 @@
 
 #include "data/error.h"
 #include "data/record_builder.h"
+#include "data/record_codec.h"
 #include "data/records.h"
 #include "data/sjis.h"
 
@@ -16,7 +17,9 @@ RaceDataStore oneRaceStore(const char* racecourse, const char* raceNumber, const
     RecordBuilder header(kHeaderLineLength);
     header.set(header_line::racecourse_code, racecourse).set(header_line::race_number, raceNumber);
     store.headerLines = {header.line()};
-    store.headers.emplace_back().raceDateText = sj(dateText);
+    RaceHeader& stored = store.headers.emplace_back();
+    stored.record = decodeRaceHeader(Cp932View(header.line()));
+    stored.raceDateText = sj(dateText);
     return store;
 }
 

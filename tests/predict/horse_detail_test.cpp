@@ -8,6 +8,7 @@
 
 #include "data/error.h"
 #include "data/record_builder.h"
+#include "data/record_codec.h"
 #include "data/records.h"
 #include "data/sjis.h"
 #include "support/past_race_record.h"
@@ -65,8 +66,12 @@ RecordBuilder profileHorse() {
 
 const std::string kSexAgeCoat = sj("牡4   鹿毛  ");
 
+HorseDetail detailOf(const std::string& horseLine) {
+    return buildHorseDetail(kSexAgeCoat, decodeHorseRecord(Cp932View(horseLine)));
+}
+
 TEST(HorseDetail, FieldsShowTheProfileAndRecord) {
-    HorseDetail d = buildHorseDetail(kSexAgeCoat, profileHorse().line());
+    HorseDetail d = detailOf(profileHorse().line());
     struct Case {
         DetailField field;
         const char* text;
@@ -129,7 +134,7 @@ TEST(HorseDetail, PrizeMoneyIsShownInTenThousandYenAndSummedIn64Bits) {
     for (const Case& c : cases) {
         RecordBuilder b = profileHorse();
         b.setNumber(horse_line::total_prize_part1, c.part1).setNumber(horse_line::total_prize_part2, c.part2);
-        EXPECT_EQ(toUtf8(buildHorseDetail(kSexAgeCoat, b.line()).text(DetailField::TotalPrize)), c.total) << c.part1;
+        EXPECT_EQ(toUtf8(detailOf(b.line()).text(DetailField::TotalPrize)), c.total) << c.part1;
     }
 }
 
@@ -147,7 +152,7 @@ TEST(HorseDetail, BadPrizeOrRunningStyleRaisesConversionErrorNamingTheField) {
         RecordBuilder b = profileHorse();
         b.set(c.field, c.text);
         try {
-            buildHorseDetail(kSexAgeCoat, b.line());
+            detailOf(b.line());
             ADD_FAILURE() << c.field.name << " accepted";
         } catch (const Error& e) {
             EXPECT_EQ(e.kind(), ErrorKind::Conversion);
@@ -157,7 +162,7 @@ TEST(HorseDetail, BadPrizeOrRunningStyleRaisesConversionErrorNamingTheField) {
 }
 
 TEST(HorseDetail, GridHasHeadingsAndTheLastRaceAtTheBottom) {
-    HorseDetail d = buildHorseDetail(kSexAgeCoat, profileHorse().line());
+    HorseDetail d = detailOf(profileHorse().line());
     EXPECT_EQ(toUtf8(d.grid[0][1]), "開催日");
     EXPECT_EQ(toUtf8(d.grid[0][13]), "体重　");
     EXPECT_EQ(toUtf8(d.grid[0][16]), "1（2）着馬");
@@ -258,7 +263,7 @@ TEST(HorseDetail, PastRaceCellsAndRowStates) {
     for (const RowCase& c : cases) {
         RecordBuilder b = profileHorse();
         setPastRaceRecord(b, 0, c.race);
-        HorseDetail d = buildHorseDetail(kSexAgeCoat, b.line());
+        HorseDetail d = detailOf(b.line());
         EXPECT_EQ(toUtf8(d.grid[5][c.column]), c.cell) << c.what;
         EXPECT_EQ(d.rowState[5], c.state) << c.what;
     }
@@ -269,7 +274,7 @@ TEST(HorseDetail, UnknownRacecourseLeavesTheRowEmpty) {
     PastRace noRace;
     noRace.racecourse = "80";
     setPastRaceRecord(b, 1, noRace);
-    HorseDetail d = buildHorseDetail(kSexAgeCoat, b.line());
+    HorseDetail d = detailOf(b.line());
     for (int c = 1; c < kDetailGridColumns; ++c) EXPECT_EQ(d.grid[4][c], "") << c;
     EXPECT_EQ(d.rowState[4], PastRowState::Central);
     EXPECT_EQ(toUtf8(d.grid[4][0]), "2走前");
@@ -281,7 +286,7 @@ TEST(HorseDetail, ShortHorseLineGivesEmptyTextsWithoutFailingOnLenientFields) {
         .setNumber(horse_line::total_prize_part1, 0)
         .setNumber(horse_line::total_prize_part2, 0);
     setCounters(b, horse_line::kGroupRunningStyle, {0, 0, 0, 0});
-    HorseDetail d = buildHorseDetail(kSexAgeCoat, b.line());
+    HorseDetail d = detailOf(b.line());
     EXPECT_EQ(toUtf8(d.text(DetailField::TotalPrize)), "0万円");
     EXPECT_EQ(d.text(DetailField::Sire), "");
     EXPECT_EQ(d.text(DetailField::DirtOver2200m), "  0  0  0  0");

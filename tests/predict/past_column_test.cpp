@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "data/error.h"
+#include "data/record_codec.h"
 #include "data/sjis.h"
 #include "predict/cell_markup.h"
 #include "support/engine_fixture.h"
@@ -13,13 +14,15 @@ namespace {
 using fixture::PastRace;
 
 struct Predicted {
-    std::string surface = sj("芝");
-    std::string distance = "1600";
+    Surface surface = Surface::Turf;
+    int64_t distance = 1600;
     std::string date = "2010/05/09" + sj("(日)");
 };
 
+HorseRecord horse(const std::string& line) { return decodeHorseRecord(Cp932View(line)); }
+
 PastColumn build(const std::vector<PastRace>& past, const Predicted& race = {}) {
-    return buildPastColumn(fixture::horseLine("HORSE NAME", past),
+    return buildPastColumn(horse(fixture::horseLine("HORSE NAME", past)),
                            {race.surface, race.distance, race.date, fixture::kNow});
 }
 
@@ -28,7 +31,7 @@ PastRace pastRace() { return PastRace{}; }
 TEST(BuildPastColumn, ComposesTheCellTextOfAPastRace) {
     PastColumn b = build({pastRace()});
     EXPECT_EQ(toUtf8(cellMarkup(b.pastText[0])), "東05.02 500万下<BR>芝16 35.2 　　②①<BR><B> 1着</B> ");
-    EXPECT_EQ(toUtf8(b.pastSurface[0]), "芝");
+    EXPECT_EQ(b.pastSurface[0], Surface::Turf);
     EXPECT_EQ(b.pastDistance[0], 1600);
     EXPECT_EQ(b.pastF3F[0], 352);
     EXPECT_EQ(b.pastCorner4[0], 1);
@@ -43,19 +46,21 @@ TEST(BuildPastColumn, ComposesTheCellTextOfAPastRace) {
 TEST(BuildPastColumn, DecidesWhichPastRacesCount) {
     struct Case {
         const char* what;
-        std::string predictedSurface, predictedDistance, pastSurface, pastDistance, first3f;
+        Surface predictedSurface;
+        int64_t predictedDistance;
+        std::string pastSurface, pastDistance, first3f;
         bool valid;
         int pr;
     };
     const Case cases[] = {
-        {"400 m shorter", sj("芝"), "2000", "turf", "1600", "352", true, 2},
-        {"410 m shorter", sj("芝"), "2000", "turf", "1590", "352", false, 0},
-        {"400 m longer", sj("芝"), "1200", "turf", "1600", "352", true, 2},
-        {"early 3F 14.9 s", sj("芝"), "1600", "turf", "1600", "149", false, 0},
-        {"early 3F 15.0 s", sj("芝"), "1600", "turf", "1600", "150", true, 2},
-        {"other surface", sj("芝"), "1600", "dirt", "1600", "352", false, 0},
-        {"dirt on dirt", sj("ダ"), "1600", "dirt", "1600", "352", true, 2},
-        {"steeplechase for a steeplechase", sj("障"), "1600", "jump", "1600", "352", false, 0},
+        {"400 m shorter", Surface::Turf, 2000, "turf", "1600", "352", true, 2},
+        {"410 m shorter", Surface::Turf, 2000, "turf", "1590", "352", false, 0},
+        {"400 m longer", Surface::Turf, 1200, "turf", "1600", "352", true, 2},
+        {"early 3F 14.9 s", Surface::Turf, 1600, "turf", "1600", "149", false, 0},
+        {"early 3F 15.0 s", Surface::Turf, 1600, "turf", "1600", "150", true, 2},
+        {"other surface", Surface::Turf, 1600, "dirt", "1600", "352", false, 0},
+        {"dirt on dirt", Surface::Dirt, 1600, "dirt", "1600", "352", true, 2},
+        {"steeplechase for a steeplechase", Surface::Jump, 1600, "jump", "1600", "352", false, 0},
     };
     for (const Case& c : cases) {
         PastRace p = pastRace();
@@ -106,6 +111,10 @@ TEST(BuildPastColumn, ScalesTheEarlyTimeOfThousandMetreRaces) {
         {"sapporo", "08", "turf", "238", "0568", "330", 354},
         {"niigata dirt", "07", "dirt", "238", "0568", "330", 357},
         {"over a minute", "07", "turf", "238", "1002", "330", 408},
+        // Local courses whose names start as niigata's and kokura's do keep the general rule.
+        {"新(地) turf", "41", "turf", "238", "0568", "330", 354},
+        {"新国 turf", "71", "turf", "238", "0568", "330", 354},
+        {"小林", "44", "turf", "238", "0568", "330", 354},
     };
     for (const Case& c : cases) {
         PastRace p = pastRace();
@@ -171,6 +180,9 @@ TEST(BuildPastColumn, WritesTheClassText) {
         {"short name at a central course", "04", "00004", "0", sj("皐月賞"), "東05.02 皐月賞G1 <BR>"},
         {"short name elsewhere", "10", "00004", "0", sj("皐月賞"), "大05.02 皐月賞<BR>"},
         {"chukyo is 名", "02", "16000", " ", sj("中日賞"), "名05.02 中日賞1600<BR>"},
+        {"名古 is not chukyo", "34", "16000", " ", sj("中日賞"), "名05.02 中日賞<BR>"},
+        {"中(地) is not a central course", "40", "00004", "0", sj("皐月賞"), "中05.02 皐月賞<BR>"},
+        {"新(地) is not niigata", "41", "00003", " ", sj("新潟賞"), "新05.02 新潟賞<BR>"},
     };
     for (const Case& c : cases) {
         PastRace p = pastRace();
@@ -226,7 +238,7 @@ TEST(BuildPastColumn, RejectsDatesThatDoNotExist) {
         PastRace p = pastRace();
         p.date = c.pastDate;
         try {
-            build({p}, {sj("芝"), "1600", c.raceDate + sj("(日)")});
+            build({p}, {Surface::Turf, 1600, c.raceDate + sj("(日)")});
             ADD_FAILURE() << c.what << ": no error";
         } catch (const Error& e) {
             EXPECT_EQ(e.kind(), ErrorKind::Conversion) << c.what;
@@ -236,7 +248,7 @@ TEST(BuildPastColumn, RejectsDatesThatDoNotExist) {
 
 TEST(BuildPastColumn, RejectsAHorseLineTooShortToHoldThePastDates) {
     std::string line = fixture::horseLine("SHORT", {}).substr(0, 1200);
-    EXPECT_THROW(buildPastColumn(line, {sj("芝"), "1600", "2010/05/09" + sj("(日)"), fixture::kNow}), Error);
+    EXPECT_THROW(buildPastColumn(horse(line), {Surface::Turf, 1600, "2010/05/09" + sj("(日)"), fixture::kNow}), Error);
 }
 
 }  // namespace

@@ -1,18 +1,11 @@
 #include "support/engine_fixture.h"
 
+#include "data/race_header.h"
 #include "data/record_builder.h"
 #include "data/records.h"
 #include "data/sjis.h"
 
 namespace zv::fixture {
-namespace {
-
-std::string surfaceText(const std::string& surface) {
-    if (surface == "jump") return sj("障");
-    return surface == "turf" ? sj("芝") : sj("ダ");
-}
-
-}  // namespace
 
 std::string horseLine(const std::string& name, const std::vector<PastRace>& past) {
     RecordBuilder b(kHorseLineLength);
@@ -66,13 +59,14 @@ RaceDataStore storeOf(const std::vector<Race>& races) {
         header.set(header_line::racecourse_code, "05")
             .set(header_line::race_number, race.raceNumber)
             .set(header_line::race_date, race.date.substr(0, 4) + race.date.substr(5, 2) + race.date.substr(8, 2))
-            .setNumber(header_line::runner_count, static_cast<int64_t>(race.entries.size()));
+            .setNumber(header_line::runner_count, static_cast<int64_t>(race.entries.size()))
+            .set(header_line::jump_flag, race.surface == "jump" ? "1" : "0")
+            .set(header_line::turf_flag, race.surface == "turf" ? "1" : "0")
+            .set(header_line::distance, race.distance);
         store.headerLines.push_back(header.line());
-        RaceHeader& raceHeader = store.headers.emplace_back();
+        RaceHeader& raceHeader = store.headers.emplace_back(raceHeaderTexts(header.line()));
         raceHeader.raceDateText = race.date + sj("(日)");
         raceHeader.raceNumberText = race.raceNumber;
-        raceHeader.distanceText = race.distance;
-        raceHeader.courseText = surfaceText(race.surface);
         raceHeader.titleLine1 = "TITLE1 R" + race.raceNumber;
         raceHeader.titleLine2 = "TITLE2 R" + race.raceNumber;
         raceHeader.runnerCount = static_cast<int>(race.entries.size());

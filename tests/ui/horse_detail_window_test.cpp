@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "data/record_builder.h"
+#include "data/record_codec.h"
 #include "data/records.h"
 #include "data/sjis.h"
 #include "predict/horse_detail.h"
@@ -19,9 +20,9 @@ using namespace zv;
 
 namespace {
 
-using PastRace = fixture::PastRaceRecord;
+using fixture::PastRaceRecord;
 
-std::string horseWith(const PastRace& p) {
+std::string horseWith(const PastRaceRecord& p) {
     RecordBuilder b(kHorseLineLength);
     b.set(horse_line::horse_name, sj("テストホース"))
         .setNumber(horse_line::main_prize, 0)
@@ -32,7 +33,9 @@ std::string horseWith(const PastRace& p) {
     return b.line();
 }
 
-HorseDetail detailOf(const PastRace& race) { return buildHorseDetail(sj("セン10  黒鹿毛"), horseWith(race)); }
+HorseDetail detailOf(const PastRaceRecord& race) {
+    return buildHorseDetail(sj("セン10  黒鹿毛"), decodeHorseRecord(Cp932View(horseWith(race))));
+}
 
 QList<int> columnWidths(QTableWidget* grid) {
     QList<int> widths;
@@ -60,7 +63,7 @@ QStringList clippedCells(QTableWidget* grid) {
 
 }  // namespace
 
-Q_DECLARE_METATYPE(PastRace)
+Q_DECLARE_METATYPE(PastRaceRecord)
 
 class DetailWindowTest : public QObject {
     Q_OBJECT
@@ -76,8 +79,8 @@ private slots:
 };
 
 void DetailWindowTest::widestTextsOfRealRacesFitWithoutMovingTheColumns_data() {
-    QTest::addColumn<PastRace>("race");
-    PastRace local;
+    QTest::addColumn<PastRaceRecord>("race");
+    PastRaceRecord local;
     local.racecourse = "35";  // 札(地)
     local.shortName = "皐月賞";
     local.classCode = "00005";  // オープン，牝馬
@@ -95,16 +98,16 @@ void DetailWindowTest::widestTextsOfRealRacesFitWithoutMovingTheColumns_data() {
     local.jockey = "ルメール";
     local.opponent = "ゼルヴォラブライト";
     QTest::newRow("a steeplechase at a local course with every field at its widest") << local;
-    PastRace winner = local;
+    PastRaceRecord winner = local;
     winner.finish = "01";
     winner.margin = "999";
     QTest::newRow("a winner ten lengths clear") << winner;
-    PastRace abroad;
+    PastRaceRecord abroad;
     abroad.racecourse = "65";    // ＵＡＥ
     abroad.classCode = "00094";  // 能力試験
     abroad.corners = {"34", "34", "34", "34"};
     QTest::newRow("an ability test abroad with a corner incident") << abroad;
-    PastRace scratched;
+    PastRaceRecord scratched;
     scratched.time = "    ";
     scratched.popularity = "34";
     scratched.finish = "34";
@@ -112,7 +115,7 @@ void DetailWindowTest::widestTextsOfRealRacesFitWithoutMovingTheColumns_data() {
 }
 
 void DetailWindowTest::widestTextsOfRealRacesFitWithoutMovingTheColumns() {
-    QFETCH(PastRace, race);
+    QFETCH(PastRaceRecord, race);
     ui::HorseDetailWindow window;
     const QList<int> empty = columnWidths(window.pastRaceGrid());
     window.showHorse(detailOf(race));
@@ -124,7 +127,7 @@ void DetailWindowTest::aNameOfFullFieldLengthWidensOnlyItsColumn() {
     ui::HorseDetailWindow window;
     QTableWidget* grid = window.pastRaceGrid();
     const QList<int> usual = columnWidths(grid);
-    PastRace longName;
+    PastRaceRecord longName;
     longName.opponent = "アイウエオカキクケコサシスセソ";  // the whole 30 bytes of the field
     window.showHorse(detailOf(longName));
     QCOMPARE(clippedCells(grid), QStringList());
@@ -132,7 +135,7 @@ void DetailWindowTest::aNameOfFullFieldLengthWidensOnlyItsColumn() {
     QVERIFY(widened.takeLast() > usual.last());
     QCOMPARE(widened, usual.mid(0, usual.size() - 1));
     // The next horse gets the usual widths back.
-    window.showHorse(detailOf(PastRace{}));
+    window.showHorse(detailOf(PastRaceRecord{}));
     QCOMPARE(columnWidths(grid), usual);
 }
 
@@ -148,7 +151,7 @@ void DetailWindowTest::labelsStandApartInsideThePanel() {
     ui::HorseDetailWindow window;
     window.show();
     if (size.isValid()) window.resize(size);
-    PastRace race;
+    PastRaceRecord race;
     window.showHorse(detailOf(race));
     const QList<QLabel*> labels = window.findChildren<QLabel*>();
     QVERIFY(labels.size() > 40);
