@@ -2,7 +2,6 @@
 
 #include <QFileDialog>
 #include <QProgressBar>
-#include <QTimer>
 #include <exception>
 #include <utility>
 
@@ -41,6 +40,9 @@ QString askSaveFileName(QWidget* parent, const QString& proposedName, const QStr
 
 ExportCommands::ExportCommands(ExportCommandsSetup setup, QObject* parent) : QObject(parent), setup_(std::move(setup)) {
     if (!setup_.saveFileName) setup_.saveFileName = askSaveFileName;
+    connect(&revealTick_, &QTimer::timeout, this, [this] {
+        if (reveal_) reveal_->poll();
+    });
 }
 
 bool ExportCommands::dataSetLoaded() {
@@ -74,36 +76,34 @@ void ExportCommands::tellDone(const QString& message) const {
 
 void ExportCommands::exportAllBetLines() {
     if (!setup_.session->developerMode() || !dataSetLoaded()) return;
-    const RaceDataStore& store = setup_.session->store();
-    const QString file = askSaveFile(ui::fromCp932(allRacesKmiFileName(store)),
+    const QString file = askSaveFile(ui::fromCp932(allRacesKmiFileName(setup_.session->store())),
                                      QStringLiteral("買い目一括ファイル(*.kmi)"), QStringLiteral("kmi"));
     if (file.isEmpty()) return;
     runAllRaces(
-        [&](const BatchRunOptions& options) {
+        [file](const RaceDataStore& day, const BatchRunOptions& options) {
             return batchDoneMessage(QStringLiteral("全レースの買い目ファイルを保存しました"), file,
-                                    writeAllRacesKmiFile(ui::toPath(file), store, options));
+                                    writeAllRacesKmiFile(ui::toPath(file), day, options));
         },
         true);
 }
 
 void ExportCommands::exportIndexFile() {
     if (!dataSetLoaded()) return;
-    const RaceDataStore& store = setup_.session->store();
-    const QString file = askSaveFile(ui::fromCp932(indexFileName(store)), QStringLiteral("外部指数ファイル(*.idx)"),
-                                     QStringLiteral("idx"));
+    const QString file = askSaveFile(ui::fromCp932(indexFileName(setup_.session->store())),
+                                     QStringLiteral("外部指数ファイル(*.idx)"), QStringLiteral("idx"));
     if (file.isEmpty()) return;
     runAllRaces(
-        [&](const BatchRunOptions& options) {
+        [file](const RaceDataStore& day, const BatchRunOptions& options) {
             return batchDoneMessage(QStringLiteral("外部指数ファイルを保存しました"), file,
-                                    writeIndexFile(ui::toPath(file), store, options));
+                                    writeIndexFile(ui::toPath(file), day, options));
         },
         true);
 }
 
 void ExportCommands::exportPrAverageCsv() {
     if (!setup_.session->developerMode() || !dataSetLoaded()) return;
-    // Asked over the progress window once it shows, else over the main window; from the
-    // worker the question waits for its answer on the GUI thread.
+    // Asked over the progress window once it shows, else over the main window; from the job the
+    // question waits for its answer on the GUI thread.
     const CsvQuestionHandler ask = [this](CsvQuestion, const std::string& message) {
         QString text = ui::fromCp932(message);
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -120,7 +120,7 @@ void ExportCommands::exportPrAverageCsv() {
     };
     // The question about a missing file comes before the run; the run only starts when the
     // answer is Yes, so it is asked here once and answered again inside the run.
-    const std::filesystem::path& folder = setup_.session->dataFolder();
+    const std::filesystem::path folder = setup_.session->dataFolder();
     if (!std::filesystem::exists(folder / kPrCsvFile) &&
         ask(CsvQuestion::CreateMissingFile, missingCsvMessage()) != CsvAnswer::Yes) {
         return;
@@ -128,10 +128,9 @@ void ExportCommands::exportPrAverageCsv() {
     const CsvQuestionHandler askAfterCreate = [ask](CsvQuestion question, const std::string& message) {
         return question == CsvQuestion::CreateMissingFile ? CsvAnswer::Yes : ask(question, message);
     };
-    const RaceDataStore& store = setup_.session->store();
     runAllRaces(
-        [&](const BatchRunOptions& options) {
-            const PrCsvOutcome outcome = appendDayToPrCsv(folder, store, options, askAfterCreate);
+        [folder, askAfterCreate](const RaceDataStore& day, const BatchRunOptions& options) {
+            const PrCsvOutcome outcome = appendDayToPrCsv(folder, day, options, askAfterCreate);
             if (outcome.declined) return QString();
             return ui::fileDoneMessage(QStringLiteral("PR平均をCSVに%1行追加しました").arg(outcome.linesAdded),
                                        ui::fromPath(folder / kPrCsvFile));
@@ -139,62 +138,92 @@ void ExportCommands::exportPrAverageCsv() {
         false);
 }
 
-void ExportCommands::runAllRaces(const std::function<QString(const BatchRunOptions&)>& run, bool fullBarAtEnd) {
-    abortRequested_ = false;
-    const int race = setup_.session->currentRace();
+void ExportCommands::runAllRaces(AllRacesRun run, bool fullBarAtEnd) {
+    runDay_ = setup_.session->snapshot();
+    raceBefore_ = setup_.session->currentRace();
+    runMessage_ = std::make_shared<QString>();
 
     // The progress window belongs to the application, not to the hidden main window. It shows
     // once the run has lasted, asked at every race and every tick of a timer meanwhile.
     progress_ = new ui::ProgressWindow(nullptr);
-    connect(progress_, &ui::ProgressWindow::abortRequested, this, [this] { abortRequested_ = true; });
-    ProgressReveal reveal(setup_.clock, [this] {
+    reveal_ = std::make_unique<ProgressReveal>(setup_.clock, [this] {
         setup_.hideWindows();
         progress_->show();
     });
-    reveal_ = &reveal;
-    QTimer tick;
-    connect(&tick, &QTimer::timeout, progress_, [&reveal] { reveal.poll(); });
-    tick.start(kQuietRunLimit / 10);
+    revealTick_.start(kQuietRunLimit / 10);
 
     BatchRunOptions options;
     options.sortColumn = setup_.session->sortColumn();
     options.now = setup_.session->now();
     options.fullBarAtEnd = fullBarAtEnd;
-    options.abortRequested = [this] { return abortRequested_.load(); };
     const auto setBar = queuedBarSetter(progress_->progressBar());
-    // The queued calls reach the GUI thread before the run's end does, while all of this lives.
-    options.progress = [this, setBar, &reveal, window = progress_](int percent) {
+    // Told on the job's thread; what reaches the windows goes through queued calls.
+    auto progress = [this, setBar, window = progress_](int percent) {
         setBar(100, percent);
         QMetaObject::invokeMethod(
-            window, [&reveal] { reveal.poll(); }, Qt::QueuedConnection);
+            window,
+            [this] {
+                if (reveal_) reveal_->poll();
+            },
+            Qt::QueuedConnection);
         if (setup_.progressOnWorker) setup_.progressOnWorker(percent);
     };
+    auto work = [run = std::move(run), options, day = runDay_, message = runMessage_](const Job::Control& control) {
+        BatchRunOptions controlled = options;
+        controlled.abortRequested = [&control] { return control.cancelled(); };
+        controlled.progress = [&control](int percent) { control.progress(percent); };
+        *message = run(*day, controlled);
+    };
+    job_ = std::make_unique<Job>(std::move(work), std::move(progress), [this] {
+        QMetaObject::invokeMethod(this, &ExportCommands::endRun, Qt::QueuedConnection);
+    });
+    connect(progress_, &ui::ProgressWindow::abortRequested, this, [this] {
+        if (job_) job_->cancel();
+    });
+}
 
+void ExportCommands::abortRun(std::function<void()> then) {
+    if (!job_) return then();
+    afterRun_ = std::move(then);
+    job_->cancel();
+}
+
+void ExportCommands::endRun() {
     std::exception_ptr failure;
-    QString message;
     try {
-        runOffGuiThread([&] { message = run(options); });
+        job_->finish();
     } catch (...) {
         failure = std::current_exception();
     }
-
-    // The closing steps run whatever happened above.
+    job_.reset();
+    // The race of before, when its day is still the one on screen.
     std::exception_ptr restoreFailure;
-    if (race >= 0 && race < setup_.session->store().raceCount) {
+    if (setup_.session->snapshot() == runDay_ && raceBefore_ >= 0 && raceBefore_ < runDay_->raceCount) {
         try {
-            setup_.session->select(race);
+            setup_.session->select(raceBefore_);
         } catch (...) {
             restoreFailure = std::current_exception();
         }
     }
-    tick.stop();
-    reveal_ = nullptr;
+    runDay_.reset();
+    revealTick_.stop();
+    const bool revealed = reveal_->revealed();
+    reveal_.reset();
     // Closing destroys the window; it is forgotten here already.
     std::exchange(progress_, nullptr)->close();
-    if (reveal.revealed()) setup_.showWindows();
-    if (failure) std::rethrow_exception(failure);
-    if (restoreFailure) std::rethrow_exception(restoreFailure);
-    if (!message.isEmpty()) tellDone(message);
+    if (revealed) setup_.showWindows();
+    const QString message = *std::exchange(runMessage_, nullptr);
+    if (const std::exception_ptr thrown = failure ? failure : restoreFailure) {
+        try {
+            std::rethrow_exception(thrown);
+        } catch (const std::exception& error) {
+            setup_.feedback.errorReport(setup_.window, ui::errorText(error));
+        }
+    } else if (!message.isEmpty()) {
+        tellDone(message);
+    }
+    emit runEnded();
+    if (afterRun_) std::exchange(afterRun_, nullptr)();
 }
 
 }  // namespace zv::app

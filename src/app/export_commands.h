@@ -1,17 +1,20 @@
 // The exports of the tools menu: the bet-line file of the race on screen, and the all-races runs
 // (the bet-line file of every race, the external index file, the PR-average CSV). An all-races
-// run computes the races on a worker thread; once it has lasted (ProgressReveal), the main window
-// and its companions hide behind the progress window, whose Abort button stops the run after the
-// race in progress.
+// run is a job over a snapshot of the day (session/job.h): starting it returns at once, and
+// another day may come in while it runs. Once it has lasted (ProgressReveal), the main window and
+// its companions hide behind the progress window, whose Abort button stops the run after the race
+// in progress; its end puts them back and reports what was written or what failed.
 #pragma once
 
 #include <QObject>
 #include <QString>
-#include <atomic>
+#include <QTimer>
 #include <functional>
+#include <memory>
 
 #include "export/batch_run.h"
 #include "progress_reveal.h"
+#include "session/job.h"
 #include "ui/user_feedback.h"
 
 class QWidget;
@@ -60,20 +63,35 @@ public:
 
     // The progress window of the run going on, or nullptr.
     ui::ProgressWindow* progressWindow() const { return progress_; }
-    bool running() const { return progress_ != nullptr; }
+    bool running() const { return job_ != nullptr; }
+    // Stops the run going on after its race in progress; then, once it has ended, calls then.
+    void abortRun(std::function<void()> then);
+
+signals:
+    void runEnded();
 
 private:
+    // What an all-races run does with the day; returns what it wrote, for the status bar.
+    using AllRacesRun = std::function<QString(const RaceDataStore& day, const BatchRunOptions& options)>;
+
     bool dataSetLoaded();
     QString askSaveFile(const QString& proposedName, const QString& filter, const QString& suffix);
-    // Runs run off the GUI thread behind the progress window and puts the windows back after;
-    // then tells done what run says it wrote, when it says anything.
-    void runAllRaces(const std::function<QString(const BatchRunOptions&)>& run, bool fullBarAtEnd);
+    // Starts run as a job over the day on screen behind the progress window; see endRun.
+    void runAllRaces(AllRacesRun run, bool fullBarAtEnd);
+    // The job has ended: the race of before is shown again (when its day still is), the windows
+    // come back, and what it wrote or why it failed is told.
+    void endRun();
     void tellDone(const QString& message) const;
 
     ExportCommandsSetup setup_;
     ui::ProgressWindow* progress_ = nullptr;  // destroys itself when closed
-    ProgressReveal* reveal_ = nullptr;        // while a run goes on
-    std::atomic<bool> abortRequested_ = false;
+    std::unique_ptr<ProgressReveal> reveal_;  // while a run goes on
+    QTimer revealTick_;
+    std::shared_ptr<const RaceDataStore> runDay_;
+    int raceBefore_ = -1;
+    std::shared_ptr<QString> runMessage_;  // written by the job, read after its end
+    std::function<void()> afterRun_;
+    std::unique_ptr<Job> job_;  // last: it goes first, stopping the work that uses the rest
 };
 
 }  // namespace zv::app

@@ -209,14 +209,7 @@ void MainWindow::startUpLoad(const QString& archiveArgument) {
     if (sameDataSet && race > 0 && race < session_.store().raceCount) runCommand([this, race] { showRace(race); });
 }
 
-bool MainWindow::dataSetBusy() {
-    if (!exports_.running()) return false;
-    setup_.feedback.beep();
-    return true;
-}
-
 void MainWindow::openArchive(const QString& path) {
-    if (dataSetBusy()) return;
     const IntakeResult taken = session_.openArchive(ui::toPath(path), [this](int percent) {
         progressBar_->setValue(percent);
         progressBar_->repaint();
@@ -227,14 +220,13 @@ void MainWindow::openArchive(const QString& path) {
 }
 
 void MainWindow::showKeptDay(int date, int race, int runner) {
-    if (dataSetBusy()) return;
     session_.showKeptDay(date, race);
     if (runner > 0) companions_.openRunnerDetail(runner, false);
 }
 
 void MainWindow::showCurrentDay() {
     if (!session_.keptDayShown()) return setup_.feedback.beep();
-    if (!dataSetBusy()) session_.showDataFolder();
+    session_.showDataFolder();
 }
 
 void MainWindow::tellDone(const QString& message) { ui::showDoneMessage(statusBar(), message); }
@@ -316,6 +308,11 @@ void MainWindow::saveSettings() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (exports_.running()) {
+        // The run stops after its race in progress; the window closes once it has.
+        event->ignore();
+        return exports_.abortRun([this] { close(); });
+    }
     saveSettings();
     event->accept();
     companions_.hide();

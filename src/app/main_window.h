@@ -75,6 +75,8 @@ public:
     const MainWindowActions& actions() const { return actions_; }
     const RaceSession& session() const { return session_; }
     ui::ProgressWindow* progressWindow() const { return exports_.progressWindow(); }
+    // An all-races export runs (it goes on after its command has returned).
+    bool exportRunning() const { return exports_.running(); }
     int restoreHeight() const { return height_.restoreHeight(); }
     bool rolledUp() const { return height_.rolledUp(); }
     ui::RaceGridView* grid() const { return grid_; }
@@ -99,8 +101,6 @@ private:
     void connectCommands();
     void restoreSettings();
     void saveSettings();
-    // An all-races run reads the data set on its worker until it ends: nothing may replace it.
-    bool dataSetBusy();
     // Draws a change of the session: the race menu, or the race into the header, the grid and
     // the open companion windows.
     void presentChange(SessionChange change);

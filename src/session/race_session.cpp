@@ -25,19 +25,21 @@ bool RaceSession::readDataFolder(RaceDataStore& store) const {
 }
 
 void RaceSession::loadDataFolder() {
-    if (readDataFolder(store_)) dataSetReplaced();
+    RaceDataStore fresh;
+    if (readDataFolder(fresh)) replaceDataSet(std::move(fresh));
 }
 
 IntakeResult RaceSession::openArchive(const std::filesystem::path& archive, const archive::ProgressFn& progress) {
-    IntakeResult taken = zv::openArchive(archive, setup_.dataFolder, store_, progress);
+    RaceDataStore fresh;
+    IntakeResult taken = zv::openArchive(archive, setup_.dataFolder, fresh, progress);
     if (!taken) return taken;
     libraryProblem_.clear();
     try {
-        library::Library(setup_.dataFolder, library::OpenMode::Create).addDay(store_, archive.string());
+        library::Library(setup_.dataFolder, library::OpenMode::Create).addDay(fresh, archive.string());
     } catch (const Error& e) {
         libraryProblem_ = e.message();
     }
-    dataSetReplaced();
+    replaceDataSet(std::move(fresh));
     return taken;
 }
 
@@ -45,16 +47,16 @@ void RaceSession::showKeptDay(int date, int race) {
     RaceDataStore day;
     if (!library::Library(setup_.dataFolder, library::OpenMode::Existing).loadDay(date, day))
         throw Error(ErrorKind::Io, "ライブラリに " + library::slashedDate(date) + " の開催日はありません。");
-    store_ = std::move(day);
+    const int races = day.raceCount;
+    store_ = std::make_shared<const RaceDataStore>(std::move(day));
     keptDay_ = date;
-    presentDataSet(race >= 0 && race < store_.raceCount ? race : 0);
+    presentDataSet(race >= 0 && race < races ? race : 0);
 }
 
 void RaceSession::showDataFolder() {
     RaceDataStore current;
-    const bool there = readDataFolder(current);
-    store_ = std::move(current);
-    if (there) return dataSetReplaced();
+    if (readDataFolder(current)) return replaceDataSet(std::move(current));
+    store_ = std::make_shared<const RaceDataStore>();
     keptDay_.reset();
     result_.reset();
     currentRace_ = -1;
@@ -62,7 +64,8 @@ void RaceSession::showDataFolder() {
     tell(SessionChange::Race);
 }
 
-void RaceSession::dataSetReplaced() {
+void RaceSession::replaceDataSet(RaceDataStore fresh) {
+    store_ = std::make_shared<const RaceDataStore>(std::move(fresh));
     keptDay_.reset();
     presentDataSet(0);
 }
@@ -76,7 +79,7 @@ void RaceSession::presentDataSet(int race) {
 
 void RaceSession::select(int race) {
     try {
-        auto computed = std::make_shared<RaceResult>(computeRace(store_, race, sortColumn_, setup_.clock()));
+        auto computed = std::make_shared<RaceResult>(computeRace(*store_, race, sortColumn_, setup_.clock()));
         showOwnMarks(*computed, ownMarksOf(race));
         result_ = std::move(computed);
     } catch (const Error&) {
@@ -97,7 +100,7 @@ bool RaceSession::previous() {
 }
 
 bool RaceSession::next() {
-    if (currentRace_ + 1 >= store_.raceCount) return false;
+    if (currentRace_ + 1 >= store_->raceCount) return false;
     select(currentRace_ + 1);
     return true;
 }
@@ -115,7 +118,7 @@ bool RaceSession::clickHeader(int column) {
 
 int RaceSession::setOwnMark(int runner, int mark) {
     if (!result_) return 0;
-    const int gaveUp = ownMarks().setOnCard(store_, currentRace_, runner, mark);
+    const int gaveUp = ownMarks().setOnCard(*store_, currentRace_, runner, mark);
     auto marked = std::make_shared<RaceResult>(*result_);
     showOwnMarks(*marked, ownMarksOf(currentRace_));
     result_ = std::move(marked);
@@ -133,7 +136,7 @@ library::OwnMarks& RaceSession::ownMarks() {
 
 RaceOwnMarks RaceSession::ownMarksOf(int race) {
     try {
-        return RaceOwnMarks(ownMarks().onCard(store_, race));
+        return RaceOwnMarks(ownMarks().onCard(*store_, race));
     } catch (const Error&) {
         // Setting a mark says why; the race shows without them.
         return {};

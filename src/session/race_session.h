@@ -82,12 +82,14 @@ public:
     // stored (nothing changes then).
     int setOwnMark(int runner, int mark);
 
-    const RaceDataStore& store() const { return store_; }
-    bool hasData() const { return store_.raceCount > 0; }
+    const RaceDataStore& store() const { return *store_; }
+    // The day as it is now, for work that runs on while another day may come in: it never changes.
+    std::shared_ptr<const RaceDataStore> snapshot() const { return store_; }
+    bool hasData() const { return store_->raceCount > 0; }
     int currentRace() const { return currentRace_; }
     // The current race's header; null when no race is current.
     const RaceHeader* currentHeader() const {
-        return currentRace_ >= 0 && currentRace_ < store_.raceCount ? &store_.headers[size_t(currentRace_)] : nullptr;
+        return currentRace_ >= 0 && currentRace_ < store_->raceCount ? &store_->headers[size_t(currentRace_)] : nullptr;
     }
     // The current race's result; empty when no race is current or it could not be computed.
     // A result never changes once handed out: a new order is a new result.
@@ -100,8 +102,8 @@ public:
 private:
     // The data set of the data folder when its header and horse files are there (loadDataFolder).
     bool readDataFolder(RaceDataStore& store) const;
-    // The data folder's data set replaced the one on screen.
-    void dataSetReplaced();
+    // The data folder's data set (fresh) takes the place of the one on screen.
+    void replaceDataSet(RaceDataStore fresh);
     // A new data set is on screen: told, then race selected.
     void presentDataSet(int race);
     void tell(SessionChange change) const;
@@ -110,7 +112,7 @@ private:
     RaceOwnMarks ownMarksOf(int race);
 
     RaceSessionSetup setup_;
-    RaceDataStore store_;
+    std::shared_ptr<const RaceDataStore> store_ = std::make_shared<const RaceDataStore>();
     std::shared_ptr<const RaceResult> result_;
     int currentRace_ = -1;
     int sortColumn_ = kColRunner;

@@ -49,7 +49,7 @@ void DoneMessagesTest::everyExportSaysWhatItWroteWhere() {
     for (const auto& e : exports) {
         window.statusBar()->clearMessage();
         fixture.saveAnswer = folder + QLatin1Char('/') + QString::fromLatin1(e.file);
-        e.action->trigger();
+        fixture.runExport(e.action);
         QVERIFY2(fixture.errors.isEmpty(), qPrintable(fixture.errors.join(QLatin1Char('\n'))));
         QVERIFY2(said(window).startsWith(QString::fromUtf8(e.done)), qPrintable(said(window)));
         QVERIFY2(said(window).endsWith(QStringLiteral(": ") + fixture.saveAnswer), qPrintable(said(window)));
@@ -57,7 +57,7 @@ void DoneMessagesTest::everyExportSaysWhatItWroteWhere() {
     // A cancelled dialog writes nothing and says nothing.
     window.statusBar()->clearMessage();
     fixture.saveAnswer.clear();
-    window.actions().indexFile->trigger();
+    fixture.runExport(window.actions().indexFile);
     QCOMPARE(said(window), QString());
 }
 

@@ -12,9 +12,13 @@
 #include <utility>
 
 #include "data/sjis.h"
+#include "demo/demo_day.h"
 #include "main_window_fixture.h"
 #include "predict/bet_lines.h"
 #include "predict/horse_detail.h"
+#include "session/data_set_fingerprint.h"
+#include "support/archive_fixture.h"
+#include "ui/cp932_text.h"
 #include "ui/progress_window.h"
 #include "ui/race_grid_view.h"
 
@@ -32,6 +36,22 @@ std::string readFile(const std::filesystem::path& path) {
 }
 
 int countLines(const std::string& text) { return int(std::count(text.begin(), text.end(), '\n')); }
+
+// Calls shown each time a progress window shows.
+class ProgressShowWatch : public QObject {
+public:
+    explicit ProgressShowWatch(std::function<void()> shown) : shown_(std::move(shown)) {
+        qApp->installEventFilter(this);
+    }
+    ~ProgressShowWatch() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::Show && qobject_cast<ui::ProgressWindow*>(object)) shown_();
+        return false;
+    }
+
+private:
+    std::function<void()> shown_;
+};
 
 QString pdfText(const QString& pdf) {
     QProcess run;
@@ -62,6 +82,8 @@ private slots:
     void indexRunRestoresTheRaceAndTheWindows();
     void abortDuringTheRunKeepsTheRacesDone();
     void aFailingRaceStillRestoresEveryWindow();
+    void aDayTakenInDuringARunLeavesTheRunOnItsDay();
+    void closingDuringARunStopsItAndThenCloses();
     void progressWindowShowsOnlyForARunThatLasts_data();
     void progressWindowShowsOnlyForARunThatLasts();
     void raceFileIntoAMissingFolderShowsTheError();
@@ -142,7 +164,7 @@ void ExportWindowsTest::exportsWithoutDataGiveAMessageAndNoDialog() {
     MainWindowFixture fixture;
     MainWindow& window = fixture.open();
     fixture.saveAnswer = QString::fromStdString((fixture.dataFolder() / "out.idx").string());
-    window.actions().indexFile->trigger();
+    fixture.runExport(window.actions().indexFile);
     window.actions().betLineFile->trigger();
     QCOMPARE(fixture.notices.size(), 2);
     QVERIFY(fixture.saveProposals.isEmpty());
@@ -154,7 +176,7 @@ void ExportWindowsTest::cancelledSaveDialogRunsNothing() {
     fixture.writeDay();
     MainWindow& window = fixture.open();
     window.show();
-    window.actions().indexFile->trigger();
+    fixture.runExport(window.actions().indexFile);
     QCOMPARE(fixture.saveProposals.size(), 1);
     QVERIFY(fixture.saveProposals.first().startsWith(QStringLiteral("zv")));
     QVERIFY(fixture.saveProposals.first().endsWith(QStringLiteral(".idx")));
@@ -172,21 +194,12 @@ void ExportWindowsTest::indexRunRestoresTheRaceAndTheWindows() {
     fixture.bets().show();
     const auto file = fixture.dataFolder() / "all.idx";
     fixture.saveAnswer = QString::fromStdString(file.string());
-    int seenPercent = -1;
     bool windowsHiddenDuringRun = false;
-    QTimer probe;
-    QObject::connect(&probe, &QTimer::timeout, [&] {
-        if (ui::ProgressWindow* progress = window.progressWindow()) {
-            seenPercent = progress->percent();
-            windowsHiddenDuringRun =
-                !window.isVisible() && !fixture.detail().isVisible() && !fixture.bets().isVisible();
-        }
+    const ProgressShowWatch watch([&] {
+        windowsHiddenDuringRun = !window.isVisible() && !fixture.detail().isVisible() && !fixture.bets().isVisible();
     });
-    probe.start(0);
-    window.actions().indexFile->trigger();
-    probe.stop();
+    fixture.runExport(window.actions().indexFile);
     QVERIFY(windowsHiddenDuringRun);
-    QVERIFY(seenPercent >= 0);
     QVERIFY(window.progressWindow() == nullptr);
     QVERIFY(window.isVisible());
     QCOMPARE(window.session().currentRace(), 2);
@@ -221,7 +234,7 @@ void ExportWindowsTest::abortDuringTheRunKeepsTheRacesDone() {
         QMetaObject::invokeMethod(window.progressWindow()->abortButton(), &QPushButton::click,
                                   Qt::BlockingQueuedConnection);
     };
-    window.actions().indexFile->trigger();
+    fixture.runExport(window.actions().indexFile);
     probe.stop();
     QVERIFY(lastPercent > 0);
     QVERIFY(lastPercent < 100);
@@ -251,7 +264,7 @@ void ExportWindowsTest::aFailingRaceStillRestoresEveryWindow() {
     fixture.bets().show();
     const auto file = fixture.dataFolder() / "broken.idx";
     fixture.saveAnswer = QString::fromStdString(file.string());
-    window.actions().indexFile->trigger();
+    fixture.runExport(window.actions().indexFile);
     QCOMPARE(fixture.errors.size(), 1);
     QVERIFY(window.progressWindow() == nullptr);
     QVERIFY(window.isVisible());
@@ -260,6 +273,61 @@ void ExportWindowsTest::aFailingRaceStillRestoresEveryWindow() {
     QCOMPARE(window.session().currentRace(), 1);
     QCOMPARE(fixture.detail().selectedRunnerIndex(), 1);
     QVERIFY(!std::filesystem::exists(file));
+}
+
+void ExportWindowsTest::aDayTakenInDuringARunLeavesTheRunOnItsDay() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    const std::filesystem::path source = fixture.dataFolder().parent_path() / "source";
+    std::filesystem::create_directories(source);
+    writeDemoDay(source, 42);
+    const std::filesystem::path archive = fixture.dataFolder().parent_path() / "hb261212.lzh";
+    fixture::packWithJlha(source, archive, "-a1q", {kHeaderFile, kRunnerFile, kHorseFile});
+    MainWindow& window = fixture.open();
+    window.show();
+    window.showRace(3);
+    int runnersBefore = 0;
+    for (int r = 0; r < window.session().store().raceCount; ++r)
+        runnersBefore += window.session().store().runnerCount(r);
+    const std::string dayBefore = dataSetFingerprint(window.session().store());
+    const auto file = fixture.dataFolder() / "all.idx";
+    fixture.saveAnswer = QString::fromStdString(file.string());
+    // After the first race another day is taken in, as a second start hands over an archive.
+    bool taken = false;
+    fixture.allRacesProgress = [&](int) {
+        if (std::exchange(taken, true)) return;
+        QMetaObject::invokeMethod(
+            &window, [&] { window.openArchive(ui::fromPath(archive)); }, Qt::BlockingQueuedConnection);
+    };
+    fixture.runExport(window.actions().indexFile);
+    QVERIFY(taken);
+    QCOMPARE(fixture.errors, QStringList());
+    QVERIFY(dataSetFingerprint(window.session().store()) != dayBefore);
+    QCOMPARE(window.session().currentRace(), 0);
+    QVERIFY(window.isVisible());
+    // The file holds the whole day the run started on.
+    QCOMPARE(countLines(readFile(file)), 1 + runnersBefore);
+}
+
+void ExportWindowsTest::closingDuringARunStopsItAndThenCloses() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    MainWindow& window = fixture.open();
+    window.show();
+    fixture.saveAnswer = QString::fromStdString((fixture.dataFolder() / "part.idx").string());
+    bool closed = false;
+    fixture.allRacesProgress = [&](int) {
+        if (std::exchange(closed, true)) return;
+        QMetaObject::invokeMethod(
+            &window, [&] { window.close(); }, Qt::BlockingQueuedConnection);
+    };
+    fixture.runExport(window.actions().indexFile);
+    QVERIFY(closed);
+    QVERIFY(!window.isVisible());
+    QVERIFY(window.progressWindow() == nullptr);
+    int allRunners = 0;
+    for (int r = 0; r < window.session().store().raceCount; ++r) allRunners += window.session().store().runnerCount(r);
+    QVERIFY(countLines(readFile(fixture.dataFolder() / "part.idx")) < 1 + allRunners);
 }
 
 namespace {
@@ -301,7 +369,7 @@ void ExportWindowsTest::progressWindowShowsOnlyForARunThatLasts() {
     window.show();
     fixture.saveAnswer = QString::fromStdString((fixture.dataFolder() / "all.idx").string());
     ShowCounter counter(&window);
-    window.actions().indexFile->trigger();
+    fixture.runExport(window.actions().indexFile);
     QCOMPARE(counter.progressShown, shown ? 1 : 0);
     QCOMPARE(counter.windowHidden, shown ? 1 : 0);
     QVERIFY(window.isVisible());

@@ -69,7 +69,7 @@ void LibraryWindowsTest::aDayChosenByItsDateIsShownAndOneStepReturns() {
     const std::filesystem::path written = fixture.dataFolder().parent_path() / "kept.idx";
     const std::filesystem::path expected = fixture.dataFolder().parent_path() / "expected.idx";
     fixture.saveAnswer = QString::fromStdString(written.string());
-    window.actions().indexFile->trigger();
+    fixture.runExport(window.actions().indexFile);
     QTRY_VERIFY(std::filesystem::exists(written));
     QCOMPARE(fixture.saveProposals.last(), QStringLiteral("zv260510.idx"));
     writeIndexFile(expected, window.session().store(), {});

@@ -125,6 +125,12 @@ MainWindow& MainWindowFixture::open(const QString& archiveArgument) {
     return *window_;
 }
 
+void MainWindowFixture::runExport(QAction* action) {
+    action->trigger();
+    // A run that never ends fails the test that waits for its file.
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->exportRunning(), 60000);
+}
+
 void MainWindowFixture::closeWindow() {
     if (!window_) return;
     window_->close();

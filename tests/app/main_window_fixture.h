@@ -47,6 +47,8 @@ public:
     MainWindow& window() { return *window_; }
     ui::BetLinesWindow& bets() { return *bets_; }
     ui::HorseDetailWindow& detail() { return *detail_; }
+    // Triggers an all-races export and lets events flow until the run has ended.
+    void runExport(QAction* action);
 
     int beeps = 0;
     QStringList notices;

@@ -357,7 +357,7 @@ int main(int argc, char** argv) {
         }
     });
     probe.start(0);
-    window.actions().indexFile->trigger();
+    fixture.runExport(window.actions().indexFile);
     probe.stop();
     settle();
     save(&window, QStringLiteral("main_after_export"));
