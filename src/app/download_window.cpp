@@ -14,12 +14,11 @@
 #include <QVBoxLayout>
 
 #include "data/error.h"
-#include "long_work.h"
 #include "service/curl_transport.h"
-#include "service/purchase_run.h"
 #include "service_runner.h"
 #include "settings/settings_store.h"
 #include "ui/cp932_text.h"
+#include "ui/long_work.h"
 
 namespace zv::app {
 
@@ -103,23 +102,32 @@ DownloadWindow::DownloadWindow(ServiceWindowsSetup setup, QWidget* parent)
     centreOver(this, setup_.mainWindow);
 }
 
-bool DownloadWindow::prepareCatalogue(const std::string& provider, const Credentials& credentials) {
+void DownloadWindow::prepareCatalogue(const std::string& provider, const Credentials& credentials,
+                                      std::function<void(bool ready)> ready) {
     // The window is not shown yet: messages open over the login window.
     QWidget* owner = parentWidget() ? parentWidget() : this;
     const ServiceUi ui = windowServiceUi(owner, setup_.feedback, progressBar_);
     const ServiceConfig config = readServiceConfig(*setup_.settings, *setup_.proxy);
-    CurlTransport transport(config);
-    const std::filesystem::path downloadFolder = ui::toPath(folderEdit_->text());
-    std::optional<Catalogue> prepared;
-    runOffGuiThread([&] {
-        prepared = zv::prepareCatalogue(transport, config.serviceHost, setup_.dataFolder, downloadFolder, provider,
-                                        credentials, ui);
+    auto prepared = std::make_shared<std::optional<Catalogue>>();  // written by the job, read after its end
+    auto work = [=, dataFolder = setup_.dataFolder,
+                 downloadFolder = ui::toPath(folderEdit_->text())](const Job::Control&) {
+        CurlTransport transport(config);
+        *prepared =
+            zv::prepareCatalogue(transport, config.serviceHost, dataFolder, downloadFolder, provider, credentials, ui);
+    };
+    job_ = ui::startJob(this, std::move(work), [this, owner, prepared, ready = std::move(ready)] {
+        try {
+            std::exchange(job_, nullptr)->finish();
+        } catch (const Error& error) {
+            setup_.feedback.errorReport(owner, QString::fromStdString(error.message()));
+            return ready(false);
+        }
+        if (!*prepared) return ready(false);
+        catalogue_ = std::move(**prepared);
+        memberLabel_->setText(QString::fromStdString(catalogue_.memberLabel));
+        fillList();
+        ready(true);
     });
-    if (!prepared) return false;
-    catalogue_ = std::move(*prepared);
-    memberLabel_->setText(QString::fromStdString(catalogue_.memberLabel));
-    fillList();
-    return true;
 }
 
 QString DownloadWindow::memberText() const { return memberLabel_->text(); }
@@ -179,18 +187,30 @@ void DownloadWindow::downloadTicked() {
     }
     const ServiceUi ui = windowServiceUi(this, setup_.feedback, progressBar_,
                                          [this](const std::string& text) { showDownloading(text); });
-    CurlTransport transport(readServiceConfig(*setup_.settings, *setup_.proxy));
+    const ServiceConfig config = readServiceConfig(*setup_.settings, *setup_.proxy);
     const PurchasePlaces places{ui::toPath(folderEdit_->text()), setup_.dataFolder};
-    PurchaseOutcome outcome;
+    auto outcome = std::make_shared<PurchaseOutcome>();  // written by the job, read after its end
+    // Fetched rows leave the catalogue as the run goes; the window reads it only while the run
+    // waits for a status call, and after the run's end.
+    auto work = [=, catalogue = &catalogue_](const Job::Control&) {
+        CurlTransport transport(config);
+        *outcome = runPurchase(transport, *catalogue, places, ui);
+    };
     setBusy(true);
-    try {
-        runOffGuiThread([&] { outcome = runPurchase(transport, catalogue_, places, ui); });
-    } catch (const Error& error) {
-        setBusy(false);
-        fillList();
-        setup_.feedback.errorReport(this, QString::fromStdString(error.message()));
-        return;
-    }
+    job_ = ui::startJob(this, std::move(work), [this, outcome] {
+        try {
+            std::exchange(job_, nullptr)->finish();
+        } catch (const Error& error) {
+            setBusy(false);
+            fillList();
+            setup_.feedback.errorReport(this, QString::fromStdString(error.message()));
+            return;
+        }
+        purchaseEnded(*outcome);
+    });
+}
+
+void DownloadWindow::purchaseEnded(const PurchaseOutcome& outcome) {
     setBusy(false);
     fillList();
     if (outcome.end != PurchaseEnd::Completed) return;

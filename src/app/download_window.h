@@ -4,10 +4,14 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "service/prepare_catalogue.h"
+#include "service/purchase_run.h"
 #include "service_windows_setup.h"
+#include "session/job.h"
 
 class QLabel;
 class QLineEdit;
@@ -24,12 +28,16 @@ class DownloadWindow : public QDialog {
 public:
     DownloadWindow(ServiceWindowsSetup setup, QWidget* parent = nullptr);
 
-    // Settings file, login and catalogue (CP932 texts). False after a failure already shown; a
-    // PRICE that is not a whole number throws the conversion error.
-    bool prepareCatalogue(const std::string& provider, const Credentials& credentials);
+    // Settings file, login and catalogue (CP932 texts), fetched as a job; returns at once. Then
+    // ready(true) with the list filled, or ready(false) after the failure was shown (a PRICE that
+    // is not a whole number is shown as the conversion error).
+    void prepareCatalogue(const std::string& provider, const Credentials& credentials,
+                          std::function<void(bool ready)> ready);
 
-    // The purchase run of the OK button.
+    // The purchase run of the OK button, as a job; returns at once.
     void downloadTicked();
+    // A catalogue or purchase job goes on.
+    bool jobRunning() const { return job_ != nullptr; }
 
     QTreeWidget* archiveList() const { return archiveList_; }
     QString memberText() const;
@@ -43,6 +51,7 @@ private:
     void chooseFolder();
     void setBusy(bool busy);
     void showDownloading(const std::string& text);
+    void purchaseEnded(const PurchaseOutcome& outcome);
 
     ServiceWindowsSetup setup_;
     Catalogue catalogue_;
@@ -56,6 +65,7 @@ private:
     QProgressBar* progressBar_;
     QPushButton* okButton_;
     QPushButton* cancelButton_;
+    std::unique_ptr<Job> job_;  // last: it goes first, stopping the work that uses the rest
 };
 
 }  // namespace zv::app

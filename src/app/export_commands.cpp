@@ -8,10 +8,10 @@
 #include "export/index_file.h"
 #include "export/kmi_file.h"
 #include "export/pr_csv.h"
-#include "long_work.h"
 #include "session/race_session.h"
 #include "ui/cp932_text.h"
 #include "ui/done_messages.h"
+#include "ui/long_work.h"
 #include "ui/progress_window.h"
 #include "ui/save_folder.h"
 
@@ -108,7 +108,7 @@ void ExportCommands::exportPrAverageCsv() {
         QString text = ui::fromCp932(message);
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         bool yes = false;
-        onGuiThread(setup_.window, [&] {
+        ui::onGuiThread(setup_.window, [&] {
             QWidget* over = progress_ && progress_->isVisible() ? static_cast<QWidget*>(progress_) : setup_.window;
             const auto question = [&] { yes = setup_.feedback.askYesAbort(over, text); };
             if (reveal_)
@@ -156,7 +156,7 @@ void ExportCommands::runAllRaces(AllRacesRun run, bool fullBarAtEnd) {
     options.sortColumn = setup_.session->sortColumn();
     options.now = setup_.session->now();
     options.fullBarAtEnd = fullBarAtEnd;
-    const auto setBar = queuedBarSetter(progress_->progressBar());
+    const auto setBar = ui::queuedBarSetter(progress_->progressBar());
     // Told on the job's thread; what reaches the windows goes through queued calls.
     auto progress = [this, setBar, window = progress_](int percent) {
         setBar(100, percent);
@@ -174,9 +174,8 @@ void ExportCommands::runAllRaces(AllRacesRun run, bool fullBarAtEnd) {
         controlled.progress = [&control](int percent) { control.progress(percent); };
         *message = run(*day, controlled);
     };
-    job_ = std::make_unique<Job>(std::move(work), std::move(progress), [this] {
-        QMetaObject::invokeMethod(this, &ExportCommands::endRun, Qt::QueuedConnection);
-    });
+    job_ = ui::startJob(
+        this, std::move(work), [this] { endRun(); }, std::move(progress));
     connect(progress_, &ui::ProgressWindow::abortRequested, this, [this] {
         if (job_) job_->cancel();
     });

@@ -157,14 +157,13 @@ void LoginWindow::logIn() {
         control->setEnabled(false);
     }
     storeCredentials();
-    auto download = std::make_unique<DownloadWindow>(setup_, this);
-    bool ready = false;
-    try {
-        ready = download->prepareCatalogue(providerList_->currentText().toStdString(),
-                                           {ui::toCp932(userIdEdit_->text()), ui::toCp932(passwordEdit_->text())});
-    } catch (const Error& error) {
-        setup_.feedback.errorReport(this, QString::fromStdString(error.message()));
-    }
+    download_ = std::make_unique<DownloadWindow>(setup_, this);
+    download_->prepareCatalogue(providerList_->currentText().toStdString(),
+                                {ui::toCp932(userIdEdit_->text()), ui::toCp932(passwordEdit_->text())},
+                                [this](bool ready) { catalogueReady(ready); });
+}
+
+void LoginWindow::catalogueReady(bool ready) {
     busy_ = false;
     for (QWidget* control :
          std::initializer_list<QWidget*>{providerList_, userIdEdit_, passwordEdit_, cancelButton_, proxyButton_}) {
@@ -174,12 +173,13 @@ void LoginWindow::logIn() {
     updateOk();
     if (!ready) {
         waitMessage_->hide();
+        download_.reset();
         return;
     }
     hide();
-    if (downloadWindowShown) downloadWindowShown(download.get());
-    download->exec();
-    download.reset();
+    if (downloadWindowShown) downloadWindowShown(download_.get());
+    download_->exec();
+    download_.reset();
     accept();
 }
 

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
+#include "download_window.h"
 #include "service_windows_setup.h"
 
 class QComboBox;
@@ -27,6 +29,8 @@ public:
     // Called on the GUI thread once the download window is ready to be shown, before it runs
     // modally (tests drive it from here).
     std::function<void(QDialog* downloadWindow)> downloadWindowShown;
+    // The login and the catalogue are being fetched (OK returned; the window takes no commands).
+    bool busy() const { return busy_; }
 
 protected:
     void reject() override;
@@ -36,7 +40,9 @@ private:
     void showFileNoticeOnce(bool keptInFile);
     void storeCredentials();
     void updateOk();
+    // Stores the credentials and fetches the catalogue; catalogueReady goes on from there.
     void logIn();
+    void catalogueReady(bool ready);
     void editProxySettings();
 
     ServiceWindowsSetup setup_;
@@ -49,6 +55,7 @@ private:
     QLabel* waitMessage_;
     QLabel* fileNotice_;
     bool busy_ = false;
+    std::unique_ptr<DownloadWindow> download_;  // from OK until it has run
 };
 
 }  // namespace zv::app

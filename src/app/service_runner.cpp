@@ -5,7 +5,7 @@
 #include <cmath>
 #include <memory>
 
-#include "long_work.h"
+#include "ui/long_work.h"
 
 namespace zv::app {
 
@@ -13,24 +13,24 @@ ServiceUi windowServiceUi(QWidget* window, const ui::UserFeedback& feedback, QPr
                           std::function<void(const std::string& text)> status) {
     ServiceUi ui;
     ui.notify = [window, feedback](const std::string& text, const std::string& cause) {
-        onGuiThread(window, [&] {
+        ui::onGuiThread(window, [&] {
             feedback.noticeWithDetails(window, QString::fromStdString(text), QString::fromStdString(cause));
         });
     };
     ui.ask = [window, feedback](const std::string& question, const std::string& cause) {
         bool yes = false;
-        onGuiThread(window, [&] {
+        ui::onGuiThread(window, [&] {
             yes = feedback.askYesNo(window, QString::fromStdString(question), QString::fromStdString(cause));
         });
         return yes;
     };
     if (status) {
-        ui.status = [window, status](const std::string& text) { onGuiThread(window, [&] { status(text); }); };
+        ui.status = [window, status](const std::string& text) { ui::onGuiThread(window, [&] { status(text); }); };
     }
 
     auto total = std::make_shared<std::atomic<int64_t>>(0);
     auto lastPercent = std::make_shared<std::atomic<int>>(-1);
-    const auto setBar = queuedBarSetter(bar);
+    const auto setBar = ui::queuedBarSetter(bar);
     ui.transfer.begin = [total, lastPercent, setBar](int64_t announced) {
         total->store(announced);
         lastPercent->store(-1);

@@ -17,7 +17,6 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QThread>
 #include <QVBoxLayout>
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSeries>
@@ -34,6 +33,7 @@
 #include "data/sjis.h"
 #include "data/text_file.h"
 #include "done_messages.h"
+#include "long_work.h"
 #include "report/report_csv.h"
 #include "report/report_run.h"
 #include "save_folder.h"
@@ -123,12 +123,7 @@ ReportCardWindow::ReportCardWindow(const QString& startFolder, QWidget* parent)
     resize(900, 700);
 }
 
-ReportCardWindow::~ReportCardWindow() {
-    if (worker_) {
-        abort_->store(true);
-        worker_->wait();
-    }
-}
+ReportCardWindow::~ReportCardWindow() = default;
 
 void ReportCardWindow::setChoosers(FolderChooser folder, ArchiveChooser archives, SaveChooser save) {
     chooseFolder_ = std::move(folder);
@@ -381,34 +376,45 @@ QStringList ReportCardWindow::inputs() const {
     return paths;
 }
 
-bool ReportCardWindow::running() const { return worker_ != nullptr; }
+bool ReportCardWindow::running() const { return job_ != nullptr; }
 
 void ReportCardWindow::start() {
     const bool overLibrary = source() == Source::Library;
-    if (worker_ || (!overLibrary && inputList_->count() == 0)) return;
+    if (job_ || (!overLibrary && inputList_->count() == 0)) return;
     countingLibrary_ = overLibrary;
     std::vector<std::filesystem::path> paths;
     for (const QString& path : inputs()) paths.emplace_back(path.toStdString());
-    abort_ = std::make_shared<std::atomic<bool>>(false);
-    report::ReportOptions options;
-    options.abortRequested = [abort = abort_] { return abort->load(); };
-    options.progress = [this, told = progressOnWorker_](int done, int total) {
-        QMetaObject::invokeMethod(
-            this, [this, done, total] { onProgress(done, total); }, Qt::QueuedConnection);
-        if (told) told(done, total);
-    };
-    worker_ = QThread::create([this, paths, options, overLibrary, folder = libraryFolder_, narrowed = filter()] {
-        report::ReportCard card;
+    auto card = std::make_shared<report::ReportCard>();  // written by the job, read after its end
+    auto work = [=, told = progressOnWorker_, folder = libraryFolder_,
+                 narrowed = filter()](const Job::Control& control) {
         try {
             // The rows are counted in one go: there is nothing to abort or to show progress of.
-            card = overLibrary ? library::libraryReport(library::Library(folder, library::OpenMode::Existing), narrowed)
-                               : report::runReport(paths, options);
+            if (overLibrary) {
+                *card = library::libraryReport(library::Library(folder, library::OpenMode::Existing), narrowed);
+                return;
+            }
+            report::ReportOptions options;
+            options.abortRequested = [&control] { return control.cancelled(); };
+            options.progress = [&control, told](int done, int total) {
+                control.progress(total == 0 ? 0 : done * 100 / total);
+                if (told) told(done, total);
+            };
+            *card = report::runReport(paths, options);
         } catch (const Error& e) {
-            card.skipped.push_back({std::string(), e.message()});
+            card->skipped.push_back({std::string(), e.message()});
         }
+    };
+    const auto progress = [this](int percent) {
         QMetaObject::invokeMethod(
-            this, [this, card] { onDone(card); }, Qt::QueuedConnection);
-    });
+            this, [this, percent] { progressBar_->setValue(percent); }, Qt::QueuedConnection);
+    };
+    job_ = startJob(
+        this, std::move(work),
+        [this, card] {
+            std::exchange(job_, nullptr)->finish();
+            onDone(*card);
+        },
+        progress);
     for (QWidget* w : std::initializer_list<QWidget*>{startButton_, addFolderButton_, addArchivesButton_, clearButton_,
                                                       saveCsvButton_}) {
         w->setEnabled(false);
@@ -420,20 +426,14 @@ void ReportCardWindow::start() {
     summaryLabel_->setText(QStringLiteral("集計しています..."));
     countingInputs_ = inputs();
     countTime_.start();
-    worker_->start();
 }
 
 void ReportCardWindow::requestAbort() {
-    if (abort_) abort_->store(true);
+    if (job_) job_->cancel();
     abortButton_->setEnabled(false);
 }
 
-void ReportCardWindow::onProgress(int done, int total) { progressBar_->setValue(total == 0 ? 0 : done * 100 / total); }
-
 void ReportCardWindow::onDone(const report::ReportCard& card) {
-    worker_->wait();
-    delete worker_;
-    worker_ = nullptr;
     card_ = card;
     // Only a count of inputs is done again after a restart: the library's is quick anyway.
     if (!card_.aborted && !countingLibrary_) counted_ = {countingInputs_, countTime_.elapsed()};

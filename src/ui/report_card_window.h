@@ -1,23 +1,22 @@
 // The report card window (ツール → 成績集計...): it counts the whole library of kept days, narrowed
 // by date range, racecourse, surface, distance band and class, or the day folders and archives the
 // user picks (the dialogs start in the one folder every save dialog shares, else in the download
-// folder). The days are read off the GUI thread with a progress bar and an abort button (the
-// library's rows need no abort), and the report card is
-// shown as tables, a bar chart of the win, top-2 and top-3 rates by mark with the favourite's rates
-// as reference lines, and a note on what the rates are taken over. The tables can be saved as CSV.
-// Closing only hides the window: its inputs and results stay for the next opening.
+// folder). The days are counted as a job (session/job.h) with a progress bar and an abort button
+// (the library's rows need no abort), and the report card is shown as tables, a bar chart of the win, top-2 and top-3
+// rates by mark with the favourite's rates as reference lines, and a note on what the rates are taken over. The tables
+// can be saved as CSV. Closing only hides the window: its inputs and results stay for the next opening.
 #pragma once
 
 #include <QElapsedTimer>
 #include <QStringList>
 #include <QWidget>
-#include <atomic>
 #include <filesystem>
 #include <functional>
 #include <memory>
 
 #include "library/library_report.h"
 #include "report/report_card.h"
+#include "session/job.h"
 
 class QChartView;
 class QCheckBox;
@@ -32,7 +31,6 @@ class QPushButton;
 class QStatusBar;
 class QTabWidget;
 class QTableWidget;
-class QThread;
 
 namespace zv::ui {
 
@@ -96,7 +94,6 @@ private:
     void fillRateTable(QTableWidget* table, const std::vector<report::RateRow>& rows);
     void fillBetTable();
     void fillChart();
-    void onProgress(int done, int total);
     void onDone(const report::ReportCard& card);
     // Where the dialogs start: the folder the user chose or saved in last, else startFolder_.
     QString dialogFolder() const;
@@ -143,8 +140,7 @@ private:
     bool countingLibrary_ = false;
     QElapsedTimer countTime_;
     std::function<void(int done, int total)> progressOnWorker_;
-    QThread* worker_ = nullptr;
-    std::shared_ptr<std::atomic<bool>> abort_;
+    std::unique_ptr<Job> job_;  // last: it goes first, stopping the count that uses the rest
 };
 
 }  // namespace zv::ui

@@ -178,6 +178,7 @@ DownloadWindowsTest::Run DownloadWindowsTest::pressOk(const std::function<void(D
         auto* ok = window.findChild<QPushButton*>(QStringLiteral("okButton"));
         QVERIFY(ok->isEnabled());
         QTest::mouseClick(ok, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.busy(), 60000);
         run.loginVisibleAfterOk = window.isVisible();
         if (window.isVisible()) window.findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
     });
@@ -261,6 +262,7 @@ void DownloadWindowsTest::purchaseFetchesTickedArchivesWithARetryAndOpensTheTopm
         auto* ok = download.findChild<QPushButton*>(QStringLiteral("okButton"));
         QVERIFY(ok->isEnabled());
         QTest::mouseClick(ok, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!download.jobRunning(), 60000);
         for (int i = 0; i < download.archiveList()->topLevelItemCount(); ++i)
             rowsAfter << download.archiveList()->topLevelItem(i)->text(0);
     });
@@ -285,6 +287,7 @@ void DownloadWindowsTest::declinedTotalFetchesNothing() {
     login(QStringLiteral("member-id"), "member-pw", [&](DownloadWindow& download) {
         download.archiveList()->topLevelItem(1)->setCheckState(0, Qt::Checked);
         QTest::mouseClick(download.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!download.jobRunning(), 60000);
         stillOpen =
             download.isVisible() && download.findChild<QPushButton*>(QStringLiteral("cancelButton"))->isEnabled();
     });

@@ -205,6 +205,7 @@ void shootServiceWindows(zv::app::MainWindow& window, const std::filesystem::pat
         settle();
         save(&login, QStringLiteral("login"));
         login.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+        while (login.busy()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
         if (login.isVisible()) login.findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
     });
     login.openModal();

@@ -1,30 +1,19 @@
 #include "long_work.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QPointer>
 #include <QProgressBar>
 #include <QThread>
-#include <exception>
 #include <memory>
+#include <utility>
 
-namespace zv::app {
+namespace zv::ui {
 
-void runOffGuiThread(const std::function<void()>& work) {
-    std::exception_ptr failure;
-    QEventLoop loop;
-    std::unique_ptr<QThread> worker(QThread::create([&] {
-        try {
-            work();
-        } catch (...) {
-            failure = std::current_exception();
-        }
-    }));
-    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
-    worker->start();
-    loop.exec();
-    worker->wait();
-    if (failure) std::rethrow_exception(failure);
+std::unique_ptr<Job> startJob(QObject* context, Job::Work work, std::function<void()> ended,
+                              std::function<void(int percent)> progress) {
+    return std::make_unique<Job>(std::move(work), std::move(progress), [context, ended = std::move(ended)] {
+        QMetaObject::invokeMethod(context, ended, Qt::QueuedConnection);
+    });
 }
 
 void onGuiThread(QObject* context, const std::function<void()>& fn) {
@@ -52,4 +41,4 @@ std::function<void(int maximum, int value)> queuedBarSetter(QProgressBar* bar) {
     };
 }
 
-}  // namespace zv::app
+}  // namespace zv::ui
