@@ -156,22 +156,20 @@ void ExportCommands::runAllRaces(AllRacesRun run, bool fullBarAtEnd) {
     options.sortColumn = setup_.session->sortColumn();
     options.now = setup_.session->now();
     options.fullBarAtEnd = fullBarAtEnd;
-    const auto setBar = ui::queuedBarSetter(progress_->progressBar());
-    // Told on the job's thread; what reaches the windows goes through queued calls.
-    auto progress = [this, setBar, window = progress_](int percent) {
-        setBar(100, percent);
-        QMetaObject::invokeMethod(
-            window,
-            [this] {
-                if (reveal_) reveal_->poll();
-            },
-            Qt::QueuedConnection);
-        if (setup_.progressOnWorker) setup_.progressOnWorker(percent);
+    // Told on the GUI thread, after the job has gone on.
+    auto progress = [this](int percent) {
+        progress_->progressBar()->setRange(0, 100);
+        progress_->progressBar()->setValue(percent);
+        reveal_->poll();
     };
-    auto work = [run = std::move(run), options, day = runDay_, message = runMessage_](const Job::Control& control) {
+    auto work = [run = std::move(run), options, day = runDay_, message = runMessage_,
+                 told = setup_.progressOnWorker](const Job::Control& control) {
         BatchRunOptions controlled = options;
         controlled.abortRequested = [&control] { return control.cancelled(); };
-        controlled.progress = [&control](int percent) { control.progress(percent); };
+        controlled.progress = [&control, &told](int percent) {
+            control.progress(percent);
+            if (told) told(percent);
+        };
         *message = run(*day, controlled);
     };
     job_ = ui::startJob(

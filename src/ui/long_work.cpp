@@ -4,16 +4,71 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QThread>
+#include <deque>
+#include <future>
 #include <memory>
+#include <mutex>
 #include <utility>
 
 namespace zv::ui {
 
+namespace {
+
+// Carries a job's progress and end to the thread of the object it lives in. Queued signals copy
+// their arguments inside Qt, so nothing the job thread built is read on the other side.
+class JobRelay : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+signals:
+    void progressed(int percent);
+    void ended();
+};
+
+// Calls from other threads waiting for the GUI thread, in order. They are handed over under a
+// mutex and the event that wakes the GUI thread carries nothing of ours: Qt's own event queue
+// is invisible to the thread sanitizer, a std::mutex is not.
+std::mutex pendingMutex;
+std::deque<std::function<void()>> pendingCalls;
+
+void runPendingCalls() {
+    for (;;) {
+        std::function<void()> call;
+        {
+            const std::lock_guard lock(pendingMutex);
+            if (pendingCalls.empty()) return;
+            call = std::move(pendingCalls.front());
+            pendingCalls.pop_front();
+        }
+        call();
+    }
+}
+
+void postToGuiThread(std::function<void()> call) {
+    {
+        const std::lock_guard lock(pendingMutex);
+        pendingCalls.push_back(std::move(call));
+    }
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [] { runPendingCalls(); }, Qt::QueuedConnection);
+}
+
+}  // namespace
+
 std::unique_ptr<Job> startJob(QObject* context, Job::Work work, std::function<void()> ended,
                               std::function<void(int percent)> progress) {
-    return std::make_unique<Job>(std::move(work), std::move(progress), [context, ended = std::move(ended)] {
-        QMetaObject::invokeMethod(context, ended, Qt::QueuedConnection);
-    });
+    auto* relay = new JobRelay(context);
+    if (progress) QObject::connect(relay, &JobRelay::progressed, context, std::move(progress), Qt::QueuedConnection);
+    QObject::connect(
+        relay, &JobRelay::ended, context,
+        [relay, ended = std::move(ended)] {
+            relay->deleteLater();
+            ended();
+        },
+        Qt::QueuedConnection);
+    return std::make_unique<Job>(
+        std::move(work), [relay](int percent) { emit relay->progressed(percent); }, [relay] { emit relay->ended(); });
 }
 
 void onGuiThread(QObject* context, const std::function<void()>& fn) {
@@ -21,7 +76,16 @@ void onGuiThread(QObject* context, const std::function<void()>& fn) {
         fn();
         return;
     }
-    QMetaObject::invokeMethod(context, fn, Qt::BlockingQueuedConnection);
+    std::promise<void> done;
+    postToGuiThread([&] {
+        try {
+            fn();
+            done.set_value();
+        } catch (...) {
+            done.set_exception(std::current_exception());
+        }
+    });
+    done.get_future().get();
 }
 
 std::function<void(int maximum, int value)> queuedBarSetter(QProgressBar* bar) {
@@ -29,16 +93,15 @@ std::function<void(int maximum, int value)> queuedBarSetter(QProgressBar* bar) {
     // and a QPointer read on another thread would race with its clearing.
     auto guarded = std::make_shared<const QPointer<QProgressBar>>(bar);
     return [guarded](int maximum, int value) {
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [guarded, maximum, value] {
-                if (QProgressBar* target = *guarded) {
-                    target->setRange(0, maximum);
-                    target->setValue(value);
-                }
-            },
-            Qt::QueuedConnection);
+        postToGuiThread([guarded, maximum, value] {
+            if (QProgressBar* target = *guarded) {
+                target->setRange(0, maximum);
+                target->setValue(value);
+            }
+        });
     };
 }
 
 }  // namespace zv::ui
+
+#include "long_work.moc"

@@ -404,10 +404,7 @@ void ReportCardWindow::start() {
             card->skipped.push_back({std::string(), e.message()});
         }
     };
-    const auto progress = [this](int percent) {
-        QMetaObject::invokeMethod(
-            this, [this, percent] { progressBar_->setValue(percent); }, Qt::QueuedConnection);
-    };
+    const auto progress = [this](int percent) { progressBar_->setValue(percent); };
     job_ = startJob(
         this, std::move(work),
         [this, card] {
