@@ -10,21 +10,11 @@
 #include <mutex>
 #include <utility>
 
+#include "job_relay.h"
+
 namespace zv::ui {
 
 namespace {
-
-// Carries a job's progress and end to the thread of the object it lives in. Queued signals copy
-// their arguments inside Qt, so nothing the job thread built is read on the other side.
-class JobRelay : public QObject {
-    Q_OBJECT
-public:
-    using QObject::QObject;
-
-signals:
-    void progressed(int percent);
-    void ended();
-};
 
 // Calls from other threads waiting for the GUI thread, in order. They are handed over under a
 // mutex and the event that wakes the GUI thread carries nothing of ours: Qt's own event queue
@@ -103,5 +93,3 @@ std::function<void(int maximum, int value)> queuedBarSetter(QProgressBar* bar) {
 }
 
 }  // namespace zv::ui
-
-#include "long_work.moc"
