@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 #include "sjis.h"
@@ -20,6 +19,16 @@ PackedUtf8 pack(std::string_view utf8) {
     if (utf8.empty() || utf8.size() > 3) return 0;
     PackedUtf8 packed = static_cast<PackedUtf8>(utf8.size()) << 24;
     for (size_t i = 0; i < utf8.size(); ++i) packed |= PackedUtf8{static_cast<unsigned char>(utf8[i])} << (8 * i);
+    return packed;
+}
+
+// A character's CP932 (one or two bytes) packed with its length in bits 16 and up; 0 for none.
+using PackedCp932 = uint32_t;
+
+PackedCp932 packCp932(std::string_view cp932) {
+    if (cp932.empty() || cp932.size() > 2) return 0;
+    PackedCp932 packed = static_cast<PackedCp932>(cp932.size()) << 16;
+    for (size_t i = 0; i < cp932.size(); ++i) packed |= PackedCp932{static_cast<unsigned char>(cp932[i])} << (8 * i);
     return packed;
 }
 
@@ -54,12 +63,13 @@ private:
 };
 
 struct Tables {
-    std::array<PackedUtf8, 256> single{};                                        // one-byte characters
-    std::array<bool, 256> lead{};                                                // first bytes of two-byte characters
-    std::vector<PackedUtf8> pairs = std::vector<PackedUtf8>(size_t{256} * 256);  // lead * 256 + trail
-    std::unordered_map<uint32_t, std::string> reverse;                           // code point -> CP932
-    std::array<bool, 256> singleBack{};                                          // the byte comes back
-    std::vector<bool> pairsBack = std::vector<bool>(size_t{256} * 256);          // the pair comes back
+    std::array<PackedUtf8, 256> single{};                                          // one-byte characters
+    std::array<bool, 256> lead{};                                                  // first bytes of two-byte characters
+    std::vector<PackedUtf8> pairs = std::vector<PackedUtf8>(size_t{256} * 256);    // lead * 256 + trail
+    std::vector<PackedCp932> reverse = std::vector<PackedCp932>(size_t{0x10000});  // code point -> CP932
+    std::array<bool, 256> singleBack{};                                            // the byte comes back
+    std::vector<bool> pairsBack = std::vector<bool>(size_t{256} * 256);            // the pair comes back
+    bool asciiAsIs = true;  // every byte below 0x80 is the same character in UTF-8 and comes back
 
     Tables() {
         Converter toUtf8("UTF-8", "CP932"), toCp932("CP932", "UTF-8");
@@ -69,7 +79,8 @@ struct Tables {
             slot = pack(*utf8);
             if (slot == 0) return true;
             std::optional<std::string> back = toCp932.whole(*utf8);
-            if (back) reverse.try_emplace(codePoint(*utf8), *back);
+            PackedCp932& known = reverse[codePoint(*utf8)];
+            if (back && known == 0) known = packCp932(*back);
             return true;
         };
         for (int b = 0; b < 256; ++b) {
@@ -88,6 +99,7 @@ struct Tables {
                 const size_t at = static_cast<size_t>(b) * 256 + t;
                 pairsBack[at] = comesBack(pairs[at], std::string_view(two, 2));
             }
+            if (b < 0x80) asciiAsIs = asciiAsIs && singleBack[b] && single[b] == pack(std::string_view(&byte, 1));
         }
     }
 
@@ -95,8 +107,7 @@ struct Tables {
         if (packed == 0) return false;
         std::string utf8;
         appendPacked(utf8, packed);
-        const auto found = reverse.find(codePoint(utf8));
-        return found != reverse.end() && found->second == cp932;
+        return reverse[codePoint(utf8)] == packCp932(cp932);
     }
 
     static uint32_t codePoint(std::string_view utf8) {
@@ -123,6 +134,13 @@ std::optional<std::string> tableToUtf8(std::string_view cp932, bool* roundTrips)
     std::string out;
     out.reserve(cp932.size() * 3 / 2);
     for (size_t i = 0; i < cp932.size(); ++i) {
+        if (t.asciiAsIs) {
+            size_t end = i;
+            while (end < cp932.size() && static_cast<unsigned char>(cp932[end]) < 0x80) ++end;
+            out.append(cp932.substr(i, end - i));
+            i = end;
+            if (i == cp932.size()) break;
+        }
         const auto b = static_cast<unsigned char>(cp932[i]);
         if (t.single[b] != 0) {
             appendPacked(out, t.single[b]);
@@ -161,9 +179,10 @@ std::optional<std::string> tableFromUtf8(std::string_view utf8) {
         const std::string_view character = utf8.substr(i, size);
         const uint32_t code = Tables::codePoint(character);
         if ((size == 3 && code < 0x800) || (code >= 0xD800 && code < 0xE000)) return std::nullopt;
-        const auto found = t.reverse.find(code);
-        if (found == t.reverse.end()) return std::nullopt;
-        out += found->second;
+        const PackedCp932 packed = t.reverse[code];
+        if (packed == 0) return std::nullopt;
+        out.push_back(static_cast<char>(packed & 0xFF));
+        if (packed >> 16 == 2) out.push_back(static_cast<char>((packed >> 8) & 0xFF));
         i += size;
     }
     return out;
