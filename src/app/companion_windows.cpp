@@ -2,9 +2,11 @@
 
 #include "data/sjis.h"
 #include "data/text_fill.h"
+#include "library/own_marks.h"
 #include "library_reads.h"
 #include "predict/bet_lines.h"
 #include "predict/horse_detail.h"
+#include "predict/mark_symbols.h"
 #include "session/race_session.h"
 #include "settings/settings_store.h"
 #include "ui/bet_lines_window.h"
@@ -67,7 +69,16 @@ void CompanionWindows::followRace() {
 }
 
 void CompanionWindows::followMarks() {
+    if (detailShown()) showOwnMark(detail_->selectedRunnerIndex());
     if (betsShown()) fillBetLines();
+}
+
+void CompanionWindows::showOwnMark(int index) {
+    const std::shared_ptr<const RaceResult> result = session_.result();
+    int mark = -1;
+    if (result && index >= 0 && size_t(index) < result->ownMarks.marks.size())
+        mark = result->ownMarks.marks[size_t(index)];
+    detail_->showOwnMark(mark < 0 ? QString() : ui::fromCp932(ownMarkSymbol(mark)));
 }
 
 void CompanionWindows::showHorse(int index) {
@@ -77,7 +88,10 @@ void CompanionWindows::showHorse(int index) {
     if (index >= 0 && size_t(index) < runners.size()) {
         const HorsePastRaces past = readHorsePastRaces(session_.dataFolder(), toUtf8(runners[size_t(index)].name));
         detail_->showLibraryRaces(past.races, past.note);
+        const std::string name = library::horseNameOf(session_.store(), session_.currentRace(), index + 1);
+        detail_->showNote(QString::fromStdString(name), QString::fromStdString(session_.horseNote(name)));
     }
+    showOwnMark(index);
     const int row = grid_.rowOfRunner(index + 1);
     if (row >= 0 && row != grid_.currentIndex().row()) grid_.setCurrentIndex(grid_.raceModel()->index(row, kColName));
 }

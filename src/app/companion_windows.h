@@ -22,7 +22,7 @@ namespace zv::app {
 class CompanionWindows {
 public:
     // session and grid (the main window's) must outlive the windows.
-    CompanionWindows(const RaceSession& session, ui::RaceGridView& grid) : session_(session), grid_(grid) {}
+    CompanionWindows(RaceSession& session, ui::RaceGridView& grid) : session_(session), grid_(grid) {}
 
     void attach(ui::HorseDetailWindow* detail, ui::BetLinesWindow* bets);
     // The attached windows' places, and the detail window's size, from the settings (fitted into
@@ -41,7 +41,7 @@ public:
     void followRace();
     // The detail of runner index (0-based) of the current race; the grid selects its row.
     void showHorse(int index);
-    // After an own mark of the current race changed: an open bet-line window shows it.
+    // After an own mark or a note of the current race changed: the open windows show it.
     void followMarks();
     // The current race's bet lines, from the marks the bet-line window chose, into it.
     void fillBetLines();
@@ -61,7 +61,10 @@ private:
         int detailIndex = -1;
     };
 
-    const RaceSession& session_;
+    // The own mark of runner index (0-based) of the current race into the detail window.
+    void showOwnMark(int index);
+
+    RaceSession& session_;
     ui::RaceGridView& grid_;
     Hidden hidden_;
     ui::HorseDetailWindow* detail_ = nullptr;

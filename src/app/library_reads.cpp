@@ -1,6 +1,7 @@
 #include "library_reads.h"
 
 #include "data/error.h"
+#include "library/horse_notes.h"
 
 namespace zv::app {
 namespace {
@@ -30,7 +31,11 @@ KeptDays readKeptDays(const std::filesystem::path& dataFolder) {
 
 std::vector<library::HorseFound> findKeptHorses(const std::filesystem::path& dataFolder, const std::string& query) {
     if (!libraryThere(dataFolder)) throw Error(ErrorKind::Io, kNoLibrary);
-    return library::Library(dataFolder, library::OpenMode::Existing).findHorses(query);
+    const library::Library kept(dataFolder, library::OpenMode::Existing);
+    std::vector<library::HorseFound> horses = kept.findHorses(query);
+    const library::HorseNotes notes(kept);
+    for (library::HorseFound& horse : horses) horse.note = notes.get(horse.name).value_or(std::string());
+    return horses;
 }
 
 HorsePastRaces readHorsePastRaces(const std::filesystem::path& dataFolder, const std::string& name) {

@@ -181,6 +181,9 @@ void MainWindow::attachWindows(ui::HorseDetailWindow* detail, ui::BetLinesWindow
     if (detail) {
         connect(detail, &ui::HorseDetailWindow::runnerSelected, this,
                 [this](int index) { runCommand([this, index] { companions_.showHorse(index); }); });
+        connect(detail, &ui::HorseDetailWindow::noteEdited, this, [this](const QString& horse, const QString& text) {
+            runCommand([&] { session_.setHorseNote(horse.toStdString(), text.toStdString()); });
+        });
     }
     for (QWidget* window : {static_cast<QWidget*>(detail), static_cast<QWidget*>(bets)}) {
         if (window) returnFocusWhenHidden(window, grid_);

@@ -72,6 +72,7 @@ struct HorseFound {
     std::string name;
     std::vector<HorseEntry> entries;      // newest first
     std::vector<PastRaceSeen> pastRaces;  // every past race seen in the kept records, newest first
+    std::string note;                     // the user's note on the horse (horse_notes.h), where the reader adds it
 };
 
 struct CheckResult {

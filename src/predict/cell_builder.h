@@ -45,6 +45,8 @@ public:
     CellBuilder& small() { return run({.small = true}); }
     CellBuilder& link(int runner) { return run({.link = static_cast<uint8_t>(runner)}); }
     CellBuilder& incident(int finish) { return run({.incident = static_cast<uint8_t>(finish)}); }
+    // The next run in any style, as another cell's run has it.
+    CellBuilder& styled(RunStyle style) { return run(style); }
 
     template <typename Piece>
     CellBuilder& operator<<(const Piece& piece) {

@@ -105,6 +105,7 @@ struct RaceResult {
     std::vector<int> rowOrder;                  // runner numbers from the top grid row down, after the sort
     GridSort sort;                              // sort column and indicator direction in effect
     RaceOwnMarks ownMarks;                      // empty until showOwnMarks (own_mark_cells.h)
+    std::vector<bool> noted;                    // per runner: the user keeps a note on the horse (showHorseNotes)
 
     // True when the race has at least one bet line.
     bool hasBetLines() const;

@@ -1,10 +1,12 @@
 #include "race_session.h"
 
 #include "data/error.h"
+#include "library/horse_notes.h"
 #include "library/library.h"
 #include "library/own_marks.h"
 #include "predict/compute_race.h"
 #include "predict/grid_sort.h"
+#include "predict/horse_note_cells.h"
 #include "predict/own_mark_cells.h"
 #include "settings/developer_mode.h"
 
@@ -81,6 +83,7 @@ void RaceSession::select(int race) {
     try {
         auto computed = std::make_shared<RaceResult>(computeRace(*store_, race, sortColumn_, setup_.clock()));
         showOwnMarks(*computed, ownMarksOf(race));
+        showHorseNotes(*computed, notedOf(race));
         result_ = std::move(computed);
     } catch (const Error&) {
         result_.reset();
@@ -126,12 +129,48 @@ int RaceSession::setOwnMark(int runner, int mark) {
     return gaveUp;
 }
 
-library::OwnMarks& RaceSession::ownMarks() {
-    if (!ownMarks_) {
-        library_ = std::make_unique<library::Library>(setup_.dataFolder, library::OpenMode::Create);
-        ownMarks_ = std::make_unique<library::OwnMarks>(*library_);
+std::string RaceSession::horseNote(std::string_view horseName) {
+    try {
+        return horseNotes().get(horseName).value_or(std::string());
+    } catch (const Error&) {
+        return {};
     }
+}
+
+void RaceSession::setHorseNote(std::string_view horseName, std::string_view text) {
+    horseNotes().set(horseName, text);
+    if (!result_) return;
+    auto noted = std::make_shared<RaceResult>(*result_);
+    showHorseNotes(*noted, notedOf(currentRace_));
+    result_ = std::move(noted);
+    tell(SessionChange::Marks);
+}
+
+library::Library& RaceSession::userLibrary() {
+    if (!library_) library_ = std::make_unique<library::Library>(setup_.dataFolder, library::OpenMode::Create);
+    return *library_;
+}
+
+library::OwnMarks& RaceSession::ownMarks() {
+    if (!ownMarks_) ownMarks_ = std::make_unique<library::OwnMarks>(userLibrary());
     return *ownMarks_;
+}
+
+library::HorseNotes& RaceSession::horseNotes() {
+    if (!horseNotes_) horseNotes_ = std::make_unique<library::HorseNotes>(userLibrary());
+    return *horseNotes_;
+}
+
+std::vector<bool> RaceSession::notedOf(int race) {
+    try {
+        std::vector<bool> noted(static_cast<size_t>(store_.runnerCount(race)));
+        for (int runner = 1; runner <= store_.runnerCount(race); ++runner)
+            noted[static_cast<size_t>(runner - 1)] =
+                horseNotes().get(library::horseNameOf(store_, race, runner)).has_value();
+        return noted;
+    } catch (const Error&) {
+        return {};
+    }
 }
 
 RaceOwnMarks RaceSession::ownMarksOf(int race) {

@@ -7,6 +7,9 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "data/archive/intake.h"
 #include "data/store.h"
@@ -17,6 +20,7 @@
 namespace zv {
 
 namespace library {
+class HorseNotes;
 class Library;
 class OwnMarks;
 }  // namespace library
@@ -26,7 +30,7 @@ enum class SessionChange {
     DataSet,  // a new data set was loaded (its race 0 follows as a Race change)
     Race,     // another race is current, or the same race again; its result may be empty
     Order,    // the current race's rows were put in a new order (a new result)
-    Marks,    // an own mark of the current race changed (a new result, in the same order)
+    Marks,    // an own mark or a horse note of the current race changed (a new result, in the same order)
 };
 
 struct RaceSessionSetup {
@@ -81,6 +85,13 @@ public:
     // the runner that gave the mark up, 0 when none did. Throws zv::Error when the mark cannot be
     // stored (nothing changes then).
     int setOwnMark(int runner, int mark);
+    // The user's note on the horse named horseName (UTF-8, as the card gives it), empty when
+    // there is none or the library cannot be read.
+    std::string horseNote(std::string_view horseName);
+    // Stores the note at once in its own transaction (an empty text removes it); the result's name
+    // cells then show which horses have one. Throws zv::Error when it cannot be stored (nothing
+    // changes then).
+    void setHorseNote(std::string_view horseName, std::string_view text);
 
     const RaceDataStore& store() const { return *store_; }
     // The day as it is now, for work that runs on while another day may come in: it never changes.
@@ -107,9 +118,14 @@ private:
     // A new data set is on screen: told, then race selected.
     void presentDataSet(int race);
     void tell(SessionChange change) const;
+    // The data folder's library, opened at the first own mark or note read or set.
+    library::Library& userLibrary();
     library::OwnMarks& ownMarks();
+    library::HorseNotes& horseNotes();
     // The own marks of race r; none when the library cannot be read or the day has no date.
     RaceOwnMarks ownMarksOf(int race);
+    // Per runner of race r: the horse has a note; none when the library cannot be read.
+    std::vector<bool> notedOf(int race);
 
     RaceSessionSetup setup_;
     std::shared_ptr<const RaceDataStore> store_ = std::make_shared<const RaceDataStore>();
@@ -118,8 +134,9 @@ private:
     int sortColumn_ = kColRunner;
     bool developerMode_ = false;
     std::string libraryProblem_;
-    std::unique_ptr<library::Library> library_;  // opened at the first own mark read or set
+    std::unique_ptr<library::Library> library_;
     std::unique_ptr<library::OwnMarks> ownMarks_;
+    std::unique_ptr<library::HorseNotes> horseNotes_;
     std::optional<int> keptDay_;
     std::function<void(SessionChange)> listener_;
 };

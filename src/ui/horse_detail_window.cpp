@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTabBar>
@@ -120,6 +121,9 @@ Qt::Alignment alignmentOf(DetailCellAlignment alignment) {
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
+// The note's tab carries the grid's sign while the horse has one.
+QString noteTabText(const QString& note) { return note.isEmpty() ? QStringLiteral("メモ") : QStringLiteral("メモ ※"); }
+
 }  // namespace
 
 HorseDetailWindow::HorseDetailWindow(QWidget* parent)
@@ -128,7 +132,9 @@ HorseDetailWindow::HorseDetailWindow(QWidget* parent)
       runnerList_(new QComboBox(this)),
       tabs_(new QTabWidget(this)),
       pastRaceGrid_(new QTableWidget(kDetailGridRows, kDetailGridColumns)),
-      libraryRaces_(new QTableWidget) {
+      libraryRaces_(new QTableWidget),
+      noteEditor_(new QPlainTextEdit),
+      ownMark_(new QLabel(this)) {
     setObjectName(QStringLiteral("horseDetailWindow"));
     setWindowTitle(QStringLiteral("詳細情報"));
     // The upper panel carries the captions on a background of its own.
@@ -140,9 +146,12 @@ HorseDetailWindow::HorseDetailWindow(QWidget* parent)
     runnerList_->setObjectName(QStringLiteral("horseSelector"));
     runnerList_->setFont(gridFont());
     runnerList_->setGeometry(8, 6, 200, 24);
+    ownMark_->setObjectName(QStringLiteral("ownMark"));
+    ownMark_->setFont(gridFont());
     createLabels();
     createGrid();
     createLibraryTab();
+    createNoteTab();
     // The headings stand from the start; the rows stay empty until a runner is chosen.
     HorseDetail headingsOnly;
     fillPastRaceGrid({}, headingsOnly);
@@ -151,6 +160,7 @@ HorseDetailWindow::HorseDetailWindow(QWidget* parent)
     resize(fullSize());
     layOut();
     connect(runnerList_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        commitNote();
         if (index >= 0) emit runnerSelected(index);
     });
     // Esc closes the window, as it closes a dialog.
@@ -171,6 +181,48 @@ void HorseDetailWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     layOut();
 }
+
+void HorseDetailWindow::hideEvent(QHideEvent* event) {
+    commitNote();
+    QWidget::hideEvent(event);
+}
+
+bool HorseDetailWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == noteEditor_ && event->type() == QEvent::FocusOut) commitNote();
+    return QWidget::eventFilter(watched, event);
+}
+
+void HorseDetailWindow::createNoteTab() {
+    noteEditor_->setObjectName(QStringLiteral("noteEditor"));
+    noteEditor_->setFont(labelFont());
+    noteEditor_->setPlaceholderText(QStringLiteral("この馬についてのメモ（馬名ごとに保存されます）"));
+    noteEditor_->setEnabled(false);
+    noteEditor_->installEventFilter(this);
+    tabs_->addTab(noteEditor_, QStringLiteral("メモ"));
+}
+
+void HorseDetailWindow::showNote(const QString& horseName, const QString& text) {
+    commitNote();
+    noteHorse_ = horseName;
+    noteEditor_->setPlainText(text);
+    noteEditor_->document()->setModified(false);
+    noteEditor_->setEnabled(!horseName.isEmpty());
+    tabs_->setTabText(2, noteTabText(text));
+}
+
+void HorseDetailWindow::commitNote() {
+    if (noteHorse_.isEmpty() || !noteEditor_->document()->isModified()) return;
+    noteEditor_->document()->setModified(false);
+    const QString text = noteEditor_->toPlainText();
+    tabs_->setTabText(2, noteTabText(text));
+    emit noteEdited(noteHorse_, text);
+}
+
+void HorseDetailWindow::showOwnMark(const QString& mark) {
+    ownMark_->setText(mark.isEmpty() ? QString() : QStringLiteral("自印 ") + mark);
+}
+
+QString HorseDetailWindow::ownMarkShown() const { return ownMark_->text(); }
 
 void HorseDetailWindow::createLabels() {
     const QFont fixed = gridFont();
@@ -231,12 +283,17 @@ void HorseDetailWindow::layOut() {
     const int topX = runnerList_->geometry().right() + kMargin;
     const int sexAgeWidth = QFontMetrics(labelFont()).horizontalAdvance(QStringLiteral("セン10　黒鹿毛")) + 8;
 
+    // The own mark stands at the top right, in the grid's font, where the marks look as in the grid.
+    const int ownMarkWidth = QFontMetrics(gridFont()).horizontalAdvance(QStringLiteral("自印 ◎")) + 4;
+    ownMark_->setGeometry(width() - kMargin - ownMarkWidth, 10, ownMarkWidth, kLabelHeight);
+
     for (const PlacedLabel& placed : placed_) {
         const LabelPlace& place = kPlaces[placed.place];
         if (place.block == Block::Top) {
             const bool first = place.field == DetailField::SexAgeCoat;
             const int x = first ? topX : topX + sexAgeWidth;
-            placed.value->setGeometry(x, place.y, first ? sexAgeWidth : width() - kMargin - x, kLabelHeight);
+            const int right = width() - kMargin - ownMarkWidth;
+            placed.value->setGeometry(x, place.y, first ? sexAgeWidth : right - x, kLabelHeight);
         } else {
             const Column& column = columns[place.block];
             placed.caption->setGeometry(column.x, place.y, column.caption, kLabelHeight);

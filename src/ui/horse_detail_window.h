@@ -1,6 +1,8 @@
-// The horse detail window: the runner list at the top left, the runner's profile,
-// prize money and record labels beside their captions, and below them two tabs: the past-race
-// grid of the day's record, and every past race of the horse seen across the library.
+// The horse detail window: the runner list at the top left with the user's own mark at the right,
+// the runner's profile, prize money and record labels beside their captions, and below them
+// three tabs: the past-race grid of the day's record, every past race of the horse seen across
+// the library, and the user's note on the horse, which is handed on to be stored when the field
+// is left, another horse is chosen or the window closes.
 // Hidden and shown, never destroyed, so that its position can be saved when the program ends.
 // It opens wide enough for every past-race column and can be resized: the records keep to the
 // right edge and the grid takes the room. Esc closes it.
@@ -16,6 +18,7 @@
 
 class QComboBox;
 class QLabel;
+class QPlainTextEdit;
 class QTabWidget;
 class QTableWidget;
 
@@ -38,6 +41,13 @@ public:
     // there are none.
     void showLibraryRaces(const std::vector<library::PastRaceSeen>& races, const QString& note);
 
+    // The runner's own mark ("◎", or empty for none).
+    void showOwnMark(const QString& mark);
+    QString ownMarkShown() const;
+    // The note on the horse shown, to edit; the one edited before is handed on first.
+    void showNote(const QString& horseName, const QString& text);
+    QPlainTextEdit* noteEditor() const { return noteEditor_; }
+
     // The text of the label with this control name ("lblSanti"); empty for an unknown name.
     QString labelText(DetailField field) const;
     QTableWidget* pastRaceGrid() const { return pastRaceGrid_; }
@@ -48,9 +58,13 @@ public:
 
 signals:
     void runnerSelected(int index);
+    // The note on the horse named horseName was changed to text (empty: removed).
+    void noteEdited(const QString& horseName, const QString& text);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // A value label, with its caption unless it is on the top row.
@@ -65,6 +79,9 @@ private:
     void layOut();
     void createGrid();
     void createLibraryTab();
+    void createNoteTab();
+    // Hands an edited note on (noteEdited), once.
+    void commitNote();
     // The panel, the tab bar and the whole past-race grid.
     int fullHeight() const;
     void showPastRaces(const HorseDetail& detail);
@@ -77,6 +94,9 @@ private:
     QTabWidget* tabs_;
     QTableWidget* pastRaceGrid_;
     QTableWidget* libraryRaces_;
+    QPlainTextEdit* noteEditor_;
+    QLabel* ownMark_;
+    QString noteHorse_;                                // the horse whose note the editor holds
     std::array<QLabel*, kDetailFieldCount> labels_{};  // by DetailField
     std::vector<PlacedLabel> placed_;
     std::array<int, kDetailGridColumns> baseWidths_{};

@@ -23,7 +23,7 @@ constexpr int kNumberRole = Qt::UserRole + 2;
 constexpr size_t kMostHorsesListed = 100;
 constexpr int kTypingPauseMs = 250;
 
-enum Column { Name, Date, Race, Number, Mark, Index, Finish, ColumnCount };
+enum Column { Name, Date, Race, Number, Mark, Index, Finish, Note, ColumnCount };
 
 QString markText(int mark) {
     if (mark < 0 || mark >= kMarks) return {};
@@ -64,7 +64,7 @@ HorseSearchWindow::HorseSearchWindow(Finder find, QWidget* parent)
     results_->setObjectName(QStringLiteral("horseResults"));
     results_->setHeaderLabels({QStringLiteral("馬名"), QStringLiteral("開催日"), QStringLiteral("レース"),
                                QStringLiteral("馬番"), QStringLiteral("印"), QStringLiteral("指数"),
-                               QStringLiteral("着順")});
+                               QStringLiteral("着順"), QStringLiteral("メモ")});
     results_->setUniformRowHeights(true);
     results_->setAllColumnsShowFocus(true);
     results_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -108,6 +108,10 @@ void HorseSearchWindow::search() {
         QFont bold = horse->font(Name);
         bold.setBold(true);
         horse->setFont(Name, bold);
+        // The note on the horse's heading: its first line, the whole of it on pointing.
+        const QString note = QString::fromStdString(horses[h].note);
+        horse->setText(Note, note.section(QLatin1Char('\n'), 0, 0));
+        horse->setToolTip(Note, note);
         for (const library::HorseEntry& entry : horses[h].entries) horse->addChild(entryItem(entry));
         entries += horses[h].entries.size();
         horse->setExpanded(true);

@@ -1,6 +1,7 @@
 // ツール → 馬を探す (Ctrl+F): part of a horse name (full- or half-width, hiragana or katakana) and
 // every kept day each horse it names was entered: date, race, horse number, the program's mark and
-// index, and the finish once a later kept day gives it. The horses stand as headings with their
+// index, and the finish once a later kept day gives it; the user's note stands beside the horse's
+// name. The horses stand as headings with their
 // entries below, newest first; opening an entry (Enter or a double click) asks for that day and
 // race with the horse selected. The search runs as the name is typed and at once on Enter.
 #pragma once

@@ -1,16 +1,20 @@
 // Own marks in the main window: the keys and the row menu set them on the current runner, the
 // 自印 column shows them at once, the library holds them, and ◎ on another runner moves it. The
-// bet-line window makes its lines from them when asked, and follows each change.
+// bet-line window makes its lines from them when asked, and follows each change. A note written
+// in the horse detail is stored on leaving the field, signed in the grid and read back later.
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QToolButton>
 #include <QtTest>
 
 #include "app/header_panel.h"
+#include "library/horse_notes.h"
 #include "library/library.h"
 #include "library/own_marks.h"
 #include "main_window_fixture.h"
 #include "ui/bet_lines_window.h"
 #include "ui/grid_roles.h"
+#include "ui/horse_detail_window.h"
 #include "ui/race_grid_view.h"
 
 using namespace zv;
@@ -25,6 +29,7 @@ private slots:
     void keysSetStoreAndMoveMarks();
     void theRowMenuSetsTheMarkOfTheRowClicked();
     void theBetLineWindowMakesItsLinesFromOwnMarksWhenAsked();
+    void aNoteIsStoredOnLeavingTheFieldSignedInTheGridAndReadBack();
 };
 
 namespace {
@@ -148,6 +153,53 @@ void OwnMarksWindowTest::theBetLineWindowMakesItsLinesFromOwnMarksWhenAsked() {
 
     bets.findChild<QToolButton*>(QStringLiteral("programMarksButton"))->click();
     QCOMPARE(bets.text(), programLines);
+}
+
+void OwnMarksWindowTest::aNoteIsStoredOnLeavingTheFieldSignedInTheGridAndReadBack() {
+    MainWindowFixture fixture;
+    fixture.writeDay();
+    MainWindow& window = fixture.open();
+    activate(window);
+    const QString note = QStringLiteral("先行して粘る\n重馬場は苦手");
+    const std::string name = library::horseNameOf(window.session().store(), 0, 2);
+    const auto nameCell = [](MainWindow& shown, int runner) {
+        ui::RaceGridView& grid = *shown.grid();
+        return grid.model()->index(grid.rowOfRunner(runner), kColName).data().toString();
+    };
+    const auto stored = [&] {
+        const library::Library kept(fixture.dataFolder(), library::OpenMode::Existing);
+        return library::HorseNotes(kept).get(name);
+    };
+    QVERIFY(!nameCell(window, 2).contains(QStringLiteral("※")));
+
+    window.openRunnerDetail(2, true);
+    QPlainTextEdit* editor = fixture.detail().noteEditor();
+    QCOMPARE(editor->toPlainText(), QString());
+    editor->insertPlainText(note);
+    QVERIFY(!stored());
+    QFocusEvent leave(QEvent::FocusOut);
+    QApplication::sendEvent(editor, &leave);
+    QCOMPARE(stored(), std::optional<std::string>(note.toStdString()));
+    QVERIFY(nameCell(window, 2).contains(QStringLiteral("※")));
+    QVERIFY(!nameCell(window, 1).contains(QStringLiteral("※")));
+    // The runner's own mark shows in the detail, and follows a key press on the grid.
+    selectRunner(*window.grid(), 2);
+    QTest::keyClick(window.grid(), Qt::Key_1);
+    QCOMPARE(fixture.detail().ownMarkShown(), QStringLiteral("自印 ◎"));
+
+    MainWindow& reopened = fixture.open();
+    QVERIFY(nameCell(reopened, 2).contains(QStringLiteral("※")));
+    reopened.openRunnerDetail(2, true);
+    editor = fixture.detail().noteEditor();
+    QCOMPARE(editor->toPlainText(), note);
+    QCOMPARE(fixture.detail().ownMarkShown(), QStringLiteral("自印 ◎"));
+    // Emptied, the note is removed when the window closes, and the sign goes.
+    editor->selectAll();
+    editor->textCursor().removeSelectedText();
+    fixture.detail().hide();
+    QCOMPARE(stored(), std::nullopt);
+    QVERIFY(!nameCell(reopened, 2).contains(QStringLiteral("※")));
+    QCOMPARE(fixture.errors, QStringList());
 }
 
 QTEST_MAIN(OwnMarksWindowTest)

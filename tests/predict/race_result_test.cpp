@@ -6,6 +6,7 @@
 #include "data/sjis.h"
 #include "predict/cell_markup.h"
 #include "predict/grid_sort.h"
+#include "predict/horse_note_cells.h"
 #include "predict/own_mark_cells.h"
 #include "support/engine_fixture.h"
 
@@ -191,6 +192,30 @@ TEST_F(RaceResultTest, ShowsOwnMarksInTheirColumnAndReplacesThemWhole) {
     EXPECT_EQ(text(r, 2, kColOwnMark), "<BR><P ALIGN=\"center\">▲</P>");
     EXPECT_EQ(text(r, 3, kColOwnMark), "") << "runners beyond the marks given show none";
     EXPECT_EQ(r.cells[4][kColOwnMark].fg, CellColour(0x000000));
+}
+
+TEST_F(RaceResultTest, SignsTheNamesOfHorsesWithANoteAndTakesTheSignsOffAgain) {
+    RaceResult r = compute(0);
+    const std::string unsigned1 = text(r, 1, kColName);
+    const std::string unsigned2 = text(r, 2, kColName);
+    const auto signs = [](const std::string& cell) {
+        int count = 0;
+        for (size_t at = cell.find("※"); at != std::string::npos; at = cell.find("※", at + 1)) ++count;
+        return count;
+    };
+    showHorseNotes(r, {true, false});
+    const std::string signed1 = text(r, 1, kColName);
+    EXPECT_EQ(signs(signed1), 1);
+    EXPECT_LT(signed1.find("※"), signed1.find("<BR>")) << "after the sex and age, on the first line";
+    EXPECT_NE(signed1.find("<A HREF=\"1\">"), std::string::npos) << "the name stays a link";
+    EXPECT_EQ(text(r, 2, kColName), unsigned2);
+    EXPECT_EQ(r.noted, (std::vector<bool>{true, false}));
+
+    showHorseNotes(r, {false, true, true, true});
+    showHorseNotes(r, {false, true});
+    EXPECT_EQ(text(r, 1, kColName), unsigned1);
+    EXPECT_EQ(signs(text(r, 2, kColName)), 1) << "a sign shown before is replaced, never doubled";
+    EXPECT_EQ(signs(text(r, 3, kColName)), 0) << "runners beyond the flags given show none";
 }
 
 TEST_F(RaceResultTest, MarksLongLayoffsWithARightBorder) {

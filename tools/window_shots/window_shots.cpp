@@ -1,6 +1,6 @@
 // Pictures of every window for looking them over: the main window empty and with the demo day (on
 // its first and last race, with the grid's row menu, and with the status bar's note after an
-// export), the header with the longest bet summary lines, the detail window opened from a
+// export; with own marks and a note), the header with the longest bet summary lines, the detail window opened from a
 // horse-name link, the bet-line window (from the program's marks and from own marks), the progress window during an
 // export, the login, download, proxy, about and help windows (the help also at its report card page), the report card
 // and the same window opened again after a restart, the windows over a library of kept days (the day switcher, a kept
@@ -308,6 +308,16 @@ int main(int argc, char** argv) {
     settle();
     save(&window, QStringLiteral("main_race%1").arg(lateRace + 1));
     save(window.headerPanel(), QStringLiteral("header_panel"));
+    // The same race with own marks beside the program's, and a note on one horse.
+    {
+        const std::pair<int, int> marks[] = {{3, 1}, {6, 0}, {9, 2}, {1, 6}, {13, 3}, {8, 4}, {11, 6}};
+        for (auto [runner, mark] : marks) emit window.grid()->ownMarkRequested(runner, mark);
+        window.openRunnerDetail(6, false);
+        emit fixture.detail().noteEdited(fixture.detail().runnerEntries().value(5).mid(3).trimmed(),
+                                         QStringLiteral("先行して粘る。重馬場は苦手"));
+        settle();
+        save(&window, QStringLiteral("main_own_marks"));
+    }
     // A full field of 18, where the bet summary lines are longest.
     for (int race = 0; race < window.session().store().raceCount; ++race) {
         if (window.session().store().runnerCount(race) != 18) continue;
