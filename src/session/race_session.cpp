@@ -163,10 +163,10 @@ library::HorseNotes& RaceSession::horseNotes() {
 
 std::vector<bool> RaceSession::notedOf(int race) {
     try {
-        std::vector<bool> noted(static_cast<size_t>(store_.runnerCount(race)));
-        for (int runner = 1; runner <= store_.runnerCount(race); ++runner)
+        std::vector<bool> noted(static_cast<size_t>(store_->runnerCount(race)));
+        for (int runner = 1; runner <= store_->runnerCount(race); ++runner)
             noted[static_cast<size_t>(runner - 1)] =
-                horseNotes().get(library::horseNameOf(store_, race, runner)).has_value();
+                horseNotes().get(library::horseNameOf(*store_, race, runner)).has_value();
         return noted;
     } catch (const Error&) {
         return {};
