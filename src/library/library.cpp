@@ -7,6 +7,7 @@
 
 #include "data/text_file.h"
 #include "day_rows.h"
+#include "entry_outcomes.h"
 #include "kept_day.h"
 #include "library_schema.h"
 #include "name_fold.h"
@@ -77,7 +78,8 @@ public:
               "finish = excluded.finish, popularity = excluded.popularity, opponent = excluded.opponent, "
               "race_name = excluded.race_name, surface = excluded.surface, distance = excluded.distance, "
               "field_size = excluded.field_size, race_time = excluded.race_time, jockey = excluded.jockey "
-              "WHERE excluded.seen < past_races.seen")) {}
+              "WHERE excluded.seen < past_races.seen")),
+          outcomes_(db) {}
 
     void write(const DayRows& rows, std::string_view source) {
         insertDay_.bind(1, rows.date)
@@ -91,7 +93,8 @@ public:
         for (const RaceRow& race : rows.races) writeRace(rows.date, race);
         for (const PastRaceRow& past : rows.pastRaces) {
             const PastRaceSeen& seen = past.seen;
-            upsertPast_.bind(1, horseId(past.horse))
+            const int64_t horse = horseId(past.horse);
+            upsertPast_.bind(1, horse)
                 .bind(2, seen.date)
                 .bind(3, past.racecourseCode)
                 .bind(4, rows.date)
@@ -106,6 +109,7 @@ public:
                 .bind(13, seen.raceTime)
                 .bind(14, seen.jockey)
                 .run();
+            if (db_.changes() > 0) outcomes_.ofPastRace(horse, seen.date, past.racecourseCode);
         }
     }
 
@@ -138,6 +142,7 @@ private:
                 .bind(8, entry.pr)
                 .run();
         }
+        outcomes_.ofRace(raceId);
     }
 
     int64_t horseId(const std::string& name) {
@@ -163,6 +168,7 @@ private:
     Statement findHorse_;
     Statement insertHorse_;
     Statement upsertPast_;
+    EntryOutcomes outcomes_;
     std::unordered_map<std::string, int64_t> ids_;
 };
 

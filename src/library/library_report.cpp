@@ -1,10 +1,9 @@
 #include "library_report.h"
 
-#include <map>
 #include <vector>
 
-#include "own_marks.h"
 #include "predict/bet_lines.h"
+#include "predict/mark_symbols.h"
 #include "report/report_tally.h"
 #include "sqlite_db.h"
 
@@ -59,38 +58,23 @@ std::array<int, 6> marksOf(const std::string& text) {
     return marks;
 }
 
-// Every horse's name by its id: one read instead of a join per runner.
-std::vector<std::string> horseNames(Database& db) {
-    std::vector<std::string> names;
-    Statement all = db.prepare("SELECT id, name FROM horses");
-    while (all.step()) {
-        const auto id = static_cast<size_t>(all.integer(0));
-        if (id >= names.size()) names.resize(id + 1);
-        names[id] = all.text(1);
-    }
-    return names;
-}
-
-// The user's marks on the races, each race that carries one standing for the own-mark rows. A mark
-// set on another horse than the card names at its number counts for nothing.
-void addOwnMarks(const OwnMarks& marks, const std::vector<RaceKey>& keys, std::vector<report::TalliedRace>& races) {
-    std::map<RaceKey, std::vector<OwnMark>> byRace;
-    for (OwnMark& mark : marks.ofDay(0)) byRace[mark.race].push_back(std::move(mark));
-    for (size_t at = 0; at < races.size(); ++at) {
-        const auto found = byRace.find(keys[at]);
-        if (found == byRace.end()) continue;
-        report::TalliedRace& race = races[at];
-        report::OwnPicks own;
-        own.trifecta = keys[at].raceNumber >= kFirstTrifectaRace;
-        bool any = false;
-        for (const OwnMark& mark : found->second) {
-            const auto n = static_cast<size_t>(mark.horseNumber - 1);
-            if (n >= race.runners.size() || race.runners[n].name != mark.horseName) continue;
-            race.runners[n].ownMark = mark.mark;
-            if (mark.mark < kRuledOut) own.picks[static_cast<size_t>(mark.mark)] = mark.horseNumber;
-            any = true;
-        }
-        if (any) race.own = own;
+// The user's marks on the counted races (slot of each race id, -1 for races not counted), each race
+// that carries one standing for the own-mark rows. A mark set on another horse than the card names
+// at its number counts for nothing.
+void addOwnMarks(Database& db, const std::vector<int32_t>& slotOfRace, std::vector<report::TalliedRace>& races) {
+    Statement marks = db.prepare(
+        "SELECT r.id, r.race_number, m.horse_number, m.mark FROM own_marks m JOIN races r ON r.date = m.date AND "
+        "r.racecourse_code = m.racecourse_code AND r.race_number = m.race_number JOIN entries e ON e.race = r.id "
+        "AND e.horse_number = m.horse_number JOIN horses h ON h.id = e.horse AND h.name = m.horse_name");
+    while (marks.step()) {
+        const auto raceId = static_cast<size_t>(marks.integer(0));
+        if (raceId >= slotOfRace.size() || slotOfRace[raceId] < 0) continue;
+        report::TalliedRace& race = races[static_cast<size_t>(slotOfRace[raceId])];
+        const auto horseNumber = static_cast<int>(marks.integer(2));
+        const auto mark = static_cast<int>(marks.integer(3));
+        if (!race.own) race.own = report::OwnPicks{{}, marks.integer(1) >= kFirstTrifectaRace};
+        race.runners.at(static_cast<size_t>(horseNumber - 1)).ownMark = mark;
+        if (mark < kRuledOut) race.own->picks[static_cast<size_t>(mark)] = horseNumber;
     }
 }
 
@@ -99,62 +83,55 @@ void addOwnMarks(const OwnMarks& marks, const std::vector<RaceKey>& keys, std::v
 report::ReportCard libraryReport(const Library& library, const ReportFilter& filter) {
     Database& db = library.database();
     const Conditions conditions = conditionsOf(filter);
-    const std::vector<std::string> names = horseNames(db);
-
     Statement races = db.prepare(
-        "SELECT r.id, r.date, r.marks, r.trifecta, r.unrated, d.source, r.runners, r.racecourse_code, r.race_number "
-        "FROM races r JOIN days d ON "
+        "SELECT r.id, r.date, r.marks, r.trifecta, r.unrated, d.source, r.runners FROM races r JOIN days d ON "
         "d.date = r.date WHERE 1" +
         conditions.sql + " ORDER BY r.date, r.race_index");
     conditions.bind(races);
-    Statement runners = db.prepare(
-        "SELECT r.id, e.horse, e.mark, e.rank, e.combined, p.finish, p.popularity, p.opponent "
-        "FROM races r JOIN entries e ON e.race = r.id LEFT JOIN past_races p ON p.horse = e.horse AND "
-        "p.date = r.date AND p.racecourse_code = r.racecourse_code AND p.horse_number = e.horse_number WHERE 1" +
-        conditions.sql + " ORDER BY r.date, r.race_index, e.horse_number");
-    conditions.bind(runners);
 
     std::vector<report::TalliedRace> tallied;
     std::vector<report::ReportDay> days;
     std::vector<report::SkippedInput> skipped;
-    std::vector<int64_t> raceIds;
-    std::vector<RaceKey> raceKeys;
+    std::vector<int32_t> slotOfRace;  // by race id: where the race is in tallied, -1 when not counted
+    int lastDate = 0;
     while (races.step()) {
-        const int date = static_cast<int>(races.integer(1));
-        const std::string source = races.text(5);
-        if (days.empty() || days.back().date != slashedDate(date)) days.push_back({slashedDate(date), source, 0});
+        if (const int date = static_cast<int>(races.integer(1)); date != lastDate) {
+            days.push_back({slashedDate(date), races.text(5), 0});
+            lastDate = date;
+        }
         if (const std::string unrated = races.text(4); !unrated.empty()) {
-            skipped.push_back({source, unrated});
+            skipped.push_back({days.back().path, unrated});
             continue;
         }
         ++days.back().races;
+        const auto raceId = static_cast<size_t>(races.integer(0));
+        if (raceId >= slotOfRace.size()) slotOfRace.resize(raceId + 1, -1);
+        slotOfRace[raceId] = static_cast<int32_t>(tallied.size());
         report::TalliedRace& race = tallied.emplace_back();
         race.marks = marksOf(races.text(2));
         race.trifecta = races.integer(3) != 0;
         race.runners.reserve(static_cast<size_t>(races.integer(6)));
-        raceIds.push_back(races.integer(0));
-        raceKeys.push_back({date, static_cast<int>(races.integer(7)), static_cast<int>(races.integer(8))});
     }
 
-    // The runners come in the same race order, of rated races only.
-    size_t at = 0;
+    // Every entry in one pass, in race and horse-number order; only integers are read.
+    Statement runners = db.prepare(
+        "SELECT race, mark, rank, combined, finish, popularity, opponent FROM entries ORDER BY race, horse_number");
     while (runners.step()) {
-        while (raceIds.at(at) != runners.integer(0)) ++at;
-        report::TalliedRace& race = tallied[at];
-        report::TalliedRunner& runner = race.runners.emplace_back();
-        runner.name = names.at(static_cast<size_t>(runners.integer(1)));
-        runner.mark = static_cast<int>(runners.integer(2));
-        runner.rank = static_cast<int>(runners.integer(3));
-        runner.indexBand = report::indexBandOf(static_cast<int32_t>(runners.integer(4)));
-        runner.found = !runners.isNull(5);
+        const auto raceId = static_cast<size_t>(runners.integer(0));
+        if (raceId >= slotOfRace.size() || slotOfRace[raceId] < 0) continue;
+        report::TalliedRunner& runner = tallied[static_cast<size_t>(slotOfRace[raceId])].runners.emplace_back();
+        runner.mark = static_cast<int>(runners.integer(1));
+        runner.rank = static_cast<int>(runners.integer(2));
+        runner.indexBand = report::indexBandOf(static_cast<int32_t>(runners.integer(3)));
+        runner.found = !runners.isNull(4);
         if (runner.found) {
-            runner.finish = static_cast<int>(runners.integer(5));
-            runner.popularity = static_cast<int>(runners.integer(6));
-            runner.opponent = runners.text(7);
+            runner.finish = static_cast<int>(runners.integer(4));
+            runner.popularity = static_cast<int>(runners.integer(5));
+            runner.opponent = static_cast<int>(runners.integer(6));
         }
     }
 
-    addOwnMarks(OwnMarks(library), raceKeys, tallied);
+    addOwnMarks(db, slotOfRace, tallied);
     report::ReportCard card = report::countRaces(tallied);
     card.days = std::move(days);
     card.skipped = std::move(skipped);

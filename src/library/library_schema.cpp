@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "entry_outcomes.h"
 #include "sqlite_db.h"
 #include "unusable_library.h"
 
@@ -115,9 +116,19 @@ void dropPastRaceCourseNames(Database& db) {
     if (column.step() && column.integer(0) > 0) db.exec("ALTER TABLE past_races DROP COLUMN racecourse");
 }
 
+// Entries hold their runner's outcome (entry_outcomes.h): finish is NULL until a later kept day's
+// record gives it, opponent the horse number that record names (0 for none).
+void addEntryOutcomes(Database& db) {
+    db.exec(
+        "ALTER TABLE entries ADD COLUMN finish INTEGER;"
+        "ALTER TABLE entries ADD COLUMN popularity INTEGER NOT NULL DEFAULT 0;"
+        "ALTER TABLE entries ADD COLUMN opponent INTEGER NOT NULL DEFAULT 0");
+    setEveryEntryOutcome(db);
+}
+
 // The schema's steps in order; a database of version v has taken the first v of them. A fresh
 // database takes them all, an older one the steps it lacks, each in one transaction.
-constexpr void (*kSteps[])(Database&) = {addDayTables, addUserTables, dropPastRaceCourseNames};
+constexpr void (*kSteps[])(Database&) = {addDayTables, addUserTables, dropPastRaceCourseNames, addEntryOutcomes};
 constexpr int64_t kSchemaVersion = std::size(kSteps);
 
 }  // namespace

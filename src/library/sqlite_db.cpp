@@ -51,6 +51,8 @@ Statement Database::prepare(std::string_view sql) { return Statement(db_, sql); 
 
 int64_t Database::lastRowId() const { return sqlite3_last_insert_rowid(db_); }
 
+int Database::changes() const { return sqlite3_changes(db_); }
+
 Statement::Statement(sqlite3* db, std::string_view sql) : db_(db) {
     check(db_, sqlite3_prepare_v3(db_, sql.data(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT, &stmt_,
                                   nullptr));

@@ -29,6 +29,8 @@ public:
     void exec(std::string_view sql);
     Statement prepare(std::string_view sql);
     int64_t lastRowId() const;
+    // The rows the last statement inserted, changed or removed.
+    int changes() const;
     sqlite3* handle() const { return db_; }
 
 private:

@@ -56,16 +56,14 @@ struct Places {
     }
 };
 
-template <class Runners>
-int runnerNamed(const Runners& runners, std::string_view name) {
+int runnerNamed(const std::vector<TalliedRunner>& runners, std::string_view name) {
     if (name.empty()) return -1;
     for (size_t n = 0; n < runners.size(); ++n)
         if (runners[n].name == name) return static_cast<int>(n);
     return -1;
 }
 
-template <class Race>
-Places placesOf(const Race& race) {
+Places placesOf(const TalliedRace& race) {
     Places places;
     const auto& runners = race.runners;
     for (size_t n = 0; n < runners.size(); ++n) {
@@ -78,13 +76,13 @@ Places placesOf(const Race& race) {
     // A beaten runner's record names the winner.
     for (const auto& r : runners) {
         if (places.runner[0] >= 0) break;
-        if (r.found && r.finish >= 2 && r.finish <= 33) places.runner[0] = runnerNamed(runners, r.opponent);
+        if (r.found && r.finish >= 2 && r.finish <= 33) places.runner[0] = r.opponent - 1;
     }
     // The winner's own record names the second.
     if (places.runner[0] >= 0 && places.runner[1] < 0) {
         const auto& winner = runners[places.runner[0]];
         if (winner.found && winner.finish == 1) {
-            int second = runnerNamed(runners, winner.opponent);
+            int second = winner.opponent - 1;
             if (second != places.runner[0]) places.runner[1] = second;
         }
     }
@@ -203,11 +201,12 @@ void ReportTally::lookUpOutcomes(const RaceDataStore& store, int dayKey) {
                     pendingKey(date, storedBytes(h, p.racecourse).bytes(), static_cast<int>(p.horseNumber.value), name);
                 auto it = pending_.find(key);
                 if (it == pending_.end()) continue;
-                TalliedRunner& runner = races_[it->second.first].runners[it->second.second];
+                std::vector<TalliedRunner>& runners = races_[it->second.first].runners;
+                TalliedRunner& runner = runners[it->second.second];
                 runner.found = true;
                 runner.finish = static_cast<int>(p.finish.value);
                 runner.popularity = static_cast<int>(p.popularity.value);
-                runner.opponent = storedText(h, p.opponentName);
+                runner.opponent = runnerNamed(runners, storedText(h, p.opponentName)) + 1;
                 pending_.erase(it);
             }
         }

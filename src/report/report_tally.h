@@ -25,7 +25,7 @@ namespace zv::report {
 // One rated race as the report card counts it: per runner what was predicted and, once a later
 // day's record of the horse gives it, how it finished.
 struct TalliedRunner {
-    std::string name;    // horse name, trimmed
+    std::string name;    // horse name, trimmed; what a later record is matched by
     int mark = -1;       // 0 ◎ .. 5 ☆; -1 unmarked
     int ownMark = -1;    // the user's: 0 ◎ .. 5 ☆, 6 消; -1 none
     int rank = 0;        // combined rank in the race, ties sharing the better one
@@ -33,7 +33,9 @@ struct TalliedRunner {
     bool found = false;  // its own later record was found
     int finish = 0;      // from that record
     int popularity = 0;
-    std::string opponent;  // from that record: the winner's name, or the second's after a win
+    // From that record: the horse number in this race of the winner, or of the second after a
+    // win, as the record names it; 0 when no runner of the race has that name.
+    int opponent = 0;
 };
 // The user's own marks on a race that carries any.
 struct OwnPicks {

@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "data/store.h"
 #include "demo/demo_day.h"
 #include "demo/demo_season.h"
 #include "library/horse_notes.h"
+#include "library/library_report.h"
 #include "library/sqlite_db.h"
+#include "report/report_csv.h"
 #include "support/temp_folder.h"
 
 namespace zv::library {
@@ -115,7 +119,8 @@ TEST_F(OwnMarksTest, AMarkOnACorrectedCardIsFlaggedAndNotMoved) {
     EXPECT_TRUE(marks.onCard(card, 0).nameDiffers[0]);
 }
 
-// The first version's past races, with the racecourse's name beside its code.
+// The first version's tables: past races with the racecourse's name beside its code, entries
+// without outcomes, no user rows.
 constexpr const char* kFirstPastRaces = R"sql(
 CREATE TABLE first_past_races(
   horse INTEGER NOT NULL, date INTEGER NOT NULL, racecourse_code INTEGER NOT NULL, seen INTEGER NOT NULL,
@@ -130,7 +135,18 @@ DROP TABLE past_races;
 ALTER TABLE first_past_races RENAME TO past_races;
 DROP TABLE own_marks;
 DROP TABLE horse_notes;
+ALTER TABLE entries DROP COLUMN finish;
+ALTER TABLE entries DROP COLUMN popularity;
+ALTER TABLE entries DROP COLUMN opponent;
 PRAGMA user_version=1;
+)sql";
+
+// The entries before they held their runners' outcomes.
+constexpr const char* kEntriesWithoutOutcomes = R"sql(
+ALTER TABLE entries DROP COLUMN finish;
+ALTER TABLE entries DROP COLUMN popularity;
+ALTER TABLE entries DROP COLUMN opponent;
+PRAGMA user_version=3;
 )sql";
 
 TEST_F(OwnMarksTest, ALibraryOfTheFirstVersionUpgradesInPlaceKeepingItsDays) {
@@ -147,7 +163,7 @@ TEST_F(OwnMarksTest, ALibraryOfTheFirstVersionUpgradesInPlaceKeepingItsDays) {
     Library library(data(), OpenMode::Existing);
     Statement version = library.database().prepare("PRAGMA user_version");
     ASSERT_TRUE(version.step());
-    EXPECT_EQ(version.integer(0), 3);
+    EXPECT_EQ(version.integer(0), 4);
     EXPECT_EQ(library.addDay(days[1], "test").outcome, AddOutcome::Added);
     EXPECT_EQ(library.days().size(), 2u);
     OwnMarks(library).setOnCard(days[0], 0, 2, 2);
@@ -155,6 +171,32 @@ TEST_F(OwnMarksTest, ALibraryOfTheFirstVersionUpgradesInPlaceKeepingItsDays) {
     EXPECT_EQ(OwnMarks(library).onCard(days[0], 0).marks[1], 2);
     EXPECT_TRUE(library.check().problems.empty());
     EXPECT_FALSE(library.findHorses(horseNameOf(days[1], 0, 1)).at(0).pastRaces.empty());
+}
+
+TEST_F(OwnMarksTest, ALibraryWithoutEntryOutcomesUpgradesInPlaceAndCountsAsOneMadeNow) {
+    demo::writeSeason(root.path() / "season", 10, 7);
+    std::vector<fs::path> days(fs::directory_iterator(root.path() / "season"), {});
+    std::sort(days.begin(), days.end());
+    // Oldest first, the finishes reach the entries as each later day comes; the upgrade sets them
+    // all at once.
+    const auto addSeason = [&](Library& library) {
+        for (const fs::path& day : days) {
+            RaceDataStore store;
+            ASSERT_TRUE(loadDataSet(store, day));
+            library.addDay(store, day.string());
+        }
+    };
+    Library madeNow(root.path() / "now", OpenMode::Create);
+    addSeason(madeNow);
+    {
+        Library older(data(), OpenMode::Create);
+        addSeason(older);
+        older.database().exec(kEntriesWithoutOutcomes);
+    }
+    Library upgraded(data(), OpenMode::Existing);
+    const report::ReportCard card = libraryReport(upgraded);
+    EXPECT_GT(card.coverage.runnersWithResult, 0);
+    EXPECT_EQ(report::reportCsv(card), report::reportCsv(libraryReport(madeNow)));
 }
 
 TEST_F(OwnMarksTest, NotesAreSetReplacedListedAndRemoved) {
