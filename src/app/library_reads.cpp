@@ -29,10 +29,11 @@ KeptDays readKeptDays(const std::filesystem::path& dataFolder) {
     return kept;
 }
 
-std::vector<library::HorseFound> findKeptHorses(const std::filesystem::path& dataFolder, const std::string& query) {
+std::vector<library::HorseFound> findKeptHorses(const std::filesystem::path& dataFolder, const std::string& query,
+                                                library::Library::PastRaces pastRaces) {
     if (!libraryThere(dataFolder)) throw Error(ErrorKind::Io, kNoLibrary);
     const library::Library kept(dataFolder, library::OpenMode::Existing);
-    std::vector<library::HorseFound> horses = kept.findHorses(query);
+    std::vector<library::HorseFound> horses = kept.findHorses(query, pastRaces);
     const library::HorseNotes notes(kept);
     for (library::HorseFound& horse : horses) horse.note = notes.get(horse.name).value_or(std::string());
     return horses;
@@ -41,7 +42,7 @@ std::vector<library::HorseFound> findKeptHorses(const std::filesystem::path& dat
 HorsePastRaces readHorsePastRaces(const std::filesystem::path& dataFolder, const std::string& name) {
     HorsePastRaces past;
     try {
-        for (library::HorseFound& horse : findKeptHorses(dataFolder, name)) {
+        for (library::HorseFound& horse : findKeptHorses(dataFolder, name, library::Library::PastRaces::Read)) {
             if (horse.name == name) past.races = std::move(horse.pastRaces);
         }
     } catch (const Error& e) {

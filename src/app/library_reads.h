@@ -18,9 +18,11 @@ struct KeptDays {
 };
 KeptDays readKeptDays(const std::filesystem::path& dataFolder);
 
-// The horses whose name holds query (UTF-8). Throws zv::Error when there is no library or it cannot
-// be read.
-std::vector<library::HorseFound> findKeptHorses(const std::filesystem::path& dataFolder, const std::string& query);
+// The horses whose name holds query (UTF-8), with their past races when asked. Throws zv::Error
+// when there is no library or it cannot be read.
+std::vector<library::HorseFound> findKeptHorses(
+    const std::filesystem::path& dataFolder, const std::string& query,
+    library::Library::PastRaces pastRaces = library::Library::PastRaces::Left);
 
 // Every past race of the horse named exactly name (UTF-8) seen across the library, newest first, or
 // why there are none.

@@ -96,8 +96,8 @@ void writeText(std::ostream& out, const std::vector<library::HorseFound>& horses
 
 int cmdHorse(CliContext& ctx) {
     if (ctx.args.size() != 1) throw UsageError("horse には馬名 (の一部) を 1 つ指定してください");
-    const std::vector<library::HorseFound> horses =
-        library::Library(ctx.dataFolder(), library::OpenMode::Existing).findHorses(ctx.args[0]);
+    const std::vector<library::HorseFound> horses = library::Library(ctx.dataFolder(), library::OpenMode::Existing)
+                                                        .findHorses(ctx.args[0], library::Library::PastRaces::Read);
     if (ctx.flag("--json"))
         writeJson(ctx.out, ctx.args[0], horses);
     else

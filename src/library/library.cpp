@@ -249,47 +249,58 @@ bool Library::loadDay(int date, RaceDataStore& store) const {
     return true;
 }
 
-std::vector<HorseFound> Library::findHorses(std::string_view query) const {
+// A statement each for the horses, their entries and (when asked) their past races, whatever the
+// number of horses found. The matching horses lead every join; the rows are put in order here
+// rather than sorted by SQLite.
+std::vector<HorseFound> Library::findHorses(std::string_view query, PastRaces pastRaces) const {
     const std::string folded = foldName(query);
     std::vector<HorseFound> found;
     if (folded.empty()) return found;
-    Statement horses = db_->prepare("SELECT id, name FROM horses WHERE instr(folded, ?1) > 0 ORDER BY name");
+    constexpr std::string_view kMatching = " WHERE instr(h.folded, ?1) > 0";
+    Statement horses = db_->prepare("SELECT h.id, h.name FROM horses h" + std::string(kMatching) + " ORDER BY h.name");
     Statement entries = db_->prepare(
-        "SELECT r.date, r.racecourse, r.race_number, r.race_index, e.horse_number, e.mark, e.combined, p.finish "
-        "FROM entries e JOIN races r ON r.id = e.race "
-        "LEFT JOIN past_races p ON p.horse = e.horse AND p.date = r.date AND p.racecourse_code = r.racecourse_code "
-        "AND p.horse_number = e.horse_number "
-        "WHERE e.horse = ?1 ORDER BY r.date DESC, r.race_index");
-    Statement past = db_->prepare(
-        "SELECT date, racecourse_code, race_name, surface, distance, field_size, horse_number, popularity, finish, "
-        "race_time, jockey FROM past_races WHERE horse = ?1 ORDER BY date DESC");
+        "SELECT h.id, r.date, r.racecourse, r.race_number, r.race_index, e.horse_number, e.mark, e.combined, e.finish "
+        "FROM horses h CROSS JOIN entries e ON e.horse = h.id JOIN races r ON r.id = e.race" +
+        std::string(kMatching));
+
+    std::unordered_map<int64_t, size_t> atOfHorse;
     horses.bind(1, folded);
     while (horses.step()) {
-        HorseFound& horse = found.emplace_back();
-        horse.name = horses.text(1);
-        const int64_t id = horses.integer(0);
-        entries.bind(1, id);
-        while (entries.step()) {
-            HorseEntry entry;
-            entry.date = static_cast<int>(entries.integer(0));
-            entry.race = raceLabel(entries.text(1), static_cast<int>(entries.integer(2)));
-            entry.raceIndex = static_cast<int>(entries.integer(3));
-            entry.horseNumber = static_cast<int>(entries.integer(4));
-            entry.mark = static_cast<int>(entries.integer(5));
-            entry.combined = static_cast<int>(entries.integer(6));
-            if (auto finish = entries.optionalInteger(7)) entry.finish = static_cast<int>(*finish);
-            horse.entries.push_back(std::move(entry));
-        }
-        entries.reset();
-        past.bind(1, id);
+        atOfHorse.emplace(horses.integer(0), found.size());
+        found.emplace_back().name = horses.text(1);
+    }
+    entries.bind(1, folded);
+    while (entries.step()) {
+        HorseEntry& entry = found[atOfHorse.at(entries.integer(0))].entries.emplace_back();
+        entry.date = static_cast<int>(entries.integer(1));
+        entry.race = raceLabel(entries.text(2), static_cast<int>(entries.integer(3)));
+        entry.raceIndex = static_cast<int>(entries.integer(4));
+        entry.horseNumber = static_cast<int>(entries.integer(5));
+        entry.mark = static_cast<int>(entries.integer(6));
+        entry.combined = static_cast<int>(entries.integer(7));
+        if (auto finish = entries.optionalInteger(8)) entry.finish = static_cast<int>(*finish);
+    }
+    if (pastRaces == PastRaces::Read) {
+        Statement past = db_->prepare(
+            "SELECT h.id, p.date, p.racecourse_code, p.race_name, p.surface, p.distance, p.field_size, "
+            "p.horse_number, p.popularity, p.finish, p.race_time, p.jockey FROM horses h CROSS JOIN past_races p ON "
+            "p.horse = h.id" +
+            std::string(kMatching));
+        past.bind(1, folded);
         while (past.step()) {
-            horse.pastRaces.push_back(
-                {static_cast<int>(past.integer(0)), racecourseNameOf(static_cast<int>(past.integer(1))), past.text(2),
-                 past.text(3), static_cast<int>(past.integer(4)), static_cast<int>(past.integer(5)),
-                 static_cast<int>(past.integer(6)), static_cast<int>(past.integer(7)),
-                 static_cast<int>(past.integer(8)), static_cast<int>(past.integer(9)), past.text(10)});
+            found[atOfHorse.at(past.integer(0))].pastRaces.push_back(
+                {static_cast<int>(past.integer(1)), racecourseNameOf(static_cast<int>(past.integer(2))), past.text(3),
+                 past.text(4), static_cast<int>(past.integer(5)), static_cast<int>(past.integer(6)),
+                 static_cast<int>(past.integer(7)), static_cast<int>(past.integer(8)),
+                 static_cast<int>(past.integer(9)), static_cast<int>(past.integer(10)), past.text(11)});
         }
-        past.reset();
+    }
+    for (HorseFound& horse : found) {
+        std::sort(horse.entries.begin(), horse.entries.end(), [](const HorseEntry& a, const HorseEntry& b) {
+            return a.date != b.date ? a.date > b.date : a.raceIndex < b.raceIndex;
+        });
+        std::stable_sort(horse.pastRaces.begin(), horse.pastRaces.end(),
+                         [](const PastRaceSeen& a, const PastRaceSeen& b) { return a.date > b.date; });
     }
     return found;
 }

@@ -110,8 +110,10 @@ public:
     // The kept day of date into store; false when no day of that date is kept. Throws zv::Error
     // when its records are damaged.
     bool loadDay(int date, RaceDataStore& store) const;
-    // The horses whose folded name (name_fold.h) holds the folded query, by name.
-    std::vector<HorseFound> findHorses(std::string_view query) const;
+    // The horses whose folded name (name_fold.h) holds the folded query, by name, with their past
+    // races only when asked: a list of horses found shows their entries alone.
+    enum class PastRaces { Left, Read };
+    std::vector<HorseFound> findHorses(std::string_view query, PastRaces pastRaces = PastRaces::Left) const;
 
     // The database's own check, and every kept day's records read back against its rows.
     CheckResult check() const;

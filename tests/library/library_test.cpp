@@ -217,7 +217,7 @@ TEST_F(LibraryTest, AHorseIsFoundInEveryDayItRanWithItsFinishOnceALaterDayGivesI
     ASSERT_GE(name.size(), 6u);
 
     for (const std::string& query : {name, asHiragana(name.substr(3))}) {
-        const std::vector<HorseFound> found = library.findHorses(query);
+        const std::vector<HorseFound> found = library.findHorses(query, Library::PastRaces::Read);
         const auto horse =
             std::find_if(found.begin(), found.end(), [&](const HorseFound& h) { return h.name == name; });
         ASSERT_NE(horse, found.end()) << query;
@@ -225,6 +225,8 @@ TEST_F(LibraryTest, AHorseIsFoundInEveryDayItRanWithItsFinishOnceALaterDayGivesI
         const HorseEntry& latest = horse->entries.front();
         const HorseEntry& earlier = horse->entries.back();
         EXPECT_GT(latest.date, earlier.date);
+        EXPECT_TRUE(std::is_sorted(horse->entries.begin(), horse->entries.end(),
+                                   [](const HorseEntry& a, const HorseEntry& b) { return a.date > b.date; }));
         ASSERT_TRUE(earlier.finish) << "a later day gives the finish";
         EXPECT_TRUE(std::any_of(horse->pastRaces.begin(), horse->pastRaces.end(), [&](const PastRaceSeen& past) {
             return past.date == earlier.date && past.finish == *earlier.finish &&
@@ -234,6 +236,11 @@ TEST_F(LibraryTest, AHorseIsFoundInEveryDayItRanWithItsFinishOnceALaterDayGivesI
                                    [](const PastRaceSeen& a, const PastRaceSeen& b) { return a.date > b.date; }));
         EXPECT_NE(earlier.race.find("R"), std::string::npos);
     }
+    // A list of horses found reads no past races.
+    const std::vector<HorseFound> listed = library.findHorses(name);
+    ASSERT_FALSE(listed.empty());
+    EXPECT_FALSE(listed.front().entries.empty());
+    EXPECT_TRUE(listed.front().pastRaces.empty());
     EXPECT_TRUE(library.findHorses("存在しない馬の名前").empty());
 }
 

@@ -170,7 +170,7 @@ TEST_F(OwnMarksTest, ALibraryOfTheFirstVersionUpgradesInPlaceKeepingItsDays) {
     HorseNotes(library).set("ウマ", "重馬場で好走");
     EXPECT_EQ(OwnMarks(library).onCard(days[0], 0).marks[1], 2);
     EXPECT_TRUE(library.check().problems.empty());
-    EXPECT_FALSE(library.findHorses(horseNameOf(days[1], 0, 1)).at(0).pastRaces.empty());
+    EXPECT_FALSE(library.findHorses(horseNameOf(days[1], 0, 1), Library::PastRaces::Read).at(0).pastRaces.empty());
 }
 
 TEST_F(OwnMarksTest, ALibraryWithoutEntryOutcomesUpgradesInPlaceAndCountsAsOneMadeNow) {
