@@ -61,7 +61,7 @@ InputOutcome addDayInput(Library& library, const DayInput& input, ScratchFolder&
         if (input.archive) {
             unpacked = scratch.next();
             fs::create_directories(unpacked);
-            const IntakeResult taken = openArchive(input.path, unpacked, store, {});
+            const IntakeResult taken = unpackArchive(input.path, unpacked, store, {});
             if (!taken) outcome.refusal = taken.failure().message;
         } else if (!loadDataSet(store, input.path, FileAccess::Map)) {
             outcome.refusal = "記録ファイルが揃っていません";

@@ -1,6 +1,6 @@
 // The meeting days a user hands the library: archives and day folders, found in folders at any
-// depth, each taken in (an archive through the data archive intake into a scratch folder, so the
-// data folder is not touched) and added.
+// depth, each taken in (an archive unpacked with the intake's checks into a scratch folder, so the
+// data folder is not touched and nothing there needs syncing) and added.
 #pragma once
 
 #include <filesystem>

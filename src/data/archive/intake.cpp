@@ -85,6 +85,40 @@ bool completeDataSet(const fs::path& folder) {
     return isFile(folder / kHeaderFile) && isFile(folder / kRunnerFile) && isFile(folder / kHorseFile);
 }
 
+// Why an archive so listed is refused before anything is unpacked, or nothing.
+std::optional<IntakeResult> refusalOf(const archive::ArchiveListing& listing) {
+    if (!holdsDataSet(listing)) return failed(IntakeStatus::NoDataSet, noDataMessage());
+    if (!listing.intact) {
+        return failed(IntakeStatus::ExtractFailed,
+                      extractFailedMessage(
+                          {{static_cast<int>(archive::ExtractErrorCode::Damaged), "書庫ファイルが壊れています"}}));
+    }
+    if (std::vector<archive::ExtractError> oversized = oversizedDataMembers(listing); !oversized.empty()) {
+        return failed(IntakeStatus::ExtractFailed, extractFailedMessage(oversized));
+    }
+    return std::nullopt;
+}
+
+// Unpacks a listed archive into folder, brings its files into the version-2 form and loads them
+// into store.
+IntakeResult unpackListed(const fs::path& archive, const archive::ArchiveListing& listing, const fs::path& folder,
+                          RaceDataStore& store, const ProgressFn& progress) {
+    std::vector<archive::ExtractError> errors = archive::extractArchive(archive, listing, folder, progress);
+    if (!errors.empty()) return failed(IntakeStatus::ExtractFailed, extractFailedMessage(errors));
+    try {
+        normaliseDataFiles(folder);
+    } catch (const Error& e) {
+        return failed(IntakeStatus::ConvertFailed, e.message());
+    }
+    if (!completeDataSet(folder)) return failed(IntakeStatus::NoDataSet, noDataMessage());
+    try {
+        if (!loadDataSet(store, folder)) return failed(IntakeStatus::NoDataSet, noDataMessage());
+    } catch (const Error& e) {
+        return failed(IntakeStatus::LoadFailed, e.message());
+    }
+    return store.raceCount;
+}
+
 }  // namespace
 
 void normaliseDataFiles(const fs::path& folder) {
@@ -103,7 +137,6 @@ bool loadDataFolder(RaceDataStore& store, const fs::path& dataFolder, FileAccess
 
 IntakeResult openArchive(const fs::path& archive, const fs::path& dataFolder, RaceDataStore& store,
                          const ProgressFn& progress, std::chrono::milliseconds lockWait) {
-    using archive::ExtractErrorCode;
     std::optional<DataFolderLock> lock;
     try {
         lock.emplace(dataFolder, lockWait);
@@ -113,41 +146,19 @@ IntakeResult openArchive(const fs::path& archive, const fs::path& dataFolder, Ra
     archive::recoverDataFolder(dataFolder);
 
     archive::ArchiveListing listing = archive::listArchive(archive);
-    if (!holdsDataSet(listing)) return failed(IntakeStatus::NoDataSet, noDataMessage());
-    if (!listing.intact) {
-        return failed(
-            IntakeStatus::ExtractFailed,
-            extractFailedMessage({{static_cast<int>(ExtractErrorCode::Damaged), "書庫ファイルが壊れています"}}));
-    }
-    if (std::vector<archive::ExtractError> oversized = oversizedDataMembers(listing); !oversized.empty()) {
-        return failed(IntakeStatus::ExtractFailed, extractFailedMessage(oversized));
-    }
+    if (std::optional<IntakeResult> refused = refusalOf(listing)) return *refused;
 
     std::optional<archive::StagingFolder> staging;
     try {
         staging.emplace(dataFolder);
     } catch (const Error& e) {
         return failed(IntakeStatus::ExtractFailed,
-                      extractFailedMessage({{static_cast<int>(ExtractErrorCode::WriteFailed), e.message()}}));
+                      extractFailedMessage({{static_cast<int>(archive::ExtractErrorCode::WriteFailed), e.message()}}));
     }
-    std::vector<archive::ExtractError> errors =
-        archive::extractArchive(archive, listing, staging->incoming(), progress);
-    if (!errors.empty()) return failed(IntakeStatus::ExtractFailed, extractFailedMessage(errors));
-
-    try {
-        normaliseDataFiles(staging->incoming());
-    } catch (const Error& e) {
-        return failed(IntakeStatus::ConvertFailed, e.message());
-    }
-    if (!completeDataSet(staging->incoming())) return failed(IntakeStatus::NoDataSet, noDataMessage());
-
     // Loaded before anything moves: a data set that does not load never reaches the data folder.
     RaceDataStore fresh;
-    try {
-        if (!loadDataSet(fresh, staging->incoming())) return failed(IntakeStatus::NoDataSet, noDataMessage());
-    } catch (const Error& e) {
-        return failed(IntakeStatus::LoadFailed, e.message());
-    }
+    if (IntakeResult unpacked = unpackListed(archive, listing, staging->incoming(), fresh, progress); !unpacked)
+        return unpacked;
 
     archive::InstallOutcome outcome = archive::installStagedFiles(*staging, dataFolder);
     if (!outcome.ok()) {
@@ -156,6 +167,13 @@ IntakeResult openArchive(const fs::path& archive, const fs::path& dataFolder, Ra
     }
     store = std::move(fresh);
     return store.raceCount;
+}
+
+IntakeResult unpackArchive(const fs::path& archive, const fs::path& folder, RaceDataStore& store,
+                           const ProgressFn& progress) {
+    const archive::ArchiveListing listing = archive::listArchive(archive);
+    if (std::optional<IntakeResult> refused = refusalOf(listing)) return *refused;
+    return unpackListed(archive, listing, folder, store, progress);
 }
 
 }  // namespace zv

@@ -35,6 +35,12 @@ IntakeResult openArchive(const std::filesystem::path& archive, const std::filesy
                          RaceDataStore& store, const ProgressFn& progress,
                          std::chrono::milliseconds lockWait = kDataFolderLockWait);
 
+// Unpacks archive into folder (the caller's, empty) and loads its data set into store, with the
+// checks and messages of openArchive; nothing is synced or installed: for a caller that keeps the
+// records elsewhere and removes the folder.
+IntakeResult unpackArchive(const std::filesystem::path& archive, const std::filesystem::path& folder,
+                           RaceDataStore& store, const ProgressFn& progress);
+
 // Loads the data set of dataFolder as every program does before its first load: under the
 // folder's lock, after finishing what a killed run left there (staging.h). False when a record
 // file is missing; throws zv::Error as loadDataSet does, or when another writer keeps the lock.
