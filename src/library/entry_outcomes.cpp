@@ -20,8 +20,8 @@ EntryOutcomes::EntryOutcomes(Database& db)
     : race_(db.prepare(std::string(kSetOutcomes) + " AND entries.race = ?1")),
       clearPastRace_(db.prepare("UPDATE entries SET finish = NULL, popularity = 0, opponent = 0 WHERE horse = ?1 AND "
                                 "race IN (SELECT id FROM races WHERE date = ?2 AND racecourse_code = ?3)")),
-      pastRace_(db.prepare(std::string(kSetOutcomes) +
-                           " AND p.horse = ?1 AND p.date = ?2 AND p.racecourse_code = ?3")) {}
+      pastRace_(
+          db.prepare(std::string(kSetOutcomes) + " AND p.horse = ?1 AND p.date = ?2 AND p.racecourse_code = ?3")) {}
 
 void EntryOutcomes::ofRace(int64_t raceId) { race_.bind(1, raceId).run(); }
 
